@@ -1,0 +1,30 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by run.sh and test.sh: install what is missing, then configure and build in build/.
+set -euo pipefail
+
+STOIKON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+STOIKON_BUILD="${STOIKON_BUILD:-$STOIKON_ROOT/build}"
+
+# Debian packages the build, the tests and the running program need.
+STOIKON_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
+
+stoikon_install_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+stoikon_build() {
+    stoikon_install_packages "${STOIKON_PACKAGES[@]}"
+    if [ ! -f "$STOIKON_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$STOIKON_ROOT" -B "$STOIKON_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$STOIKON_BUILD" --parallel "$(nproc)"
+}
