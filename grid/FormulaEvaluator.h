@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The arithmetic of the user's grid formulas. The evaluator works on text in which
+// every item reference has already been replaced by a cell's text, and answers with
+// text again, because its results go straight back into grid cells and into the
+// enclosing expression. Numbers always use "." as the decimal separator, whatever
+// the locale, matching the key filter of the numeric grid columns.
+//
+// The operator passes run in the fixed order "!", "^", "*", "/", "+", "-", each from
+// left to right, so "*" binds tighter than "/" and "+" tighter than "-"; users'
+// stored formulas rely on that order.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Evaluates an expression with parentheses; nullopt when the evaluation fails
+// (a token that is not a number, division by zero, an invalid power, a result out of
+// range, a "(" without its ")").
+std::optional<std::string> EvaluateExpression(const std::string& text);
+
+// Evaluates an expression without parentheses; same failure outcome.
+std::optional<std::string> EvaluateFlatExpression(const std::string& text);
+
+// General number format with 15 significant digits: fixed notation for magnitudes
+// from 0.0001 up to 15 digits before the separator, otherwise mantissa, "E" and the
+// exponent without leading zeros (1.5E20, 1E-5). Trailing zeros are dropped.
+std::string FormatGeneral(long double value);
+
+// A real number: optional sign, decimal digits with at most one ".", optional
+// exponent ("E" or "e", optional sign, digits). Underflow reads as zero; a value
+// beyond the range of long double does not convert.
+std::optional<long double> ParseRealNumber(const std::string& text);
+
+// A whole number: optional sign and decimal digits, within the 32-bit signed range.
+std::optional<std::int32_t> ParseWholeNumber(const std::string& text);

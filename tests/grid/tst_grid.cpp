@@ -1,0 +1,441 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The toolkit-free grid library: formula evaluation, number format, column rules and
+// Calculate Grid on plain text grids.
+
+#include "grid/FormulaEvaluator.h"
+#include "grid/GridCalculation.h"
+#include "grid/GridItems.h"
+
+#include <QtTest>
+
+namespace {
+
+// A null QString stands for a failed evaluation.
+QString Outcome(const std::optional<std::string>& result)
+{
+    return result ? QString::fromStdString(*result) : QString();
+}
+
+// Grids are written as one string per row, cells separated by "|"; the first row is
+// the header.
+GridCells MakeGrid(const QStringList& rows)
+{
+    GridCells cells;
+    for (const QString& row : rows) {
+        GridRow cellsOfRow;
+        for (const QString& cell : row.split(QLatin1Char('|')))
+            cellsOfRow.push_back(cell.toStdString());
+        cells.push_back(cellsOfRow);
+    }
+    return cells;
+}
+
+QStringList GridRows(const GridCells& cells)
+{
+    QStringList rows;
+    for (const GridRow& row : cells) {
+        QStringList texts;
+        for (const std::string& cell : row)
+            texts << QString::fromStdString(cell);
+        rows << texts.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+std::vector<std::string> ToStd(const QStringList& list)
+{
+    std::vector<std::string> result;
+    for (const QString& text : list)
+        result.push_back(text.toStdString());
+    return result;
+}
+
+} // namespace
+
+class TestGrid : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void evaluates_expressions_data();
+    void evaluates_expressions();
+    void deeply_nested_groups_are_evaluated();
+    void formats_numbers_data();
+    void formats_numbers();
+    void checks_cell_texts_data();
+    void checks_cell_texts();
+    void filters_keys_by_column_type_data();
+    void filters_keys_by_column_type();
+    void missing_type_entries_read_as_text();
+    void reads_item_lines_data();
+    void reads_item_lines();
+    void renames_duplicate_items_data();
+    void renames_duplicate_items();
+    void applies_item_lines_to_columns_and_types();
+    void splits_formula_lines();
+    void calculates_grid_data();
+    void calculates_grid();
+};
+
+void TestGrid::evaluates_expressions_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("expected");
+    const QString fails;
+
+    // Operator passes run "^", "*", "/", "+", "-", each from the left.
+    QTest::newRow("times before plus") << "1+2*3"
+                                       << "7";
+    QTest::newRow("times before divide") << "8/2*4"
+                                         << "1";
+    QTest::newRow("plus before minus") << "10-2+3"
+                                       << "5";
+    QTest::newRow("power from the left") << "2^3^2"
+                                         << "64";
+    QTest::newRow("spaces ignored") << " 1 + 2 "
+                                    << "3";
+    QTest::newRow("leading minus") << "-5"
+                                   << "-5";
+    QTest::newRow("group result read again") << "2*(0-3)"
+                                             << "-3";
+    QTest::newRow("group then factorial") << "(2+3)!"
+                                          << "120";
+    QTest::newRow("fractional power") << "2^0.5"
+                                      << "1.4142135623731";
+    QTest::newRow("zero power") << "0^0"
+                                << "1";
+    QTest::newRow("power of zero") << "0^3"
+                                   << "0";
+
+    // Factorials on 32-bit whole numbers.
+    QTest::newRow("factorial") << "5!"
+                               << "120";
+    QTest::newRow("factorial then times") << "5!*2"
+                                          << "240";
+    QTest::newRow("text after factorial dropped") << "3!2"
+                                                  << "6";
+    QTest::newRow("double factorial") << "3!!"
+                                      << "720";
+    QTest::newRow("zero factorial") << "0!"
+                                    << "1";
+    QTest::newRow("one factorial") << "1!"
+                                   << "1";
+    QTest::newRow("largest exact factorial") << "12!"
+                                             << "479001600";
+    QTest::newRow("factorial beyond 32 bits") << "13!" << fails;
+    QTest::newRow("fractional factorial") << "2.5!" << fails;
+
+    // Lone operands come back unchanged, leading "0" included.
+    QTest::newRow("lone number") << "2.5"
+                                 << "02.5";
+    QTest::newRow("empty") << ""
+                           << "0";
+    QTest::newRow("lone text") << "H2O"
+                               << "0H2O";
+    QTest::newRow("nested groups") << "((2))"
+                                   << "0002";
+
+    // Failures.
+    QTest::newRow("division by zero") << "1/0" << fails;
+    QTest::newRow("zero by zero") << "0/0" << fails;
+    QTest::newRow("unclosed group") << "(1+2" << fails;
+    QTest::newRow("unclosed after group") << "(1)+(" << fails;
+    QTest::newRow("stray close") << "1)+2" << fails;
+    QTest::newRow("letters") << "a+1" << fails;
+    QTest::newRow("unreplaced reference") << "#Mol(b)*2" << fails;
+    QTest::newRow("E notation fed back") << "(0.00001*1)*2" << fails;
+    QTest::newRow("overflowing power") << "10^5000" << fails;
+    QTest::newRow("overflowing product") << "1E4000*1E4000" << fails;
+    QTest::newRow("comma separator") << "1,5*2" << fails;
+}
+
+void TestGrid::evaluates_expressions()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, expected);
+    const QString result = Outcome(EvaluateExpression(expression.toStdString()));
+    QCOMPARE(result.isNull(), expected.isNull());
+    QCOMPARE(result, expected);
+}
+
+void TestGrid::deeply_nested_groups_are_evaluated()
+{
+    const int depth = 5000;
+    const std::string text = std::string(depth, '(') + "1+1" + std::string(depth, ')');
+    // Each group's value is read again with one more leading "0".
+    QCOMPARE(Outcome(EvaluateExpression(text)), QString(depth, QLatin1Char('0')) + QLatin1Char('2'));
+    QVERIFY(!EvaluateExpression(std::string(depth, '(') + "1").has_value());
+}
+
+void TestGrid::formats_numbers_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("whole") << 8.0 << "8";
+    QTest::newRow("negative fraction") << -2.5 << "-2.5";
+    QTest::newRow("fifteen digits rounded") << 2.0 / 3.0 << "0.666666666666667";
+    QTest::newRow("binary fraction tidied") << 0.1 + 0.2 << "0.3";
+    // Switch to E notation above 15 integer digits and below 0.0001.
+    QTest::newRow("fifteen integer digits") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("sixteen integer digits") << 1e15 << "1E15";
+    QTest::newRow("rounds up to sixteen digits") << 999999999999999.9 << "1E15";
+    QTest::newRow("large mantissa") << 1.5e20 << "1.5E20";
+    QTest::newRow("large negative") << -123456789012345678.0 << "-1.23456789012346E17";
+    QTest::newRow("smallest fixed") << 0.0001 << "0.0001";
+    QTest::newRow("small fixed") << 0.00012345 << "0.00012345";
+    QTest::newRow("negative exponent") << 0.00001 << "1E-5";
+    QTest::newRow("small mantissa") << 1.5e-7 << "1.5E-7";
+}
+
+void TestGrid::formats_numbers()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(FormatGeneral(value)), expected);
+}
+
+void TestGrid::checks_cell_texts_data()
+{
+    QTest::addColumn<QChar>("type");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("converts");
+
+    // Whole numbers are 32-bit signed.
+    QTest::newRow("integer") << QChar('1') << "12" << true;
+    QTest::newRow("signed integer") << QChar('1') << "-2147483648" << true;
+    QTest::newRow("integer max") << QChar('3') << "2147483647" << true;
+    QTest::newRow("integer overflow") << QChar('3') << "2147483648" << false;
+    QTest::newRow("integer underflow") << QChar('1') << "-2147483649" << false;
+    QTest::newRow("integer with fraction") << QChar('1') << "12.5" << false;
+    QTest::newRow("integer with blank") << QChar('1') << " 5" << false;
+    QTest::newRow("empty integer") << QChar('3') << "" << true;
+    // Real numbers use "." whatever the locale.
+    QTest::newRow("real") << QChar('2') << "2.5" << true;
+    QTest::newRow("real without integer part") << QChar('4') << ".5" << true;
+    QTest::newRow("real with exponent") << QChar('2') << "1.5E-7" << true;
+    QTest::newRow("real two separators") << QChar('2') << "1.2.3" << false;
+    QTest::newRow("real with comma") << QChar('4') << "1,5" << false;
+    QTest::newRow("real bare exponent") << QChar('2') << "1E" << false;
+    QTest::newRow("real out of range") << QChar('2') << "1E5000" << false;
+    QTest::newRow("real underflow reads as zero") << QChar('2') << "1E-5000" << true;
+    QTest::newRow("real letters") << QChar('4') << "abc" << false;
+    QTest::newRow("empty real") << QChar('2') << "" << true;
+    // Text and formula columns are not checked.
+    QTest::newRow("text") << QChar('0') << "abc" << true;
+    QTest::newRow("formula") << QChar('5') << "H2O" << true;
+}
+
+void TestGrid::checks_cell_texts()
+{
+    QFETCH(QChar, type);
+    QFETCH(QString, text);
+    QFETCH(bool, converts);
+    QCOMPARE(CellTextConverts(type.toLatin1(), text.toStdString()), converts);
+}
+
+void TestGrid::filters_keys_by_column_type_data()
+{
+    QTest::addColumn<QChar>("type");
+    QTest::addColumn<uint>("key");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("integer digit") << QChar('1') << uint('7') << true;
+    QTest::newRow("integer backspace") << QChar('1') << 8u << true;
+    QTest::newRow("integer point") << QChar('1') << uint('.') << false;
+    QTest::newRow("integer minus") << QChar('1') << uint('-') << false;
+    QTest::newRow("integer enter") << QChar('1') << 13u << false;
+    QTest::newRow("number point") << QChar('3') << uint('.') << false;
+    QTest::newRow("real point") << QChar('2') << uint('.') << true;
+    QTest::newRow("real letter") << QChar('2') << uint('e') << false;
+    QTest::newRow("weight comma") << QChar('4') << uint(',') << false;
+    QTest::newRow("weight escape") << QChar('4') << 27u << false;
+    QTest::newRow("weight Farsi digit") << QChar('4') << 0x06F5u << false;
+    QTest::newRow("text letter") << QChar('0') << uint('x') << true;
+    QTest::newRow("formula control key") << QChar('5') << 22u << true;
+    QTest::newRow("text Farsi letter") << QChar('0') << 0x0645u << true;
+}
+
+void TestGrid::filters_keys_by_column_type()
+{
+    QFETCH(QChar, type);
+    QFETCH(uint, key);
+    QFETCH(bool, accepted);
+    QCOMPARE(GridKeyAccepts(type.toLatin1(), char32_t(key)), accepted);
+}
+
+void TestGrid::missing_type_entries_read_as_text()
+{
+    const std::vector<std::string> types{"1", "", "4"};
+    QCOMPARE(TypeCodeAt(types, 0), '1');
+    QCOMPARE(TypeCodeAt(types, 1), '0');
+    QCOMPARE(TypeCodeAt(types, 2), '4');
+    QCOMPARE(TypeCodeAt(types, 3), '0');
+    QCOMPARE(TypeCodeAt(types, -1), '0');
+}
+
+void TestGrid::reads_item_lines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QChar>("type");
+    QTest::addColumn<int>("width");
+
+    QTest::newRow("new item") << "New Item:0=100"
+                              << "New Item" << QChar('0') << 100;
+    QTest::newRow("real column") << "Mol:2=80"
+                                 << "Mol" << QChar('2') << 80;
+    QTest::newRow("Farsi name") << QString::fromUtf8("مول:3=64") << QString::fromUtf8("مول") << QChar('3')
+                                << 64;
+    QTest::newRow("empty width") << "Mol:2="
+                                 << "Mol" << QChar('2') << 100;
+    QTest::newRow("width not a number") << "Mol:2=wide"
+                                        << "Mol" << QChar('2') << 100;
+    QTest::newRow("colon in name") << "a:b:0=50"
+                                   << "a" << QChar('b') << 100;
+    QTest::newRow("no type") << "Mol:"
+                             << "Mol" << QChar('0') << 100;
+    QTest::newRow("no colon") << "Mol"
+                              << "Mol" << QChar('0') << 100;
+}
+
+void TestGrid::reads_item_lines()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, name);
+    QFETCH(QChar, type);
+    QFETCH(int, width);
+    const GridItem item = ParseItemLine(line.toStdString());
+    QCOMPARE(QString::fromStdString(item.Name), name);
+    QCOMPARE(item.Type, type.toLatin1());
+    QCOMPARE(item.Width, width);
+}
+
+void TestGrid::renames_duplicate_items_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("other case") << QStringList{"Mol:2=100", "mol:2=100"} << QStringList{"Mol", "Item 1"};
+    QTest::newRow("several") << QStringList{"A:0=1", "B:0=1", "a:0=1", "b:0=1"}
+                             << QStringList{"A", "B", "Item 2", "Item 3"};
+    QTest::newRow("renamed header counts as earlier")
+        << QStringList{"x:0=1", "X:0=1", "item 1:0=1"} << QStringList{"x", "Item 1", "Item 2"};
+    QTest::newRow("Farsi") << QStringList{QString::fromUtf8("مول:0=1"), QString::fromUtf8("مول:0=1")}
+                           << QStringList{QString::fromUtf8("مول"), "Item 1"};
+}
+
+void TestGrid::renames_duplicate_items()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, names);
+    QStringList actual;
+    for (const GridItem& item : ItemsFromLines(ToStd(lines)))
+        actual << QString::fromStdString(item.Name);
+    QCOMPARE(actual, names);
+}
+
+void TestGrid::applies_item_lines_to_columns_and_types()
+{
+    std::vector<GridItem> columns{{"Mol", '2', 80}, {"Number", '3', 90}, {"Mass", '2', 70}};
+    std::vector<std::string> types{"2", "3", "2", "4"};
+
+    ApplyItemLines({"Number:3=90", "Mol:2=abc"}, columns, types);
+    QCOMPARE(columns.size(), std::size_t(2));
+    QCOMPARE(FormatItemLine(columns[1]), std::string("Mol:2=100"));
+    // Surplus type entries stay: documents keep them.
+    QCOMPARE(types, (std::vector<std::string>{"3", "2", "2", "4"}));
+    QCOMPARE(ItemLinesOf({"Number", "Mol", "Extra"}, {90, 100}, {"3"}),
+             (std::vector<std::string>{"Number:3=90", "Mol:0=100", "Extra:0=100"}));
+
+    // Deleting every item leaves the first column as it was.
+    ApplyItemLines({}, columns, types);
+    QCOMPARE(columns.size(), std::size_t(1));
+    QCOMPARE(FormatItemLine(columns[0]), std::string("Number:3=90"));
+    QCOMPARE(types.size(), std::size_t(4));
+}
+
+void TestGrid::splits_formula_lines()
+{
+    using Split = std::pair<std::string, std::string>;
+    QCOMPARE(SplitFormulaLine("#Mol(a)=#Mol(b)*2"), Split("#Mol(a)", "#Mol(b)*2"));
+    QCOMPARE(SplitFormulaLine("a=b=c"), Split("a", "b=c"));
+    QCOMPARE(SplitFormulaLine("no target"), Split("", "no target"));
+    QCOMPARE(JoinFormulaLine(FormulaTargetOf("Mol"), "b*c"), std::string("#Mol(a)=b*c"));
+}
+
+void TestGrid::calculates_grid_data()
+{
+    QTest::addColumn<QStringList>("formulas");
+    QTest::addColumn<QStringList>("grid");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList molFromOther{"#Mol(a)=#Mol(b)*#Number(a)/#Number(b)"};
+
+    // Amount of one substance from another's and the coefficients.
+    QTest::newRow("mol from the other substance")
+        << molFromOther << QStringList{"Mol|Number", "|2", "4|1"} << QStringList{"Mol|Number", "8|2", "4|1"};
+    QTest::newRow("referenced cell empty")
+        << molFromOther << QStringList{"Mol|Number", "|2", "|1"} << QStringList{"Mol|Number", "|2", "|1"};
+    QTest::newRow("single substance row")
+        << QStringList{"#Mol(a)=#Number(a)*2"} << QStringList{"Mol|Number", "|2"}
+        << QStringList{"Mol|Number", "|2"};
+    QTest::newRow("values written feed later pairs")
+        << molFromOther << QStringList{"Mol|Number", "|2", "4|1", "|4"}
+        << QStringList{"Mol|Number", "8|2", "4|1", "16|4"};
+    QTest::newRow("Farsi names") << QStringList{QString::fromUtf8("#مول(a)=#مول(b)*2")}
+                                 << QStringList{QString::fromUtf8("مول|Number"), "|", "3|"}
+                                 << QStringList{QString::fromUtf8("مول|Number"), "6|", "3|"};
+
+    // Only empty cells are written.
+    QTest::newRow("text cell kept") << molFromOther << QStringList{"Mol|Number", "abc|2", "4|1"}
+                                    << QStringList{"Mol|Number", "abc|2", "4|1"};
+    QTest::newRow("target in other case fills an empty cell")
+        << QStringList{"#mol(a)=#Number(a)*3"} << QStringList{"Mol|Number", "|2", "|1"}
+        << QStringList{"Mol|Number", "6|2", "3|1"};
+    // Regression: a target written in another case is never replaced by its value, and
+    // once evaluated it overwrote a value the user had typed.
+    QTest::newRow("target in other case keeps a value")
+        << QStringList{"#mol(a)=#Number(a)*3"} << QStringList{"Mol|Number", "|2", "4|1"}
+        << QStringList{"Mol|Number", "6|2", "4|1"};
+
+    // Lines that never apply.
+    QTest::newRow("reference in other case")
+        << QStringList{"#Mol(a)=#mol(b)*2"} << QStringList{"Mol|Number", "|2", "4|1"}
+        << QStringList{"Mol|Number", "|2", "4|1"};
+    QTest::newRow("built-in comma lines")
+        << QString::fromStdString(BuiltInFormulaLines()[0]).split(QLatin1Char('\n')) +
+               QStringList{QString::fromStdString(BuiltInFormulaLines()[1])}
+        << QStringList{"Mol|Number", "|2", "4|1"} << QStringList{"Mol|Number", "|2", "4|1"};
+    QTest::newRow("target with (b)") << QStringList{"#Mol(b)=1+1"} << QStringList{"Mol|Number", "|2", "|1"}
+                                     << QStringList{"Mol|Number", "|2", "|1"};
+    QTest::newRow("no such column") << QStringList{"#Mass(a)=1+1"} << QStringList{"Mol|Number", "|2", "|1"}
+                                    << QStringList{"Mol|Number", "|2", "|1"};
+    QTest::newRow("no equals sign") << QStringList{"#Mol(a)"} << QStringList{"Mol|Number", "|2", "|1"}
+                                    << QStringList{"Mol|Number", "|2", "|1"};
+    QTest::newRow("failed evaluation")
+        << QStringList{"#Mol(a)=#Number(a)/0"} << QStringList{"Mol|Number", "|2", "|1"}
+        << QStringList{"Mol|Number", "|2", "|1"};
+
+    // Within one pair every line sees the cells as they were when the pair began.
+    QTest::newRow("same target, later success wins")
+        << QStringList{"#Mol(a)=1+1", "#Mol(a)=2+2", "#Mol(a)=1/0"} << QStringList{"Mol|Number", "|", "|"}
+        << QStringList{"Mol|Number", "4|", "4|"};
+    QTest::newRow("value written is not read in the same pair")
+        << QStringList{"#Mass(a)=#Mol(a)*2", "#Mol(a)=#Number(a)"}
+        << QStringList{"Mass|Mol|Number", "||2", "||1"} << QStringList{"Mass|Mol|Number", "|02|2", "|01|1"};
+}
+
+void TestGrid::calculates_grid()
+{
+    QFETCH(QStringList, formulas);
+    QFETCH(QStringList, grid);
+    QFETCH(QStringList, expected);
+    GridCells cells = MakeGrid(grid);
+    CalculateGrid(cells, ToStd(formulas));
+    QCOMPARE(GridRows(cells), expected);
+}
+
+QTEST_GUILESS_MAIN(TestGrid)
+#include "tst_grid.moc"
