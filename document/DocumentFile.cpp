@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/DocumentFile.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+[[noreturn]] void Fail(const char* what)
+{
+    throw DocumentReadError(what);
+}
+
+// Counts (rows, columns, formulas) are whole numbers that may not be negative.
+std::optional<long long> ParseCount(const std::string& text)
+{
+    const std::optional<int> value = ParseWholeNumber(text);
+    if (!value || *value < 0)
+        return std::nullopt;
+    return *value;
+}
+
+// Whether a line can hold count comma-separated numbers at all. Checked before
+// anything is sized, so that a claimed count is bounded by the text really present.
+bool FieldsFit(const std::string& line, long long count)
+{
+    return count <= 1 || std::count(line.begin(), line.end(), ',') >= count - 1;
+}
+
+std::optional<std::vector<int>> ParseWidths(const std::string& line, int count)
+{
+    std::vector<int> widths;
+    widths.reserve(count);
+    for (const std::string& field : SplitFields(line, count)) {
+        const std::optional<int> width = ParseWholeNumber(field);
+        if (!width)
+            return std::nullopt;
+        widths.push_back(*width);
+    }
+    return widths;
+}
+
+std::optional<FontSpec> TryParseFontLine(const std::string& line)
+{
+    const std::vector<std::string> fields = SplitFields(line, 4);
+    const std::optional<int> size = ParseWholeNumber(fields[1]);
+    const std::optional<int> color = ParseWholeNumber(fields[3]);
+    if (!size || !color)
+        return std::nullopt;
+    const std::string& style = fields[2];
+    FontSpec font;
+    font.Name = fields[0];
+    font.Size = *size;
+    font.Bold = style.size() > 0 && style[0] == '1';
+    font.Italic = style.size() > 1 && style[1] == '1';
+    font.Color = *color;
+    return font;
+}
+
+std::string JoinFields(const std::vector<std::string>& fields)
+{
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        line += fields[i];
+    }
+    return line;
+}
+
+} // namespace
+
+std::vector<std::string> SplitDocumentLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+        if (start < text.size() && text[start] == '\r')
+            ++start;
+        if (start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+std::string JoinDocumentLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<std::string> SplitFields(const std::string& line, int count)
+{
+    std::vector<std::string> fields;
+    if (count <= 0)
+        return fields;
+    fields.reserve(count);
+    std::size_t pos = 0;
+    bool commaLeft = true;
+    for (int i = 0; i < count - 1; ++i) {
+        // Without a further comma the field is empty and nothing is cut off, so the
+        // last field still takes the rest of the line.
+        const std::size_t comma = commaLeft ? line.find(',', pos) : std::string::npos;
+        commaLeft = comma != std::string::npos;
+        if (!commaLeft) {
+            fields.emplace_back();
+            continue;
+        }
+        fields.push_back(line.substr(pos, comma - pos));
+        pos = comma + 1;
+    }
+    fields.push_back(line.substr(pos));
+    return fields;
+}
+
+std::optional<int> ParseWholeNumber(const std::string& text)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        i = 1;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > -static_cast<long long>(INT_MIN))
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::string FormatFontLine(const FontSpec& font)
+{
+    std::string style;
+    style += font.Bold ? '1' : '0';
+    style += font.Italic ? '1' : '0';
+    return JoinFields({font.Name, std::to_string(font.Size), style, std::to_string(font.Color)});
+}
+
+FontSpec ParseFontLine(const std::string& line)
+{
+    const std::optional<FontSpec> font = TryParseFontLine(line);
+    if (!font)
+        Fail("font line");
+    return *font;
+}
+
+std::vector<std::string> WriteDocumentLines(const DocumentData& doc)
+{
+    const std::size_t columns = doc.Widths.size();
+    std::vector<std::string> lines;
+    lines.push_back(doc.ReactionText);
+    lines.push_back(doc.Farsi ? "F" : "E");
+    lines.push_back(std::to_string(doc.Cells.size()));
+    lines.push_back(std::to_string(columns));
+
+    std::vector<std::string> fields;
+    for (int width : doc.Widths)
+        fields.push_back(std::to_string(width));
+    lines.push_back(JoinFields(fields));
+
+    for (const GridRow& row : doc.Cells) {
+        fields.assign(columns, std::string());
+        std::copy_n(row.begin(), std::min(columns, row.size()), fields.begin());
+        lines.push_back(JoinFields(fields));
+    }
+    for (int i = 0; i < FontSettings::Count; ++i)
+        lines.push_back(FormatFontLine(doc.Fonts.At(i)));
+    lines.push_back(std::to_string(doc.Formulas.size()));
+    lines.insert(lines.end(), doc.Formulas.begin(), doc.Formulas.end());
+    lines.insert(lines.end(), doc.TypesList.begin(), doc.TypesList.end());
+    lines.push_back(std::to_string(doc.Fonts.SubscriptsPosition));
+    return lines;
+}
+
+DocumentData ReadDocumentLines(const std::vector<std::string>& lines)
+{
+    const long long lineCount = static_cast<long long>(lines.size());
+    auto line = [&](long long i) -> const std::string& {
+        if (i >= lineCount)
+            Fail("missing line");
+        return lines[i];
+    };
+    auto count = [](const std::string& text) {
+        const std::optional<long long> value = ParseCount(text);
+        if (!value)
+            Fail("count");
+        return *value;
+    };
+
+    DocumentData doc;
+    doc.ReactionText = line(0);
+    doc.Farsi = line(1) != "E";
+    const long long rows = count(line(2));
+    const long long columns = count(line(3));
+    // Beside the rows the file needs lines 0-4, five fonts, the formula count and the
+    // last line; a row count beyond that is refused before anything is sized.
+    if (rows > lineCount - 12)
+        Fail("missing line");
+    if (!FieldsFit(line(4), columns))
+        Fail("widths");
+    if (rows * columns > MaxDocumentCells)
+        Fail("grid too large");
+
+    const std::optional<std::vector<int>> widths = ParseWidths(line(4), static_cast<int>(columns));
+    if (!widths)
+        Fail("widths");
+    doc.Widths = *widths;
+    doc.Cells.reserve(rows);
+    for (long long r = 0; r < rows; ++r)
+        doc.Cells.push_back(SplitFields(line(5 + r), static_cast<int>(columns)));
+    for (int i = 0; i < FontSettings::Count; ++i)
+        doc.Fonts.At(i) = ParseFontLine(line(5 + rows + i));
+
+    const long long formulas = count(line(10 + rows));
+    const long long firstType = 11 + rows + formulas;
+    // The subscripts position must be a line of its own after the formulas.
+    if (firstType >= lineCount)
+        Fail("missing line");
+    doc.Formulas.assign(lines.begin() + 11 + rows, lines.begin() + firstType);
+    doc.TypesList.assign(lines.begin() + firstType, lines.end() - 1);
+    const std::optional<int> position = ParseWholeNumber(lines.back());
+    if (!position)
+        Fail("subscripts position");
+    doc.Fonts.SubscriptsPosition = *position;
+    return doc;
+}
+
+DefaultsData ReadDefaultsLines(const std::vector<std::string>& lines)
+{
+    const long long lineCount = static_cast<long long>(lines.size());
+    DefaultsData d;
+    if (lineCount < 2)
+        return d;
+    d.Farsi = lines[1] != "E";
+
+    // The column count is taken only together with a widths line that can hold it,
+    // so a malformed count never makes New size the grid to it.
+    const std::optional<long long> columns = lineCount > 4 ? ParseCount(lines[3]) : std::nullopt;
+    if (!columns || !FieldsFit(lines[4], *columns))
+        return d;
+    d.ColumnCount = static_cast<int>(*columns);
+    d.Widths = ParseWidths(lines[4], *d.ColumnCount);
+    if (!d.Widths || lineCount < 6)
+        return d;
+    d.HeaderNames = SplitFields(lines[5], *d.ColumnCount);
+
+    // The row count only locates the lines after the grid.
+    const std::optional<long long> rows = ParseCount(lines[2]);
+    if (!rows)
+        return d;
+    for (int i = 0; i < FontSettings::Count; ++i) {
+        const long long at = 5 + *rows + i;
+        const std::optional<FontSpec> font = at < lineCount ? TryParseFontLine(lines[at]) : std::nullopt;
+        if (!font)
+            return d;
+        d.Fonts.push_back(*font);
+    }
+
+    const std::optional<long long> formulas =
+        10 + *rows < lineCount ? ParseCount(lines[10 + *rows]) : std::nullopt;
+    const long long firstType = formulas ? 11 + *rows + *formulas : 0;
+    if (!formulas || firstType > lineCount)
+        return d;
+    d.Formulas.emplace(lines.begin() + 11 + *rows, lines.begin() + firstType);
+    if (firstType == lineCount)
+        return d; // no last line after the formulas
+    d.TypesList.emplace(lines.begin() + firstType, lines.end() - 1);
+    d.SubscriptsPosition = ParseWholeNumber(lines.back());
+    return d;
+}
+
+std::string DocumentCaption(const std::string& filePath)
+{
+    if (filePath.empty())
+        return "Stoikon - Untitled";
+    std::string name = filePath.substr(filePath.find_last_of('/') + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    return "Stoikon - " + name;
+}

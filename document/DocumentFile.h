@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The line layout of a .KVX document, without any toolkit. The widget layer decodes
+// the file from Windows-1256 into UTF-8, splits it with SplitDocumentLines and hands
+// the lines to ReadDocumentLines; saving goes the other way through
+// WriteDocumentLines and JoinDocumentLines. The same layout serves the defaults files
+// New.KVX and NewF.KVX, which New reads more leniently through ReadDefaultsLines.
+//
+// Layout, line by line (N grid rows with the header, K columns, F formulas):
+//   0 reaction text, 1 language ("E" or "F"), 2 N, 3 K, 4 the K widths,
+//   5 .. 4+N the rows (header first), 5+N .. 9+N the five fonts, 10+N F,
+//   the F formulas, then the type codes up to the last line, which holds the
+//   subscripts position.
+
+#include "editor/FontSettings.h"
+#include "grid/GridCells.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Any reason a document cannot be read: a missing line, a count, width, size, colour
+// or position that is not a whole number, a count the file cannot hold. The Open
+// command catches it and shows "Can not open this file".
+class DocumentReadError : public std::runtime_error
+{
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct DocumentData
+{
+    std::string ReactionText;
+    bool Farsi = false;      // line 1: exactly "E" is English, anything else Farsi
+    std::vector<int> Widths; // one per column; its size is the column count K
+    GridCells Cells;         // N rows of K cells, row 0 = header names
+    FontSettings Fonts;      // the five fonts and SubscriptsPosition
+    std::vector<std::string> Formulas;
+    std::vector<std::string> TypesList; // may be longer than K (surplus entries kept)
+
+    bool operator==(const DocumentData& o) const
+    {
+        return ReactionText == o.ReactionText && Farsi == o.Farsi && Widths == o.Widths && Cells == o.Cells &&
+               Fonts == o.Fonts && Formulas == o.Formulas && TypesList == o.TypesList;
+    }
+    bool operator!=(const DocumentData& o) const { return !(*this == o); }
+};
+
+// A grid larger than this many cells is refused: no real worksheet comes near it, and
+// a few megabytes of crafted rows and commas could otherwise ask for terabytes.
+constexpr long long MaxDocumentCells = 1000000;
+
+// Breaks file text into lines at CR LF, a lone CR or a lone LF. A line break at the
+// very end does not start another line; empty text has no lines.
+std::vector<std::string> SplitDocumentLines(const std::string& text);
+
+// The file text: every line followed by CR LF.
+std::string JoinDocumentLines(const std::vector<std::string>& lines);
+
+// Cuts a line into count fields: each field but the last is the text before the next
+// ","; the last field is whatever remains, commas included. When the commas run out,
+// the fields still missing are empty and the last one takes the rest ("a,b" as four
+// fields is "a", "", "", "b"). A count of zero or less gives no fields.
+std::vector<std::string> SplitFields(const std::string& line, int count);
+
+// A whole number as documents store it: an optional sign and decimal digits, nothing
+// else, within the signed 32-bit range.
+std::optional<int> ParseWholeNumber(const std::string& text);
+
+// A font line: face name, size in points, the bold and italic flags as two "0"/"1"
+// characters, and the colour as a signed 32-bit number.
+std::string FormatFontLine(const FontSpec& font);
+// Throws DocumentReadError when the size or the colour is not a whole number. A style
+// character other than "1", or a missing one, clears that style.
+FontSpec ParseFontLine(const std::string& line);
+
+// The document as lines, in the order of the layout above. Every row is written with
+// exactly K = Widths.size() cells; rows are expected to hold that many.
+std::vector<std::string> WriteDocumentLines(const DocumentData& doc);
+
+// Reads a whole document or throws DocumentReadError; nothing is returned half read,
+// so the caller changes its open document only on success.
+DocumentData ReadDocumentLines(const std::vector<std::string>& lines);
+
+// What New takes from a defaults file. The reading goes in New's order (language,
+// column count, widths, header names, fonts, formulas, type codes, subscripts
+// position) and stops silently at the first missing or malformed line: what was read
+// before it is set here, everything after is left unset, and New keeps the previous
+// document's value for it.
+struct DefaultsData
+{
+    std::optional<bool> Farsi;
+    std::optional<int> ColumnCount;
+    std::optional<std::vector<int>> Widths; // ColumnCount entries
+    std::optional<GridRow> HeaderNames;     // ColumnCount texts
+    std::vector<FontSpec> Fonts;            // the fonts read, in document order, up to five
+    std::optional<std::vector<std::string>> Formulas;
+    std::optional<std::vector<std::string>> TypesList;
+    std::optional<int> SubscriptsPosition;
+};
+
+DefaultsData ReadDefaultsLines(const std::vector<std::string>& lines);
+
+// The window caption for a document path: "Stoikon - Untitled" without a path,
+// otherwise "Stoikon - " and the file name without folder and extension.
+std::string DocumentCaption(const std::string& filePath);

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/HtmlPage.h"
+
+#include <cstdint>
+
+namespace {
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The stored colour's three low bytes, red first; a system colour is not looked up,
+// its bytes are written as they are.
+std::string HtmlColor(ColorValue color)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    const std::uint32_t value = static_cast<std::uint32_t>(color);
+    std::string hex;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const unsigned byte = (value >> shift) & 0xFF;
+        hex += digits[byte >> 4];
+        hex += digits[byte & 0xF];
+    }
+    return hex;
+}
+
+std::string OpeningTags(const FontSpec& font)
+{
+    std::string tags = "<font face=\"" + Escaped(font.Name) + "\" color=\"#" + HtmlColor(font.Color) +
+                       "\" size=\"" + std::to_string(HtmlFontSize(font.Size)) + "\">";
+    if (font.Bold)
+        tags += "<b>";
+    if (font.Italic)
+        tags += "<i>";
+    return tags;
+}
+
+// The closing style tags only; the caller adds "</font>".
+std::string ClosingStyleTags(const FontSpec& font)
+{
+    std::string tags;
+    if (font.Italic)
+        tags += "</i>";
+    if (font.Bold)
+        tags += "</b>";
+    return tags;
+}
+
+std::string InFont(const FontSpec& font, const std::string& text)
+{
+    return OpeningTags(font) + text + ClosingStyleTags(font) + "</font>";
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Digits at the start and right after "+" or the arrow are coefficients, all other
+// digits are counts; every digit gets a font element of its own.
+std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
+{
+    std::string html;
+    bool coefficient = !reaction.empty() && IsDigit(reaction[0]);
+    for (std::size_t i = 0; i < reaction.size(); ++i) {
+        const char c = reaction[i];
+        const bool nextIsDigit = i + 1 < reaction.size() && IsDigit(reaction[i + 1]);
+        if (coefficient)
+            html += InFont(fonts.NumbersFont, std::string(1, c));
+        else if (IsDigit(c))
+            html += InFont(fonts.SubscriptsFont, std::string(1, c));
+        else if (c == '>')
+            html += "<font face=\"Wingdings\">\u00E0</font>"; // the arrow glyph of that symbol font
+        else
+            html += Escaped(std::string(1, c));
+        if (coefficient && !nextIsDigit)
+            coefficient = false;
+        if ((c == '+' || c == '>') && nextIsDigit)
+            coefficient = true;
+    }
+    return html;
+}
+
+} // namespace
+
+int HtmlFontSize(int points)
+{
+    if (points <= 8)
+        return 1;
+    if (points <= 10)
+        return 2;
+    if (points <= 12)
+        return 3;
+    if (points <= 14)
+        return 4;
+    if (points <= 18)
+        return 5;
+    if (points <= 24)
+        return 6;
+    return 7;
+}
+
+std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
+                                       const FontSettings& fonts, const GridCells& cells)
+{
+    std::vector<std::string> lines = {
+        "<html>",
+        "<head>",
+        "<title>" + Escaped(title) + "</title>",
+        "</head>",
+        "<body>",
+        OpeningTags(fonts.ReactionFont),
+        ReactionHtml(reactionText, fonts),
+        ClosingStyleTags(fonts.ReactionFont) + "</font><br>",
+        "<table border=\"1\">",
+    };
+    for (const GridRow& row : cells) {
+        std::string line = "<tr>";
+        for (const std::string& cell : row)
+            line +=
+                cell.empty() ? "<td>&nbsp;</td>" : "<td>" + InFont(fonts.GridFont, Escaped(cell)) + "</td>";
+        lines.push_back(line + "</tr>");
+    }
+    lines.push_back("</table></body>");
+    lines.push_back("</html>");
+    return lines;
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The lines of the HTML page that "Export as HTML file" writes: the reaction drawn
+// with its fonts (coefficients in the numbers font, counts in the subscripts font,
+// the arrow as a Wingdings glyph) above the grid as a bordered table. The widget
+// layer encodes the lines to Windows-1256 and ends each with CR LF.
+
+#include "editor/FontSettings.h"
+#include "grid/GridCells.h"
+
+#include <string>
+#include <vector>
+
+// The HTML font size (1 to 7) for a size in points.
+int HtmlFontSize(int points);
+
+// title is the window caption. Texts from the document (title, reaction, cells, face
+// names) are escaped for "&", "<", ">" and '"', so a shared document cannot put its
+// own markup into the page.
+std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
+                                       const FontSettings& fonts, const GridCells& cells);
