@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ElementTable.h"
+
+#include "core/Errors.h"
+#include "core/ReactionParser.h"
+
+#include <charconv>
+
+namespace {
+
+struct ElementRow
+{
+    const char* Symbol;
+    const char* Weight;
+};
+
+// Stored order; the weights keep the number of decimals they are stored with.
+const ElementRow ElementRows[] = {
+    {"Ac", "227"},     {"Al", "26.98"},   {"Am", "243"},     {"Sb", "121.75"},  {"Ar", "39.95"},
+    {"As", "74.92"},   {"At", "210"},     {"Ba", "137.34"},  {"Bk", "247"},     {"Be", "9.01"},
+    {"Bi", "208.98"},  {"B", "10.81"},    {"Br", "79.90"},   {"Cd", "112.40"},  {"Ca", "40.08"},
+    {"Cf", "249"},     {"C", "12.01"},    {"Ce", "140.12"},  {"Cs", "132.90"},  {"Cl", "35.45"},
+    {"Cr", "51.99"},   {"Co", "58.93"},   {"Cu", "63.54"},   {"Cm", "245"},     {"Dy", "162.50"},
+    {"Es", "254"},     {"Er", "167.26"},  {"Eu", "151.96"},  {"Fm", "252"},     {"F", "18.99"},
+    {"Fr", "223"},     {"Gd", "157.25"},  {"Ga", "69.72"},   {"Ge", "72.59"},   {"Au", "196.97"},
+    {"Hf", "178.49"},  {"He", "4.00"},    {"Ho", "164.930"}, {"H", "1.01"},     {"In", "114.82"},
+    {"I", "126.90"},   {"Ir", "192.22"},  {"Fe", "55.847"},  {"Kr", "83.80"},   {"La", "138.91"},
+    {"Lw", "257"},     {"Pb", "207.19"},  {"Li", "6.94"},    {"Lu", "174.97"},  {"Mg", "24.31"},
+    {"Mn", "54.94"},   {"Mv", "256"},     {"Hg", "200.59"},  {"Mo", "95.94"},   {"Nd", "144.24"},
+    {"Ne", "20.183"},  {"Np", "237"},     {"Ni", "58.70"},   {"Nb", "92.91"},   {"N", "14.01"},
+    {"No", "254"},     {"Os", "190.26"},  {"O", "15.99"},    {"Pd", "106.40"},  {"P", "30.97"},
+    {"Pt", "195.09"},  {"Pu", "244"},     {"Po", "210"},     {"K", "39.10"},    {"Pr", "140.91"},
+    {"Pm", "145"},     {"Pa", "231"},     {"Ra", "226"},     {"Rn", "222"},     {"Re", "186.20"},
+    {"Rh", "102.90"},  {"Rb", "85.47"},   {"Ru", "101.07"},  {"Sm", "150.35"},  {"Sc", "44.96"},
+    {"Se", "78.96"},   {"Si", "28.09"},   {"Ag", "107.87"},  {"Na", "22.99"},   {"Sr", "87.62"},
+    {"S", "32.06"},    {"Ta", "180.95"},  {"Tc", "99"},      {"Te", "127.60"},  {"Tb", "158.92"},
+    {"Tl", "204.37"},  {"Th", "232.04"},  {"Tm", "168.93"},  {"Sn", "118.69"},  {"Ti", "47.90"},
+    {"W", "183.85"},   {"U", "238.03"},   {"V", "50.94"},    {"Xe", "131.30"},  {"Yb", "173.04"},
+    {"Y", "88.90"},    {"Zn", "65.37"},   {"Zr", "91.22"},
+};
+
+std::vector<std::string> Column(bool weights)
+{
+    std::vector<std::string> column;
+    for (const ElementRow& row : ElementRows)
+        column.emplace_back(weights ? row.Weight : row.Symbol);
+    return column;
+}
+
+// The weights always use "." whatever the locale, so they are read with from_chars.
+long double ParseWeight(const std::string& text)
+{
+    long double value = 0;
+    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        throw ConversionError("atomic weight does not convert: " + text);
+    return value;
+}
+
+} // namespace
+
+const std::vector<std::string>& MetsLst()
+{
+    static const std::vector<std::string> symbols = Column(false);
+    return symbols;
+}
+
+const std::vector<std::string>& AWList()
+{
+    static const std::vector<std::string> weights = Column(true);
+    return weights;
+}
+
+int FindElement(const std::string& symbol) { return IndexOfSymbol(MetsLst(), symbol); }
+
+std::string MolarMass(const std::string& formula)
+{
+    if (formula.empty())
+        throw InvalidReactionError("empty formula");
+    std::string prepared = PrepareReaction(formula);
+    std::vector<std::string> elements = CollectElements(prepared + "+");
+    std::vector<long long> counts = ParseCountVector(CountElements({prepared}, elements).front());
+    double sum = 0;
+    for (size_t i = 0; i < elements.size(); ++i) {
+        int row = FindElement(elements[i]);
+        if (row < 0)
+            throw InvalidReactionError("no atomic weight for " + elements[i]);
+        // The product is taken in extended precision and the sum stored as a double after
+        // each addition, so results match the stored weights' usual roundings (18.01).
+        sum = static_cast<double>(static_cast<long double>(sum) + ParseWeight(AWList()[size_t(row)]) * counts[i]);
+    }
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, sum, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+// The pure text rules of the reaction line: how a typed character is mapped through the key
+// sets, which characters may enter the line, and the clean-up run after every edit.
+
+// The key sets: each character of KP types "+", of KOP "(", of KCP ")", of KF the arrow ">".
+// ChB turns on the automatic letter case of element symbols.
+struct KeyOptions
+{
+    std::string KP = "+=";
+    std::string KOP = "([";
+    std::string KCP = ")]";
+    std::string KF = " >.";
+    bool ChB = true;
+};
+
+// Maps one typed character through KP, then KF, then KOP, then KCP, each test applied to
+// the result of the one before (so "=" reaches ">" when KF holds "+").
+char MapKey(char ch, const KeyOptions& keys);
+
+// The reaction-line alphabet: A-Z a-z 0-9 - ( ) + >.
+bool IsReactionChar(char ch);
+
+// Sets the letter case of element symbols (when autoCase), removes every coefficient and
+// the second of two adjacent separators; caretPos (characters before the caret) follows
+// the deletions.
+void TidyReaction(std::string& text, int& caretPos, bool autoCase);
+
+// The text an empty reaction line ends with when typed is typed or pasted into it one
+// character at a time: mapped, kept if in the alphabet, tidied.
+std::string TypeReaction(const std::string& typed, const KeyOptions& keys);
