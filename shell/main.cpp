@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CommandLine.h"
+#include "shell/MainU.h"
+#include "shell/StoikonApp.h"
+
+#include <QApplication>
 
 #include <iostream>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    int status = RunCommandLine(args, std::cin, std::cout, std::cerr);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int status = RunCommandLine(args, std::cin, std::cout, std::cerr);
     if (status >= 0)
         return status;
-    return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stoikon"));
+    QApplication::setDesktopFileName(QStringLiteral("stoikon"));
+    const QString file = args.empty() ? QString() : QString::fromLocal8Bit(args.front().c_str());
+    std::unique_ptr<TSTMainForm> window(CreateStoikonWindows(file));
+    window->show();
+    return app.exec();
 }

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Turns the stored font records into Qt fonts and colours for drawing.
+
+#include "editor/FontSettings.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+QFont ToQFont(const FontSpec& spec);
+
+// An RGB value becomes its colour; a system colour (top byte set) is drawn with the
+// palette role that matches its index, so it follows the desktop's colour scheme.
+QColor ToQColor(ColorValue value, const QPalette& palette = QPalette());
+
+// The palette role used for a system colour index (window text, button face, ...).
+QPalette::ColorRole SystemColorRole(int index);

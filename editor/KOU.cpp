@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/KOU.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSettings>
+
+namespace
+{
+const LocalText KOFormCaption{"Key Options", "تنظيمات كليدها"};
+const LocalText ChBCaption{"Elements auto identification", "تشخيص اتوماتيک عناصر"};
+} // namespace
+
+const std::vector<const LocalText*>& KeyOptionsTexts()
+{
+    static const std::vector<const LocalText*> all = {&KOFormCaption, &ChBCaption};
+    return all;
+}
+
+TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("KOForm");
+    setFixedSize(175, 145);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const KeyOptions defaults;
+    struct Row
+    {
+        QLineEdit*& Edit;
+        const char* Symbol;
+        const std::string& Default;
+        int Top;
+    };
+    Row rows[] = {{KP, "+", defaults.KP, 16}, {KOP, "(", defaults.KOP, 40}, {KCP, ")", defaults.KCP, 64},
+                  {KF, nullptr, defaults.KF, 88}};
+    for (Row& row : rows) {
+        row.Edit = new QLineEdit(QString::fromStdString(row.Default), this);
+        row.Edit->setGeometry(32, row.Top, 137, 21);
+        if (row.Symbol) {
+            auto* label = new QLabel(QString::fromLatin1(row.Symbol), this);
+            label->setGeometry(12, row.Top, 16, 21);
+        } else {
+            auto* arrow = new QLabel(this);
+            arrow->setPixmap(QPixmap(":/arrow.png"));
+            arrow->setGeometry(8, row.Top + 3, 16, 14);
+        }
+    }
+    KP->setObjectName("KP");
+    KOP->setObjectName("KOP");
+    KCP->setObjectName("KCP");
+    KF->setObjectName("KF");
+    ChB = new QCheckBox(this);
+    ChB->setObjectName("ChB");
+    ChB->setGeometry(8, 120, 165, 17);
+    ChB->setChecked(defaults.ChB);
+    Recaption(Language::English);
+    ReadSettings();
+}
+
+TKOForm::~TKOForm() { WriteSettings(); }
+
+KeyOptions TKOForm::Keys() const
+{
+    KeyOptions keys;
+    keys.KP = KP->text().toStdString();
+    keys.KOP = KOP->text().toStdString();
+    keys.KCP = KCP->text().toStdString();
+    keys.KF = KF->text().toStdString();
+    keys.ChB = ChB->isChecked();
+    return keys;
+}
+
+void TKOForm::Recaption(Language lang)
+{
+    setWindowTitle(KOFormCaption.In(lang));
+    ChB->setText(ChBCaption.In(lang));
+}
+
+void TKOForm::ReadSettings()
+{
+    QSettings settings("Velk", "ST1");
+    if (settings.allKeys().isEmpty())
+        return; // first run: the defaults stay
+    // A missing text reads as empty: that set then maps nothing.
+    KP->setText(settings.value("KP").toString());
+    KOP->setText(settings.value("KOP").toString());
+    KCP->setText(settings.value("KCP").toString());
+    bool ok = false;
+    const int chb = settings.value("ChB").toInt(&ok);
+    if (ok)
+        ChB->setChecked(chb != 0);
+    KF->setText(settings.value("KF").toString());
+}
+
+void TKOForm::WriteSettings()
+{
+    QSettings settings("Velk", "ST1");
+    settings.setValue("KP", KP->text());
+    settings.setValue("KOP", KOP->text());
+    settings.setValue("KCP", KCP->text());
+    settings.setValue("ChB", ChB->isChecked() ? 1 : 0);
+    settings.setValue("KF", KF->text());
+}

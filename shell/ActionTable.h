@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The table of user commands: every menu item, tool button and key runs one action.
+
+#include "shell/MainU.h"
+
+#include <QKeySequence>
+
+#include <vector>
+
+struct ActionDef
+{
+    QAction* TSTMainForm::TActionList::*Slot;
+    const char* Name;
+    const char* Category;
+    QKeySequence Key;
+    int Icon; // index into the tool-bar image list, -1 for none
+    const LocalText* Caption; // null: the caption is the same in both languages (below)
+    const LocalText* Hint;
+    const char* FixedCaption;
+    const char* FixedHint;
+    void (TSTMainForm::*Handler)();
+};
+
+const std::vector<ActionDef>& ActionTable();
+
+// The short part of a hint (tool tip) and the long part (status bar); a hint without
+// "|" serves as both.
+QString ShortHint(const QString& hint);
+QString LongHint(const QString& hint);

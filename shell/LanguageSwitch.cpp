@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The language switch: every caption, hint, message and title of the interface, the text
+// direction, and the dialogs' own texts.
+
+#include "dialogs/OpsU.h"
+#include "editor/KOU.h"
+#include "editor/ReactionWidgets.h"
+#include "grid/PropertyGrid.h"
+#include "shell/AboutU.h"
+#include "shell/ActionTable.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+void TSTMainForm::SettingsEnglishExecute() { ApplyLanguage(Language::English); }
+
+void TSTMainForm::SettingsFarsiExecute() { ApplyLanguage(Language::Farsi); }
+
+void TSTMainForm::ApplyLanguage(Language lang)
+{
+    InterfaceLanguage = lang;
+    // The language is part of the document, so a switch is a change to be saved.
+    DocumentModified = true;
+    setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+
+    File1->setTitle(Texts::File1Caption.In(lang));
+    Reaction1->setTitle(Texts::Reaction1Caption.In(lang));
+    Settings1->setTitle(Texts::Settings1Caption.In(lang));
+    Help1->setTitle(Texts::Help1Caption.In(lang));
+    for (const ActionDef& def : ActionTable()) {
+        if (!def.Caption)
+            continue;
+        QAction* action = Actions.*def.Slot;
+        action->setText(def.Caption->In(lang));
+        const QString hint = def.Hint->In(lang);
+        action->setToolTip(ShortHint(hint));
+        action->setStatusTip(LongHint(hint));
+    }
+    // Only the command of the other language is offered.
+    Actions.SettingsEnglish->setVisible(lang == Language::Farsi);
+    Actions.SettingsFarsi->setVisible(lang == Language::English);
+
+    SetCaption();
+    Lbl1->setText(Texts::Lbl1Caption.In(lang));
+    Lbl2->setText(Texts::Lbl2Caption.In(lang));
+    WeightBtn->setText(Texts::WeightBtnCaption.In(lang));
+    CalGrid->setText(Texts::CalGridCaption.In(lang));
+    const QString calHint = Texts::CalGridHint.In(lang);
+    CalGrid->setToolTip(ShortHint(calHint));
+    CalGrid->setStatusTip(LongHint(calHint));
+    const QString imgHint = Texts::TextImgHint.In(lang);
+    TextImg->setToolTip(ShortHint(imgHint));
+    TextImg->setStatusTip(LongHint(imgHint));
+    OpenDialogTitle = Texts::OpenDialogTitle.In(lang);
+    SaveDialogTitle = Texts::SaveDialogTitle.In(lang);
+
+    if (OpsForm)
+        OpsForm->Recaption(lang);
+    if (AboutForm)
+        AboutForm->Recaption(lang);
+    if (KOForm)
+        KOForm->Recaption(lang);
+    LayoutMainWindow();
+}
+
+void TSTMainForm::ProblemwithFarsilanguage1Click()
+{
+    Message(QString::fromUtf8(Texts::ProblemFarsiText), MsgKind::Information, mbOK);
+}

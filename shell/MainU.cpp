@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/MainU.h"
+
+#include "core/ReactionText.h"
+#include "dialogs/OpsU.h"
+#include "editor/FontConvert.h"
+#include "editor/KOU.h"
+#include "editor/ReactionWidgets.h"
+#include "grid/PropertyGrid.h"
+#include "shell/AboutU.h"
+#include "shell/VelkMenu.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("STMainForm");
+    setWindowTitle(QStringLiteral("Stoikon"));
+    setWindowIcon(QIcon(QStringLiteral(":/appicon/48.png")));
+    resize(780, 551);
+    move(10, 9);
+    setMinimumSize(580, 350);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreatePanels();
+    statusBar()->setObjectName("StatusBar");
+    statusBar()->setSizeGripEnabled(true);
+    VelkMenu = new TVelkMenu(this);
+
+    // The reaction-line fonts exist from here until the window closes.
+    Fonts = FontSettings();
+    FontsExist = true;
+    ApplyFonts();
+    CaretPos = 0;
+    FirstVisible = 0;
+    TypesList = {"0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "2", "2"};
+    FormulsList = {"Mol(a),Mol(b)=Number(a),Number(b)", "Number(a),Number(b)=Mol(a),Mol(b)"};
+
+    ReadWindowSettings();
+    DrawReaction();
+    FirstActivationDone = false;
+}
+
+TSTMainForm::~TSTMainForm() = default;
+
+void TSTMainForm::AttachDialogs(TAboutForm* about, TOpsForm* ops, TKOForm* keys)
+{
+    AboutForm = about;
+    OpsForm = ops;
+    KOForm = keys;
+}
+
+void TSTMainForm::CreatePanels()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName("Central");
+    setCentralWidget(central);
+    central->installEventFilter(this);
+
+    TextPanel = new QWidget(central);
+    TextPanel->setObjectName("TextPanel");
+    Lbl1 = new QLabel(TextPanel);
+    Lbl1->setObjectName("Lbl1");
+    TextImg = new TReactionImage(this, TextPanel);
+    TextImg->setObjectName("TextImg");
+    WeightBtn = new QPushButton(TextPanel);
+    WeightBtn->setObjectName("WeightBtn");
+    connect(WeightBtn, &QPushButton::clicked, this, &TSTMainForm::WeightBtnClick);
+    TextBtn = new TKeyCatcher(this, TextPanel);
+    TextBtn->setObjectName("TextBtn");
+    TextBtn->setGeometry(-66, 48, 65, 21);
+
+    Panel = new QWidget(central);
+    Panel->setObjectName("Panel");
+    Lbl2 = new QLabel(Panel);
+    Lbl2->setObjectName("Lbl2");
+    Grid = new TPropertyGrid(this, Panel);
+    Grid->setObjectName("Grid");
+    CalGrid = new QPushButton(Panel);
+    CalGrid->setObjectName("CalGrid");
+    connect(CalGrid, &QPushButton::clicked, this, &TSTMainForm::CalGridClick);
+
+    for (QLabel* label : {Lbl1, Lbl2})
+        label->resize(label->width(), label->fontMetrics().height());
+    TextImg->resize(670, 33);
+
+    BlinkTim = new QTimer(this);
+    BlinkTim->setObjectName("BlinkTim");
+    BlinkTim->setInterval(500);
+    connect(BlinkTim, &QTimer::timeout, this, &TSTMainForm::BlinkTimTimer);
+}
+
+namespace
+{
+// Places a child by its left-to-right coordinates, mirrored in a right-to-left window.
+void Place(QWidget* child, int x, int y, int w, int h)
+{
+    QWidget* parent = child->parentWidget();
+    child->setGeometry(QStyle::visualRect(parent->layoutDirection(), parent->rect(), QRect(x, y, w, h)));
+}
+} // namespace
+
+void TSTMainForm::LayoutMainWindow()
+{
+    QWidget* central = centralWidget();
+    const int width = central->width();
+    const int imgTop = Lbl1->height() + 11;
+    const int panelHeight = std::max(68, imgTop + TextImg->height() + 11);
+    TextPanel->setGeometry(0, 0, width, panelHeight);
+    Place(Lbl1, 8, 8, std::max(width - 102, 1), Lbl1->height());
+    Place(TextImg, 8, imgTop, std::max(width - 102, 1), TextImg->height());
+    Place(WeightBtn, width - 87, 24, 73, 25);
+
+    const int panelH = std::max(central->height() - panelHeight, 0);
+    Panel->setGeometry(0, panelHeight, width, panelH);
+    const int gridTop = Lbl2->height() + 11;
+    Place(Lbl2, 8, 8, std::max(width - 22, 1), Lbl2->height());
+    Place(CalGrid, width - 119, panelH - 34, 105, 25);
+    Place(Grid, 8, gridTop, std::max(width - 22, 1), std::max(panelH - 34 - gridTop - 8, 1));
+}
+
+QFont TSTMainForm::ProgramQFont() const { return ToQFont(Fonts.ProgramFont); }
+
+void TSTMainForm::ApplyFonts()
+{
+    setFont(ProgramQFont());
+    Grid->setFont(ToQFont(Fonts.GridFont));
+    VelkMenu->SetFont(ProgramQFont());
+}
+
+int TSTMainForm::Message(const LocalText& text, MsgKind kind, int buttons)
+{
+    return Message(text.In(InterfaceLanguage), kind, buttons);
+}
+
+int TSTMainForm::Message(const QString& text, MsgKind kind, int buttons)
+{
+    return ShowMessageBox({text, kind, buttons, InterfaceLanguage}, ProgramQFont(), this);
+}
+
+QString TSTMainForm::AskFileName(FileDialogKind kind, const QString& title, const QString& filter)
+{
+    if (FileDialogHook)
+        return FileDialogHook(kind, title, filter);
+    // The program asks about overwriting itself, after adding the extension.
+    const QFileDialog::Options options = QFileDialog::DontConfirmOverwrite;
+    if (kind == FileDialogKind::Open)
+        return QFileDialog::getOpenFileName(this, title, QString(), filter, nullptr, options);
+    return QFileDialog::getSaveFileName(this, title, QString(), filter, nullptr, options);
+}
+
+void TSTMainForm::SetCaption()
+{
+    const QString name =
+        DocumentFileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(DocumentFileName).completeBaseName();
+    setWindowTitle(QStringLiteral("Stoikon - ") + name);
+}
+
+bool TSTMainForm::event(QEvent* event)
+{
+    // In help mode the status bar keeps its prompt instead of showing hints.
+    if (event->type() == QEvent::StatusTip && HelpMode)
+        return true;
+    if (event->type() == QEvent::WindowActivate && !FirstActivationDone)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TSTMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A window that starts minimised is never activated; start-up must run anyway.
+    if (!FirstActivationDone)
+        QTimer::singleShot(0, this, [this] {
+            if (!FirstActivationDone)
+                FormActivate();
+        });
+}
+
+void TSTMainForm::FormActivate()
+{
+    if (FirstActivationDone)
+        return;
+    FirstActivationDone = true;
+    if (StartupFarsi)
+        SettingsFarsiExecute();
+    else
+        SettingsEnglishExecute();
+    DocumentModified = false;
+    FileNewExecute();
+    if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
+        FileOpenAccept(QFileInfo(CommandLineFile).absoluteFilePath());
+    menuBar()->update();
+}
+
+void TSTMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    BlinkTim->stop();
+    FontsExist = false; // a resize during teardown draws nothing
+    WriteWindowSettings();
+    event->accept();
+}
+
+bool TSTMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        LayoutMainWindow();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TSTMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (FontsExist)
+        DrawReaction();
+}

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/MessageBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace
+{
+
+MessageBoxHook& Hook()
+{
+    static MessageBoxHook hook;
+    return hook;
+}
+
+// The close box answers Cancel whatever buttons the box has.
+class TMessageDialog : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    bool ClosedByCloseBox = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        ClosedByCloseBox = true;
+        QDialog::closeEvent(event);
+    }
+};
+
+const LocalText& TitleOf(MsgKind kind)
+{
+    switch (kind) {
+    case MsgKind::Warning:
+        return Texts::TitleWarning;
+    case MsgKind::Error:
+        return Texts::TitleError;
+    case MsgKind::Information:
+        return Texts::TitleInformation;
+    case MsgKind::Confirmation:
+        break;
+    }
+    return Texts::TitleConfirm;
+}
+
+QMessageBox::Icon IconOf(MsgKind kind)
+{
+    switch (kind) {
+    case MsgKind::Warning:
+        return QMessageBox::Warning;
+    case MsgKind::Error:
+        return QMessageBox::Critical;
+    case MsgKind::Information:
+        return QMessageBox::Information;
+    case MsgKind::Confirmation:
+        break;
+    }
+    return QMessageBox::Question;
+}
+
+} // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+
+QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent)
+{
+    auto* box = new TMessageDialog(parent);
+    box->setIcon(IconOf(request.Kind));
+    QString text = request.Text;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box->setText(text);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowTitle(TitleOf(request.Kind).In(Language::English));
+    box->setFont(font);
+
+    struct ButtonDef
+    {
+        int Flag;
+        QMessageBox::StandardButton Standard;
+        const LocalText& Caption;
+    };
+    const ButtonDef defs[] = {{mbYes, QMessageBox::Yes, Texts::ButtonYes},
+                              {mbNo, QMessageBox::No, Texts::ButtonNo},
+                              {mbOK, QMessageBox::Ok, Texts::ButtonOK},
+                              {mbCancel, QMessageBox::Cancel, Texts::ButtonCancel}};
+    for (const ButtonDef& def : defs) {
+        if (request.Buttons & def.Flag)
+            box->addButton(def.Standard)->setText(def.Caption.In(Language::English));
+    }
+    box->setDefaultButton((request.Buttons & mbOK) ? QMessageBox::Ok : QMessageBox::Yes);
+    if (request.Buttons & mbCancel)
+        box->setEscapeButton(QMessageBox::Cancel);
+    else if (request.Buttons & mbNo)
+        box->setEscapeButton(QMessageBox::No);
+    else
+        box->setEscapeButton(QMessageBox::Ok);
+
+    if (request.Lang == Language::Farsi) {
+        box->setLayoutDirection(Qt::RightToLeft);
+        box->setWindowTitle(TitleOf(request.Kind).In(Language::Farsi));
+        const LocalText* captions[] = {&Texts::ButtonOK, &Texts::ButtonYes, &Texts::ButtonNo,
+                                       &Texts::ButtonCancel};
+        for (QAbstractButton* button : box->buttons()) {
+            for (const LocalText* caption : captions) {
+                if (button->text() == caption->In(Language::English)) {
+                    button->setText(caption->In(Language::Farsi));
+                    break;
+                }
+            }
+        }
+    }
+    return box;
+}
+
+int MessageBoxResult(QMessageBox* box)
+{
+    auto* dialog = static_cast<TMessageDialog*>(box);
+    QAbstractButton* clicked = box->clickedButton();
+    if (dialog->ClosedByCloseBox || clicked == nullptr)
+        return mrCancel;
+    switch (box->standardButton(clicked)) {
+    case QMessageBox::Ok:
+        return mrOk;
+    case QMessageBox::Yes:
+        return mrYes;
+    case QMessageBox::No:
+        return mrNo;
+    default:
+        return mrCancel;
+    }
+}
+
+int ShowMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent)
+{
+    if (Hook())
+        return Hook()(request);
+    QApplication::beep();
+    QMessageBox* box = BuildMessageBox(request, font, parent);
+    box->exec();
+    const int result = MessageBoxResult(box);
+    delete box;
+    return result;
+}

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Window placement and interface language, kept in the user settings between runs.
+
+#include "shell/MainU.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+
+namespace
+{
+// Reads one whole-number value; false when it is missing or not a number.
+bool ReadInt(const QSettings& settings, const char* name, int& value)
+{
+    const QVariant v = settings.value(QLatin1String(name));
+    if (!v.isValid())
+        return false;
+    bool ok = false;
+    const int n = v.toString().toInt(&ok);
+    if (ok)
+        value = n;
+    return ok;
+}
+
+// A window that would lie entirely off every screen (a monitor unplugged since the last
+// run) is brought back onto the primary screen.
+void KeepOnScreen(QWidget* window)
+{
+    const QRect frame(window->pos(), window->size());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        window->move(primary->availableGeometry().topLeft() + QPoint(10, 9));
+}
+} // namespace
+
+void TSTMainForm::ReadWindowSettings()
+{
+    QSettings settings("Velk", "ST1");
+    if (settings.allKeys().isEmpty())
+        return; // first run: designed bounds, normal state, English
+    // Each value is applied as soon as it is read; the first missing or malformed one
+    // ends the reading and the rest keep their defaults.
+    int value = 0;
+    do {
+        if (!ReadInt(settings, "Width", value))
+            break;
+        resize(value, height());
+        if (!ReadInt(settings, "Height", value))
+            break;
+        resize(width(), value);
+        if (!ReadInt(settings, "Top", value))
+            break;
+        move(x(), value);
+        if (!ReadInt(settings, "Left", value))
+            break;
+        move(value, y());
+        if (!ReadInt(settings, "WS", value))
+            break;
+        if (value == 1)
+            setWindowState(Qt::WindowMinimized);
+        else if (value == 2)
+            setWindowState(Qt::WindowMaximized);
+        if (!ReadInt(settings, "Lang", value))
+            break;
+        StartupFarsi = value != 0;
+    } while (false);
+    KeepOnScreen(this);
+}
+
+void TSTMainForm::WriteWindowSettings()
+{
+    QSettings settings("Velk", "ST1");
+    // A minimised window keeps the bounds it will be restored to.
+    const QRect bounds = isMinimized() ? normalGeometry() : QRect(pos(), size());
+    const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    settings.setValue("Width", bounds.width());
+    settings.setValue("Height", bounds.height());
+    settings.setValue("Top", bounds.y());
+    settings.setValue("Left", bounds.x());
+    settings.setValue("WS", state);
+    settings.setValue("Lang", InterfaceLanguage == Language::Farsi ? 1 : 0);
+    settings.sync();
+}
