@@ -336,7 +336,8 @@ void DocumentTest::refusesBadFiles_data()
 
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("only a reaction line") << QByteArray("2H2+O2>2H2O\r\n");
-    QTest::newRow("binary garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe,,,\n-\n\xc3", 29);
+    static const char garbage[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe,,,\n-\n\xc3";
+    QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1);
     // Counts
     QTest::newRow("row count not a number") << ExampleWith(2, "four");
     QTest::newRow("column count not a number") << ExampleWith(3, "3.0");
