@@ -189,6 +189,11 @@ std::vector<std::string> WriteDocumentLines(const DocumentData& doc)
     lines.insert(lines.end(), doc.Formulas.begin(), doc.Formulas.end());
     lines.insert(lines.end(), doc.TypesList.begin(), doc.TypesList.end());
     lines.push_back(std::to_string(doc.Fonts.SubscriptsPosition));
+    // A line break pasted into a cell or formula would shift every later line and
+    // leave a file that no longer opens; it is written as a blank instead.
+    for (std::string& line : lines)
+        std::replace_if(
+            line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return lines;
 }
 

@@ -77,7 +77,8 @@ std::string FormatFontLine(const FontSpec& font);
 FontSpec ParseFontLine(const std::string& line);
 
 // The document as lines, in the order of the layout above. Every row is written with
-// exactly K = Widths.size() cells; rows are expected to hold that many.
+// exactly K = Widths.size() cells; rows are expected to hold that many. A CR or LF
+// inside a text is written as a blank, so the file always reads back.
 std::vector<std::string> WriteDocumentLines(const DocumentData& doc);
 
 // Reads a whole document or throws DocumentReadError; nothing is returned half read,

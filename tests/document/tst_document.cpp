@@ -172,6 +172,14 @@ void DocumentTest::writerKeepsColumnCountInEveryRow()
     QCOMPARE(lines[6], std::string("x,,"));
     QCOMPARE(ToList(ReadDocumentLines(lines).Cells[1]), (QStringList{"x", "", ""}));
 
+    // A pasted line break would shift every later line; it is written as a blank.
+    doc.Formulas = {"#a(a)=\r\n1"};
+    doc.Cells[1] = {"x\ny", "", "z\r"};
+    const DocumentData back =
+        ReadDocumentLines(SplitDocumentLines(JoinDocumentLines(WriteDocumentLines(doc))));
+    QCOMPARE(ToList(back.Cells[1]), (QStringList{"x y", "", "z "}));
+    QCOMPARE(ToList(back.Formulas), QStringList{"#a(a)=  1"});
+
     // A cell holding a comma is written unescaped and reads back split at it.
     doc.Widths = {10, 20};
     doc.Cells = {{"a,b", "x"}};
