@@ -106,19 +106,15 @@ std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
 
 int HtmlFontSize(int points)
 {
-    if (points <= 8)
-        return 1;
-    if (points <= 10)
-        return 2;
-    if (points <= 12)
-        return 3;
-    if (points <= 14)
-        return 4;
-    if (points <= 18)
-        return 5;
-    if (points <= 24)
-        return 6;
-    return 7;
+    // The largest point size of each HTML size from 1 to 6; anything larger is 7.
+    static const int largestPoints[] = {8, 10, 12, 14, 18, 24};
+    int size = 1;
+    for (int largest : largestPoints) {
+        if (points <= largest)
+            return size;
+        ++size;
+    }
+    return size;
 }
 
 std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
