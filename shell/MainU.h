@@ -155,6 +155,8 @@ public:
     void SettingsKeyExecute();
     void FilePrintExecute();
     KeyOptions CurrentKeys() const;
+    bool PasteInProgress = false;
+    // Members of the reaction editor go here.
 
     // ---- Grid, Balance, Calculate Grid (grid/) ----
     void WeightBtnClick();
@@ -171,7 +173,9 @@ public:
     void FileSaveAsExecute();
     bool FileSaveAsAccept(const QString& chosenName);
     void FileHTMLExecute();
-    QString DefaultsFilePath(Language lang) const;
+    QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
+    bool WriteDefaultsFile();  // the options dialog's Default: the current settings for new documents
+    QString DefaultsFolder;    // overrides the defaults folder (tests); empty = the usual places
 
     // ---- Options (dialogs/) ----
     void SettingsOptionsExecute();

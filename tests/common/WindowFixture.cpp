@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/common/WindowFixture.h"
+
+#include "shell/StoikonApp.h"
+
+#include <QSettings>
+#include <QTest>
+
+TestSettings::TestSettings()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.path());
+}
+
+MessageRecorder::MessageRecorder()
+{
+    SetMessageBoxHook([this](const MessageRequest& request) {
+        Shown.push_back(request);
+        if (!Answers.empty()) {
+            const int answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        }
+        return DefaultAnswer;
+    });
+}
+
+MessageRecorder::~MessageRecorder() { SetMessageBoxHook(nullptr); }
+
+QStringList MessageRecorder::Texts() const
+{
+    QStringList texts;
+    for (const MessageRequest& request : Shown)
+        texts << request.Text;
+    return texts;
+}
+
+WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
+{
+    Window = CreateStoikonWindows(commandLineFile);
+    Window->DefaultsFolder = Defaults.path();
+    Window->FileDialogHook = [this](FileDialogKind kind, const QString&, const QString&) {
+        FileDialogsAsked.push_back(kind);
+        if (FileAnswers.empty())
+            return QString();
+        const QString answer = FileAnswers.front();
+        FileAnswers.pop_front();
+        return answer;
+    };
+    if (start)
+        Start();
+}
+
+void WindowFixture::Start()
+{
+    Window->show();
+    Window->FormActivate();
+    QTest::qWait(1);
+}
+
+WindowFixture::~WindowFixture()
+{
+    // Closing asks nothing in tests unless a test queued an answer; drop the changes.
+    Window->DocumentModified = false;
+    Window->close();
+    delete Window;
+}

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the widget tests share: user settings in a throwaway folder, message boxes and file
+// dialogs answered by the test, and a main window created the way the program creates it.
+
+#include "shell/MainU.h"
+#include "shell/MessageBox.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Points the user settings at a fresh folder for as long as it lives.
+class TestSettings
+{
+public:
+    TestSettings();
+    QString Path() const { return Dir.path(); }
+
+private:
+    QTemporaryDir Dir;
+};
+
+// Records every message box and answers it: with the queued answers first, then with
+// DefaultAnswer.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    std::vector<MessageRequest> Shown;
+    std::deque<int> Answers;
+    int DefaultAnswer = mrOk;
+    QStringList Texts() const;
+};
+
+// A window made with CreateStoikonWindows, shown offscreen and past its first activation.
+// DefaultsFolder points at an empty temporary folder unless the test sets one before
+// calling Start. File dialogs are answered from FileAnswers (an empty answer cancels).
+class WindowFixture
+{
+public:
+    explicit WindowFixture(const QString& commandLineFile = QString(), bool start = true);
+    ~WindowFixture();
+    void Start();
+    TSTMainForm* operator->() const { return Window; }
+    TSTMainForm* Window = nullptr;
+    QTemporaryDir Defaults;
+    std::deque<QString> FileAnswers;
+    std::vector<FileDialogKind> FileDialogsAsked;
+};
