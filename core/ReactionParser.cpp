@@ -61,6 +61,9 @@ std::vector<std::int32_t> CountFormula(const std::string& formula, const std::ve
             ++i;
             groups.emplace_back(elements.size(), 0);
         } else if (c == ')') {
+            // ")" where a symbol must begin, as in "()", is not a group end.
+            if (i > 0 && formula[i - 1] == '(')
+                throw InvalidReactionError("empty group");
             ++i;
             if (groups.size() < 2)
                 throw InvalidReactionError("unmatched ')'");

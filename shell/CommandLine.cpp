@@ -1,8 +1,130 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CommandLine.h"
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream&, std::ostream&, std::ostream&)
+#include "core/Balance.h"
+#include "core/ElementTable.h"
+#include "core/Errors.h"
+#include "core/ReactionText.h"
+
+#include <istream>
+#include <ostream>
+
+#ifndef STOIKON_VERSION
+#define STOIKON_VERSION "1.0.0"
+#endif
+
+namespace {
+
+// The operands, or the lines of standard input when there are none (blank lines skipped,
+// a CR before the line feed dropped).
+std::vector<std::string> OperandsOrLines(const std::vector<std::string>& operands, std::istream& in)
 {
-    (void)args;
-    return -1;
+    if (!operands.empty())
+        return operands;
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+int RunBalance(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
+{
+    const KeyOptions keys;
+    int status = 0;
+    for (const std::string& reaction : OperandsOrLines(operands, in)) {
+        // As if pasted into an empty reaction line with the default key sets.
+        BalanceOutcome outcome = BalanceReaction(TypeReaction(reaction, keys), keys.ChB);
+        switch (outcome.status) {
+        case BalanceOutcome::Status::Balanced:
+            out << outcome.BalancedText << '\n';
+            break;
+        case BalanceOutcome::Status::InvalidReaction:
+            out << "Invalid reaction\n";
+            status = 1;
+            break;
+        case BalanceOutcome::Status::CannotBalance:
+            out << "Can not balance this reaction\n";
+            status = 1;
+            break;
+        }
+    }
+    return status;
+}
+
+int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
+{
+    int status = 0;
+    for (const std::string& formula : OperandsOrLines(operands, in)) {
+        try {
+            out << MolarMass(formula) << '\n';
+        } catch (const StoikonError&) {
+            out << "Invalid formula\n";
+            status = 1;
+        }
+    }
+    return status;
+}
+
+int RunHelp(const std::vector<std::string>&, std::istream&, std::ostream& out, std::ostream&)
+{
+    out << "Usage: stoikon [DOCUMENT.KVX]\n"
+           "       stoikon OPTION [ARGUMENT...]\n"
+           "\n"
+           "Without an option Stoikon opens its window (and the document, if one is named).\n"
+           "\n"
+           "Options:\n";
+    for (const CommandLineOption& option : CommandLineOptions()) {
+        std::string usage = std::string("  ") + option.Name;
+        if (*option.Operands)
+            usage += std::string(" ") + option.Operands;
+        if (usage.size() < 30)
+            usage.resize(30, ' ');
+        else
+            usage += "\n" + std::string(30, ' ');
+        out << usage << option.Help << '\n';
+    }
+    return 0;
+}
+
+int RunVersion(const std::vector<std::string>&, std::istream&, std::ostream& out, std::ostream&)
+{
+    out << "Stoikon " << STOIKON_VERSION << '\n';
+    return 0;
+}
+
+} // namespace
+
+const std::vector<CommandLineOption>& CommandLineOptions()
+{
+    static const std::vector<CommandLineOption> options = {
+        {"--balance", "[REACTION...]",
+         "balance each reaction (typed as in the reaction line: h2=o2 h2o is H2+O2>H2O); "
+         "without one, read reactions from standard input, one per line",
+         RunBalance},
+        {"--molar-mass", "[FORMULA...]",
+         "print the molar mass of each formula; without one, read formulas from standard input",
+         RunMolarMass},
+        {"--help", "", "show this help and exit", RunHelp},
+        {"--version", "", "show the version and exit", RunVersion},
+    };
+    return options;
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    // No option, or a document path: the window takes over.
+    if (args.empty() || args.front().size() < 2 || args.front()[0] != '-')
+        return -1;
+    const std::string& name = args.front();
+    for (const CommandLineOption& option : CommandLineOptions())
+        if (name == option.Name || (name == "-h" && option.Run == RunHelp))
+            return option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
+    err << "stoikon: unknown option '" << name << "'\n"
+        << "Try 'stoikon --help' for the list of options.\n";
+    return 2;
 }

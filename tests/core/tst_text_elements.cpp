@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tst_core.h"
+
+#include "core/ElementTable.h"
+#include "core/Errors.h"
+#include "core/ReactionText.h"
+
+#include <QTest>
+
+#include <clocale>
+#include <locale>
+
+void TestCore::molarMass_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("mass");
+    QTest::newRow("water") << "H2O" << "18.01";
+    QTest::newRow("salt") << "NaCl" << "58.44";
+    QTest::newRow("sulfuric acid") << "H2SO4" << "98.04";
+    QTest::newRow("hydrogen") << "H2" << "2.02";
+    QTest::newRow("oxygen") << "O2" << "31.98";
+    // The parser, not the table, tells one-letter and two-letter symbols apart
+    QTest::newRow("cobalt") << "Co" << "58.93";
+    QTest::newRow("carbon monoxide") << "CO" << "28";
+    QTest::newRow("lower-case start finds Co") << "co" << "58.93";
+    QTest::newRow("group") << "Ca(OH)2" << "74.08";
+    QTest::newRow("three-decimal weight") << "Fe2(SO4)3" << "399.754";
+    QTest::newRow("negative count subtracts") << "OH-1" << "14.98";
+    QTest::newRow("old symbol") << "Lw" << "257";
+}
+
+void TestCore::molarMass()
+{
+    QFETCH(QString, formula);
+    QFETCH(QString, mass);
+    QCOMPARE(QString::fromStdString(MolarMass(formula.toStdString())), mass);
+}
+
+void TestCore::molarMass_rejects_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::newRow("current symbol the table lacks") << "Lr";
+    QTest::newRow("Md") << "Md";
+    QTest::newRow("electron") << "e";
+    QTest::newRow("unknown after a known one") << "H2e";
+    QTest::newRow("empty") << "";
+    QTest::newRow("coefficient") << "2H2O";
+    QTest::newRow("two substances") << "H2+O2";
+    QTest::newRow("unclosed group") << "Ca(OH2";
+}
+
+void TestCore::molarMass_rejects()
+{
+    QFETCH(QString, formula);
+    QVERIFY_THROWS_EXCEPTION(StoikonError, MolarMass(formula.toStdString()));
+}
+
+void TestCore::elementLookup_data()
+{
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("weight");
+    QTest::newRow("first") << "Ac" << 0 << "227";
+    QTest::newRow("Sb follows Am") << "Sb" << 3 << "121.75";
+    QTest::newRow("Au follows Ge") << "Au" << 34 << "196.97";
+    QTest::newRow("case-blind") << "fE" << 42 << "55.847";
+    QTest::newRow("Lw, not Lr") << "Lw" << 45 << "257";
+    QTest::newRow("Mv, not Md") << "Mv" << 51 << "256";
+    QTest::newRow("K follows Po") << "K" << 68 << "39.10";
+    QTest::newRow("last") << "Zr" << 102 << "91.22";
+    QTest::newRow("Lr absent") << "Lr" << -1 << "";
+    QTest::newRow("not a prefix match") << "Z" << -1 << "";
+}
+
+void TestCore::elementLookup()
+{
+    QFETCH(QString, symbol);
+    QFETCH(int, row);
+    QFETCH(QString, weight);
+    QCOMPARE(int(MetsLst().size()), 103);
+    QCOMPARE(int(AWList().size()), 103);
+    QCOMPARE(FindElement(symbol.toStdString()), row);
+    if (row >= 0)
+        QCOMPARE(QString::fromStdString(AWList()[size_t(row)]), weight);
+}
+
+namespace {
+
+struct CommaDecimal : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+};
+
+} // namespace
+
+void TestCore::molarMass_ignoresTheLocale()
+{
+    // The stored weights use "." and so does the printed mass, whatever the user's locale.
+    std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    std::string previousC = std::setlocale(LC_NUMERIC, nullptr);
+    bool haveCommaLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    std::string mass = MolarMass("Fe2(SO4)3");
+    std::locale::global(previous);
+    std::setlocale(LC_NUMERIC, previousC.c_str());
+    QCOMPARE(QString::fromStdString(mass), QString("399.754"));
+    if (!haveCommaLocale)
+        qInfo("no comma-decimal C locale installed; checked with the C++ locale only");
+}
+
+void TestCore::mapKey_data()
+{
+    QTest::addColumn<QString>("kp");
+    QTest::addColumn<QString>("kf");
+    QTest::addColumn<char>("typed");
+    QTest::addColumn<char>("mapped");
+
+    // Default key sets
+    QTest::newRow("= types +") << "+=" << " >." << '=' << '+';
+    QTest::newRow("blank types the arrow") << "+=" << " >." << ' ' << '>';
+    QTest::newRow(". types the arrow") << "+=" << " >." << '.' << '>';
+    QTest::newRow("[ types (") << "+=" << " >." << '[' << '(';
+    QTest::newRow("] types )") << "+=" << " >." << ']' << ')';
+    QTest::newRow("letters pass") << "+=" << " >." << 'h' << 'h';
+    // The sets apply in order, each to the result of the one before
+    QTest::newRow("+ in KF: = reaches the arrow") << "+=" << " >.+" << '=' << '>';
+    QTest::newRow("+ in KF: + types the arrow") << "+=" << " >.+" << '+' << '>';
+    QTest::newRow("letter in KP") << "+=q" << " >." << 'q' << '+';
+    QTest::newRow("empty KF: blank stays") << "+=" << "" << ' ' << ' ';
+}
+
+void TestCore::mapKey()
+{
+    QFETCH(QString, kp);
+    QFETCH(QString, kf);
+    QFETCH(char, typed);
+    QFETCH(char, mapped);
+    KeyOptions keys;
+    keys.KP = kp.toStdString();
+    keys.KF = kf.toStdString();
+    QCOMPARE(MapKey(typed, keys), mapped);
+}
+
+void TestCore::tidyReaction_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<bool>("autoCase");
+    QTest::addColumn<QString>("tidied");
+    QTest::addColumn<int>("caretAfter");
+
+    // Letter case from the element list: a known two-letter symbol keeps its second letter
+    QTest::newRow("nacl") << "nacl" << 4 << true << "NaCl" << 4;
+    QTest::newRow("h2o") << "h2o" << 3 << true << "H2O" << 3;
+    QTest::newRow("ch4") << "ch4" << 3 << true << "CH4" << 3;
+    QTest::newRow("co is cobalt") << "co" << 2 << true << "Co" << 2;
+    QTest::newRow("CO stays") << "CO" << 2 << true << "CO" << 2;
+    QTest::newRow("unknown pair split") << "Lr" << 2 << true << "LR" << 2;
+    QTest::newRow("auto case off") << "nacl" << 4 << false << "nacl" << 4;
+    // Coefficients go, the caret follows
+    QTest::newRow("balanced text") << "2H2+O2>2H2O" << 11 << true << "H2+O2>H2O" << 9;
+    QTest::newRow("whole digit run") << "12H2>O2" << 7 << true << "H2>O2" << 5;
+    QTest::newRow("caret before the deletion stays") << "H2+3O2" << 2 << true << "H2+O2" << 2;
+    QTest::newRow("digits tidied with auto case off") << "2h2+3o2" << 0 << false << "h2+o2" << 0;
+    // Of two adjacent separators the second goes
+    QTest::newRow("++") << "H2++O2" << 4 << true << "H2+O2" << 3;
+    QTest::newRow("+>") << "H2+>O2" << 6 << true << "H2+O2" << 5;
+    QTest::newRow(">>+") << "H2>>+O2" << 7 << true << "H2>O2" << 5;
+    QTest::newRow("separator then coefficient then separator") << "H2+2+O2" << 7 << true << "H2+O2" << 5;
+    // Structure is left for Balance to judge
+    QTest::newRow("leading and trailing separators") << "+H2>" << 4 << true << "+H2>" << 4;
+}
+
+void TestCore::tidyReaction()
+{
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(bool, autoCase);
+    QFETCH(QString, tidied);
+    QFETCH(int, caretAfter);
+    std::string s = text.toStdString();
+    TidyReaction(s, caret, autoCase);
+    QCOMPARE(QString::fromStdString(s), tidied);
+    QCOMPARE(caret, caretAfter);
+}
+
+void TestCore::typeReaction_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kf");
+    QTest::addColumn<bool>("autoCase");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("unshifted keys") << "h2=o2 h2o" << " >." << true << "H2+O2>H2O";
+    QTest::newRow("pasted balanced text loses its coefficients") << "2H2+O2>2H2O" << " >." << true
+                                                                 << "H2+O2>H2O";
+    QTest::newRow("brackets") << "ca[oh]2" << " >." << true << "Ca(OH)2";
+    QTest::newRow("two-letter symbol wins") << "hno3" << " >." << true << "HNo3";
+    QTest::newRow("shifted letters kept") << "HNO3" << " >." << true << "HNO3";
+    QTest::newRow("characters outside the alphabet dropped") << "H2!O\t*" << " >." << true << "H2O";
+    QTest::newRow("line ending dropped") << "H2>H2\r\n" << " >." << true << "H2>H2";
+    QTest::newRow("empty KF drops the blank") << "h2 o" << "" << true << "H2O";
+    QTest::newRow("auto case off") << "nacl" << " >." << false << "nacl";
+    QTest::newRow("separator after separator") << "H2++>O2" << " >." << true << "H2+O2";
+}
+
+void TestCore::typeReaction()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kf);
+    QFETCH(bool, autoCase);
+    QFETCH(QString, text);
+    KeyOptions keys;
+    keys.KF = kf.toStdString();
+    keys.ChB = autoCase;
+    QCOMPARE(QString::fromStdString(TypeReaction(typed.toStdString(), keys)), text);
+}
