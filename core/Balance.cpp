@@ -10,7 +10,10 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::vector<long long> ToCoefficients(const std::vector<std::string>& scaled)
 {
@@ -23,11 +26,12 @@ std::vector<long long> ToCoefficients(const std::vector<std::string>& scaled)
 // The text passes first; their answer is kept only when it balances every element.
 std::vector<long long> SolveCoefficients(const std::vector<std::string>& countVectors,
                                          const std::vector<std::string>& equations, int reactants,
-                                         const ExactSolution& exact, bool& usedExact)
+                                         const ExactSolution& exact, std::chrono::milliseconds budget,
+                                         bool& usedExact)
 {
     try {
         std::vector<std::string> values;
-        if (SolveBalance(countVectors, equations, values)) {
+        if (SolveBalance(countVectors, equations, values, budget)) {
             std::vector<long long> coefficients = ToCoefficients(ScaleToWholeNumbers(values));
             if (IsBalanced(countVectors, reactants, coefficients)) {
                 usedExact = false;
@@ -41,7 +45,7 @@ std::vector<long long> SolveCoefficients(const std::vector<std::string>& countVe
     return ToCoefficients(ScaleToWholeNumbers(exact.Values));
 }
 
-void Balance(const std::string& text, BalanceOutcome& outcome)
+void Balance(const std::string& text, std::chrono::milliseconds budget, BalanceOutcome& outcome)
 {
     if (text.empty())
         throw InvalidReactionError("empty reaction");
@@ -86,7 +90,7 @@ void Balance(const std::string& text, BalanceOutcome& outcome)
     if (exact.Dimension != 1)
         throw CannotBalanceError("not exactly one balanced form");
     outcome.Coefficients =
-        SolveCoefficients(countVectors, equations, reactants, exact, outcome.UsedExactSolution);
+        SolveCoefficients(countVectors, equations, reactants, exact, budget, outcome.UsedExactSolution);
 
     SubstanceLists shown = SplitSubstances(text);
     outcome.Formulas = shown.Reactants;
@@ -125,14 +129,15 @@ std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
     return text;
 }
 
-BalanceOutcome BalanceReaction(const std::string& reactionText, bool autoCase)
+BalanceOutcome BalanceReaction(const std::string& reactionText, bool autoCase,
+                               std::chrono::milliseconds budget)
 {
     BalanceOutcome outcome;
     outcome.TidiedText = reactionText;
     int caretPos = 0;
     TidyReaction(outcome.TidiedText, caretPos, autoCase);
     try {
-        Balance(outcome.TidiedText, outcome);
+        Balance(outcome.TidiedText, budget, outcome);
         outcome.status = BalanceOutcome::Status::Balanced;
     } catch (const CannotBalanceError&) {
         outcome.status = BalanceOutcome::Status::CannotBalance;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,12 @@ std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
 
 struct BalanceOutcome
 {
-    enum class Status { Balanced, InvalidReaction, CannotBalance } status = Status::InvalidReaction;
+    enum class Status
+    {
+        Balanced,
+        InvalidReaction,
+        CannotBalance
+    } status = Status::InvalidReaction;
     std::string TidiedText;            // the text after the clean-up (what the line keeps after a failure)
     std::string BalancedText;          // the reaction with its coefficients, when Balanced
     std::vector<std::string> Formulas; // the formulas as the user sees them, substance order
@@ -25,4 +31,7 @@ struct BalanceOutcome
 
 // Never throws. A reaction with exactly one balanced form always ends Balanced; several
 // independent forms, or none, end CannotBalance; anything unreadable ends InvalidReaction.
-BalanceOutcome BalanceReaction(const std::string& reactionText, bool autoCase);
+// budget bounds the text passes (the fuzzer shortens it); the exact solution follows when
+// they run out of it.
+BalanceOutcome BalanceReaction(const std::string& reactionText, bool autoCase,
+                               std::chrono::milliseconds budget = std::chrono::milliseconds(5000));

@@ -9,9 +9,15 @@
 
 namespace {
 
-bool IsSign(char c) { return c == '+' || c == '-'; }
+bool IsSign(char c)
+{
+    return c == '+' || c == '-';
+}
 
-std::string Variable(int k) { return "[" + std::to_string(k) + "]"; }
+std::string Variable(int k)
+{
+    return "[" + std::to_string(k) + "]";
+}
 
 // Subtraction is done on the text: the sign character of a term is flipped.
 std::string FlipSign(const std::string& term)
@@ -23,7 +29,10 @@ std::string FlipSign(const std::string& term)
     return "-" + term;
 }
 
-std::string WithSign(const std::string& text) { return IsSign(text[0]) ? text : "+" + text; }
+std::string WithSign(const std::string& text)
+{
+    return IsSign(text[0]) ? text : "+" + text;
+}
 
 std::vector<std::string> SplitSystemText(const std::string& text)
 {
@@ -89,7 +98,10 @@ int TermVariable(const std::string& term)
 }
 
 // The signed coefficient of a term, as a fraction.
-Fraction TermCoefficient(const std::string& term) { return ParseFraction(term.substr(0, term.find('['))); }
+Fraction TermCoefficient(const std::string& term)
+{
+    return ParseFraction(term.substr(0, term.find('[')));
+}
 
 size_t CountOf(const std::string& text, const std::string& what)
 {
@@ -111,7 +123,8 @@ void SubstituteValues(SolverState& state)
         std::string variable = Variable(k);
         for (size_t pos = text.find(variable); pos != std::string::npos;) {
             size_t start = pos;
-            while (start > 0 && ((text[start - 1] >= '0' && text[start - 1] <= '9') || text[start - 1] == '/'))
+            while (start > 0 &&
+                   ((text[start - 1] >= '0' && text[start - 1] <= '9') || text[start - 1] == '/'))
                 --start;
             Fraction product = MultiplyFractions(ParseFraction(text.substr(start, pos - start)), value);
             std::string productText =
@@ -311,7 +324,8 @@ int SeedElement(const std::vector<std::string>& countVectors)
     return -1;
 }
 
-SolverState StartSolver(const std::vector<std::string>& countVectors, const std::vector<std::string>& equations)
+SolverState StartSolver(const std::vector<std::string>& countVectors,
+                        const std::vector<std::string>& equations)
 {
     SolverState state;
     state.N = int(countVectors.size());

@@ -32,7 +32,8 @@ int SeedElement(const std::vector<std::string>& countVectors);
 
 // Fills the value list and the working system for a run, seeded from the seed element's
 // equation (or substance 0 with the value 1 when there is none).
-SolverState StartSolver(const std::vector<std::string>& countVectors, const std::vector<std::string>& equations);
+SolverState StartSolver(const std::vector<std::string>& countVectors,
+                        const std::vector<std::string>& equations);
 
 // One transformation of the working system: substitute known values, drop settled lines,
 // normalise to "constant=terms", combine repeated variables, solve single-variable lines,

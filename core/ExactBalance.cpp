@@ -11,9 +11,15 @@ namespace {
 
 // The fraction operations never reduce a zero (0/5 stays 0/5), so here every zero is set
 // back to 0/1 to keep denominators from growing through the elimination.
-Fraction Canonical(const Fraction& f) { return f.Numerator == 0 ? MakeFraction(0) : f; }
+Fraction Canonical(const Fraction& f)
+{
+    return f.Numerator == 0 ? MakeFraction(0) : f;
+}
 
-Fraction Negate(const Fraction& f) { return Canonical(MultiplyFractions(f, MakeFraction(-1))); }
+Fraction Negate(const Fraction& f)
+{
+    return Canonical(MultiplyFractions(f, MakeFraction(-1)));
+}
 
 Fraction Divide(const Fraction& a, const Fraction& b)
 {

@@ -63,7 +63,10 @@ std::int32_t ParseInt32(const std::string& text)
     return static_cast<std::int32_t>(value);
 }
 
-Fraction MakeFraction(std::int64_t n) { return Fraction{n, 1}; }
+Fraction MakeFraction(std::int64_t n)
+{
+    return Fraction{n, 1};
+}
 
 Fraction ParseFraction(const std::string& text)
 {
@@ -119,4 +122,7 @@ Fraction AddFractions(const Fraction& a, const Fraction& b)
     return ReduceFraction({numerator, CheckedMultiply(a.Denominator, b.Denominator)});
 }
 
-Fraction ReciprocalFraction(const Fraction& f) { return Fraction{f.Denominator, f.Numerator}; }
+Fraction ReciprocalFraction(const Fraction& f)
+{
+    return Fraction{f.Denominator, f.Numerator};
+}

@@ -17,7 +17,10 @@ inline bool operator==(const Fraction& a, const Fraction& b)
 {
     return a.Numerator == b.Numerator && a.Denominator == b.Denominator;
 }
-inline bool operator!=(const Fraction& a, const Fraction& b) { return !(a == b); }
+inline bool operator!=(const Fraction& a, const Fraction& b)
+{
+    return !(a == b);
+}
 
 // n over 1, never reduced.
 Fraction MakeFraction(std::int64_t n);

@@ -8,11 +8,23 @@
 
 namespace {
 
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsUpper(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool IsLower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-char ToLower(char c) { return IsUpper(c) ? char(c - 'A' + 'a') : c; }
+char ToLower(char c)
+{
+    return IsUpper(c) ? char(c - 'A' + 'a') : c;
+}
 
 std::string Trim(const std::string& s)
 {

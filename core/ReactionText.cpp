@@ -5,10 +5,22 @@
 
 namespace {
 
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSeparator(char c) { return c == '+' || c == '>'; }
+bool IsUpper(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool IsLower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsSeparator(char c)
+{
+    return c == '+' || c == '>';
+}
 
 } // namespace
 

@@ -115,7 +115,8 @@ const std::vector<CommandLineOption>& CommandLineOptions()
     return options;
 }
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err)
 {
     // No option, or a document path: the window takes over.
     if (args.empty() || args.front().size() < 2 || args.front()[0] != '-')

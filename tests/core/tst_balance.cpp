@@ -36,12 +36,18 @@ void TestCore::composeBalancedReaction_data()
     QTest::addColumn<int>("reactants");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("water") << "H2|O2|H2O1" << "2,1,2" << 2 << "2H2+O2>2H2O";
-    QTest::newRow("implicit counts removed") << "Ca1(O1H1)2" << "1" << 1 << "Ca(OH)2";
-    QTest::newRow("counts and coefficients of 10 and more kept") << "H10|O1" << "11,1" << 1 << "11H10>O";
-    QTest::newRow("count of -1 inside kept") << "e-1|H1" << "1,1" << 1 << "e-1>H";
-    QTest::newRow("final count of -1 becomes a bare minus") << "H1|e-1" << "1,1" << 1 << "H>e-";
-    QTest::newRow("count 21 kept") << "H21|H1" << "1,21" << 1 << "H21>21H";
+    QTest::newRow("water") << "H2|O2|H2O1"
+                           << "2,1,2" << 2 << "2H2+O2>2H2O";
+    QTest::newRow("implicit counts removed") << "Ca1(O1H1)2"
+                                             << "1" << 1 << "Ca(OH)2";
+    QTest::newRow("counts and coefficients of 10 and more kept") << "H10|O1"
+                                                                 << "11,1" << 1 << "11H10>O";
+    QTest::newRow("count of -1 inside kept") << "e-1|H1"
+                                             << "1,1" << 1 << "e-1>H";
+    QTest::newRow("final count of -1 becomes a bare minus") << "H1|e-1"
+                                                            << "1,1" << 1 << "H>e-";
+    QTest::newRow("count 21 kept") << "H21|H1"
+                                   << "1,21" << 1 << "H21>21H";
 }
 
 void TestCore::composeBalancedReaction()
@@ -75,9 +81,9 @@ void TestCore::balanceReaction_data()
         << "Cu+HNO3>Cu(NO3)2+NO+H2O" << true << Status::Balanced << "3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O";
     QTest::newRow("permanganate and HCl")
         << "KMnO4+HCl>KCl+MnCl2+H2O+Cl2" << true << Status::Balanced << "2KMnO4+16HCl>2KCl+2MnCl2+8H2O+5Cl2";
-    QTest::newRow("ferrocyanide") << "K4Fe(CN)6+KMnO4+H2SO4>KHSO4+Fe2(SO4)3+MnSO4+HNO3+CO2+H2O" << true
-                                  << Status::Balanced
-                                  << "10K4Fe(CN)6+122KMnO4+299H2SO4>162KHSO4+5Fe2(SO4)3+122MnSO4+60HNO3+60CO2+188H2O";
+    QTest::newRow("ferrocyanide")
+        << "K4Fe(CN)6+KMnO4+H2SO4>KHSO4+Fe2(SO4)3+MnSO4+HNO3+CO2+H2O" << true << Status::Balanced
+        << "10K4Fe(CN)6+122KMnO4+299H2SO4>162KHSO4+5Fe2(SO4)3+122MnSO4+60HNO3+60CO2+188H2O";
     QTest::newRow("zero pivot") << "KMnO4+FeSO4+H2SO4>K2SO4+MnSO4+Fe2(SO4)3+H2O" << true << Status::Balanced
                                 << "2KMnO4+10FeSO4+8H2SO4>K2SO4+2MnSO4+5Fe2(SO4)3+8H2O";
     QTest::newRow("symbol the table lacks") << "Lr+O2>Lr2O3" << false << Status::Balanced << "4Lr+3O2>2Lr2O3";
@@ -85,34 +91,39 @@ void TestCore::balanceReaction_data()
     QTest::newRow("negative count") << "H2+e-1>H2e-2" << false << Status::Balanced << "H2+2e-1>H2e-2";
     QTest::newRow("final count of -1") << "H2e-2>H+e-1" << false << Status::Balanced << "H2e-2>2H+2e-";
     // A reaction whose only balanced form needs a negative coefficient is written as it is
-    QTest::newRow("negative solution") << "C2H2+C3H4>C4H6" << true << Status::Balanced << "C2H2+-2C3H4>-1C4H6";
+    QTest::newRow("negative solution")
+        << "C2H2+C3H4>C4H6" << true << Status::Balanced << "C2H2+-2C3H4>-1C4H6";
 
     // Invalid reaction
     QTest::newRow("empty") << "" << true << Status::InvalidReaction << "";
     QTest::newRow("two arrows") << "H2+O2>H2O>H2" << true << Status::InvalidReaction << "H2+O2>H2O>H2";
     QTest::newRow("no arrow") << "H2+O2" << true << Status::InvalidReaction << "H2+O2";
     QTest::newRow("different elements") << "H2>O2" << true << Status::InvalidReaction << "H2>O2";
-    QTest::newRow("element missing on the right") << "H2+O2>H2" << true << Status::InvalidReaction << "H2+O2>H2";
-    QTest::newRow("tidied text kept after a failure") << "2h2+o2" << true << Status::InvalidReaction << "H2+O2";
-    QTest::newRow("blank from a document") << "H2 + O2 > H2O" << true << Status::InvalidReaction
-                                           << "H2 + O2 > H2O";
+    QTest::newRow("element missing on the right")
+        << "H2+O2>H2" << true << Status::InvalidReaction << "H2+O2>H2";
+    QTest::newRow("tidied text kept after a failure")
+        << "2h2+o2" << true << Status::InvalidReaction << "H2+O2";
+    QTest::newRow("blank from a document")
+        << "H2 + O2 > H2O" << true << Status::InvalidReaction << "H2 + O2 > H2O";
     QTest::newRow("non-ASCII byte") << "H2+O2>H2O\xC3\xA9" << false << Status::InvalidReaction
                                     << "H2+O2>H2O\xC3\xA9";
     QTest::newRow("unmatched (") << "Ca(OH2+HCl>CaCl2+H2O" << true << Status::InvalidReaction
                                  << "Ca(OH2+HCl>CaCl2+H2O";
-    QTest::newRow("substance without atoms") << "+H2+O2>H2O" << true << Status::InvalidReaction << "+H2+O2>H2O";
-    QTest::newRow("coefficient beyond 32 bits") << "H2147483647+O2147483646>HO" << false
-                                                << Status::InvalidReaction << "H2147483647+O2147483646>HO";
+    QTest::newRow("substance without atoms")
+        << "+H2+O2>H2O" << true << Status::InvalidReaction << "+H2+O2>H2O";
+    QTest::newRow("coefficient beyond 32 bits")
+        << "H2147483647+O2147483646>HO" << false << Status::InvalidReaction << "H2147483647+O2147483646>HO";
 
     // Can not balance
     QTest::newRow("two reactions") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << true << Status::CannotBalance
                                    << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O";
     QTest::newRow("two forms") << "H2+O2>H2O+H2O2" << true << Status::CannotBalance << "H2+O2>H2O+H2O2";
     QTest::newRow("no form") << "CO>CO2" << true << Status::CannotBalance << "CO>CO2";
-    QTest::newRow("unknown pair split by auto case") << "Lr+O2>Lr2O3" << true << Status::CannotBalance
-                                                     << "LR+O2>LR2O3";
+    QTest::newRow("unknown pair split by auto case")
+        << "Lr+O2>Lr2O3" << true << Status::CannotBalance << "LR+O2>LR2O3";
     QTest::newRow("64-bit overflow") << "H2147483647+O2147483629>H2147483587O2147483579" << false
-                                     << Status::CannotBalance << "H2147483647+O2147483629>H2147483587O2147483579";
+                                     << Status::CannotBalance
+                                     << "H2147483647+O2147483629>H2147483587O2147483579";
 }
 
 void TestCore::balanceReaction()
@@ -164,4 +175,18 @@ void TestCore::balanceReaction_givesUpQuicklyOnSeveralForms()
     BalanceOutcome outcome = BalanceReaction("NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O", true);
     QCOMPARE(outcome.status, Status::CannotBalance);
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestCore::balanceReaction_exactSolutionWhenThePassesRunOutOfTime()
+{
+    // One balanced form, with zeros, that the text passes only cycle on: once their budget
+    // is spent the exact solution is used, so the reaction still balances.
+    QElapsedTimer timer;
+    timer.start();
+    BalanceOutcome outcome = BalanceReaction("K4Fe(CN)6+KMnO4+H2SOHS4O>K4+Fe2(SO4)3+MnO4+HNO3+CO2+H2O", true,
+                                             std::chrono::milliseconds(50));
+    QCOMPARE(outcome.status, Status::Balanced);
+    QVERIFY(outcome.UsedExactSolution);
+    QCOMPARE(Joined(outcome.Coefficients), QString("0,4,0,1,0,4,0,0,0"));
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
 }

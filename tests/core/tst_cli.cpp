@@ -10,7 +10,7 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void run_data();
     void run();
     void help_listsEveryOption();
@@ -25,30 +25,41 @@ void TestCommandLine::run_data()
 
     // --balance
     QTest::newRow("balance") << QStringList{"--balance", "Cu+HNO3>Cu(NO3)2+NO+H2O"} << ""
-                             << "3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O\n" << 0;
+                             << "3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O\n"
+                             << 0;
     QTest::newRow("typed with unshifted keys") << QStringList{"--balance", "h2=o2 h2o"} << ""
-                                               << "2H2+O2>2H2O\n" << 0;
+                                               << "2H2+O2>2H2O\n"
+                                               << 0;
     QTest::newRow("balanced text balances again") << QStringList{"--balance", "2H2+O2>2H2O"} << ""
-                                                  << "2H2+O2>2H2O\n" << 0;
+                                                  << "2H2+O2>2H2O\n"
+                                                  << 0;
     QTest::newRow("one failure fails the run")
         << QStringList{"--balance", "H2+O2>H2O", "H2+O2", "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O"} << ""
-        << "2H2+O2>2H2O\nInvalid reaction\nCan not balance this reaction\n" << 1;
+        << "2H2+O2>2H2O\nInvalid reaction\nCan not balance this reaction\n"
+        << 1;
     QTest::newRow("standard input, CR LF and blank lines")
         << QStringList{"--balance"} << "H2+O2>H2O\r\n\nfe+o2>fe2o3\n"
-        << "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n" << 0;
-    QTest::newRow("standard input, empty") << QStringList{"--balance"} << "" << "" << 0;
+        << "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n"
+        << 0;
+    QTest::newRow("standard input, empty") << QStringList{"--balance"} << ""
+                                           << "" << 0;
 
     // --molar-mass
-    QTest::newRow("molar mass") << QStringList{"--molar-mass", "H2O", "Ca(OH)2"} << "" << "18.01\n74.08\n"
+    QTest::newRow("molar mass") << QStringList{"--molar-mass", "H2O", "Ca(OH)2"} << ""
+                                << "18.01\n74.08\n"
                                 << 0;
     QTest::newRow("unweighable formula") << QStringList{"--molar-mass", "NaCl", "Lr", "H2+O2"} << ""
-                                         << "58.44\nInvalid formula\nInvalid formula\n" << 1;
+                                         << "58.44\nInvalid formula\nInvalid formula\n"
+                                         << 1;
     QTest::newRow("molar mass from standard input") << QStringList{"--molar-mass"} << "CO\nCo\n"
-                                                    << "28\n58.93\n" << 0;
+                                                    << "28\n58.93\n"
+                                                    << 0;
 
     // The window's cases
-    QTest::newRow("no arguments") << QStringList{} << "" << "" << -1;
-    QTest::newRow("document path") << QStringList{"reaction.KVX"} << "" << "" << -1;
+    QTest::newRow("no arguments") << QStringList{} << ""
+                                  << "" << -1;
+    QTest::newRow("document path") << QStringList{"reaction.KVX"} << ""
+                                   << "" << -1;
 }
 
 void TestCommandLine::run()

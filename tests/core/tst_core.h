@@ -8,7 +8,7 @@ class TestCore : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Exact fractions
     void parseFraction_data();
     void parseFraction();
@@ -70,6 +70,7 @@ private slots:
     void balanceReaction_fillsTheGridLists();
     void balanceReaction_isStableOnItsOwnOutput();
     void balanceReaction_givesUpQuicklyOnSeveralForms();
+    void balanceReaction_exactSolutionWhenThePassesRunOutOfTime();
 
     // Corpus of textbook reactions
     void corpus_data();

@@ -85,14 +85,35 @@ void TestCore::fractionArithmetic_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("multiply reduces") << "mul" << "2/3" << "3/4" << "1/2";
-    QTest::newRow("multiply keeps 0/5") << "mul" << "0/5" << "2/1" << "0/5";
-    QTest::newRow("add") << "add" << "1/2" << "1/3" << "5/6";
-    QTest::newRow("add to zero stays 0/4") << "add" << "1/2" << "-1/2" << "0/4";
-    QTest::newRow("reciprocal is not reduced") << "rec" << "-2/3" << "" << "3/-2";
-    QTest::newRow("reciprocal of zero") << "rec" << "0/1" << "" << "1/0";
+    QTest::newRow("multiply reduces") << "mul"
+                                      << "2/3"
+                                      << "3/4"
+                                      << "1/2";
+    QTest::newRow("multiply keeps 0/5") << "mul"
+                                        << "0/5"
+                                        << "2/1"
+                                        << "0/5";
+    QTest::newRow("add") << "add"
+                         << "1/2"
+                         << "1/3"
+                         << "5/6";
+    QTest::newRow("add to zero stays 0/4") << "add"
+                                           << "1/2"
+                                           << "-1/2"
+                                           << "0/4";
+    QTest::newRow("reciprocal is not reduced") << "rec"
+                                               << "-2/3"
+                                               << ""
+                                               << "3/-2";
+    QTest::newRow("reciprocal of zero") << "rec"
+                                        << "0/1"
+                                        << ""
+                                        << "1/0";
     // Division is multiplication by the reciprocal; the reduction fixes the sign
-    QTest::newRow("divide by -2/3") << "div" << "1/1" << "-2/3" << "-3/2";
+    QTest::newRow("divide by -2/3") << "div"
+                                    << "1/1"
+                                    << "-2/3"
+                                    << "-3/2";
 }
 
 void TestCore::fractionArithmetic()
@@ -163,17 +184,26 @@ void TestCore::prepareReaction_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("prepared");
-    QTest::newRow("water") << "H2+O2>H2O" << "H2+O2>H2O1";
-    QTest::newRow("group") << "Ca(OH)2" << "Ca1(O1H1)2";
-    QTest::newRow("two-letter symbols") << "NaCl" << "Na1Cl1";
-    QTest::newRow("group after count") << "Fe2(SO4)3" << "Fe2(S1O4)3";
-    QTest::newRow("whole reaction")
-        << "NaCl+AgNO3>AgCl+NaNO3" << "Na1Cl1+Ag1N1O3>Ag1Cl1+Na1N1O3";
-    QTest::newRow("trailing separator") << "A+" << "A1+1";
-    QTest::newRow("trailing minus") << "H-" << "H-1";
-    QTest::newRow("minus before a symbol") << "e-H" << "e-1H1";
-    QTest::newRow("nested groups") << "((CH3)2)3" << "((C1H3)2)3";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("water") << "H2+O2>H2O"
+                           << "H2+O2>H2O1";
+    QTest::newRow("group") << "Ca(OH)2"
+                           << "Ca1(O1H1)2";
+    QTest::newRow("two-letter symbols") << "NaCl"
+                                        << "Na1Cl1";
+    QTest::newRow("group after count") << "Fe2(SO4)3"
+                                       << "Fe2(S1O4)3";
+    QTest::newRow("whole reaction") << "NaCl+AgNO3>AgCl+NaNO3"
+                                    << "Na1Cl1+Ag1N1O3>Ag1Cl1+Na1N1O3";
+    QTest::newRow("trailing separator") << "A+"
+                                        << "A1+1";
+    QTest::newRow("trailing minus") << "H-"
+                                    << "H-1";
+    QTest::newRow("minus before a symbol") << "e-H"
+                                           << "e-1H1";
+    QTest::newRow("nested groups") << "((CH3)2)3"
+                                   << "((C1H3)2)3";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCore::prepareReaction()
@@ -188,14 +218,27 @@ void TestCore::splitSubstances_data()
     QTest::addColumn<QString>("prepared");
     QTest::addColumn<QString>("reactants");
     QTest::addColumn<QString>("products");
-    QTest::newRow("precipitation")
-        << "Na1Cl1+Ag1N1O3>Ag1Cl1+Na1N1O3" << "Na1Cl1|Ag1N1O3" << "Ag1Cl1|Na1N1O3";
-    QTest::newRow("leading separator") << "+A1>B1" << "|A1" << "B1";
-    QTest::newRow("adjacent separators") << "A1++B1>C1" << "A1||B1" << "C1";
-    QTest::newRow("trailing separator") << "A1>B1+" << "A1" << "B1";
-    QTest::newRow("blanks trimmed") << " A1 + B1 > C1 " << "A1|B1" << "C1";
-    QTest::newRow("no arrow") << "A1+B1" << "A1|B1" << "";
-    QTest::newRow("second arrow stays a separator") << "A1>B1>C1" << "A1" << "B1|C1";
+    QTest::newRow("precipitation") << "Na1Cl1+Ag1N1O3>Ag1Cl1+Na1N1O3"
+                                   << "Na1Cl1|Ag1N1O3"
+                                   << "Ag1Cl1|Na1N1O3";
+    QTest::newRow("leading separator") << "+A1>B1"
+                                       << "|A1"
+                                       << "B1";
+    QTest::newRow("adjacent separators") << "A1++B1>C1"
+                                         << "A1||B1"
+                                         << "C1";
+    QTest::newRow("trailing separator") << "A1>B1+"
+                                        << "A1"
+                                        << "B1";
+    QTest::newRow("blanks trimmed") << " A1 + B1 > C1 "
+                                    << "A1|B1"
+                                    << "C1";
+    QTest::newRow("no arrow") << "A1+B1"
+                              << "A1|B1"
+                              << "";
+    QTest::newRow("second arrow stays a separator") << "A1>B1>C1"
+                                                    << "A1"
+                                                    << "B1|C1";
 }
 
 void TestCore::splitSubstances()
@@ -212,11 +255,16 @@ void TestCore::collectElements_data()
 {
     QTest::addColumn<QString>("prepared");
     QTest::addColumn<QString>("elements");
-    QTest::newRow("first appearance order") << "Na1Cl1+Ag1N1O3>Ag1Cl1+Na1N1O3" << "Na|Cl|Ag|N|O";
-    QTest::newRow("case-blind, first spelling kept") << "co1+Co1+" << "co";
-    QTest::newRow("lower-case start") << "H2e-1+" << "H|e";
-    QTest::newRow("long symbol") << "Uub1+" << "Uub";
-    QTest::newRow("groups") << "Ca1(O1H1)2+" << "Ca|O|H";
+    QTest::newRow("first appearance order") << "Na1Cl1+Ag1N1O3>Ag1Cl1+Na1N1O3"
+                                            << "Na|Cl|Ag|N|O";
+    QTest::newRow("case-blind, first spelling kept") << "co1+Co1+"
+                                                     << "co";
+    QTest::newRow("lower-case start") << "H2e-1+"
+                                      << "H|e";
+    QTest::newRow("long symbol") << "Uub1+"
+                                 << "Uub";
+    QTest::newRow("groups") << "Ca1(O1H1)2+"
+                            << "Ca|O|H";
 }
 
 void TestCore::collectElements()
@@ -231,17 +279,39 @@ void TestCore::countElements_data()
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("elements");
     QTest::addColumn<QString>("counts");
-    QTest::newRow("group") << "Ca(OH)2" << "Ca|O|H" << "1,2,2";
-    QTest::newRow("group then more") << "Cu(NH3)4SO4" << "Cu|N|H|S|O" << "1,4,12,1,4";
-    QTest::newRow("sibling groups") << "(NH4)2(SO4)" << "N|H|S|O" << "2,8,1,4";
-    QTest::newRow("nested groups") << "((CH3)2)3" << "C|H" << "6,18";
-    QTest::newRow("nested inside a group") << "Fe4(Fe(CN)6)3" << "Fe|C|N" << "7,18,18";
-    QTest::newRow("absent element") << "H2O" << "H|Na|O" << "2,0,1";
-    QTest::newRow("negative count") << "e-1" << "e" << "-1";
-    QTest::newRow("negative group count") << "(OH)-2" << "O|H" << "-2,-2";
-    QTest::newRow("case-blind lookup") << "co" << "Co" << "1";
-    QTest::newRow("lower-case after a count") << "H2e" << "H|e" << "2,1";
-    QTest::newRow("repeated symbol adds up") << "CH3COOH" << "C|H|O" << "2,4,2";
+    QTest::newRow("group") << "Ca(OH)2"
+                           << "Ca|O|H"
+                           << "1,2,2";
+    QTest::newRow("group then more") << "Cu(NH3)4SO4"
+                                     << "Cu|N|H|S|O"
+                                     << "1,4,12,1,4";
+    QTest::newRow("sibling groups") << "(NH4)2(SO4)"
+                                    << "N|H|S|O"
+                                    << "2,8,1,4";
+    QTest::newRow("nested groups") << "((CH3)2)3"
+                                   << "C|H"
+                                   << "6,18";
+    QTest::newRow("nested inside a group") << "Fe4(Fe(CN)6)3"
+                                           << "Fe|C|N"
+                                           << "7,18,18";
+    QTest::newRow("absent element") << "H2O"
+                                    << "H|Na|O"
+                                    << "2,0,1";
+    QTest::newRow("negative count") << "e-1"
+                                    << "e"
+                                    << "-1";
+    QTest::newRow("negative group count") << "(OH)-2"
+                                          << "O|H"
+                                          << "-2,-2";
+    QTest::newRow("case-blind lookup") << "co"
+                                       << "Co"
+                                       << "1";
+    QTest::newRow("lower-case after a count") << "H2e"
+                                              << "H|e"
+                                              << "2,1";
+    QTest::newRow("repeated symbol adds up") << "CH3COOH"
+                                             << "C|H|O"
+                                             << "2,4,2";
 }
 
 void TestCore::countElements()

@@ -14,19 +14,31 @@ void TestCore::molarMass_data()
 {
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("mass");
-    QTest::newRow("water") << "H2O" << "18.01";
-    QTest::newRow("salt") << "NaCl" << "58.44";
-    QTest::newRow("sulfuric acid") << "H2SO4" << "98.04";
-    QTest::newRow("hydrogen") << "H2" << "2.02";
-    QTest::newRow("oxygen") << "O2" << "31.98";
+    QTest::newRow("water") << "H2O"
+                           << "18.01";
+    QTest::newRow("salt") << "NaCl"
+                          << "58.44";
+    QTest::newRow("sulfuric acid") << "H2SO4"
+                                   << "98.04";
+    QTest::newRow("hydrogen") << "H2"
+                              << "2.02";
+    QTest::newRow("oxygen") << "O2"
+                            << "31.98";
     // The parser, not the table, tells one-letter and two-letter symbols apart
-    QTest::newRow("cobalt") << "Co" << "58.93";
-    QTest::newRow("carbon monoxide") << "CO" << "28";
-    QTest::newRow("lower-case start finds Co") << "co" << "58.93";
-    QTest::newRow("group") << "Ca(OH)2" << "74.08";
-    QTest::newRow("three-decimal weight") << "Fe2(SO4)3" << "399.754";
-    QTest::newRow("negative count subtracts") << "OH-1" << "14.98";
-    QTest::newRow("old symbol") << "Lw" << "257";
+    QTest::newRow("cobalt") << "Co"
+                            << "58.93";
+    QTest::newRow("carbon monoxide") << "CO"
+                                     << "28";
+    QTest::newRow("lower-case start finds Co") << "co"
+                                               << "58.93";
+    QTest::newRow("group") << "Ca(OH)2"
+                           << "74.08";
+    QTest::newRow("three-decimal weight") << "Fe2(SO4)3"
+                                          << "399.754";
+    QTest::newRow("negative count subtracts") << "OH-1"
+                                              << "14.98";
+    QTest::newRow("old symbol") << "Lw"
+                                << "257";
 }
 
 void TestCore::molarMass()
@@ -98,7 +110,8 @@ void TestCore::molarMass_ignoresTheLocale()
     // The stored weights use "." and so does the printed mass, whatever the user's locale.
     std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
     std::string previousC = std::setlocale(LC_NUMERIC, nullptr);
-    bool haveCommaLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    bool haveCommaLocale =
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
     std::string mass = MolarMass("Fe2(SO4)3");
     std::locale::global(previous);
     std::setlocale(LC_NUMERIC, previousC.c_str());
@@ -115,17 +128,27 @@ void TestCore::mapKey_data()
     QTest::addColumn<char>("mapped");
 
     // Default key sets
-    QTest::newRow("= types +") << "+=" << " >." << '=' << '+';
-    QTest::newRow("blank types the arrow") << "+=" << " >." << ' ' << '>';
-    QTest::newRow(". types the arrow") << "+=" << " >." << '.' << '>';
-    QTest::newRow("[ types (") << "+=" << " >." << '[' << '(';
-    QTest::newRow("] types )") << "+=" << " >." << ']' << ')';
-    QTest::newRow("letters pass") << "+=" << " >." << 'h' << 'h';
+    QTest::newRow("= types +") << "+="
+                               << " >." << '=' << '+';
+    QTest::newRow("blank types the arrow") << "+="
+                                           << " >." << ' ' << '>';
+    QTest::newRow(". types the arrow") << "+="
+                                       << " >." << '.' << '>';
+    QTest::newRow("[ types (") << "+="
+                               << " >." << '[' << '(';
+    QTest::newRow("] types )") << "+="
+                               << " >." << ']' << ')';
+    QTest::newRow("letters pass") << "+="
+                                  << " >." << 'h' << 'h';
     // The sets apply in order, each to the result of the one before
-    QTest::newRow("+ in KF: = reaches the arrow") << "+=" << " >.+" << '=' << '>';
-    QTest::newRow("+ in KF: + types the arrow") << "+=" << " >.+" << '+' << '>';
-    QTest::newRow("letter in KP") << "+=q" << " >." << 'q' << '+';
-    QTest::newRow("empty KF: blank stays") << "+=" << "" << ' ' << ' ';
+    QTest::newRow("+ in KF: = reaches the arrow") << "+="
+                                                  << " >.+" << '=' << '>';
+    QTest::newRow("+ in KF: + types the arrow") << "+="
+                                                << " >.+" << '+' << '>';
+    QTest::newRow("letter in KP") << "+=q"
+                                  << " >." << 'q' << '+';
+    QTest::newRow("empty KF: blank stays") << "+="
+                                           << "" << ' ' << ' ';
 }
 
 void TestCore::mapKey()
@@ -190,17 +213,26 @@ void TestCore::typeReaction_data()
     QTest::addColumn<bool>("autoCase");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("unshifted keys") << "h2=o2 h2o" << " >." << true << "H2+O2>H2O";
-    QTest::newRow("pasted balanced text loses its coefficients") << "2H2+O2>2H2O" << " >." << true
-                                                                 << "H2+O2>H2O";
-    QTest::newRow("brackets") << "ca[oh]2" << " >." << true << "Ca(OH)2";
-    QTest::newRow("two-letter symbol wins") << "hno3" << " >." << true << "HNo3";
-    QTest::newRow("shifted letters kept") << "HNO3" << " >." << true << "HNO3";
-    QTest::newRow("characters outside the alphabet dropped") << "H2!O\t*" << " >." << true << "H2O";
-    QTest::newRow("line ending dropped") << "H2>H2\r\n" << " >." << true << "H2>H2";
-    QTest::newRow("empty KF drops the blank") << "h2 o" << "" << true << "H2O";
-    QTest::newRow("auto case off") << "nacl" << " >." << false << "nacl";
-    QTest::newRow("separator after separator") << "H2++>O2" << " >." << true << "H2+O2";
+    QTest::newRow("unshifted keys") << "h2=o2 h2o"
+                                    << " >." << true << "H2+O2>H2O";
+    QTest::newRow("pasted balanced text loses its coefficients") << "2H2+O2>2H2O"
+                                                                 << " >." << true << "H2+O2>H2O";
+    QTest::newRow("brackets") << "ca[oh]2"
+                              << " >." << true << "Ca(OH)2";
+    QTest::newRow("two-letter symbol wins") << "hno3"
+                                            << " >." << true << "HNo3";
+    QTest::newRow("shifted letters kept") << "HNO3"
+                                          << " >." << true << "HNO3";
+    QTest::newRow("characters outside the alphabet dropped") << "H2!O\t*"
+                                                             << " >." << true << "H2O";
+    QTest::newRow("line ending dropped") << "H2>H2\r\n"
+                                         << " >." << true << "H2>H2";
+    QTest::newRow("empty KF drops the blank") << "h2 o"
+                                              << "" << true << "H2O";
+    QTest::newRow("auto case off") << "nacl"
+                                   << " >." << false << "nacl";
+    QTest::newRow("separator after separator") << "H2++>O2"
+                                               << " >." << true << "H2+O2";
 }
 
 void TestCore::typeReaction()
