@@ -122,31 +122,6 @@ std::vector<std::string> SplitFields(const std::string& line, int count)
     return fields;
 }
 
-std::optional<int> ParseWholeNumber(const std::string& text)
-{
-    std::size_t i = 0;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        i = 1;
-    }
-    if (i == text.size())
-        return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > -static_cast<long long>(INT_MIN))
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
 
 std::string FormatFontLine(const FontSpec& font)
 {

@@ -13,6 +13,7 @@
 //   the F formulas, then the type codes up to the last line, which holds the
 //   subscripts position.
 
+#include "core/WholeNumber.h"
 #include "editor/FontSettings.h"
 #include "grid/GridCells.h"
 
@@ -65,9 +66,6 @@ std::string JoinDocumentLines(const std::vector<std::string>& lines);
 // fields is "a", "", "", "b"). A count of zero or less gives no fields.
 std::vector<std::string> SplitFields(const std::string& line, int count);
 
-// A whole number as documents store it: an optional sign and decimal digits, nothing
-// else, within the signed 32-bit range.
-std::optional<int> ParseWholeNumber(const std::string& text);
 
 // A font line: face name, size in points, the bold and italic flags as two "0"/"1"
 // characters, and the colour as a signed 32-bit number.

@@ -314,27 +314,3 @@ std::optional<long double> ParseRealNumber(const std::string& text)
     return negative ? -value : value;
 }
 
-std::optional<std::int32_t> ParseWholeNumber(const std::string& text)
-{
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size())
-        return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (!IsDigit(text[i]))
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > 2147483648LL)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}

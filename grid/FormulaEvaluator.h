@@ -11,6 +11,8 @@
 // left to right, so "*" binds tighter than "/" and "+" tighter than "-"; users'
 // stored formulas rely on that order.
 
+#include "core/WholeNumber.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,5 +35,3 @@ std::string FormatGeneral(long double value);
 // beyond the range of long double does not convert.
 std::optional<long double> ParseRealNumber(const std::string& text);
 
-// A whole number: optional sign and decimal digits, within the 32-bit signed range.
-std::optional<std::int32_t> ParseWholeNumber(const std::string& text);

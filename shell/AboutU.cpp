@@ -3,15 +3,113 @@
 
 #include "shell/MainU.h"
 
+#include <QAction>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+
+namespace
+{
+const LocalText AboutCaption{"About...", "درباره اين برنامه"};
+const LocalText TitText{"Stoikon", "Stoikon"};
+const LocalText VerText{"Version 1.0", "نسخه 1"};
+// Farsi texts keep to the letters of the Windows-1256 code page (Arabic yeh and kaf).
+const LocalText MeText{"Copyright (C) 2026 The Stoikon developers\nWritten for chemistry students and teachers",
+                       "حق نشر (C) 2026 سازندگان Stoikon\nنوشته شده براي دانش آموزان و معلمان شيمي"};
+
+// The parts' places in the left-to-right layout; mirrored in a right-to-left one.
+const QRect ImgRect(32, 24, 32, 32);
+const QRect TitRect(80, 24, 212, 33);
+const QRect VerRect(80, 72, 212, 17);
+const QRect MeRect(80, 96, 212, 33);
+const QRect SiteRect(32, 88, 33, 33);
+} // namespace
+
+std::vector<const LocalText*> AboutTexts()
+{
+    return {&AboutCaption, &TitText, &VerText, &MeText, &Texts::HelpModePrompt, &Texts::MsgReactionHelp,
+            &Texts::MsgGridHelp};
+}
+
+void TSiteLink::mousePressEvent(QMouseEvent* event)
+{
+    Pressed = event->button() == Qt::LeftButton;
+}
+
+void TSiteLink::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    Pressed = false;
+}
+
 TAboutForm::TAboutForm(TSTMainForm* form) : QDialog(form), Form(form)
 {
     setObjectName("AboutForm");
     setFixedSize(306, 149);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    setFont(tahoma);
+
+    // FormCreate: the program's icon.
+    Img = new QLabel(this);
+    Img->setObjectName("Img");
+    Img->setPixmap(QPixmap(QStringLiteral(":/appicon/32.png")));
+
+    Tit = new QLabel(this);
+    Tit->setObjectName("Tit");
+    QFont titleFont(QStringLiteral("Times New Roman"));
+    titleFont.setPixelSize(21);
+    titleFont.setBold(true);
+    Tit->setFont(titleFont);
+
+    Ver = new QLabel(this);
+    Ver->setObjectName("Ver");
+    Me = new QLabel(this);
+    Me->setObjectName("Me");
+    for (QLabel* label : {Tit, Ver, Me})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop); // follows the direction: right in Farsi
+
+    Site = new TSiteLink(this);
+    Site->setObjectName("Site");
+    Site->setPixmap(QPixmap(QStringLiteral(":/weblink.png")));
+    Site->setCursor(Qt::PointingHandCursor);
+    connect(Site, &TSiteLink::clicked, this, &TAboutForm::SiteClick);
+
+    Recaption(Language::English);
 }
 
 void TAboutForm::Recaption(Language lang)
 {
-    static const LocalText caption{"About...", "درباره اين برنامه"};
-    setWindowTitle(caption.In(lang));
     setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    Me->setText(MeText.In(lang));
+    Ver->setText(VerText.In(lang));
+    Tit->setText(TitText.In(lang));
+    setWindowTitle(AboutCaption.In(lang));
+    PlaceParts();
+}
+
+void TAboutForm::PlaceParts()
+{
+    const std::pair<QWidget*, QRect> parts[] = {
+        {Img, ImgRect}, {Tit, TitRect}, {Ver, VerRect}, {Me, MeRect}, {Site, SiteRect}};
+    for (const auto& [part, place] : parts)
+        part->setGeometry(QStyle::visualRect(layoutDirection(), rect(), place));
+}
+
+void TAboutForm::showEvent(QShowEvent* event)
+{
+    // FormShow: the window's current program font; the title keeps its own.
+    setFont(Form->ProgramQFont());
+    if (const QScreen* screen = Form->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void TAboutForm::SiteClick()
+{
+    // Exactly as Visit Website in the Help menu.
+    Form->Actions.HelpWebsite->trigger();
 }

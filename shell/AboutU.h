@@ -1,14 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The about box: the program's icon, name, version and rights notice, and a link to
-// the web site.
+// The about box: the program's icon, name, version and rights notice, and a small picture
+// that opens the web site. It lives from start-up to exit and follows the language
+// switch while hidden too.
 
 #include "shell/InterfaceTexts.h"
 
 #include <QDialog>
+#include <QLabel>
+
+#include <vector>
 
 class TSTMainForm;
+
+// The web-link picture: a click on it is reported as a signal.
+class TSiteLink : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool Pressed = false;
+};
 
 class TAboutForm : public QDialog
 {
@@ -17,7 +40,22 @@ class TAboutForm : public QDialog
 public:
     explicit TAboutForm(TSTMainForm* form);
     void Recaption(Language lang);
+    void SiteClick();
+
+    QLabel* Img = nullptr;
+    QLabel* Tit = nullptr;
+    QLabel* Ver = nullptr;
+    QLabel* Me = nullptr;
+    TSiteLink* Site = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override; // FormShow
 
 private:
+    void PlaceParts();
+
     TSTMainForm* Form;
 };
+
+// Every text of the about box and of help mode in both languages, for checks over all.
+std::vector<const LocalText*> AboutTexts();

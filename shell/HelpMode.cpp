@@ -1,46 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Help mode (a click on a working control explains it), the web commands and the
-// about box.
+// Help mode (the next click on a working control explains it instead of acting), the web
+// commands and the about box.
 
 #include "editor/ReactionWidgets.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
 #include "shell/MainU.h"
+#include "shell/WebAddresses.h"
 
 #include <QDesktopServices>
+#include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QUrl>
 
 namespace
 {
-// Where the web commands lead: the project's site (a folder address ending in "/") and
-// its mail address. Distributors set these to their own.
-const char* const SiteAddress = "https://www.example.org/stoikon/";
-const char* const MailAddress = "stoikon@example.org";
-} // namespace
-
-void TSTMainForm::HelpHelpExecute()
+// The grid's surfaces that take clicks: the cells and the header row of item names.
+std::vector<QWidget*> GridSurfaces(TPropertyGrid* grid)
 {
-    HelpMode = true;
-    for (QWidget* w : {static_cast<QWidget*>(CalGrid), Grid->viewport(), static_cast<QWidget*>(TextImg),
-                       static_cast<QWidget*>(WeightBtn)})
-        w->setCursor(Qt::WhatsThisCursor);
-    statusBar()->showMessage(Texts::HelpModePrompt.In(InterfaceLanguage));
+    return {grid->viewport(), grid->horizontalHeader()->viewport()};
 }
 
-void TSTMainForm::EndHelpMode(bool gridTopic)
+// While help mode is on, a click anywhere on the grid is the request for its help text:
+// the press neither selects a cell nor starts an edit, and the release ends help mode.
+class THelpModeGridFilter : public QObject
 {
-    HelpMode = false;
-    TextImg->setCursor(Qt::IBeamCursor);
-    for (QWidget* w : {static_cast<QWidget*>(CalGrid), Grid->viewport(), static_cast<QWidget*>(WeightBtn)})
-        w->unsetCursor();
-    statusBar()->clearMessage();
-    Message(gridTopic ? Texts::MsgGridHelp : Texts::MsgReactionHelp, MsgKind::Information, mbOK);
-}
+public:
+    explicit THelpModeGridFilter(TSTMainForm* form) : QObject(form), Form(form) {}
 
-namespace
-{
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (!Form->HelpMode)
+                return false;
+            Pressed = true;
+            return true;
+        case QEvent::MouseMove:
+            return Pressed;
+        case QEvent::MouseButtonRelease: {
+            if (!Pressed)
+                return false;
+            Pressed = false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const auto* widget = static_cast<QWidget*>(watched);
+            if (Form->HelpMode && widget->rect().contains(mouse->position().toPoint()))
+                Form->GridClick();
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    TSTMainForm* Form;
+    bool Pressed = false;
+};
+
 void OpenTarget(TSTMainForm* form, const QString& target)
 {
     if (form->UrlOpener)
@@ -50,13 +71,47 @@ void OpenTarget(TSTMainForm* form, const QString& target)
 }
 } // namespace
 
+void TSTMainForm::InstallHelpMode()
+{
+    auto* filter = new THelpModeGridFilter(this);
+    for (QWidget* surface : GridSurfaces(Grid))
+        surface->installEventFilter(filter);
+}
+
+void TSTMainForm::HelpHelpExecute()
+{
+    HelpMode = true;
+    std::vector<QWidget*> targets = {CalGrid, TextImg, WeightBtn};
+    for (QWidget* surface : GridSurfaces(Grid))
+        targets.push_back(surface);
+    for (QWidget* target : targets)
+        target->setCursor(Qt::WhatsThisCursor);
+    // The window's event() keeps hints out of the status bar while help mode is on.
+    statusBar()->showMessage(Texts::HelpModePrompt.In(InterfaceLanguage));
+}
+
+void TSTMainForm::EndHelpMode(bool gridTopic)
+{
+    HelpMode = false;
+    TextImg->setCursor(Qt::IBeamCursor);
+    CalGrid->unsetCursor();
+    WeightBtn->unsetCursor();
+    for (QWidget* surface : GridSurfaces(Grid))
+        surface->unsetCursor();
+    statusBar()->clearMessage();
+    Message(gridTopic ? Texts::MsgGridHelp : Texts::MsgReactionHelp, MsgKind::Information, mbOK);
+}
+
 void TSTMainForm::HelpWebsiteExecute() { OpenTarget(this, QString::fromLatin1(SiteAddress)); }
 
 void TSTMainForm::HelpSourceExecute() { OpenTarget(this, QString::fromLatin1(SiteAddress) + "st.html"); }
 
 void TSTMainForm::HelpOnlineExecute() { OpenTarget(this, QString::fromLatin1(SiteAddress) + "sthlp.html"); }
 
-void TSTMainForm::HelpMailExecute() { OpenTarget(this, QStringLiteral("mailto:") + QString::fromLatin1(MailAddress)); }
+void TSTMainForm::HelpMailExecute()
+{
+    OpenTarget(this, QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
+}
 
 void TSTMainForm::HelpAboutExecute()
 {

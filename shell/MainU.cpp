@@ -38,7 +38,7 @@ TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
     CreatePanels();
     statusBar()->setObjectName("StatusBar");
     statusBar()->setSizeGripEnabled(true);
-    VelkMenu = new TVelkMenu(this);
+    VelkMenu = CreateMainWindowMenu(this);
 
     // The reaction-line fonts exist from here until the window closes.
     Fonts = FontSettings();
@@ -52,6 +52,7 @@ TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
     ReadWindowSettings();
     DrawReaction();
     FirstActivationDone = false;
+    InstallHelpMode();
 }
 
 TSTMainForm::~TSTMainForm() = default;

@@ -181,6 +181,7 @@ public:
     void SettingsOptionsExecute();
 
     // ---- Help and web links (shell/) ----
+    void InstallHelpMode(); // routes clicks anywhere on the grid to GridClick in help mode
     void HelpHelpExecute();
     void EndHelpMode(bool gridTopic);
     void HelpWebsiteExecute();

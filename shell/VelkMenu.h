@@ -1,12 +1,62 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The painter of the main window's menus.
+// The painter of the main window's menus: flat white drop-downs with an icon column, a
+// rounded light-blue selection with an outline over the whole row, icons that rise over a
+// one-pixel shadow when their item is selected, separators through the middle of their
+// row and shortcut texts at the far side, all mirrored in a right-to-left interface.
+//
+// It works as a style installed on the owner's menu bar and on the menus that exist when
+// it is made; menus made later keep the ordinary look. Every measurement and drawing call
+// starts from the item's current caption, icon, shortcut and state, so nothing is cached.
+
+#include "editor/FontSettings.h"
 
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
 
+#include <functional>
+#include <vector>
+
+class QAction;
 class QMainWindow;
+class QPainter;
+class QPalette;
+class QProxyStyle;
+class QWidget;
+class TSTMainForm;
+
+enum class MSelShape : unsigned char
+{
+    ssRect = 0,
+    ssRoundRect = 1
+};
+
+// A system colour by its platform index (top byte set, index in the low byte).
+constexpr ColorValue SystemColor(int index) { return static_cast<ColorValue>(0xFF000000u | unsigned(index)); }
+
+// What the drawing routine needs to know of one item.
+struct TMenuItemPaint
+{
+    QRect Rect;
+    bool MenuBarItem = false; // a top-level item of the menu bar
+    bool RightToLeft = false;
+    bool HasImages = false;   // the item's menu shows icons, so it has an icon column
+    int ImageSize = 24;
+    QImage Icon;              // null when the item has no icon
+    bool Selected = false;
+    bool Enabled = true;
+    bool Checked = false;
+    bool DefaultItem = false;
+    bool Separator = false;
+    QString Caption;          // "&" marks the underlined letter
+    QString ShortCut;         // "Ctrl+N", "Shift+F1"; empty when none
+};
 
 class TVelkMenu : public QObject
 {
@@ -14,6 +64,72 @@ class TVelkMenu : public QObject
 
 public:
     explicit TVelkMenu(QMainWindow* owner);
-    void SetFont(const QFont& font) { Font = font; }
-    QFont Font;
+    ~TVelkMenu() override;
+
+    ColorValue BackColor = 0x00FFFFFF;
+    ColorValue ImageBackColor = SystemColor(15);     // button face
+    ColorValue LineColor = SystemColor(17);          // grey text
+    ColorValue TextColor = SystemColor(7);           // menu text
+    ColorValue DisableTextColor = SystemColor(17);   // grey text
+    ColorValue ShadowColor = SystemColor(21);        // 3-D dark shadow
+    ColorValue CheckColor = SystemColor(21);
+    ColorValue MenuBarColor = SystemColor(15);
+    ColorValue SelectedBackColor = SystemColor(29);  // menu highlight
+    ColorValue SelectedBorderColor = SystemColor(21);
+    ColorValue SelectedTextColor = SystemColor(14);  // highlight text
+    ColorValue SelectedCheckColor = SystemColor(21);
+    MSelShape SelectionShape = MSelShape::ssRoundRect;
+    int CurvatureX = 3;
+    int CurvatureY = 3;
+    int ShadowPosX = 1; // how far a raised icon moves left of its shadow
+    int ShadowPosY = 1; // and up
+    bool ShowImageShadow = true;
+
+    const QFont& Font() const { return MenuFont; }
+    // Takes a copy; the painted menus are measured again with it.
+    void SetFont(const QFont& font);
+
+    QMainWindow* Owner() const { return OwnerWindow; }
+
+    // The project's web site; assigning it changes nothing.
+    QString Homepage() const;
+    void SetHomepage(const QString&) {}
+
+    // A measure handler may change the width and height of one item before its menu is
+    // laid out; a menu is as wide as its widest item.
+    using MeasureHandler = std::function<void(QAction* item, int& width, int& height)>;
+    void SetMeasureItem(QAction* item, MeasureHandler handler);
+    void MeasureItem(const QWidget* menu, const QString& caption, int& width, int& height) const;
+
+    // The drawing routine for one item.
+    void DrawItem(QPainter& painter, const TMenuItemPaint& item, const QPalette& palette) const;
+
+    QColor Color(ColorValue value, const QPalette& palette) const;
+
+    // Redraws the painted menus after a change of the properties.
+    void Repaint();
+
+    // The icon of a selected item: the icon moved up and left over its silhouette in
+    // ShadowColor, the silhouette made from the icon's alpha channel.
+    static QImage RaisedIcon(const QImage& icon, const QColor& shadow, int shadowPosX, int shadowPosY);
+
+    // The platform's shortcut text with the modifiers in the order Shift+, Ctrl+, Alt+.
+    static QString ShortCutText(const QString& nativeText);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FollowOwnerDirection();
+
+    QMainWindow* OwnerWindow;
+    QProxyStyle* Style;
+    QFont MenuFont;
+    std::vector<QPointer<QWidget>> Painted; // the menu bar and the menus it paints
+    QHash<const QAction*, MeasureHandler> MeasureHandlers;
 };
+
+// The main window's painter: the component's defaults but for the selection colours
+// (light blue with a blue outline, the caption keeping the menu-text colour) and its
+// font, and the first item of each menu widening its menu (File 200, the others 100).
+TVelkMenu* CreateMainWindowMenu(TSTMainForm* form);

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "grid/BalanceColumns.h"
+
+#include "core/ElementTable.h"
+#include <exception>
+#include "grid/GridItems.h"
+
+namespace
+{
+std::string MolarMassOrEmpty(const std::string& formula)
+{
+    try {
+        return MolarMass(formula);
+    } catch (const std::exception&) {
+        return std::string();
+    }
+}
+} // namespace
+
+void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesList,
+                        const std::vector<std::string>& formulas, const std::vector<long long>& coefficients)
+{
+    if (cells.empty())
+        return;
+    const int columns = static_cast<int>(cells.front().size());
+    const int substances = std::min(static_cast<int>(formulas.size()), static_cast<int>(cells.size()) - 1);
+    std::vector<std::string> masses;
+    const auto sweep = [&](char type, const auto& valueOf) {
+        for (int c = 0; c < columns; ++c) {
+            if (TypeCodeAt(typesList, c) != type)
+                continue;
+            for (int i = 0; i < substances; ++i)
+                cells[i + 1][c] = valueOf(i);
+        }
+    };
+    sweep(GridType::SubstanceFormula, [&](int i) { return formulas[i]; });
+    sweep(GridType::SubstanceNumber, [&](int i) {
+        return i < static_cast<int>(coefficients.size()) ? std::to_string(coefficients[i]) : std::string();
+    });
+    sweep(GridType::AtomicWeight, [&](int i) {
+        if (masses.empty())
+            for (const std::string& formula : formulas)
+                masses.push_back(MolarMassOrEmpty(formula));
+        return masses[i];
+    });
+}
