@@ -2,13 +2,14 @@
 #include "editor/KOU.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScreen>
 #include <QSettings>
 
-namespace
-{
+namespace {
 const LocalText KOFormCaption{"Key Options", "تنظيمات كليدها"};
 const LocalText ChBCaption{"Elements auto identification", "تشخيص اتوماتيک عناصر"};
 } // namespace
@@ -32,7 +33,9 @@ TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
         const std::string& Default;
         int Top;
     };
-    Row rows[] = {{KP, "+", defaults.KP, 16}, {KOP, "(", defaults.KOP, 40}, {KCP, ")", defaults.KCP, 64},
+    Row rows[] = {{KP, "+", defaults.KP, 16},
+                  {KOP, "(", defaults.KOP, 40},
+                  {KCP, ")", defaults.KCP, 64},
                   {KF, nullptr, defaults.KF, 88}};
     for (Row& row : rows) {
         row.Edit = new QLineEdit(QString::fromStdString(row.Default), this);
@@ -58,7 +61,10 @@ TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
     ReadSettings();
 }
 
-TKOForm::~TKOForm() { WriteSettings(); }
+TKOForm::~TKOForm()
+{
+    WriteSettings();
+}
 
 KeyOptions TKOForm::Keys() const
 {
@@ -69,6 +75,14 @@ KeyOptions TKOForm::Keys() const
     keys.KF = KF->text().toStdString();
     keys.ChB = ChB->isChecked();
     return keys;
+}
+
+void TKOForm::PrepareToOpen(const QFont& programFont)
+{
+    setFont(programFont);
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TKOForm::Recaption(Language lang)
@@ -86,8 +100,9 @@ void TKOForm::ReadSettings()
     KP->setText(settings.value("KP").toString());
     KOP->setText(settings.value("KOP").toString());
     KCP->setText(settings.value("KCP").toString());
+    // A missing or unreadable switch keeps its default (on) and the reading goes on to KF.
     bool ok = false;
-    const int chb = settings.value("ChB").toInt(&ok);
+    const int chb = settings.value("ChB").toString().toInt(&ok);
     if (ok)
         ChB->setChecked(chb != 0);
     KF->setText(settings.value("KF").toString());

@@ -12,19 +12,26 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QCheckBox;
 class QLineEdit;
+
+// The dialog's texts in both languages, for checks over all of them.
+const std::vector<const LocalText*>& KeyOptionsTexts();
 
 class TKOForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TKOForm(QWidget* parent = nullptr);
     ~TKOForm() override;
 
     KeyOptions Keys() const;
     void Recaption(Language lang);
+    // Before each opening: the program font, and the dialog centred on the screen.
+    void PrepareToOpen(const QFont& programFont);
 
     QLineEdit* KP = nullptr;
     QLineEdit* KOP = nullptr;
@@ -32,7 +39,7 @@ public:
     QLineEdit* KF = nullptr;
     QCheckBox* ChB = nullptr;
 
-private:
+  private:
     void ReadSettings();
     void WriteSettings();
 };

@@ -45,17 +45,17 @@ int TKeyCatcher::VirtualKey(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Right:
-        return 0x27;
+        return VirtualKeys::Right;
     case Qt::Key_Left:
-        return 0x25;
+        return VirtualKeys::Left;
     case Qt::Key_Delete:
-        return 0x2E;
+        return VirtualKeys::Delete;
     case Qt::Key_Backspace:
-        return 0x08;
+        return VirtualKeys::Back;
     case Qt::Key_Home:
-        return 0x24;
+        return VirtualKeys::Home;
     case Qt::Key_End:
-        return 0x23;
+        return VirtualKeys::End;
     default:
         return 0;
     }

@@ -10,22 +10,32 @@
 
 class TSTMainForm;
 
+// The key codes the editor's caret and deletion keys are known by (Windows virtual keys).
+namespace VirtualKeys {
+constexpr int Back = 0x08;
+constexpr int End = 0x23;
+constexpr int Home = 0x24;
+constexpr int Left = 0x25;
+constexpr int Right = 0x27;
+constexpr int Delete = 0x2E;
+} // namespace VirtualKeys
+
 // TextImg: an image surface; DrawReaction paints into Picture and the caret blink paints
 // its one-pixel line over it.
 class TReactionImage : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TReactionImage(TSTMainForm* form, QWidget* parent);
     QImage Picture;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     TSTMainForm* Form;
     bool Pressed = false;
 };
@@ -36,13 +46,13 @@ class TKeyCatcher : public QLineEdit
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TKeyCatcher(TSTMainForm* form, QWidget* parent);
 
     // The Windows virtual-key code the editor's caret keys are defined by (0 for others).
     static int VirtualKey(int qtKey);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -50,6 +60,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     TSTMainForm* Form;
 };

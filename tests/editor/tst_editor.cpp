@@ -1,0 +1,866 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reaction line on a started main window: typing with real key events, the caret,
+// the mouse and the clipboard; the drawing; the key options; the bitmap export.
+
+#include "editor/BitmapExport.h"
+#include "editor/FontConvert.h"
+#include "editor/KOU.h"
+#include "editor/ReactionWidgets.h"
+#include "grid/PropertyGrid.h"
+#include "tests/common/WindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStringEncoder>
+#include <QTest>
+#include <QTimer>
+
+#include <numeric>
+
+namespace {
+// Types as a keyboard would: ASCII as key clicks, anything else (a Farsi layout's
+// letters) as a key event that carries only its text.
+void Type(TSTMainForm* w, const QString& text)
+{
+    for (QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(w->TextBtn, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w->TextBtn, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+// A text as Balance or Open leaves it, with the caret at caretPos.
+void SetText(TSTMainForm* w, const QString& text, int caretPos = 0)
+{
+    w->ReactionText = text.toStdString();
+    w->CaretPos = caretPos;
+    w->FirstVisible = 0;
+    w->DrawReaction();
+}
+
+QString Text(TSTMainForm* w)
+{
+    return QString::fromStdString(w->ReactionText);
+}
+
+void SetKeySets(TSTMainForm* w, const QStringList& sets, bool autoCase)
+{
+    if (!sets.isEmpty()) {
+        w->KOForm->KP->setText(sets[0]);
+        w->KOForm->KOP->setText(sets[1]);
+        w->KOForm->KCP->setText(sets[2]);
+        w->KOForm->KF->setText(sets[3]);
+    }
+    w->KOForm->ChB->setChecked(autoCase);
+}
+
+using PixelTest = bool (*)(QRgb);
+bool IsInk(QRgb c)
+{
+    return qGray(c) < 160;
+}
+bool IsBlue(QRgb c)
+{
+    return qBlue(c) > 200 && qRed(c) < 90 && qGreen(c) < 90;
+}
+bool IsBlack(QRgb c)
+{
+    return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90;
+}
+
+// The smallest rectangle around the pixels of area that pass the test (null if none).
+QRect InkBox(const QImage& image, const QRect& area, PixelTest test)
+{
+    QRect box;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (test(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Where character i of the line was drawn on the line's picture.
+QRect CharCell(TSTMainForm* w, int i)
+{
+    const int left = w->WidthBefore(i) - w->WidthBefore(w->FirstVisible);
+    return QRect(left, 0, w->CharWidths[size_t(i)], w->TextImg->Picture.height());
+}
+
+int AdvanceIn(const FontSpec& spec, QChar ch)
+{
+    const QImage device(1, 1, QImage::Format_RGB32);
+    return QFontMetrics(ToQFont(spec), &device).horizontalAdvance(ch);
+}
+
+bool LineKeepsCaretInView(TSTMainForm* w)
+{
+    const int offset = w->WidthBefore(w->CaretPos) - w->WidthBefore(w->FirstVisible);
+    return offset >= 0 && offset < w->TextImg->width();
+}
+
+enum class Drawn
+{
+    Coefficient,
+    Subscript,
+    Letter,
+    Arrow
+};
+} // namespace
+
+Q_DECLARE_METATYPE(Drawn)
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    // ---- Typing ----
+    void typing_maps_keys_and_tidies_the_line_data()
+    {
+        QTest::addColumn<QStringList>("keySets"); // KP, KOP, KCP, KF; empty = defaults
+        QTest::addColumn<bool>("autoCase");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+
+        // default key sets
+        QTest::newRow("blank types the arrow, = types plus") << QStringList() << true << "h2=o2 h2o"
+                                                             << "H2+O2>H2O";
+        QTest::newRow("dot types the arrow") << QStringList() << true << "h2o.h2"
+                                             << "H2O>H2";
+        QTest::newRow("brackets type parentheses") << QStringList() << true << "ca[oh]2"
+                                                   << "Ca(OH)2";
+        QTest::newRow("a two-letter symbol wins") << QStringList() << true << "co"
+                                                  << "Co";
+        QTest::newRow("Shift keeps carbon monoxide") << QStringList() << true << "CO"
+                                                     << "CO";
+        QTest::newRow("sodium chloride") << QStringList() << true << "nacl"
+                                         << "NaCl";
+        QTest::newRow("methane") << QStringList() << true << "ch4"
+                                 << "CH4";
+        // tidying
+        QTest::newRow("a digit at the start vanishes") << QStringList() << true << "2h2"
+                                                       << "H2";
+        QTest::newRow("a digit after plus vanishes") << QStringList() << true << "h2=3o2"
+                                                     << "H2+O2";
+        QTest::newRow("a digit after the arrow vanishes") << QStringList() << true << "h2 2h2o"
+                                                          << "H2>H2O";
+        QTest::newRow("a second plus is dropped") << QStringList() << true << "h2==o2"
+                                                  << "H2+O2";
+        QTest::newRow("an arrow after plus is dropped") << QStringList() << true << "h2= o2"
+                                                        << "H2+O2";
+        QTest::newRow("characters outside the alphabet") << QStringList() << true << "h2@o!"
+                                                         << "H2O";
+        QTest::newRow("a Farsi letter is dropped")
+            << QStringList() << true << QString::fromUtf8("hب2") << "H2";
+        // auto identification off
+        QTest::newRow("letters keep their case") << QStringList() << false << "nacl"
+                                                 << "nacl";
+        QTest::newRow("digits and separators are still tidied") << QStringList() << false << "2h2==o2"
+                                                                << "h2+o2";
+        // changed key sets
+        QTest::newRow("a letter in a set types its symbol")
+            << QStringList{"+=", "([c", ")]", " >."} << true << "cao"
+            << "(AO";
+        QTest::newRow("empty KF drops the blank") << QStringList{"+=", "([", ")]", ""} << true << "h2 o2"
+                                                  << "H2O2";
+        QTest::newRow("empty KF still lets > type the arrow")
+            << QStringList{"+=", "([", ")]", ""} << true << "h2>o2"
+            << "H2>O2";
+        QTest::newRow("plus in KF makes = and + type the arrow")
+            << QStringList{"+=", "([", ")]", " >.+"} << true << "h2=o2+h2o"
+            << "H2>O2>H2O";
+        QTest::newRow("empty KP leaves + typing itself")
+            << QStringList{"", "([", ")]", " >."} << true << "h2=o2+h2o"
+            << "H2O2+H2O";
+        QTest::newRow("a Farsi letter in KF types the arrow")
+            << QStringList{"+=", "([", ")]", QString::fromUtf8(" >.ی")} << true << QString::fromUtf8("h2یo2")
+            << "H2>O2";
+    }
+
+    void typing_maps_keys_and_tidies_the_line()
+    {
+        QFETCH(QStringList, keySets);
+        QFETCH(bool, autoCase);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        TestSettings settings;
+        WindowFixture w;
+        SetKeySets(w.Window, keySets, autoCase);
+        Type(w.Window, typed);
+        QCOMPARE(Text(w.Window), expected);
+        QCOMPARE(w->CaretPos, expected.size());
+        QCOMPARE(int(w->CharWidths.size()), expected.size());
+    }
+
+    void an_input_method_commit_is_typed()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        QInputMethodEvent event;
+        event.setCommitString(QStringLiteral("h2=o2"));
+        QApplication::sendEvent(w->TextBtn, &event);
+        QCOMPARE(Text(w.Window), QStringLiteral("H2+O2"));
+    }
+
+    void a_second_separator_leaves_text_and_caret_as_they_were()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        Type(w.Window, "h2=o2");
+        QTest::keyClick(w->TextBtn, Qt::Key_Left);
+        QTest::keyClick(w->TextBtn, Qt::Key_Left);
+        for (char separator : {'=', '+', ' ', '>'}) {
+            QTest::keyClick(w->TextBtn, separator);
+            QCOMPARE(Text(w.Window), QStringLiteral("H2+O2"));
+            QCOMPARE(w->CaretPos, 3);
+        }
+    }
+
+    // ---- Caret and deletion keys ----
+    void caret_and_deletion_keys_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("expectedCaret");
+
+        // at the ends nothing changes
+        QTest::newRow("Delete at the end") << "H2O" << 3 << int(Qt::Key_Delete) << "H2O" << 3;
+        QTest::newRow("Backspace at the start") << "H2O" << 0 << int(Qt::Key_Backspace) << "H2O" << 0;
+        QTest::newRow("Right at the end") << "H2O" << 3 << int(Qt::Key_Right) << "H2O" << 3;
+        QTest::newRow("Left at the start") << "H2O" << 0 << int(Qt::Key_Left) << "H2O" << 0;
+        // moving and deleting
+        QTest::newRow("Home") << "H2O" << 2 << int(Qt::Key_Home) << "H2O" << 0;
+        QTest::newRow("End") << "H2O" << 1 << int(Qt::Key_End) << "H2O" << 3;
+        QTest::newRow("Backspace") << "H2O" << 2 << int(Qt::Key_Backspace) << "HO" << 1;
+        QTest::newRow("Delete") << "H2O" << 1 << int(Qt::Key_Delete) << "HO" << 1;
+        QTest::newRow("Delete tidies a count that became a coefficient")
+            << "H2+O2" << 3 << int(Qt::Key_Delete) << "H2+" << 3;
+        // a balanced text keeps its coefficients through caret keys
+        QTest::newRow("balanced: Left") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Left) << "2H2+O2>2H2O" << 2;
+        QTest::newRow("balanced: Right") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Right) << "2H2+O2>2H2O" << 4;
+        QTest::newRow("balanced: Home") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Home) << "2H2+O2>2H2O" << 0;
+        QTest::newRow("balanced: End") << "2H2+O2>2H2O" << 3 << int(Qt::Key_End) << "2H2+O2>2H2O" << 11;
+        // ... and loses all of them to any typed character or deletion
+        QTest::newRow("balanced: Escape") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Escape) << "H2+O2>H2O" << 2;
+        QTest::newRow("balanced: Delete at the end")
+            << "2H2+O2>2H2O" << 11 << int(Qt::Key_Delete) << "H2+O2>H2O" << 9;
+        QTest::newRow("balanced: Backspace at the start")
+            << "2H2+O2>2H2O" << 0 << int(Qt::Key_Backspace) << "H2+O2>H2O" << 0;
+        QTest::newRow("balanced: a dropped character")
+            << "2H2+O2>2H2O" << 11 << int(Qt::Key_Exclam) << "H2+O2>H2O" << 9;
+    }
+
+    void caret_and_deletion_keys()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(int, key);
+        QFETCH(QString, expected);
+        QFETCH(int, expectedCaret);
+        TestSettings settings;
+        WindowFixture w;
+        SetText(w.Window, text, caret);
+        QTest::keyClick(w->TextBtn, Qt::Key(key));
+        QCOMPARE(Text(w.Window), expected);
+        QCOMPARE(w->CaretPos, expectedCaret);
+    }
+
+    void every_key_released_marks_the_document_modified_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("caret key") << int(Qt::Key_Left);
+        QTest::newRow("Home") << int(Qt::Key_Home);
+        QTest::newRow("Shift") << int(Qt::Key_Shift);
+        QTest::newRow("Control") << int(Qt::Key_Control);
+        QTest::newRow("letter") << int(Qt::Key_A);
+    }
+
+    void every_key_released_marks_the_document_modified()
+    {
+        QFETCH(int, key);
+        TestSettings settings;
+        WindowFixture w;
+        w->DocumentModified = false;
+        QTest::keyClick(w->TextBtn, Qt::Key(key));
+        QVERIFY(w->DocumentModified);
+    }
+
+    void a_long_reaction_scrolls_to_keep_the_caret_in_view()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        for (int i = 0; i < 30; ++i) {
+            Type(w.Window, "ch4=");
+            QVERIFY(LineKeepsCaretInView(w.Window));
+        }
+        QVERIFY(w->FirstVisible > 0);
+        QTest::keyClick(w->TextBtn, Qt::Key_Home);
+        QCOMPARE(w->FirstVisible, 0);
+        QTest::keyClick(w->TextBtn, Qt::Key_End);
+        QVERIFY(w->FirstVisible > 0);
+        QVERIFY(LineKeepsCaretInView(w.Window));
+    }
+
+    // ---- Mouse ----
+    void a_click_places_the_caret_data()
+    {
+        QTest::addColumn<int>("boundary"); // -1: right of the text
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("on the first boundary") << 0 << 0 << 0;
+        QTest::newRow("inside the first character") << 0 << 1 << 1;
+        QTest::newRow("on a boundary") << 2 << 0 << 2;
+        QTest::newRow("just after a boundary") << 2 << 1 << 3;
+        QTest::newRow("right of the text") << -1 << 0 << 5;
+    }
+
+    void a_click_places_the_caret()
+    {
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(int, expected);
+        TestSettings settings;
+        WindowFixture w;
+        SetText(w.Window, "2H2+O", 0);
+        const int x = boundary < 0 ? w->TextImg->width() - 2 : w->WidthBefore(boundary) + offset;
+        QTest::mouseClick(w->TextImg, Qt::LeftButton, {}, QPoint(x, 5));
+        QCOMPARE(w->CaretPos, expected);
+        QCOMPARE(Text(w.Window), QStringLiteral("2H2+O")); // a click keeps the coefficients
+    }
+
+    // ---- Clipboard ----
+    void copy_and_paste_back_give_the_text_without_coefficients()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        SetText(w.Window, "2H2+O2>2H2O");
+        w->Actions.ReactionCopy->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2H2+O2>2H2O"));
+        w->DocumentModified = false;
+        w->Actions.ReactionPaste->trigger();
+        QCOMPARE(Text(w.Window), QStringLiteral("H2+O2>H2O"));
+        QCOMPARE(w->CaretPos, 9);
+        QVERIFY(w->DocumentModified);
+    }
+
+    void a_carriage_return_in_pasted_text_runs_balance_at_that_point()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        // In help mode the Balance command answers with a help message instead of
+        // balancing, which shows when and where it ran.
+        w->HelpMode = true;
+        QStringList textAtBalance;
+        SetMessageBoxHook([&](const MessageRequest&) {
+            textAtBalance << Text(w.Window);
+            return int(mrOk);
+        });
+        QApplication::clipboard()->setText(QStringLiteral("h2=o2\r\nh2o"));
+        w->ReactionPasteExecute();
+        SetMessageBoxHook(nullptr);
+        QCOMPARE(textAtBalance, QStringList{QStringLiteral("H2+O2")});
+        QCOMPARE(Text(w.Window), QStringLiteral("H2+O2H2O")); // the line feed is dropped
+    }
+
+    void paste_without_text_on_the_clipboard_changes_nothing()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        SetText(w.Window, "H2O", 3);
+        QApplication::clipboard()->clear();
+        w->ReactionPasteExecute();
+        QCOMPARE(Text(w.Window), QStringLiteral("H2O"));
+        QCOMPARE(w->CaretPos, 3);
+    }
+
+    void a_second_paste_during_a_paste_is_ignored()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        QApplication::clipboard()->setText(QStringLiteral("h2o2"));
+        QTimer::singleShot(15, w.Window, [&] {
+            QApplication::clipboard()->setText(QStringLiteral("nacl"));
+            w->ReactionPasteExecute();
+        });
+        w->ReactionPasteExecute();
+        QCOMPARE(Text(w.Window), QStringLiteral("H2O2"));
+        QVERIFY(!w->PasteInProgress);
+    }
+
+    void closing_the_window_stops_a_paste()
+    {
+        TestSettings settings;
+        MessageRecorder messages;
+        messages.DefaultAnswer = mrNo; // do not save
+        WindowFixture w;
+        QApplication::clipboard()->setText(QString("h2o2").repeated(10));
+        QTimer::singleShot(30, w.Window, [&] { w->close(); });
+        w->ReactionPasteExecute();
+        QVERIFY(!w->isVisible());
+        QVERIFY(w->ReactionText.size() < 40);
+        QVERIFY(!w->PasteInProgress);
+    }
+
+    // ---- Caret ----
+    void the_caret_is_a_black_line_that_blinks()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        Type(w.Window, "h2");
+        const QImage& picture = w->TextImg->Picture;
+        const int height = picture.height();
+        QVERIFY(w->CaretShown);
+        QCOMPARE(w->CaretX, w->WidthBefore(2));
+        for (int y = 1; y < height - 2; ++y)
+            QVERIFY2(IsBlack(picture.pixel(w->CaretX, y)), qPrintable(QString::number(y)));
+        QVERIFY(!IsInk(picture.pixel(w->CaretX, 0)));
+        QVERIFY(!IsInk(picture.pixel(w->CaretX, height - 2)));
+
+        w->BlinkTimTimer();
+        QVERIFY(!w->CaretShown);
+        QVERIFY(InkBox(picture, QRect(w->CaretX, 0, 1, height), IsInk).isNull());
+        QVERIFY(w->BlinkTim->interval() > 0);
+
+        // Losing the focus erases a shown caret; help mode keeps the blink off.
+        w->BlinkTimTimer();
+        w->hfExit();
+        QVERIFY(!w->CaretShown);
+        QVERIFY(!w->BlinkTim->isActive());
+        w->HelpMode = true;
+        w->hfEnter();
+        QVERIFY(!w->BlinkTim->isActive());
+        w->HelpMode = false;
+        w->hfEnter();
+        QVERIFY(w->BlinkTim->isActive());
+    }
+
+    // ---- Drawing ----
+    void an_empty_reaction_is_a_white_line()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        SetText(w.Window, "");
+        const QImage& picture = w->TextImg->Picture;
+        QCOMPARE(picture.height(), ReactionLineHeight(w->Fonts));
+        QCOMPARE(w->TextImg->height(), picture.height());
+        QVERIFY(InkBox(picture, picture.rect(), IsInk).isNull());
+        QVERIFY(w->CharWidths.empty());
+    }
+
+    void each_character_is_drawn_in_its_font_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Drawn>("drawn");
+        QTest::newRow("leading coefficient") << "2H2+O2>2H2O" << 0 << Drawn::Coefficient;
+        QTest::newRow("letter") << "2H2+O2>2H2O" << 1 << Drawn::Letter;
+        QTest::newRow("count after a symbol") << "2H2+O2>2H2O" << 2 << Drawn::Subscript;
+        QTest::newRow("arrow") << "2H2+O2>2H2O" << 6 << Drawn::Arrow;
+        QTest::newRow("coefficient after the arrow") << "2H2+O2>2H2O" << 7 << Drawn::Coefficient;
+        QTest::newRow("count in a product") << "2H2+O2>2H2O" << 9 << Drawn::Subscript;
+        QTest::newRow("two-digit coefficient, first digit") << "H2+12O" << 3 << Drawn::Coefficient;
+        QTest::newRow("two-digit coefficient, second digit") << "H2+12O" << 4 << Drawn::Coefficient;
+        QTest::newRow("count after a parenthesis") << "Ca(OH)2" << 6 << Drawn::Subscript;
+        QTest::newRow("minus sign") << "H-2" << 1 << Drawn::Subscript;
+        QTest::newRow("count after a minus sign") << "H-2" << 2 << Drawn::Subscript;
+    }
+
+    void each_character_is_drawn_in_its_font()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, index);
+        QFETCH(Drawn, drawn);
+        TestSettings settings;
+        WindowFixture w;
+        w->Fonts.NumbersFont.Size = 16; // measurably different from ReactionFont
+        w->Fonts.SubscriptsPosition = 0;
+        SetText(w.Window, text);
+        const QImage& picture = w->TextImg->Picture;
+        const int height = picture.height();
+        const QRect cell = CharCell(w.Window, index);
+        const QChar ch = text[index];
+        const QRect ink = InkBox(picture, cell, IsInk);
+        QVERIFY(!ink.isNull());
+        const bool blue = !InkBox(picture, cell, IsBlue).isNull();
+        switch (drawn) {
+        case Drawn::Coefficient:
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.NumbersFont, ch));
+            QVERIFY(blue);
+            break;
+        case Drawn::Subscript: {
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.SubscriptsFont, ch));
+            QVERIFY(!blue);
+            const QImage device(1, 1, QImage::Format_RGB32);
+            const int subscriptHeight = QFontMetrics(ToQFont(w->Fonts.SubscriptsFont), &device).height();
+            QVERIFY(ink.top() >= height - subscriptHeight);
+            QVERIFY(ink.bottom() < height);
+            break;
+        }
+        case Drawn::Letter:
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.ReactionFont, ch));
+            QVERIFY(!blue);
+            QVERIFY(ink.top() >= 1);
+            break;
+        case Drawn::Arrow:
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.ReactionFont, QChar(0x2192)));
+            QVERIFY(!blue);
+            QVERIFY2(ink.width() > ink.height(), "a right-pointing arrow is wider than high");
+            break;
+        }
+    }
+
+    void subscripts_position_lifts_the_counts()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        int bottomAtZero = 0;
+        for (int position : {0, 3, 7}) {
+            w->Fonts.SubscriptsPosition = position;
+            SetText(w.Window, "H2");
+            const int bottom = InkBox(w->TextImg->Picture, CharCell(w.Window, 1), IsInk).bottom();
+            if (position == 0)
+                bottomAtZero = bottom;
+            QCOMPARE(bottom, bottomAtZero - position);
+        }
+    }
+
+    void the_caret_after_an_arrow_stands_at_its_right_edge()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        Type(w.Window, "h2 ");
+        QCOMPARE(Text(w.Window), QStringLiteral("H2>"));
+        const QRect arrow = InkBox(w->TextImg->Picture, CharCell(w.Window, 2), IsInk);
+        QCOMPARE(w->CaretX, CharCell(w.Window, 2).right() + 1);
+        // The caret closes the arrow's cell: past its ink, by no more than the glyph's bearing.
+        QVERIFY(arrow.right() < w->CaretX);
+        QVERIFY(w->CaretX - arrow.right() <= CharCell(w.Window, 2).width() / 3);
+    }
+
+    void the_reaction_font_sets_the_panel_height_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("small font: the panel keeps 68 pixels") << 6;
+        QTest::newRow("built-in font") << 14;
+        QTest::newRow("large font") << 28;
+        QTest::newRow("very large font") << 48;
+    }
+
+    void the_reaction_font_sets_the_panel_height()
+    {
+        QFETCH(int, size);
+        TestSettings settings;
+        WindowFixture w;
+        w->Fonts.ReactionFont.Size = size;
+        SetText(w.Window, "H2O");
+        const int lineHeight = ReactionLineHeight(w->Fonts);
+        QCOMPARE(w->TextImg->height(), lineHeight);
+        QCOMPARE(w->TextImg->y(), w->Lbl1->height() + 11);
+        QCOMPARE(w->TextPanel->height(), std::max(68, w->TextImg->y() + lineHeight + 11));
+        QVERIFY(w->Grid->y() + w->Grid->height() <= w->CalGrid->y() - 8);
+    }
+
+    void font_colours_are_drawn_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("RGB value, red in the lowest byte") << 0x0000FF << QColor(255, 0, 0);
+        QTest::newRow("window-text system colour follows the palette")
+            << int(ClWindowText) << QColor(0, 128, 0);
+    }
+
+    void font_colours_are_drawn()
+    {
+        QFETCH(int, value);
+        QFETCH(QColor, expected);
+        TestSettings settings;
+        WindowFixture w;
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
+        w->setPalette(palette);
+        w->Fonts.ReactionFont.Color = value;
+        SetText(w.Window, "H");
+        const QImage& picture = w->TextImg->Picture;
+        bool found = false;
+        for (int y = 0; y < picture.height() && !found; ++y)
+            for (int x = 0; x < w->CharWidths[0] && !found; ++x)
+                found = picture.pixelColor(x, y) == expected;
+        QVERIFY(found);
+    }
+
+    // ---- Key options ----
+    void key_options_are_read_from_the_settings_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QStringList>("expectedSets"); // KP, KOP, KCP, KF
+        QTest::addColumn<bool>("expectedAutoCase");
+        const QStringList defaults{"+=", "([", ")]", " >."};
+        QTest::newRow("first run keeps the defaults") << QVariantMap() << defaults << true;
+        QTest::newRow("every value")
+            << QVariantMap{{"KP", "a"}, {"KOP", "b"}, {"KCP", "c"}, {"ChB", 0}, {"KF", "d"}}
+            << QStringList{"a", "b", "c", "d"} << false;
+        QTest::newRow("missing ChB stays on and KF is still read")
+            << QVariantMap{{"KP", "a"}, {"KOP", "b"}, {"KCP", "c"}, {"KF", "d"}}
+            << QStringList{"a", "b", "c", "d"} << true;
+        QTest::newRow("unreadable ChB stays on and KF is still read")
+            << QVariantMap{{"KP", "a"}, {"KOP", "b"}, {"KCP", "c"}, {"ChB", "yes"}, {"KF", "d"}}
+            << QStringList{"a", "b", "c", "d"} << true;
+        QTest::newRow("missing texts of an existing key read as empty")
+            << QVariantMap{{"Width", 700}} << QStringList{"", "", "", ""} << true;
+    }
+
+    void key_options_are_read_from_the_settings()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QStringList, expectedSets);
+        QFETCH(bool, expectedAutoCase);
+        TestSettings settings;
+        {
+            QSettings registry("Velk", "ST1");
+            for (auto it = stored.begin(); it != stored.end(); ++it)
+                registry.setValue(it.key(), it.value());
+        }
+        TKOForm form;
+        QCOMPARE((QStringList{form.KP->text(), form.KOP->text(), form.KCP->text(), form.KF->text()}),
+                 expectedSets);
+        QCOMPARE(form.ChB->isChecked(), expectedAutoCase);
+    }
+
+    void key_options_changed_in_one_run_hold_at_the_next_start()
+    {
+        TestSettings settings;
+        {
+            WindowFixture first;
+            SetKeySets(first.Window, {"+=k", "(", ")", ">"}, false);
+        }
+        QCOMPARE(QSettings("Velk", "ST1").value("ChB").toInt(), 0);
+        WindowFixture second;
+        QCOMPARE(second->KOForm->KP->text(), QStringLiteral("+=k"));
+        QCOMPARE(second->KOForm->KF->text(), QStringLiteral(">"));
+        QVERIFY(!second->KOForm->ChB->isChecked());
+        Type(second.Window, "nacl k [h2o");
+        QCOMPARE(Text(second.Window), QStringLiteral("nacl+h2o"));
+    }
+
+    void the_key_options_dialog_opens_in_the_program_font_centred()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        w->Fonts.ProgramFont = FontSpec{"DejaVu Sans", 11, true, false, ClWindowText};
+        QFont shownFont;
+        QPoint shownCentre;
+        QTimer::singleShot(0, w.Window, [&] {
+            shownFont = w->KOForm->font();
+            shownCentre = w->KOForm->geometry().center();
+            w->KOForm->reject();
+        });
+        w->Actions.SettingsKey->trigger();
+        QCOMPARE(shownFont, w->ProgramQFont());
+        const QPoint screenCentre = w->screen()->availableGeometry().center();
+        QVERIFY((shownCentre - screenCentre).manhattanLength() <= 6); // the frame may shift it a little
+        QCOMPARE(w->KOForm->size(), QSize(175, 145));
+        QCOMPARE(w->KOForm->minimumSize(), w->KOForm->maximumSize());
+    }
+
+    void the_key_options_dialog_follows_the_language()
+    {
+        TestSettings settings;
+        WindowFixture w;
+        w->ApplyLanguage(Language::Farsi);
+        QCOMPARE(w->KOForm->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
+        QCOMPARE(w->KOForm->ChB->text(), QString::fromUtf8("تشخيص اتوماتيک عناصر"));
+        w->ApplyLanguage(Language::English);
+        QCOMPARE(w->KOForm->windowTitle(), QStringLiteral("Key Options"));
+
+        QStringEncoder encoder("windows-1256");
+        if (!encoder.isValid())
+            QSKIP("no Windows-1256 encoder in this Qt build");
+        for (const LocalText* text : KeyOptionsTexts()) {
+            encoder.encode(text->In(Language::Farsi));
+            QVERIFY2(!encoder.hasError(), text->English);
+        }
+    }
+
+    // ---- Bitmap export ----
+    void the_bitmap_is_as_wide_as_the_wider_of_reaction_and_grid_data()
+    {
+        QTest::addColumn<QString>("reaction");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<QList<int>>("heights");
+        QTest::addColumn<bool>("gridWider");
+        QTest::newRow("grid wider") << "H2O" << QList<int>{100, 100, 100} << QList<int>{21, 21} << true;
+        QTest::newRow("reaction wider")
+            << QString("CH4+").repeated(40) << QList<int>{100} << QList<int>{21, 18} << false;
+        QTest::newRow("header row only") << "H2+O2>H2O" << QList<int>{150, 60} << QList<int>{21} << true;
+    }
+
+    void the_bitmap_is_as_wide_as_the_wider_of_reaction_and_grid()
+    {
+        QFETCH(QString, reaction);
+        QFETCH(QList<int>, widths);
+        QFETCH(QList<int>, heights);
+        QFETCH(bool, gridWider);
+        BitmapSource source;
+        source.ReactionText = reaction.toStdString();
+        source.ColWidths.assign(widths.begin(), widths.end());
+        source.RowHeights.assign(heights.begin(), heights.end());
+        source.Cells.assign(size_t(heights.size()), GridRow(size_t(widths.size()), "x"));
+        const std::vector<int> chars = MeasureReaction(source.ReactionText, source.Fonts);
+        const int reactionWidth = std::accumulate(chars.begin(), chars.end(), 0);
+        const int gridWidth = std::accumulate(widths.begin(), widths.end(), 0);
+        QCOMPARE(gridWidth > reactionWidth, gridWider);
+
+        const QImage picture = RenderBitmap(source);
+        QCOMPARE(picture.width(), gridWider ? 10 + gridWidth + 10 : reactionWidth + 20);
+        const int lineHeight = ReactionLineHeight(source.Fonts);
+        QCOMPARE(picture.height(), 20 + std::accumulate(heights.begin(), heights.end(), 0) + lineHeight + 10);
+        // The whole reaction is drawn: its last character shows at its place.
+        const int last = 10 + reactionWidth - chars.back();
+        QVERIFY(!InkBox(picture, QRect(last, 10, chars.back(), lineHeight), IsInk).isNull());
+    }
+
+    void bitmap_columns_follow_the_interface_direction_data()
+    {
+        QTest::addColumn<bool>("farsi");
+        QTest::newRow("English: column 0 at the left") << false;
+        QTest::newRow("Farsi: column 0 at the right") << true;
+    }
+
+    void bitmap_columns_follow_the_interface_direction()
+    {
+        QFETCH(bool, farsi);
+        BitmapSource source;
+        source.Lang = farsi ? Language::Farsi : Language::English;
+        source.ColWidths = {80, 120};
+        source.RowHeights = {21};
+        source.Cells = {{"Mass (g)", ""}};
+        const QImage picture = RenderBitmap(source);
+        const int top = ReactionLineHeight(source.Fonts) + 20;
+        // Cells share their border lines: the second cell starts on the first one's right border.
+        const int firstWidth = farsi ? 120 : 80;
+        const int col0Left = farsi ? 10 + firstWidth - 1 : 10;
+        const int col1Left = farsi ? 10 : 10 + firstWidth - 1;
+        for (int x : {10, 10 + firstWidth - 1, 10 + 80 + 120 - 2})
+            QVERIFY2(IsBlack(picture.pixel(x, top + 10)), qPrintable(QString("border at %1").arg(x)));
+        const QRect col0Inside(col0Left + 1, top + 1, 78, 19);
+        const QRect col1Inside(col1Left + 1, top + 1, 118, 19);
+        const QRect text = InkBox(picture, col0Inside, IsInk);
+        QVERIFY(!text.isNull());
+        QVERIFY(InkBox(picture, col1Inside, IsInk).isNull());
+        if (farsi) // right-aligned, 3 pixels in from the border
+            QVERIFY(text.right() >= col0Left + 80 - 3 - 4 && text.right() < col0Left + 80 - 3);
+        else
+            QVERIFY(text.left() >= col0Left + 2 && text.left() <= col0Left + 4);
+    }
+
+    void the_export_command_asks_and_writes_a_24_bit_bitmap_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QStringList>("names");  // the answers of the file dialog, "" cancels
+        QTest::addColumn<QList<int>>("answers"); // the answers to the overwrite question
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("dialogs");
+        QTest::newRow("a name without extension gets .bmp")
+            << QStringList() << QStringList{"pic"} << QList<int>() << "pic.bmp" << 1;
+        QTest::newRow("another extension is kept")
+            << QStringList() << QStringList{"pic.img"} << QList<int>() << "pic.img" << 1;
+        QTest::newRow("cancel writes nothing") << QStringList() << QStringList{""} << QList<int>() << "" << 1;
+        QTest::newRow("No asks for another name")
+            << QStringList{"old.bmp"} << QStringList{"old", "new"} << QList<int>{mrNo} << "new.bmp" << 2;
+        QTest::newRow("Yes overwrites")
+            << QStringList{"old.bmp"} << QStringList{"old.bmp"} << QList<int>{mrYes} << "old.bmp" << 1;
+    }
+
+    void the_export_command_asks_and_writes_a_24_bit_bitmap()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, written);
+        QFETCH(int, dialogs);
+        TestSettings settings;
+        MessageRecorder messages;
+        messages.Answers.assign(answers.begin(), answers.end());
+        WindowFixture w;
+        QTemporaryDir dir;
+        for (const QString& name : existing) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        for (const QString& name : names)
+            w.FileAnswers.push_back(name.isEmpty() ? QString() : dir.filePath(name));
+        SetText(w.Window, "2H2+O2>2H2O");
+
+        w->FilePrintExecute();
+        QCOMPARE(int(w.FileDialogsAsked.size()), dialogs);
+        QCOMPARE(int(messages.Shown.size()), answers.size());
+        if (!answers.isEmpty()) {
+            QCOMPARE(messages.Shown[0].Kind, MsgKind::Warning);
+            QCOMPARE(messages.Shown[0].Text,
+                     dir.filePath("old.bmp") + " already exists.\rDo you want to replace it?");
+        }
+        for (const QString& name : existing)
+            if (name != written)
+                QCOMPARE(QFile(dir.filePath(name)).size(), qint64(3)); // untouched
+        if (written.isEmpty()) {
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existing);
+            return;
+        }
+        QFile file(dir.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(30);
+        QVERIFY(header.startsWith("BM"));
+        QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
+        int gridHeight = 0;
+        for (int row = 0; row < w->Grid->RowCount(); ++row)
+            gridHeight += w->Grid->RowHeight(row);
+        const QImage picture(dir.filePath(written), "BMP");
+        QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w->Fonts) + 10);
+    }
+
+    void a_failed_export_says_it_could_not_save()
+    {
+        TestSettings settings;
+        MessageRecorder messages;
+        WindowFixture w;
+        w.FileAnswers.push_back(QStringLiteral("/nonexistent-folder/picture.bmp"));
+        w->FilePrintExecute();
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Can not save this file")});
+    }
+
+    void the_export_leaves_the_scrolled_line_as_it_was()
+    {
+        TestSettings settings;
+        MessageRecorder messages;
+        WindowFixture w;
+        for (int i = 0; i < 50; ++i) // wider than the grid's twelve columns
+            Type(w.Window, "ch4=");
+        const int firstVisible = w->FirstVisible;
+        QVERIFY(firstVisible > 0);
+        QTemporaryDir dir;
+        w.FileAnswers.push_back(dir.filePath("long.bmp"));
+        w->FilePrintExecute();
+        QCOMPARE(w->FirstVisible, firstVisible);
+        const int reactionWidth = w->WidthBefore(int(w->CharWidths.size()));
+        QCOMPARE(QImage(dir.filePath("long.bmp")).width(), reactionWidth + 20);
+        QVERIFY(messages.Shown.empty());
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
