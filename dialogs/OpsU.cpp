@@ -23,6 +23,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 const char* const TypeNames[] = {"Text",          "Integer",          "Real", "Substance Number",
                                  "Atomic Weight", "Substance Formula"};
@@ -334,7 +337,7 @@ void TOpsForm::FormShow()
 
 void TOpsForm::LoadItemEditors()
 {
-    LoadingEditors = true;
+    const bool wasLoading = std::exchange(LoadingEditors, true);
     if (const QListWidgetItem* entry = GIList->currentItem()) {
         const GridItem item = ParseItemLine(ToStd(entry->text()));
         GIName->setText(ToQ(item.Name));
@@ -347,7 +350,7 @@ void TOpsForm::LoadItemEditors()
         GIType->setCurrentIndex(-1);
         GIWidth->setText(QStringLiteral("100"));
     }
-    LoadingEditors = false;
+    LoadingEditors = wasLoading;
 }
 
 void TOpsForm::GIListClick()
@@ -395,7 +398,7 @@ void TOpsForm::GIDeleteClick()
 
 void TOpsForm::LoadFormulaEditors()
 {
-    LoadingEditors = true;
+    const bool wasLoading = std::exchange(LoadingEditors, true);
     if (const QListWidgetItem* entry = GFList->currentItem()) {
         const auto [target, expression] = SplitFormulaLine(ToStd(entry->text()));
         GFN1->setCurrentIndex(GFN1->findText(ToQ(target), Qt::MatchFixedString));
@@ -404,7 +407,7 @@ void TOpsForm::LoadFormulaEditors()
         GFN1->setCurrentIndex(-1);
         GFN2->clear();
     }
-    LoadingEditors = false;
+    LoadingEditors = wasLoading;
 }
 
 void TOpsForm::GFListClick()
