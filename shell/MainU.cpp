@@ -3,6 +3,7 @@
 
 #include "core/ReactionText.h"
 #include "dialogs/OpsU.h"
+#include "document/DocumentFile.h"
 #include "editor/FontConvert.h"
 #include "editor/KOU.h"
 #include "editor/ReactionWidgets.h"
@@ -165,9 +166,7 @@ QString TSTMainForm::AskFileName(FileDialogKind kind, const QString& title, cons
 
 void TSTMainForm::SetCaption()
 {
-    const QString name =
-        DocumentFileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(DocumentFileName).completeBaseName();
-    setWindowTitle(QStringLiteral("Stoikon - ") + name);
+    setWindowTitle(QString::fromStdString(DocumentCaption(DocumentFileName.toStdString())));
 }
 
 bool TSTMainForm::event(QEvent* event)

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+struct DocumentData;
 struct KeyOptions;
 class QAction;
 class QImage;
@@ -176,6 +177,14 @@ public:
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
     bool WriteDefaultsFile();  // the options dialog's Default: the current settings for new documents
     QString DefaultsFolder;    // overrides the defaults folder (tests); empty = the usual places
+    DocumentData CurrentDocument() const;           // the open document as file data
+    void ApplyDocument(const DocumentData& doc);     // replaces the open document (language too)
+    bool LoadDocument(const QString& fileName);      // reads and applies a file; false if unreadable
+    bool SaveDocumentTo(const QString& fileName);    // writes the document; false if it failed
+    // The save dialog with the extension rule (".KVX", ".html", ".bmp" when the name has
+    // none) and the overwrite question, whose No asks again. Empty when cancelled.
+    QString ChooseSaveFileName(FileDialogKind kind, const QString& title, const QString& filter,
+                               const QString& extension);
 
     // ---- Options (dialogs/) ----
     void SettingsOptionsExecute();
