@@ -134,59 +134,39 @@ class TestEditor : public QObject
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
 
+        auto row = [](const char* name, const char* typed, const char* expected, bool autoCase = true,
+                      const QStringList& keySets = {}) {
+            QTest::newRow(name) << keySets << autoCase << QString::fromUtf8(typed)
+                                << QString::fromUtf8(expected);
+        };
         // default key sets
-        QTest::newRow("blank types the arrow, = types plus") << QStringList() << true << "h2=o2 h2o"
-                                                             << "H2+O2>H2O";
-        QTest::newRow("dot types the arrow") << QStringList() << true << "h2o.h2"
-                                             << "H2O>H2";
-        QTest::newRow("brackets type parentheses") << QStringList() << true << "ca[oh]2"
-                                                   << "Ca(OH)2";
-        QTest::newRow("a two-letter symbol wins") << QStringList() << true << "co"
-                                                  << "Co";
-        QTest::newRow("Shift keeps carbon monoxide") << QStringList() << true << "CO"
-                                                     << "CO";
-        QTest::newRow("sodium chloride") << QStringList() << true << "nacl"
-                                         << "NaCl";
-        QTest::newRow("methane") << QStringList() << true << "ch4"
-                                 << "CH4";
+        row("blank types the arrow, = types plus", "h2=o2 h2o", "H2+O2>H2O");
+        row("dot types the arrow", "h2o.h2", "H2O>H2");
+        row("brackets type parentheses", "ca[oh]2", "Ca(OH)2");
+        row("a two-letter symbol wins", "co", "Co");
+        row("Shift keeps carbon monoxide", "CO", "CO");
+        row("sodium chloride", "nacl", "NaCl");
+        row("methane", "ch4", "CH4");
         // tidying
-        QTest::newRow("a digit at the start vanishes") << QStringList() << true << "2h2"
-                                                       << "H2";
-        QTest::newRow("a digit after plus vanishes") << QStringList() << true << "h2=3o2"
-                                                     << "H2+O2";
-        QTest::newRow("a digit after the arrow vanishes") << QStringList() << true << "h2 2h2o"
-                                                          << "H2>H2O";
-        QTest::newRow("a second plus is dropped") << QStringList() << true << "h2==o2"
-                                                  << "H2+O2";
-        QTest::newRow("an arrow after plus is dropped") << QStringList() << true << "h2= o2"
-                                                        << "H2+O2";
-        QTest::newRow("characters outside the alphabet") << QStringList() << true << "h2@o!"
-                                                         << "H2O";
-        QTest::newRow("a Farsi letter is dropped")
-            << QStringList() << true << QString::fromUtf8("hب2") << "H2";
+        row("a digit at the start vanishes", "2h2", "H2");
+        row("a digit after plus vanishes", "h2=3o2", "H2+O2");
+        row("a digit after the arrow vanishes", "h2 2h2o", "H2>H2O");
+        row("a second plus is dropped", "h2==o2", "H2+O2");
+        row("an arrow after plus is dropped", "h2= o2", "H2+O2");
+        row("characters outside the alphabet", "h2@o!", "H2O");
+        row("a Farsi letter is dropped", "hب2", "H2");
         // auto identification off
-        QTest::newRow("letters keep their case") << QStringList() << false << "nacl"
-                                                 << "nacl";
-        QTest::newRow("digits and separators are still tidied") << QStringList() << false << "2h2==o2"
-                                                                << "h2+o2";
+        row("letters keep their case", "nacl", "nacl", false);
+        row("digits and separators are still tidied", "2h2==o2", "h2+o2", false);
         // changed key sets
-        QTest::newRow("a letter in a set types its symbol")
-            << QStringList{"+=", "([c", ")]", " >."} << true << "cao"
-            << "(AO";
-        QTest::newRow("empty KF drops the blank") << QStringList{"+=", "([", ")]", ""} << true << "h2 o2"
-                                                  << "H2O2";
-        QTest::newRow("empty KF still lets > type the arrow")
-            << QStringList{"+=", "([", ")]", ""} << true << "h2>o2"
-            << "H2>O2";
-        QTest::newRow("plus in KF makes = and + type the arrow")
-            << QStringList{"+=", "([", ")]", " >.+"} << true << "h2=o2+h2o"
-            << "H2>O2>H2O";
-        QTest::newRow("empty KP leaves + typing itself")
-            << QStringList{"", "([", ")]", " >."} << true << "h2=o2+h2o"
-            << "H2O2+H2O";
-        QTest::newRow("a Farsi letter in KF types the arrow")
-            << QStringList{"+=", "([", ")]", QString::fromUtf8(" >.ی")} << true << QString::fromUtf8("h2یo2")
-            << "H2>O2";
+        row("a letter in a set types its symbol", "cao", "(AO", true, {"+=", "([c", ")]", " >."});
+        row("empty KF drops the blank", "h2 o2", "H2O2", true, {"+=", "([", ")]", ""});
+        row("empty KF still lets > type the arrow", "h2>o2", "H2>O2", true, {"+=", "([", ")]", ""});
+        row("plus in KF makes = and + type the arrow", "h2=o2+h2o", "H2>O2>H2O", true,
+            {"+=", "([", ")]", " >.+"});
+        row("empty KP leaves + typing itself", "h2=o2+h2o", "H2O2+H2O", true, {"", "([", ")]", " >."});
+        row("a Farsi letter in KF types the arrow", "h2یo2", "H2>O2", true,
+            {"+=", "([", ")]", QString::fromUtf8(" >.ی")});
     }
 
     void typing_maps_keys_and_tidies_the_line()
@@ -237,31 +217,32 @@ class TestEditor : public QObject
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("expectedCaret");
 
+        auto row = [](const char* name, const char* text, int caret, Qt::Key key, const char* expected,
+                      int expectedCaret) {
+            QTest::newRow(name) << QString(text) << caret << int(key) << QString(expected) << expectedCaret;
+        };
+        const char* balanced = "2H2+O2>2H2O";
         // at the ends nothing changes
-        QTest::newRow("Delete at the end") << "H2O" << 3 << int(Qt::Key_Delete) << "H2O" << 3;
-        QTest::newRow("Backspace at the start") << "H2O" << 0 << int(Qt::Key_Backspace) << "H2O" << 0;
-        QTest::newRow("Right at the end") << "H2O" << 3 << int(Qt::Key_Right) << "H2O" << 3;
-        QTest::newRow("Left at the start") << "H2O" << 0 << int(Qt::Key_Left) << "H2O" << 0;
+        row("Delete at the end", "H2O", 3, Qt::Key_Delete, "H2O", 3);
+        row("Backspace at the start", "H2O", 0, Qt::Key_Backspace, "H2O", 0);
+        row("Right at the end", "H2O", 3, Qt::Key_Right, "H2O", 3);
+        row("Left at the start", "H2O", 0, Qt::Key_Left, "H2O", 0);
         // moving and deleting
-        QTest::newRow("Home") << "H2O" << 2 << int(Qt::Key_Home) << "H2O" << 0;
-        QTest::newRow("End") << "H2O" << 1 << int(Qt::Key_End) << "H2O" << 3;
-        QTest::newRow("Backspace") << "H2O" << 2 << int(Qt::Key_Backspace) << "HO" << 1;
-        QTest::newRow("Delete") << "H2O" << 1 << int(Qt::Key_Delete) << "HO" << 1;
-        QTest::newRow("Delete tidies a count that became a coefficient")
-            << "H2+O2" << 3 << int(Qt::Key_Delete) << "H2+" << 3;
+        row("Home", "H2O", 2, Qt::Key_Home, "H2O", 0);
+        row("End", "H2O", 1, Qt::Key_End, "H2O", 3);
+        row("Backspace", "H2O", 2, Qt::Key_Backspace, "HO", 1);
+        row("Delete", "H2O", 1, Qt::Key_Delete, "HO", 1);
+        row("Delete tidies a count that became a coefficient", "H2+O2", 3, Qt::Key_Delete, "H2+", 3);
         // a balanced text keeps its coefficients through caret keys
-        QTest::newRow("balanced: Left") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Left) << "2H2+O2>2H2O" << 2;
-        QTest::newRow("balanced: Right") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Right) << "2H2+O2>2H2O" << 4;
-        QTest::newRow("balanced: Home") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Home) << "2H2+O2>2H2O" << 0;
-        QTest::newRow("balanced: End") << "2H2+O2>2H2O" << 3 << int(Qt::Key_End) << "2H2+O2>2H2O" << 11;
+        row("balanced: Left", balanced, 3, Qt::Key_Left, balanced, 2);
+        row("balanced: Right", balanced, 3, Qt::Key_Right, balanced, 4);
+        row("balanced: Home", balanced, 3, Qt::Key_Home, balanced, 0);
+        row("balanced: End", balanced, 3, Qt::Key_End, balanced, 11);
         // ... and loses all of them to any typed character or deletion
-        QTest::newRow("balanced: Escape") << "2H2+O2>2H2O" << 3 << int(Qt::Key_Escape) << "H2+O2>H2O" << 2;
-        QTest::newRow("balanced: Delete at the end")
-            << "2H2+O2>2H2O" << 11 << int(Qt::Key_Delete) << "H2+O2>H2O" << 9;
-        QTest::newRow("balanced: Backspace at the start")
-            << "2H2+O2>2H2O" << 0 << int(Qt::Key_Backspace) << "H2+O2>H2O" << 0;
-        QTest::newRow("balanced: a dropped character")
-            << "2H2+O2>2H2O" << 11 << int(Qt::Key_Exclam) << "H2+O2>H2O" << 9;
+        row("balanced: Escape", balanced, 3, Qt::Key_Escape, "H2+O2>H2O", 2);
+        row("balanced: Delete at the end", balanced, 11, Qt::Key_Delete, "H2+O2>H2O", 9);
+        row("balanced: Backspace at the start", balanced, 0, Qt::Key_Backspace, "H2+O2>H2O", 0);
+        row("balanced: a dropped character", balanced, 11, Qt::Key_Exclam, "H2+O2>H2O", 9);
     }
 
     void caret_and_deletion_keys()
@@ -374,6 +355,30 @@ class TestEditor : public QObject
         SetMessageBoxHook(nullptr);
         QCOMPARE(textAtBalance, QStringList{QStringLiteral("H2+O2")});
         QCOMPARE(Text(w.Window), QStringLiteral("H2+O2H2O")); // the line feed is dropped
+    }
+
+    void a_carriage_return_balances_the_reaction_data()
+    {
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("Enter typed") << false;
+        QTest::newRow("carriage return pasted") << true;
+    }
+
+    void a_carriage_return_balances_the_reaction()
+    {
+        QFETCH(bool, pasted);
+        TestSettings settings;
+        MessageRecorder messages;
+        WindowFixture w;
+        if (pasted) {
+            QApplication::clipboard()->setText(QStringLiteral("h2=o2 h2o\r"));
+            w->ReactionPasteExecute();
+        } else {
+            Type(w.Window, "h2=o2 h2o");
+            QTest::keyClick(w->TextBtn, Qt::Key_Return);
+        }
+        QCOMPARE(Text(w.Window), QStringLiteral("2H2+O2>2H2O"));
+        QVERIFY(messages.Shown.empty());
     }
 
     void paste_without_text_on_the_clipboard_changes_nothing()
