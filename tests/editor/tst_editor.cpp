@@ -679,6 +679,10 @@ class TestEditor : public QObject
         QVERIFY((shownCentre - screenCentre).manhattanLength() <= 6); // the frame may shift it a little
         QCOMPARE(w->KOForm->size(), QSize(175, 145));
         QCOMPARE(w->KOForm->minimumSize(), w->KOForm->maximumSize());
+        bool arrowShown = false;
+        for (QLabel* label : w->KOForm->findChildren<QLabel*>())
+            arrowShown = arrowShown || !label->pixmap().isNull();
+        QVERIFY(arrowShown);
     }
 
     void the_key_options_dialog_follows_the_language()
