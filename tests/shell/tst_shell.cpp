@@ -1,0 +1,383 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's start-up, window settings, shutdown, language switch and message box.
+
+#include "dialogs/OpsU.h"
+#include "editor/KOU.h"
+#include "shell/AboutU.h"
+#include "shell/ActionTable.h"
+#include "shell/StoikonApp.h"
+#include "tests/common/WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStringEncoder>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void first_run_uses_designed_bounds_and_english();
+    void stored_values_are_read_in_order_until_one_is_missing_data();
+    void stored_values_are_read_in_order_until_one_is_missing();
+    void stored_farsi_comes_up_before_any_document();
+    void a_window_stored_off_every_screen_comes_back();
+    void closing_writes_the_six_values_and_the_next_start_restores_them();
+    void cancelling_the_close_question_keeps_the_window_and_writes_nothing();
+    void later_activations_do_not_start_again();
+    void the_window_cannot_be_made_smaller_than_its_minimum();
+
+    void farsi_then_english_restores_every_text();
+    void only_the_other_language_command_is_offered();
+    void a_language_switch_marks_the_document_changed();
+    void the_caption_names_the_file_in_both_languages();
+
+    void message_box_buttons_defaults_and_results_data();
+    void message_box_buttons_defaults_and_results();
+    void farsi_message_box_is_right_to_left_with_farsi_title_and_buttons();
+    void closing_a_message_box_by_its_close_box_answers_cancel();
+    void problem_with_farsi_stays_english();
+
+    void every_farsi_text_fits_the_code_page();
+
+private:
+    std::unique_ptr<TestSettings> Settings;
+};
+
+namespace
+{
+// Everything the language switch words, in one list, to compare two states.
+QStringList AllTexts(TSTMainForm* w)
+{
+    QStringList texts;
+    for (QMenu* menu : {w->File1, w->Reaction1, w->Settings1, w->Help1})
+        texts << menu->title();
+    for (const ActionDef& def : ActionTable()) {
+        QAction* action = w->Actions.*def.Slot;
+        texts << action->text() << action->toolTip() << action->statusTip();
+    }
+    texts << w->findChild<QLabel*>("Lbl1")->text() << w->findChild<QLabel*>("Lbl2")->text()
+          << w->WeightBtn->text() << w->CalGrid->text() << w->CalGrid->toolTip() << w->CalGrid->statusTip()
+          << w->OpenDialogTitle << w->SaveDialogTitle << w->windowTitle() << w->OpsForm->windowTitle()
+          << w->AboutForm->windowTitle() << w->KOForm->windowTitle();
+    return texts;
+}
+
+void Store(const QList<QPair<QString, QVariant>>& values)
+{
+    QSettings settings("Velk", "ST1");
+    for (const auto& [name, value] : values)
+        settings.setValue(name, value);
+    settings.sync();
+}
+} // namespace
+
+void TestShell::init() { Settings = std::make_unique<TestSettings>(); }
+
+void TestShell::cleanup() { Settings.reset(); }
+
+void TestShell::first_run_uses_designed_bounds_and_english()
+{
+    WindowFixture w;
+    QCOMPARE(w->size(), QSize(780, 551));
+    QCOMPARE(w->pos(), QPoint(10, 9));
+    QCOMPARE(w->windowState(), Qt::WindowNoState);
+    QCOMPARE(w->InterfaceLanguage, Language::English);
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    QCOMPARE(w->layoutDirection(), Qt::LeftToRight);
+    QVERIFY(!w->DocumentModified);
+}
+
+void TestShell::stored_values_are_read_in_order_until_one_is_missing_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QRect>("bounds");
+    QTest::addColumn<bool>("farsi");
+
+    QTest::newRow("width and height only") << QStringList{"Width", "Height"} << QStringList{"700", "500"}
+                                           << QRect(10, 9, 700, 500) << false;
+    QTest::newRow("a word stops the reading") << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
+                                              << QStringList{"700", "wide", "40", "50", "0", "1"}
+                                              << QRect(10, 9, 700, 551) << false;
+    QTest::newRow("all six") << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
+                             << QStringList{"640", "480", "30", "20", "0", "1"} << QRect(20, 30, 640, 480) << true;
+    QTest::newRow("Lang missing keeps English") << QStringList{"Width", "Height", "Top", "Left", "WS"}
+                                                << QStringList{"640", "480", "30", "20", "0"}
+                                                << QRect(20, 30, 640, 480) << false;
+}
+
+void TestShell::stored_values_are_read_in_order_until_one_is_missing()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, values);
+    QFETCH(QRect, bounds);
+    QFETCH(bool, farsi);
+    QList<QPair<QString, QVariant>> stored;
+    for (int i = 0; i < names.size(); ++i)
+        stored.append({names[i], values[i]});
+    Store(stored);
+
+    WindowFixture w;
+    QCOMPARE(QRect(w->pos(), w->size()), bounds);
+    QCOMPARE(w->InterfaceLanguage == Language::Farsi, farsi);
+}
+
+void TestShell::stored_farsi_comes_up_before_any_document()
+{
+    Store({{"Width", 780}, {"Height", 551}, {"Top", 9}, {"Left", 10}, {"WS", 0}, {"Lang", 1}});
+    WindowFixture w;
+    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(w->WeightBtn->text(), QString::fromUtf8("موازنه"));
+    // The key box stays left to right whatever the language.
+    QCOMPARE(w->findChild<QWidget*>("TextBtn")->layoutDirection(), Qt::LeftToRight);
+    QVERIFY(!w->DocumentModified);
+}
+
+void TestShell::a_window_stored_off_every_screen_comes_back()
+{
+    Store({{"Width", 700}, {"Height", 500}, {"Top", 5000}, {"Left", -9000}});
+    WindowFixture w;
+    QCOMPARE(w->size(), QSize(700, 500));
+    QVERIFY(w->screen()->availableGeometry().intersects(QRect(w->pos(), w->size())));
+}
+
+void TestShell::closing_writes_the_six_values_and_the_next_start_restores_them()
+{
+    {
+        WindowFixture w;
+        w->setGeometry(QRect(QPoint(33, 44), QSize(700, 480)));
+        w->SettingsFarsiExecute();
+        w->DocumentModified = false;
+        QVERIFY(w->close());
+    }
+    QSettings settings("Velk", "ST1");
+    QCOMPARE(settings.value("Width").toInt(), 700);
+    QCOMPARE(settings.value("Height").toInt(), 480);
+    QCOMPARE(settings.value("Lang").toInt(), 1);
+    QCOMPARE(settings.value("WS").toInt(), 0);
+
+    WindowFixture again;
+    QCOMPARE(again->size(), QSize(700, 480));
+    QCOMPARE(again->pos(), QPoint(settings.value("Left").toInt(), settings.value("Top").toInt()));
+    QCOMPARE(again->InterfaceLanguage, Language::Farsi);
+}
+
+void TestShell::cancelling_the_close_question_keeps_the_window_and_writes_nothing()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->DocumentModified = true;
+    messages.Answers = {mrCancel};
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
+    QCOMPARE(messages.Shown.front().Kind, MsgKind::Confirmation);
+    QVERIFY(!QSettings("Velk", "ST1").contains("Width"));
+    QVERIFY(w->DocumentModified);
+}
+
+void TestShell::later_activations_do_not_start_again()
+{
+    WindowFixture w;
+    w->ReactionText = "H2O";
+    w->FormActivate();
+    QApplication::sendEvent(w.Window, new QEvent(QEvent::WindowActivate));
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
+}
+
+void TestShell::the_window_cannot_be_made_smaller_than_its_minimum()
+{
+    WindowFixture w;
+    w->resize(100, 100);
+    QCOMPARE(w->size(), QSize(580, 350));
+}
+
+void TestShell::farsi_then_english_restores_every_text()
+{
+    WindowFixture w;
+    const QStringList english = AllTexts(w.Window);
+    QTest::keyClick(w.Window, Qt::Key_F9);
+    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    const QStringList farsi = AllTexts(w.Window);
+    QCOMPARE(farsi.size(), english.size());
+    QVERIFY(farsi != english);
+    QCOMPARE(w->File1->title(), QString::fromUtf8("پر&ونده"));
+    QCOMPARE(w->OpenDialogTitle, QString::fromUtf8("گشودن"));
+    QCOMPARE(w->Actions.FileNew->statusTip(), QString::fromUtf8("يك پرونده جديد ايجاد مي كند"));
+    QTest::keyClick(w.Window, Qt::Key_F10);
+    QCOMPARE(w->InterfaceLanguage, Language::English);
+    QCOMPARE(AllTexts(w.Window), english);
+    QCOMPARE(w->Actions.FileNew->toolTip(), QString("New"));
+    QCOMPARE(w->Actions.FileNew->statusTip(), QString("Creates a new file"));
+    QCOMPARE(w->Actions.HelpOnline->toolTip(), QString("Online Help"));
+    QCOMPARE(w->Actions.HelpOnline->statusTip(), QString("Online Help"));
+}
+
+void TestShell::only_the_other_language_command_is_offered()
+{
+    WindowFixture w;
+    QToolBar* bar = w->findChild<QToolBar*>("ToolBar");
+    const auto shown = [&](QAction* a) { return a->isVisible() && bar->widgetForAction(a)->isVisible(); };
+    QVERIFY(shown(w->Actions.SettingsFarsi));
+    QVERIFY(!shown(w->Actions.SettingsEnglish));
+    QCOMPARE(w->Actions.SettingsFarsi->text(), QString("&Farsi"));
+    w->SettingsFarsiExecute();
+    QTest::qWait(20); // the tool bar lays out its buttons again
+    QVERIFY(shown(w->Actions.SettingsEnglish));
+    QVERIFY(!shown(w->Actions.SettingsFarsi));
+    QCOMPARE(w->Actions.SettingsEnglish->text(), QString::fromUtf8("&انگليسي"));
+    QCOMPARE(w->Actions.SettingsEnglish->shortcut(), QKeySequence("F10"));
+    QVERIFY(!w->Actions.SettingsEnglish->isChecked());
+}
+
+void TestShell::a_language_switch_marks_the_document_changed()
+{
+    MessageRecorder messages;
+    messages.Answers = {mrNo};
+    WindowFixture w;
+    QVERIFY(!w->DocumentModified);
+    w->SettingsEnglishExecute();
+    QVERIFY(w->DocumentModified);
+    QVERIFY(w->close());
+    QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
+}
+
+void TestShell::the_caption_names_the_file_in_both_languages()
+{
+    WindowFixture w;
+    w->DocumentFileName = "/some/folder/Salt.KVX";
+    w->SettingsFarsiExecute();
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
+    w->SettingsEnglishExecute();
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
+}
+
+void TestShell::message_box_buttons_defaults_and_results_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<QString>("escapeButton");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("OK") << int(mbOK) << QStringList{"OK"} << "OK" << "OK" << "OK" << int(mrOk);
+    QTest::newRow("Yes No") << int(mbYes | mbNo) << QStringList{"&Yes", "&No"} << "&Yes" << "&No" << "&No"
+                            << int(mrNo);
+    QTest::newRow("Yes No Cancel") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"} << "&Yes"
+                                   << "Cancel" << "&Yes" << int(mrYes);
+    QTest::newRow("Cancel pressed") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"}
+                                    << "&Yes" << "Cancel" << "Cancel" << int(mrCancel);
+}
+
+void TestShell::message_box_buttons_defaults_and_results()
+{
+    QFETCH(int, buttons);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, defaultButton);
+    QFETCH(QString, escapeButton);
+    QFETCH(QString, pressed);
+    QFETCH(int, result);
+
+    std::unique_ptr<QMessageBox> box(BuildMessageBox({"Text", MsgKind::Warning, buttons, Language::English}, QFont()));
+    QStringList shown;
+    for (QAbstractButton* b : box->buttons())
+        shown << b->text();
+    shown.sort();
+    captions.sort();
+    QCOMPARE(shown, captions);
+    QCOMPARE(box->defaultButton()->text(), defaultButton);
+    QCOMPARE(box->escapeButton()->text(), escapeButton);
+    QCOMPARE(box->windowTitle(), QString("Warning"));
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+
+    box->open();
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == pressed)
+            b->click();
+    QCOMPARE(MessageBoxResult(box.get()), result);
+}
+
+void TestShell::farsi_message_box_is_right_to_left_with_farsi_title_and_buttons()
+{
+    std::unique_ptr<QMessageBox> box(BuildMessageBox(
+        {QString::fromUtf8("آيا تغييرات را ذخيره كنم؟"), MsgKind::Confirmation, mbYes | mbNo | mbCancel, Language::Farsi},
+        QFont("Tahoma", 8)));
+    QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(box->windowTitle(), QString::fromUtf8("تاييد"));
+    QCOMPARE(box->icon(), QMessageBox::Question);
+    QStringList captions;
+    QAbstractButton* no = nullptr;
+    for (QAbstractButton* b : box->buttons()) {
+        captions << b->text();
+        if (b->text() == QString::fromUtf8("&خير"))
+            no = b;
+    }
+    captions.sort();
+    QStringList expected{QString::fromUtf8("&بلي"), QString::fromUtf8("&خير"), QString::fromUtf8("لغو")};
+    expected.sort();
+    QCOMPARE(captions, expected);
+    QCOMPARE(box->font().family(), QString("Tahoma"));
+    QVERIFY(no);
+    box->open();
+    no->click();
+    QCOMPARE(MessageBoxResult(box.get()), int(mrNo));
+}
+
+void TestShell::closing_a_message_box_by_its_close_box_answers_cancel()
+{
+    std::unique_ptr<QMessageBox> box(BuildMessageBox({"Text", MsgKind::Warning, mbYes | mbNo, Language::English}, QFont()));
+    box->open();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    box->close();
+    QCOMPARE(MessageBoxResult(box.get()), int(mrCancel));
+}
+
+void TestShell::problem_with_farsi_stays_english()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->SettingsFarsiExecute();
+    QCOMPARE(w->Actions.ProblemwithFarsilanguage1->text(), QString("&Problem with Farsi language"));
+    w->Actions.ProblemwithFarsilanguage1->trigger();
+    QCOMPARE(messages.Shown.size(), size_t(1));
+    QVERIFY(messages.Shown.front().Text.startsWith("1- Farsi language must be installed on your computer."));
+    QCOMPARE(messages.Shown.front().Lang, Language::Farsi);
+    QCOMPARE(messages.Shown.front().Kind, MsgKind::Information);
+}
+
+void TestShell::every_farsi_text_fits_the_code_page()
+{
+    std::vector<const LocalText*> all = ShellTexts();
+    for (const auto* list : {&KeyOptionsTexts(), &OptionsTexts()})
+        all.insert(all.end(), list->begin(), list->end());
+    const std::vector<const LocalText*> about = AboutTexts();
+    all.insert(all.end(), about.begin(), about.end());
+    QVERIFY(all.size() > 100);
+    for (const LocalText* text : all) {
+        QStringEncoder encoder("windows-1256");
+        const QString farsi = text->In(Language::Farsi);
+        const QByteArray bytes = encoder.encode(farsi);
+        QVERIFY2(!encoder.hasError(), qPrintable(farsi));
+        QStringDecoder decoder("windows-1256");
+        QCOMPARE(decoder.decode(bytes), farsi);
+    }
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's purpose through the real window: type a reaction, balance it, type a
+// quantity, calculate the grid; and the cell checks on the way.
+
+#include "editor/KOU.h"
+#include "editor/ReactionWidgets.h"
+#include "grid/PropertyGrid.h"
+#include "tests/common/WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+class TestWorkflow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typing_and_enter_balance_and_fill_the_typed_columns();
+    void a_second_balance_keeps_the_balanced_text();
+    void failing_reactions_show_their_message_in_the_interface_language_data();
+    void failing_reactions_show_their_message_in_the_interface_language();
+    void symbols_without_a_weight_leave_empty_weight_cells();
+    void a_failed_balance_leaves_the_grid_and_marks_the_document();
+
+    void calculate_grid_fills_empty_targets_from_other_rows_data();
+    void calculate_grid_fills_empty_targets_from_other_rows();
+    void a_single_substance_row_changes_nothing_but_marks_the_document();
+    void shipped_defaults_work_out_moles_and_masses_in_two_clicks();
+
+    void cells_take_only_the_keys_of_their_column_type_data();
+    void cells_take_only_the_keys_of_their_column_type();
+    void a_number_that_does_not_convert_is_reported_and_kept();
+    void clearing_a_numeric_cell_only_marks_the_document();
+
+private:
+    std::unique_ptr<TestSettings> Settings;
+};
+
+namespace
+{
+// Columns as a document gives them: names in the header row, type codes in TypesList.
+void SetColumns(TSTMainForm* w, const QStringList& names, const std::vector<std::string>& types)
+{
+    w->Grid->SetColCount(names.size());
+    for (int c = 0; c < names.size(); ++c)
+        w->Grid->SetCell(c, 0, names[c]);
+    w->TypesList = types;
+}
+
+QStringList Column(TSTMainForm* w, int col)
+{
+    QStringList cells;
+    for (int r = 1; r < w->Grid->RowCount(); ++r)
+        cells << w->Grid->Cell(col, r);
+    return cells;
+}
+
+void TypeReaction(TSTMainForm* w, const QString& typed)
+{
+    w->TextBtn->setFocus();
+    QTest::keyClicks(w->TextBtn, typed);
+}
+
+// Types into the grid as a person would: the first key opens the cell editor, the rest go
+// to whatever has the focus then.
+void TypeIntoGrid(TSTMainForm* w, const QString& typed)
+{
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->Grid->setFocus();
+    w->Grid->setCurrentCell(0, 0);
+    for (QChar ch : typed) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w->Grid;
+        QTest::keyClicks(target, QString(ch));
+    }
+}
+
+// Rows of cells for the grid, header first.
+void FillGrid(TSTMainForm* w, const QList<QStringList>& rows)
+{
+    w->Grid->SetRowCount(rows.size());
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            w->Grid->SetCell(c, r, rows[r][c]);
+}
+} // namespace
+
+void TestWorkflow::init() { Settings = std::make_unique<TestSettings>(); }
+
+void TestWorkflow::cleanup() { Settings.reset(); }
+
+void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
+{
+    WindowFixture w;
+    SetColumns(w.Window, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
+    w->Grid->SetRowCount(4);
+    w->Grid->SetCell(1, 1, "kept");
+    w->Grid->SetCell(4, 2, "12");
+
+    TypeReaction(w.Window, "h2=o2 h2o");
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2+O2>H2O"));
+    QTest::keyClick(w->TextBtn, Qt::Key_Return);
+
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("2H2+O2>2H2O"));
+    QCOMPARE(w->Grid->RowCount(), 4);
+    QCOMPARE(Column(w.Window, 0), (QStringList{"H2", "O2", "H2O"}));
+    QCOMPARE(Column(w.Window, 2), (QStringList{"2", "1", "2"}));
+    QCOMPARE(Column(w.Window, 3), (QStringList{"2.02", "31.98", "18.01"}));
+    QCOMPARE(Column(w.Window, 1), (QStringList{"kept", "", ""}));
+    QCOMPARE(Column(w.Window, 4), (QStringList{"", "12", ""}));
+    QVERIFY(w->DocumentModified);
+}
+
+void TestWorkflow::a_second_balance_keeps_the_balanced_text()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    SetColumns(w.Window, {"Formula", "Number"}, {"5", "3"});
+    w->ReactionText = "Cu+HNO3>Cu(NO3)2+NO+H2O";
+    w->WeightBtn->click();
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
+    w->WeightBtn->click();
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
+    QCOMPARE(Column(w.Window, 1), (QStringList{"3", "8", "3", "2", "4"}));
+    QVERIFY(messages.Shown.empty());
+}
+
+void TestWorkflow::failing_reactions_show_their_message_in_the_interface_language_data()
+{
+    QTest::addColumn<QString>("reaction");
+    QTest::addColumn<bool>("farsi");
+    QTest::addColumn<QString>("message");
+
+    const QString invalid = "Invalid reaction";
+    const QString invalidFa = QString::fromUtf8("واکنش غلط است");
+    const QString cannot = "Can not balance this reaction\rIt may be has more than one answer or it is more than "
+                           "one separate reaction.";
+    const QString cannotFa = QString::fromUtf8("نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک "
+                                               "جواب داشته باشد يا بيش از يک واکنش مجزا باشد");
+    QTest::newRow("empty") << "" << false << invalid;
+    QTest::newRow("two arrows") << "H2+O2>H2O>H2" << false << invalid;
+    QTest::newRow("no arrow") << "H2+O2" << false << invalid;
+    QTest::newRow("different elements") << "H2>O2" << false << invalid;
+    QTest::newRow("oxygen missing on the right") << "H2+O2>H2" << false << invalid;
+    QTest::newRow("two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << false << cannot;
+    QTest::newRow("farsi: empty") << "" << true << invalidFa;
+    QTest::newRow("farsi: two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << true << cannotFa;
+}
+
+void TestWorkflow::failing_reactions_show_their_message_in_the_interface_language()
+{
+    QFETCH(QString, reaction);
+    QFETCH(bool, farsi);
+    QFETCH(QString, message);
+    MessageRecorder messages;
+    WindowFixture w;
+    if (farsi)
+        w->SettingsFarsiExecute();
+    w->ReactionText = reaction.toStdString();
+    w->WeightBtnClick();
+    QCOMPARE(messages.Texts(), QStringList{message});
+    QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
+    QCOMPARE(messages.Shown.front().Buttons, int(mbOK));
+}
+
+void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->KOForm->ChB->setChecked(false); // keep "Lr" as typed
+    SetColumns(w.Window, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
+    w->Grid->SetRowCount(4);
+    for (int r = 1; r < 4; ++r)
+        w->Grid->SetCell(2, r, "left over");
+    w->ReactionText = "Lr+O2>Lr2O3";
+    w->WeightBtnClick();
+    QVERIFY(messages.Shown.empty());
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("4Lr+3O2>2Lr2O3"));
+    QCOMPARE(Column(w.Window, 2), (QStringList{"", "31.98", ""}));
+}
+
+void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    SetColumns(w.Window, {"Formula"}, {"5"});
+    FillGrid(w.Window, {{"Formula"}, {"kept"}});
+    w->ReactionText = "2H2+O2";
+    w->WeightBtnClick();
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2+O2"));
+    QCOMPARE(Column(w.Window, 0), QStringList{"kept"});
+    QVERIFY(w->DocumentModified);
+}
+
+void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("molBefore");
+    QTest::addColumn<QStringList>("molAfter");
+
+    const QString formula = "#Mol(a)=#Mol(b)*#Number(a)/#Number(b)";
+    QTest::newRow("row 1 from row 2, row 2 kept") << formula << QStringList{"", "4"} << QStringList{"8", "4"};
+    QTest::newRow("nothing known, nothing written") << formula << QStringList{"", ""} << QStringList{"", ""};
+    QTest::newRow("reference in another case is never replaced")
+        << "#Mol(a)=#mol(b)*#Number(a)/#Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
+    QTest::newRow("a text cell is never overwritten") << formula << QStringList{"n/a", "4"} << QStringList{"n/a", "4"};
+    QTest::newRow("comma lines never apply")
+        << "Mol(a),Mol(b)=Number(a),Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
+}
+
+void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows()
+{
+    QFETCH(QString, formula);
+    QFETCH(QStringList, molBefore);
+    QFETCH(QStringList, molAfter);
+    WindowFixture w;
+    SetColumns(w.Window, {"Mol", "Number"}, {"2", "3"});
+    FillGrid(w.Window, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
+    w->FormulsList = {formula.toStdString()};
+    w->DocumentModified = false;
+    w->CalGrid->click();
+    QCOMPARE(Column(w.Window, 0), molAfter);
+    QCOMPARE(Column(w.Window, 1), (QStringList{"2", "1"}));
+    QVERIFY(w->DocumentModified);
+}
+
+void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document()
+{
+    WindowFixture w;
+    SetColumns(w.Window, {"Mol", "Mass"}, {"2", "2"});
+    FillGrid(w.Window, {{"Mol", "Mass"}, {"2", ""}});
+    w->FormulsList = {"#Mass(a)=#Mol(a)*10"};
+    w->DocumentModified = false;
+    w->CalGridClick();
+    QCOMPARE(Column(w.Window, 1), QStringList{""});
+    QVERIFY(w->DocumentModified);
+}
+
+void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
+{
+    WindowFixture w(QString(), false);
+    w->DefaultsFolder = QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults");
+    w.Start();
+    QCOMPARE(w->Grid->Cell(0, 0), QString("Formula"));
+    TypeReaction(w.Window, "fe=o2 fe2o3");
+    QTest::keyClick(w->TextBtn, Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("4Fe+3O2>2Fe2O3"));
+    // 11.17 g of iron: 0.2 mol.
+    w->Grid->SetCell(4, 1, "11.1694");
+    w->CalGridClick();
+    w->CalGridClick();
+    QCOMPARE(Column(w.Window, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
+    QCOMPARE(Column(w.Window, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
+}
+
+void TestWorkflow::cells_take_only_the_keys_of_their_column_type_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cell");
+
+    QTest::newRow("integer drops the point") << "1" << "12.5" << "125";
+    QTest::newRow("real keeps the point") << "2" << "12.5" << "12.5";
+    QTest::newRow("substance number drops letters") << "3" << "2x" << "2";
+    QTest::newRow("atomic weight drops letters") << "4" << "a18.0b1" << "18.01";
+    QTest::newRow("text takes everything") << "0" << "a<b, c" << "a<b, c";
+    QTest::newRow("formula takes everything") << "5" << "Fe2(SO4)3" << "Fe2(SO4)3";
+}
+
+void TestWorkflow::cells_take_only_the_keys_of_their_column_type()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, typed);
+    QFETCH(QString, cell);
+    MessageRecorder messages;
+    WindowFixture w;
+    SetColumns(w.Window, {"Item"}, {type.toStdString()});
+    TypeIntoGrid(w.Window, typed);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    QCOMPARE(w->Grid->Cell(0, 1), cell);
+    QVERIFY(w->DocumentModified);
+}
+
+void TestWorkflow::a_number_that_does_not_convert_is_reported_and_kept()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    SetColumns(w.Window, {"Mol"}, {"2"});
+    TypeIntoGrid(w.Window, "1.2.3");
+    QTest::qWait(10);
+    QVERIFY(!messages.Shown.empty());
+    QCOMPARE(messages.Shown.front().Text, QString("Invalid number"));
+    QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10);
+    QCOMPARE(w->Grid->Cell(0, 1), QString("1.2.3"));
+}
+
+void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    SetColumns(w.Window, {"Mol"}, {"2"});
+    w->DocumentModified = false;
+    w->GridSetEditText(0, 1, QString());
+    QTest::qWait(10);
+    QVERIFY(messages.Shown.empty());
+    QVERIFY(w->DocumentModified);
+}
+
+QTEST_MAIN(TestWorkflow)
+#include "tst_workflow.moc"
