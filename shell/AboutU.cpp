@@ -9,14 +9,14 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace
-{
+namespace {
 const LocalText AboutCaption{"About...", "درباره اين برنامه"};
 const LocalText TitText{"Stoikon", "Stoikon"};
 const LocalText VerText{"Version 1.0", "نسخه 1"};
 // Farsi texts keep to the letters of the Windows-1256 code page (Arabic yeh and kaf).
-const LocalText MeText{"Copyright (C) 2026 The Stoikon developers\nWritten for chemistry students and teachers",
-                       "حق نشر (C) 2026 سازندگان Stoikon\nنوشته شده براي دانش آموزان و معلمان شيمي"};
+const LocalText MeText{
+    "Copyright (C) 2026 The Stoikon developers\nWritten for chemistry students and teachers",
+    "حق نشر (C) 2026 سازندگان Stoikon\nنوشته شده براي دانش آموزان و معلمان شيمي"};
 
 // The parts' places in the left-to-right layout; mirrored in a right-to-left one.
 const QRect ImgRect(32, 24, 32, 32);
@@ -28,8 +28,8 @@ const QRect SiteRect(32, 88, 33, 33);
 
 std::vector<const LocalText*> AboutTexts()
 {
-    return {&AboutCaption, &TitText, &VerText, &MeText, &Texts::HelpModePrompt, &Texts::MsgReactionHelp,
-            &Texts::MsgGridHelp};
+    return {&AboutCaption,           &TitText,           &VerText, &MeText, &Texts::HelpModePrompt,
+            &Texts::MsgReactionHelp, &Texts::MsgGridHelp};
 }
 
 void TSiteLink::mousePressEvent(QMouseEvent* event)

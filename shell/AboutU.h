@@ -19,17 +19,17 @@ class TSiteLink : public QLabel
 {
     Q_OBJECT
 
-public:
+  public:
     using QLabel::QLabel;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool Pressed = false;
 };
 
@@ -37,7 +37,7 @@ class TAboutForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutForm(TSTMainForm* form);
     void Recaption(Language lang);
     void SiteClick();
@@ -48,10 +48,10 @@ public:
     QLabel* Me = nullptr;
     TSiteLink* Site = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override; // FormShow
 
-private:
+  private:
     void PlaceParts();
 
     TSTMainForm* Form;

@@ -15,8 +15,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
-namespace
-{
+namespace {
 // The grid's surfaces that take clicks: the cells and the header row of item names.
 std::vector<QWidget*> GridSurfaces(TPropertyGrid* grid)
 {
@@ -27,10 +26,10 @@ std::vector<QWidget*> GridSurfaces(TPropertyGrid* grid)
 // the press neither selects a cell nor starts an edit, and the release ends help mode.
 class THelpModeGridFilter : public QObject
 {
-public:
+  public:
     explicit THelpModeGridFilter(TSTMainForm* form) : QObject(form), Form(form) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         switch (event->type()) {
@@ -57,7 +56,7 @@ protected:
         }
     }
 
-private:
+  private:
     TSTMainForm* Form;
     bool Pressed = false;
 };
@@ -102,11 +101,20 @@ void TSTMainForm::EndHelpMode(bool gridTopic)
     Message(gridTopic ? Texts::MsgGridHelp : Texts::MsgReactionHelp, MsgKind::Information, mbOK);
 }
 
-void TSTMainForm::HelpWebsiteExecute() { OpenTarget(this, QString::fromLatin1(SiteAddress)); }
+void TSTMainForm::HelpWebsiteExecute()
+{
+    OpenTarget(this, QString::fromLatin1(SiteAddress));
+}
 
-void TSTMainForm::HelpSourceExecute() { OpenTarget(this, QString::fromLatin1(SiteAddress) + "st.html"); }
+void TSTMainForm::HelpSourceExecute()
+{
+    OpenTarget(this, QString::fromLatin1(SiteAddress) + "st.html");
+}
 
-void TSTMainForm::HelpOnlineExecute() { OpenTarget(this, QString::fromLatin1(SiteAddress) + "sthlp.html"); }
+void TSTMainForm::HelpOnlineExecute()
+{
+    OpenTarget(this, QString::fromLatin1(SiteAddress) + "sthlp.html");
+}
 
 void TSTMainForm::HelpMailExecute()
 {

@@ -16,8 +16,7 @@
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 
-namespace
-{
+namespace {
 // Rows of a menu with icons are as high as the icons plus 3 pixels; separators are 8.
 constexpr int ImageSize = 24;
 constexpr int SeparatorHeight = 8;
@@ -25,11 +24,20 @@ constexpr int SeparatorHeight = 8;
 // and the margins around the texts.
 constexpr int ItemExtraWidth = 46;
 
-// Measured as drawn: the underline of the accelerator may split the shaping of a Farsi
-// word, which makes it wider than the plain word.
-int CaptionWidth(const QFontMetrics& metrics, const QString& caption)
+// Measured as it is drawn: the underline of the accelerator splits the shaping of a Farsi
+// word, which then takes more room than the font metrics alone tell.
+int CaptionWidth(const QFont& font, const QString& caption, const QStyleOption* option, const QWidget* widget)
 {
-    return metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, caption).width();
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    if (widget) {
+        scratch.setDotsPerMeterX(qRound(widget->logicalDpiX() / 0.0254));
+        scratch.setDotsPerMeterY(qRound(widget->logicalDpiY() / 0.0254));
+    }
+    QPainter painter(&scratch);
+    painter.setFont(font);
+    painter.setLayoutDirection(option->direction);
+    const int flags = Qt::AlignAbsolute | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    return painter.boundingRect(QRect(0, 0, 10000, 1000), flags, caption).width();
 }
 
 // Qt adds the widest shortcut of a menu to the widest item after measuring; the items
@@ -41,14 +49,15 @@ int QtShortcutColumn(const QMenu* menu)
     for (const QAction* action : menu->actions()) {
         if (action->isSeparator() || !action->isVisible() || action->shortcut().isEmpty())
             continue;
-        widest = std::max(widest, metrics.horizontalAdvance(action->shortcut().toString(QKeySequence::NativeText)));
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(action->shortcut().toString(QKeySequence::NativeText)));
     }
     return widest;
 }
 
 class TVelkMenuStyle : public QProxyStyle
 {
-public:
+  public:
     TVelkMenuStyle(TVelkMenu* painter, const QString& baseStyle) : QProxyStyle(baseStyle), Painter(painter) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
@@ -78,7 +87,7 @@ public:
         const QFontMetrics metrics(Painter->Font());
         if (type == CT_MenuBarItem) {
             const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
-            return {CaptionWidth(metrics, item->text) + 12,
+            return {CaptionWidth(Painter->Font(), item->text, option, widget) + 12,
                     std::max(base.height(), metrics.height() + 6)};
         }
         if (type == CT_Menu)
@@ -91,7 +100,8 @@ public:
             return {1, SeparatorHeight};
         const QString caption = item->text.section(QLatin1Char('\t'), 0, 0);
         const QString shortCut = item->text.section(QLatin1Char('\t'), 1);
-        int width = CaptionWidth(metrics, caption) + metrics.horizontalAdvance(shortCut) + ItemExtraWidth;
+        int width = CaptionWidth(Painter->Font(), caption, option, widget) +
+                    metrics.horizontalAdvance(shortCut) + ItemExtraWidth;
         int height = item->maxIconWidth > 0 ? ImageSize + 3 : metrics.height() + 6;
         Painter->MeasureItem(widget, caption, width, height);
         if (const auto* menu = qobject_cast<const QMenu*>(widget))
@@ -145,7 +155,7 @@ public:
         QProxyStyle::drawControl(element, option, painter, widget);
     }
 
-private:
+  private:
     static TMenuItemPaint ItemPaint(bool menuBarItem, const QStyleOptionMenuItem& option, QPainter* painter,
                                     const QWidget* widget)
     {
@@ -227,7 +237,10 @@ void TVelkMenu::SetFont(const QFont& font)
             widget->setFont(MenuFont);
 }
 
-QString TVelkMenu::Homepage() const { return QString::fromLatin1(SiteAddress); }
+QString TVelkMenu::Homepage() const
+{
+    return QString::fromLatin1(SiteAddress);
+}
 
 void TVelkMenu::SetMeasureItem(QAction* item, MeasureHandler handler)
 {
@@ -249,7 +262,10 @@ void TVelkMenu::MeasureItem(const QWidget* menu, const QString& caption, int& wi
     }
 }
 
-QColor TVelkMenu::Color(ColorValue value, const QPalette& palette) const { return ToQColor(value, palette); }
+QColor TVelkMenu::Color(ColorValue value, const QPalette& palette) const
+{
+    return ToQColor(value, palette);
+}
 
 void TVelkMenu::Repaint()
 {
@@ -326,7 +342,8 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     const bool images = !item.MenuBarItem && item.HasImages;
     const int column = images ? item.ImageSize + 2 : 12;
     if (images) {
-        const QRect strip = rtl ? QRect(right - column, top, column, r.height()) : QRect(left, top, column, r.height());
+        const QRect strip =
+            rtl ? QRect(right - column, top, column, r.height()) : QRect(left, top, column, r.height());
         painter.fillRect(strip, Color(ImageBackColor, palette));
         (rtl ? textRight : textLeft) += rtl ? -column : column;
     }
@@ -365,8 +382,9 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
             painter.setBrush(check);
         const int boxWidth = images ? column : 8;
         const QRect box(left + 1, top + 1, boxWidth - 2, r.height() - 2);
-        DrawShape(painter, SelectionShape, QStyle::visualRect(rtl ? Qt::RightToLeft : Qt::LeftToRight, r, box),
-                  CurvatureX, CurvatureY);
+        DrawShape(painter, SelectionShape,
+                  QStyle::visualRect(rtl ? Qt::RightToLeft : Qt::LeftToRight, r, box), CurvatureX,
+                  CurvatureY);
     }
 
     if (item.Separator) {
@@ -385,7 +403,10 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     if (item.DefaultItem)
         font.setBold(true);
     painter.setFont(font);
-    painter.setPen(Color(!item.Enabled ? DisableTextColor : item.Selected ? SelectedTextColor : TextColor, palette));
+    painter.setPen(Color(!item.Enabled   ? DisableTextColor
+                         : item.Selected ? SelectedTextColor
+                                         : TextColor,
+                         palette));
     painter.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font);
     textTop += (textBottom - textTop - metrics.height()) / 2;
@@ -398,17 +419,22 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     painter.restore();
 }
 
-namespace
-{
+namespace {
 // The window's measure handlers: the first item of a menu sets the menu's least width.
-void New1MeasureItem(QAction*, int& width, int&) { width = 200; }
-void Copy1MeasureItem(QAction*, int& width, int&) { width = 100; }
+void New1MeasureItem(QAction*, int& width, int&)
+{
+    width = 200;
+}
+void Copy1MeasureItem(QAction*, int& width, int&)
+{
+    width = 100;
+}
 } // namespace
 
 TVelkMenu* CreateMainWindowMenu(TSTMainForm* form)
 {
     auto* painter = new TVelkMenu(form);
-    painter->SelectedBackColor = 0x00EFD3C6; // RGB C6D3EF
+    painter->SelectedBackColor = 0x00EFD3C6;   // RGB C6D3EF
     painter->SelectedBorderColor = 0x00C66931; // RGB 3169C6
     painter->SelectedTextColor = SystemColor(7);
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -38,7 +38,10 @@ enum class MSelShape : unsigned char
 };
 
 // A system colour by its platform index (top byte set, index in the low byte).
-constexpr ColorValue SystemColor(int index) { return static_cast<ColorValue>(0xFF000000u | unsigned(index)); }
+constexpr ColorValue SystemColor(int index)
+{
+    return static_cast<ColorValue>(0xFF000000u | unsigned(index));
+}
 
 // What the drawing routine needs to know of one item.
 struct TMenuItemPaint
@@ -46,37 +49,37 @@ struct TMenuItemPaint
     QRect Rect;
     bool MenuBarItem = false; // a top-level item of the menu bar
     bool RightToLeft = false;
-    bool HasImages = false;   // the item's menu shows icons, so it has an icon column
+    bool HasImages = false; // the item's menu shows icons, so it has an icon column
     int ImageSize = 24;
-    QImage Icon;              // null when the item has no icon
+    QImage Icon; // null when the item has no icon
     bool Selected = false;
     bool Enabled = true;
     bool Checked = false;
     bool DefaultItem = false;
     bool Separator = false;
-    QString Caption;          // "&" marks the underlined letter
-    QString ShortCut;         // "Ctrl+N", "Shift+F1"; empty when none
+    QString Caption;  // "&" marks the underlined letter
+    QString ShortCut; // "Ctrl+N", "Shift+F1"; empty when none
 };
 
 class TVelkMenu : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TVelkMenu(QMainWindow* owner);
     ~TVelkMenu() override;
 
     ColorValue BackColor = 0x00FFFFFF;
-    ColorValue ImageBackColor = SystemColor(15);     // button face
-    ColorValue LineColor = SystemColor(17);          // grey text
-    ColorValue TextColor = SystemColor(7);           // menu text
-    ColorValue DisableTextColor = SystemColor(17);   // grey text
-    ColorValue ShadowColor = SystemColor(21);        // 3-D dark shadow
+    ColorValue ImageBackColor = SystemColor(15);   // button face
+    ColorValue LineColor = SystemColor(17);        // grey text
+    ColorValue TextColor = SystemColor(7);         // menu text
+    ColorValue DisableTextColor = SystemColor(17); // grey text
+    ColorValue ShadowColor = SystemColor(21);      // 3-D dark shadow
     ColorValue CheckColor = SystemColor(21);
     ColorValue MenuBarColor = SystemColor(15);
-    ColorValue SelectedBackColor = SystemColor(29);  // menu highlight
+    ColorValue SelectedBackColor = SystemColor(29); // menu highlight
     ColorValue SelectedBorderColor = SystemColor(21);
-    ColorValue SelectedTextColor = SystemColor(14);  // highlight text
+    ColorValue SelectedTextColor = SystemColor(14); // highlight text
     ColorValue SelectedCheckColor = SystemColor(21);
     MSelShape SelectionShape = MSelShape::ssRoundRect;
     int CurvatureX = 3;
@@ -116,10 +119,10 @@ public:
     // The platform's shortcut text with the modifiers in the order Shift+, Ctrl+, Alt+.
     static QString ShortCutText(const QString& nativeText);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FollowOwnerDirection();
 
     QMainWindow* OwnerWindow;

@@ -22,8 +22,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-namespace
-{
+namespace {
 constexpr int IconColumn = 26; // 24-pixel icons and 2 pixels of room
 
 // Opens the menu offscreen with one item selected (or none) and returns what it shows.
@@ -36,9 +35,15 @@ QImage GrabMenu(QMenu* menu, QAction* selected)
     return image;
 }
 
-QRgb Rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+QRgb Rgb(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFF;
+}
 
-bool IsDark(QRgb pixel) { return qGray(pixel) < 128; }
+bool IsDark(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
 
 // The first column, walking from `from` towards `to`, holding a dark pixel in the row.
 int FirstDarkColumn(const QImage& image, const QRect& row, int from, int to)
@@ -56,7 +61,7 @@ class TestMenu : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -74,6 +79,7 @@ private slots:
     void separators_run_through_the_middle_from_the_caption_column_to_the_far_edge();
     void farsi_mirrors_the_icon_column_the_caption_and_the_shortcut();
     void menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in();
+    void farsi_menu_bar_captions_fit_their_items();
     void a_raised_icon_stands_up_and_left_of_its_silhouette_data();
     void a_raised_icon_stands_up_and_left_of_its_silhouette();
     void shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt_data();
@@ -97,7 +103,7 @@ private slots:
     void the_about_box_takes_the_program_font_and_keeps_its_title_font();
     void farsi_texts_of_the_about_box_and_help_fit_the_code_page();
 
-private:
+  private:
     std::unique_ptr<TestSettings> Settings;
     std::unique_ptr<MessageRecorder> Messages;
     std::unique_ptr<WindowFixture> Window;
@@ -198,7 +204,7 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
     const int middle = row.center().y();
     const QRgb fill = 0xC6D3EF;
     const QRgb border = 0x3169C6;
-    QCOMPARE(Rgb(image, row.left(), middle), border);  // over the icon column too
+    QCOMPARE(Rgb(image, row.left(), middle), border); // over the icon column too
     QCOMPARE(Rgb(image, row.right(), middle), border);
     QCOMPARE(Rgb(image, row.center().x(), row.top()), border);
     QCOMPARE(Rgb(image, row.center().x(), row.bottom()), border);
@@ -233,9 +239,12 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("action");
-    QTest::newRow("Open (icon)") << "File1" << "FileOpen";
-    QTest::newRow("Exit (icon)") << "File1" << "FileExit";
-    QTest::newRow("Problem with Farsi language (no icon)") << "Help1" << "ProblemwithFarsilanguage1";
+    QTest::newRow("Open (icon)") << "File1"
+                                 << "FileOpen";
+    QTest::newRow("Exit (icon)") << "File1"
+                                 << "FileExit";
+    QTest::newRow("Problem with Farsi language (no icon)") << "Help1"
+                                                           << "ProblemwithFarsilanguage1";
 }
 
 void TestMenu::captions_start_4_pixels_after_the_icon_column()
@@ -307,7 +316,26 @@ void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in
     QCOMPARE(Rgb(image, item.left(), item.top()), face);
     QCOMPARE(Rgb(image, item.left() + 8, item.top()), face); // no icon column
     const int first = FirstDarkColumn(image, item, item.left(), item.right());
-    QVERIFY2(first >= item.left() + 6 && first <= item.left() + 7, qPrintable(QString::number(first - item.left())));
+    QVERIFY2(first >= item.left() + 6 && first <= item.left() + 7,
+             qPrintable(QString::number(first - item.left())));
+}
+
+void TestMenu::farsi_menu_bar_captions_fit_their_items()
+{
+    // An underlined letter inside a Farsi word breaks its joining and widens it; the item
+    // must still hold the whole caption with its margins.
+    W()->SettingsFarsiExecute();
+    QMenuBar* bar = W()->menuBar();
+    const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (QMenu* menu : {W()->File1, W()->Reaction1, W()->Settings1, W()->Help1}) {
+        const QRect item = bar->actionGeometry(menu->menuAction());
+        const int inkRight = FirstDarkColumn(image, item, item.right(), item.left());
+        const int inkLeft = FirstDarkColumn(image, item, item.left(), item.right());
+        // 6 pixels in from the leading (right) edge, give or take the glyphs' side bearings.
+        QVERIFY2(inkRight >= item.right() - 9 && inkRight <= item.right() - 2,
+                 qPrintable(menu->objectName()));
+        QVERIFY2(inkLeft >= item.left() + 4, qPrintable(menu->objectName()));
+    }
 }
 
 void TestMenu::a_raised_icon_stands_up_and_left_of_its_silhouette_data()
@@ -331,7 +359,9 @@ void TestMenu::a_raised_icon_stands_up_and_left_of_its_silhouette()
         for (int x = 0; x < 8; ++x) {
             const bool inIcon = x >= 2 - dx && x <= 5 - dx && y >= 2 - dy && y <= 5 - dy;
             const bool inShadow = x >= 2 && x <= 5 && y >= 2 && y <= 5;
-            const QColor expected = inIcon ? QColor(Qt::red) : inShadow ? QColor(Qt::black) : QColor(Qt::transparent);
+            const QColor expected = inIcon     ? QColor(Qt::red)
+                                    : inShadow ? QColor(Qt::black)
+                                               : QColor(Qt::transparent);
             QCOMPARE(raised.pixelColor(x, y), expected);
         }
     }
@@ -341,12 +371,18 @@ void TestMenu::shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt_data
 {
     QTest::addColumn<QString>("native");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("none") << "" << "";
-    QTest::newRow("Ctrl+N") << "Ctrl+N" << "Ctrl+N";
-    QTest::newRow("F9") << "F9" << "F9";
-    QTest::newRow("Shift+F1") << "Shift+F1" << "Shift+F1";
-    QTest::newRow("Shift before Ctrl") << "Ctrl+Shift+S" << "Shift+Ctrl+S";
-    QTest::newRow("Alt last") << "Ctrl+Alt+Shift+X" << "Shift+Ctrl+Alt+X";
+    QTest::newRow("none") << ""
+                          << "";
+    QTest::newRow("Ctrl+N") << "Ctrl+N"
+                            << "Ctrl+N";
+    QTest::newRow("F9") << "F9"
+                        << "F9";
+    QTest::newRow("Shift+F1") << "Shift+F1"
+                              << "Shift+F1";
+    QTest::newRow("Shift before Ctrl") << "Ctrl+Shift+S"
+                                       << "Shift+Ctrl+S";
+    QTest::newRow("Alt last") << "Ctrl+Alt+Shift+X"
+                              << "Shift+Ctrl+Alt+X";
 }
 
 void TestMenu::shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt()
@@ -394,7 +430,8 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
     else if (control == "CalGrid")
         QTest::mouseClick(W()->CalGrid, Qt::LeftButton);
     else if (control == "cell")
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, 0)).center());
     else if (control == "below")
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, grid->viewport()->height() - 3));
     else
@@ -407,7 +444,8 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
     QCOMPARE(shown.Kind, MsgKind::Information);
     QCOMPARE(shown.Buttons, int(mbOK));
     QCOMPARE(W()->TextImg->cursor().shape(), Qt::IBeamCursor);
-    for (QWidget* w : {static_cast<QWidget*>(W()->WeightBtn), grid->viewport(), static_cast<QWidget*>(W()->CalGrid)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(W()->WeightBtn), grid->viewport(), static_cast<QWidget*>(W()->CalGrid)})
         QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
     QVERIFY(W()->statusBar()->currentMessage().isEmpty());
 }
@@ -499,7 +537,8 @@ void TestMenu::web_commands_open_their_targets_data()
     QTest::newRow("Visit Website") << "HelpWebsite" << site;
     QTest::newRow("Source Code") << "HelpSource" << site + "st.html";
     QTest::newRow("Online Help") << "HelpOnline" << site + "sthlp.html";
-    QTest::newRow("Comments and problems") << "HelpMail" << "mailto:" + QString::fromLatin1(MailAddress);
+    QTest::newRow("Comments and problems") << "HelpMail"
+                                           << "mailto:" + QString::fromLatin1(MailAddress);
 }
 
 void TestMenu::web_commands_open_their_targets()
