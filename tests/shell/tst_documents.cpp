@@ -1,0 +1,416 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The document lifecycle through the window: New from the defaults files, Open, Save,
+// Save As, the unsaved-changes question, the caption, bad files and the HTML export.
+
+#include "document/DocumentFile.h"
+#include "document/DocumentIO.h"
+#include "grid/PropertyGrid.h"
+#include "tests/common/WindowFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void a_saved_document_opens_with_every_field_equal();
+    void the_example_document_reads_and_writes_back_byte_for_byte();
+    void save_as_adds_the_extension_and_names_the_caption_data();
+    void save_as_adds_the_extension_and_names_the_caption();
+    void overwriting_asks_and_no_returns_to_the_dialog();
+    void save_on_an_untitled_document_asks_for_a_name_and_cancel_writes_nothing();
+    void a_failed_save_keeps_name_flag_and_caption();
+
+    void the_question_comes_only_for_a_changed_document();
+    void cancel_keeps_everything_and_no_drops_the_changes();
+    void yes_with_a_cancelled_save_dialog_stops_new_open_and_close();
+    void yes_with_a_failed_save_stops_the_close();
+
+    void new_takes_the_defaults_of_the_interface_language();
+    void a_missing_defaults_file_keeps_the_previous_columns();
+    void a_malformed_defaults_file_keeps_what_was_read();
+
+    void bad_files_show_the_message_and_leave_a_clean_new_document_data();
+    void bad_files_show_the_message_and_leave_a_clean_new_document();
+    void the_command_line_file_opens_after_the_new_document();
+
+    void html_export_writes_the_page_in_the_code_page();
+
+private:
+    std::unique_ptr<TestSettings> Settings;
+    std::unique_ptr<QTemporaryDir> Dir;
+    QString PathOf(const QString& name) const { return QDir(Dir->path()).filePath(name); }
+};
+
+namespace
+{
+const char* const ExampleLines[] = {"2H2+O2>2H2O",
+                                    "E",
+                                    "4",
+                                    "3",
+                                    "100,60,80",
+                                    "Formula,Number,Mass",
+                                    "H2,2,4",
+                                    "O2,1,",
+                                    "H2O,2,",
+                                    "Tahoma,8,00,-16777208",
+                                    "Arial,8,00,-16777208",
+                                    "Arial,14,10,-16777208",
+                                    "Arial,14,10,16711680",
+                                    "Arial,10,10,-16777208",
+                                    "1",
+                                    "#Mass(a)=#Mass(b)*#Number(a)/#Number(b)",
+                                    "5",
+                                    "3",
+                                    "2",
+                                    "0"};
+
+QByteArray ExampleBytes()
+{
+    QByteArray bytes;
+    for (const char* line : ExampleLines)
+        bytes += QByteArray(line) + "\r\n";
+    return bytes;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A defaults file with the given column names, one formula and the language letter.
+QByteArray DefaultsBytes(const QString& language, const QStringList& names)
+{
+    DocumentData doc;
+    doc.Farsi = language != "E";
+    GridRow header;
+    for (const QString& name : names) {
+        header.push_back(name.toStdString());
+        doc.Widths.push_back(90);
+        doc.TypesList.push_back("2");
+    }
+    doc.Cells = {header, GridRow(names.size())};
+    doc.Formulas = {"#" + names.front().toStdString() + "(a)=1"};
+    return EncodeCodePage(QString::fromStdString(JoinDocumentLines(WriteDocumentLines(doc))));
+}
+} // namespace
+
+void TestDocuments::init()
+{
+    Settings = std::make_unique<TestSettings>();
+    Dir = std::make_unique<QTemporaryDir>();
+}
+
+void TestDocuments::cleanup()
+{
+    Dir.reset();
+    Settings.reset();
+}
+
+void TestDocuments::a_saved_document_opens_with_every_field_equal()
+{
+    WindowFixture w;
+    DocumentData doc;
+    doc.ReactionText = "2H2+O2>2H2O";
+    doc.Farsi = true;
+    doc.Widths = {100, 60, 80, 70};
+    doc.Cells = {{"فرمول", "Number", "جرم", "Note"},
+                 {"H2", "2", "4", "گاز"},
+                 {"O2", "1", "", ""},
+                 {"H2O", "2", "", "مايع"}};
+    doc.Fonts.ProgramFont = {"Tahoma", 9, false, true, static_cast<ColorValue>(0xFF000008u)};
+    doc.Fonts.GridFont = {"Arial", 11, true, false, 0x00008000};
+    doc.Fonts.ReactionFont = {"Times New Roman", 18, true, true, 0x000000FF};
+    doc.Fonts.NumbersFont = {"Courier New", 16, false, false, 0x00FF0000};
+    doc.Fonts.SubscriptsFont = {"Verdana", 10, true, false, static_cast<ColorValue>(0xFF00000F)};
+    doc.Fonts.SubscriptsPosition = 3;
+    doc.Formulas = {"#جرم(a)=#جرم(b)*#Number(a)/#Number(b)", "#Note(a)=1", "Mol(a),Mol(b)=Number(a),Number(b)"};
+    doc.TypesList = {"5", "3", "2", "0", "1", "4"};
+    w->ApplyDocument(doc);
+
+    w.FileAnswers = {PathOf("rich")};
+    w->FileSaveAsExecute();
+    QVERIFY(QFile::exists(PathOf("rich.KVX")));
+    QVERIFY(!w->DocumentModified);
+    w->FileNewExecute();
+    QVERIFY(w->CurrentDocument() != doc);
+    w->FileOpenAccept(PathOf("rich.KVX"));
+    QVERIFY(w->CurrentDocument() == doc);
+    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    QCOMPARE(w->windowTitle(), QString("Stoikon - rich"));
+    QVERIFY(!w->DocumentModified);
+}
+
+void TestDocuments::the_example_document_reads_and_writes_back_byte_for_byte()
+{
+    WindowFixture w;
+    WriteBytes(PathOf("example.KVX"), ExampleBytes());
+    w->FileOpenAccept(PathOf("example.KVX"));
+    QCOMPARE(w->Grid->Cell(1, 0), QString("Number"));
+    QCOMPARE(w->Grid->Cell(2, 1), QString("4"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - example"));
+    w->FileSaveExecute();
+    QCOMPARE(ReadBytes(PathOf("example.KVX")), ExampleBytes());
+}
+
+void TestDocuments::save_as_adds_the_extension_and_names_the_caption_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("no extension") << "Salt" << "Salt.KVX" << "Stoikon - Salt";
+    QTest::newRow("own extension kept") << "Salt.txt" << "Salt.txt" << "Stoikon - Salt";
+    QTest::newRow("dots in the name") << "Na.Cl.KVX" << "Na.Cl.KVX" << "Stoikon - Na.Cl";
+}
+
+void TestDocuments::save_as_adds_the_extension_and_names_the_caption()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(QString, caption);
+    WindowFixture w;
+    w->DocumentModified = true;
+    w.FileAnswers = {PathOf(chosen)};
+    w->FileSaveAsExecute();
+    QVERIFY(QFile::exists(PathOf(written)));
+    QCOMPARE(w->DocumentFileName, PathOf(written));
+    QCOMPARE(w->windowTitle(), caption);
+    QVERIFY(!w->DocumentModified);
+}
+
+void TestDocuments::overwriting_asks_and_no_returns_to_the_dialog()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    WriteBytes(PathOf("old.KVX"), "old");
+    messages.Answers = {mrNo, mrYes};
+    w.FileAnswers = {PathOf("old"), PathOf("old.KVX")};
+    w->FileSaveAsExecute();
+    QCOMPARE(w.FileDialogsAsked.size(), size_t(2));
+    QCOMPARE(messages.Texts(), (QStringList{PathOf("old.KVX") + " already exists.\rDo you want to replace it?",
+                                            PathOf("old.KVX") + " already exists.\rDo you want to replace it?"}));
+    QCOMPARE(messages.Shown.front().Kind, MsgKind::Warning);
+    QCOMPARE(messages.Shown.front().Buttons, int(mbYes | mbNo));
+    QVERIFY(ReadBytes(PathOf("old.KVX")) != "old");
+}
+
+void TestDocuments::save_on_an_untitled_document_asks_for_a_name_and_cancel_writes_nothing()
+{
+    WindowFixture w;
+    w->DocumentModified = true;
+    w.FileAnswers = {QString()};
+    w->FileSaveExecute();
+    QCOMPARE(w.FileDialogsAsked.size(), size_t(1));
+    QVERIFY(w->DocumentFileName.isEmpty());
+    QVERIFY(w->DocumentModified);
+    QVERIFY(QDir(Dir->path()).isEmpty());
+    // A later Save As from the menu, accepted, writes.
+    w.FileAnswers = {PathOf("later")};
+    w->Actions.FileSaveAs->trigger();
+    QVERIFY(QFile::exists(PathOf("later.KVX")));
+}
+
+void TestDocuments::a_failed_save_keeps_name_flag_and_caption()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->DocumentModified = true;
+    WriteBytes(PathOf("plainfile"), "x");
+    w.FileAnswers = {PathOf("plainfile/inside.KVX")};
+    w->FileSaveAsExecute();
+    QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
+    QVERIFY(w->DocumentFileName.isEmpty());
+    QVERIFY(w->DocumentModified);
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+}
+
+void TestDocuments::the_question_comes_only_for_a_changed_document()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->FileNewExecute();
+    QVERIFY(messages.Shown.empty());
+    w->DocumentModified = true;
+    messages.Answers = {mrNo};
+    w->FileNewExecute();
+    QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
+    QCOMPARE(messages.Shown.front().Buttons, int(mbYes | mbNo | mbCancel));
+}
+
+void TestDocuments::cancel_keeps_everything_and_no_drops_the_changes()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->ReactionText = "H2O";
+    w->DocumentModified = true;
+    messages.Answers = {mrCancel};
+    w->FileNewExecute();
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
+    QVERIFY(w->DocumentModified);
+    messages.Answers = {mrNo};
+    w->FileNewExecute();
+    QVERIFY(w->ReactionText.empty());
+    QVERIFY(!w->DocumentModified);
+}
+
+void TestDocuments::yes_with_a_cancelled_save_dialog_stops_new_open_and_close()
+{
+    MessageRecorder messages;
+    messages.DefaultAnswer = mrYes;
+    WindowFixture w;
+    WriteBytes(PathOf("example.KVX"), ExampleBytes());
+    w->ReactionText = "H2O";
+    w->DocumentModified = true;
+
+    w->FileNewExecute();
+    w->FileOpenAccept(PathOf("example.KVX"));
+    QVERIFY(!w->close());
+    QCOMPARE(messages.Shown.size(), size_t(3));
+    QCOMPARE(w.FileDialogsAsked.size(), size_t(3));
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
+    QVERIFY(w->isVisible());
+}
+
+void TestDocuments::yes_with_a_failed_save_stops_the_close()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    WriteBytes(PathOf("plainfile"), "x");
+    w->DocumentFileName = PathOf("plainfile/inside.KVX");
+    w->DocumentModified = true;
+    messages.Answers = {mrYes};
+    QVERIFY(!w->close());
+    QCOMPARE(messages.Texts(), (QStringList{"Save changes?", "Can not save this file"}));
+    QVERIFY(w->DocumentModified);
+}
+
+void TestDocuments::new_takes_the_defaults_of_the_interface_language()
+{
+    WindowFixture w(QString(), false);
+    WriteBytes(QDir(w.Defaults.path()).filePath("New.KVX"), DefaultsBytes("E", {"Mol", "Mass"}));
+    WriteBytes(QDir(w.Defaults.path()).filePath("NewF.KVX"), DefaultsBytes("F", {"مول", "جرم", "حجم"}));
+    w.Start();
+    QCOMPARE(w->Grid->ColCount(), 2);
+    QCOMPARE(w->Grid->Cell(0, 0), QString("Mol"));
+    QCOMPARE(w->FormulsList, std::vector<std::string>{"#Mol(a)=1"});
+    w->SettingsFarsiExecute();
+    w->DocumentModified = false;
+    w->FileNewExecute();
+    QCOMPARE(w->Grid->ColCount(), 3);
+    QCOMPARE(w->Grid->Cell(0, 0), QString::fromUtf8("مول"));
+    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    QCOMPARE(w->Grid->RowCount(), 2);
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    QVERIFY(!w->DocumentModified);
+}
+
+void TestDocuments::a_missing_defaults_file_keeps_the_previous_columns()
+{
+    WindowFixture w;
+    WriteBytes(PathOf("example.KVX"), ExampleBytes());
+    w->FileOpenAccept(PathOf("example.KVX"));
+    w->FileNewExecute();
+    QCOMPARE(w->Grid->ColCount(), 3);
+    QCOMPARE(w->Grid->Cell(2, 0), QString("Mass"));
+    QCOMPARE(w->Grid->RowCount(), 2);
+    QCOMPARE(w->Grid->Cell(2, 1), QString());
+    QCOMPARE(w->FormulsList.size(), size_t(1));
+    QVERIFY(w->ReactionText.empty());
+    QVERIFY(w->DocumentFileName.isEmpty());
+}
+
+void TestDocuments::a_malformed_defaults_file_keeps_what_was_read()
+{
+    WindowFixture w(QString(), false);
+    QByteArray bytes = "\r\nE\r\n2\r\n2\r\n70,80\r\nMol,Mass\r\n,\r\nTahoma,x,00,0\r\n";
+    WriteBytes(QDir(w.Defaults.path()).filePath("New.KVX"), bytes);
+    w.Start();
+    QCOMPARE(w->Grid->ColCount(), 2);
+    QCOMPARE(w->Grid->Cell(1, 0), QString("Mass"));
+    QCOMPARE(w->Grid->ColWidth(0), 70);
+    QCOMPARE(w->Fonts.ProgramFont.Size, 8); // the bad font line is where the reading stopped
+}
+
+void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("exists");
+
+    QByteArray example = ExampleBytes();
+    QTest::newRow("only a reaction line") << QByteArray("H2+O2>H2O\r\n") << true;
+    QTest::newRow("non-numeric row count") << QByteArray(example).replace("\r\n4\r\n", "\r\nfour\r\n") << true;
+    QTest::newRow("a missing line") << QByteArray(example).replace("O2,1,\r\n", "") << true;
+    QTest::newRow("huge row count") << QByteArray(example).replace("\r\n4\r\n", "\r\n2000000000\r\n") << true;
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\x13\x88\r\r\n\x7f", 8) << true;
+    QTest::newRow("empty file") << QByteArray() << true;
+    QTest::newRow("no such file") << QByteArray() << false;
+}
+
+void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, exists);
+    MessageRecorder messages;
+    WindowFixture w;
+    w->ReactionText = "H2O";
+    w->DocumentModified = false;
+    if (exists)
+        WriteBytes(PathOf("bad.KVX"), bytes);
+    w->FileOpenAccept(PathOf("bad.KVX"));
+    QCOMPARE(messages.Texts(), QStringList{"Can not open this file"});
+    QVERIFY(w->ReactionText.empty());
+    QVERIFY(w->DocumentFileName.isEmpty());
+    QVERIFY(!w->DocumentModified);
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    if (exists)
+        QCOMPARE(ReadBytes(PathOf("bad.KVX")), bytes);
+}
+
+void TestDocuments::the_command_line_file_opens_after_the_new_document()
+{
+    WriteBytes(PathOf("cmd.KVX"), ExampleBytes());
+    WindowFixture w(PathOf("cmd.KVX"));
+    QCOMPARE(QString::fromStdString(w->ReactionText), QString("2H2+O2>2H2O"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - cmd"));
+    WindowFixture missing(PathOf("missing.KVX"));
+    QCOMPARE(missing->windowTitle(), QString("Stoikon - Untitled"));
+}
+
+void TestDocuments::html_export_writes_the_page_in_the_code_page()
+{
+    WindowFixture w;
+    WriteBytes(PathOf("example.KVX"), ExampleBytes());
+    w->FileOpenAccept(PathOf("example.KVX"));
+    w->Grid->SetCell(0, 3, QString::fromUtf8("آب <مايع>"));
+    w->DocumentModified = false;
+    w.FileAnswers = {PathOf("page")};
+    w->FileHTMLExecute();
+    const QByteArray page = ReadBytes(PathOf("page.html"));
+    const QList<QByteArray> lines = page.split('\n');
+    QCOMPARE(lines.value(0), QByteArray("<html>\r"));
+    QCOMPARE(lines.value(2), QByteArray("<title>Stoikon - example</title>\r"));
+    QVERIFY(page.contains("<font face=\"Wingdings\">\xe0</font>"));
+    QVERIFY(page.contains(EncodeCodePage(QString::fromUtf8("آب &lt;مايع&gt;"))));
+    QVERIFY(page.endsWith("</html>\r\n"));
+    QVERIFY(!w->DocumentModified);
+}
+
+QTEST_MAIN(TestDocuments)
+#include "tst_documents.moc"
