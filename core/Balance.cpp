@@ -10,11 +10,6 @@
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::vector<long long> ToCoefficients(const std::vector<std::string>& scaled)
 {
     std::vector<long long> coefficients;
@@ -115,16 +110,16 @@ std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
     // Remove every "1" that stands alone: not after "-" or a digit, not before a digit.
     // The first and the last character are handled after the walk.
     for (size_t p = 1; p + 1 < text.size();) {
-        if (text[p] == '1' && text[p - 1] != '-' && !IsDigit(text[p - 1]) && !IsDigit(text[p + 1]))
+        if (text[p] == '1' && text[p - 1] != '-' && !IsDigitChar(text[p - 1]) && !IsDigitChar(text[p + 1]))
             text.erase(p, 1);
         else
             ++p;
     }
-    if (!text.empty() && text[0] == '1' && (text.size() < 2 || !IsDigit(text[1])))
+    if (!text.empty() && text[0] == '1' && (text.size() < 2 || !IsDigitChar(text[1])))
         text.erase(0, 1);
     // Unlike the walk, a "-" does not protect the last "1": a final count of -1 is written
     // as a bare "-", which reads back as -1.
-    if (text.size() >= 2 && text.back() == '1' && !IsDigit(text[text.size() - 2]))
+    if (text.size() >= 2 && text.back() == '1' && !IsDigitChar(text[text.size() - 2]))
         text.pop_back();
     return text;
 }

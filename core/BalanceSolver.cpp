@@ -123,8 +123,7 @@ void SubstituteValues(SolverState& state)
         std::string variable = Variable(k);
         for (size_t pos = text.find(variable); pos != std::string::npos;) {
             size_t start = pos;
-            while (start > 0 &&
-                   ((text[start - 1] >= '0' && text[start - 1] <= '9') || text[start - 1] == '/'))
+            while (start > 0 && (IsDigitChar(text[start - 1]) || text[start - 1] == '/'))
                 --start;
             Fraction product = MultiplyFractions(ParseFraction(text.substr(start, pos - start)), value);
             std::string productText =

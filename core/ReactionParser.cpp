@@ -8,22 +8,9 @@
 
 namespace {
 
-bool IsUpper(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool IsLower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 char ToLower(char c)
 {
-    return IsUpper(c) ? char(c - 'A' + 'a') : c;
+    return IsUpperLetter(c) ? char(c - 'A' + 'a') : c;
 }
 
 std::string Trim(const std::string& s)
@@ -53,15 +40,15 @@ std::vector<std::int32_t> CountFormula(const std::string& formula, const std::ve
         size_t start = i;
         if (i < formula.size() && formula[i] == '-')
             ++i;
-        while (i < formula.size() && IsDigit(formula[i]))
+        while (i < formula.size() && IsDigitChar(formula[i]))
             ++i;
         return ParseInt32(formula.substr(start, i - start));
     };
     while (i < formula.size()) {
         char c = formula[i];
-        if (IsUpper(c) || IsLower(c)) {
+        if (IsUpperLetter(c) || IsLowerLetter(c)) {
             size_t start = i++;
-            while (i < formula.size() && IsLower(formula[i]))
+            while (i < formula.size() && IsLowerLetter(formula[i]))
                 ++i;
             int index = IndexOfSymbol(elements, formula.substr(start, i - start));
             if (index < 0)
@@ -124,12 +111,12 @@ std::string PrepareReaction(const std::string& text)
     for (size_t i = 1; i < result.size(); ++i) {
         char c = result[i];
         char before = result[i - 1];
-        bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpper(c);
-        bool hasCount = before == '(' || before == '+' || before == '>' || IsDigit(before);
+        bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpperLetter(c);
+        bool hasCount = before == '(' || before == '+' || before == '>' || IsDigitChar(before);
         if (needsCount && !hasCount)
             result.insert(i, 1, '1');
     }
-    if (!result.empty() && !IsDigit(result.back()))
+    if (!result.empty() && !IsDigitChar(result.back()))
         result += '1';
     return result;
 }
@@ -163,12 +150,12 @@ std::vector<std::string> CollectElements(const std::string& prepared)
         symbol.clear();
     };
     for (char c : prepared) {
-        if (IsLower(c)) {
+        if (IsLowerLetter(c)) {
             symbol += c;
             continue;
         }
         close();
-        if (IsUpper(c))
+        if (IsUpperLetter(c))
             symbol += c;
     }
     close();

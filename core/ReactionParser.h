@@ -5,6 +5,21 @@
 #include <utility>
 #include <vector>
 
+// ASCII character classes of the reaction text; unlike <cctype> they ignore the locale and
+// take any char, including bytes above 127.
+inline bool IsUpperLetter(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+inline bool IsLowerLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+inline bool IsDigitChar(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // Reading a reaction text (or one formula) into the solver's inputs. Every step works on
 // text, in this order: PrepareReaction, SplitSubstances, CollectElements, CountElements.
 

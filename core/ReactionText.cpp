@@ -2,21 +2,10 @@
 #include "core/ReactionText.h"
 
 #include "core/ElementTable.h"
+#include "core/ReactionParser.h"
 
 namespace {
 
-bool IsUpper(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool IsLower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 bool IsSeparator(char c)
 {
     return c == '+' || c == '>';
@@ -39,8 +28,8 @@ char MapKey(char ch, const KeyOptions& keys)
 
 bool IsReactionChar(char ch)
 {
-    return IsUpper(ch) || IsLower(ch) || IsDigit(ch) || ch == '-' || ch == '(' || ch == ')' || ch == '+' ||
-           ch == '>';
+    return IsUpperLetter(ch) || IsLowerLetter(ch) || IsDigitChar(ch) || ch == '-' || ch == '(' || ch == ')' ||
+           ch == '+' || ch == '>';
 }
 
 void TidyReaction(std::string& text, int& caretPos, bool autoCase)
@@ -48,11 +37,11 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
     size_t p = 0; // 0-based; the caret counts characters, so it sits after p when caretPos > p
     while (p < text.size()) {
         char c = text[p];
-        if (autoCase && IsLower(c)) {
+        if (autoCase && IsLowerLetter(c)) {
             // A lower-case letter stays only as the second letter of a known two-letter
             // symbol: "co" becomes Co, "ch" becomes CH.
             bool secondLetter =
-                p > 0 && IsUpper(text[p - 1]) && FindElement(std::string{text[p - 1], c}) >= 0;
+                p > 0 && IsUpperLetter(text[p - 1]) && FindElement(std::string{text[p - 1], c}) >= 0;
             if (!secondLetter)
                 text[p] = char(c - 'a' + 'A');
         }
@@ -63,9 +52,9 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
                 --caretPos;
             deleted = true;
         };
-        if (p == 0 && IsDigit(text[p]))
+        if (p == 0 && IsDigitChar(text[p]))
             erase();
-        if (p < text.size() && p > 0 && IsDigit(text[p]) && IsSeparator(text[p - 1]))
+        if (p < text.size() && p > 0 && IsDigitChar(text[p]) && IsSeparator(text[p - 1]))
             erase();
         if (p < text.size() && p > 0 && IsSeparator(text[p]) && IsSeparator(text[p - 1]))
             erase();

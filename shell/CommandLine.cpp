@@ -8,6 +8,7 @@
 
 #include <istream>
 #include <ostream>
+#include <sstream>
 
 #ifndef STOIKON_VERSION
 #define STOIKON_VERSION "1.0.0"
@@ -70,6 +71,8 @@ int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std
     return status;
 }
 
+// Option lines as "  --name OPERANDS", each followed by its help text wrapped to fit 80
+// columns under a six-blank indent.
 int RunHelp(const std::vector<std::string>&, std::istream&, std::ostream& out, std::ostream&)
 {
     out << "Usage: stoikon [DOCUMENT.KVX]\n"
@@ -79,14 +82,20 @@ int RunHelp(const std::vector<std::string>&, std::istream&, std::ostream& out, s
            "\n"
            "Options:\n";
     for (const CommandLineOption& option : CommandLineOptions()) {
-        std::string usage = std::string("  ") + option.Name;
+        out << "  " << option.Name;
         if (*option.Operands)
-            usage += std::string(" ") + option.Operands;
-        if (usage.size() < 30)
-            usage.resize(30, ' ');
-        else
-            usage += "\n" + std::string(30, ' ');
-        out << usage << option.Help << '\n';
+            out << ' ' << option.Operands;
+        std::istringstream words(option.Help);
+        std::string word;
+        std::string line = "     ";
+        while (words >> word) {
+            if (line.size() + 1 + word.size() > 79) {
+                out << '\n' << line;
+                line = "     ";
+            }
+            line += ' ' + word;
+        }
+        out << '\n' << line << '\n';
     }
     return 0;
 }

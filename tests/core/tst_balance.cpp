@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_core.h"
 
+#include "TestText.h"
+
 #include "core/Balance.h"
 
 #include <QElapsedTimer>
@@ -8,26 +10,6 @@
 
 using Status = BalanceOutcome::Status;
 Q_DECLARE_METATYPE(Status)
-
-namespace {
-
-QString Joined(const std::vector<std::string>& items)
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list << QString::fromStdString(item);
-    return list.join('|');
-}
-
-QString Joined(const std::vector<long long>& numbers)
-{
-    QStringList list;
-    for (long long n : numbers)
-        list << QString::number(n);
-    return list.join(',');
-}
-
-} // namespace
 
 void TestCore::composeBalancedReaction_data()
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_core.h"
 
+#include "TestText.h"
+
 #include "core/Errors.h"
 #include "core/Fraction.h"
 #include "core/ReactionParser.h"
@@ -8,18 +10,6 @@
 #include <QTest>
 
 #include <climits>
-
-namespace {
-
-QString Joined(const std::vector<std::string>& items, const char* separator = "|")
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list << QString::fromStdString(item);
-    return list.join(QLatin1String(separator));
-}
-
-} // namespace
 
 void TestCore::parseFraction_data()
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_core.h"
 
+#include "TestText.h"
+
 #include "core/BalanceSolver.h"
 #include "core/Errors.h"
 #include "core/ReactionParser.h"
@@ -27,24 +29,6 @@ ParsedReaction Parse(const QString& reaction)
     parsed.CountVectors = CountElements(formulas, parsed.Elements);
     parsed.Reactants = int(lists.Reactants.size());
     return parsed;
-}
-
-QString Joined(const std::vector<std::string>& items, const char* separator)
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list << QString::fromStdString(item);
-    return list.join(QLatin1String(separator));
-}
-
-std::vector<std::string> Split(const QString& text, char separator)
-{
-    std::vector<std::string> items;
-    if (text.isEmpty())
-        return items;
-    for (const QString& item : text.split(QLatin1Char(separator)))
-        items.push_back(item.toStdString());
-    return items;
 }
 
 } // namespace
