@@ -583,7 +583,16 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
     QCOMPARE(about->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(about->windowTitle(), QString("About..."));
     QCOMPARE(about->Img->geometry(), QRect(32, 24, 32, 32));
-    QCOMPARE(about->Me->text().split('\n').size(), 2);
+    // Both lines of the rights notice fit their label, in the program's usual font.
+    about->show();
+    for (Language lang : {Language::English, Language::Farsi}) {
+        about->Recaption(lang);
+        QCOMPARE(about->Me->text().split('\n').size(), 2);
+        for (const QString& line : about->Me->text().split('\n'))
+            QVERIFY2(about->Me->fontMetrics().horizontalAdvance(line) <= about->Me->width(),
+                     qPrintable(line));
+    }
+    about->hide();
 }
 
 void TestMenu::the_about_box_takes_the_program_font_and_keeps_its_title_font()
