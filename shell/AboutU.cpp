@@ -68,8 +68,6 @@ TAboutForm::TAboutForm(TSTMainForm* form) : QDialog(form), Form(form)
     Ver->setObjectName("Ver");
     Me = new QLabel(this);
     Me->setObjectName("Me");
-    for (QLabel* label : {Tit, Ver, Me})
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop); // follows the direction: right in Farsi
 
     Site = new TSiteLink(this);
     Site->setObjectName("Site");
@@ -83,6 +81,11 @@ TAboutForm::TAboutForm(TSTMainForm* form) : QDialog(form), Form(form)
 void TAboutForm::Recaption(Language lang)
 {
     setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    // Aligned by the box's direction, not by the text's own: the Latin title stands at the
+    // right in Farsi as well.
+    for (QLabel* label : {Tit, Ver, Me})
+        label->setAlignment(Qt::AlignAbsolute | Qt::AlignTop |
+                            (lang == Language::Farsi ? Qt::AlignRight : Qt::AlignLeft));
     Me->setText(MeText.In(lang));
     Ver->setText(VerText.In(lang));
     Tit->setText(TitText.In(lang));

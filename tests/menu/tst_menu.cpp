@@ -576,7 +576,14 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
     // The icon stands at the right edge, the texts to its left, aligned to the right.
     QCOMPARE(about->Img->geometry(), QRect(306 - 32 - 32, 24, 32, 32));
     QCOMPARE(about->Me->geometry(), QRect(306 - 80 - 212, 96, 212, 33));
-    QVERIFY(QStyle::visualAlignment(about->Me->layoutDirection(), about->Me->alignment()) & Qt::AlignRight);
+    // Every text stands at the right of its label, the Latin title too.
+    for (QLabel* label : {about->Tit, about->Ver, about->Me}) {
+        const QImage text = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect all(0, 0, text.width(), text.height());
+        QVERIFY2(FirstDarkColumn(text, all, text.width() - 1, 0) >= text.width() - 4,
+                 qPrintable(label->objectName()));
+        QVERIFY2(FirstDarkColumn(text, all, 0, text.width() - 1) > 20, qPrintable(label->objectName()));
+    }
     about->hide();
 
     W()->SettingsEnglishExecute();
