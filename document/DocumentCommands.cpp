@@ -252,7 +252,12 @@ void TSTMainForm::FileHTMLExecute()
                                             QStringLiteral(".html"));
     if (name.isEmpty())
         return;
-    const auto page = BuildHtmlPage(windowTitle().toStdString(), ReactionText, Fonts, Grid->ToCells());
-    if (!WriteCodePageLines(name, page))
+    if (!ExportHtmlTo(name))
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+}
+
+bool TSTMainForm::ExportHtmlTo(const QString& fileName)
+{
+    const auto page = BuildHtmlPage(windowTitle().toStdString(), ReactionText, Fonts, Grid->ToCells());
+    return WriteCodePageLines(fileName, page);
 }

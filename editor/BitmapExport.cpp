@@ -8,7 +8,6 @@
 #include "shell/ActionTable.h"
 #include "shell/MainU.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
@@ -112,24 +111,8 @@ bool WriteBitmapFile(const QImage& picture, const QString& fileName)
     return file.commit();
 }
 
-void TSTMainForm::FilePrintExecute()
+bool TSTMainForm::ExportBitmapTo(const QString& fileName)
 {
-    QString fileName;
-    const QString title = ShortHint(Texts::FilePrintHint.In(InterfaceLanguage));
-    for (;;) {
-        fileName = AskFileName(FileDialogKind::SaveBitmap, title, QStringLiteral("Bitmaps (*.bmp)"));
-        if (fileName.isEmpty())
-            return;
-        if (QFileInfo(fileName).suffix().isEmpty())
-            fileName += QStringLiteral(".bmp");
-        if (!QFileInfo::exists(fileName))
-            break;
-        // No asks for another name.
-        if (Message(fileName + Texts::MsgAlreadyExists.In(InterfaceLanguage), MsgKind::Warning,
-                    mbYes | mbNo) == mrYes)
-            break;
-    }
-
     DrawReaction(); // CharWidths and the line height as on screen
     BitmapSource source;
     source.ReactionText = ReactionText;
@@ -140,6 +123,16 @@ void TSTMainForm::FilePrintExecute()
     for (int row = 0; row < Grid->RowCount(); ++row)
         source.RowHeights.push_back(Grid->RowHeight(row));
     source.Lang = InterfaceLanguage;
-    if (!WriteBitmapFile(RenderBitmap(source, palette()), fileName))
+    return WriteBitmapFile(RenderBitmap(source, palette()), fileName);
+}
+
+void TSTMainForm::FilePrintExecute()
+{
+    const QString title = ShortHint(Texts::FilePrintHint.In(InterfaceLanguage));
+    const QString fileName =
+        ChooseSaveFileName(FileDialogKind::SaveBitmap, title, QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(".bmp"));
+    if (fileName.isEmpty())
+        return;
+    if (!ExportBitmapTo(fileName))
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
 }

@@ -106,11 +106,9 @@ int RunVersion(const std::vector<std::string>&, std::istream&, std::ostream& out
     return 0;
 }
 
-} // namespace
-
-const std::vector<CommandLineOption>& CommandLineOptions()
+std::vector<CommandLineOption>& Options()
 {
-    static const std::vector<CommandLineOption> options = {
+    static std::vector<CommandLineOption> options = {
         {"--balance", "[REACTION...]",
          "balance each reaction (typed as in the reaction line: h2=o2 h2o is H2+O2>H2O); "
          "without one, read reactions from standard input, one per line",
@@ -122,6 +120,16 @@ const std::vector<CommandLineOption>& CommandLineOptions()
         {"--version", "", "show the version and exit", RunVersion},
     };
     return options;
+}
+} // namespace
+
+const std::vector<CommandLineOption>& CommandLineOptions() { return Options(); }
+
+void AddCommandLineOption(const CommandLineOption& option)
+{
+    // Before --help and --version, which close the list.
+    std::vector<CommandLineOption>& options = Options();
+    options.insert(options.end() - 2, option);
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -23,3 +23,7 @@ struct CommandLineOption
 };
 
 const std::vector<CommandLineOption>& CommandLineOptions();
+
+// Adds a mode defined outside the toolkit-free core of the command line (the document
+// modes, which need the window's drawing and file code).
+void AddCommandLineOption(const CommandLineOption& option);

@@ -155,6 +155,7 @@ public:
     void ReactionPasteExecute();
     void SettingsKeyExecute();
     void FilePrintExecute();
+    bool ExportBitmapTo(const QString& fileName); // the picture of reaction and grid, no dialogs
     KeyOptions CurrentKeys() const;
     bool PasteInProgress = false;
     // Members of the reaction editor go here.
@@ -174,6 +175,7 @@ public:
     void FileSaveAsExecute();
     bool FileSaveAsAccept(const QString& chosenName);
     void FileHTMLExecute();
+    bool ExportHtmlTo(const QString& fileName);   // the web page of reaction and grid, no dialogs
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
     bool WriteDefaultsFile();  // the options dialog's Default: the current settings for new documents
     QString DefaultsFolder;    // overrides the defaults folder (tests); empty = the usual places

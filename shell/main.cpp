@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CommandLine.h"
+#include "shell/DocumentCommandLine.h"
 #include "shell/MainU.h"
 #include "shell/StoikonApp.h"
 
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    RegisterDocumentCommands();
     const int status = RunCommandLine(args, std::cin, std::cout, std::cerr);
     if (status >= 0)
         return status;

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/DocumentCommandLine.h"
+
+#include "core/Balance.h"
+#include "grid/PropertyGrid.h"
+#include "shell/CommandLine.h"
+#include "shell/MainU.h"
+#include "shell/MessageBox.h"
+#include "shell/StoikonApp.h"
+
+#include <QApplication>
+
+#include <memory>
+#include <ostream>
+
+namespace
+{
+// A headless application and a window that is never shown. Message boxes are not shown
+// either: their texts go to the error stream.
+class HeadlessDocument
+{
+public:
+    explicit HeadlessDocument(std::ostream& err)
+    {
+        if (!QApplication::instance()) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            static int argc = 1;
+            static char name[] = "stoikon";
+            static char* argv[] = {name, nullptr};
+            App = std::make_unique<QApplication>(argc, argv);
+            QApplication::setApplicationName(QStringLiteral("Stoikon"));
+        }
+        InitStoikonResources();
+        SetMessageBoxHook([&err](const MessageRequest& request) {
+            err << request.Text.split(QLatin1Char('\r')).front().toStdString() << '\n';
+            return mrOk;
+        });
+        Window = std::make_unique<TSTMainForm>();
+    }
+    ~HeadlessDocument()
+    {
+        Window.reset();
+        SetMessageBoxHook(nullptr);
+    }
+
+    bool Open(const std::string& path, std::ostream& err)
+    {
+        if (Window->LoadDocument(QString::fromLocal8Bit(path.c_str())))
+            return true;
+        err << "Can not open this file\n";
+        return false;
+    }
+
+    std::unique_ptr<QApplication> App; // none when the program already has one
+    std::unique_ptr<TSTMainForm> Window;
+};
+
+bool Usage(const std::vector<std::string>& operands, std::size_t count, const char* usage, std::ostream& err)
+{
+    if (operands.size() == count)
+        return true;
+    err << "Usage: stoikon " << usage << '\n';
+    return false;
+}
+
+int RunExport(const std::vector<std::string>& operands, std::ostream& err, const char* usage,
+              bool (TSTMainForm::*exportTo)(const QString&))
+{
+    if (!Usage(operands, 2, usage, err))
+        return 2;
+    HeadlessDocument doc(err);
+    if (!doc.Open(operands[0], err))
+        return 1;
+    if (!(doc.Window.get()->*exportTo)(QString::fromLocal8Bit(operands[1].c_str()))) {
+        err << "Can not save this file\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunExportHtml(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
+{
+    return RunExport(operands, err, "--export-html DOCUMENT.KVX PAGE.html", &TSTMainForm::ExportHtmlTo);
+}
+
+int RunExportBitmap(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
+{
+    return RunExport(operands, err, "--export-bitmap DOCUMENT.KVX PICTURE.bmp", &TSTMainForm::ExportBitmapTo);
+}
+
+int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
+{
+    const auto badUsage = [&err] {
+        err << "Usage: stoikon --calculate DOCUMENT.KVX [-o OUTPUT.KVX]\n";
+        return 2;
+    };
+    std::string input;
+    std::string output;
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        if (operands[i] == "-o" && i + 1 < operands.size() && output.empty())
+            output = operands[++i];
+        else if (operands[i] != "-o" && input.empty())
+            input = operands[i];
+        else
+            return badUsage();
+    }
+    if (input.empty())
+        return badUsage();
+    if (output.empty())
+        output = input;
+
+    HeadlessDocument doc(err);
+    if (!doc.Open(input, err))
+        return 1;
+    TSTMainForm* w = doc.Window.get();
+    // Balance shows (here: prints) its own message when the reaction cannot be balanced.
+    const BalanceOutcome check = BalanceReaction(w->ReactionText, true);
+    w->WeightBtnClick();
+    if (check.status != BalanceOutcome::Status::Balanced)
+        return 1;
+    // Every click can fill cells from values the one before wrote; stop when one fills
+    // nothing (a row count's worth of clicks is always enough for formulas that chain).
+    const int limit = w->Grid->RowCount() + 10;
+    for (int i = 0; i < limit; ++i) {
+        const GridCells before = w->Grid->ToCells();
+        w->CalGridClick();
+        if (w->Grid->ToCells() == before)
+            break;
+    }
+    if (!w->SaveDocumentTo(QString::fromLocal8Bit(output.c_str()))) {
+        err << "Can not save this file\n";
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+void RegisterDocumentCommands()
+{
+    AddCommandLineOption({"--export-html", "DOCUMENT.KVX PAGE.html",
+                          "write the document's reaction and grid as a web page", RunExportHtml});
+    AddCommandLineOption({"--export-bitmap", "DOCUMENT.KVX PICTURE.bmp",
+                          "write the document's reaction and grid as a bitmap picture", RunExportBitmap});
+    AddCommandLineOption({"--calculate", "DOCUMENT.KVX [-o OUTPUT.KVX]",
+                          "balance the document's reaction, calculate its grid until no cell fills, and save it "
+                          "(to OUTPUT.KVX when given)",
+                          RunCalculate});
+}
