@@ -2,6 +2,7 @@
 #include "core/Fraction.h"
 
 #include "core/Errors.h"
+#include "core/WholeNumber.h"
 
 #include <limits>
 
@@ -39,28 +40,10 @@ std::uint64_t Magnitude(std::int64_t x)
 
 std::int32_t ParseInt32(const std::string& text)
 {
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size())
-        throw ConversionError("not a whole number: '" + text + "'");
-    std::int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        char c = text[i];
-        if (c < '0' || c > '9')
-            throw ConversionError("not a whole number: '" + text + "'");
-        value = value * 10 + (c - '0');
-        if (value > std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1)
-            throw ConversionError("outside 32 bits: '" + text + "'");
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
-        throw ConversionError("outside 32 bits: '" + text + "'");
-    return static_cast<std::int32_t>(value);
+    const std::optional<std::int32_t> value = ParseWholeNumber(text);
+    if (!value)
+        throw ConversionError("not a 32-bit whole number: '" + text + "'");
+    return *value;
 }
 
 Fraction MakeFraction(std::int64_t n)

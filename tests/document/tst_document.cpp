@@ -4,34 +4,13 @@
 
 #include "document/DocumentFile.h"
 #include "document/HtmlPage.h"
+#include "tests/common/ExampleDocument.h"
 
 #include <QtTest>
 
 namespace {
 
-// A document for 2H2+O2>2H2O in English: three columns, one formula, built-in fonts.
-const std::vector<std::string> ExampleLines = {
-    "2H2+O2>2H2O",
-    "E",
-    "4",
-    "3",
-    "100,60,80",
-    "Formula,Number,Mass",
-    "H2,2,4",
-    "O2,1,",
-    "H2O,2,",
-    "Tahoma,8,00,-16777208",
-    "Arial,8,00,-16777208",
-    "Arial,14,10,-16777208",
-    "Arial,14,10,16711680",
-    "Arial,10,10,-16777208",
-    "1",
-    "#Mass(a)=#Mass(b)*#Number(a)/#Number(b)",
-    "5",
-    "3",
-    "2",
-    "0",
-};
+const std::vector<std::string>& ExampleLines = ExampleDocumentLines();
 
 QByteArray Text(const std::vector<std::string>& lines)
 {

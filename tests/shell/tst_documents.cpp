@@ -5,6 +5,7 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
 #include "grid/PropertyGrid.h"
+#include "tests/common/ExampleDocument.h"
 #include "shell/CommandLine.h"
 #include "shell/DocumentCommandLine.h"
 #include "tests/common/WindowFixture.h"
@@ -59,32 +60,11 @@ private:
 
 namespace
 {
-const char* const ExampleLines[] = {"2H2+O2>2H2O",
-                                    "E",
-                                    "4",
-                                    "3",
-                                    "100,60,80",
-                                    "Formula,Number,Mass",
-                                    "H2,2,4",
-                                    "O2,1,",
-                                    "H2O,2,",
-                                    "Tahoma,8,00,-16777208",
-                                    "Arial,8,00,-16777208",
-                                    "Arial,14,10,-16777208",
-                                    "Arial,14,10,16711680",
-                                    "Arial,10,10,-16777208",
-                                    "1",
-                                    "#Mass(a)=#Mass(b)*#Number(a)/#Number(b)",
-                                    "5",
-                                    "3",
-                                    "2",
-                                    "0"};
-
 QByteArray ExampleBytes()
 {
     QByteArray bytes;
-    for (const char* line : ExampleLines)
-        bytes += QByteArray(line) + "\r\n";
+    for (const std::string& line : ExampleDocumentLines())
+        bytes += QByteArray::fromStdString(line) + "\r\n";
     return bytes;
 }
 
