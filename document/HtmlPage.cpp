@@ -91,7 +91,10 @@ std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
         else if (IsDigit(c))
             html += InFont(fonts.SubscriptsFont, std::string(1, c));
         else if (c == '>')
-            html += "<font face=\"Wingdings\">\u00E0</font>"; // the arrow glyph of that symbol font
+            // The arrow keeps its symbol-font element, but is written as the arrow character
+            // itself: the old glyph code (a-grave drawn as an arrow by Wingdings) shows as
+            // a plain "\u00E0" wherever that font is missing, as on Linux and macOS.
+            html += "<font face=\"Wingdings\">&rarr;</font>";
         else
             html += Escaped(std::string(1, c));
         if (coefficient && !nextIsDigit)

@@ -463,7 +463,7 @@ void DocumentTest::captionsFromPaths()
 // ---------------------------------------------------------------- HTML page
 
 namespace {
-const std::string ArrowElement = "<font face=\"Wingdings\">\u00E0</font>";
+const std::string ArrowElement = "<font face=\"Wingdings\">&rarr;</font>";
 
 // Short forms for the expected reaction markup: {d} a digit in the numbers font,
 // [d] one in the subscripts font, "=>" the arrow element.
@@ -504,7 +504,7 @@ void DocumentTest::buildsExamplePage()
         "<font face=\"Arial\" color=\"#0000FF\" size=\"4\"><b>2</b></font>H"
         "<font face=\"Arial\" color=\"#080000\" size=\"2\"><b>2</b></font>+O"
         "<font face=\"Arial\" color=\"#080000\" size=\"2\"><b>2</b></font>"
-        "<font face=\"Wingdings\">\u00E0</font>"
+        "<font face=\"Wingdings\">&rarr;</font>"
         "<font face=\"Arial\" color=\"#0000FF\" size=\"4\"><b>2</b></font>H"
         "<font face=\"Arial\" color=\"#080000\" size=\"2\"><b>2</b></font>O",
         "</b></font><br>",
