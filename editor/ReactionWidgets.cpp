@@ -73,6 +73,8 @@ bool TKeyCatcher::event(QEvent* event)
 
 void TKeyCatcher::keyPressEvent(QKeyEvent* event)
 {
+    if (!event->isAutoRepeat())
+        PressedKeys.insert(event->key());
     Form->hfKeyDown(VirtualKey(event->key()));
     // Delete produces no character of its own on the platform the editor is modelled on.
     if (event->key() == Qt::Key_Delete)
@@ -83,7 +85,7 @@ void TKeyCatcher::keyPressEvent(QKeyEvent* event)
 
 void TKeyCatcher::keyReleaseEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat())
+    if (!event->isAutoRepeat() && PressedKeys.remove(event->key()))
         Form->hfKeyUp();
 }
 

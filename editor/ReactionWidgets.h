@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QSet>
 #include <QWidget>
 
 class TSTMainForm;
@@ -52,6 +53,11 @@ class TKeyCatcher : public QLineEdit
     // The Windows virtual-key code the editor's caret keys are defined by (0 for others).
     static int VirtualKey(int qtKey);
 
+    // Keys whose press reached the editor. Only their releases count as editing, so the
+    // release of Enter in a closed file dialog, or of Ctrl after Ctrl+S, does not mark a
+    // just-saved document as changed. A command run from a key forgets them.
+    void ForgetPressedKeys() { PressedKeys.clear(); }
+
   protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -62,4 +68,5 @@ class TKeyCatcher : public QLineEdit
 
   private:
     TSTMainForm* Form;
+    QSet<int> PressedKeys;
 };

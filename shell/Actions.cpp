@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ActionTable.h"
 
+#include "editor/ReactionWidgets.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
@@ -81,7 +83,10 @@ void TSTMainForm::CreateActions()
         }
         Actions.*def.Slot = action;
         if (def.Handler)
-            connect(action, &QAction::triggered, this, [this, handler = def.Handler] { (this->*handler)(); });
+            connect(action, &QAction::triggered, this, [this, handler = def.Handler] {
+                (this->*handler)();
+                TextBtn->ForgetPressedKeys();
+            });
     }
     connect(Actions.FileExit, &QAction::triggered, this, &QWidget::close);
     addActions({Actions.FileNew, Actions.FileOpen, Actions.FileSave, Actions.FilePrint, Actions.FileHTML,

@@ -4,6 +4,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
+#include "editor/ReactionWidgets.h"
 #include "grid/PropertyGrid.h"
 #include "tests/common/ExampleDocument.h"
 #include "shell/CommandLine.h"
@@ -32,6 +33,7 @@ private slots:
     void overwriting_asks_and_no_returns_to_the_dialog();
     void save_on_an_untitled_document_asks_for_a_name_and_cancel_writes_nothing();
     void a_failed_save_keeps_name_flag_and_caption();
+    void ctrl_s_from_the_reaction_line_leaves_the_document_saved();
 
     void the_question_comes_only_for_a_changed_document();
     void cancel_keeps_everything_and_no_drops_the_changes();
@@ -226,6 +228,25 @@ void TestDocuments::a_failed_save_keeps_name_flag_and_caption()
     QVERIFY(w->DocumentFileName.isEmpty());
     QVERIFY(w->DocumentModified);
     QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+}
+
+void TestDocuments::ctrl_s_from_the_reaction_line_leaves_the_document_saved()
+{
+    WindowFixture w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    w->TextBtn->setFocus();
+    QTest::keyClicks(w->TextBtn, "h2o");
+    QVERIFY(w->DocumentModified);
+    w.FileAnswers = {PathOf("water")};
+    QTest::keyClick(w->TextBtn, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(PathOf("water.KVX")));
+    QVERIFY(!w->DocumentModified);
+    // A key released in the editor whose press went elsewhere (Enter in the file dialog).
+    QTest::keyRelease(w->TextBtn, Qt::Key_Return);
+    QVERIFY(!w->DocumentModified);
+    QTest::keyClick(w->TextBtn, Qt::Key_Left);
+    QVERIFY(w->DocumentModified);
 }
 
 void TestDocuments::the_question_comes_only_for_a_changed_document()
