@@ -299,16 +299,16 @@ void TOpsForm::FormShow()
     setFont(Form->ProgramQFont());
     const QStringList families = QFontDatabase::families();
     for (int i = 0; i < FontSettings::Count; ++i) {
-        const FontSpec& spec = Form->Fonts.At(i);
+        const FontSpec& stored = Form->Fonts.At(i);
         TFontRow& row = FontRows[i];
         row.Face->clear();
         row.Face->addItems(families);
         // A face that is not installed leaves the list without a selection.
-        row.Face->setCurrentIndex(row.Face->findText(ToQ(spec.Name), Qt::MatchFixedString));
-        row.Size->setText(QString::number(spec.Size));
-        row.Color->SetColorValue(spec.Color);
-        row.Bold->setChecked(spec.Bold);
-        row.Italic->setChecked(spec.Italic);
+        row.Face->setCurrentIndex(row.Face->findText(ToQ(stored.Name), Qt::MatchFixedString));
+        row.Size->setText(QString::number(stored.Size));
+        row.Color->SetColorValue(stored.Color);
+        row.Bold->setChecked(stored.Bold);
+        row.Italic->setChecked(stored.Italic);
     }
     FSbP->setText(QString::number(Form->Fonts.SubscriptsPosition));
 
@@ -487,15 +487,15 @@ void TOpsForm::ApplySettings()
 void TOpsForm::ApplyFontRows()
 {
     for (int i = 0; i < FontSettings::Count; ++i) {
-        FontSpec& spec = Form->Fonts.At(i);
+        FontSpec& stored = Form->Fonts.At(i);
         const TFontRow& row = FontRows[i];
         if (row.Face->currentIndex() >= 0)
-            spec.Name = ToStd(row.Face->currentText());
-        spec.Size = NumberIn(row.Size, 1, spec.Size);
+            stored.Name = ToStd(row.Face->currentText());
+        stored.Size = NumberIn(row.Size, 1, stored.Size);
         // A colour the box does not list stays as the document had it.
-        spec.Color = row.Color->SelectedColor().value_or(spec.Color);
-        spec.Bold = row.Bold->isChecked();
-        spec.Italic = row.Italic->isChecked();
+        stored.Color = row.Color->SelectedColor().value_or(stored.Color);
+        stored.Bold = row.Bold->isChecked();
+        stored.Italic = row.Italic->isChecked();
     }
 }
 

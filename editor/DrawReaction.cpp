@@ -34,9 +34,9 @@ std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, c
         QFontMetrics Metrics;
         QColor Color;
     };
-    auto styleOf = [&](const FontSpec& spec) {
-        const QFont font = ToQFont(spec);
-        return Style{font, QFontMetrics(font, device), ToQColor(spec.Color, palette)};
+    auto styleOf = [&](const FontSpec& stored) {
+        const QFont font = ToQFont(stored);
+        return Style{font, QFontMetrics(font, device), ToQColor(stored.Color, palette)};
     };
     const Style reaction = styleOf(fonts.ReactionFont);
     const Style numbers = styleOf(fonts.NumbersFont);

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-QFont ToQFont(const FontSpec& spec)
+QFont ToQFont(const FontSpec& stored)
 {
-    QFont font(QString::fromStdString(spec.Name));
+    QFont font(QString::fromStdString(stored.Name));
     // Documents may carry any number; keep the drawing code within sizes Qt handles.
-    font.setPointSize(std::clamp(spec.Size, 1, 400));
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
+    font.setPointSize(std::clamp(stored.Size, 1, 400));
+    font.setBold(stored.Bold);
+    font.setItalic(stored.Italic);
     return font;
 }
 

@@ -9,7 +9,7 @@
 #include <QFont>
 #include <QPalette>
 
-QFont ToQFont(const FontSpec& spec);
+QFont ToQFont(const FontSpec& stored);
 
 // An RGB value becomes its colour; a system colour (top byte set) is drawn with the
 // palette role that matches its index, so it follows the desktop's colour scheme.

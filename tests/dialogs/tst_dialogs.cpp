@@ -136,8 +136,8 @@ class TestOptionsDialog : public QObject
         QFETCH(int, font);
         QFETCH(bool, bold);
         const FontSettings before = (*Window)->Fonts;
-        const FontSpec& spec = before.At(font);
-        const bool styled = bold ? spec.Bold : spec.Italic;
+        const FontSpec& stored = before.At(font);
+        const bool styled = bold ? stored.Bold : stored.Italic;
         Show();
         auto* button = Find<QToolButton>(toggle.toLatin1());
         QCOMPARE(button->isChecked(), styled);

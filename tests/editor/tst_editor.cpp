@@ -98,10 +98,10 @@ QRect CharCell(TSTMainForm* w, int i)
     return QRect(left, 0, w->CharWidths[size_t(i)], w->TextImg->Picture.height());
 }
 
-int AdvanceIn(const FontSpec& spec, QChar ch)
+int AdvanceIn(const FontSpec& stored, QChar ch)
 {
     const QImage device(1, 1, QImage::Format_RGB32);
-    return QFontMetrics(ToQFont(spec), &device).horizontalAdvance(ch);
+    return QFontMetrics(ToQFont(stored), &device).horizontalAdvance(ch);
 }
 
 bool LineKeepsCaretInView(TSTMainForm* w)
