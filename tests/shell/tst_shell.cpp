@@ -196,7 +196,8 @@ void TestShell::later_activations_do_not_start_again()
     WindowFixture w;
     w->ReactionText = "H2O";
     w->FormActivate();
-    QApplication::sendEvent(w.Window, new QEvent(QEvent::WindowActivate));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(w.Window, &activate);
     QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
 }
 
