@@ -7,9 +7,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -79,6 +81,7 @@ TPropertyGrid::TPropertyGrid(TSTMainForm* form, QWidget* parent) : QTableWidget(
                     QAbstractItemView::AnyKeyPressed);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setMouseTracking(true);
     setColumnCount(12);
     setRowCount(1);
     horizontalHeader()->setDefaultSectionSize(100);
@@ -180,4 +183,58 @@ void TPropertyGrid::ClearDataRows()
 char TPropertyGrid::TypeCodeOf(int col) const
 {
     return TypeCodeAt(Form->TypesList, col);
+}
+
+int TPropertyGrid::RowLineAt(int y) const
+{
+    constexpr int grip = 3;
+    const int row = rowAt(y + grip);
+    for (int r : {row, row - 1}) {
+        if (r < 0 || r >= rowCount())
+            continue;
+        const int bottom = rowViewportPosition(r) + rowHeight(r);
+        if (std::abs(y - bottom) <= grip)
+            return r;
+    }
+    return -1;
+}
+
+bool TPropertyGrid::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int y = qRound(mouse->position().y());
+        if (SizingRow >= 0) {
+            setRowHeight(SizingRow, std::max(y - SizingOffset, 2));
+            return true;
+        }
+        if (RowLineAt(y) >= 0)
+            viewport()->setCursor(Qt::SplitVCursor);
+        else if (viewport()->cursor().shape() == Qt::SplitVCursor)
+            viewport()->unsetCursor();
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int y = qRound(mouse->position().y());
+        const int row = mouse->button() == Qt::LeftButton ? RowLineAt(y) : -1;
+        if (row >= 0) {
+            // The line moves with the pointer by the distance it is dragged.
+            SizingRow = row;
+            SizingOffset = y - rowHeight(row);
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (SizingRow >= 0) {
+            SizingRow = -1;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QTableWidget::viewportEvent(event);
 }

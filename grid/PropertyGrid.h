@@ -39,6 +39,14 @@ class TPropertyGrid : public QTableWidget
     // The type code of the column a key or an edit belongs to.
     char TypeCodeOf(int col) const;
 
+  protected:
+    // Rows are resized by dragging the line under a row, as there is no row header.
+    bool viewportEvent(QEvent* event) override;
+
   private:
+    int RowLineAt(int y) const; // the data row whose bottom line is at y, or -1
+
     TSTMainForm* Form;
+    int SizingRow = -1;
+    int SizingOffset = 0;
 };

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,6 +39,7 @@ private slots:
     void cells_take_only_the_keys_of_their_column_type();
     void a_number_that_does_not_convert_is_reported_and_kept();
     void clearing_a_numeric_cell_only_marks_the_document();
+    void dragging_the_line_under_a_row_resizes_the_row();
 
 private:
     std::unique_ptr<TestSettings> Settings;
@@ -314,6 +316,30 @@ void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
     QTest::qWait(10);
     QVERIFY(messages.Shown.empty());
     QVERIFY(w->DocumentModified);
+}
+
+void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
+{
+    WindowFixture w;
+    w->Grid->SetRowCount(3);
+    QWidget* cells = w->Grid->viewport();
+    const int before = w->Grid->rowHeight(0);
+    const int line = w->Grid->rowViewportPosition(0) + before;
+    const auto send = [cells](QEvent::Type type, int y) {
+        QMouseEvent event(type, QPointF(30, y), cells->mapToGlobal(QPointF(30, y)), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(cells, &event);
+    };
+    send(QEvent::MouseButtonPress, line - 1);
+    send(QEvent::MouseMove, line + 14);
+    send(QEvent::MouseButtonRelease, line + 14);
+    QCOMPARE(w->Grid->rowHeight(0), before + 15);
+    QCOMPARE(w->Grid->rowHeight(1), before);
+    QVERIFY(!w->Grid->selectionModel()->hasSelection());
+    // Away from a line, a press selects a cell as usual.
+    send(QEvent::MouseButtonPress, w->Grid->rowViewportPosition(1) + 8);
+    send(QEvent::MouseButtonRelease, w->Grid->rowViewportPosition(1) + 8);
+    QCOMPARE(w->Grid->currentRow(), 1);
 }
 
 QTEST_MAIN(TestWorkflow)
