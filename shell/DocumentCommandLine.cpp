@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/DocumentCommandLine.h"
 
-#include "core/Balance.h"
 #include "grid/PropertyGrid.h"
 #include "shell/CommandLine.h"
 #include "shell/MainU.h"
@@ -32,8 +31,9 @@ public:
             QApplication::setApplicationName(QStringLiteral("Stoikon"));
         }
         InitStoikonResources();
-        SetMessageBoxHook([&err](const MessageRequest& request) {
+        SetMessageBoxHook([this, &err](const MessageRequest& request) {
             err << request.Text.split(QLatin1Char('\r')).front().toStdString() << '\n';
+            ++MessagesShown;
             return mrOk;
         });
         Window = std::make_unique<TSTMainForm>();
@@ -54,6 +54,7 @@ public:
 
     std::unique_ptr<QApplication> App; // none when the program already has one
     std::unique_ptr<TSTMainForm> Window;
+    int MessagesShown = 0;
 };
 
 bool Usage(const std::vector<std::string>& operands, std::size_t count, const char* usage, std::ostream& err)
@@ -114,10 +115,9 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (!doc.Open(input, err))
         return 1;
     TSTMainForm* w = doc.Window.get();
-    // Balance shows (here: prints) its own message when the reaction cannot be balanced.
-    const BalanceOutcome check = BalanceReaction(w->ReactionText, true);
+    // Balance shows (here: prints) its message when the reaction cannot be balanced.
     w->WeightBtnClick();
-    if (check.status != BalanceOutcome::Status::Balanced)
+    if (doc.MessagesShown > 0)
         return 1;
     // Every click can fill cells from values the one before wrote; stop when one fills
     // nothing (a row count's worth of clicks is always enough for formulas that chain).
