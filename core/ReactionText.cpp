@@ -4,6 +4,8 @@
 #include "core/ElementTable.h"
 #include "core/ReactionParser.h"
 
+#include <utility>
+
 namespace {
 
 bool IsSeparator(char c)
@@ -13,16 +15,32 @@ bool IsSeparator(char c)
 
 } // namespace
 
-char MapKey(char ch, const KeyOptions& keys)
+std::u32string DecodeUtf8(const std::string& text)
 {
-    if (keys.KP.find(ch) != std::string::npos)
-        ch = '+';
-    if (keys.KF.find(ch) != std::string::npos)
-        ch = '>';
-    if (keys.KOP.find(ch) != std::string::npos)
-        ch = '(';
-    if (keys.KCP.find(ch) != std::string::npos)
-        ch = ')';
+    std::u32string chars;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : 0;
+        char32_t ch = lead & (0x3F >> extra);
+        bool sequence = extra > 0 && i + extra < text.size();
+        for (int k = 1; sequence && k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            sequence = (next & 0xC0) == 0x80;
+            ch = (ch << 6) | (next & 0x3F);
+        }
+        chars.push_back(sequence ? ch : lead); // ASCII, or a stray byte standing for itself
+        i += sequence ? extra + 1 : 1;
+    }
+    return chars;
+}
+
+char32_t MapKey(char32_t ch, const KeyOptions& keys)
+{
+    const std::pair<const std::string*, char32_t> sets[] = {
+        {&keys.KP, U'+'}, {&keys.KF, U'>'}, {&keys.KOP, U'('}, {&keys.KCP, U')'}};
+    for (const auto& [set, symbol] : sets)
+        if (DecodeUtf8(*set).find(ch) != std::u32string::npos)
+            ch = symbol;
     return ch;
 }
 
@@ -67,10 +85,10 @@ std::string TypeReaction(const std::string& typed, const KeyOptions& keys)
 {
     std::string text;
     int caretPos = 0;
-    for (char typedChar : typed) {
-        char c = MapKey(typedChar, keys);
-        if (IsReactionChar(c)) {
-            text.insert(size_t(caretPos), 1, c);
+    for (char32_t typedChar : DecodeUtf8(typed)) {
+        const char32_t c = MapKey(typedChar, keys);
+        if (c < 0x80 && IsReactionChar(char(c))) {
+            text.insert(size_t(caretPos), 1, char(c));
             ++caretPos;
         }
         // The editor tidies twice per character (before and after scrolling); the second

@@ -18,8 +18,12 @@ struct KeyOptions
 };
 
 // Maps one typed character through KP, then KF, then KOP, then KCP, each test applied to
-// the result of the one before (so "=" reaches ">" when KF holds "+").
-char MapKey(char ch, const KeyOptions& keys);
+// the result of the one before (so "=" reaches ">" when KF holds "+"). The sets are UTF-8
+// and may hold any characters, for example letters of a Farsi keyboard layout.
+char32_t MapKey(char32_t ch, const KeyOptions& keys);
+
+// The characters of UTF-8 text; a byte that starts no valid sequence stands for itself.
+std::u32string DecodeUtf8(const std::string& text);
 
 // The reaction-line alphabet: A-Z a-z 0-9 - ( ) + >.
 bool IsReactionChar(char ch);

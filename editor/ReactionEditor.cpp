@@ -22,19 +22,6 @@
 #include <utility>
 
 namespace {
-// Maps a typed character through the key sets in core's order (KP, KF, KOP, KCP, each
-// test applied to the result of the one before). The sets may hold any characters, for
-// example the letters of a Farsi keyboard layout, so the test is on whole characters.
-char32_t MapTypedChar(char32_t ch, const KeyOptions& keys)
-{
-    const std::pair<const std::string*, char32_t> sets[] = {
-        {&keys.KP, U'+'}, {&keys.KF, U'>'}, {&keys.KOP, U'('}, {&keys.KCP, U')'}};
-    for (const auto& [set, symbol] : sets)
-        if (QString::fromStdString(*set).toUcs4().contains(ch))
-            ch = symbol;
-    return ch;
-}
-
 // The time between two blink steps. Qt gives the whole on-and-off cycle, and some
 // platforms give 0 or less for "no blinking"; the caret then blinks at the usual rate.
 int BlinkInterval()
@@ -94,7 +81,7 @@ void TSTMainForm::hfKeyDown(int virtualKey)
 
 void TSTMainForm::hfKeyPress(char32_t typed)
 {
-    const char32_t ch = MapTypedChar(typed, CurrentKeys());
+    const char32_t ch = MapKey(typed, CurrentKeys());
     if (ch == U'\r') {
         WeightBtnClick();
         return;

@@ -57,6 +57,7 @@ class TestCore : public QObject
     // Reaction-line text rules
     void mapKey_data();
     void mapKey();
+    void mapKeyTakesWholeCharacters();
     void tidyReaction_data();
     void tidyReaction();
     void typeReaction_data();

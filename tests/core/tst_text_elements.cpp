@@ -160,7 +160,23 @@ void TestCore::mapKey()
     KeyOptions keys;
     keys.KP = kp.toStdString();
     keys.KF = kf.toStdString();
-    QCOMPARE(MapKey(typed, keys), mapped);
+    QCOMPARE(MapKey(char32_t(typed), keys), char32_t(mapped));
+}
+
+void TestCore::mapKeyTakesWholeCharacters()
+{
+    // A Farsi keyboard types its own letters; a key set may list them.
+    KeyOptions keys;
+    keys.KP = "+=\u0632";  // zain
+    keys.KF = " >.\u0628"; // beh
+    QCOMPARE(MapKey(U'\u0628', keys), U'>');
+    QCOMPARE(MapKey(U'\u0632', keys), U'+');
+    QCOMPARE(MapKey(U'\u0633', keys), U'\u0633');
+    // No single byte of a listed letter stands for the letter.
+    QCOMPARE(MapKey(char32_t(0xD8), keys), char32_t(0xD8));
+    QCOMPARE(TypeReaction("h2\u0632o2\u0628h2o", keys), std::string("H2+O2>H2O"));
+    QCOMPARE(DecodeUtf8("a\u0628\xff"), (std::u32string{U'a', U'\u0628', U'\xff'}));
+    QCOMPARE(DecodeUtf8("\xd8"), std::u32string{U'\xd8'}); // a sequence cut short
 }
 
 void TestCore::tidyReaction_data()
