@@ -49,6 +49,7 @@ private slots:
     void the_command_line_file_opens_after_the_new_document();
 
     void html_export_writes_the_page_in_the_code_page();
+    void farsi_keyboard_yeh_is_saved_as_the_code_page_yeh();
 
     void command_line_calculates_and_exports_documents();
     void command_line_reports_bad_documents_and_usage_data();
@@ -418,6 +419,18 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
     QVERIFY(page.contains(EncodeCodePage(QString::fromUtf8("آب &lt;مايع&gt;"))));
     QVERIFY(page.endsWith("</html>\r\n"));
     QVERIFY(!w->DocumentModified);
+}
+
+void TestDocuments::farsi_keyboard_yeh_is_saved_as_the_code_page_yeh()
+{
+    WindowFixture w;
+    w->Grid->SetCell(0, 0, QString::fromUtf8("\u0645\u0627\u06CC\u0639")); // liquid, typed with Farsi yeh
+    QVERIFY(w->SaveDocumentTo(PathOf("yeh.KVX")));
+    const QByteArray bytes = ReadBytes(PathOf("yeh.KVX"));
+    QVERIFY(bytes.contains("\xe3\xc7\xed\xda"));
+    QVERIFY(!bytes.contains('?'));
+    w->FileOpenAccept(PathOf("yeh.KVX"));
+    QCOMPARE(w->Grid->Cell(0, 0), QString::fromUtf8("\u0645\u0627\u064A\u0639"));
 }
 
 namespace
