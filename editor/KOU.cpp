@@ -25,6 +25,9 @@ TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
     setObjectName("KOForm");
     setFixedSize(175, 145);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // The key sets are symbols typed on a Latin keyboard: laid out right to left, the
+    // brackets would show mirrored, "(" as ")".
+    setLayoutDirection(Qt::LeftToRight);
     const KeyOptions defaults;
     struct Row
     {

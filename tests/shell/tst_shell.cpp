@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -52,6 +53,7 @@ private slots:
     void problem_with_farsi_stays_english();
 
     void every_farsi_text_fits_the_code_page();
+    void key_options_stay_left_to_right_in_farsi();
 
 private:
     std::unique_ptr<TestSettings> Settings;
@@ -378,6 +380,15 @@ void TestShell::every_farsi_text_fits_the_code_page()
         QStringDecoder decoder("windows-1256");
         QCOMPARE(decoder.decode(bytes), farsi);
     }
+}
+
+void TestShell::key_options_stay_left_to_right_in_farsi()
+{
+    WindowFixture w;
+    w->SettingsFarsiExecute();
+    QCOMPARE(w->KOForm->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
+    QCOMPARE(w->KOForm->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(w->KOForm->KOP->layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(TestShell)
