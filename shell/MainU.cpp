@@ -18,11 +18,65 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QSizeGrip>
+#include <QStyleOption>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+
+namespace
+{
+// The status bar's message starts at the reading side: the right edge in Farsi. (Qt's own
+// status bar keeps it at the left whatever the direction.)
+class TStatusBar : public QStatusBar
+{
+  public:
+    explicit TStatusBar(QWidget* parent) : QStatusBar(parent)
+    {
+        // Qt repaints only where it would have put the message itself.
+        connect(this, &QStatusBar::messageChanged, this, [this] { update(); });
+    }
+
+  protected:
+    void changeEvent(QEvent* event) override
+    {
+        QStatusBar::changeEvent(event);
+        // The size grip moves to the other corner only when it is made again.
+        if (event->type() == QEvent::LayoutDirectionChange && isSizeGripEnabled()) {
+            setSizeGripEnabled(false);
+            setSizeGripEnabled(true);
+        }
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QString message = currentMessage();
+        if (message.isEmpty()) {
+            QStatusBar::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_PanelStatusBar, &option, &painter, this);
+        QRect area = rect().adjusted(6, 0, -6, 0);
+        // Keep clear of the size grip, wherever the last layout put it.
+        if (const QSizeGrip* grip = findChild<QSizeGrip*>(); grip && grip->isVisible()) {
+            if (grip->geometry().center().x() < width() / 2)
+                area.setLeft(grip->geometry().right() + 1);
+            else
+                area.setRight(grip->geometry().left() - 1);
+        }
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)) |
+                                   Qt::TextSingleLine,
+                         message);
+    }
+};
+} // namespace
 
 TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
 {
@@ -37,6 +91,7 @@ TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     CreateToolBar();
     CreatePanels();
+    setStatusBar(new TStatusBar(this));
     statusBar()->setObjectName("StatusBar");
     statusBar()->setSizeGripEnabled(true);
     VelkMenu = CreateMainWindowMenu(this);

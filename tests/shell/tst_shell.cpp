@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QSettings>
 #include <QStringEncoder>
 #include <QTest>
@@ -54,6 +55,7 @@ private slots:
 
     void every_farsi_text_fits_the_code_page();
     void key_options_stay_left_to_right_in_farsi();
+    void status_messages_start_at_the_reading_side();
 
 private:
     std::unique_ptr<TestSettings> Settings;
@@ -389,6 +391,28 @@ void TestShell::key_options_stay_left_to_right_in_farsi()
     QCOMPARE(w->KOForm->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
     QCOMPARE(w->KOForm->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(w->KOForm->KOP->layoutDirection(), Qt::LeftToRight);
+}
+
+void TestShell::status_messages_start_at_the_reading_side()
+{
+    WindowFixture w;
+    QStatusBar* bar = w->statusBar();
+    const auto inkSpan = [bar] {
+        const QImage image = bar->grab().toImage();
+        int first = image.width(), last = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 100) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        return std::make_pair(first, last);
+    };
+    bar->showMessage("Opens an existing file");
+    QVERIFY(inkSpan().first < bar->width() / 4);
+    w->SettingsFarsiExecute();
+    bar->showMessage(Texts::HelpModePrompt.In(Language::Farsi));
+    QVERIFY(inkSpan().second > bar->width() * 3 / 4);
 }
 
 QTEST_MAIN(TestShell)
