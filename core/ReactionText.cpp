@@ -20,7 +20,10 @@ std::u32string DecodeUtf8(const std::string& text)
     std::u32string chars;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : 0;
+        const int extra = lead >= 0xF0 && lead < 0xF5   ? 3
+                          : lead >= 0xE0 && lead < 0xF0 ? 2
+                          : lead >= 0xC2 && lead < 0xE0 ? 1
+                                                        : 0;
         char32_t ch = lead & (0x3F >> extra);
         bool sequence = extra > 0 && i + extra < text.size();
         for (int k = 1; sequence && k <= extra; ++k) {

@@ -16,8 +16,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 const char* const DocumentFilter = "Stoikon File (*.KVX *.kvx)";
 const char* const HtmlFilter = "HTML files (*.htm *.html)";
 
@@ -62,7 +61,8 @@ bool TSTMainForm::WriteDefaultsFile()
     doc.ReactionText.clear();
     const QString folder = DefaultsWriteFolder(DefaultsFolder);
     QDir().mkpath(folder);
-    return WriteCodePageLines(QDir(folder).filePath(DefaultsFileName(InterfaceLanguage)), WriteDocumentLines(doc));
+    return WriteCodePageLines(QDir(folder).filePath(DefaultsFileName(InterfaceLanguage)),
+                              WriteDocumentLines(doc));
 }
 
 DocumentData TSTMainForm::CurrentDocument() const
@@ -179,7 +179,8 @@ void TSTMainForm::FileNewExecute()
 
 void TSTMainForm::FileOpenExecute()
 {
-    const QString name = AskFileName(FileDialogKind::Open, OpenDialogTitle, QString::fromLatin1(DocumentFilter));
+    const QString name =
+        AskFileName(FileDialogKind::Open, OpenDialogTitle, QString::fromLatin1(DocumentFilter));
     if (!name.isEmpty())
         FileOpenAccept(name);
 }
@@ -207,8 +208,8 @@ QString TSTMainForm::ChooseSaveFileName(FileDialogKind kind, const QString& titl
             return QString();
         if (QFileInfo(name).suffix().isEmpty())
             name += extension;
-        if (QFileInfo::exists(name) &&
-            Message(name + Texts::MsgAlreadyExists.In(InterfaceLanguage), MsgKind::Warning, mbYes | mbNo) != mrYes)
+        if (QFileInfo::exists(name) && Message(name + Texts::MsgAlreadyExists.In(InterfaceLanguage),
+                                               MsgKind::Warning, mbYes | mbNo) != mrYes)
             continue;
         return name;
     }
@@ -230,8 +231,8 @@ void TSTMainForm::FileSaveExecute()
 {
     QString name = DocumentFileName;
     if (name.isEmpty()) {
-        name = ChooseSaveFileName(FileDialogKind::SaveDocument, SaveDialogTitle, QString::fromLatin1(DocumentFilter),
-                                  QStringLiteral(".KVX"));
+        name = ChooseSaveFileName(FileDialogKind::SaveDocument, SaveDialogTitle,
+                                  QString::fromLatin1(DocumentFilter), QStringLiteral(".KVX"));
         if (name.isEmpty())
             return;
     }
@@ -248,8 +249,8 @@ void TSTMainForm::FileSaveAsExecute()
 
 void TSTMainForm::FileHTMLExecute()
 {
-    const QString name = ChooseSaveFileName(FileDialogKind::SaveHtml, SaveDialogTitle, QString::fromLatin1(HtmlFilter),
-                                            QStringLiteral(".html"));
+    const QString name = ChooseSaveFileName(FileDialogKind::SaveHtml, SaveDialogTitle,
+                                            QString::fromLatin1(HtmlFilter), QStringLiteral(".html"));
     if (name.isEmpty())
         return;
     if (!ExportHtmlTo(name))

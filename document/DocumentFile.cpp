@@ -122,7 +122,6 @@ std::vector<std::string> SplitFields(const std::string& line, int count)
     return fields;
 }
 
-
 std::string FormatFontLine(const FontSpec& font)
 {
     std::string style;

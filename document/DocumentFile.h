@@ -66,7 +66,6 @@ std::string JoinDocumentLines(const std::vector<std::string>& lines);
 // fields is "a", "", "", "b"). A count of zero or less gives no fields.
 std::vector<std::string> SplitFields(const std::string& line, int count);
 
-
 // A font line: face name, size in points, the bold and italic flags as two "0"/"1"
 // characters, and the colour as a signed 32-bit number.
 std::string FormatFontLine(const FontSpec& font);

@@ -8,8 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace
-{
+namespace {
 constexpr const char* CodePage = "windows-1256";
 }
 

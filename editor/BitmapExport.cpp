@@ -129,8 +129,8 @@ bool TSTMainForm::ExportBitmapTo(const QString& fileName)
 void TSTMainForm::FilePrintExecute()
 {
     const QString title = ShortHint(Texts::FilePrintHint.In(InterfaceLanguage));
-    const QString fileName =
-        ChooseSaveFileName(FileDialogKind::SaveBitmap, title, QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(".bmp"));
+    const QString fileName = ChooseSaveFileName(FileDialogKind::SaveBitmap, title,
+                                                QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(".bmp"));
     if (fileName.isEmpty())
         return;
     if (!ExportBitmapTo(fileName))

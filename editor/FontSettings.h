@@ -14,9 +14,12 @@
 using ColorValue = std::int32_t;
 
 constexpr ColorValue ClWindowText = static_cast<ColorValue>(0xFF000008u); // -16777208
-constexpr ColorValue ClBlue = 0x00FF0000;                                // pure blue, RGB 0000FF
+constexpr ColorValue ClBlue = 0x00FF0000;                                 // pure blue, RGB 0000FF
 
-inline bool IsSystemColor(ColorValue c) { return (static_cast<std::uint32_t>(c) & 0xFF000000u) != 0; }
+inline bool IsSystemColor(ColorValue c)
+{
+    return (static_cast<std::uint32_t>(c) & 0xFF000000u) != 0;
+}
 
 struct FontSpec
 {

@@ -2,11 +2,10 @@
 #include "grid/BalanceColumns.h"
 
 #include "core/ElementTable.h"
-#include <exception>
 #include "grid/GridItems.h"
+#include <exception>
 
-namespace
-{
+namespace {
 std::string MolarMassOrEmpty(const std::string& formula)
 {
     try {

@@ -313,4 +313,3 @@ std::optional<long double> ParseRealNumber(const std::string& text)
     }
     return negative ? -value : value;
 }
-

@@ -34,4 +34,3 @@ std::string FormatGeneral(long double value);
 // exponent ("E" or "e", optional sign, digits). Underflow reads as zero; a value
 // beyond the range of long double does not convert.
 std::optional<long double> ParseRealNumber(const std::string& text);
-

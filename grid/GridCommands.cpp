@@ -15,8 +15,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 // Writes back the cells that differ, so untouched cells keep their items.
 void StoreChangedCells(TPropertyGrid* grid, const GridCells& before, const GridCells& after)
 {

@@ -15,7 +15,7 @@ struct ActionDef
     const char* Name;
     const char* Category;
     QKeySequence Key;
-    int Icon; // index into the tool-bar image list, -1 for none
+    int Icon;                 // index into the tool-bar image list, -1 for none
     const LocalText* Caption; // null: the caption is the same in both languages (below)
     const LocalText* Hint;
     const char* FixedCaption;

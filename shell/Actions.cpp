@@ -55,8 +55,7 @@ QString LongHint(const QString& hint)
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
-namespace
-{
+namespace {
 QIcon ToolIcon(int index)
 {
     QIcon icon;
@@ -133,13 +132,27 @@ void TSTMainForm::CreateToolBar()
     ToolBar->setFloatable(false);
     ToolBar->setIconSize(QSize(24, 24));
     ToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    const std::vector<QAction*> buttons = {
-        Actions.FileNew,     Actions.FileOpen,     Actions.FileSave,        Actions.FileSaveAs,
-        Actions.FilePrint,   Actions.FileHTML,     nullptr,                 Actions.ReactionCopy,
-        Actions.ReactionPaste, nullptr,            Actions.SettingsEnglish, Actions.SettingsFarsi,
-        Actions.SettingsOptions, Actions.SettingsKey, nullptr,              Actions.HelpHelp,
-        Actions.HelpOnline,  Actions.HelpMail,     Actions.HelpWebsite,     Actions.HelpSource,
-        Actions.HelpAbout};
+    const std::vector<QAction*> buttons = {Actions.FileNew,
+                                           Actions.FileOpen,
+                                           Actions.FileSave,
+                                           Actions.FileSaveAs,
+                                           Actions.FilePrint,
+                                           Actions.FileHTML,
+                                           nullptr,
+                                           Actions.ReactionCopy,
+                                           Actions.ReactionPaste,
+                                           nullptr,
+                                           Actions.SettingsEnglish,
+                                           Actions.SettingsFarsi,
+                                           Actions.SettingsOptions,
+                                           Actions.SettingsKey,
+                                           nullptr,
+                                           Actions.HelpHelp,
+                                           Actions.HelpOnline,
+                                           Actions.HelpMail,
+                                           Actions.HelpWebsite,
+                                           Actions.HelpSource,
+                                           Actions.HelpAbout};
     for (QAction* action : buttons) {
         if (!action) {
             ToolBar->addSeparator();

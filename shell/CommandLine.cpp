@@ -123,7 +123,10 @@ std::vector<CommandLineOption>& Options()
 }
 } // namespace
 
-const std::vector<CommandLineOption>& CommandLineOptions() { return Options(); }
+const std::vector<CommandLineOption>& CommandLineOptions()
+{
+    return Options();
+}
 
 void AddCommandLineOption(const CommandLineOption& option)
 {

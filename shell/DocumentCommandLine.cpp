@@ -12,13 +12,12 @@
 #include <memory>
 #include <ostream>
 
-namespace
-{
+namespace {
 // A headless application and a window that is never shown. Message boxes are not shown
 // either: their texts go to the error stream.
 class HeadlessDocument
 {
-public:
+  public:
     explicit HeadlessDocument(std::ostream& err)
     {
         if (!QApplication::instance()) {
@@ -142,8 +141,9 @@ void RegisterDocumentCommands()
                           "write the document's reaction and grid as a web page", RunExportHtml});
     AddCommandLineOption({"--export-bitmap", "DOCUMENT.KVX PICTURE.bmp",
                           "write the document's reaction and grid as a bitmap picture", RunExportBitmap});
-    AddCommandLineOption({"--calculate", "DOCUMENT.KVX [-o OUTPUT.KVX]",
-                          "balance the document's reaction, calculate its grid until no cell fills, and save it "
-                          "(to OUTPUT.KVX when given)",
-                          RunCalculate});
+    AddCommandLineOption(
+        {"--calculate", "DOCUMENT.KVX [-o OUTPUT.KVX]",
+         "balance the document's reaction, calculate its grid until no cell fills, and save it "
+         "(to OUTPUT.KVX when given)",
+         RunCalculate});
 }

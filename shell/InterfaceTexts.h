@@ -24,8 +24,7 @@ struct LocalText
     QString In(Language lang) const { return QString::fromUtf8(lang == Language::Farsi ? Farsi : English); }
 };
 
-namespace Texts
-{
+namespace Texts {
 extern const LocalText File1Caption;
 extern const LocalText Reaction1Caption;
 extern const LocalText Settings1Caption;

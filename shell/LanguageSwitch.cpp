@@ -14,9 +14,15 @@
 #include <QMenu>
 #include <QPushButton>
 
-void TSTMainForm::SettingsEnglishExecute() { ApplyLanguage(Language::English); }
+void TSTMainForm::SettingsEnglishExecute()
+{
+    ApplyLanguage(Language::English);
+}
 
-void TSTMainForm::SettingsFarsiExecute() { ApplyLanguage(Language::Farsi); }
+void TSTMainForm::SettingsFarsiExecute()
+{
+    ApplyLanguage(Language::Farsi);
+}
 
 void TSTMainForm::ApplyLanguage(Language lang)
 {

@@ -21,14 +21,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSizeGrip>
-#include <QStyleOption>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTimer>
 #include <QToolBar>
 
-namespace
-{
+namespace {
 // The status bar's message starts at the reading side: the right edge in Farsi. (Qt's own
 // status bar keeps it at the left whatever the direction.)
 class TStatusBar : public QStatusBar
@@ -71,8 +70,9 @@ class TStatusBar : public QStatusBar
                 area.setRight(grip->geometry().left() - 1);
         }
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(area, int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)) |
-                                   Qt::TextSingleLine,
+        painter.drawText(area,
+                         int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)) |
+                             Qt::TextSingleLine,
                          message);
     }
 };
@@ -160,8 +160,7 @@ void TSTMainForm::CreatePanels()
     connect(BlinkTim, &QTimer::timeout, this, &TSTMainForm::BlinkTimTimer);
 }
 
-namespace
-{
+namespace {
 // Places a child by its left-to-right coordinates, mirrored in a right-to-left window.
 void Place(QWidget* child, int x, int y, int w, int h)
 {
@@ -189,7 +188,10 @@ void TSTMainForm::LayoutMainWindow()
     Place(Grid, 8, gridTop, std::max(width - 22, 1), std::max(panelH - 34 - gridTop - 8, 1));
 }
 
-QFont TSTMainForm::ProgramQFont() const { return ToQFont(Fonts.ProgramFont); }
+QFont TSTMainForm::ProgramQFont() const
+{
+    return ToQFont(Fonts.ProgramFont);
+}
 
 void TSTMainForm::ApplyFonts()
 {

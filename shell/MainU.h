@@ -44,13 +44,19 @@ class TReactionImage;
 class TVelkMenu;
 
 // Which file dialog a command asks for; tests replace the dialogs through FileDialogHook.
-enum class FileDialogKind { Open, SaveDocument, SaveHtml, SaveBitmap };
+enum class FileDialogKind
+{
+    Open,
+    SaveDocument,
+    SaveHtml,
+    SaveBitmap
+};
 
 class TSTMainForm : public QMainWindow
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TSTMainForm(QWidget* parent = nullptr); // FormCreate
     ~TSTMainForm() override;
 
@@ -119,10 +125,10 @@ public:
     TVelkMenu* VelkMenu = nullptr;
 
     // ---- Shell (shell/) ----
-    void FormActivate();       // first activation: language, New, command-line file
+    void FormActivate(); // first activation: language, New, command-line file
     bool Activated() const { return FirstActivationDone; }
-    void SetCaption();         // "Stoikon - " + name, or "Stoikon - Untitled"
-    void LayoutMainWindow();   // places the panels' children for the current size and direction
+    void SetCaption();       // "Stoikon - " + name, or "Stoikon - Untitled"
+    void LayoutMainWindow(); // places the panels' children for the current size and direction
     QFont ProgramQFont() const;
     void ApplyFonts(); // window, grid and menu fonts from Fonts
     int Message(const LocalText& text, MsgKind kind, int buttons);
@@ -167,7 +173,7 @@ public:
     void CalGridClick();
 
     // ---- Documents (document/) ----
-    bool AskSaveChanges();     // true = go on
+    bool AskSaveChanges(); // true = go on
     void FileNewExecute();
     void FileOpenExecute();
     void FileOpenAccept(const QString& fileName);
@@ -175,14 +181,14 @@ public:
     void FileSaveAsExecute();
     bool FileSaveAsAccept(const QString& chosenName);
     void FileHTMLExecute();
-    bool ExportHtmlTo(const QString& fileName);   // the web page of reaction and grid, no dialogs
+    bool ExportHtmlTo(const QString& fileName);    // the web page of reaction and grid, no dialogs
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
-    bool WriteDefaultsFile();  // the options dialog's Default: the current settings for new documents
-    QString DefaultsFolder;    // overrides the defaults folder (tests); empty = the usual places
-    DocumentData CurrentDocument() const;           // the open document as file data
-    void ApplyDocument(const DocumentData& doc);     // replaces the open document (language too)
-    bool LoadDocument(const QString& fileName);      // reads and applies a file; false if unreadable
-    bool SaveDocumentTo(const QString& fileName);    // writes the document; false if it failed
+    bool WriteDefaultsFile(); // the options dialog's Default: the current settings for new documents
+    QString DefaultsFolder;   // overrides the defaults folder (tests); empty = the usual places
+    DocumentData CurrentDocument() const;         // the open document as file data
+    void ApplyDocument(const DocumentData& doc);  // replaces the open document (language too)
+    bool LoadDocument(const QString& fileName);   // reads and applies a file; false if unreadable
+    bool SaveDocumentTo(const QString& fileName); // writes the document; false if it failed
     // The save dialog with the extension rule (".KVX", ".html", ".bmp" when the name has
     // none) and the overwrite question, whose No asks again. Empty when cancelled.
     QString ChooseSaveFileName(FileDialogKind kind, const QString& title, const QString& filter,
@@ -202,14 +208,14 @@ public:
     void HelpAboutExecute();
     std::function<bool(const QString& url)> UrlOpener; // replaceable for tests
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override; // FormClose
+    void closeEvent(QCloseEvent* event) override;   // FormClose
     void resizeEvent(QResizeEvent* event) override; // FormResize
 
-private:
+  private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -7,8 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 MessageBoxHook& Hook()
 {
@@ -19,11 +18,11 @@ MessageBoxHook& Hook()
 // The close box answers Cancel whatever buttons the box has.
 class TMessageDialog : public QMessageBox
 {
-public:
+  public:
     using QMessageBox::QMessageBox;
     bool ClosedByCloseBox = false;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override
     {
         ClosedByCloseBox = true;
@@ -63,7 +62,10 @@ QMessageBox::Icon IconOf(MsgKind kind)
 
 } // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook)
+{
+    Hook() = std::move(hook);
+}
 
 QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent)
 {

@@ -14,12 +14,30 @@
 class QMessageBox;
 class QWidget;
 
-enum class MsgKind { Warning, Error, Information, Confirmation };
+enum class MsgKind
+{
+    Warning,
+    Error,
+    Information,
+    Confirmation
+};
 
-enum MsgButton { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+enum MsgButton
+{
+    mbYes = 1,
+    mbNo = 2,
+    mbOK = 4,
+    mbCancel = 8
+};
 
 // Result codes of the buttons; closing the box with its close box gives mrCancel.
-enum MsgResult { mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+enum MsgResult
+{
+    mrOk = 1,
+    mrCancel = 2,
+    mrYes = 6,
+    mrNo = 7
+};
 
 struct MessageRequest
 {

@@ -7,8 +7,7 @@
 #include <QScreen>
 #include <QSettings>
 
-namespace
-{
+namespace {
 // Reads one whole-number value; false when it is missing or not a number.
 bool ReadInt(const QSettings& settings, const char* name, int& value)
 {

@@ -25,7 +25,10 @@ MessageRecorder::MessageRecorder()
     });
 }
 
-MessageRecorder::~MessageRecorder() { SetMessageBoxHook(nullptr); }
+MessageRecorder::~MessageRecorder()
+{
+    SetMessageBoxHook(nullptr);
+}
 
 QStringList MessageRecorder::Texts() const
 {

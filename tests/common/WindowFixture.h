@@ -17,11 +17,11 @@
 // Points the user settings at a fresh folder for as long as it lives.
 class TestSettings
 {
-public:
+  public:
     TestSettings();
     QString Path() const { return Dir.path(); }
 
-private:
+  private:
     QTemporaryDir Dir;
 };
 
@@ -29,7 +29,7 @@ private:
 // DefaultAnswer.
 class MessageRecorder
 {
-public:
+  public:
     MessageRecorder();
     ~MessageRecorder();
     std::vector<MessageRequest> Shown;
@@ -43,7 +43,7 @@ public:
 // calling Start. File dialogs are answered from FileAnswers (an empty answer cancels).
 class WindowFixture
 {
-public:
+  public:
     explicit WindowFixture(const QString& commandLineFile = QString(), bool start = true);
     ~WindowFixture();
     void Start();

@@ -439,7 +439,7 @@ class TestOptionsDialog : public QObject
         QCOMPARE(fired.count(), 1);
         QVERIFY(!tim->isActive());
         if (!widthsBefore.empty())
-            QVERIFY(window->CharWidths != widthsBefore); // drawn in the larger font
+            QVERIFY(window->CharWidths != widthsBefore);  // drawn in the larger font
         QVERIFY(QDir(Window->Defaults.path()).isEmpty()); // only Default writes the defaults file
     }
 

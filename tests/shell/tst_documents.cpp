@@ -6,9 +6,9 @@
 #include "document/DocumentIO.h"
 #include "editor/ReactionWidgets.h"
 #include "grid/PropertyGrid.h"
-#include "tests/common/ExampleDocument.h"
 #include "shell/CommandLine.h"
 #include "shell/DocumentCommandLine.h"
+#include "tests/common/ExampleDocument.h"
 #include "tests/common/WindowFixture.h"
 
 #include <QDir>
@@ -22,7 +22,7 @@ class TestDocuments : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -55,14 +55,13 @@ private slots:
     void command_line_reports_bad_documents_and_usage_data();
     void command_line_reports_bad_documents_and_usage();
 
-private:
+  private:
     std::unique_ptr<TestSettings> Settings;
     std::unique_ptr<QTemporaryDir> Dir;
     QString PathOf(const QString& name) const { return QDir(Dir->path()).filePath(name); }
 };
 
-namespace
-{
+namespace {
 QByteArray ExampleBytes()
 {
     QByteArray bytes;
@@ -130,7 +129,8 @@ void TestDocuments::a_saved_document_opens_with_every_field_equal()
     doc.Fonts.NumbersFont = {"Courier New", 16, false, false, 0x00FF0000};
     doc.Fonts.SubscriptsFont = {"Verdana", 10, true, false, static_cast<ColorValue>(0xFF00000F)};
     doc.Fonts.SubscriptsPosition = 3;
-    doc.Formulas = {"#جرم(a)=#جرم(b)*#Number(a)/#Number(b)", "#Note(a)=1", "Mol(a),Mol(b)=Number(a),Number(b)"};
+    doc.Formulas = {"#جرم(a)=#جرم(b)*#Number(a)/#Number(b)", "#Note(a)=1",
+                    "Mol(a),Mol(b)=Number(a),Number(b)"};
     doc.TypesList = {"5", "3", "2", "0", "1", "4"};
     w->ApplyDocument(doc);
 
@@ -165,9 +165,15 @@ void TestDocuments::save_as_adds_the_extension_and_names_the_caption_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("no extension") << "Salt" << "Salt.KVX" << "Stoikon - Salt";
-    QTest::newRow("own extension kept") << "Salt.txt" << "Salt.txt" << "Stoikon - Salt";
-    QTest::newRow("dots in the name") << "Na.Cl.KVX" << "Na.Cl.KVX" << "Stoikon - Na.Cl";
+    QTest::newRow("no extension") << "Salt"
+                                  << "Salt.KVX"
+                                  << "Stoikon - Salt";
+    QTest::newRow("own extension kept") << "Salt.txt"
+                                        << "Salt.txt"
+                                        << "Stoikon - Salt";
+    QTest::newRow("dots in the name") << "Na.Cl.KVX"
+                                      << "Na.Cl.KVX"
+                                      << "Stoikon - Na.Cl";
 }
 
 void TestDocuments::save_as_adds_the_extension_and_names_the_caption()
@@ -194,8 +200,9 @@ void TestDocuments::overwriting_asks_and_no_returns_to_the_dialog()
     w.FileAnswers = {PathOf("old"), PathOf("old.KVX")};
     w->FileSaveAsExecute();
     QCOMPARE(w.FileDialogsAsked.size(), size_t(2));
-    QCOMPARE(messages.Texts(), (QStringList{PathOf("old.KVX") + " already exists.\rDo you want to replace it?",
-                                            PathOf("old.KVX") + " already exists.\rDo you want to replace it?"}));
+    QCOMPARE(messages.Texts(),
+             (QStringList{PathOf("old.KVX") + " already exists.\rDo you want to replace it?",
+                          PathOf("old.KVX") + " already exists.\rDo you want to replace it?"}));
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Warning);
     QCOMPARE(messages.Shown.front().Buttons, int(mbYes | mbNo));
     QVERIFY(ReadBytes(PathOf("old.KVX")) != "old");
@@ -364,7 +371,8 @@ void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document_da
 
     QByteArray example = ExampleBytes();
     QTest::newRow("only a reaction line") << QByteArray("H2+O2>H2O\r\n") << true;
-    QTest::newRow("non-numeric row count") << QByteArray(example).replace("\r\n4\r\n", "\r\nfour\r\n") << true;
+    QTest::newRow("non-numeric row count")
+        << QByteArray(example).replace("\r\n4\r\n", "\r\nfour\r\n") << true;
     QTest::newRow("a missing line") << QByteArray(example).replace("O2,1,\r\n", "") << true;
     QTest::newRow("huge row count") << QByteArray(example).replace("\r\n4\r\n", "\r\n2000000000\r\n") << true;
     QTest::newRow("binary garbage") << QByteArray("\x00\xff\x13\x88\r\r\n\x7f", 8) << true;
@@ -433,8 +441,7 @@ void TestDocuments::farsi_keyboard_yeh_is_saved_as_the_code_page_yeh()
     QCOMPARE(w->Grid->Cell(0, 0), QString::fromUtf8("\u0645\u0627\u064A\u0639"));
 }
 
-namespace
-{
+namespace {
 int Run(const QStringList& args, QString* errors = nullptr)
 {
     static const bool registered = (RegisterDocumentCommands(), true);
@@ -466,7 +473,8 @@ void TestDocuments::command_line_calculates_and_exports_documents()
     QCOMPARE(ReadBytes(PathOf("iron.KVX")), bytes);
 
     QCOMPARE(Run({"--export-html", PathOf("done.KVX"), PathOf("done.html")}), 0);
-    QVERIFY(ReadBytes(PathOf("done.html")).contains("<td><font face=\"Arial\" color=\"#080000\" size=\"2\">15.9664"));
+    QVERIFY(ReadBytes(PathOf("done.html"))
+                .contains("<td><font face=\"Arial\" color=\"#080000\" size=\"2\">15.9664"));
     QCOMPARE(Run({"--export-bitmap", PathOf("done.KVX"), PathOf("done.bmp")}), 0);
     const QImage picture(PathOf("done.bmp"));
     QCOMPARE(picture.width(), 10 + (100 + 60 + 80 + 110 * 3) + 10); // the grid is wider than the reaction
@@ -479,13 +487,14 @@ void TestDocuments::command_line_reports_bad_documents_and_usage_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("missing document") << QStringList{"--calculate", "missing.KVX"} << 1 << "Can not open this file";
-    QTest::newRow("garbage document") << QStringList{"--export-html", "garbage.KVX", "x.html"} << 1
-                                      << "Can not open this file";
-    QTest::newRow("unbalanceable reaction") << QStringList{"--calculate", "twin.KVX"} << 1
-                                            << "Can not balance this reaction";
-    QTest::newRow("output cannot be written") << QStringList{"--export-html", "twin.KVX", "garbage.KVX/x.html"} << 1
-                                              << "Can not save this file";
+    QTest::newRow("missing document")
+        << QStringList{"--calculate", "missing.KVX"} << 1 << "Can not open this file";
+    QTest::newRow("garbage document")
+        << QStringList{"--export-html", "garbage.KVX", "x.html"} << 1 << "Can not open this file";
+    QTest::newRow("unbalanceable reaction")
+        << QStringList{"--calculate", "twin.KVX"} << 1 << "Can not balance this reaction";
+    QTest::newRow("output cannot be written")
+        << QStringList{"--export-html", "twin.KVX", "garbage.KVX/x.html"} << 1 << "Can not save this file";
     QTest::newRow("no output named") << QStringList{"--export-bitmap", "twin.KVX"} << 2 << "Usage:";
     QTest::newRow("two inputs") << QStringList{"--calculate", "a.KVX", "b.KVX"} << 2 << "Usage:";
 }
@@ -496,7 +505,8 @@ void TestDocuments::command_line_reports_bad_documents_and_usage()
     QFETCH(int, status);
     QFETCH(QString, error);
     WriteBytes(PathOf("garbage.KVX"), "\x01\x02");
-    WriteBytes(PathOf("twin.KVX"), QByteArray(ExampleBytes()).replace("2H2+O2>2H2O", "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O"));
+    WriteBytes(PathOf("twin.KVX"),
+               QByteArray(ExampleBytes()).replace("2H2+O2>2H2O", "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O"));
     for (QString& arg : args)
         if (arg.contains(".KVX") || arg.endsWith(".html"))
             arg = PathOf(arg);

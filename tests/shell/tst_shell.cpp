@@ -16,8 +16,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStringEncoder>
 #include <QTest>
 #include <QToolBar>
@@ -28,7 +28,7 @@ class TestShell : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -57,12 +57,11 @@ private slots:
     void key_options_stay_left_to_right_in_farsi();
     void status_messages_start_at_the_reading_side();
 
-private:
+  private:
     std::unique_ptr<TestSettings> Settings;
 };
 
-namespace
-{
+namespace {
 // Everything the language switch words, in one list, to compare two states.
 QStringList AllTexts(TSTMainForm* w)
 {
@@ -89,9 +88,15 @@ void Store(const QList<QPair<QString, QVariant>>& values)
 }
 } // namespace
 
-void TestShell::init() { Settings = std::make_unique<TestSettings>(); }
+void TestShell::init()
+{
+    Settings = std::make_unique<TestSettings>();
+}
 
-void TestShell::cleanup() { Settings.reset(); }
+void TestShell::cleanup()
+{
+    Settings.reset();
+}
 
 void TestShell::first_run_uses_designed_bounds_and_english()
 {
@@ -112,16 +117,17 @@ void TestShell::stored_values_are_read_in_order_until_one_is_missing_data()
     QTest::addColumn<QRect>("bounds");
     QTest::addColumn<bool>("farsi");
 
-    QTest::newRow("width and height only") << QStringList{"Width", "Height"} << QStringList{"700", "500"}
-                                           << QRect(10, 9, 700, 500) << false;
-    QTest::newRow("a word stops the reading") << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
-                                              << QStringList{"700", "wide", "40", "50", "0", "1"}
-                                              << QRect(10, 9, 700, 551) << false;
+    QTest::newRow("width and height only")
+        << QStringList{"Width", "Height"} << QStringList{"700", "500"} << QRect(10, 9, 700, 500) << false;
+    QTest::newRow("a word stops the reading")
+        << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
+        << QStringList{"700", "wide", "40", "50", "0", "1"} << QRect(10, 9, 700, 551) << false;
     QTest::newRow("all six") << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
-                             << QStringList{"640", "480", "30", "20", "0", "1"} << QRect(20, 30, 640, 480) << true;
-    QTest::newRow("Lang missing keeps English") << QStringList{"Width", "Height", "Top", "Left", "WS"}
-                                                << QStringList{"640", "480", "30", "20", "0"}
-                                                << QRect(20, 30, 640, 480) << false;
+                             << QStringList{"640", "480", "30", "20", "0", "1"} << QRect(20, 30, 640, 480)
+                             << true;
+    QTest::newRow("Lang missing keeps English")
+        << QStringList{"Width", "Height", "Top", "Left", "WS"} << QStringList{"640", "480", "30", "20", "0"}
+        << QRect(20, 30, 640, 480) << false;
 }
 
 void TestShell::stored_values_are_read_in_order_until_one_is_missing()
@@ -281,13 +287,20 @@ void TestShell::message_box_buttons_defaults_and_results_data()
     QTest::addColumn<QString>("pressed");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("OK") << int(mbOK) << QStringList{"OK"} << "OK" << "OK" << "OK" << int(mrOk);
-    QTest::newRow("Yes No") << int(mbYes | mbNo) << QStringList{"&Yes", "&No"} << "&Yes" << "&No" << "&No"
-                            << int(mrNo);
-    QTest::newRow("Yes No Cancel") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"} << "&Yes"
-                                   << "Cancel" << "&Yes" << int(mrYes);
+    QTest::newRow("OK") << int(mbOK) << QStringList{"OK"} << "OK"
+                        << "OK"
+                        << "OK" << int(mrOk);
+    QTest::newRow("Yes No") << int(mbYes | mbNo) << QStringList{"&Yes", "&No"} << "&Yes"
+                            << "&No"
+                            << "&No" << int(mrNo);
+    QTest::newRow("Yes No Cancel") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"}
+                                   << "&Yes"
+                                   << "Cancel"
+                                   << "&Yes" << int(mrYes);
     QTest::newRow("Cancel pressed") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"}
-                                    << "&Yes" << "Cancel" << "Cancel" << int(mrCancel);
+                                    << "&Yes"
+                                    << "Cancel"
+                                    << "Cancel" << int(mrCancel);
 }
 
 void TestShell::message_box_buttons_defaults_and_results()
@@ -299,7 +312,8 @@ void TestShell::message_box_buttons_defaults_and_results()
     QFETCH(QString, pressed);
     QFETCH(int, result);
 
-    std::unique_ptr<QMessageBox> box(BuildMessageBox({"Text", MsgKind::Warning, buttons, Language::English}, QFont()));
+    std::unique_ptr<QMessageBox> box(
+        BuildMessageBox({"Text", MsgKind::Warning, buttons, Language::English}, QFont()));
     QStringList shown;
     for (QAbstractButton* b : box->buttons())
         shown << b->text();
@@ -320,9 +334,10 @@ void TestShell::message_box_buttons_defaults_and_results()
 
 void TestShell::farsi_message_box_is_right_to_left_with_farsi_title_and_buttons()
 {
-    std::unique_ptr<QMessageBox> box(BuildMessageBox(
-        {QString::fromUtf8("آيا تغييرات را ذخيره كنم؟"), MsgKind::Confirmation, mbYes | mbNo | mbCancel, Language::Farsi},
-        QFont("Tahoma", 8)));
+    std::unique_ptr<QMessageBox> box(
+        BuildMessageBox({QString::fromUtf8("آيا تغييرات را ذخيره كنم؟"), MsgKind::Confirmation,
+                         mbYes | mbNo | mbCancel, Language::Farsi},
+                        QFont("Tahoma", 8)));
     QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(box->windowTitle(), QString::fromUtf8("تاييد"));
     QCOMPARE(box->icon(), QMessageBox::Question);
@@ -346,7 +361,8 @@ void TestShell::farsi_message_box_is_right_to_left_with_farsi_title_and_buttons(
 
 void TestShell::closing_a_message_box_by_its_close_box_answers_cancel()
 {
-    std::unique_ptr<QMessageBox> box(BuildMessageBox({"Text", MsgKind::Warning, mbYes | mbNo, Language::English}, QFont()));
+    std::unique_ptr<QMessageBox> box(
+        BuildMessageBox({"Text", MsgKind::Warning, mbYes | mbNo, Language::English}, QFont()));
     box->open();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     box->close();

@@ -19,7 +19,7 @@ class TestWorkflow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -41,12 +41,11 @@ private slots:
     void clearing_a_numeric_cell_only_marks_the_document();
     void dragging_the_line_under_a_row_resizes_the_row();
 
-private:
+  private:
     std::unique_ptr<TestSettings> Settings;
 };
 
-namespace
-{
+namespace {
 // Columns as a document gives them: names in the header row, type codes in TypesList.
 void SetColumns(TSTMainForm* w, const QStringList& names, const std::vector<std::string>& types)
 {
@@ -94,9 +93,15 @@ void FillGrid(TSTMainForm* w, const QList<QStringList>& rows)
 }
 } // namespace
 
-void TestWorkflow::init() { Settings = std::make_unique<TestSettings>(); }
+void TestWorkflow::init()
+{
+    Settings = std::make_unique<TestSettings>();
+}
 
-void TestWorkflow::cleanup() { Settings.reset(); }
+void TestWorkflow::cleanup()
+{
+    Settings.reset();
+}
 
 void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
 {
@@ -142,10 +147,12 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
 
     const QString invalid = "Invalid reaction";
     const QString invalidFa = QString::fromUtf8("واکنش غلط است");
-    const QString cannot = "Can not balance this reaction\rIt may be has more than one answer or it is more than "
-                           "one separate reaction.";
-    const QString cannotFa = QString::fromUtf8("نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک "
-                                               "جواب داشته باشد يا بيش از يک واکنش مجزا باشد");
+    const QString cannot =
+        "Can not balance this reaction\rIt may be has more than one answer or it is more than "
+        "one separate reaction.";
+    const QString cannotFa =
+        QString::fromUtf8("نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک "
+                          "جواب داشته باشد يا بيش از يک واکنش مجزا باشد");
     QTest::newRow("empty") << "" << false << invalid;
     QTest::newRow("two arrows") << "H2+O2>H2O>H2" << false << invalid;
     QTest::newRow("no arrow") << "H2+O2" << false << invalid;
@@ -212,7 +219,8 @@ void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
     QTest::newRow("nothing known, nothing written") << formula << QStringList{"", ""} << QStringList{"", ""};
     QTest::newRow("reference in another case is never replaced")
         << "#Mol(a)=#mol(b)*#Number(a)/#Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
-    QTest::newRow("a text cell is never overwritten") << formula << QStringList{"n/a", "4"} << QStringList{"n/a", "4"};
+    QTest::newRow("a text cell is never overwritten")
+        << formula << QStringList{"n/a", "4"} << QStringList{"n/a", "4"};
     QTest::newRow("comma lines never apply")
         << "Mol(a),Mol(b)=Number(a),Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
 }
@@ -268,12 +276,24 @@ void TestWorkflow::cells_take_only_the_keys_of_their_column_type_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cell");
 
-    QTest::newRow("integer drops the point") << "1" << "12.5" << "125";
-    QTest::newRow("real keeps the point") << "2" << "12.5" << "12.5";
-    QTest::newRow("substance number drops letters") << "3" << "2x" << "2";
-    QTest::newRow("atomic weight drops letters") << "4" << "a18.0b1" << "18.01";
-    QTest::newRow("text takes everything") << "0" << "a<b, c" << "a<b, c";
-    QTest::newRow("formula takes everything") << "5" << "Fe2(SO4)3" << "Fe2(SO4)3";
+    QTest::newRow("integer drops the point") << "1"
+                                             << "12.5"
+                                             << "125";
+    QTest::newRow("real keeps the point") << "2"
+                                          << "12.5"
+                                          << "12.5";
+    QTest::newRow("substance number drops letters") << "3"
+                                                    << "2x"
+                                                    << "2";
+    QTest::newRow("atomic weight drops letters") << "4"
+                                                 << "a18.0b1"
+                                                 << "18.01";
+    QTest::newRow("text takes everything") << "0"
+                                           << "a<b, c"
+                                           << "a<b, c";
+    QTest::newRow("formula takes everything") << "5"
+                                              << "Fe2(SO4)3"
+                                              << "Fe2(SO4)3";
 }
 
 void TestWorkflow::cells_take_only_the_keys_of_their_column_type()
