@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long Balance takes: a large redox reaction through the text passes, a reaction with
-// two independent forms that must be turned down, and a molar mass.
+// two independent forms that must be turned down, random reactions of real compounds, and
+// a molar mass.
+#include "bench/RandomReactions.h"
 #include "core/Balance.h"
 #include "core/ElementTable.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -39,6 +44,29 @@ void BM_TurnDownTwoReactions(benchmark::State& state)
     Balance(state, "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O", BalanceOutcome::Status::CannotBalance);
 }
 
+// Every reaction is timed on its own, and keeps its best time over the iterations (so a
+// moment when the machine was busy does not count): the slowest of them, not the mean,
+// shows a reaction that waits for the solver's time budget.
+void BM_RandomRealReactions(benchmark::State& state)
+{
+    std::vector<std::string> reactions;
+    ReactionDice dice(2024);
+    for (int i = 0; i < 2000; ++i)
+        reactions.push_back(dice.Next());
+    std::vector<double> best(reactions.size(), 1e300);
+    for (auto _ : state) {
+        for (size_t i = 0; i < reactions.size(); ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(BalanceReaction(reactions[i], true));
+            const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+            best[i] = std::min(best[i], took.count());
+        }
+    }
+    const size_t slowest = size_t(std::max_element(best.begin(), best.end()) - best.begin());
+    state.counters["slowest_ms"] = best[slowest];
+    state.SetLabel("slowest: " + reactions[slowest]);
+}
+
 void BM_MolarMass(benchmark::State& state)
 {
     for (auto _ : state)
@@ -51,4 +79,5 @@ BENCHMARK(BM_BalanceWater)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BalanceFerrocyanide)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BalanceZeroPivot)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TurnDownTwoReactions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RandomRealReactions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MolarMass)->Unit(benchmark::kMicrosecond);

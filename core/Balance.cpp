@@ -84,6 +84,11 @@ void Balance(const std::string& text, std::chrono::milliseconds budget, BalanceO
     ExactSolution exact = SolveExactly(countVectors, reactants);
     if (exact.Dimension != 1)
         throw CannotBalanceError("not exactly one balanced form");
+    // A form with a zero coefficient leaves a substance out: it balances some other
+    // reaction, and the passes would only cycle on it until their budget runs out.
+    for (const std::string& value : exact.Values)
+        if (ParseFraction(value).Numerator == 0)
+            throw CannotBalanceError("the only balanced form leaves a substance out");
     outcome.Coefficients =
         SolveCoefficients(countVectors, equations, reactants, exact, budget, outcome.UsedExactSolution);
 

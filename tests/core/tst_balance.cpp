@@ -101,6 +101,11 @@ void TestCore::balanceReaction_data()
                                    << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O";
     QTest::newRow("two forms") << "H2+O2>H2O+H2O2" << true << Status::CannotBalance << "H2+O2>H2O+H2O2";
     QTest::newRow("no form") << "CO>CO2" << true << Status::CannotBalance << "CO>CO2";
+    // The only balanced form leaves a substance out (coefficient 0)
+    QTest::newRow("only form without K2Cr2O7 and Cr2O3")
+        << "K2Cr2O7+KI>Cr2O3+K+I2" << true << Status::CannotBalance << "K2Cr2O7+KI>Cr2O3+K+I2";
+    QTest::newRow("only form without Br2 and HBr")
+        << "C6H12O6+Br2>HBr+C2H5OH+CO2" << true << Status::CannotBalance << "C6H12O6+Br2>HBr+C2H5OH+CO2";
     QTest::newRow("unknown pair split by auto case")
         << "Lr+O2>Lr2O3" << true << Status::CannotBalance << "LR+O2>LR2O3";
     QTest::newRow("64-bit overflow") << "H2147483647+O2147483629>H2147483587O2147483579" << false
@@ -161,14 +166,11 @@ void TestCore::balanceReaction_givesUpQuicklyOnSeveralForms()
 
 void TestCore::balanceReaction_exactSolutionWhenThePassesRunOutOfTime()
 {
-    // One balanced form, with zeros, that the text passes only cycle on: once their budget
-    // is spent the exact solution is used, so the reaction still balances.
-    QElapsedTimer timer;
-    timer.start();
-    BalanceOutcome outcome = BalanceReaction("K4Fe(CN)6+KMnO4+H2SOHS4O>K4+Fe2(SO4)3+MnO4+HNO3+CO2+H2O", true,
-                                             std::chrono::milliseconds(50));
+    // With no budget left after the first pass, the exact solution stands in and gives the
+    // coefficients the passes would have found.
+    BalanceOutcome outcome = BalanceReaction("K4Fe(CN)6+KMnO4+H2SO4>KHSO4+Fe2(SO4)3+MnSO4+HNO3+CO2+H2O", true,
+                                             std::chrono::milliseconds(0));
     QCOMPARE(outcome.status, Status::Balanced);
     QVERIFY(outcome.UsedExactSolution);
-    QCOMPARE(Joined(outcome.Coefficients), QString("0,4,0,1,0,4,0,0,0"));
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(Joined(outcome.Coefficients), QString("10,122,299,162,5,122,60,60,188"));
 }
