@@ -6,7 +6,7 @@
 // values are the 32-bit colours documents store, so a font's colour goes through the
 // dialog unchanged.
 
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 
 #include <QComboBox>
 

@@ -14,7 +14,7 @@
 //   subscripts position.
 
 #include "core/WholeNumber.h"
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 #include "grid/GridCells.h"
 
 #include <optional>

@@ -6,7 +6,7 @@
 // the arrow as a Wingdings glyph) above the grid as a bordered table. The widget
 // layer encodes the lines to Windows-1256 and ends each with CR LF.
 
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 #include "grid/GridCells.h"
 
 #include <string>

@@ -6,7 +6,7 @@
 // cells). The main window draws through these functions, and a command-line export can
 // call them with a document read from a file.
 
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 #include "grid/GridCells.h"
 #include "shell/InterfaceTexts.h"
 

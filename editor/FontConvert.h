@@ -3,7 +3,7 @@
 
 // Turns the stored font records into Qt fonts and colours for drawing.
 
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 
 #include <QColor>
 #include <QFont>

@@ -6,23 +6,9 @@
 // and yeh beside the Farsi keheh), and all of them fit the Windows-1256 code page
 // that documents and web pages are written in. "\r" marks a line break in messages.
 
-#include <QString>
+#include "core/Language.h"
 
 #include <vector>
-
-enum class Language
-{
-    English,
-    Farsi
-};
-
-struct LocalText
-{
-    const char* English;
-    const char* Farsi;
-
-    QString In(Language lang) const { return QString::fromUtf8(lang == Language::Farsi ? Farsi : English); }
-};
 
 namespace Texts {
 extern const LocalText File1Caption;

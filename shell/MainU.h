@@ -15,7 +15,7 @@
 // (New, Open, Save, HTML export), dialogs/ (options) and shell/ (start-up, language,
 // help, web links).
 
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/MessageBox.h"
 

@@ -10,7 +10,7 @@
 // it is made; menus made later keep the ordinary look. Every measurement and drawing call
 // starts from the item's current caption, icon, shortcut and state, so nothing is cached.
 
-#include "editor/FontSettings.h"
+#include "document/FontSettings.h"
 
 #include <QFont>
 #include <QHash>
