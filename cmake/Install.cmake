@@ -1,10 +1,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installation: the program with its two defaults files beside it (the program looks for
-# them in its own folder), a desktop entry, the program icon in the hicolor theme and a
-# MIME type for ".KVX" documents so that a file manager opens them with Stoikon.
-# Everything lands under CMAKE_INSTALL_PREFIX.
+# Installation, laid out as a Linux desktop program: the program alone in bin/, its
+# defaults files in share/stoikon (read only; the user's own copies go to the user's data
+# folder), a desktop entry, AppStream metainfo, the icon in the hicolor theme, a MIME type
+# for ".KVX" documents, a man page and bash completion.
 
 include(GNUInstallDirs)
+
+set(STOIKON_DATADIR ${CMAKE_INSTALL_DATADIR}/stoikon)
+
+# The program finds the data of its own installation from its own folder, wherever the
+# prefix is (a relocated tree, /opt, a packaging root).
+file(RELATIVE_PATH stoikon_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/stoikon)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/document/DefaultsLocation.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS STOIKON_DATA_FROM_BIN="${stoikon_data_from_bin}")
 
 install(TARGETS stoikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -12,11 +20,12 @@ install(TARGETS stoikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES
         ${CMAKE_SOURCE_DIR}/resources/defaults/New.KVX
         ${CMAKE_SOURCE_DIR}/resources/defaults/NewF.KVX
-    DESTINATION ${CMAKE_INSTALL_BINDIR}
-    OPTIONAL)
+    DESTINATION ${STOIKON_DATADIR})
 
 install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/org.example.stoikon.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # One picture per size the icon set has, named after the program.
 file(GLOB stoikon_app_icons RELATIVE ${CMAKE_SOURCE_DIR}/resources/appicon
@@ -33,3 +42,23 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.svg
 install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon-mime.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
     RENAME stoikon.xml)
+
+# The man page, compressed as Debian keeps man pages when gzip is at hand.
+find_program(STOIKON_GZIP gzip)
+if(STOIKON_GZIP)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/stoikon.1.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/stoikon.1 ${CMAKE_BINARY_DIR}/stoikon.1
+        COMMAND ${STOIKON_GZIP} -9 -n -f ${CMAKE_BINARY_DIR}/stoikon.1
+        DEPENDS ${CMAKE_SOURCE_DIR}/resources/stoikon.1
+        VERBATIM)
+    add_custom_target(stoikon_manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/stoikon.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/stoikon.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.bash-completion
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+    RENAME stoikon)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/stoikon)

@@ -2,6 +2,7 @@
 // New, Open, Save, Save As, the defaults files and the HTML export of the open document.
 // The line layout itself is document/DocumentFile; the page is document/HtmlPage.
 
+#include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
 #include "document/HtmlPage.h"
@@ -9,59 +10,30 @@
 #include "grid/PropertyGrid.h"
 #include "shell/MainU.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 
 namespace {
 const char* const DocumentFilter = "Stoikon File (*.KVX *.kvx)";
 const char* const HtmlFilter = "HTML files (*.htm *.html)";
-
-QString DefaultsFileName(Language lang)
-{
-    return lang == Language::Farsi ? QStringLiteral("NewF.KVX") : QStringLiteral("New.KVX");
-}
-
-bool FolderWritable(const QString& folder)
-{
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
-}
-
-// Where the options dialog's Default writes: beside the program when that folder is
-// writable (a user's own build or copy), otherwise the user's data folder.
-QString DefaultsWriteFolder(const QString& overrideFolder)
-{
-    if (!overrideFolder.isEmpty())
-        return overrideFolder;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (FolderWritable(programFolder))
-        return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
 } // namespace
 
 QString TSTMainForm::DefaultsFilePath(Language lang) const
 {
-    const QString name = DefaultsFileName(lang);
-    const QString folder = DefaultsWriteFolder(DefaultsFolder);
-    const QString preferred = QDir(folder).filePath(name);
-    if (!DefaultsFolder.isEmpty() || QFileInfo::exists(preferred))
-        return preferred;
-    // An installed program keeps the shipped copy beside itself.
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    const QString name = DefaultsFileName(lang == Language::Farsi);
+    return DefaultsFolder.isEmpty() ? FindDefaultsFile(name) : QDir(DefaultsFolder).filePath(name);
 }
 
 bool TSTMainForm::WriteDefaultsFile()
 {
     DocumentData doc = CurrentDocument();
     doc.ReactionText.clear();
-    const QString folder = DefaultsWriteFolder(DefaultsFolder);
-    QDir().mkpath(folder);
-    return WriteCodePageLines(QDir(folder).filePath(DefaultsFileName(InterfaceLanguage)),
+    const QString folder = DefaultsFolder.isEmpty() ? DefaultsWriteFolder() : DefaultsFolder;
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return false;
+    return WriteCodePageLines(QDir(folder).filePath(DefaultsFileName(InterfaceLanguage == Language::Farsi)),
                               WriteDocumentLines(doc));
 }
 

@@ -5,8 +5,10 @@ set -euo pipefail
 STOIKON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 STOIKON_BUILD="${STOIKON_BUILD:-$STOIKON_ROOT/build}"
 
-# Debian packages the build, the tests and the running program need.
-STOIKON_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
+# Debian packages the build, the tests and the running program need; the last line is for
+# the install tests (validators, the man page viewer) and for building the .deb with cpack.
+STOIKON_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation
+    desktop-file-utils appstream man-db dpkg-dev file)
 
 stoikon_install_packages() {
     local missing=()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/DocumentCommandLine.h"
 
+#include "document/DefaultsLocation.h"
 #include "grid/PropertyGrid.h"
 #include "shell/CommandLine.h"
 #include "shell/MainU.h"
@@ -8,6 +9,7 @@
 #include "shell/StoikonApp.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <memory>
 #include <ostream>
@@ -133,6 +135,37 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     }
     return 0;
 }
+
+// Where New finds the defaults file of each language and where Options > Default writes.
+int RunDefaults(const std::vector<std::string>& operands, std::istream&, std::ostream& out, std::ostream& err)
+{
+    if (!Usage(operands, 0, "--defaults", err))
+        return 2;
+    // The program's own folder is known once an application object exists.
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "stoikon";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const auto local = [](const QString& path) {
+        return QDir::toNativeSeparators(path).toLocal8Bit().toStdString();
+    };
+    int status = 0;
+    for (const bool farsi : {false, true}) {
+        const QString name = DefaultsFileName(farsi);
+        const QString path = FindDefaultsFile(name);
+        out << (farsi ? "Farsi" : "English") << " defaults (" << name.toStdString()
+            << "): " << (path.isEmpty() ? std::string("not found") : local(path)) << '\n';
+        if (path.isEmpty())
+            status = 1;
+    }
+    out << "Options > Default writes to: " << local(DefaultsWriteFolder()) << '\n';
+    if (status != 0)
+        err << "stoikon: looked in " << local(DefaultsSearchFolders().join(QStringLiteral(", "))) << '\n';
+    return status;
+}
 } // namespace
 
 void RegisterDocumentCommands()
@@ -146,4 +179,8 @@ void RegisterDocumentCommands()
          "balance the document's reaction, calculate its grid until no cell fills, and save it "
          "(to OUTPUT.KVX when given)",
          RunCalculate});
+    AddCommandLineOption({"--defaults", "",
+                          "show where new documents take their defaults from (New.KVX for English, "
+                          "NewF.KVX for Farsi) and where Options > Default writes them",
+                          RunDefaults});
 }

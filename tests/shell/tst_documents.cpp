@@ -2,6 +2,7 @@
 // The document lifecycle through the window: New from the defaults files, Open, Save,
 // Save As, the unsaved-changes question, the caption, bad files and the HTML export.
 
+#include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
 #include "editor/ReactionWidgets.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -43,6 +45,8 @@ class TestDocuments : public QObject
     void new_takes_the_defaults_of_the_interface_language();
     void a_missing_defaults_file_keeps_the_previous_columns();
     void a_malformed_defaults_file_keeps_what_was_read();
+    void defaults_are_looked_for_in_order_and_written_where_new_looks_first_data();
+    void defaults_are_looked_for_in_order_and_written_where_new_looks_first();
 
     void bad_files_show_the_message_and_leave_a_clean_new_document_data();
     void bad_files_show_the_message_and_leave_a_clean_new_document();
@@ -362,6 +366,65 @@ void TestDocuments::a_malformed_defaults_file_keeps_what_was_read()
     QCOMPARE(w->Grid->Cell(1, 0), QString("Mass"));
     QCOMPARE(w->Grid->ColWidth(0), 70);
     QCOMPARE(w->Fonts.ProgramFont.Size, 8); // the bad font line is where the reading stopped
+}
+
+void TestDocuments::defaults_are_looked_for_in_order_and_written_where_new_looks_first_data()
+{
+    QTest::addColumn<QStringList>("holding"); // the places that hold a New.KVX
+    QTest::addColumn<bool>("buildTree");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("written");
+
+    const QStringList all{"user", "earlier", "system", "prefix", "program"};
+    QTest::newRow("the user's copy first") << all << false << "user"
+                                           << "user";
+    QTest::newRow("then an earlier version's user copy") << all.mid(1) << false << "earlier"
+                                                         << "user";
+    QTest::newRow("then the system data folders") << all.mid(2) << false << "system"
+                                                  << "user";
+    QTest::newRow("then the installation's own share folder") << all.mid(3) << false << "prefix"
+                                                              << "user";
+    QTest::newRow("then beside the program") << all.mid(4) << false << "program"
+                                             << "user";
+    QTest::newRow("nowhere") << QStringList{} << false << ""
+                             << "user";
+    QTest::newRow("a build tree reads and writes beside the program") << all << true << "program"
+                                                                      << "program";
+}
+
+void TestDocuments::defaults_are_looked_for_in_order_and_written_where_new_looks_first()
+{
+    QFETCH(QStringList, holding);
+    QFETCH(bool, buildTree);
+    QFETCH(QString, found);
+    QFETCH(QString, written);
+    // <root>/prefix/bin/stoikon with its data in <root>/prefix/share/stoikon.
+    const QString root = Dir->path();
+    const QMap<QString, QString> places{{"user", root + "/home-data/stoikon"},
+                                        {"earlier", root + "/home-data/Stoikon"},
+                                        {"system", root + "/system-b/stoikon"},
+                                        {"prefix", root + "/prefix/share/stoikon"},
+                                        {"program", root + "/prefix/bin"}};
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+    const QByteArray savedDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + "/home-data"));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(root + "/system-a:" + root + "/system-b"));
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_DATA_HOME", savedHome);
+        qputenv("XDG_DATA_DIRS", savedDirs);
+    });
+    QVERIFY(QDir().mkpath(places["program"]));
+    for (const QString& place : holding) {
+        QVERIFY(QDir().mkpath(places[place]));
+        WriteBytes(places[place] + "/New.KVX", "E\r\n");
+    }
+    if (buildTree)
+        WriteBytes(places["program"] + "/CMakeCache.txt", "");
+
+    const QString program = places["program"];
+    QCOMPARE(FindDefaultsFile("New.KVX", program), found.isEmpty() ? QString() : places[found] + "/New.KVX");
+    QCOMPARE(DefaultsWriteFolder(program), places[written]);
+    QCOMPARE(DefaultsSearchFolders(program).first(), places[written]);
 }
 
 void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document_data()
