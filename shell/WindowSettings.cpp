@@ -4,6 +4,7 @@
 #include "shell/MainU.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
 
@@ -21,6 +22,23 @@ bool ReadInt(const QSettings& settings, const char* name, int& value)
     return ok;
 }
 
+// Whether the user's locale reads messages in Farsi, by the C library's precedence: LC_ALL,
+// LC_MESSAGES, LANG, and then the first language of LANGUAGE when the locale is not C.
+bool LocaleIsFarsi()
+{
+    QString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qEnvironmentVariable(name);
+        if (!locale.isEmpty())
+            break;
+    }
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
+        locale == QLatin1String("POSIX"))
+        return false;
+    const QString preferred = qEnvironmentVariable("LANGUAGE").section(QLatin1Char(':'), 0, 0);
+    return QLocale(preferred.isEmpty() ? locale : preferred).language() == QLocale::Persian;
+}
+
 // A window that would lie entirely off every screen (a monitor unplugged since the last
 // run) is brought back onto the primary screen.
 void KeepOnScreen(QWidget* window)
@@ -36,9 +54,11 @@ void KeepOnScreen(QWidget* window)
 
 void TSTMainForm::ReadWindowSettings()
 {
+    // Until a language is stored, the window starts in the language of the user's locale.
+    StartupFarsi = LocaleIsFarsi();
     QSettings settings("Velk", "ST1");
     if (settings.allKeys().isEmpty())
-        return; // first run: designed bounds, normal state, English
+        return; // first run: designed bounds, normal state
     // Each value is applied as soon as it is read; the first missing or malformed one
     // ends the reading and the rest keep their defaults.
     int value = 0;

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringEncoder>
@@ -116,18 +117,28 @@ void TestShell::stored_values_are_read_in_order_until_one_is_missing_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QRect>("bounds");
     QTest::addColumn<bool>("farsi");
+    QTest::addColumn<QByteArray>("lang"); // LANG, the other locale variables unset
 
-    QTest::newRow("width and height only")
-        << QStringList{"Width", "Height"} << QStringList{"700", "500"} << QRect(10, 9, 700, 500) << false;
-    QTest::newRow("a word stops the reading")
+    const QRect designed(10, 9, 780, 551);
+    QTest::newRow("first run in a Farsi locale starts in Farsi")
+        << QStringList{} << QStringList{} << designed << true << QByteArray("fa_IR.UTF-8");
+    QTest::newRow("first run in an English locale starts in English")
+        << QStringList{} << QStringList{} << designed << false << QByteArray("en_US.UTF-8");
+    QTest::newRow("a stored Lang=0 wins over a Farsi locale")
         << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
-        << QStringList{"700", "wide", "40", "50", "0", "1"} << QRect(10, 9, 700, 551) << false;
+        << QStringList{"640", "480", "30", "20", "0", "0"} << QRect(20, 30, 640, 480) << false
+        << QByteArray("fa_IR.UTF-8");
+    QTest::newRow("width and height only") << QStringList{"Width", "Height"} << QStringList{"700", "500"}
+                                           << QRect(10, 9, 700, 500) << false << QByteArray("C.UTF-8");
+    QTest::newRow("a word stops the reading") << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
+                                              << QStringList{"700", "wide", "40", "50", "0", "1"}
+                                              << QRect(10, 9, 700, 551) << false << QByteArray("C.UTF-8");
     QTest::newRow("all six") << QStringList{"Width", "Height", "Top", "Left", "WS", "Lang"}
                              << QStringList{"640", "480", "30", "20", "0", "1"} << QRect(20, 30, 640, 480)
-                             << true;
+                             << true << QByteArray("C.UTF-8");
     QTest::newRow("Lang missing keeps English")
         << QStringList{"Width", "Height", "Top", "Left", "WS"} << QStringList{"640", "480", "30", "20", "0"}
-        << QRect(20, 30, 640, 480) << false;
+        << QRect(20, 30, 640, 480) << false << QByteArray("C.UTF-8");
 }
 
 void TestShell::stored_values_are_read_in_order_until_one_is_missing()
@@ -136,6 +147,18 @@ void TestShell::stored_values_are_read_in_order_until_one_is_missing()
     QFETCH(QStringList, values);
     QFETCH(QRect, bounds);
     QFETCH(bool, farsi);
+    QFETCH(QByteArray, lang);
+    const char* const localeVariables[] = {"LC_ALL", "LC_MESSAGES", "LANGUAGE", "LANG"};
+    QList<QByteArray> saved;
+    for (const char* name : localeVariables) {
+        saved << qgetenv(name);
+        qunsetenv(name);
+    }
+    qputenv("LANG", lang);
+    const auto restore = qScopeGuard([&] {
+        for (int i = 0; i < saved.size(); ++i)
+            qputenv(localeVariables[i], saved[i]);
+    });
     QList<QPair<QString, QVariant>> stored;
     for (int i = 0; i < names.size(); ++i)
         stored.append({names[i], values[i]});
