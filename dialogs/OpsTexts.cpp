@@ -3,7 +3,7 @@
 
 #include "dialogs/OpsU.h"
 
-#include "shell/ActionTable.h"
+#include "dialogs/Hints.h"
 
 #include <QComboBox>
 #include <QLabel>

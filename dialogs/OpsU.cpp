@@ -2,10 +2,11 @@
 #include "dialogs/OpsU.h"
 
 #include "dialogs/ColorBox.h"
+#include "dialogs/MessageBox.h"
+#include "document/DocumentModel.h"
 #include "editor/FontConvert.h"
 #include "grid/GridItems.h"
-#include "grid/PropertyGrid.h"
-#include "shell/MainU.h"
+#include "grid/GridModel.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -88,7 +89,7 @@ int NumberIn(const QLineEdit* field, int emptyValue, int oldValue)
 }
 } // namespace
 
-TOpsForm::TOpsForm(TSTMainForm* form) : QDialog(form), Form(form)
+TOpsForm::TOpsForm(DocumentModel* document, QWidget* parent) : QDialog(parent), Document(document)
 {
     setObjectName("OpsForm");
     setFixedSize(521, 351);
@@ -105,12 +106,6 @@ TOpsForm::TOpsForm(TSTMainForm* form) : QDialog(form), Form(form)
     Tim->setInterval(100);
     Tim->setSingleShot(true);
     connect(Tim, &QTimer::timeout, this, &TOpsForm::TimTimer);
-
-    // Default's file is written once the dialog has closed, however it was shown.
-    connect(this, &QDialog::finished, this, [form](int result) {
-        if (result == DefaultResult)
-            form->WriteDefaultsFile(); // a failure is silent
-    });
     Recaption(Language::English);
 }
 
@@ -288,7 +283,7 @@ bool TOpsForm::eventFilter(QObject* watched, QEvent* event)
 void TOpsForm::showEvent(QShowEvent* event)
 {
     FormShow();
-    if (const QScreen* screen = Form->screen())
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
@@ -296,10 +291,11 @@ void TOpsForm::showEvent(QShowEvent* event)
 void TOpsForm::FormShow()
 {
     LoadingEditors = true;
-    setFont(Form->ProgramQFont());
+    const FontSettings& fonts = Document->fonts();
+    setFont(ToQFont(fonts.ProgramFont));
     const QStringList families = QFontDatabase::families();
     for (int i = 0; i < FontSettings::Count; ++i) {
-        const FontSpec& stored = Form->Fonts.At(i);
+        const FontSpec& stored = fonts.At(i);
         TFontRow& row = FontRows[i];
         row.Face->clear();
         row.Face->addItems(families);
@@ -310,23 +306,19 @@ void TOpsForm::FormShow()
         row.Bold->setChecked(stored.Bold);
         row.Italic->setChecked(stored.Italic);
     }
-    FSbP->setText(QString::number(Form->Fonts.SubscriptsPosition));
+    FSbP->setText(QString::number(fonts.SubscriptsPosition));
 
-    std::vector<std::string> names;
-    std::vector<int> widths;
-    for (int c = 0; c < Form->Grid->ColCount(); ++c) {
-        names.push_back(ToStd(Form->Grid->Cell(c, 0)));
-        widths.push_back(Form->Grid->ColWidth(c));
-    }
+    const GridModel* grid = Document->grid();
+    const std::vector<std::string>& names = grid->cells().front();
     GIList->clear();
-    for (const std::string& line : ItemLinesOf(names, widths, Form->TypesList))
+    for (const std::string& line : ItemLinesOf(names, grid->columnWidths(), grid->typesList()))
         GIList->addItem(ToQ(line));
     // Targets come from the grid as it is; columns added here appear at the next showing.
     GFN1->clear();
     for (const std::string& name : names)
         GFN1->addItem(ToQ(FormulaTargetOf(name)));
     GFList->clear();
-    for (const std::string& line : Form->FormulsList)
+    for (const std::string& line : Document->formulas())
         GFList->addItem(ToQ(line));
     LoadingEditors = false;
     LoadItemEditors();
@@ -442,7 +434,9 @@ void TOpsForm::GFDeleteClick()
 void TOpsForm::HelpBtnClick()
 {
     QString text = Label29->text();
-    Form->Message(text.replace(QLatin1Char('\n'), QLatin1Char('\r')), MsgKind::Information, mbOK);
+    ShowMessageBox({text.replace(QLatin1Char('\n'), QLatin1Char('\r')), MsgKind::Information, mbOK,
+                    Document->language()},
+                   ToQFont(Document->fonts().ProgramFont), this);
 }
 
 // ---- Closing ----
@@ -467,27 +461,29 @@ void TOpsForm::CancelClick()
 void TOpsForm::TimTimer()
 {
     Tim->stop();
-    Form->DrawReaction();
+    emit redrawRequested();
 }
 
 void TOpsForm::ApplySettings()
 {
-    Form->DocumentModified = true;
-    ApplyFontRows();
-    Form->ApplyFonts(); // window, grid and menu
-    Form->Fonts.SubscriptsPosition = NumberIn(FSbP, 0, Form->Fonts.SubscriptsPosition);
+    Document->setModified(true);
+    FontSettings fonts = Document->fonts();
+    ApplyFontRows(fonts);
+    fonts.SubscriptsPosition = NumberIn(FSbP, 0, fonts.SubscriptsPosition);
+    Document->setFonts(fonts); // the window, the grid and the menu take them at once
     // The reaction line is drawn again once the dialog is gone and the window repaints.
     Tim->start();
-    ChLbl->setFont(ToQFont(Form->Fonts.GridFont));
-    Form->Grid->SetDefaultRowHeight(ChLbl->fontMetrics().height() + 7);
+    ChLbl->setFont(ToQFont(fonts.GridFont));
+    const int rowHeight = ChLbl->fontMetrics().height() + 7;
     ApplyColumns();
-    Form->FormulsList = LinesOf(GFList);
+    Document->setFormulas(LinesOf(GFList));
+    emit settingsApplied(rowHeight);
 }
 
-void TOpsForm::ApplyFontRows()
+void TOpsForm::ApplyFontRows(FontSettings& fonts) const
 {
     for (int i = 0; i < FontSettings::Count; ++i) {
-        FontSpec& stored = Form->Fonts.At(i);
+        FontSpec& stored = fonts.At(i);
         const TFontRow& row = FontRows[i];
         if (row.Face->currentIndex() >= 0)
             stored.Name = ToStd(row.Face->currentText());
@@ -501,21 +497,16 @@ void TOpsForm::ApplyFontRows()
 
 void TOpsForm::ApplyColumns()
 {
-    TPropertyGrid* grid = Form->Grid;
+    GridModel* grid = Document->grid();
     std::vector<GridItem> columns;
-    for (int c = 0; c < grid->ColCount(); ++c)
-        columns.push_back({ToStd(grid->Cell(c, 0)), TypeCodeAt(Form->TypesList, c), grid->ColWidth(c)});
-    ApplyItemLines(LinesOf(GIList), columns, Form->TypesList);
-    grid->SetColCount(static_cast<int>(columns.size()));
+    std::vector<std::string> types = grid->typesList();
+    for (int c = 0; c < grid->gridColumnCount(); ++c)
+        columns.push_back({ToStd(grid->cell(c, 0)), grid->typeCodeOf(c), grid->columnWidth(c)});
+    ApplyItemLines(LinesOf(GIList), columns, types);
+    grid->setTypesList(types);
+    grid->setGridColumnCount(static_cast<int>(columns.size()));
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        grid->SetCell(c, 0, ToQ(columns[c].Name));
-        grid->SetColWidth(c, columns[c].Width);
+        grid->setCell(c, 0, ToQ(columns[size_t(c)].Name));
+        grid->setColumnWidth(c, columns[size_t(c)].Width);
     }
-}
-
-void TSTMainForm::SettingsOptionsExecute()
-{
-    // The dialog loads itself as it shows and has Default's file written as it closes.
-    if (OpsForm)
-        OpsForm->exec();
 }

@@ -3,11 +3,12 @@
 
 // The options dialog: the five fonts, the subscript position, the grid columns and the
 // formulas of the open document. It keeps nothing between showings: every showing
-// loads its controls from the main window, OK and Default write them back, Cancel
-// drops them. Default also makes the window save them as the defaults file of the
-// interface language.
+// loads its controls from the document, OK and Default write them back, Cancel drops
+// them. Default (the result DefaultResult) also asks its owner to save them as the
+// defaults file of the interface language.
 
-#include "shell/InterfaceTexts.h"
+#include "core/Language.h"
+#include "document/FontSettings.h"
 
 #include <QDialog>
 
@@ -23,21 +24,21 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class QToolButton;
+class DocumentModel;
 class TColorBox;
-class TSTMainForm;
 
 class TOpsForm : public QDialog
 {
     Q_OBJECT
 
   public:
-    explicit TOpsForm(TSTMainForm* form);
+    TOpsForm(DocumentModel* document, QWidget* parent);
     void Recaption(Language lang);
 
     // The dialog's result after Default; OK gives Accepted, Cancel Rejected.
     static constexpr int DefaultResult = 6;
 
-    void FormShow(); // loads every control from the main window (runs on every showing)
+    void FormShow(); // loads every control from the document (runs on every showing)
     void GIListClick();
     void GINameChange();
     void GIUpClick();
@@ -99,7 +100,14 @@ class TOpsForm : public QDialog
     QPushButton* OK = nullptr;
     QPushButton* Cancel = nullptr;
     QLabel* ChLbl = nullptr; // measures the grid font's line height
-    QTimer* Tim = nullptr;   // redraws the reaction line once the dialog has gone
+    QTimer* Tim = nullptr;   // asks for the reaction line to be drawn once the dialog has gone
+
+  signals:
+    // OK or Default wrote the settings into the document; the grid's rows are to be
+    // gridRowHeight pixels high, after its font.
+    void settingsApplied(int gridRowHeight);
+    // 100 ms after OK or Default: the reaction line is to be drawn with the new fonts.
+    void redrawRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -123,11 +131,11 @@ class TOpsForm : public QDialog
     void PlaceAll(); // positions every control, mirrored in a right-to-left dialog
     void LoadItemEditors();
     void LoadFormulaEditors();
-    void ApplySettings(); // what OK and Default both write into the main window
-    void ApplyFontRows();
+    void ApplySettings(); // what OK and Default both write into the document
+    void ApplyFontRows(FontSettings& fonts) const;
     void ApplyColumns();
 
-    TSTMainForm* Form;
+    DocumentModel* Document;
     bool LoadingEditors = false; // editor change reactions wait while the editors are loaded
     std::vector<std::pair<QWidget*, QRect>> Placed; // left-to-right geometry of each control
 };

@@ -3,10 +3,9 @@
 
 #include "editor/BitmapExport.h"
 
+#include "document/DocumentModel.h"
 #include "editor/FontConvert.h"
-#include "grid/PropertyGrid.h"
-#include "shell/ActionTable.h"
-#include "shell/MainU.h"
+#include "grid/GridModel.h"
 
 #include <QFontMetrics>
 #include <QImageWriter>
@@ -111,28 +110,14 @@ bool WriteBitmapFile(const QImage& picture, const QString& fileName)
     return file.commit();
 }
 
-bool TSTMainForm::ExportBitmapTo(const QString& fileName)
+BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int>& rowHeights)
 {
-    DrawReaction(); // CharWidths and the line height as on screen
     BitmapSource source;
-    source.ReactionText = ReactionText;
-    source.Fonts = Fonts;
-    source.Cells = Grid->ToCells();
-    for (int col = 0; col < Grid->ColCount(); ++col)
-        source.ColWidths.push_back(Grid->ColWidth(col));
-    for (int row = 0; row < Grid->RowCount(); ++row)
-        source.RowHeights.push_back(Grid->RowHeight(row));
-    source.Lang = InterfaceLanguage;
-    return WriteBitmapFile(RenderBitmap(source, palette()), fileName);
-}
-
-void TSTMainForm::FilePrintExecute()
-{
-    const QString title = ShortHint(Texts::FilePrintHint.In(InterfaceLanguage));
-    const QString fileName = ChooseSaveFileName(FileDialogKind::SaveBitmap, title,
-                                                QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(".bmp"));
-    if (fileName.isEmpty())
-        return;
-    if (!ExportBitmapTo(fileName))
-        Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+    source.ReactionText = document.reactionText();
+    source.Fonts = document.fonts();
+    source.Cells = document.grid()->cells();
+    source.ColWidths = document.grid()->columnWidths();
+    source.RowHeights = rowHeights;
+    source.Lang = document.language();
+    return source;
 }

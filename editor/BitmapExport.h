@@ -6,9 +6,9 @@
 // cells). The main window draws through these functions, and a command-line export can
 // call them with a document read from a file.
 
+#include "core/Language.h"
 #include "document/FontSettings.h"
 #include "grid/GridCells.h"
-#include "shell/InterfaceTexts.h"
 
 #include <QImage>
 #include <QPalette>
@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class DocumentModel;
 class QPainter;
 
 // The height of the reaction line: the text height of ReactionFont plus 3 pixels.
@@ -43,6 +44,9 @@ struct BitmapSource
     std::vector<int> RowHeights; // one per row of Cells, header included
     Language Lang = Language::English;
 };
+
+// What a document's picture shows, its rows as high as given (the header row first).
+BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int>& rowHeights);
 
 // The picture: the unscrolled reaction at (10, 10) and the grid under it; in the Farsi
 // interface the columns run from right to left and the cell texts are right-aligned.

@@ -2,6 +2,7 @@
 // Drawing the reaction line: the fonts of each character, the widths the caret and the
 // mouse work with, and the layout of the window's top band that follows the line height.
 
+#include "document/DocumentModel.h"
 #include "editor/BitmapExport.h"
 #include "editor/FontConvert.h"
 #include "editor/ReactionWidgets.h"
@@ -120,7 +121,7 @@ void TSTMainForm::DrawReaction(QImage* canvas)
 
     // The line's height follows ReactionFont; the labels follow their own fonts, and the
     // panels and the grid are placed around them.
-    const int lineHeight = ReactionLineHeight(Fonts);
+    const int lineHeight = ReactionLineHeight(Doc->fonts());
     TextImg->resize(TextImg->width(), lineHeight);
     for (QLabel* label : {Lbl1, Lbl2})
         label->resize(label->width(), label->fontMetrics().height());
@@ -134,7 +135,7 @@ void TSTMainForm::DrawReaction(QImage* canvas)
     QPainter painter(canvas);
     painter.fillRect(0, 0, TextImg->width(), lineHeight, Qt::white);
     const int x = -WidthBefore(FirstVisible);
-    CharWidths = PaintReaction(painter, ReactionText, Fonts, x, lineHeight, palette());
+    CharWidths = PaintReaction(painter, ReactionText, Doc->fonts(), x, lineHeight, palette());
     painter.end();
 
     if (onScreen) {

@@ -6,6 +6,7 @@
 // caret painted by the blink step.
 
 #include "core/ReactionText.h"
+#include "document/DocumentModel.h"
 #include "editor/KOU.h"
 #include "editor/ReactionWidgets.h"
 #include "shell/MainU.h"
@@ -101,7 +102,7 @@ void TSTMainForm::hfKeyPress(char32_t typed)
 
 void TSTMainForm::hfKeyUp()
 {
-    DocumentModified = true;
+    Doc->setModified(true);
     BlinkTim->start();
 }
 
@@ -162,6 +163,7 @@ void TSTMainForm::BlinkTimTimer()
 void TSTMainForm::TidyReaction()
 {
     ::TidyReaction(ReactionText, CaretPos, CurrentKeys().ChB);
+    Doc->setReactionText(ReactionText);
     // A removed coefficient before the caret may have moved the caret left of the scroll.
     FirstVisible = std::min(FirstVisible, CaretPos);
     DrawReaction();
@@ -204,6 +206,7 @@ void TSTMainForm::ReactionPasteExecute()
 
     PasteInProgress = true;
     ReactionText.clear();
+    Doc->setReactionText(ReactionText);
     CaretPos = 0;
     FirstVisible = 0;
     DrawReaction();

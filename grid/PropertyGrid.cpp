@@ -2,7 +2,7 @@
 #include "grid/PropertyGrid.h"
 
 #include "grid/GridItems.h"
-#include "shell/MainU.h"
+#include "grid/GridModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,14 +15,12 @@
 
 namespace {
 
-// Keys typed into a cell editor go through the column's key filter; every change of
-// the editor's text is reported to the main window as it happens.
+// Keys typed into a cell editor go through the column's key filter; every change of the
+// editor's text is reported as it happens.
 class TCellDelegate : public QStyledItemDelegate
 {
   public:
-    TCellDelegate(TSTMainForm* form, TPropertyGrid* grid) : QStyledItemDelegate(grid), Form(form), Grid(grid)
-    {
-    }
+    explicit TCellDelegate(TPropertyGrid* grid) : QStyledItemDelegate(grid), Grid(grid) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override
@@ -35,16 +33,16 @@ class TCellDelegate : public QStyledItemDelegate
             line->setProperty("stoikonColumn", col);
             QObject::connect(
                 line, &QLineEdit::textEdited, Grid,
-                [form = Form, col, row](const QString& text) { form->GridSetEditText(col, row, text); });
+                [grid = Grid, col, row](const QString& text) { emit grid->cellTextEdited(col, row, text); });
         }
         return editor;
     }
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress && Grid->gridModel()) {
             auto* key = static_cast<QKeyEvent*>(event);
-            const int col = object->property("stoikonColumn").toInt();
+            const char type = Grid->gridModel()->typeCodeOf(object->property("stoikonColumn").toInt());
             const QString text = key->text();
             // Enter, Escape and Tab keep ending the edit as in every other table.
             const bool navigation = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
@@ -52,7 +50,7 @@ class TCellDelegate : public QStyledItemDelegate
                                     key->key() == Qt::Key_Backtab;
             if (!navigation && !text.isEmpty()) {
                 for (char32_t ch : text.toUcs4()) {
-                    if (!GridKeyAccepts(Grid->TypeCodeOf(col), ch))
+                    if (!GridKeyAccepts(type, ch))
                         return true; // discarded
                 }
             }
@@ -61,20 +59,20 @@ class TCellDelegate : public QStyledItemDelegate
     }
 
   private:
-    TSTMainForm* Form;
     TPropertyGrid* Grid;
 };
 
 } // namespace
 
-TPropertyGrid::TPropertyGrid(TSTMainForm* form, QWidget* parent) : QTableWidget(parent), Form(form)
+TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
 {
-    setItemDelegate(new TCellDelegate(form, this));
+    setItemDelegate(new TCellDelegate(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
     verticalHeader()->setMinimumSectionSize(1);
     setShowGrid(true);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -82,62 +80,44 @@ TPropertyGrid::TPropertyGrid(TSTMainForm* form, QWidget* parent) : QTableWidget(
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setMouseTracking(true);
-    setColumnCount(12);
-    setRowCount(1);
-    horizontalHeader()->setDefaultSectionSize(100);
     SetDefaultRowHeight(21);
-    for (int c = 0; c < 12; ++c)
-        SetCell(c, 0, QString());
-    connect(this, &QTableWidget::cellClicked, this, [form](int, int) { form->GridClick(); });
+    // A width dragged on screen is the document's width.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (Model)
+            Model->setColumnWidth(column, width);
+    });
 }
 
-void TPropertyGrid::SetRowCount(int rows)
+void TPropertyGrid::setGridModel(GridModel* model)
 {
-    setRowCount(std::max(rows, 1) - 1);
+    Model = model;
+    setModel(model);
+    connect(model, &GridModel::columnWidthChanged, this, &TPropertyGrid::ApplyColumnWidth);
+    connect(model, &QAbstractItemModel::modelReset, this,
+            [this] { ApplyColumnWidths(0, Model->gridColumnCount() - 1); });
+    connect(model, &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) { ApplyColumnWidths(first, last); });
+    ApplyColumnWidths(0, model->gridColumnCount() - 1);
 }
 
-void TPropertyGrid::SetColCount(int cols)
+void TPropertyGrid::ApplyColumnWidth(int column, int width)
 {
-    const int old = columnCount();
-    setColumnCount(std::max(cols, 1));
-    for (int c = old; c < columnCount(); ++c) {
-        setColumnWidth(c, 100);
-        SetCell(c, 0, QString());
-    }
+    // With updates on, every resized section makes the header lay out all of them again.
+    QHeaderView* header = horizontalHeader();
+    const bool updates = header->updatesEnabled();
+    header->setUpdatesEnabled(false);
+    header->resizeSection(column, width);
+    header->setUpdatesEnabled(updates);
 }
 
-QString TPropertyGrid::Cell(int col, int row) const
+void TPropertyGrid::ApplyColumnWidths(int first, int last)
 {
-    const QTableWidgetItem* it = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
-    return it ? it->text() : QString();
-}
-
-void TPropertyGrid::SetCell(int col, int row, const QString& text)
-{
-    if (col < 0 || col >= columnCount() || row < 0 || row >= RowCount())
-        return;
-    if (row == 0) {
-        QTableWidgetItem* it = horizontalHeaderItem(col);
-        if (!it) {
-            it = new QTableWidgetItem;
-            setHorizontalHeaderItem(col, it);
-        }
-        it->setText(text);
-        return;
-    }
-    QTableWidgetItem* it = item(row - 1, col);
-    if (!it) {
-        if (text.isEmpty())
-            return;
-        it = new QTableWidgetItem;
-        setItem(row - 1, col, it);
-    }
-    it->setText(text);
-}
-
-void TPropertyGrid::SetColWidth(int col, int width)
-{
-    setColumnWidth(col, std::clamp(width, 0, 10000));
+    QHeaderView* header = horizontalHeader();
+    const bool updates = header->updatesEnabled();
+    header->setUpdatesEnabled(false);
+    for (int c = first; c <= last; ++c)
+        header->resizeSection(c, Model->columnWidth(c));
+    header->setUpdatesEnabled(updates);
 }
 
 int TPropertyGrid::RowHeight(int row) const
@@ -147,42 +127,18 @@ int TPropertyGrid::RowHeight(int row) const
 
 void TPropertyGrid::SetDefaultRowHeight(int height)
 {
+    // Every row takes the new height, also the ones resized by hand.
     verticalHeader()->setDefaultSectionSize(height);
-    for (int r = 0; r < rowCount(); ++r)
-        setRowHeight(r, height);
     horizontalHeader()->setFixedHeight(height);
 }
 
-GridCells TPropertyGrid::ToCells() const
+std::vector<int> TPropertyGrid::rowHeights() const
 {
-    GridCells cells(RowCount(), GridRow(ColCount()));
-    for (int r = 0; r < RowCount(); ++r)
-        for (int c = 0; c < ColCount(); ++c)
-            cells[r][c] = Cell(c, r).toStdString();
-    return cells;
-}
-
-void TPropertyGrid::FromCells(const GridCells& cells)
-{
-    SetRowCount(static_cast<int>(cells.size()));
-    if (!cells.empty())
-        SetColCount(static_cast<int>(cells.front().size()));
-    for (int r = 0; r < static_cast<int>(cells.size()); ++r)
-        for (int c = 0; c < ColCount() && c < static_cast<int>(cells[r].size()); ++c)
-            SetCell(c, r, QString::fromStdString(cells[r][c]));
-}
-
-void TPropertyGrid::ClearDataRows()
-{
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (QTableWidgetItem* it = item(r, c))
-                it->setText(QString());
-}
-
-char TPropertyGrid::TypeCodeOf(int col) const
-{
-    return TypeCodeAt(Form->TypesList, col);
+    std::vector<int> heights(size_t(model() ? model()->rowCount() : 0) + 1);
+    heights[0] = RowHeight(0);
+    for (size_t r = 1; r < heights.size(); ++r)
+        heights[r] = rowHeight(int(r) - 1);
+    return heights;
 }
 
 int TPropertyGrid::RowLineAt(int y) const
@@ -190,7 +146,7 @@ int TPropertyGrid::RowLineAt(int y) const
     constexpr int grip = 3;
     const int row = rowAt(y + grip);
     for (int r : {row, row - 1}) {
-        if (r < 0 || r >= rowCount())
+        if (r < 0 || !model() || r >= model()->rowCount())
             continue;
         const int bottom = rowViewportPosition(r) + rowHeight(r);
         if (std::abs(y - bottom) <= grip)
@@ -236,5 +192,5 @@ bool TPropertyGrid::viewportEvent(QEvent* event)
     default:
         break;
     }
-    return QTableWidget::viewportEvent(event);
+    return QTableView::viewportEvent(event);
 }

@@ -1,52 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The substance property grid. The rest of the program sees a string grid whose row 0
-// is the header row of item names (as documents store it); on screen the names stand in
-// the table's fixed horizontal header, so they stay in view while the rows scroll and
-// cannot be edited in place.
+// The substance property grid on screen: a view of the grid model whose header row shows
+// the item names, so they stay in view while the rows scroll and cannot be edited in place.
+// Row heights belong to the view (documents do not keep them); column widths follow the
+// model both ways.
 
-#include "grid/GridCells.h"
+#include <QTableView>
 
-#include <QTableWidget>
+#include <vector>
 
-class TSTMainForm;
+class GridModel;
 
-class TPropertyGrid : public QTableWidget
+class TPropertyGrid : public QTableView
 {
     Q_OBJECT
 
   public:
-    TPropertyGrid(TSTMainForm* form, QWidget* parent);
+    explicit TPropertyGrid(QWidget* parent = nullptr);
 
-    int RowCount() const { return rowCount() + 1; } // header row included
-    void SetRowCount(int rows);                     // at least the header row
-    int ColCount() const { return columnCount(); }
-    void SetColCount(int cols); // at least one column
+    void setGridModel(GridModel* model);
+    GridModel* gridModel() const { return Model; }
 
-    QString Cell(int col, int row) const;
-    void SetCell(int col, int row, const QString& text);
-    int ColWidth(int col) const { return columnWidth(col); }
-    void SetColWidth(int col, int width);
-    int RowHeight(int row) const;
+    int RowHeight(int row) const; // row 0 is the header row
     void SetDefaultRowHeight(int height);
+    std::vector<int> rowHeights() const; // every row, the header row first
 
-    // The whole grid as text, header row first, and back (resizing to fit).
-    GridCells ToCells() const;
-    void FromCells(const GridCells& cells);
-    void ClearDataRows(); // empties every cell of rows 1 and below
-
-    // The type code of the column a key or an edit belongs to.
-    char TypeCodeOf(int col) const;
+  signals:
+    // Every change of a cell editor's text, as it is typed (rows count the header as 0).
+    void cellTextEdited(int column, int row, const QString& text);
 
   protected:
     // Rows are resized by dragging the line under a row, as there is no row header.
     bool viewportEvent(QEvent* event) override;
 
   private:
+    void ApplyColumnWidth(int column, int width);
+    void ApplyColumnWidths(int first, int last);
     int RowLineAt(int y) const; // the data row whose bottom line is at y, or -1
 
-    TSTMainForm* Form;
+    GridModel* Model = nullptr;
     int SizingRow = -1;
     int SizingOffset = 0;
 };

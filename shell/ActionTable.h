@@ -3,6 +3,7 @@
 
 // The table of user commands: every menu item, tool button and key runs one action.
 
+#include "dialogs/Hints.h"
 #include "shell/MainU.h"
 
 #include <QKeySequence>
@@ -24,8 +25,3 @@ struct ActionDef
 };
 
 const std::vector<ActionDef>& ActionTable();
-
-// The short part of a hint (tool tip) and the long part (status bar); a hint without
-// "|" serves as both.
-QString ShortHint(const QString& hint);
-QString LongHint(const QString& hint);

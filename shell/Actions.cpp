@@ -43,18 +43,6 @@ const std::vector<ActionDef>& ActionTable()
     return table;
 }
 
-QString ShortHint(const QString& hint)
-{
-    const int bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.left(bar);
-}
-
-QString LongHint(const QString& hint)
-{
-    const int bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.mid(bar + 1);
-}
-
 namespace {
 QIcon ToolIcon(int index)
 {

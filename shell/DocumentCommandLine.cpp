@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/DocumentCommandLine.h"
 
+#include "dialogs/MessageBox.h"
 #include "document/DefaultsLocation.h"
-#include "grid/PropertyGrid.h"
+#include "document/DocumentModel.h"
+#include "grid/GridModel.h"
 #include "shell/CommandLine.h"
 #include "shell/MainU.h"
-#include "shell/MessageBox.h"
 #include "shell/StoikonApp.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ class HeadlessDocument
 
     bool Open(const std::string& path, std::ostream& err)
     {
-        if (Window->LoadDocument(QString::fromLocal8Bit(path.c_str())))
+        if (Window->document()->load(QString::fromLocal8Bit(path.c_str())))
             return true;
         err << "Can not open this file\n";
         return false;
@@ -122,14 +123,12 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
         return 1;
     // Every click can fill cells from values the one before wrote; stop when one fills
     // nothing (a row count's worth of clicks is always enough for formulas that chain).
-    const int limit = w->Grid->RowCount() + 10;
+    const int limit = w->document()->grid()->gridRowCount() + 10;
     for (int i = 0; i < limit; ++i) {
-        const GridCells before = w->Grid->ToCells();
-        w->CalGridClick();
-        if (w->Grid->ToCells() == before)
+        if (!w->document()->calculateGrid())
             break;
     }
-    if (!w->SaveDocumentTo(QString::fromLocal8Bit(output.c_str()))) {
+    if (!w->document()->saveTo(QString::fromLocal8Bit(output.c_str()))) {
         err << "Can not save this file\n";
         return 1;
     }

@@ -2,6 +2,7 @@
 // Help mode (the next click on a working control explains it instead of acting), the web
 // commands and the about box.
 
+#include "document/DocumentModel.h"
 #include "editor/ReactionWidgets.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
@@ -86,7 +87,7 @@ void TSTMainForm::HelpHelpExecute()
     for (QWidget* target : targets)
         target->setCursor(Qt::WhatsThisCursor);
     // The window's event() keeps hints out of the status bar while help mode is on.
-    statusBar()->showMessage(Texts::HelpModePrompt.In(InterfaceLanguage));
+    statusBar()->showMessage(Texts::HelpModePrompt.In(Doc->language()));
 }
 
 void TSTMainForm::EndHelpMode(bool gridTopic)

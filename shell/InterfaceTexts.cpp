@@ -81,14 +81,6 @@ const LocalText MsgGridHelp{
     "تنظيمات را انتخاب نماييد."};
 const LocalText HelpModePrompt{"Click on item you need information about",
                                "روي گزينه اي که به اطلاعاتي در مورد آن نياز داريد کليک کنيد"};
-const LocalText TitleWarning{"Warning", "توجه"};
-const LocalText TitleError{"Error", "خطا"};
-const LocalText TitleInformation{"Information", "اطلاعات"};
-const LocalText TitleConfirm{"Confirm", "تاييد"};
-const LocalText ButtonOK{"OK", "قبول"};
-const LocalText ButtonCancel{"Cancel", "لغو"};
-const LocalText ButtonYes{"&Yes", "&بلي"};
-const LocalText ButtonNo{"&No", "&خير"};
 
 const char* const SettingsFarsiCaption = "&Farsi";
 const char* const SettingsFarsiHint = "Farsi|Changes program's language to Farsi";
@@ -161,14 +153,6 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::MsgReactionHelp,
         &Texts::MsgGridHelp,
         &Texts::HelpModePrompt,
-        &Texts::TitleWarning,
-        &Texts::TitleError,
-        &Texts::TitleInformation,
-        &Texts::TitleConfirm,
-        &Texts::ButtonOK,
-        &Texts::ButtonCancel,
-        &Texts::ButtonYes,
-        &Texts::ButtonNo,
     };
     return all;
 }

@@ -67,14 +67,6 @@ extern const LocalText MsgAlreadyExists;
 extern const LocalText MsgReactionHelp;
 extern const LocalText MsgGridHelp;
 extern const LocalText HelpModePrompt;
-extern const LocalText TitleWarning;
-extern const LocalText TitleError;
-extern const LocalText TitleInformation;
-extern const LocalText TitleConfirm;
-extern const LocalText ButtonOK;
-extern const LocalText ButtonCancel;
-extern const LocalText ButtonYes;
-extern const LocalText ButtonNo;
 
 // Texts that are the same in both languages.
 extern const char* const SettingsFarsiCaption;
@@ -86,5 +78,5 @@ extern const char* const ProblemFarsiHint;
 extern const char* const ProblemFarsiText;
 } // namespace Texts
 
-// Every LocalText of the main window and the message box, for checks over all of them.
+// Every LocalText of the main window, for checks over all of them.
 const std::vector<const LocalText*>& ShellTexts();

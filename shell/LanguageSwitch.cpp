@@ -3,6 +3,7 @@
 // direction, and the dialogs' own texts.
 
 #include "dialogs/OpsU.h"
+#include "document/DocumentModel.h"
 #include "editor/KOU.h"
 #include "editor/ReactionWidgets.h"
 #include "grid/PropertyGrid.h"
@@ -26,9 +27,18 @@ void TSTMainForm::SettingsFarsiExecute()
 
 void TSTMainForm::ApplyLanguage(Language lang)
 {
-    InterfaceLanguage = lang;
-    // The language is part of the document, so a switch is a change to be saved.
-    DocumentModified = true;
+    // The language is part of the document, so a switch is a change to be saved. A switch
+    // to another language re-captions the window through the document's signal.
+    const bool same = Doc->language() == lang;
+    Doc->setLanguage(lang);
+    Doc->setModified(true);
+    if (same)
+        Recaption();
+}
+
+void TSTMainForm::Recaption()
+{
+    const Language lang = Doc->language();
     setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
 
     File1->setTitle(Texts::File1Caption.In(lang));

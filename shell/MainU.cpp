@@ -3,10 +3,11 @@
 
 #include "core/ReactionText.h"
 #include "dialogs/OpsU.h"
-#include "document/DocumentFile.h"
+#include "document/DocumentModel.h"
 #include "editor/FontConvert.h"
 #include "editor/KOU.h"
 #include "editor/ReactionWidgets.h"
+#include "grid/GridModel.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
 #include "shell/VelkMenu.h"
@@ -78,7 +79,7 @@ class TStatusBar : public QStatusBar
 };
 } // namespace
 
-TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
+TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent), Doc(new DocumentModel(this))
 {
     setObjectName("STMainForm");
     setWindowTitle(QStringLiteral("Stoikon"));
@@ -97,13 +98,16 @@ TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent)
     VelkMenu = CreateMainWindowMenu(this);
 
     // The reaction-line fonts exist from here until the window closes.
-    Fonts = FontSettings();
     FontsExist = true;
     ApplyFonts();
     CaretPos = 0;
     FirstVisible = 0;
-    TypesList = {"0", "0", "1", "2", "2", "2", "2", "2", "2", "2", "2", "2"};
-    FormulsList = {"Mol(a),Mol(b)=Number(a),Number(b)", "Number(a),Number(b)=Mol(a),Mol(b)"};
+
+    // The window follows the document whoever changes it.
+    connect(Doc, &DocumentModel::reactionTextChanged, this, &TSTMainForm::ShowDocumentText);
+    connect(Doc, &DocumentModel::fontsChanged, this, &TSTMainForm::ApplyFonts);
+    connect(Doc, &DocumentModel::fileNameChanged, this, &TSTMainForm::SetCaption);
+    connect(Doc, &DocumentModel::languageChanged, this, &TSTMainForm::Recaption);
 
     ReadWindowSettings();
     DrawReaction();
@@ -118,6 +122,15 @@ void TSTMainForm::AttachDialogs(TAboutForm* about, TOpsForm* ops, TKOForm* keys)
     AboutForm = about;
     OpsForm = ops;
     KOForm = keys;
+    if (!ops)
+        return;
+    connect(ops, &TOpsForm::settingsApplied, Grid, &TPropertyGrid::SetDefaultRowHeight);
+    connect(ops, &TOpsForm::redrawRequested, this, [this] { DrawReaction(); });
+    // Default's file is written once the dialog has closed, however it was shown.
+    connect(ops, &QDialog::finished, this, [this](int result) {
+        if (result == TOpsForm::DefaultResult)
+            WriteDefaultsFile(); // a failure is silent
+    });
 }
 
 void TSTMainForm::CreatePanels()
@@ -144,8 +157,11 @@ void TSTMainForm::CreatePanels()
     Panel->setObjectName("Panel");
     Lbl2 = new QLabel(Panel);
     Lbl2->setObjectName("Lbl2");
-    Grid = new TPropertyGrid(this, Panel);
+    Grid = new TPropertyGrid(Panel);
     Grid->setObjectName("Grid");
+    Grid->setGridModel(Doc->grid());
+    connect(Grid, &TPropertyGrid::cellTextEdited, this, &TSTMainForm::GridSetEditText);
+    connect(Grid, &QAbstractItemView::clicked, this, &TSTMainForm::GridClick);
     CalGrid = new QPushButton(Panel);
     CalGrid->setObjectName("CalGrid");
     connect(CalGrid, &QPushButton::clicked, this, &TSTMainForm::CalGridClick);
@@ -190,24 +206,36 @@ void TSTMainForm::LayoutMainWindow()
 
 QFont TSTMainForm::ProgramQFont() const
 {
-    return ToQFont(Fonts.ProgramFont);
+    return ToQFont(Doc->fonts().ProgramFont);
 }
 
 void TSTMainForm::ApplyFonts()
 {
     setFont(ProgramQFont());
-    Grid->setFont(ToQFont(Fonts.GridFont));
+    Grid->setFont(ToQFont(Doc->fonts().GridFont));
     VelkMenu->SetFont(ProgramQFont());
+}
+
+void TSTMainForm::ShowDocumentText()
+{
+    if (ReactionText == Doc->reactionText())
+        return;
+    // Replaced from outside the line: the caret stays within the new text.
+    ReactionText = Doc->reactionText();
+    const int length = static_cast<int>(ReactionText.size());
+    CaretPos = std::min(CaretPos, length);
+    FirstVisible = std::min(FirstVisible, CaretPos);
+    DrawReaction();
 }
 
 int TSTMainForm::Message(const LocalText& text, MsgKind kind, int buttons)
 {
-    return Message(text.In(InterfaceLanguage), kind, buttons);
+    return Message(text.In(Doc->language()), kind, buttons);
 }
 
 int TSTMainForm::Message(const QString& text, MsgKind kind, int buttons)
 {
-    return ShowMessageBox({text, kind, buttons, InterfaceLanguage}, ProgramQFont(), this);
+    return ShowMessageBox({text, kind, buttons, Doc->language()}, ProgramQFont(), this);
 }
 
 QString TSTMainForm::AskFileName(FileDialogKind kind, const QString& title, const QString& filter)
@@ -223,7 +251,7 @@ QString TSTMainForm::AskFileName(FileDialogKind kind, const QString& title, cons
 
 void TSTMainForm::SetCaption()
 {
-    setWindowTitle(QString::fromStdString(DocumentCaption(DocumentFileName.toStdString())));
+    setWindowTitle(Doc->caption());
 }
 
 bool TSTMainForm::event(QEvent* event)
@@ -256,7 +284,7 @@ void TSTMainForm::FormActivate()
         SettingsFarsiExecute();
     else
         SettingsEnglishExecute();
-    DocumentModified = false;
+    Doc->setModified(false);
     FileNewExecute();
     if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
         FileOpenAccept(QFileInfo(CommandLineFile).absoluteFilePath());

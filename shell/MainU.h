@@ -15,9 +15,9 @@
 // (New, Open, Save, HTML export), dialogs/ (options) and shell/ (start-up, language,
 // help, web links).
 
-#include "document/FontSettings.h"
+#include "core/Language.h"
+#include "dialogs/MessageBox.h"
 #include "shell/InterfaceTexts.h"
-#include "shell/MessageBox.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-struct DocumentData;
+class DocumentModel;
 struct KeyOptions;
 class QAction;
 class QImage;
@@ -66,20 +66,16 @@ class TSTMainForm : public QMainWindow
     TOpsForm* OpsForm = nullptr;
     TKOForm* KOForm = nullptr;
 
-    // ---- Document and reaction state ----
-    std::string ReactionText;
+    // The open document; the window shows it and its commands change it.
+    DocumentModel* document() const { return Doc; }
+
+    // ---- Reaction line state ----
+    std::string ReactionText; // the line's text as edited; the document follows every change
     int CaretPos = 0;
     int FirstVisible = 0;
     std::vector<int> CharWidths;
     int CaretX = 0;
     bool CaretShown = false;
-    FontSettings Fonts;
-    bool FontsExist = false; // the reaction-line fonts live from creation to close
-    std::vector<std::string> TypesList;
-    std::vector<std::string> FormulsList;
-    bool DocumentModified = false;
-    QString DocumentFileName;
-    Language InterfaceLanguage = Language::English;
     bool HelpMode = false;
     QString CommandLineFile; // the first command-line argument, opened at first activation
 
@@ -130,7 +126,7 @@ class TSTMainForm : public QMainWindow
     void SetCaption();       // "Stoikon - " + name, or "Stoikon - Untitled"
     void LayoutMainWindow(); // places the panels' children for the current size and direction
     QFont ProgramQFont() const;
-    void ApplyFonts(); // window, grid and menu fonts from Fonts
+    void ApplyFonts(); // window, grid and menu fonts from the document's fonts
     int Message(const LocalText& text, MsgKind kind, int buttons);
     int Message(const QString& text, MsgKind kind, int buttons);
     QString AskFileName(FileDialogKind kind, const QString& title, const QString& filter);
@@ -185,10 +181,6 @@ class TSTMainForm : public QMainWindow
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
     bool WriteDefaultsFile(); // the options dialog's Default: the current settings for new documents
     QString DefaultsFolder;   // overrides the defaults folder (tests); empty = the usual places
-    DocumentData CurrentDocument() const;         // the open document as file data
-    void ApplyDocument(const DocumentData& doc);  // replaces the open document (language too)
-    bool LoadDocument(const QString& fileName);   // reads and applies a file; false if unreadable
-    bool SaveDocumentTo(const QString& fileName); // writes the document; false if it failed
     // The save dialog with the extension rule (".KVX", ".html", ".bmp" when the name has
     // none) and the overwrite question, whose No asks again. Empty when cancelled.
     QString ChooseSaveFileName(FileDialogKind kind, const QString& title, const QString& filter,
@@ -216,6 +208,8 @@ class TSTMainForm : public QMainWindow
     void resizeEvent(QResizeEvent* event) override; // FormResize
 
   private:
+    void ShowDocumentText(); // the document's reaction in the line, the caret within it
+    void Recaption();        // every text of the window and its dialogs in the document's language
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -223,6 +217,8 @@ class TSTMainForm : public QMainWindow
     void ReadWindowSettings();
     void WriteWindowSettings();
 
+    DocumentModel* Doc;
+    bool FontsExist = false; // the reaction-line fonts live from creation to close
     bool FirstActivationDone = false;
     bool StartupFarsi = false;
 };

@@ -20,7 +20,7 @@ TSTMainForm* CreateStoikonWindows(const QString& commandLineFile)
     auto* main = new TSTMainForm;
     main->CommandLineFile = commandLineFile;
     auto* about = new TAboutForm(main);
-    auto* ops = new TOpsForm(main);
+    auto* ops = new TOpsForm(main->document(), main);
     auto* keys = new TKOForm(main);
     main->AttachDialogs(about, ops, keys);
     return main;

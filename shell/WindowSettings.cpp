@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window placement and interface language, kept in the user settings between runs.
 
+#include "document/DocumentModel.h"
 #include "shell/MainU.h"
 
 #include <QGuiApplication>
@@ -99,6 +100,6 @@ void TSTMainForm::WriteWindowSettings()
     settings.setValue("Top", bounds.y());
     settings.setValue("Left", bounds.x());
     settings.setValue("WS", state);
-    settings.setValue("Lang", InterfaceLanguage == Language::Farsi ? 1 : 0);
+    settings.setValue("Lang", Doc->language() == Language::Farsi ? 1 : 0);
     settings.sync();
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/common/WindowFixture.h"
 
+#include "document/DocumentModel.h"
+#include "grid/GridModel.h"
+#include "grid/PropertyGrid.h"
 #include "shell/StoikonApp.h"
 
 #include <QSettings>
@@ -64,7 +67,29 @@ void WindowFixture::Start()
 WindowFixture::~WindowFixture()
 {
     // Closing asks nothing in tests unless a test queued an answer; drop the changes.
-    Window->DocumentModified = false;
+    Window->document()->setModified(false);
     Window->close();
     delete Window;
+}
+
+DocumentModel* WindowFixture::Doc() const
+{
+    return Window->document();
+}
+
+GridModel* WindowFixture::Grid() const
+{
+    return Window->document()->grid();
+}
+
+TPropertyGrid* WindowFixture::View() const
+{
+    return Window->findChild<TPropertyGrid*>("Grid");
+}
+
+void WindowFixture::EditFonts(const std::function<void(FontSettings&)>& edit) const
+{
+    FontSettings fonts = Doc()->fonts();
+    edit(fonts);
+    Doc()->setFonts(fonts);
 }

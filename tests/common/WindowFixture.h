@@ -4,15 +4,20 @@
 // What the widget tests share: user settings in a throwaway folder, message boxes and file
 // dialogs answered by the test, and a main window created the way the program creates it.
 
+#include "dialogs/MessageBox.h"
+#include "document/DocumentModel.h"
+#include "grid/GridModel.h"
 #include "shell/MainU.h"
-#include "shell/MessageBox.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
+
+class TPropertyGrid;
 
 // Points the user settings at a fresh folder for as long as it lives.
 class TestSettings
@@ -48,6 +53,10 @@ class WindowFixture
     ~WindowFixture();
     void Start();
     TSTMainForm* operator->() const { return Window; }
+    DocumentModel* Doc() const;
+    GridModel* Grid() const;
+    TPropertyGrid* View() const;
+    void EditFonts(const std::function<void(FontSettings&)>& edit) const; // through the document
     TSTMainForm* Window = nullptr;
     QTemporaryDir Defaults;
     std::deque<QString> FileAnswers;

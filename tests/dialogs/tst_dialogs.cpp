@@ -34,23 +34,24 @@ struct Column
 // Gives the window's grid exactly these columns and one data row of cells "<name>1".
 void SetColumns(TSTMainForm* window, const std::vector<Column>& columns)
 {
-    TPropertyGrid* grid = window->Grid;
-    grid->SetColCount(static_cast<int>(columns.size()));
-    grid->SetRowCount(2);
-    window->TypesList.clear();
+    GridModel* grid = window->document()->grid();
+    grid->setGridColumnCount(static_cast<int>(columns.size()));
+    grid->setGridRowCount(2);
+    std::vector<std::string> types;
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        grid->SetCell(c, 0, columns[c].Name);
-        grid->SetCell(c, 1, columns[c].Name + "1");
-        grid->SetColWidth(c, columns[c].Width);
-        window->TypesList.push_back(columns[c].Type);
+        grid->setCell(c, 0, columns[c].Name);
+        grid->setCell(c, 1, columns[c].Name + "1");
+        grid->setColumnWidth(c, columns[c].Width);
+        types.push_back(columns[c].Type);
     }
+    grid->setTypesList(types);
 }
 
 QStringList Headers(TSTMainForm* window)
 {
     QStringList names;
-    for (int c = 0; c < window->Grid->ColCount(); ++c)
-        names << window->Grid->Cell(c, 0);
+    for (int c = 0; c < window->document()->grid()->gridColumnCount(); ++c)
+        names << window->document()->grid()->cell(c, 0);
     return names;
 }
 
@@ -108,7 +109,7 @@ class TestOptionsDialog : public QObject
         Messages = std::make_unique<MessageRecorder>();
         Window = std::make_unique<WindowFixture>();
         Ops = (*Window)->OpsForm;
-        (*Window)->DocumentModified = false;
+        (*Window)->document()->setModified(false);
     }
     void cleanup()
     {
@@ -135,7 +136,7 @@ class TestOptionsDialog : public QObject
         QFETCH(QString, toggle);
         QFETCH(int, font);
         QFETCH(bool, bold);
-        const FontSettings before = (*Window)->Fonts;
+        const FontSettings before = (*Window)->document()->fonts();
         const FontSpec& stored = before.At(font);
         const bool styled = bold ? stored.Bold : stored.Italic;
         Show();
@@ -145,8 +146,8 @@ class TestOptionsDialog : public QObject
         QCOMPARE(button->isChecked(), !styled);
         Click("Cancel");
         QVERIFY(!Ops->isVisible());
-        QVERIFY((*Window)->Fonts == before);
-        QVERIFY(!(*Window)->DocumentModified);
+        QVERIFY((*Window)->document()->fonts() == before);
+        QVERIFY(!(*Window)->document()->isModified());
         Show();
         QCOMPARE(button->isChecked(), styled);
     }
@@ -167,12 +168,12 @@ class TestOptionsDialog : public QObject
         QFETCH(QString, afterOK);
         if (QFontDatabase::families().isEmpty())
             QSKIP("no fonts installed");
-        (*Window)->Fonts.ReactionFont.Name = face.toStdString();
+        Window->EditFonts([&](FontSettings& f) { f.ReactionFont.Name = face.toStdString(); });
         Show();
         auto* list = Find<QComboBox>("FRFN");
         QCOMPARE(list->currentIndex() >= 0, listed);
         Click("OK");
-        QCOMPARE(QString::fromStdString((*Window)->Fonts.ReactionFont.Name), afterOK);
+        QCOMPARE(QString::fromStdString((*Window)->document()->fonts().ReactionFont.Name), afterOK);
     }
 
     void number_and_name_fields_refuse_other_characters_data()
@@ -208,13 +209,13 @@ class TestOptionsDialog : public QObject
 
     void empty_number_fields_give_their_defaults()
     {
-        (*Window)->Fonts.SubscriptsPosition = 4;
+        Window->EditFonts([&](FontSettings& f) { f.SubscriptsPosition = 4; });
         Show();
         Find<QLineEdit>("FGFS")->clear();
         Find<QLineEdit>("FSbP")->clear();
         Click("OK");
-        QCOMPARE((*Window)->Fonts.GridFont.Size, 1);
-        QCOMPARE((*Window)->Fonts.SubscriptsPosition, 0);
+        QCOMPARE((*Window)->document()->fonts().GridFont.Size, 1);
+        QCOMPARE((*Window)->document()->fonts().SubscriptsPosition, 0);
     }
 
     void the_colour_box_keeps_document_colours_data()
@@ -235,14 +236,14 @@ class TestOptionsDialog : public QObject
         QFETCH(QString, choose);
         QFETCH(bool, listed);
         QFETCH(qint32, afterOK);
-        (*Window)->Fonts.NumbersFont.Color = start;
+        Window->EditFonts([&](FontSettings& f) { f.NumbersFont.Color = start; });
         Show();
         auto* box = Find<TColorBox>("FNFC");
         QCOMPARE(box->currentIndex() >= 0, listed);
         if (!choose.isEmpty())
             box->setCurrentIndex(box->findText(choose));
         Click("OK");
-        QCOMPARE((*Window)->Fonts.NumbersFont.Color, afterOK);
+        QCOMPARE((*Window)->document()->fonts().NumbersFont.Color, afterOK);
     }
 
     void moving_an_item_moves_its_definition_but_not_the_cells_data()
@@ -273,13 +274,14 @@ class TestOptionsDialog : public QObject
         Click("OK");
         QCOMPARE(Headers(Window->Window), order);
         for (int c = 0; c < 3; ++c) {
-            QCOMPARE(QString::fromStdString((*Window)->TypesList[c]), definition[order[c]].first);
-            QCOMPARE((*Window)->Grid->ColWidth(c), definition[order[c]].second);
+            QCOMPARE(QString::fromStdString((*Window)->document()->grid()->typesList()[c]),
+                     definition[order[c]].first);
+            QCOMPARE((*Window)->document()->grid()->columnWidth(c), definition[order[c]].second);
         }
         // The data cells stay in their column positions.
-        QCOMPARE((*Window)->Grid->Cell(0, 1), QString("A1"));
-        QCOMPARE((*Window)->Grid->Cell(1, 1), QString("B1"));
-        QCOMPARE((*Window)->Grid->Cell(2, 1), QString("C1"));
+        QCOMPARE((*Window)->document()->grid()->cell(0, 1), QString("A1"));
+        QCOMPARE((*Window)->document()->grid()->cell(1, 1), QString("B1"));
+        QCOMPARE((*Window)->document()->grid()->cell(2, 1), QString("C1"));
     }
 
     void a_repeated_name_becomes_item_and_its_index_data()
@@ -324,8 +326,8 @@ class TestOptionsDialog : public QObject
         QCOMPARE(list->currentItem()->text(), QString("Mass:4="));
         Click("OK");
         QCOMPARE(Headers(Window->Window), (QStringList{"Mol", "Mass"}));
-        QCOMPARE((*Window)->TypesList[1], std::string("4"));
-        QCOMPARE((*Window)->Grid->ColWidth(1), 100); // an empty width gives 100
+        QCOMPARE((*Window)->document()->grid()->typesList()[1], std::string("4"));
+        QCOMPARE((*Window)->document()->grid()->columnWidth(1), 100); // an empty width gives 100
     }
 
     void deleting_every_item_leaves_the_first_column_as_it_was()
@@ -342,14 +344,14 @@ class TestOptionsDialog : public QObject
         QCOMPARE(Find<QLineEdit>("GIName")->text(), QString()); // no editor shows a gone entry
         Click("OK");
         QCOMPARE(Headers(Window->Window), QStringList{"First"});
-        QCOMPARE((*Window)->TypesList[0], std::string("3"));
-        QCOMPARE((*Window)->Grid->ColWidth(0), 77);
+        QCOMPARE((*Window)->document()->grid()->typesList()[0], std::string("3"));
+        QCOMPARE((*Window)->document()->grid()->columnWidth(0), 77);
     }
 
     void a_new_formula_targets_the_first_column()
     {
         SetColumns(Window->Window, {{"Mol", "0", 100}, {"Mass", "2", 100}});
-        (*Window)->FormulsList = {"#Mass(a)=#Mol(a)*2"};
+        (*Window)->document()->setFormulas({"#Mass(a)=#Mol(a)*2"});
         Show();
         auto* list = Find<QListWidget>("GFList");
         Click("GFNew");
@@ -360,7 +362,7 @@ class TestOptionsDialog : public QObject
         Retype(Find<QLineEdit>("GFN2"), "#Mol(b)/2");
         QCOMPARE(list->currentItem()->text(), QString("#Mass(a)=#Mol(b)/2"));
         Click("OK");
-        QCOMPARE((*Window)->FormulsList,
+        QCOMPARE((*Window)->document()->formulas(),
                  (std::vector<std::string>{"#Mass(a)=#Mol(a)*2", "#Mass(a)=#Mol(b)/2"}));
     }
 
@@ -394,7 +396,7 @@ class TestOptionsDialog : public QObject
         QFETCH(QString, expression);
         QFETCH(QString, afterTyping);
         SetColumns(Window->Window, {{"Mol", "0", 100}});
-        (*Window)->FormulsList = {"#Mol(a)=1", line.toStdString()};
+        (*Window)->document()->setFormulas({"#Mol(a)=1", line.toStdString()});
         Show();
         auto* list = Find<QListWidget>("GFList");
         ClickEntry(list, 1);
@@ -413,7 +415,7 @@ class TestOptionsDialog : public QObject
     void ok_applies_the_fonts_and_redraws_the_reaction_line_after_closing()
     {
         TSTMainForm* window = Window->Window;
-        window->ReactionText = "2H2+O2>2H2O";
+        window->document()->setReactionText("2H2+O2>2H2O");
         window->DrawReaction();
         const std::vector<int> widthsBefore = window->CharWidths;
         Show();
@@ -426,11 +428,12 @@ class TestOptionsDialog : public QObject
         Click("OK");
         QVERIFY(!Ops->isVisible());
         QCOMPARE(Ops->result(), int(QDialog::Accepted));
-        QVERIFY(window->DocumentModified);
-        QCOMPARE(window->Fonts.ReactionFont.Size, 28);
-        QCOMPARE(window->Fonts.ReactionFont.Color, ColorValue(0x0000FF));
+        QVERIFY(window->document()->isModified());
+        QCOMPARE(window->document()->fonts().ReactionFont.Size, 28);
+        QCOMPARE(window->document()->fonts().ReactionFont.Color, ColorValue(0x0000FF));
         QCOMPARE(window->Grid->font().pointSize(), 14);
-        QCOMPARE(window->Grid->RowHeight(1), QFontMetrics(ToQFont(window->Fonts.GridFont)).height() + 7);
+        QCOMPARE(window->Grid->RowHeight(1),
+                 QFontMetrics(ToQFont(window->document()->fonts().GridFont)).height() + 7);
         // Not yet: the line is drawn once the dialog has gone.
         QVERIFY(tim->isActive());
         QCOMPARE(fired.count(), 0);
@@ -447,8 +450,8 @@ class TestOptionsDialog : public QObject
     {
         TSTMainForm* window = Window->Window;
         SetColumns(window, {{"Mol", "0", 100}});
-        window->FormulsList = {"#Mol(a)=1"};
-        const FontSettings fonts = window->Fonts;
+        window->document()->setFormulas({"#Mol(a)=1"});
+        const FontSettings fonts = window->document()->fonts();
         Show();
         QSignalSpy fired(Find<QTimer>("Tim"), &QTimer::timeout);
         Retype(Find<QLineEdit>("FRFS"), "30");
@@ -458,10 +461,10 @@ class TestOptionsDialog : public QObject
         QCOMPARE(Ops->result(), int(QDialog::Rejected));
         QTest::qWait(250);
         QCOMPARE(fired.count(), 0);
-        QVERIFY(window->Fonts == fonts);
+        QVERIFY(window->document()->fonts() == fonts);
         QCOMPARE(Headers(window), QStringList{"Mol"});
-        QCOMPARE(window->FormulsList, std::vector<std::string>{"#Mol(a)=1"});
-        QVERIFY(!window->DocumentModified);
+        QCOMPARE(window->document()->formulas(), std::vector<std::string>{"#Mol(a)=1"});
+        QVERIFY(!window->document()->isModified());
         QVERIFY(QDir(Window->Defaults.path()).isEmpty());
         // The next showing starts again from the window, not from the abandoned edits.
         Show();
@@ -483,7 +486,7 @@ class TestOptionsDialog : public QObject
         QFETCH(QString, file);
         TSTMainForm* window = Window->Window;
         window->ApplyLanguage(farsi ? Language::Farsi : Language::English);
-        window->DocumentModified = false;
+        window->document()->setModified(false);
         SetColumns(window, {{"Mol", "3", 100}});
         Show();
         Click("GINew");
@@ -491,8 +494,8 @@ class TestOptionsDialog : public QObject
         Click("Def");
         QCOMPARE(Ops->result(), TOpsForm::DefaultResult);
         // Applied to the open document as OK does.
-        QVERIFY(window->DocumentModified);
-        QCOMPARE(window->Fonts.ReactionFont.Size, 22);
+        QVERIFY(window->document()->isModified());
+        QCOMPARE(window->document()->fonts().ReactionFont.Size, 22);
         QCOMPARE(Headers(window), (QStringList{"Mol", "New Item"}));
         const QDir folder(Window->Defaults.path());
         QVERIFY(QFileInfo::exists(folder.filePath(file)));

@@ -43,7 +43,7 @@ void Type(TSTMainForm* w, const QString& text)
 // A text as Balance or Open leaves it, with the caret at caretPos.
 void SetText(TSTMainForm* w, const QString& text, int caretPos = 0)
 {
-    w->ReactionText = text.toStdString();
+    w->document()->setReactionText(text.toStdString());
     w->CaretPos = caretPos;
     w->FirstVisible = 0;
     w->DrawReaction();
@@ -51,7 +51,7 @@ void SetText(TSTMainForm* w, const QString& text, int caretPos = 0)
 
 QString Text(TSTMainForm* w)
 {
-    return QString::fromStdString(w->ReactionText);
+    return QString::fromStdString(w->document()->reactionText());
 }
 
 void SetKeySets(TSTMainForm* w, const QStringList& sets, bool autoCase)
@@ -275,9 +275,9 @@ class TestEditor : public QObject
         QFETCH(int, key);
         TestSettings settings;
         WindowFixture w;
-        w->DocumentModified = false;
+        w->document()->setModified(false);
         QTest::keyClick(w->TextBtn, Qt::Key(key));
-        QVERIFY(w->DocumentModified);
+        QVERIFY(w->document()->isModified());
     }
 
     void a_long_reaction_scrolls_to_keep_the_caret_in_view()
@@ -331,11 +331,11 @@ class TestEditor : public QObject
         SetText(w.Window, "2H2+O2>2H2O");
         w->Actions.ReactionCopy->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2H2+O2>2H2O"));
-        w->DocumentModified = false;
+        w->document()->setModified(false);
         w->Actions.ReactionPaste->trigger();
         QCOMPARE(Text(w.Window), QStringLiteral("H2+O2>H2O"));
         QCOMPARE(w->CaretPos, 9);
-        QVERIFY(w->DocumentModified);
+        QVERIFY(w->document()->isModified());
     }
 
     void a_carriage_return_in_pasted_text_runs_balance_at_that_point()
@@ -416,7 +416,7 @@ class TestEditor : public QObject
         QTimer::singleShot(30, w.Window, [&] { w->close(); });
         w->ReactionPasteExecute();
         QVERIFY(!w->isVisible());
-        QVERIFY(w->ReactionText.size() < 40);
+        QVERIFY(w->document()->reactionText().size() < 40);
         QVERIFY(!w->PasteInProgress);
     }
 
@@ -460,7 +460,7 @@ class TestEditor : public QObject
         WindowFixture w;
         SetText(w.Window, "");
         const QImage& picture = w->TextImg->Picture;
-        QCOMPARE(picture.height(), ReactionLineHeight(w->Fonts));
+        QCOMPARE(picture.height(), ReactionLineHeight(w->document()->fonts()));
         QCOMPARE(w->TextImg->height(), picture.height());
         QVERIFY(InkBox(picture, picture.rect(), IsInk).isNull());
         QVERIFY(w->CharWidths.empty());
@@ -491,8 +491,9 @@ class TestEditor : public QObject
         QFETCH(Drawn, drawn);
         TestSettings settings;
         WindowFixture w;
-        w->Fonts.NumbersFont.Size = 16; // measurably different from ReactionFont
-        w->Fonts.SubscriptsPosition = 0;
+        w.EditFonts(
+            [&](FontSettings& f) { f.NumbersFont.Size = 16; }); // measurably different from ReactionFont
+        w.EditFonts([&](FontSettings& f) { f.SubscriptsPosition = 0; });
         SetText(w.Window, text);
         const QImage& picture = w->TextImg->Picture;
         const int height = picture.height();
@@ -503,25 +504,27 @@ class TestEditor : public QObject
         const bool blue = !InkBox(picture, cell, IsBlue).isNull();
         switch (drawn) {
         case Drawn::Coefficient:
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.NumbersFont, ch));
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->document()->fonts().NumbersFont, ch));
             QVERIFY(blue);
             break;
         case Drawn::Subscript: {
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.SubscriptsFont, ch));
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->document()->fonts().SubscriptsFont, ch));
             QVERIFY(!blue);
             const QImage device(1, 1, QImage::Format_RGB32);
-            const int subscriptHeight = QFontMetrics(ToQFont(w->Fonts.SubscriptsFont), &device).height();
+            const int subscriptHeight =
+                QFontMetrics(ToQFont(w->document()->fonts().SubscriptsFont), &device).height();
             QVERIFY(ink.top() >= height - subscriptHeight);
             QVERIFY(ink.bottom() < height);
             break;
         }
         case Drawn::Letter:
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.ReactionFont, ch));
+            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->document()->fonts().ReactionFont, ch));
             QVERIFY(!blue);
             QVERIFY(ink.top() >= 1);
             break;
         case Drawn::Arrow:
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->Fonts.ReactionFont, QChar(0x2192)));
+            QCOMPARE(w->CharWidths[size_t(index)],
+                     AdvanceIn(w->document()->fonts().ReactionFont, QChar(0x2192)));
             QVERIFY(!blue);
             QVERIFY2(ink.width() > ink.height(), "a right-pointing arrow is wider than high");
             break;
@@ -534,7 +537,7 @@ class TestEditor : public QObject
         WindowFixture w;
         int bottomAtZero = 0;
         for (int position : {0, 3, 7}) {
-            w->Fonts.SubscriptsPosition = position;
+            w.EditFonts([&](FontSettings& f) { f.SubscriptsPosition = position; });
             SetText(w.Window, "H2");
             const int bottom = InkBox(w->TextImg->Picture, CharCell(w.Window, 1), IsInk).bottom();
             if (position == 0)
@@ -570,9 +573,9 @@ class TestEditor : public QObject
         QFETCH(int, size);
         TestSettings settings;
         WindowFixture w;
-        w->Fonts.ReactionFont.Size = size;
+        w.EditFonts([&](FontSettings& f) { f.ReactionFont.Size = size; });
         SetText(w.Window, "H2O");
-        const int lineHeight = ReactionLineHeight(w->Fonts);
+        const int lineHeight = ReactionLineHeight(w->document()->fonts());
         QCOMPARE(w->TextImg->height(), lineHeight);
         QCOMPARE(w->TextImg->y(), w->Lbl1->height() + 11);
         QCOMPARE(w->TextPanel->height(), std::max(68, w->TextImg->y() + lineHeight + 11));
@@ -597,7 +600,7 @@ class TestEditor : public QObject
         QPalette palette = w->palette();
         palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
         w->setPalette(palette);
-        w->Fonts.ReactionFont.Color = value;
+        w.EditFonts([&](FontSettings& f) { f.ReactionFont.Color = value; });
         SetText(w.Window, "H");
         const QImage& picture = w->TextImg->Picture;
         bool found = false;
@@ -665,7 +668,9 @@ class TestEditor : public QObject
     {
         TestSettings settings;
         WindowFixture w;
-        w->Fonts.ProgramFont = FontSpec{"DejaVu Sans", 11, true, false, ClWindowText};
+        w.EditFonts([&](FontSettings& f) {
+            f.ProgramFont = FontSpec{"DejaVu Sans", 11, true, false, ClWindowText};
+        });
         QFont shownFont;
         QPoint shownCentre;
         QTimer::singleShot(0, w.Window, [&] {
@@ -836,10 +841,10 @@ class TestEditor : public QObject
         QVERIFY(header.startsWith("BM"));
         QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
         int gridHeight = 0;
-        for (int row = 0; row < w->Grid->RowCount(); ++row)
+        for (int row = 0; row < w->document()->grid()->gridRowCount(); ++row)
             gridHeight += w->Grid->RowHeight(row);
         const QImage picture(dir.filePath(written), "BMP");
-        QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w->Fonts) + 10);
+        QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w->document()->fonts()) + 10);
     }
 
     void a_failed_export_says_it_could_not_save()

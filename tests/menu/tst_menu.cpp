@@ -186,7 +186,7 @@ void TestMenu::rows_are_27_pixels_and_separators_8()
 void TestMenu::the_menu_font_follows_the_program_font()
 {
     const int before = W()->File1->sizeHint().height();
-    W()->Fonts.ProgramFont.Size = 20;
+    Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 20; });
     W()->ApplyFonts();
     QCOMPARE(W()->VelkMenu->Font().pointSize(), 20);
     // Rows keep their icon height; the items are measured again with the larger font.
@@ -421,7 +421,7 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
     QFETCH(QString, control);
     QFETCH(bool, gridTopic);
     TPropertyGrid* grid = W()->Grid;
-    grid->SetRowCount(3);
+    W()->document()->grid()->setGridRowCount(3);
     EnterHelpMode();
     if (control == "TextImg")
         QTest::mouseClick(W()->TextImg, Qt::LeftButton, {}, QPoint(5, 5));
@@ -452,33 +452,33 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
 
 void TestMenu::a_click_on_balance_in_help_mode_does_not_balance_and_the_next_click_does()
 {
-    W()->ReactionText = "H2+O2>H2O";
+    W()->document()->setReactionText("H2+O2>H2O");
     EnterHelpMode();
     QTest::mouseClick(W()->WeightBtn, Qt::LeftButton);
-    QCOMPARE(W()->ReactionText, std::string("H2+O2>H2O"));
+    QCOMPARE(W()->document()->reactionText(), std::string("H2+O2>H2O"));
     QCOMPARE(Messages->Texts(), QStringList{Texts::MsgReactionHelp.In(Language::English)});
 
     QTest::mouseClick(W()->WeightBtn, Qt::LeftButton);
     QCOMPARE(Messages->Shown.size(), size_t(1)); // no second help text
-    QCOMPARE(W()->ReactionText, std::string("2H2+O2>2H2O"));
+    QCOMPARE(W()->document()->reactionText(), std::string("2H2+O2>2H2O"));
 }
 
 void TestMenu::a_click_on_the_grid_in_help_mode_neither_selects_nor_edits()
 {
     TPropertyGrid* grid = W()->Grid;
-    grid->SetRowCount(3);
-    grid->setCurrentCell(1, 2);
+    W()->document()->grid()->setGridRowCount(3);
+    grid->setCurrentIndex(grid->model()->index(1, 2));
     EnterHelpMode();
     const QPoint cell = grid->visualRect(grid->model()->index(0, 0)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(grid->currentRow(), 1);
-    QCOMPARE(grid->currentColumn(), 2);
+    QCOMPARE(grid->currentIndex().row(), 1);
+    QCOMPARE(grid->currentIndex().column(), 2);
     for (const QLineEdit* editor : grid->findChildren<QLineEdit*>())
         QVERIFY(!editor->isVisible()); // no cell editor opened
     QCOMPARE(Messages->Shown.size(), size_t(1));
     // Out of help mode the grid works as usual again.
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(grid->currentIndex().row(), 0);
     QCOMPARE(Messages->Shown.size(), size_t(1));
 }
 
@@ -605,7 +605,7 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
 void TestMenu::the_about_box_takes_the_program_font_and_keeps_its_title_font()
 {
     TAboutForm* about = W()->AboutForm;
-    W()->Fonts.ProgramFont.Size = 13;
+    Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 13; });
     about->show();
     QCOMPARE(about->font().pointSize(), 13);
     QCOMPARE(about->Ver->font().pointSize(), 13);

@@ -136,19 +136,19 @@ void TestDocuments::a_saved_document_opens_with_every_field_equal()
     doc.Formulas = {"#جرم(a)=#جرم(b)*#Number(a)/#Number(b)", "#Note(a)=1",
                     "Mol(a),Mol(b)=Number(a),Number(b)"};
     doc.TypesList = {"5", "3", "2", "0", "1", "4"};
-    w->ApplyDocument(doc);
+    w->document()->setData(doc);
 
     w.FileAnswers = {PathOf("rich")};
     w->FileSaveAsExecute();
     QVERIFY(QFile::exists(PathOf("rich.KVX")));
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
     w->FileNewExecute();
-    QVERIFY(w->CurrentDocument() != doc);
+    QVERIFY(w->document()->toData() != doc);
     w->FileOpenAccept(PathOf("rich.KVX"));
-    QVERIFY(w->CurrentDocument() == doc);
-    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    QVERIFY(w->document()->toData() == doc);
+    QCOMPARE(w->document()->language(), Language::Farsi);
     QCOMPARE(w->windowTitle(), QString("Stoikon - rich"));
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestDocuments::the_example_document_reads_and_writes_back_byte_for_byte()
@@ -156,8 +156,8 @@ void TestDocuments::the_example_document_reads_and_writes_back_byte_for_byte()
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     w->FileOpenAccept(PathOf("example.KVX"));
-    QCOMPARE(w->Grid->Cell(1, 0), QString("Number"));
-    QCOMPARE(w->Grid->Cell(2, 1), QString("4"));
+    QCOMPARE(w->document()->grid()->cell(1, 0), QString("Number"));
+    QCOMPARE(w->document()->grid()->cell(2, 1), QString("4"));
     QCOMPARE(w->windowTitle(), QString("Stoikon - example"));
     w->FileSaveExecute();
     QCOMPARE(ReadBytes(PathOf("example.KVX")), ExampleBytes());
@@ -186,13 +186,13 @@ void TestDocuments::save_as_adds_the_extension_and_names_the_caption()
     QFETCH(QString, written);
     QFETCH(QString, caption);
     WindowFixture w;
-    w->DocumentModified = true;
+    w->document()->setModified(true);
     w.FileAnswers = {PathOf(chosen)};
     w->FileSaveAsExecute();
     QVERIFY(QFile::exists(PathOf(written)));
-    QCOMPARE(w->DocumentFileName, PathOf(written));
+    QCOMPARE(w->document()->fileName(), PathOf(written));
     QCOMPARE(w->windowTitle(), caption);
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestDocuments::overwriting_asks_and_no_returns_to_the_dialog()
@@ -215,12 +215,12 @@ void TestDocuments::overwriting_asks_and_no_returns_to_the_dialog()
 void TestDocuments::save_on_an_untitled_document_asks_for_a_name_and_cancel_writes_nothing()
 {
     WindowFixture w;
-    w->DocumentModified = true;
+    w->document()->setModified(true);
     w.FileAnswers = {QString()};
     w->FileSaveExecute();
     QCOMPARE(w.FileDialogsAsked.size(), size_t(1));
-    QVERIFY(w->DocumentFileName.isEmpty());
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->fileName().isEmpty());
+    QVERIFY(w->document()->isModified());
     QVERIFY(QDir(Dir->path()).isEmpty());
     // A later Save As from the menu, accepted, writes.
     w.FileAnswers = {PathOf("later")};
@@ -232,13 +232,13 @@ void TestDocuments::a_failed_save_keeps_name_flag_and_caption()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->DocumentModified = true;
+    w->document()->setModified(true);
     WriteBytes(PathOf("plainfile"), "x");
     w.FileAnswers = {PathOf("plainfile/inside.KVX")};
     w->FileSaveAsExecute();
     QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
-    QVERIFY(w->DocumentFileName.isEmpty());
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->fileName().isEmpty());
+    QVERIFY(w->document()->isModified());
     QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
 }
 
@@ -249,16 +249,16 @@ void TestDocuments::ctrl_s_from_the_reaction_line_leaves_the_document_saved()
     QVERIFY(QTest::qWaitForWindowActive(w.Window));
     w->TextBtn->setFocus();
     QTest::keyClicks(w->TextBtn, "h2o");
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
     w.FileAnswers = {PathOf("water")};
     QTest::keyClick(w->TextBtn, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFile::exists(PathOf("water.KVX")));
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
     // A key released in the editor whose press went elsewhere (Enter in the file dialog).
     QTest::keyRelease(w->TextBtn, Qt::Key_Return);
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
     QTest::keyClick(w->TextBtn, Qt::Key_Left);
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestDocuments::the_question_comes_only_for_a_changed_document()
@@ -267,7 +267,7 @@ void TestDocuments::the_question_comes_only_for_a_changed_document()
     WindowFixture w;
     w->FileNewExecute();
     QVERIFY(messages.Shown.empty());
-    w->DocumentModified = true;
+    w->document()->setModified(true);
     messages.Answers = {mrNo};
     w->FileNewExecute();
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
@@ -278,16 +278,16 @@ void TestDocuments::cancel_keeps_everything_and_no_drops_the_changes()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->ReactionText = "H2O";
-    w->DocumentModified = true;
+    w->document()->setReactionText("H2O");
+    w->document()->setModified(true);
     messages.Answers = {mrCancel};
     w->FileNewExecute();
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
-    QVERIFY(w->DocumentModified);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2O"));
+    QVERIFY(w->document()->isModified());
     messages.Answers = {mrNo};
     w->FileNewExecute();
-    QVERIFY(w->ReactionText.empty());
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(w->document()->reactionText().empty());
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestDocuments::yes_with_a_cancelled_save_dialog_stops_new_open_and_close()
@@ -296,15 +296,15 @@ void TestDocuments::yes_with_a_cancelled_save_dialog_stops_new_open_and_close()
     messages.DefaultAnswer = mrYes;
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
-    w->ReactionText = "H2O";
-    w->DocumentModified = true;
+    w->document()->setReactionText("H2O");
+    w->document()->setModified(true);
 
     w->FileNewExecute();
     w->FileOpenAccept(PathOf("example.KVX"));
     QVERIFY(!w->close());
     QCOMPARE(messages.Shown.size(), size_t(3));
     QCOMPARE(w.FileDialogsAsked.size(), size_t(3));
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2O"));
     QVERIFY(w->isVisible());
 }
 
@@ -313,12 +313,12 @@ void TestDocuments::yes_with_a_failed_save_stops_the_close()
     MessageRecorder messages;
     WindowFixture w;
     WriteBytes(PathOf("plainfile"), "x");
-    w->DocumentFileName = PathOf("plainfile/inside.KVX");
-    w->DocumentModified = true;
+    w->document()->setFileName(PathOf("plainfile/inside.KVX"));
+    w->document()->setModified(true);
     messages.Answers = {mrYes};
     QVERIFY(!w->close());
     QCOMPARE(messages.Texts(), (QStringList{"Save changes?", "Can not save this file"}));
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestDocuments::new_takes_the_defaults_of_the_interface_language()
@@ -327,18 +327,18 @@ void TestDocuments::new_takes_the_defaults_of_the_interface_language()
     WriteBytes(QDir(w.Defaults.path()).filePath("New.KVX"), DefaultsBytes("E", {"Mol", "Mass"}));
     WriteBytes(QDir(w.Defaults.path()).filePath("NewF.KVX"), DefaultsBytes("F", {"مول", "جرم", "حجم"}));
     w.Start();
-    QCOMPARE(w->Grid->ColCount(), 2);
-    QCOMPARE(w->Grid->Cell(0, 0), QString("Mol"));
-    QCOMPARE(w->FormulsList, std::vector<std::string>{"#Mol(a)=1"});
+    QCOMPARE(w->document()->grid()->gridColumnCount(), 2);
+    QCOMPARE(w->document()->grid()->cell(0, 0), QString("Mol"));
+    QCOMPARE(w->document()->formulas(), std::vector<std::string>{"#Mol(a)=1"});
     w->SettingsFarsiExecute();
-    w->DocumentModified = false;
+    w->document()->setModified(false);
     w->FileNewExecute();
-    QCOMPARE(w->Grid->ColCount(), 3);
-    QCOMPARE(w->Grid->Cell(0, 0), QString::fromUtf8("مول"));
-    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
-    QCOMPARE(w->Grid->RowCount(), 2);
+    QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
+    QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("مول"));
+    QCOMPARE(w->document()->language(), Language::Farsi);
+    QCOMPARE(w->document()->grid()->gridRowCount(), 2);
     QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestDocuments::a_missing_defaults_file_keeps_the_previous_columns()
@@ -347,13 +347,13 @@ void TestDocuments::a_missing_defaults_file_keeps_the_previous_columns()
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     w->FileOpenAccept(PathOf("example.KVX"));
     w->FileNewExecute();
-    QCOMPARE(w->Grid->ColCount(), 3);
-    QCOMPARE(w->Grid->Cell(2, 0), QString("Mass"));
-    QCOMPARE(w->Grid->RowCount(), 2);
-    QCOMPARE(w->Grid->Cell(2, 1), QString());
-    QCOMPARE(w->FormulsList.size(), size_t(1));
-    QVERIFY(w->ReactionText.empty());
-    QVERIFY(w->DocumentFileName.isEmpty());
+    QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
+    QCOMPARE(w->document()->grid()->cell(2, 0), QString("Mass"));
+    QCOMPARE(w->document()->grid()->gridRowCount(), 2);
+    QCOMPARE(w->document()->grid()->cell(2, 1), QString());
+    QCOMPARE(w->document()->formulas().size(), size_t(1));
+    QVERIFY(w->document()->reactionText().empty());
+    QVERIFY(w->document()->fileName().isEmpty());
 }
 
 void TestDocuments::a_malformed_defaults_file_keeps_what_was_read()
@@ -362,10 +362,10 @@ void TestDocuments::a_malformed_defaults_file_keeps_what_was_read()
     QByteArray bytes = "\r\nE\r\n2\r\n2\r\n70,80\r\nMol,Mass\r\n,\r\nTahoma,x,00,0\r\n";
     WriteBytes(QDir(w.Defaults.path()).filePath("New.KVX"), bytes);
     w.Start();
-    QCOMPARE(w->Grid->ColCount(), 2);
-    QCOMPARE(w->Grid->Cell(1, 0), QString("Mass"));
-    QCOMPARE(w->Grid->ColWidth(0), 70);
-    QCOMPARE(w->Fonts.ProgramFont.Size, 8); // the bad font line is where the reading stopped
+    QCOMPARE(w->document()->grid()->gridColumnCount(), 2);
+    QCOMPARE(w->document()->grid()->cell(1, 0), QString("Mass"));
+    QCOMPARE(w->document()->grid()->columnWidth(0), 70);
+    QCOMPARE(w->document()->fonts().ProgramFont.Size, 8); // the bad font line is where the reading stopped
 }
 
 void TestDocuments::defaults_are_looked_for_in_order_and_written_where_new_looks_first_data()
@@ -449,15 +449,15 @@ void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document()
     QFETCH(bool, exists);
     MessageRecorder messages;
     WindowFixture w;
-    w->ReactionText = "H2O";
-    w->DocumentModified = false;
+    w->document()->setReactionText("H2O");
+    w->document()->setModified(false);
     if (exists)
         WriteBytes(PathOf("bad.KVX"), bytes);
     w->FileOpenAccept(PathOf("bad.KVX"));
     QCOMPARE(messages.Texts(), QStringList{"Can not open this file"});
-    QVERIFY(w->ReactionText.empty());
-    QVERIFY(w->DocumentFileName.isEmpty());
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(w->document()->reactionText().empty());
+    QVERIFY(w->document()->fileName().isEmpty());
+    QVERIFY(!w->document()->isModified());
     QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
     if (exists)
         QCOMPARE(ReadBytes(PathOf("bad.KVX")), bytes);
@@ -467,7 +467,7 @@ void TestDocuments::the_command_line_file_opens_after_the_new_document()
 {
     WriteBytes(PathOf("cmd.KVX"), ExampleBytes());
     WindowFixture w(PathOf("cmd.KVX"));
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("2H2+O2>2H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("2H2+O2>2H2O"));
     QCOMPARE(w->windowTitle(), QString("Stoikon - cmd"));
     WindowFixture missing(PathOf("missing.KVX"));
     QCOMPARE(missing->windowTitle(), QString("Stoikon - Untitled"));
@@ -478,8 +478,8 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     w->FileOpenAccept(PathOf("example.KVX"));
-    w->Grid->SetCell(0, 3, QString::fromUtf8("آب <مايع>"));
-    w->DocumentModified = false;
+    w->document()->grid()->setCell(0, 3, QString::fromUtf8("آب <مايع>"));
+    w->document()->setModified(false);
     w.FileAnswers = {PathOf("page")};
     w->FileHTMLExecute();
     const QByteArray page = ReadBytes(PathOf("page.html"));
@@ -489,19 +489,20 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
     QVERIFY(page.contains("<font face=\"Wingdings\">&rarr;</font>"));
     QVERIFY(page.contains(EncodeCodePage(QString::fromUtf8("آب &lt;مايع&gt;"))));
     QVERIFY(page.endsWith("</html>\r\n"));
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestDocuments::farsi_keyboard_yeh_is_saved_as_the_code_page_yeh()
 {
     WindowFixture w;
-    w->Grid->SetCell(0, 0, QString::fromUtf8("\u0645\u0627\u06CC\u0639")); // liquid, typed with Farsi yeh
-    QVERIFY(w->SaveDocumentTo(PathOf("yeh.KVX")));
+    w->document()->grid()->setCell(
+        0, 0, QString::fromUtf8("\u0645\u0627\u06CC\u0639")); // liquid, typed with Farsi yeh
+    QVERIFY(w->document()->saveTo(PathOf("yeh.KVX")));
     const QByteArray bytes = ReadBytes(PathOf("yeh.KVX"));
     QVERIFY(bytes.contains("\xe3\xc7\xed\xda"));
     QVERIFY(!bytes.contains('?'));
     w->FileOpenAccept(PathOf("yeh.KVX"));
-    QCOMPARE(w->Grid->Cell(0, 0), QString::fromUtf8("\u0645\u0627\u064A\u0639"));
+    QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("\u0645\u0627\u064A\u0639"));
 }
 
 namespace {

@@ -105,10 +105,10 @@ void TestShell::first_run_uses_designed_bounds_and_english()
     QCOMPARE(w->size(), QSize(780, 551));
     QCOMPARE(w->pos(), QPoint(10, 9));
     QCOMPARE(w->windowState(), Qt::WindowNoState);
-    QCOMPARE(w->InterfaceLanguage, Language::English);
+    QCOMPARE(w->document()->language(), Language::English);
     QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
     QCOMPARE(w->layoutDirection(), Qt::LeftToRight);
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestShell::stored_values_are_read_in_order_until_one_is_missing_data()
@@ -166,19 +166,19 @@ void TestShell::stored_values_are_read_in_order_until_one_is_missing()
 
     WindowFixture w;
     QCOMPARE(QRect(w->pos(), w->size()), bounds);
-    QCOMPARE(w->InterfaceLanguage == Language::Farsi, farsi);
+    QCOMPARE(w->document()->language() == Language::Farsi, farsi);
 }
 
 void TestShell::stored_farsi_comes_up_before_any_document()
 {
     Store({{"Width", 780}, {"Height", 551}, {"Top", 9}, {"Left", 10}, {"WS", 0}, {"Lang", 1}});
     WindowFixture w;
-    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    QCOMPARE(w->document()->language(), Language::Farsi);
     QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(w->WeightBtn->text(), QString::fromUtf8("موازنه"));
     // The key box stays left to right whatever the language.
     QCOMPARE(w->findChild<QWidget*>("TextBtn")->layoutDirection(), Qt::LeftToRight);
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestShell::a_window_stored_off_every_screen_comes_back()
@@ -195,7 +195,7 @@ void TestShell::closing_writes_the_six_values_and_the_next_start_restores_them()
         WindowFixture w;
         w->setGeometry(QRect(QPoint(33, 44), QSize(700, 480)));
         w->SettingsFarsiExecute();
-        w->DocumentModified = false;
+        w->document()->setModified(false);
         QVERIFY(w->close());
     }
     QSettings settings("Velk", "ST1");
@@ -207,31 +207,31 @@ void TestShell::closing_writes_the_six_values_and_the_next_start_restores_them()
     WindowFixture again;
     QCOMPARE(again->size(), QSize(700, 480));
     QCOMPARE(again->pos(), QPoint(settings.value("Left").toInt(), settings.value("Top").toInt()));
-    QCOMPARE(again->InterfaceLanguage, Language::Farsi);
+    QCOMPARE(again->document()->language(), Language::Farsi);
 }
 
 void TestShell::cancelling_the_close_question_keeps_the_window_and_writes_nothing()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->DocumentModified = true;
+    w->document()->setModified(true);
     messages.Answers = {mrCancel};
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Confirmation);
     QVERIFY(!QSettings("Velk", "ST1").contains("Width"));
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestShell::later_activations_do_not_start_again()
 {
     WindowFixture w;
-    w->ReactionText = "H2O";
+    w->document()->setReactionText("H2O");
     w->FormActivate();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(w.Window, &activate);
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2O"));
 }
 
 void TestShell::the_window_cannot_be_made_smaller_than_its_minimum()
@@ -246,7 +246,7 @@ void TestShell::farsi_then_english_restores_every_text()
     WindowFixture w;
     const QStringList english = AllTexts(w.Window);
     QTest::keyClick(w.Window, Qt::Key_F9);
-    QCOMPARE(w->InterfaceLanguage, Language::Farsi);
+    QCOMPARE(w->document()->language(), Language::Farsi);
     const QStringList farsi = AllTexts(w.Window);
     QCOMPARE(farsi.size(), english.size());
     QVERIFY(farsi != english);
@@ -254,7 +254,7 @@ void TestShell::farsi_then_english_restores_every_text()
     QCOMPARE(w->OpenDialogTitle, QString::fromUtf8("گشودن"));
     QCOMPARE(w->Actions.FileNew->statusTip(), QString::fromUtf8("يك پرونده جديد ايجاد مي كند"));
     QTest::keyClick(w.Window, Qt::Key_F10);
-    QCOMPARE(w->InterfaceLanguage, Language::English);
+    QCOMPARE(w->document()->language(), Language::English);
     QCOMPARE(AllTexts(w.Window), english);
     QCOMPARE(w->Actions.FileNew->toolTip(), QString("New"));
     QCOMPARE(w->Actions.FileNew->statusTip(), QString("Creates a new file"));
@@ -284,9 +284,9 @@ void TestShell::a_language_switch_marks_the_document_changed()
     MessageRecorder messages;
     messages.Answers = {mrNo};
     WindowFixture w;
-    QVERIFY(!w->DocumentModified);
+    QVERIFY(!w->document()->isModified());
     w->SettingsEnglishExecute();
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
     QVERIFY(w->close());
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
 }
@@ -294,7 +294,7 @@ void TestShell::a_language_switch_marks_the_document_changed()
 void TestShell::the_caption_names_the_file_in_both_languages()
 {
     WindowFixture w;
-    w->DocumentFileName = "/some/folder/Salt.KVX";
+    w->document()->setFileName("/some/folder/Salt.KVX");
     w->SettingsFarsiExecute();
     QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
     w->SettingsEnglishExecute();
@@ -408,7 +408,7 @@ void TestShell::problem_with_farsi_stays_english()
 void TestShell::every_farsi_text_fits_the_code_page()
 {
     std::vector<const LocalText*> all = ShellTexts();
-    for (const auto* list : {&KeyOptionsTexts(), &OptionsTexts()})
+    for (const auto* list : {&KeyOptionsTexts(), &OptionsTexts(), &MessageBoxTexts()})
         all.insert(all.end(), list->begin(), list->end());
     const std::vector<const LocalText*> about = AboutTexts();
     all.insert(all.end(), about.begin(), about.end());

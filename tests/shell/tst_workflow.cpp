@@ -49,17 +49,17 @@ namespace {
 // Columns as a document gives them: names in the header row, type codes in TypesList.
 void SetColumns(TSTMainForm* w, const QStringList& names, const std::vector<std::string>& types)
 {
-    w->Grid->SetColCount(names.size());
+    w->document()->grid()->setGridColumnCount(names.size());
     for (int c = 0; c < names.size(); ++c)
-        w->Grid->SetCell(c, 0, names[c]);
-    w->TypesList = types;
+        w->document()->grid()->setCell(c, 0, names[c]);
+    w->document()->grid()->setTypesList(types);
 }
 
 QStringList Column(TSTMainForm* w, int col)
 {
     QStringList cells;
-    for (int r = 1; r < w->Grid->RowCount(); ++r)
-        cells << w->Grid->Cell(col, r);
+    for (int r = 1; r < w->document()->grid()->gridRowCount(); ++r)
+        cells << w->document()->grid()->cell(col, r);
     return cells;
 }
 
@@ -76,7 +76,7 @@ void TypeIntoGrid(TSTMainForm* w, const QString& typed)
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
     w->Grid->setFocus();
-    w->Grid->setCurrentCell(0, 0);
+    w->Grid->setCurrentIndex(w->Grid->model()->index(0, 0));
     for (QChar ch : typed) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w->Grid;
         QTest::keyClicks(target, QString(ch));
@@ -86,10 +86,10 @@ void TypeIntoGrid(TSTMainForm* w, const QString& typed)
 // Rows of cells for the grid, header first.
 void FillGrid(TSTMainForm* w, const QList<QStringList>& rows)
 {
-    w->Grid->SetRowCount(rows.size());
+    w->document()->grid()->setGridRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c)
-            w->Grid->SetCell(c, r, rows[r][c]);
+            w->document()->grid()->setCell(c, r, rows[r][c]);
 }
 } // namespace
 
@@ -107,22 +107,22 @@ void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
 {
     WindowFixture w;
     SetColumns(w.Window, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
-    w->Grid->SetRowCount(4);
-    w->Grid->SetCell(1, 1, "kept");
-    w->Grid->SetCell(4, 2, "12");
+    w->document()->grid()->setGridRowCount(4);
+    w->document()->grid()->setCell(1, 1, "kept");
+    w->document()->grid()->setCell(4, 2, "12");
 
     TypeReaction(w.Window, "h2=o2 h2o");
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2+O2>H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2>H2O"));
     QTest::keyClick(w->TextBtn, Qt::Key_Return);
 
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("2H2+O2>2H2O"));
-    QCOMPARE(w->Grid->RowCount(), 4);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("2H2+O2>2H2O"));
+    QCOMPARE(w->document()->grid()->gridRowCount(), 4);
     QCOMPARE(Column(w.Window, 0), (QStringList{"H2", "O2", "H2O"}));
     QCOMPARE(Column(w.Window, 2), (QStringList{"2", "1", "2"}));
     QCOMPARE(Column(w.Window, 3), (QStringList{"2.02", "31.98", "18.01"}));
     QCOMPARE(Column(w.Window, 1), (QStringList{"kept", "", ""}));
     QCOMPARE(Column(w.Window, 4), (QStringList{"", "12", ""}));
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::a_second_balance_keeps_the_balanced_text()
@@ -130,11 +130,11 @@ void TestWorkflow::a_second_balance_keeps_the_balanced_text()
     MessageRecorder messages;
     WindowFixture w;
     SetColumns(w.Window, {"Formula", "Number"}, {"5", "3"});
-    w->ReactionText = "Cu+HNO3>Cu(NO3)2+NO+H2O";
+    w->document()->setReactionText("Cu+HNO3>Cu(NO3)2+NO+H2O");
     w->WeightBtn->click();
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
     w->WeightBtn->click();
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
     QCOMPARE(Column(w.Window, 1), (QStringList{"3", "8", "3", "2", "4"}));
     QVERIFY(messages.Shown.empty());
 }
@@ -172,7 +172,7 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     WindowFixture w;
     if (farsi)
         w->SettingsFarsiExecute();
-    w->ReactionText = reaction.toStdString();
+    w->document()->setReactionText(reaction.toStdString());
     w->WeightBtnClick();
     QCOMPARE(messages.Texts(), QStringList{message});
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
@@ -185,13 +185,13 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
     WindowFixture w;
     w->KOForm->ChB->setChecked(false); // keep "Lr" as typed
     SetColumns(w.Window, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
-    w->Grid->SetRowCount(4);
+    w->document()->grid()->setGridRowCount(4);
     for (int r = 1; r < 4; ++r)
-        w->Grid->SetCell(2, r, "left over");
-    w->ReactionText = "Lr+O2>Lr2O3";
+        w->document()->grid()->setCell(2, r, "left over");
+    w->document()->setReactionText("Lr+O2>Lr2O3");
     w->WeightBtnClick();
     QVERIFY(messages.Shown.empty());
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("4Lr+3O2>2Lr2O3"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
     QCOMPARE(Column(w.Window, 2), (QStringList{"", "31.98", ""}));
 }
 
@@ -201,11 +201,11 @@ void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
     WindowFixture w;
     SetColumns(w.Window, {"Formula"}, {"5"});
     FillGrid(w.Window, {{"Formula"}, {"kept"}});
-    w->ReactionText = "2H2+O2";
+    w->document()->setReactionText("2H2+O2");
     w->WeightBtnClick();
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("H2+O2"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2"));
     QCOMPARE(Column(w.Window, 0), QStringList{"kept"});
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
@@ -233,12 +233,12 @@ void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows()
     WindowFixture w;
     SetColumns(w.Window, {"Mol", "Number"}, {"2", "3"});
     FillGrid(w.Window, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
-    w->FormulsList = {formula.toStdString()};
-    w->DocumentModified = false;
+    w->document()->setFormulas({formula.toStdString()});
+    w->document()->setModified(false);
     w->CalGrid->click();
     QCOMPARE(Column(w.Window, 0), molAfter);
     QCOMPARE(Column(w.Window, 1), (QStringList{"2", "1"}));
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document()
@@ -246,11 +246,11 @@ void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document
     WindowFixture w;
     SetColumns(w.Window, {"Mol", "Mass"}, {"2", "2"});
     FillGrid(w.Window, {{"Mol", "Mass"}, {"2", ""}});
-    w->FormulsList = {"#Mass(a)=#Mol(a)*10"};
-    w->DocumentModified = false;
+    w->document()->setFormulas({"#Mass(a)=#Mol(a)*10"});
+    w->document()->setModified(false);
     w->CalGridClick();
     QCOMPARE(Column(w.Window, 1), QStringList{""});
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
@@ -258,12 +258,12 @@ void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
     WindowFixture w(QString(), false);
     w->DefaultsFolder = QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults");
     w.Start();
-    QCOMPARE(w->Grid->Cell(0, 0), QString("Formula"));
+    QCOMPARE(w->document()->grid()->cell(0, 0), QString("Formula"));
     TypeReaction(w.Window, "fe=o2 fe2o3");
     QTest::keyClick(w->TextBtn, Qt::Key_Return);
-    QCOMPARE(QString::fromStdString(w->ReactionText), QString("4Fe+3O2>2Fe2O3"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
     // 11.17 g of iron: 0.2 mol.
-    w->Grid->SetCell(4, 1, "11.1694");
+    w->document()->grid()->setCell(4, 1, "11.1694");
     w->CalGridClick();
     w->CalGridClick();
     QCOMPARE(Column(w.Window, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
@@ -307,8 +307,8 @@ void TestWorkflow::cells_take_only_the_keys_of_their_column_type()
     TypeIntoGrid(w.Window, typed);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
-    QCOMPARE(w->Grid->Cell(0, 1), cell);
-    QVERIFY(w->DocumentModified);
+    QCOMPARE(w->document()->grid()->cell(0, 1), cell);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::a_number_that_does_not_convert_is_reported_and_kept()
@@ -323,7 +323,7 @@ void TestWorkflow::a_number_that_does_not_convert_is_reported_and_kept()
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10);
-    QCOMPARE(w->Grid->Cell(0, 1), QString("1.2.3"));
+    QCOMPARE(w->document()->grid()->cell(0, 1), QString("1.2.3"));
 }
 
 void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
@@ -331,17 +331,17 @@ void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
     MessageRecorder messages;
     WindowFixture w;
     SetColumns(w.Window, {"Mol"}, {"2"});
-    w->DocumentModified = false;
+    w->document()->setModified(false);
     w->GridSetEditText(0, 1, QString());
     QTest::qWait(10);
     QVERIFY(messages.Shown.empty());
-    QVERIFY(w->DocumentModified);
+    QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
 {
     WindowFixture w;
-    w->Grid->SetRowCount(3);
+    w->document()->grid()->setGridRowCount(3);
     QWidget* cells = w->Grid->viewport();
     const int before = w->Grid->rowHeight(0);
     const int line = w->Grid->rowViewportPosition(0) + before;
@@ -359,7 +359,7 @@ void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
     // Away from a line, a press selects a cell as usual.
     send(QEvent::MouseButtonPress, w->Grid->rowViewportPosition(1) + 8);
     send(QEvent::MouseButtonRelease, w->Grid->rowViewportPosition(1) + 8);
-    QCOMPARE(w->Grid->currentRow(), 1);
+    QCOMPARE(w->Grid->currentIndex().row(), 1);
 }
 
 QTEST_MAIN(TestWorkflow)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/MessageBox.h"
+#include "dialogs/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,6 +8,14 @@
 #include <QPushButton>
 
 namespace {
+const LocalText TitleWarning{"Warning", "توجه"};
+const LocalText TitleError{"Error", "خطا"};
+const LocalText TitleInformation{"Information", "اطلاعات"};
+const LocalText TitleConfirm{"Confirm", "تاييد"};
+const LocalText ButtonOK{"OK", "قبول"};
+const LocalText ButtonCancel{"Cancel", "لغو"};
+const LocalText ButtonYes{"&Yes", "&بلي"};
+const LocalText ButtonNo{"&No", "&خير"};
 
 MessageBoxHook& Hook()
 {
@@ -34,15 +42,15 @@ const LocalText& TitleOf(MsgKind kind)
 {
     switch (kind) {
     case MsgKind::Warning:
-        return Texts::TitleWarning;
+        return TitleWarning;
     case MsgKind::Error:
-        return Texts::TitleError;
+        return TitleError;
     case MsgKind::Information:
-        return Texts::TitleInformation;
+        return TitleInformation;
     case MsgKind::Confirmation:
         break;
     }
-    return Texts::TitleConfirm;
+    return TitleConfirm;
 }
 
 QMessageBox::Icon IconOf(MsgKind kind)
@@ -61,6 +69,14 @@ QMessageBox::Icon IconOf(MsgKind kind)
 }
 
 } // namespace
+
+const std::vector<const LocalText*>& MessageBoxTexts()
+{
+    static const std::vector<const LocalText*> all = {&TitleWarning, &TitleError, &TitleInformation,
+                                                      &TitleConfirm, &ButtonOK,   &ButtonCancel,
+                                                      &ButtonYes,    &ButtonNo};
+    return all;
+}
 
 void SetMessageBoxHook(MessageBoxHook hook)
 {
@@ -84,10 +100,10 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
         QMessageBox::StandardButton Standard;
         const LocalText& Caption;
     };
-    const ButtonDef defs[] = {{mbYes, QMessageBox::Yes, Texts::ButtonYes},
-                              {mbNo, QMessageBox::No, Texts::ButtonNo},
-                              {mbOK, QMessageBox::Ok, Texts::ButtonOK},
-                              {mbCancel, QMessageBox::Cancel, Texts::ButtonCancel}};
+    const ButtonDef defs[] = {{mbYes, QMessageBox::Yes, ButtonYes},
+                              {mbNo, QMessageBox::No, ButtonNo},
+                              {mbOK, QMessageBox::Ok, ButtonOK},
+                              {mbCancel, QMessageBox::Cancel, ButtonCancel}};
     for (const ButtonDef& def : defs) {
         if (request.Buttons & def.Flag)
             box->addButton(def.Standard)->setText(def.Caption.In(Language::English));
@@ -103,8 +119,7 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
     if (request.Lang == Language::Farsi) {
         box->setLayoutDirection(Qt::RightToLeft);
         box->setWindowTitle(TitleOf(request.Kind).In(Language::Farsi));
-        const LocalText* captions[] = {&Texts::ButtonOK, &Texts::ButtonYes, &Texts::ButtonNo,
-                                       &Texts::ButtonCancel};
+        const LocalText* captions[] = {&ButtonOK, &ButtonYes, &ButtonNo, &ButtonCancel};
         for (QAbstractButton* button : box->buttons()) {
             for (const LocalText* caption : captions) {
                 if (button->text() == caption->In(Language::English)) {

@@ -4,12 +4,13 @@
 // The program's one message box: every message is shown through ShowMessageBox in
 // the interface language, with the kind's icon, title and beep.
 
-#include "shell/InterfaceTexts.h"
+#include "core/Language.h"
 
 #include <QFont>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QMessageBox;
 class QWidget;
@@ -62,3 +63,6 @@ int ShowMessageBox(const MessageRequest& request, const QFont& font, QWidget* pa
 // set, ShowMessageBox calls it and returns its answer without showing anything.
 using MessageBoxHook = std::function<int(const MessageRequest&)>;
 void SetMessageBoxHook(MessageBoxHook hook);
+
+// The titles and button captions of the box in both languages, for checks over all of them.
+const std::vector<const LocalText*>& MessageBoxTexts();

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/DocumentModel.h"
+
+#include "document/DocumentFile.h"
+#include "document/DocumentIO.h"
+#include "document/HtmlPage.h"
+#include "grid/BalanceColumns.h"
+#include "grid/GridCalculation.h"
+#include "grid/GridItems.h"
+#include "grid/GridModel.h"
+
+#include <algorithm>
+
+DocumentModel::DocumentModel(QObject* parent)
+    : QObject(parent), Grid(new GridModel(this)), Formulas(BuiltInFormulaLines())
+{
+}
+
+void DocumentModel::setReactionText(const std::string& text)
+{
+    if (ReactionText == text)
+        return;
+    ReactionText = text;
+    emit reactionTextChanged();
+}
+
+void DocumentModel::setLanguage(Language lang)
+{
+    if (DocumentLanguage == lang)
+        return;
+    DocumentLanguage = lang;
+    emit languageChanged(lang);
+}
+
+void DocumentModel::setFonts(const FontSettings& fonts)
+{
+    if (Fonts == fonts)
+        return;
+    Fonts = fonts;
+    emit fontsChanged();
+}
+
+void DocumentModel::setFileName(const QString& fileName)
+{
+    if (FileName == fileName)
+        return;
+    FileName = fileName;
+    emit fileNameChanged();
+}
+
+QString DocumentModel::caption() const
+{
+    return QString::fromStdString(DocumentCaption(FileName.toStdString()));
+}
+
+void DocumentModel::setModified(bool modified)
+{
+    if (Modified == modified)
+        return;
+    Modified = modified;
+    emit modificationChanged(modified);
+}
+
+DocumentData DocumentModel::toData() const
+{
+    DocumentData doc;
+    doc.ReactionText = ReactionText;
+    doc.Farsi = DocumentLanguage == Language::Farsi;
+    doc.Widths = Grid->columnWidths();
+    doc.Cells = Grid->cells();
+    doc.Fonts = Fonts;
+    doc.Formulas = Formulas;
+    doc.TypesList = Grid->typesList();
+    return doc;
+}
+
+void DocumentModel::setData(const DocumentData& doc)
+{
+    setLanguage(doc.Farsi ? Language::Farsi : Language::English);
+    setReactionText(doc.ReactionText);
+    Grid->setCells(doc.Cells);
+    for (int c = 0; c < static_cast<int>(doc.Widths.size()) && c < Grid->gridColumnCount(); ++c)
+        Grid->setColumnWidth(c, doc.Widths[size_t(c)]);
+    setFonts(doc.Fonts);
+    Formulas = doc.Formulas;
+    Grid->setTypesList(doc.TypesList);
+}
+
+bool DocumentModel::load(const QString& fileName)
+{
+    const auto lines = ReadCodePageLines(fileName);
+    if (!lines)
+        return false;
+    DocumentData doc;
+    try {
+        doc = ReadDocumentLines(*lines);
+    } catch (const DocumentReadError&) {
+        return false;
+    }
+    setData(doc);
+    setFileName(fileName);
+    setModified(false);
+    return true;
+}
+
+bool DocumentModel::saveTo(const QString& fileName) const
+{
+    return WriteCodePageLines(fileName, WriteDocumentLines(toData()));
+}
+
+void DocumentModel::startNew(const QString& defaultsFile)
+{
+    Grid->clearDataRows();
+    Grid->setGridRowCount(2);
+    if (const auto lines = ReadCodePageLines(defaultsFile)) {
+        const DefaultsData d = ReadDefaultsLines(*lines);
+        if (d.Farsi)
+            setLanguage(*d.Farsi ? Language::Farsi : Language::English);
+        if (d.ColumnCount)
+            Grid->setGridColumnCount(*d.ColumnCount);
+        if (d.Widths)
+            for (int c = 0; c < static_cast<int>(d.Widths->size()) && c < Grid->gridColumnCount(); ++c)
+                Grid->setColumnWidth(c, (*d.Widths)[size_t(c)]);
+        if (d.HeaderNames)
+            for (int c = 0; c < static_cast<int>(d.HeaderNames->size()) && c < Grid->gridColumnCount(); ++c)
+                Grid->setCell(c, 0, QString::fromStdString((*d.HeaderNames)[size_t(c)]));
+        FontSettings fonts = Fonts;
+        for (int i = 0; i < static_cast<int>(d.Fonts.size()) && i < FontSettings::Count; ++i)
+            fonts.At(i) = d.Fonts[size_t(i)];
+        if (d.SubscriptsPosition)
+            fonts.SubscriptsPosition = *d.SubscriptsPosition;
+        setFonts(fonts);
+        if (d.Formulas)
+            Formulas = *d.Formulas;
+        if (d.TypesList)
+            Grid->setTypesList(*d.TypesList);
+    }
+    setReactionText(std::string());
+    setFileName(QString());
+    setModified(false);
+}
+
+bool DocumentModel::writeDefaults(const QString& fileName) const
+{
+    DocumentData doc = toData();
+    doc.ReactionText.clear();
+    return WriteCodePageLines(fileName, WriteDocumentLines(doc));
+}
+
+BalanceOutcome::Status DocumentModel::balance(bool autoCase)
+{
+    setModified(true);
+    const BalanceOutcome outcome = BalanceReaction(ReactionText, autoCase);
+    if (outcome.status != BalanceOutcome::Status::Balanced) {
+        setReactionText(outcome.TidiedText);
+        return outcome.status;
+    }
+    Grid->setGridRowCount(static_cast<int>(outcome.Formulas.size()) + 1);
+    GridCells cells = Grid->cells();
+    FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.Coefficients);
+    Grid->updateCells(cells);
+    setReactionText(outcome.BalancedText);
+    return outcome.status;
+}
+
+bool DocumentModel::calculateGrid()
+{
+    GridCells cells = Grid->cells();
+    CalculateGrid(cells, Formulas);
+    const bool changed = cells != Grid->cells();
+    Grid->updateCells(cells);
+    setModified(true);
+    return changed;
+}
+
+std::vector<std::string> DocumentModel::htmlPage() const
+{
+    return BuildHtmlPage(caption().toStdString(), ReactionText, Fonts, Grid->cells());
+}
+
+bool DocumentModel::writeHtmlPage(const QString& fileName) const
+{
+    return WriteCodePageLines(fileName, htmlPage());
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Balance, Calculate Grid and the cell edits: the window's side. The work is the document
+// model's; the window shows its messages.
+
+#include "core/ReactionText.h"
+#include "dialogs/OpsU.h"
+#include "document/DocumentModel.h"
+#include "grid/GridItems.h"
+#include "grid/GridModel.h"
+#include "shell/MainU.h"
+
+#include <QTimer>
+
+void TSTMainForm::WeightBtnClick()
+{
+    if (HelpMode) {
+        EndHelpMode(false);
+        return;
+    }
+    TidyReaction();
+    switch (Doc->balance(CurrentKeys().ChB)) {
+    case BalanceOutcome::Status::InvalidReaction:
+        Message(Texts::MsgInvalidReaction, MsgKind::Error, mbOK);
+        break;
+    case BalanceOutcome::Status::CannotBalance:
+        Message(Texts::MsgCannotBalance, MsgKind::Error, mbOK);
+        break;
+    case BalanceOutcome::Status::Balanced:
+        break;
+    }
+}
+
+void TSTMainForm::GridClick()
+{
+    if (HelpMode)
+        EndHelpMode(true);
+}
+
+void TSTMainForm::GridSetEditText(int col, int, const QString& text)
+{
+    Doc->setModified(true);
+    if (text.isEmpty() || CellTextConverts(Doc->grid()->typeCodeOf(col), text.toStdString()))
+        return;
+    // The warning leaves the text as typed. It is shown once the editor has finished
+    // handling the keystroke, since the box takes the focus from the cell editor.
+    QTimer::singleShot(0, this, [this] { Message(Texts::MsgInvalidNumber, MsgKind::Error, mbOK); });
+}
+
+void TSTMainForm::CalGridClick()
+{
+    if (HelpMode) {
+        EndHelpMode(true);
+        return;
+    }
+    Doc->calculateGrid();
+}
+
+void TSTMainForm::SettingsOptionsExecute()
+{
+    // The dialog loads itself as it shows; its Default result has the defaults file written.
+    if (OpsForm)
+        OpsForm->exec();
+}
