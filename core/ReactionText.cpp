@@ -37,6 +37,31 @@ std::u32string DecodeUtf8(const std::string& text)
     return chars;
 }
 
+std::string EncodeUtf8(const std::u32string& chars)
+{
+    std::string text;
+    for (char32_t ch : chars) {
+        if ((ch >= 0xD800 && ch < 0xE000) || ch > 0x10FFFF)
+            ch = 0xFFFD;
+        if (ch < 0x80) {
+            text += char(ch);
+        } else if (ch < 0x800) {
+            text += char(0xC0 | (ch >> 6));
+            text += char(0x80 | (ch & 0x3F));
+        } else if (ch < 0x10000) {
+            text += char(0xE0 | (ch >> 12));
+            text += char(0x80 | ((ch >> 6) & 0x3F));
+            text += char(0x80 | (ch & 0x3F));
+        } else {
+            text += char(0xF0 | (ch >> 18));
+            text += char(0x80 | ((ch >> 12) & 0x3F));
+            text += char(0x80 | ((ch >> 6) & 0x3F));
+            text += char(0x80 | (ch & 0x3F));
+        }
+    }
+    return text;
+}
+
 char32_t MapKey(char32_t ch, const KeyOptions& keys)
 {
     const std::pair<const std::string*, char32_t> sets[] = {
@@ -84,14 +109,19 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
     }
 }
 
+char TypedChar(char32_t ch, const KeyOptions& keys)
+{
+    const char32_t c = MapKey(ch, keys);
+    return c < 0x80 && IsReactionChar(char(c)) ? char(c) : 0;
+}
+
 std::string TypeReaction(const std::string& typed, const KeyOptions& keys)
 {
     std::string text;
     int caretPos = 0;
     for (char32_t typedChar : DecodeUtf8(typed)) {
-        const char32_t c = MapKey(typedChar, keys);
-        if (c < 0x80 && IsReactionChar(char(c))) {
-            text.insert(size_t(caretPos), 1, char(c));
+        if (const char c = TypedChar(typedChar, keys)) {
+            text.insert(size_t(caretPos), 1, c);
             ++caretPos;
         }
         // The editor tidies twice per character (before and after scrolling); the second

@@ -25,6 +25,9 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys);
 // The characters of UTF-8 text; a byte that starts no valid sequence stands for itself.
 std::u32string DecodeUtf8(const std::string& text);
 
+// UTF-8 for characters; a surrogate or a value beyond Unicode is written as U+FFFD.
+std::string EncodeUtf8(const std::u32string& chars);
+
 // The reaction-line alphabet: A-Z a-z 0-9 - ( ) + >.
 bool IsReactionChar(char ch);
 
@@ -32,6 +35,10 @@ bool IsReactionChar(char ch);
 // the second of two adjacent separators; caretPos (characters before the caret) follows
 // the deletions.
 void TidyReaction(std::string& text, int& caretPos, bool autoCase);
+
+// The character that typing ch puts into the reaction line (mapped through the key sets),
+// or 0 when it puts none there.
+char TypedChar(char32_t ch, const KeyOptions& keys);
 
 // The text an empty reaction line ends with when typed is typed or pasted into it one
 // character at a time: mapped, kept if in the alphabet, tidied.

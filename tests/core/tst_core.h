@@ -73,6 +73,14 @@ class TestCore : public QObject
     void balanceReaction_givesUpQuicklyOnSeveralForms();
     void balanceReaction_exactSolutionWhenThePassesRunOutOfTime();
 
+    // Textbook notation in and out
+    void readReactionLine_data();
+    void readReactionLine();
+    void notationWriters_data();
+    void notationWriters();
+    void balanceAsJson_data();
+    void balanceAsJson();
+
     // Corpus of textbook reactions
     void corpus_data();
     void corpus();

@@ -4,6 +4,8 @@
 #include "tst_core.h"
 
 #include "core/Balance.h"
+#include "core/NotationWriters.h"
+#include "core/TextbookNotation.h"
 
 #include <QFile>
 #include <QTest>
@@ -181,4 +183,8 @@ void TestCore::corpus()
     QVERIFY2(!outcome.UsedExactSolution, "the text passes failed and the exact solution stood in");
     BalanceOutcome again = BalanceReaction(outcome.BalancedText, true);
     QCOMPARE(again.BalancedText, outcome.BalancedText);
+    // Written out as a textbook would write it and read back, it balances the same way.
+    const NotationReading unicode = ReadReactionLine(ReactionAsUnicode(outcome.BalancedText), KeyOptions());
+    QVERIFY(unicode.Textbook);
+    QCOMPARE(BalanceReaction(unicode.Text, true).BalancedText, outcome.BalancedText);
 }

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/NotationWriters.h"
+
+#include "core/ElementTable.h"
+#include "core/Errors.h"
+#include "core/ReactionParser.h"
+#include "core/ReactionText.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+enum class TokenKind
+{
+    Coefficient, // "2"
+    Count,       // "2", "-2", or "-" alone (a count of -1)
+    Charge,      // "3+", "-", or digits alone when the sign is missing
+    Plus,
+    Arrow,
+    Other // a letter, a parenthesis or anything else, written as it stands
+};
+
+struct Token
+{
+    TokenKind Kind;
+    std::string Text;
+};
+
+std::vector<Token> Tokens(const std::string& reaction)
+{
+    std::vector<Token> tokens;
+    bool substanceStart = true;
+    std::size_t i = 0;
+    auto digitsFrom = [&](std::size_t j) {
+        while (j < reaction.size() && IsDigitChar(reaction[j]))
+            ++j;
+        return j;
+    };
+    while (i < reaction.size()) {
+        const char c = reaction[i];
+        std::size_t next = i + 1;
+        if (c == '^') {
+            // The sign right after the digits always belongs to the charge.
+            next = digitsFrom(i + 1);
+            if (next < reaction.size() && (reaction[next] == '+' || reaction[next] == '-'))
+                ++next;
+            tokens.push_back({TokenKind::Charge, reaction.substr(i + 1, next - i - 1)});
+        } else if (c == '+' || c == '>') {
+            tokens.push_back({c == '+' ? TokenKind::Plus : TokenKind::Arrow, std::string(1, c)});
+        } else if (IsDigitChar(c) && substanceStart) {
+            next = digitsFrom(i);
+            tokens.push_back({TokenKind::Coefficient, reaction.substr(i, next - i)});
+        } else if (IsDigitChar(c) || c == '-') {
+            next = digitsFrom(i + 1);
+            tokens.push_back({TokenKind::Count, reaction.substr(i, next - i)});
+        } else {
+            tokens.push_back({TokenKind::Other, std::string(1, c)});
+        }
+        substanceStart = c == '+' || c == '>';
+        i = next;
+    }
+    return tokens;
+}
+
+std::string Subscript(const std::string& count)
+{
+    std::u32string chars;
+    for (char c : count)
+        chars += c == '-' ? char32_t(0x208B) : char32_t(0x2080 + (c - '0'));
+    return EncodeUtf8(chars);
+}
+
+std::string Superscript(const std::string& charge)
+{
+    static const char32_t digits[] = {0x2070, 0xB9,   0xB2,   0xB3,   0x2074,
+                                      0x2075, 0x2076, 0x2077, 0x2078, 0x2079};
+    std::u32string chars;
+    for (char c : charge)
+        chars += c == '+' ? char32_t(0x207A) : c == '-' ? char32_t(0x207B) : digits[c - '0'];
+    return EncodeUtf8(chars);
+}
+
+std::string HtmlEscaped(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '&'   ? "&amp;"
+               : c == '<' ? "&lt;"
+               : c == '>' ? "&gt;"
+               : c == '"' ? "&quot;"
+                          : std::string(1, c);
+    return out;
+}
+
+std::string HtmlMinus(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '-' ? std::string("&minus;") : std::string(1, c);
+    return out;
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::u32string escaped;
+    for (char32_t c : DecodeUtf8(text)) {
+        if (c == U'"' || c == U'\\') {
+            escaped += U'\\';
+            escaped += c;
+        } else if (c < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", unsigned(c));
+            for (const char* p = buffer; *p; ++p)
+                escaped += char32_t(*p);
+        } else {
+            escaped += c;
+        }
+    }
+    return "\"" + EncodeUtf8(escaped) + "\"";
+}
+
+template <typename Item, typename Write> std::string JsonArray(const std::vector<Item>& items, Write write)
+{
+    std::string out = "[";
+    for (std::size_t k = 0; k < items.size(); ++k)
+        out += (k ? "," : "") + write(items[k]);
+    return out + "]";
+}
+
+} // namespace
+
+std::string ReactionAsUnicode(const std::string& reaction)
+{
+    std::string out;
+    for (const Token& token : Tokens(reaction)) {
+        switch (token.Kind) {
+        case TokenKind::Count:
+            out += Subscript(token.Text);
+            break;
+        case TokenKind::Charge:
+            out += Superscript(token.Text);
+            break;
+        case TokenKind::Plus:
+            out += " + ";
+            break;
+        case TokenKind::Arrow:
+            out += " \u2192 ";
+            break;
+        default:
+            out += token.Text;
+        }
+    }
+    return out;
+}
+
+std::string ReactionAsLatex(const std::string& reaction)
+{
+    std::string out;
+    for (const Token& token : Tokens(reaction)) {
+        switch (token.Kind) {
+        case TokenKind::Count:
+            // mhchem makes the digits after a symbol a subscript by itself; a negative count
+            // needs the subscript spelt out.
+            out +=
+                token.Text[0] != '-' ? token.Text : "_{" + token.Text + (token.Text.size() == 1 ? "1}" : "}");
+            break;
+        case TokenKind::Charge:
+            out += "^" + token.Text;
+            break;
+        case TokenKind::Plus:
+            out += " + ";
+            break;
+        case TokenKind::Arrow:
+            out += " -> ";
+            break;
+        default:
+            out += token.Text;
+        }
+    }
+    return "\\ce{" + out + "}";
+}
+
+std::string ReactionAsHtml(const std::string& reaction)
+{
+    std::string out;
+    for (const Token& token : Tokens(reaction)) {
+        switch (token.Kind) {
+        case TokenKind::Count:
+            out += "<sub>" + HtmlMinus(token.Text) + "</sub>";
+            break;
+        case TokenKind::Charge:
+            out += "<sup>" + HtmlMinus(token.Text) + "</sup>";
+            break;
+        case TokenKind::Plus:
+            out += " + ";
+            break;
+        case TokenKind::Arrow:
+            out += " &rarr; ";
+            break;
+        default:
+            out += HtmlEscaped(token.Text);
+        }
+    }
+    return out;
+}
+
+std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome)
+{
+    const bool balanced = outcome.status == BalanceOutcome::Status::Balanced;
+    const char* status = balanced                                                  ? "balanced"
+                         : outcome.status == BalanceOutcome::Status::CannotBalance ? "cannot_balance"
+                                                                                   : "invalid_reaction";
+    const auto number = [](long long n) { return std::to_string(n); };
+    const auto mass = [](const std::string& formula) {
+        try {
+            return MolarMass(formula);
+        } catch (const StoikonError&) {
+            return std::string("null");
+        }
+    };
+    return "{\"input\":" + JsonString(input) + ",\"status\":\"" + status +
+           "\",\"balanced\":" + (balanced ? JsonString(outcome.BalancedText) : "null") +
+           ",\"substances\":" + JsonArray(outcome.Formulas, JsonString) +
+           ",\"coefficients\":" + JsonArray(outcome.Coefficients, number) +
+           ",\"molar_masses\":" + JsonArray(outcome.Formulas, mass) + "}";
+}

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Balance.h"
+
+#include <string>
+
+// Writers of the compact reaction text (coefficients, counts, charges such as Fe^3+) in the
+// forms people paste into worksheets and documents. Each reads the text the way the reaction
+// line draws it: digits at the start of a substance are its coefficient, other digits (and a
+// "-" before them) a count, "^" with digits and a sign a charge, "+" a separator unless it
+// is a charge's sign, ">" the arrow.
+
+// 2H₂ + O₂ → 2H₂O, Fe³⁺ + e⁻ → Fe²⁺
+std::string ReactionAsUnicode(const std::string& reaction);
+
+// The mhchem form: \ce{2H2 + O2 -> 2H2O}, \ce{Fe^3+ + e^- -> Fe^2+}
+std::string ReactionAsLatex(const std::string& reaction);
+
+// 2H<sub>2</sub> + O<sub>2</sub> &rarr; 2H<sub>2</sub>O, Fe<sup>3+</sup>
+std::string ReactionAsHtml(const std::string& reaction);
+
+// One JSON object, on one line, for one balanced (or failed) input line: the keys input,
+// status ("balanced", "invalid_reaction" or "cannot_balance"), balanced (the balanced text,
+// null after a failure), substances, coefficients and molar_masses (null for a substance
+// whose mass is unknown, such as one holding a symbol the element table lacks).
+std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome);

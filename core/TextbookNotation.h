@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/ReactionText.h"
+
+#include <string>
+
+// Reading reactions as people write them in books, on web pages and in documents
+// (2H₂ + O₂ → 2H₂O, CuSO₄·5H₂O, Zn(s) + HCl(aq), Fe³⁺) into the compact reaction text that
+// Balance reads (H2+O2>H2O, CuSO4(H2O)5, Fe^3+). Text that shows none of the textbook signs
+// keeps its typed meaning, key by key, so h2=o2 h2o still reads as H2+O2>H2O.
+
+// What a text reads as. Text may still need tidying, which Balance and the reaction line do
+// anyway; the given coefficients are already gone from a textbook reading.
+struct NotationReading
+{
+    std::string Text;
+    bool Textbook = false; // read as textbook notation rather than as typed keys
+    // The first character that the reading could not use, and its place: 1-based, counted
+    // in characters (not bytes) of the text as given. 0 when every character was used.
+    // The unusable characters are left out of Text, as typing leaves them out.
+    std::size_t BadPosition = 0;
+    char32_t BadCharacter = 0;
+};
+
+// True when text shows a sign of textbook notation: a Unicode arrow, subscript or
+// superscript; "->" or "=>"; a "+" with blanks on both sides; a state symbol (s), (l), (g)
+// or (aq); a hydrate dot (· • ∙ ⋅ *, or "." between a formula and a formula, in a text
+// that also has an arrow); a charge in braces; a \ce{...} wrapper. It also applies when the
+// typed reading (with keys) would have no arrow but the text holds exactly one "=".
+bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys);
+
+// Reads text (UTF-8) as textbook notation: subscript digits are counts, superscripts and
+// {3+} or ^{2-} are charges (Fe^3+), every arrow and "=" is ">", "+" separates, blanks are
+// spacing, a hydrate dot with its count becomes a group (CuSO4·5H2O is CuSO4(H2O)5), state
+// symbols and given coefficients are dropped, square brackets are parentheses. A "+" with
+// no substance on one side, a blank inside a formula and any character of no known kind
+// are unusable.
+NotationReading ReadTextbookNotation(const std::string& text);
+
+// One line of input as Stoikon reads it from the command line: leading and trailing blanks
+// ignored, then textbook notation when it applies, otherwise typed key by key with keys
+// (a character the keys cannot type is unusable).
+NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys);
