@@ -175,7 +175,7 @@ bool DocumentModel::calculateGrid()
 
 std::vector<std::string> DocumentModel::htmlPage() const
 {
-    return BuildHtmlPage(caption().toStdString(), ReactionText, Fonts, Grid->cells());
+    return BuildHtmlPage(caption().toStdString(), ReactionText, Fonts, Grid->cells(), DocumentLanguage);
 }
 
 bool DocumentModel::writeHtmlPage(const QString& fileName) const

@@ -121,15 +121,21 @@ int HtmlFontSize(int points)
 }
 
 std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
-                                       const FontSettings& fonts, const GridCells& cells)
+                                       const FontSettings& fonts, const GridCells& cells, Language lang)
 {
+    const bool farsi = lang == Language::Farsi;
+    std::string reactionTags = OpeningTags(fonts.ReactionFont);
+    if (farsi)
+        reactionTags.insert(std::string("<font").size(), " dir=\"ltr\"");
     std::vector<std::string> lines = {
-        "<html>",
+        farsi ? "<html dir=\"rtl\">" : "<html>",
         "<head>",
+        // Before the title, which may hold Farsi.
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1256\">",
         "<title>" + Escaped(title) + "</title>",
         "</head>",
         "<body>",
-        OpeningTags(fonts.ReactionFont),
+        reactionTags,
         ReactionHtml(reactionText, fonts),
         ClosingStyleTags(fonts.ReactionFont) + "</font><br>",
         "<table border=\"1\">",

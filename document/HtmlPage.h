@@ -6,6 +6,7 @@
 // the arrow as a Wingdings glyph) above the grid as a bordered table. The widget
 // layer encodes the lines to Windows-1256 and ends each with CR LF.
 
+#include "core/Language.h"
 #include "document/FontSettings.h"
 #include "grid/GridCells.h"
 
@@ -17,6 +18,9 @@ int HtmlFontSize(int points);
 
 // title is the window caption. Texts from the document (title, reaction, cells, face
 // names) are escaped for "&", "<", ">" and '"', so a shared document cannot put its
-// own markup into the page.
+// own markup into the page. The page names its code page, Windows-1256, so that a browser
+// need not guess it; a Farsi page reads right to left, its reaction left to right as in
+// the window.
 std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
-                                       const FontSettings& fonts, const GridCells& cells);
+                                       const FontSettings& fonts, const GridCells& cells,
+                                       Language lang = Language::English);

@@ -497,6 +497,7 @@ void DocumentTest::buildsExamplePage()
     const std::vector<std::string> expected = {
         "<html>",
         "<head>",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1256\">",
         "<title>Stoikon - Untitled</title>",
         "</head>",
         "<body>",
@@ -584,8 +585,8 @@ void DocumentTest::marksCoefficientsAndSubscripts()
     QFETCH(QString, pattern);
     const FontSettings fonts;
     const std::vector<std::string> page = BuildHtmlPage("t", reaction.toStdString(), fonts, {});
-    QCOMPARE(QString::fromStdString(page[6]), QString::fromStdString(Expand(pattern.toStdString(), fonts)));
-    QCOMPARE(page.size(), std::size_t(11));
+    QCOMPARE(QString::fromStdString(page[7]), QString::fromStdString(Expand(pattern.toStdString(), fonts)));
+    QCOMPARE(page.size(), std::size_t(12));
 }
 
 void DocumentTest::writesFontTags_data()
@@ -593,29 +594,39 @@ void DocumentTest::writesFontTags_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
     QTest::addColumn<int>("color");
+    QTest::addColumn<bool>("farsi");
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("closing");
 
-    QTest::newRow("regular") << false << false << 0 << "<font face=\"F\" color=\"#000000\" size=\"3\">"
+    QTest::newRow("regular") << false << false << 0 << false
+                             << "<font face=\"F\" color=\"#000000\" size=\"3\">"
                              << "</font><br>";
-    QTest::newRow("bold") << true << false << 0 << "<font face=\"F\" color=\"#000000\" size=\"3\"><b>"
+    QTest::newRow("bold") << true << false << 0 << false
+                          << "<font face=\"F\" color=\"#000000\" size=\"3\"><b>"
                           << "</b></font><br>";
-    QTest::newRow("italic") << false << true << 0 << "<font face=\"F\" color=\"#000000\" size=\"3\"><i>"
+    QTest::newRow("italic") << false << true << 0 << false
+                            << "<font face=\"F\" color=\"#000000\" size=\"3\"><i>"
                             << "</i></font><br>";
-    QTest::newRow("bold italic") << true << true << 0
+    QTest::newRow("bold italic") << true << true << 0 << false
                                  << "<font face=\"F\" color=\"#000000\" size=\"3\"><b><i>"
                                  << "</i></b></font><br>";
     // Colours: low byte first, upper-case hex, the top byte of a system colour ignored.
-    QTest::newRow("pure red") << false << false << 255 << "<font face=\"F\" color=\"#FF0000\" size=\"3\">"
+    QTest::newRow("pure red") << false << false << 255 << false
+                              << "<font face=\"F\" color=\"#FF0000\" size=\"3\">"
                               << "</font><br>";
-    QTest::newRow("byte order") << false << false << 0x00ABCDEF
+    QTest::newRow("byte order") << false << false << 0x00ABCDEF << false
                                 << "<font face=\"F\" color=\"#EFCDAB\" size=\"3\">"
                                 << "</font><br>";
-    QTest::newRow("system colour") << false << false << -16777201
+    QTest::newRow("system colour") << false << false << -16777201 << false
                                    << "<font face=\"F\" color=\"#0F0000\" size=\"3\">"
                                    << "</font><br>";
-    QTest::newRow("all bits") << false << false << -1 << "<font face=\"F\" color=\"#FFFFFF\" size=\"3\">"
+    QTest::newRow("all bits") << false << false << -1 << false
+                              << "<font face=\"F\" color=\"#FFFFFF\" size=\"3\">"
                               << "</font><br>";
+    // A Farsi page reads right to left; its reaction stays left to right
+    QTest::newRow("Farsi") << true << false << 0 << true
+                           << "<font dir=\"ltr\" face=\"F\" color=\"#000000\" size=\"3\"><b>"
+                           << "</b></font><br>";
 }
 
 void DocumentTest::writesFontTags()
@@ -625,11 +636,14 @@ void DocumentTest::writesFontTags()
     QFETCH(int, color);
     QFETCH(QString, opening);
     QFETCH(QString, closing);
+    QFETCH(bool, farsi);
     FontSettings fonts;
     fonts.ReactionFont = {"F", 12, bold, italic, color};
-    const std::vector<std::string> page = BuildHtmlPage("t", "", fonts, {});
-    QCOMPARE(QString::fromStdString(page[5]), opening);
-    QCOMPARE(QString::fromStdString(page[7]), closing);
+    const std::vector<std::string> page =
+        BuildHtmlPage("t", "", fonts, {}, farsi ? Language::Farsi : Language::English);
+    QCOMPARE(QString::fromStdString(page[6]), opening);
+    QCOMPARE(QString::fromStdString(page[8]), closing);
+    QCOMPARE(page[0], std::string(farsi ? "<html dir=\"rtl\">" : "<html>"));
 }
 
 void DocumentTest::writesTableCellsEscaped()
@@ -640,11 +654,11 @@ void DocumentTest::writesTableCellsEscaped()
     const std::vector<std::string> page = BuildHtmlPage("Stoikon - <i>", "", fonts, cells);
     const std::string open = "<td><font face=\"Times &quot;x&quot;\" color=\"#FF0000\" size=\"4\"><i>";
     const std::string close = "</i></font></td>";
-    QCOMPARE(page[2], std::string("<title>Stoikon - &lt;i&gt;</title>"));
-    QCOMPARE(page[9], "<tr>" + open + "a&lt;b" + close + "<td>&nbsp;</td>" + open + "x&amp;&quot;y&quot;" +
-                          close + "</tr>");
-    QCOMPARE(page[10], "<tr>" + open + "مول" + close + open + " " + close + "</tr>");
-    QCOMPARE(page[11], std::string("</table></body>"));
+    QCOMPARE(page[3], std::string("<title>Stoikon - &lt;i&gt;</title>"));
+    QCOMPARE(page[10], "<tr>" + open + "a&lt;b" + close + "<td>&nbsp;</td>" + open + "x&amp;&quot;y&quot;" +
+                           close + "</tr>");
+    QCOMPARE(page[11], "<tr>" + open + "مول" + close + open + " " + close + "</tr>");
+    QCOMPARE(page[12], std::string("</table></body>"));
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)
