@@ -63,6 +63,11 @@ class TestCore : public QObject
     void typeReaction_data();
     void typeReaction();
 
+    // The Windows-1256 code page of documents
+    void keepCodePageText_data();
+    void keepCodePageText();
+    void codePageDecodesEveryByteAndEncodesItBack();
+
     // Balance
     void composeBalancedReaction_data();
     void composeBalancedReaction();
