@@ -6,9 +6,16 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what)
+[[noreturn]] void Fail(const std::string& reason)
 {
-    throw DocumentReadError(what);
+    throw DocumentReadError(reason);
+}
+
+// A text from the file as a reason quotes it, cut short: a damaged line may be megabytes.
+std::string Quoted(const std::string& text)
+{
+    constexpr std::size_t Shown = 40;
+    return "\"" + (text.size() <= Shown ? text : text.substr(0, Shown) + "...") + "\"";
 }
 
 // Counts (rows, columns, formulas) are whole numbers that may not be negative.
@@ -134,7 +141,7 @@ FontSpec ParseFontLine(const std::string& line)
 {
     const std::optional<FontSpec> font = TryParseFontLine(line);
     if (!font)
-        Fail("font line");
+        Fail("the font size or colour is not a whole number");
     return *font;
 }
 
@@ -174,52 +181,62 @@ std::vector<std::string> WriteDocumentLines(const DocumentData& doc)
 DocumentData ReadDocumentLines(const std::vector<std::string>& lines)
 {
     const long long lineCount = static_cast<long long>(lines.size());
+    // Reasons name lines as an editor counts them, from 1.
     auto line = [&](long long i) -> const std::string& {
         if (i >= lineCount)
-            Fail("missing line");
+            Fail("line " + std::to_string(i + 1) + " is missing");
         return lines[i];
     };
-    auto count = [](const std::string& text) {
+    auto count = [](const char* what, const std::string& text) {
         const std::optional<long long> value = ParseCount(text);
         if (!value)
-            Fail("count");
+            Fail(std::string(what) + " " + Quoted(text) + " is not a whole number of zero or more");
         return *value;
+    };
+    auto tooLarge = [](const char* what, long long value) {
+        Fail(std::string(what) + " " + std::to_string(value) + " is larger than the file");
     };
 
     DocumentData doc;
     doc.ReactionText = line(0);
     doc.Farsi = line(1) != "E";
-    const long long rows = count(line(2));
-    const long long columns = count(line(3));
+    const long long rows = count("row count", line(2));
+    const long long columns = count("column count", line(3));
     // Beside the rows the file needs lines 0-4, five fonts, the formula count and the
     // last line; a row count beyond that is refused before anything is sized.
     if (rows > lineCount - 12)
-        Fail("missing line");
+        tooLarge("row count", rows);
     if (!FieldsFit(line(4), columns))
-        Fail("widths");
+        Fail("column count " + std::to_string(columns) + " is larger than the widths line");
     if (rows * columns > MaxDocumentCells)
-        Fail("grid too large");
+        Fail("a grid of " + std::to_string(rows) + " rows and " + std::to_string(columns) +
+             " columns is larger than " + std::to_string(MaxDocumentCells) + " cells");
 
     const std::optional<std::vector<int>> widths = ParseWidths(line(4), static_cast<int>(columns));
     if (!widths)
-        Fail("widths");
+        Fail("a width on line 5 is not a whole number");
     doc.Widths = *widths;
     doc.Cells.reserve(rows);
     for (long long r = 0; r < rows; ++r)
         doc.Cells.push_back(SplitFields(line(5 + r), static_cast<int>(columns)));
-    for (int i = 0; i < FontSettings::Count; ++i)
-        doc.Fonts.At(i) = ParseFontLine(line(5 + rows + i));
+    for (int i = 0; i < FontSettings::Count; ++i) {
+        const std::optional<FontSpec> font = TryParseFontLine(line(5 + rows + i));
+        if (!font)
+            Fail("the font size or colour on line " + std::to_string(6 + rows + i) +
+                 " is not a whole number");
+        doc.Fonts.At(i) = *font;
+    }
 
-    const long long formulas = count(line(10 + rows));
+    const long long formulas = count("formula count", line(10 + rows));
     const long long firstType = 11 + rows + formulas;
     // The subscripts position must be a line of its own after the formulas.
     if (firstType >= lineCount)
-        Fail("missing line");
+        tooLarge("formula count", formulas);
     doc.Formulas.assign(lines.begin() + 11 + rows, lines.begin() + firstType);
     doc.TypesList.assign(lines.begin() + firstType, lines.end() - 1);
     const std::optional<int> position = ParseWholeNumber(lines.back());
     if (!position)
-        Fail("subscripts position");
+        Fail("subscripts position " + Quoted(lines.back()) + " is not a whole number");
     doc.Fonts.SubscriptsPosition = *position;
     return doc;
 }

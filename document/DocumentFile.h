@@ -24,7 +24,8 @@
 
 // Any reason a document cannot be read: a missing line, a count, width, size, colour
 // or position that is not a whole number, a count the file cannot hold. The Open
-// command catches it and shows "Can not open this file".
+// command catches it and shows "Can not open this file"; the command line also prints
+// the reason, which says what was wrong ("row count 2000000000 is larger than the file").
 class DocumentReadError : public std::runtime_error
 {
   public:

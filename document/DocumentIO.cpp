@@ -1,52 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentIO.h"
 
+#include "core/CodePage.h"
 #include "document/DocumentFile.h"
+#include "document/FileAccess.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
-constexpr const char* CodePage = "windows-1256";
+std::string LocalPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
 }
+} // namespace
 
 QByteArray EncodeCodePage(const QString& text)
 {
-    QString mapped = text;
-    // Farsi keyboards type U+06CC; the code page has only the Arabic yeh U+064A.
-    mapped.replace(QChar(0x06CC), QChar(0x064A));
-    QStringEncoder encoder(CodePage);
-    return encoder.encode(mapped);
+    return QByteArray::fromStdString(EncodeCodePage(text.toStdString()));
 }
 
 QString DecodeCodePage(const QByteArray& bytes)
 {
-    QStringDecoder decoder(CodePage);
-    return decoder.decode(bytes);
+    return QString::fromStdString(DecodeCodePage(bytes.toStdString()));
 }
 
-std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path)
+std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path, std::string* reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::string text;
+    try {
+        text = DecodeCodePage(ReadRegularFile(LocalPath(path)));
+    } catch (const FileError& error) {
+        if (reason)
+            *reason = error.what();
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return SplitDocumentLines(DecodeCodePage(bytes).toStdString());
+    }
+    return SplitDocumentLines(text);
 }
 
-bool WriteCodePageLines(const QString& path, const std::vector<std::string>& lines)
+bool WriteFileBytes(const QString& path, std::string_view bytes, std::string* reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = EncodeCodePage(QString::fromStdString(JoinDocumentLines(lines)));
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    try {
+        ReplaceFile(LocalPath(path), bytes);
+    } catch (const FileError& error) {
+        if (reason)
+            *reason = error.what();
         return false;
     }
-    return file.commit();
+    return true;
+}
+
+bool WriteCodePageLines(const QString& path, const std::vector<std::string>& lines, std::string* reason)
+{
+    return WriteFileBytes(path, EncodeCodePage(JoinDocumentLines(lines)), reason);
 }

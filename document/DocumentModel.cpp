@@ -9,6 +9,8 @@
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 DocumentModel::DocumentModel(QObject* parent)
@@ -86,15 +88,17 @@ void DocumentModel::setData(const DocumentData& doc)
     Grid->setTypesList(doc.TypesList);
 }
 
-bool DocumentModel::load(const QString& fileName)
+bool DocumentModel::load(const QString& fileName, std::string* reason)
 {
-    const auto lines = ReadCodePageLines(fileName);
+    const auto lines = ReadCodePageLines(fileName, reason);
     if (!lines)
         return false;
     DocumentData doc;
     try {
         doc = ReadDocumentLines(*lines);
-    } catch (const DocumentReadError&) {
+    } catch (const DocumentReadError& error) {
+        if (reason)
+            *reason = QFile::encodeName(fileName).toStdString() + ": " + error.what();
         return false;
     }
     setData(doc);
@@ -103,9 +107,9 @@ bool DocumentModel::load(const QString& fileName)
     return true;
 }
 
-bool DocumentModel::saveTo(const QString& fileName) const
+bool DocumentModel::saveTo(const QString& fileName, std::string* reason) const
 {
-    return WriteCodePageLines(fileName, WriteDocumentLines(toData()));
+    return WriteCodePageLines(fileName, WriteDocumentLines(toData()), reason);
 }
 
 void DocumentModel::startNew(const QString& defaultsFile)
@@ -178,7 +182,7 @@ std::vector<std::string> DocumentModel::htmlPage() const
     return BuildHtmlPage(caption().toStdString(), ReactionText, Fonts, Grid->cells(), DocumentLanguage);
 }
 
-bool DocumentModel::writeHtmlPage(const QString& fileName) const
+bool DocumentModel::writeHtmlPage(const QString& fileName, std::string* reason) const
 {
-    return WriteCodePageLines(fileName, htmlPage());
+    return WriteCodePageLines(fileName, htmlPage(), reason);
 }

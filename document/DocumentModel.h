@@ -54,10 +54,12 @@ class DocumentModel : public QObject
     void setData(const DocumentData& doc);
 
     // Open: the whole file is read before anything changes; false (and nothing changed)
-    // when it cannot be read. A success names the document after the file, unmodified.
-    bool load(const QString& fileName);
-    // Writes the document; the file is replaced only when all of it was written.
-    bool saveTo(const QString& fileName) const;
+    // when it cannot be read, and then reason, when given, says why ("PATH: cause"). A
+    // success names the document after the file, unmodified.
+    bool load(const QString& fileName, std::string* reason = nullptr);
+    // Writes the document; the file is replaced only when all of it was written and
+    // flushed, so a failed save leaves the old file as it was. False, with reason, else.
+    bool saveTo(const QString& fileName, std::string* reason = nullptr) const;
     // New: empties the data rows, takes what the defaults file gives (reading stops
     // quietly at its first bad line, the rest keeps the previous document's values) and
     // leaves an untitled, unmodified document with an empty reaction.
@@ -74,7 +76,7 @@ class DocumentModel : public QObject
 
     // The HTML page of the reaction and the grid, as lines and as a file.
     std::vector<std::string> htmlPage() const;
-    bool writeHtmlPage(const QString& fileName) const;
+    bool writeHtmlPage(const QString& fileName, std::string* reason = nullptr) const;
 
   signals:
     void modificationChanged(bool modified);

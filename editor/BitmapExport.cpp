@@ -3,14 +3,16 @@
 
 #include "editor/BitmapExport.h"
 
+#include "document/DocumentIO.h"
 #include "document/DocumentModel.h"
 #include "editor/FontConvert.h"
 #include "grid/GridModel.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <numeric>
@@ -96,18 +98,19 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& palette)
     return picture;
 }
 
-bool WriteBitmapFile(const QImage& picture, const QString& fileName)
+bool WriteBitmapFile(const QImage& picture, const QString& fileName, std::string* reason)
 {
-    if (picture.isNull())
-        return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     // 24 bits a pixel: a picture without transparency, readable by every bitmap viewer.
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB888)))
+    QImageWriter writer(&buffer, "bmp");
+    if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB888))) {
+        if (reason)
+            *reason = QFile::encodeName(fileName).toStdString() + ": the picture is too large to draw";
         return false;
-    return file.commit();
+    }
+    return WriteFileBytes(fileName, std::string_view(bytes.constData(), size_t(bytes.size())), reason);
 }
 
 BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int>& rowHeights)

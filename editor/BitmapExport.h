@@ -53,5 +53,6 @@ BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int
 QImage RenderBitmap(const BitmapSource& source, const QPalette& palette = QPalette());
 
 // Writes the picture as a 24-bit Windows bitmap. An existing file is replaced only once
-// the new one is completely written. False when the file could not be written.
-bool WriteBitmapFile(const QImage& picture, const QString& fileName);
+// the new one is completely written and flushed. False when the file could not be
+// written, with reason when given ("PATH: cause").
+bool WriteBitmapFile(const QImage& picture, const QString& fileName, std::string* reason = nullptr);

@@ -48,9 +48,10 @@ class HeadlessDocument
 
     bool Open(const std::string& path, std::ostream& err)
     {
-        if (Window->document()->load(QString::fromLocal8Bit(path.c_str())))
+        std::string reason;
+        if (Window->document()->load(QString::fromLocal8Bit(path.c_str()), &reason))
             return true;
-        err << "Can not open this file\n";
+        err << "Can not open this file\n" << reason << '\n';
         return false;
     }
 
@@ -67,18 +68,24 @@ bool Usage(const std::vector<std::string>& operands, std::size_t count, const ch
     return false;
 }
 
+// The program's message and, on a line of its own, the path and the cause.
+int SaveFailed(const std::string& reason, std::ostream& err)
+{
+    err << "Can not save this file\n" << reason << '\n';
+    return 1;
+}
+
 int RunExport(const std::vector<std::string>& operands, std::ostream& err, const char* usage,
-              bool (TSTMainForm::*exportTo)(const QString&))
+              bool (TSTMainForm::*exportTo)(const QString&, std::string*))
 {
     if (!Usage(operands, 2, usage, err))
         return 2;
     HeadlessDocument doc(err);
     if (!doc.Open(operands[0], err))
         return 1;
-    if (!(doc.Window.get()->*exportTo)(QString::fromLocal8Bit(operands[1].c_str()))) {
-        err << "Can not save this file\n";
-        return 1;
-    }
+    std::string reason;
+    if (!(doc.Window.get()->*exportTo)(QString::fromLocal8Bit(operands[1].c_str()), &reason))
+        return SaveFailed(reason, err);
     return 0;
 }
 
@@ -128,10 +135,9 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
         if (!w->document()->calculateGrid())
             break;
     }
-    if (!w->document()->saveTo(QString::fromLocal8Bit(output.c_str()))) {
-        err << "Can not save this file\n";
-        return 1;
-    }
+    std::string reason;
+    if (!w->document()->saveTo(QString::fromLocal8Bit(output.c_str()), &reason))
+        return SaveFailed(reason, err);
     return 0;
 }
 

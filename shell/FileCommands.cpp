@@ -140,9 +140,9 @@ void TSTMainForm::FileHTMLExecute()
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
 }
 
-bool TSTMainForm::ExportHtmlTo(const QString& fileName)
+bool TSTMainForm::ExportHtmlTo(const QString& fileName, std::string* reason)
 {
-    return Doc->writeHtmlPage(fileName);
+    return Doc->writeHtmlPage(fileName, reason);
 }
 
 void TSTMainForm::FilePrintExecute()
@@ -156,8 +156,9 @@ void TSTMainForm::FilePrintExecute()
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
 }
 
-bool TSTMainForm::ExportBitmapTo(const QString& fileName)
+bool TSTMainForm::ExportBitmapTo(const QString& fileName, std::string* reason)
 {
     // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
-    return WriteBitmapFile(RenderBitmap(BitmapSourceOf(*Doc, Grid->rowHeights()), palette()), fileName);
+    return WriteBitmapFile(RenderBitmap(BitmapSourceOf(*Doc, Grid->rowHeights()), palette()), fileName,
+                           reason);
 }

@@ -157,7 +157,9 @@ class TSTMainForm : public QMainWindow
     void ReactionPasteExecute();
     void SettingsKeyExecute();
     void FilePrintExecute();
-    bool ExportBitmapTo(const QString& fileName); // the picture of reaction and grid, no dialogs
+    // The picture of reaction and grid, no dialogs; false on failure, with reason when
+    // given ("PATH: cause"), as for the web page below.
+    bool ExportBitmapTo(const QString& fileName, std::string* reason = nullptr);
     KeyOptions CurrentKeys() const;
     bool PasteInProgress = false;
     // Members of the reaction editor go here.
@@ -177,7 +179,7 @@ class TSTMainForm : public QMainWindow
     void FileSaveAsExecute();
     bool FileSaveAsAccept(const QString& chosenName);
     void FileHTMLExecute();
-    bool ExportHtmlTo(const QString& fileName);    // the web page of reaction and grid, no dialogs
+    bool ExportHtmlTo(const QString& fileName, std::string* reason = nullptr); // the web page, no dialogs
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
     bool WriteDefaultsFile(); // the options dialog's Default: the current settings for new documents
     QString DefaultsFolder;   // overrides the defaults folder (tests); empty = the usual places

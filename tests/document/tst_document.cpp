@@ -320,34 +320,44 @@ void DocumentTest::readsLanguageLetter()
 void DocumentTest::refusesBadFiles_data()
 {
     QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("reason"); // what the command line prints after the path
 
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("only a reaction line") << QByteArray("2H2+O2>2H2O\r\n");
+    QTest::newRow("empty file") << QByteArray() << "line 1 is missing";
+    QTest::newRow("only a reaction line") << QByteArray("2H2+O2>2H2O\r\n") << "line 2 is missing";
     static const char garbage[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe,,,\n-\n\xc3";
-    QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1);
+    QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1) << "row count";
     // Counts
-    QTest::newRow("row count not a number") << ExampleWith(2, "four");
-    QTest::newRow("column count not a number") << ExampleWith(3, "3.0");
-    QTest::newRow("negative row count") << ExampleWith(2, "-1");
-    QTest::newRow("negative column count") << ExampleWith(3, "-3");
-    QTest::newRow("huge row count") << ExampleWith(2, "2000000000");
-    QTest::newRow("huge column count") << ExampleWith(3, "2000000000");
-    QTest::newRow("row count past 32 bits") << ExampleWith(2, "4294967300");
-    QTest::newRow("formula count past the file") << ExampleWith(14, "5");
-    QTest::newRow("formula count not a number") << ExampleWith(14, "one");
+    QTest::newRow("row count not a number")
+        << ExampleWith(2, "four") << "row count \"four\" is not a whole number of zero or more";
+    QTest::newRow("column count not a number") << ExampleWith(3, "3.0") << "column count \"3.0\"";
+    QTest::newRow("negative row count") << ExampleWith(2, "-1") << "row count \"-1\"";
+    QTest::newRow("negative column count") << ExampleWith(3, "-3") << "column count \"-3\"";
+    QTest::newRow("huge row count") << ExampleWith(2, "2000000000")
+                                    << "row count 2000000000 is larger than the file";
+    QTest::newRow("huge column count")
+        << ExampleWith(3, "2000000000") << "column count 2000000000 is larger than the widths line";
+    QTest::newRow("row count past 32 bits") << ExampleWith(2, "4294967300") << "row count \"4294967300\"";
+    QTest::newRow("formula count past the file")
+        << ExampleWith(14, "5") << "formula count 5 is larger than the file";
+    QTest::newRow("formula count not a number") << ExampleWith(14, "one") << "formula count \"one\"";
     // Fields
-    QTest::newRow("width not a number") << ExampleWith(4, "100,wide,80");
-    QTest::newRow("fewer widths than columns") << ExampleWith(4, "100,60");
-    QTest::newRow("more widths than columns") << ExampleWith(4, "100,60,80,90");
-    QTest::newRow("font size not a number") << ExampleWith(10, "Arial,x,00,-16777208");
-    QTest::newRow("colour not a number") << ExampleWith(12, "Arial,14,10,blue");
-    QTest::newRow("position not a number") << ExampleWith(19, "low");
+    QTest::newRow("width not a number") << ExampleWith(4, "100,wide,80") << "a width on line 5";
+    QTest::newRow("fewer widths than columns") << ExampleWith(4, "100,60") << "column count 3 is larger";
+    QTest::newRow("more widths than columns") << ExampleWith(4, "100,60,80,90") << "a width on line 5";
+    QTest::newRow("font size not a number")
+        << ExampleWith(10, "Arial,x,00,-16777208") << "the font size or colour on line 11";
+    QTest::newRow("colour not a number")
+        << ExampleWith(12, "Arial,14,10,blue") << "the font size or colour on line 13";
+    QTest::newRow("position not a number") << ExampleWith(19, "low") << "subscripts position \"low\"";
     // Missing lines
-    QTest::newRow("no language line") << ExampleWith(1, nullptr);
-    QTest::newRow("cut inside the rows") << ExampleWith(7, nullptr);
-    QTest::newRow("cut inside the fonts") << ExampleWith(12, nullptr);
-    QTest::newRow("cut after the formula count") << ExampleWith(15, nullptr);
-    QTest::newRow("cut after the last formula") << ExampleWith(16, nullptr);
+    QTest::newRow("no language line") << ExampleWith(1, nullptr) << "line 2 is missing";
+    QTest::newRow("cut inside the rows") << ExampleWith(7, nullptr) << "row count 4 is larger than the file";
+    QTest::newRow("cut inside the fonts")
+        << ExampleWith(12, nullptr) << "row count 4 is larger than the file";
+    QTest::newRow("cut after the formula count")
+        << ExampleWith(15, nullptr) << "row count 4 is larger than the file";
+    QTest::newRow("cut after the last formula")
+        << ExampleWith(16, nullptr) << "formula count 1 is larger than the file";
 
     // Rows and columns that each fit the file but together make an absurd grid.
     std::vector<std::string> big = {"", "E", "1001", "1000", "1"};
@@ -358,13 +368,19 @@ void DocumentTest::refusesBadFiles_data()
         big.push_back(FormatFontLine(RedRegular));
     big.push_back("0");
     big.push_back("0");
-    QTest::newRow("grid over a million cells") << Text(big);
+    QTest::newRow("grid over a million cells") << Text(big) << "1001 rows and 1000 columns is larger than";
 }
 
 void DocumentTest::refusesBadFiles()
 {
     QFETCH(QByteArray, text);
-    QVERIFY_THROWS_EXCEPTION(DocumentReadError, ReadDocumentLines(Lines(text)));
+    QFETCH(QString, reason);
+    try {
+        ReadDocumentLines(Lines(text));
+        QFAIL("read as a document");
+    } catch (const DocumentReadError& error) {
+        QVERIFY2(QString::fromStdString(error.what()).contains(reason), error.what());
+    }
 }
 
 namespace {
