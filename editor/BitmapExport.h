@@ -28,8 +28,8 @@ int ReactionLineHeight(const FontSettings& fonts);
 // NumbersFont, counts and "-" as subscripts, the arrow as an arrow glyph, the rest in
 // ReactionFont, each character on an opaque white cell. Returns the drawn width of every
 // character; measuring and painting use the same metrics, so the widths match the ink.
-std::vector<int> PaintReaction(QPainter& painter, const std::string& text, const FontSettings& fonts, int x,
-                               int lineHeight, const QPalette& palette);
+std::vector<int> PaintReaction(QPainter& painter, const std::string& text, const FontSettings& fonts,
+                               long long x, int lineHeight, const QPalette& palette);
 
 // The drawn widths of a reaction's characters, without painting.
 std::vector<int> MeasureReaction(const std::string& text, const FontSettings& fonts);

@@ -13,11 +13,16 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 // The arrow ">" is drawn as this glyph in ReactionFont (the platform's font fallback
 // supplies it where the face lacks one).
 const QChar ArrowGlyph(0x2192);
+
+// Beyond this distance from the origin nothing drawn is seen on any canvas (a picture is
+// at most 32767 pixels a side), and Qt's painting is still exact.
+constexpr long long OffCanvas = 1 << 20;
 
 bool IsDigit(char c)
 {
@@ -25,25 +30,34 @@ bool IsDigit(char c)
 }
 
 // Measures, and paints when painter is given, one character after the other. Metrics are
-// taken on the device painted on (or one like it), so every width is what is drawn.
+// taken on the device painted on (or one like it), so every width is what is drawn. The
+// line may be as long as a document's line: positions are 64-bit, and only characters
+// near the canvas are painted.
 std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, const std::string& text,
-                                const FontSettings& fonts, int x, int lineHeight, const QPalette& palette)
+                                const FontSettings& fonts, long long x, int lineHeight,
+                                const QPalette& palette)
 {
     struct Style
     {
         QFont Font;
         QFontMetrics Metrics;
         QColor Color;
+        std::array<int, 256> Widths; // of each character drawn in this style, once measured
     };
     auto styleOf = [&](const FontSpec& stored) {
         const QFont font = ToQFont(stored);
-        return Style{font, QFontMetrics(font, device), ToQColor(stored.Color, palette)};
+        Style style{font, QFontMetrics(font, device), ToQColor(stored.Color, palette), {}};
+        style.Widths.fill(-1);
+        return style;
     };
-    const Style reaction = styleOf(fonts.ReactionFont);
-    const Style numbers = styleOf(fonts.NumbersFont);
-    const Style subscripts = styleOf(fonts.SubscriptsFont);
+    Style reaction = styleOf(fonts.ReactionFont);
+    Style numbers = styleOf(fonts.NumbersFont);
+    Style subscripts = styleOf(fonts.SubscriptsFont);
     // The bottom of a subscript lies SubscriptsPosition pixels above the bottom of the line.
-    const int subscriptTop = lineHeight - fonts.SubscriptsPosition - subscripts.Metrics.height();
+    // A document may hold any 32-bit position: worked out in 64 bits, and kept within a
+    // range that no canvas reaches, so that far-off subscripts are simply not seen.
+    const long long lift = static_cast<long long>(fonts.SubscriptsPosition) + subscripts.Metrics.height();
+    const int subscriptTop = static_cast<int>(std::clamp(lineHeight - lift, -OffCanvas, OffCanvas));
 
     std::vector<int> widths;
     widths.reserve(text.size());
@@ -51,7 +65,7 @@ std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, c
     bool coefficient = !text.empty() && IsDigit(text[0]);
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
-        const Style* style = &reaction;
+        Style* style = &reaction;
         int top = 1;
         QString glyph(QChar(static_cast<unsigned char>(ch)));
         if (coefficient) {
@@ -63,12 +77,15 @@ std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, c
             glyph = ArrowGlyph;
             top = 2;
         }
-        const int width = style->Metrics.horizontalAdvance(glyph);
-        if (painter) {
-            painter->fillRect(x, top, width, style->Metrics.height(), Qt::white);
+        int& width = style->Widths[static_cast<unsigned char>(ch)];
+        if (width < 0)
+            width = style->Metrics.horizontalAdvance(glyph);
+        if (painter && x + width > -OffCanvas && x < OffCanvas) {
+            const int left = static_cast<int>(x);
+            painter->fillRect(left, top, width, style->Metrics.height(), Qt::white);
             painter->setFont(style->Font);
             painter->setPen(style->Color);
-            painter->drawText(x, top + style->Metrics.ascent(), glyph);
+            painter->drawText(left, top + style->Metrics.ascent(), glyph);
         }
         x += width;
         widths.push_back(width);
@@ -96,8 +113,8 @@ int ReactionLineHeight(const FontSettings& fonts)
     return QFontMetrics(ToQFont(fonts.ReactionFont), &device).height() + 3;
 }
 
-std::vector<int> PaintReaction(QPainter& painter, const std::string& text, const FontSettings& fonts, int x,
-                               int lineHeight, const QPalette& palette)
+std::vector<int> PaintReaction(QPainter& painter, const std::string& text, const FontSettings& fonts,
+                               long long x, int lineHeight, const QPalette& palette)
 {
     painter.save();
     // The reaction reads left to right in both interface languages.
@@ -134,7 +151,7 @@ void TSTMainForm::DrawReaction(QImage* canvas)
     }
     QPainter painter(canvas);
     painter.fillRect(0, 0, TextImg->width(), lineHeight, Qt::white);
-    const int x = -WidthBefore(FirstVisible);
+    const long long x = -WidthBefore(FirstVisible);
     CharWidths = PaintReaction(painter, ReactionText, Doc->fonts(), x, lineHeight, palette());
     painter.end();
 

@@ -124,10 +124,10 @@ void TSTMainForm::TextImgMouseDown(int x)
 {
     // The caret goes to the first boundary at or right of the click: a click inside a
     // character puts it after that character, a click right of the text at the end.
-    const int target = x + WidthBefore(FirstVisible);
+    const long long target = x + WidthBefore(FirstVisible);
     const int count = int(CharWidths.size());
     int n = 0;
-    int before = 0;
+    long long before = 0;
     while (n < count && before < target)
         before += CharWidths[size_t(n++)];
     CaretPos = n;
@@ -148,7 +148,8 @@ void TSTMainForm::BlinkTimTimer()
 {
     BlinkTim->setInterval(BlinkInterval()); // the first tick came after 500 ms
     CaretShown = !CaretShown;
-    CaretX = WidthBefore(CaretPos) - WidthBefore(FirstVisible);
+    // Within the line once scrolled; kept in range before that too.
+    CaretX = int(std::clamp(WidthBefore(CaretPos) - WidthBefore(FirstVisible), -(1LL << 20), 1LL << 20));
     QImage& picture = TextImg->Picture;
     if (picture.isNull())
         return;
@@ -173,17 +174,26 @@ void TSTMainForm::ScrollToCaret()
 {
     // Keeps the caret within the line: 0 <= WidthBefore(CaretPos) - WidthBefore(FirstVisible) < W.
     // FirstVisible never passes the caret, so a line narrower than a character ends the loop.
+    // The span is updated one character at a time, so a long line scrolls in linear time.
     const int lineWidth = TextImg->width();
-    while (FirstVisible < CaretPos && WidthBefore(CaretPos) - WidthBefore(FirstVisible) >= lineWidth)
+    const int count = int(CharWidths.size());
+    long long span = WidthBefore(CaretPos) - WidthBefore(FirstVisible);
+    while (FirstVisible < CaretPos && span >= lineWidth) {
+        if (FirstVisible < count)
+            span -= CharWidths[size_t(FirstVisible)];
         ++FirstVisible;
-    while (FirstVisible > 0 && WidthBefore(CaretPos) - WidthBefore(FirstVisible) < 0)
+    }
+    while (FirstVisible > 0 && span < 0) {
         --FirstVisible;
+        if (FirstVisible < count)
+            span += CharWidths[size_t(FirstVisible)];
+    }
 }
 
-int TSTMainForm::WidthBefore(int n) const
+long long TSTMainForm::WidthBefore(int n) const
 {
     n = std::clamp(n, 0, int(CharWidths.size()));
-    int width = 0;
+    long long width = 0;
     for (int i = 0; i < n; ++i)
         width += CharWidths[size_t(i)];
     return width;

@@ -151,7 +151,7 @@ class TSTMainForm : public QMainWindow
     void BlinkTimTimer();
     void TidyReaction();
     void ScrollToCaret();
-    int WidthBefore(int n) const;
+    long long WidthBefore(int n) const; // a document's line may be wider than an int holds
     void DrawReaction(QImage* canvas = nullptr);
     void ReactionCopyExecute();
     void ReactionPasteExecute();
