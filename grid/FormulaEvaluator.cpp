@@ -25,8 +25,32 @@ bool IsOperatorChar(char ch)
     return ch == '*' || ch == '+' || ch == '-' || ch == '/' || ch == '^';
 }
 
+// Whether an operand typed so far is a mantissa waiting for its exponent's sign, as in
+// "6.26E" of 6.26E-5: digits with at most one ".", then "E" or "e". The operand's leading
+// "0" is not counted, so a lone "E" stays a name.
+bool AwaitsExponentSign(const std::string& operand)
+{
+    if (operand.size() < 3 || (operand.back() != 'E' && operand.back() != 'e'))
+        return false;
+    bool digit = false;
+    bool separator = false;
+    for (std::size_t i = 1; i + 1 < operand.size(); ++i) {
+        if (IsDigit(operand[i]))
+            digit = true;
+        else if (operand[i] == '.' && !separator)
+            separator = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
 // Every operand starts as the text "0": an operator with nothing before it thus gets
-// the operand 0 (a leading minus subtracts from zero), and 12 is read as 012.
+// the operand 0 (a leading minus subtracts from zero), and 12 is read as 012. A number
+// written with an exponent (5E-5, 1.2E+20, the number format's own 6.26E-5) is one
+// operand: the sign after its "E" is not an operator. Such text split at the sign and
+// failed before, so no formula that worked changes; only text dropped after a "!"
+// (3!2E-5) keeps splitting, as it did.
 std::vector<Token> Tokenize(const std::string& text)
 {
     std::vector<Token> tokens;
@@ -34,6 +58,11 @@ std::vector<Token> Tokenize(const std::string& text)
     for (char ch : text) {
         if (ch == ' ')
             continue;
+        const bool afterFactorial = !tokens.empty() && tokens.back().Op == '!';
+        if ((ch == '-' || ch == '+') && !afterFactorial && AwaitsExponentSign(current)) {
+            current += ch;
+            continue;
+        }
         if (ch == '!' || IsOperatorChar(ch)) {
             tokens.push_back({current, 0});
             tokens.push_back({std::string(1, ch), ch});

@@ -125,6 +125,21 @@ void TestGrid::evaluates_expressions_data()
     QTest::newRow("factorial beyond 32 bits") << "13!" << fails;
     QTest::newRow("fractional factorial") << "2.5!" << fails;
 
+    // A number with an exponent is one operand, the sign after its "E" included.
+    QTest::newRow("negative exponent") << "5E-5*2"
+                                       << "0.0001";
+    QTest::newRow("exponent with plus") << "1.2E+20/2"
+                                        << "6E19";
+    QTest::newRow("lower-case e") << "1e-3+1"
+                                  << "1.001";
+    QTest::newRow("E notation fed back") << "(0.00001*1)*2"
+                                         << "2E-5";
+    QTest::newRow("the number format's own output") << "6.26315262050306E-5*2"
+                                                    << "0.000125263052410061";
+    QTest::newRow("E after no digits is no exponent") << "E-5" << fails;
+    QTest::newRow("text after factorial still dropped") << "3!2E-5"
+                                                        << "1";
+
     // Lone operands come back unchanged, leading "0" included.
     QTest::newRow("lone number") << "2.5"
                                  << "02.5";
@@ -143,7 +158,6 @@ void TestGrid::evaluates_expressions_data()
     QTest::newRow("stray close") << "1)+2" << fails;
     QTest::newRow("letters") << "a+1" << fails;
     QTest::newRow("unreplaced reference") << "#Mol(b)*2" << fails;
-    QTest::newRow("E notation fed back") << "(0.00001*1)*2" << fails;
     QTest::newRow("overflowing power") << "10^5000" << fails;
     QTest::newRow("overflowing product") << "1E4000*1E4000" << fails;
     QTest::newRow("comma separator") << "1,5*2" << fails;

@@ -4,6 +4,7 @@
 
 #include "editor/KOU.h"
 #include "editor/ReactionWidgets.h"
+#include "grid/FormulaEvaluator.h"
 #include "grid/PropertyGrid.h"
 #include "tests/common/WindowFixture.h"
 
@@ -34,6 +35,8 @@ class TestWorkflow : public QObject
     void calculate_grid_fills_empty_targets_from_other_rows();
     void a_single_substance_row_changes_nothing_but_marks_the_document();
     void shipped_defaults_work_out_moles_and_masses_in_two_clicks();
+    void small_amounts_fill_every_cell_that_large_ones_fill_data();
+    void small_amounts_fill_every_cell_that_large_ones_fill();
 
     void cells_take_only_the_keys_of_their_column_type_data();
     void cells_take_only_the_keys_of_their_column_type();
@@ -268,6 +271,39 @@ void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
     w->CalGridClick();
     QCOMPARE(Column(w.Window, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
     QCOMPARE(Column(w.Window, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
+}
+
+void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill_data()
+{
+    QTest::addColumn<QString>("mass");
+    QTest::newRow("100 g") << "100";
+    // Regression: a result in E notation (6.26315262050306E-5 mol) split at the minus
+    // sign of its exponent in the next formula, and every cell after it stayed empty.
+    QTest::newRow("0.01 g") << "0.01";
+    QTest::newRow("0.00001 g") << "0.00001";
+}
+
+void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
+{
+    QFETCH(QString, mass);
+    WindowFixture w(QString(), false);
+    w->DefaultsFolder = QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults");
+    w.Start();
+    TypeReaction(w.Window, "fe=o2 fe2o3");
+    QTest::keyClick(w->TextBtn, Qt::Key_Return);
+    w->document()->grid()->setCell(4, 3, mass); // the mass of Fe2O3
+    while (w->document()->calculateGrid()) {
+    }
+    // Mol, Mass and Volume of all three substances, in proportion to the mass given.
+    for (int col = 3; col <= 5; ++col) {
+        for (int row = 1; row <= 3; ++row) {
+            const std::optional<long double> value =
+                ParseRealNumber(w->document()->grid()->cell(col, row).toStdString());
+            QVERIFY2(value, qPrintable(QString("column %1, row %2").arg(col).arg(row)));
+            if (col == 4 && row == 1) // 4 Fe in 2 Fe2O3: 223.388 g of 319.328 g
+                QCOMPARE(double(*value / mass.toDouble()), 223.388 / 319.328);
+        }
+    }
 }
 
 void TestWorkflow::cells_take_only_the_keys_of_their_column_type_data()
