@@ -5,6 +5,7 @@
 #include "dialogs/MessageBox.h"
 #include "document/DocumentModel.h"
 #include "editor/FontConvert.h"
+#include "grid/CodePageValidator.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 
@@ -200,7 +201,7 @@ void TOpsForm::CreateGridPage()
     GIName = Add<QLineEdit>(Grd, "GIName", 54, 184, 159, 23);
     // ":" ends the name in the item line and "=" ends a formula target, so neither
     // could come back out of a name.
-    GIName->setValidator(new QRegularExpressionValidator(QRegularExpression("[^:=]*"), this));
+    GIName->setValidator(new TCodePageValidator(this, QStringLiteral(":=")));
     Label25 = Add<QLabel>(Grd, "Label25", 8, 215, 44, 16);
     GIType = Add<QComboBox>(Grd, "GIType", 54, 211, 159, 23);
     for (const char* name : TypeNames)
@@ -223,6 +224,7 @@ void TOpsForm::CreateGridPage()
     EqualsLabel = Add<QLabel>(Grd, "Label28", 233, 215, 12, 16);
     EqualsLabel->setText(QStringLiteral("="));
     GFN2 = Add<QLineEdit>(Grd, "GFN2", 247, 211, 179, 23);
+    GFN2->setValidator(new TCodePageValidator(this));
     HelpBtn = Add<QPushButton>(Grd, "HelpBtn", 233, 238, 75, 25);
     Label29 = new QLabel(Grd);
     Label29->setObjectName("Label29");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/GridItems.h"
 
+#include "core/CodePage.h"
 #include "grid/FormulaEvaluator.h"
 
 #include <cstddef>
@@ -41,7 +42,8 @@ bool GridKeyAccepts(char typeCode, char32_t ch)
         return digitOrBackspace;
     if (IsRealNumberType(typeCode))
         return digitOrBackspace || ch == U'.';
-    return true;
+    // A document stores Windows-1256; a character it cannot hold would be lost on saving.
+    return CodePageHolds(ch);
 }
 
 bool CellTextConverts(char typeCode, const std::string& text)

@@ -35,7 +35,8 @@ std::vector<std::string> BuiltInTypesList();
 std::vector<std::string> BuiltInFormulaLines();
 
 // Whether a character typed into a cell of the column passes; 8 is Backspace. The
-// numeric types take digits (and "." for the real ones) only.
+// numeric types take digits (and "." for the real ones) only, the others every character
+// that a document can store.
 bool GridKeyAccepts(char typeCode, char32_t ch);
 
 // Whether an edited cell text converts for its column type. An empty text and the

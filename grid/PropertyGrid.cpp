@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/PropertyGrid.h"
 
+#include "grid/CodePageValidator.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 
@@ -30,6 +31,7 @@ class TCellDelegate : public QStyledItemDelegate
             const int col = index.column();
             const int row = index.row() + 1;
             line->installEventFilter(const_cast<TCellDelegate*>(this));
+            line->setValidator(new TCodePageValidator(line)); // what is pasted, too
             line->setProperty("stoikonColumn", col);
             QObject::connect(
                 line, &QLineEdit::textEdited, Grid,

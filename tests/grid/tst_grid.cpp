@@ -269,6 +269,9 @@ void TestGrid::filters_keys_by_column_type_data()
     QTest::newRow("text letter") << QChar('0') << uint('x') << true;
     QTest::newRow("formula control key") << QChar('5') << 22u << true;
     QTest::newRow("text Farsi letter") << QChar('0') << 0x0645u << true;
+    QTest::newRow("text Farsi yeh, saved as Arabic yeh") << QChar('0') << 0x06CCu << true;
+    QTest::newRow("text minus sign, not in the code page") << QChar('0') << 0x2212u << false;
+    QTest::newRow("formula emoji") << QChar('5') << 0x1F600u << false;
 }
 
 void TestGrid::filters_keys_by_column_type()
