@@ -78,9 +78,13 @@ bool IsReactionChar(char ch)
            ch == '+' || ch == '>';
 }
 
-void TidyReaction(std::string& text, int& caretPos, bool autoCase)
+namespace {
+
+// The clean-up from position start on. Every rule looks only at a character and the one
+// before it, so a text that is tidy before start needs no work there.
+void TidyFrom(std::string& text, int& caretPos, bool autoCase, size_t start)
 {
-    size_t p = 0; // 0-based; the caret counts characters, so it sits after p when caretPos > p
+    size_t p = start; // 0-based; the caret counts characters, so it sits after p when caretPos > p
     while (p < text.size()) {
         char c = text[p];
         if (autoCase && IsLowerLetter(c)) {
@@ -109,6 +113,13 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
     }
 }
 
+} // namespace
+
+void TidyReaction(std::string& text, int& caretPos, bool autoCase)
+{
+    TidyFrom(text, caretPos, autoCase, 0);
+}
+
 char TypedChar(char32_t ch, const KeyOptions& keys)
 {
     const char32_t c = MapKey(ch, keys);
@@ -117,16 +128,17 @@ char TypedChar(char32_t ch, const KeyOptions& keys)
 
 std::string TypeReaction(const std::string& typed, const KeyOptions& keys)
 {
+    // The editor tidies the whole line after every character. The line was tidy before the
+    // character, and the caret stays at its end (a deletion before it moves it along), so
+    // only the new last character needs the clean-up: typing stays linear in the length.
     std::string text;
     int caretPos = 0;
     for (char32_t typedChar : DecodeUtf8(typed)) {
         if (const char c = TypedChar(typedChar, keys)) {
-            text.insert(size_t(caretPos), 1, c);
+            text.push_back(c);
             ++caretPos;
+            TidyFrom(text, caretPos, keys.ChB, text.size() - 1);
         }
-        // The editor tidies twice per character (before and after scrolling); the second
-        // run matters only if the first left work, which it never does, so once is enough.
-        TidyReaction(text, caretPos, keys.ChB);
     }
     return text;
 }
