@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a reaction line (raw, as from a document, and typed through the key
 // mapping) and as a formula to weigh. Balance must never throw; MolarMass may throw only
-// the core's own errors.
+// the core's own errors. Typing, which tidies only the new last character, must end in the
+// same line as the editor's way of tidying the whole line after every character.
 #include "core/Balance.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
@@ -10,7 +11,26 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+
+namespace {
+// The editor's way, quadratic in the length: the whole line tidied after every character.
+std::string TypedOneByOne(const std::string& typed, const KeyOptions& keys)
+{
+    std::string text;
+    int caretPos = 0;
+    for (char32_t ch : DecodeUtf8(typed)) {
+        const char32_t mapped = MapKey(ch, keys);
+        if (mapped < 0x80 && IsReactionChar(char(mapped))) {
+            text.insert(size_t(caretPos), 1, char(mapped));
+            ++caretPos;
+        }
+        TidyReaction(text, caretPos, keys.ChB);
+    }
+    return text;
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -20,9 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string text(reinterpret_cast<const char*>(data), size);
     BalanceReaction(text, true, budget);
     BalanceReaction(text, false, budget);
-    // Typing runs the clean-up after every character; keep long inputs to the raw paths.
-    if (size <= 512)
-        BalanceReaction(TypeReaction(text, KeyOptions()), true, budget);
+    KeyOptions keys;
+    for (bool autoCase : {true, false}) {
+        keys.ChB = autoCase;
+        const std::string typed = TypeReaction(text, keys);
+        if (size <= 4096 && typed != TypedOneByOne(text, keys))
+            std::abort();
+        BalanceReaction(typed, autoCase, budget);
+    }
     try {
         MolarMass(text);
     } catch (const StoikonError&) {

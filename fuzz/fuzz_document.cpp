@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target for the document reader. Besides not crashing, whatever reads as a
-// document must write and read back to the same document, the defaults reading must
-// cope with the same text, and the HTML page must build from it.
+// libFuzzer target for the document reader, fed file bytes as a document is read: decoded
+// from Windows-1256, split into lines, read. Every byte decodes and encodes back to
+// itself, and all it decodes to can be stored; whatever reads as a document must write and
+// read back through the same bytes to the same document, the defaults reading must cope
+// with the same text, and the HTML page must build from it.
 
+#include "core/CodePage.h"
 #include "document/DocumentFile.h"
 #include "document/HtmlPage.h"
 
@@ -12,7 +15,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string text = DecodeCodePage(bytes);
+    if (EncodeCodePage(text) != bytes || KeepCodePageText(text) != text)
+        std::abort();
     const std::vector<std::string> lines = SplitDocumentLines(text);
     if (SplitDocumentLines(JoinDocumentLines(lines)) != lines)
         std::abort();
@@ -22,11 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DocumentData doc;
     try {
         doc = ReadDocumentLines(lines);
-    } catch (const DocumentReadError&) {
+    } catch (const DocumentReadError& error) {
+        if (std::string(error.what()).empty()) // the command line prints the reason
+            std::abort();
         return 0;
     }
     const std::vector<std::string> written = WriteDocumentLines(doc);
-    if (ReadDocumentLines(SplitDocumentLines(JoinDocumentLines(written))) != doc)
+    const std::string saved = EncodeCodePage(JoinDocumentLines(written));
+    if (ReadDocumentLines(SplitDocumentLines(DecodeCodePage(saved))) != doc)
         std::abort();
     // A defaults file in the layout gives New everything the document holds.
     const DefaultsData defaults = ReadDefaultsLines(written);
