@@ -51,8 +51,8 @@ std::vector<std::string> Column(bool weights)
 long double ParseWeight(const std::string& text)
 {
     long double value = 0;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+    auto result = std::from_chars(text.c_str(), text.c_str() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.c_str() + text.size())
         throw ConversionError("atomic weight does not convert: " + text);
     return value;
 }

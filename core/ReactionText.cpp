@@ -142,3 +142,29 @@ std::string TypeReaction(const std::string& typed, const KeyOptions& keys)
     }
     return text;
 }
+
+std::vector<ReactionPart> ClassifyReaction(const std::string& text)
+{
+    std::vector<ReactionPart> parts;
+    parts.reserve(text.size());
+    bool coefficient = !text.empty() && IsDigitChar(text[0]);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (coefficient)
+            parts.push_back(ReactionPart::Coefficient);
+        else if (IsDigitChar(ch))
+            parts.push_back(ReactionPart::Count);
+        else if (ch == '-')
+            parts.push_back(ReactionPart::Minus);
+        else if (ch == '>')
+            parts.push_back(ReactionPart::Arrow);
+        else
+            parts.push_back(ReactionPart::Symbol);
+        const bool nextIsDigit = i + 1 < text.size() && IsDigitChar(text[i + 1]);
+        if (coefficient && !nextIsDigit)
+            coefficient = false;
+        if ((ch == '+' || ch == '>') && nextIsDigit)
+            coefficient = true;
+    }
+    return parts;
+}

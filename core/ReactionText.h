@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The pure text rules of the reaction line: how a typed character is mapped through the key
 // sets, which characters may enter the line, and the clean-up run after every edit.
@@ -43,3 +44,17 @@ char TypedChar(char32_t ch, const KeyOptions& keys);
 // The text an empty reaction line ends with when typed is typed or pasted into it one
 // character at a time: mapped, kept if in the alphabet, tidied.
 std::string TypeReaction(const std::string& typed, const KeyOptions& keys);
+
+// What each character of a reaction text is, for drawing it and writing it as a page: a
+// digit run at the start or right after "+" or the arrow is a coefficient; any other digit
+// is a count, and a "-" the sign of one; ">" is the arrow; letters, "+" and the
+// parentheses are symbols.
+enum class ReactionPart
+{
+    Coefficient,
+    Count,
+    Minus,
+    Arrow,
+    Symbol
+};
+std::vector<ReactionPart> ClassifyReaction(const std::string& text);

@@ -7,14 +7,6 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-// A system colour is kept as the top byte set and the palette index in the low byte.
-constexpr ColorValue SystemColor(int index)
-{
-    return static_cast<ColorValue>(0xFF000000u | unsigned(index));
-}
-} // namespace
-
 const std::vector<ColorEntry>& ColorBoxEntries()
 {
     // Values are 0x00BBGGRR: red in the lowest byte.

@@ -16,6 +16,12 @@ using ColorValue = std::int32_t;
 constexpr ColorValue ClWindowText = static_cast<ColorValue>(0xFF000008u); // -16777208
 constexpr ColorValue ClBlue = 0x00FF0000;                                 // pure blue, RGB 0000FF
 
+// A system colour by its platform index (window text is 8, button face 15, ...).
+constexpr ColorValue SystemColor(int index)
+{
+    return static_cast<ColorValue>(0xFF000000u | unsigned(index));
+}
+
 inline bool IsSystemColor(ColorValue c)
 {
     return (static_cast<std::uint32_t>(c) & 0xFF000000u) != 0;

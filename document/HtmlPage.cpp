@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/HtmlPage.h"
 
+#include "core/ReactionText.h"
+
 #include <cstdint>
 
 namespace {
@@ -72,35 +74,32 @@ std::string InFont(const FontSpec& font, const std::string& text)
     return OpeningTags(font) + text + ClosingStyleTags(font) + "</font>";
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Digits at the start and right after "+" or the arrow are coefficients, all other
-// digits are counts; every digit gets a font element of its own.
+// Every digit gets a font element of its own: coefficients in the numbers font, counts in
+// the subscripts font. A minus sign stays plain text.
 std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
 {
+    const std::vector<ReactionPart> parts = ClassifyReaction(reaction);
     std::string html;
-    bool coefficient = !reaction.empty() && IsDigit(reaction[0]);
     for (std::size_t i = 0; i < reaction.size(); ++i) {
-        const char c = reaction[i];
-        const bool nextIsDigit = i + 1 < reaction.size() && IsDigit(reaction[i + 1]);
-        if (coefficient)
-            html += InFont(fonts.NumbersFont, std::string(1, c));
-        else if (IsDigit(c))
-            html += InFont(fonts.SubscriptsFont, std::string(1, c));
-        else if (c == '>')
+        const std::string c(1, reaction[i]);
+        switch (parts[i]) {
+        case ReactionPart::Coefficient:
+            html += InFont(fonts.NumbersFont, c);
+            break;
+        case ReactionPart::Count:
+            html += InFont(fonts.SubscriptsFont, c);
+            break;
+        case ReactionPart::Arrow:
             // The arrow keeps its symbol-font element, but is written as the arrow character
             // itself: the old glyph code (a-grave drawn as an arrow by Wingdings) shows as
             // a plain "\u00E0" wherever that font is missing, as on Linux and macOS.
             html += "<font face=\"Wingdings\">&rarr;</font>";
-        else
-            html += Escaped(std::string(1, c));
-        if (coefficient && !nextIsDigit)
-            coefficient = false;
-        if ((c == '+' || c == '>') && nextIsDigit)
-            coefficient = true;
+            break;
+        case ReactionPart::Minus:
+        case ReactionPart::Symbol:
+            html += Escaped(c);
+            break;
+        }
     }
     return html;
 }

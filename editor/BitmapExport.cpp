@@ -5,6 +5,7 @@
 
 #include "document/DocumentIO.h"
 #include "document/DocumentModel.h"
+#include "editor/DrawReaction.h"
 #include "editor/FontConvert.h"
 #include "grid/GridModel.h"
 
@@ -84,7 +85,7 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& palette)
     QPainter painter(&picture);
     // The whole reaction, unscrolled, as the line draws it.
     painter.translate(10, 10);
-    PaintReaction(painter, source.ReactionText, source.Fonts, 0, lineHeight, palette);
+    DrawReaction(painter, source.ReactionText, source.Fonts, 0, lineHeight, palette);
     painter.resetTransform();
 
     painter.setFont(ToQFont(source.Fonts.GridFont));

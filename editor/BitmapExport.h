@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Pictures of a document without a window: the reaction line as the editor draws it, and
-// the exported bitmap (the whole reaction over the grid drawn as a table of bordered
-// cells). The main window draws through these functions, and a command-line export can
-// call them with a document read from a file.
+// The exported bitmap of a document: the whole reaction as the line draws it, over the grid
+// drawn as a table of bordered cells. It needs no window, so the command line exports the
+// same picture as the File menu.
 
 #include "core/Language.h"
 #include "document/FontSettings.h"
@@ -18,21 +17,6 @@
 #include <vector>
 
 class DocumentModel;
-class QPainter;
-
-// The height of the reaction line: the text height of ReactionFont plus 3 pixels.
-int ReactionLineHeight(const FontSettings& fonts);
-
-// Paints a reaction text as one line whose top is at y = 0 of the painter and whose first
-// character starts at x (negative when the line is scrolled): coefficients in
-// NumbersFont, counts and "-" as subscripts, the arrow as an arrow glyph, the rest in
-// ReactionFont, each character on an opaque white cell. Returns the drawn width of every
-// character; measuring and painting use the same metrics, so the widths match the ink.
-std::vector<int> PaintReaction(QPainter& painter, const std::string& text, const FontSettings& fonts,
-                               long long x, int lineHeight, const QPalette& palette);
-
-// The drawn widths of a reaction's characters, without painting.
-std::vector<int> MeasureReaction(const std::string& text, const FontSettings& fonts);
 
 // Everything the exported picture shows.
 struct BitmapSource

@@ -61,12 +61,25 @@ TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
     ChB->setGeometry(8, 120, 165, 17);
     ChB->setChecked(defaults.ChB);
     Recaption(Language::English);
-    ReadSettings();
+    // Every edit is in force at once: the dialog has no OK button.
+    const auto report = [this] {
+        if (!Loading)
+            emit keysChanged(Keys());
+    };
+    for (QLineEdit* edit : {KP, KOP, KCP, KF})
+        connect(edit, &QLineEdit::textChanged, this, report);
+    connect(ChB, &QCheckBox::toggled, this, report);
 }
 
-TKOForm::~TKOForm()
+void TKOForm::setKeys(const KeyOptions& keys)
 {
-    WriteSettings();
+    Loading = true;
+    KP->setText(QString::fromStdString(keys.KP));
+    KOP->setText(QString::fromStdString(keys.KOP));
+    KCP->setText(QString::fromStdString(keys.KCP));
+    KF->setText(QString::fromStdString(keys.KF));
+    ChB->setChecked(keys.ChB);
+    Loading = false;
 }
 
 KeyOptions TKOForm::Keys() const
@@ -94,29 +107,31 @@ void TKOForm::Recaption(Language lang)
     ChB->setText(ChBCaption.In(lang));
 }
 
-void TKOForm::ReadSettings()
+KeyOptions ReadKeyOptions()
 {
+    KeyOptions keys;
     QSettings settings("Velk", "ST1");
     if (settings.allKeys().isEmpty())
-        return; // first run: the defaults stay
+        return keys; // first run: the defaults stay
     // A missing text reads as empty: that set then maps nothing.
-    KP->setText(settings.value("KP").toString());
-    KOP->setText(settings.value("KOP").toString());
-    KCP->setText(settings.value("KCP").toString());
+    keys.KP = settings.value("KP").toString().toStdString();
+    keys.KOP = settings.value("KOP").toString().toStdString();
+    keys.KCP = settings.value("KCP").toString().toStdString();
     // A missing or unreadable switch keeps its default (on) and the reading goes on to KF.
     bool ok = false;
     const int chb = settings.value("ChB").toString().toInt(&ok);
     if (ok)
-        ChB->setChecked(chb != 0);
-    KF->setText(settings.value("KF").toString());
+        keys.ChB = chb != 0;
+    keys.KF = settings.value("KF").toString().toStdString();
+    return keys;
 }
 
-void TKOForm::WriteSettings()
+void WriteKeyOptions(const KeyOptions& keys)
 {
     QSettings settings("Velk", "ST1");
-    settings.setValue("KP", KP->text());
-    settings.setValue("KOP", KOP->text());
-    settings.setValue("KCP", KCP->text());
-    settings.setValue("ChB", ChB->isChecked() ? 1 : 0);
-    settings.setValue("KF", KF->text());
+    settings.setValue("KP", QString::fromStdString(keys.KP));
+    settings.setValue("KOP", QString::fromStdString(keys.KOP));
+    settings.setValue("KCP", QString::fromStdString(keys.KCP));
+    settings.setValue("ChB", keys.ChB ? 1 : 0);
+    settings.setValue("KF", QString::fromStdString(keys.KF));
 }

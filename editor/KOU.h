@@ -2,13 +2,12 @@
 #pragma once
 
 // The key-options dialog: the key sets that type "+", "(", ")" and the arrow, and the
-// automatic element-letter case. Its controls are the settings: the editor reads them on
-// every key, so a change takes effect at once and there is no OK button. The values are
-// read from the user settings when the dialog is created and written back when it is
-// destroyed at exit.
+// automatic element-letter case. It has no OK button: every edit is reported at once, and
+// the reaction line types with the new sets from the next key on. The values live in the
+// user settings between runs.
 
+#include "core/Language.h"
 #include "core/ReactionText.h"
-#include "shell/InterfaceTexts.h"
 
 #include <QDialog>
 
@@ -26,9 +25,9 @@ class TKOForm : public QDialog
 
   public:
     explicit TKOForm(QWidget* parent = nullptr);
-    ~TKOForm() override;
 
     KeyOptions Keys() const;
+    void setKeys(const KeyOptions& keys); // shows them; reports nothing
     void Recaption(Language lang);
     // Before each opening: the program font, and the dialog centred on the screen.
     void PrepareToOpen(const QFont& programFont);
@@ -39,7 +38,13 @@ class TKOForm : public QDialog
     QLineEdit* KF = nullptr;
     QCheckBox* ChB = nullptr;
 
+  signals:
+    void keysChanged(const KeyOptions& keys); // an edit in any control
+
   private:
-    void ReadSettings();
-    void WriteSettings();
+    bool Loading = false;
 };
+
+// The key options as kept in the user settings (read at start-up, written at exit).
+KeyOptions ReadKeyOptions();
+void WriteKeyOptions(const KeyOptions& keys);

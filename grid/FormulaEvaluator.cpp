@@ -330,8 +330,8 @@ std::optional<long double> ParseRealNumber(const std::string& text)
         return std::nullopt;
 
     long double value = 0;
-    const char* first = text.data() + mantissaStart;
-    const char* last = text.data() + size;
+    const char* first = text.c_str() + mantissaStart;
+    const char* last = text.c_str() + size;
     const std::from_chars_result read = std::from_chars(first, last, value, std::chars_format::general);
     if (read.ec == std::errc::result_out_of_range) {
         if (significantSeen && magnitude + exponent > 0)

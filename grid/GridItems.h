@@ -28,6 +28,8 @@ struct GridItem
 };
 
 constexpr int DefaultColumnWidth = 100;
+// The grid's rows (and its header row) before the options dialog sizes them to its font.
+constexpr int DefaultRowHeight = 21;
 
 // The type list and the formula list in effect before a defaults file is read. The
 // two built-in formula lines do not start with "#" and so never apply.

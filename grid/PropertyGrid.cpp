@@ -82,7 +82,7 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setMouseTracking(true);
-    SetDefaultRowHeight(21);
+    SetDefaultRowHeight(DefaultRowHeight);
     // A width dragged on screen is the document's width.
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (Model)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/AboutU.h"
 
-#include "shell/MainU.h"
+#include "document/DocumentModel.h"
+#include "editor/FontConvert.h"
+#include "shell/InterfaceTexts.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -43,7 +45,7 @@ void TSiteLink::mouseReleaseEvent(QMouseEvent* event)
     Pressed = false;
 }
 
-TAboutForm::TAboutForm(TSTMainForm* form) : QDialog(form), Form(form)
+TAboutForm::TAboutForm(DocumentModel* document, QWidget* parent) : QDialog(parent), Document(document)
 {
     setObjectName("AboutForm");
     setFixedSize(306, 149);
@@ -104,8 +106,8 @@ void TAboutForm::PlaceParts()
 void TAboutForm::showEvent(QShowEvent* event)
 {
     // FormShow: the window's current program font; the title keeps its own.
-    setFont(Form->ProgramQFont());
-    if (const QScreen* screen = Form->screen())
+    setFont(ToQFont(Document->fonts().ProgramFont));
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
@@ -113,5 +115,5 @@ void TAboutForm::showEvent(QShowEvent* event)
 void TAboutForm::SiteClick()
 {
     // Exactly as Visit Website in the Help menu.
-    Form->Actions.HelpWebsite->trigger();
+    emit siteClicked();
 }

@@ -5,14 +5,14 @@
 // that opens the web site. It lives from start-up to exit and follows the language
 // switch while hidden too.
 
-#include "shell/InterfaceTexts.h"
+#include "core/Language.h"
 
 #include <QDialog>
 #include <QLabel>
 
 #include <vector>
 
-class TSTMainForm;
+class DocumentModel;
 
 // The web-link picture: a click on it is reported as a signal.
 class TSiteLink : public QLabel
@@ -38,7 +38,7 @@ class TAboutForm : public QDialog
     Q_OBJECT
 
   public:
-    explicit TAboutForm(TSTMainForm* form);
+    TAboutForm(DocumentModel* document, QWidget* parent);
     void Recaption(Language lang);
     void SiteClick();
 
@@ -48,13 +48,16 @@ class TAboutForm : public QDialog
     QLabel* Me = nullptr;
     TSiteLink* Site = nullptr;
 
+  signals:
+    void siteClicked(); // opens the web site exactly as Visit Website does
+
   protected:
     void showEvent(QShowEvent* event) override; // FormShow
 
   private:
     void PlaceParts();
 
-    TSTMainForm* Form;
+    DocumentModel* Document; // its program font is the box's font
 };
 
 // Every text of the about box and of help mode in both languages, for checks over all.

@@ -4,6 +4,7 @@
 // The table of user commands: every menu item, tool button and key runs one action.
 
 #include "dialogs/Hints.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
 #include <QKeySequence>
@@ -12,7 +13,8 @@
 
 struct ActionDef
 {
-    QAction* TSTMainForm::TActionList::*Slot;
+    using Slots = TSTMainForm::TActionList;
+    QAction* Slots::*Slot;
     const char* Name;
     const char* Category;
     QKeySequence Key;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ActionTable.h"
 
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
+#include "shell/VelkMenu.h"
 
 #include <QAction>
 #include <QIcon>
@@ -10,11 +11,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-using F = TSTMainForm;
-using A = TSTMainForm::TActionList;
-
 const std::vector<ActionDef>& ActionTable()
 {
+    using F = TSTMainForm;
+    using A = ActionDef::Slots;
     // clang-format off
     static const std::vector<ActionDef> table = {
         {&A::FileNew, "FileNew", "File", QKeySequence("Ctrl+N"), 0, &Texts::FileNewCaption, &Texts::FileNewHint, nullptr, nullptr, &F::FileNewExecute},
@@ -72,7 +72,7 @@ void TSTMainForm::CreateActions()
         if (def.Handler)
             connect(action, &QAction::triggered, this, [this, handler = def.Handler] {
                 (this->*handler)();
-                TextBtn->ForgetPressedKeys();
+                TextImg->forgetPressedKeys();
             });
     }
     connect(Actions.FileExit, &QAction::triggered, this, &QWidget::close);
@@ -150,4 +150,33 @@ void TSTMainForm::CreateToolBar()
         if (QWidget* button = ToolBar->widgetForAction(action))
             button->setFixedSize(31, 30);
     }
+}
+
+namespace {
+// The first item of a menu sets the menu's least width.
+void New1MeasureItem(QAction*, int& width, int&)
+{
+    width = 200;
+}
+void Copy1MeasureItem(QAction*, int& width, int&)
+{
+    width = 100;
+}
+} // namespace
+
+void TSTMainForm::CreateMenuPainter()
+{
+    // The painter's defaults but for the selection colours (light blue with a blue outline,
+    // the caption keeping the menu-text colour) and its font.
+    VelkMenu = new TVelkMenu(this);
+    VelkMenu->setObjectName("VelkMenu");
+    VelkMenu->SelectedBackColor = 0x00EFD3C6;   // RGB C6D3EF
+    VelkMenu->SelectedBorderColor = 0x00C66931; // RGB 3169C6
+    VelkMenu->SelectedTextColor = SystemColor(7);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    VelkMenu->SetFont(font);
+    VelkMenu->SetMeasureItem(Actions.FileNew, New1MeasureItem);
+    for (QAction* first : {Actions.ReactionCopy, Actions.SettingsOptions, Actions.HelpHelp})
+        VelkMenu->SetMeasureItem(first, Copy1MeasureItem);
 }

@@ -1,65 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/DocumentCommandLine.h"
 
-#include "dialogs/MessageBox.h"
+#include "core/ReactionText.h"
 #include "document/DefaultsLocation.h"
 #include "document/DocumentModel.h"
+#include "editor/BitmapExport.h"
+#include "grid/GridItems.h"
 #include "grid/GridModel.h"
 #include "shell/CommandLine.h"
-#include "shell/MainU.h"
-#include "shell/StoikonApp.h"
 
-#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 
 #include <memory>
 #include <ostream>
 
 namespace {
-// A headless application and a window that is never shown. Message boxes are not shown
-// either: their texts go to the error stream.
-class HeadlessDocument
-{
-  public:
-    explicit HeadlessDocument(std::ostream& err)
-    {
-        if (!QApplication::instance()) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            static int argc = 1;
-            static char name[] = "stoikon";
-            static char* argv[] = {name, nullptr};
-            App = std::make_unique<QApplication>(argc, argv);
-            QApplication::setApplicationName(QStringLiteral("Stoikon"));
-        }
-        InitStoikonResources();
-        SetMessageBoxHook([this, &err](const MessageRequest& request) {
-            err << request.Text.split(QLatin1Char('\r')).front().toStdString() << '\n';
-            ++MessagesShown;
-            return mrOk;
-        });
-        Window = std::make_unique<TSTMainForm>();
-    }
-    ~HeadlessDocument()
-    {
-        Window.reset();
-        SetMessageBoxHook(nullptr);
-    }
-
-    bool Open(const std::string& path, std::ostream& err)
-    {
-        std::string reason;
-        if (Window->document()->load(QString::fromLocal8Bit(path.c_str()), &reason))
-            return true;
-        err << "Can not open this file\n" << reason << '\n';
-        return false;
-    }
-
-    std::unique_ptr<QApplication> App; // none when the program already has one
-    std::unique_ptr<TSTMainForm> Window;
-    int MessagesShown = 0;
-};
-
 bool Usage(const std::vector<std::string>& operands, std::size_t count, const char* usage, std::ostream& err)
 {
     if (operands.size() == count)
@@ -68,35 +24,64 @@ bool Usage(const std::vector<std::string>& operands, std::size_t count, const ch
     return false;
 }
 
-// The program's message and, on a line of its own, the path and the cause.
-int SaveFailed(const std::string& reason, std::ostream& err)
+QString PathOf(const std::string& operand)
 {
+    return QString::fromLocal8Bit(operand.c_str());
+}
+
+// A failure prints the program's message (the first line of the window's message box for
+// it) and, on a line of its own, the path and the cause.
+bool Open(DocumentModel& document, const std::string& path, std::ostream& err)
+{
+    std::string reason;
+    if (document.load(PathOf(path), &reason))
+        return true;
+    err << "Can not open this file\n" << reason << '\n';
+    return false;
+}
+
+int Saved(bool written, const std::string& reason, std::ostream& err)
+{
+    if (written)
+        return 0;
     err << "Can not save this file\n" << reason << '\n';
     return 1;
 }
 
-int RunExport(const std::vector<std::string>& operands, std::ostream& err, const char* usage,
-              bool (TSTMainForm::*exportTo)(const QString&, std::string*))
-{
-    if (!Usage(operands, 2, usage, err))
-        return 2;
-    HeadlessDocument doc(err);
-    if (!doc.Open(operands[0], err))
-        return 1;
-    std::string reason;
-    if (!(doc.Window.get()->*exportTo)(QString::fromLocal8Bit(operands[1].c_str()), &reason))
-        return SaveFailed(reason, err);
-    return 0;
-}
-
 int RunExportHtml(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
 {
-    return RunExport(operands, err, "--export-html DOCUMENT.KVX PAGE.html", &TSTMainForm::ExportHtmlTo);
+    if (!Usage(operands, 2, "--export-html DOCUMENT.KVX PAGE.html", err))
+        return 2;
+    DocumentModel document;
+    if (!Open(document, operands[0], err))
+        return 1;
+    std::string reason;
+    return Saved(document.writeHtmlPage(PathOf(operands[1]), &reason), reason, err);
 }
 
 int RunExportBitmap(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
 {
-    return RunExport(operands, err, "--export-bitmap DOCUMENT.KVX PICTURE.bmp", &TSTMainForm::ExportBitmapTo);
+    if (!Usage(operands, 2, "--export-bitmap DOCUMENT.KVX PICTURE.bmp", err))
+        return 2;
+    DocumentModel document;
+    if (!Open(document, operands[0], err))
+        return 1;
+    // Drawing text needs the font database of a GUI application; without a display it is
+    // the offscreen one.
+    std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "stoikon";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    // Every row as high as the grid shows it before the options change it.
+    const std::vector<int> rowHeights(size_t(document.grid()->gridRowCount()), DefaultRowHeight);
+    const QImage picture = RenderBitmap(BitmapSourceOf(document, rowHeights), QGuiApplication::palette());
+    std::string reason;
+    return Saved(WriteBitmapFile(picture, PathOf(operands[1]), &reason), reason, err);
 }
 
 int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
@@ -120,25 +105,27 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (output.empty())
         output = input;
 
-    HeadlessDocument doc(err);
-    if (!doc.Open(input, err))
+    DocumentModel document;
+    if (!Open(document, input, err))
         return 1;
-    TSTMainForm* w = doc.Window.get();
-    // Balance shows (here: prints) its message when the reaction cannot be balanced.
-    w->WeightBtnClick();
-    if (doc.MessagesShown > 0)
+    // Balanced with the default key options, as the command line reads every reaction.
+    switch (document.balance(KeyOptions().ChB)) {
+    case BalanceOutcome::Status::InvalidReaction:
+        err << "Invalid reaction\n";
         return 1;
-    // Every click can fill cells from values the one before wrote; stop when one fills
-    // nothing (a row count's worth of clicks is always enough for formulas that chain).
-    const int limit = w->document()->grid()->gridRowCount() + 10;
-    for (int i = 0; i < limit; ++i) {
-        if (!w->document()->calculateGrid())
-            break;
+    case BalanceOutcome::Status::CannotBalance:
+        err << "Can not balance this reaction\n";
+        return 1;
+    case BalanceOutcome::Status::Balanced:
+        break;
+    }
+    // Every sweep can fill cells from values the one before wrote; stop when one fills
+    // nothing (a row count's worth of sweeps is always enough for formulas that chain).
+    const int limit = document.grid()->gridRowCount() + 10;
+    for (int i = 0; i < limit && document.calculateGrid(); ++i) {
     }
     std::string reason;
-    if (!w->document()->saveTo(QString::fromLocal8Bit(output.c_str()), &reason))
-        return SaveFailed(reason, err);
-    return 0;
+    return Saved(document.saveTo(PathOf(output), &reason), reason, err);
 }
 
 // Where New finds the defaults file of each language and where Options > Default writes.

@@ -2,5 +2,7 @@
 #pragma once
 
 // The command-line modes that work on documents (--export-html, --export-bitmap,
-// --calculate). They run without a display: the window is made offscreen, never shown.
+// --calculate, --defaults). They work on a document model, without any window: the web
+// page and the calculation need no application object at all, the bitmap only a GUI one
+// for its fonts (offscreen when there is no display).
 void RegisterDocumentCommands();

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Balance, Calculate Grid and the cell edits: the window's side. The work is the document
-// model's; the window shows its messages.
+// Balance, Calculate Grid, the cell edits, the reaction line's clipboard and the two settings
+// dialogs: the window's side. The work is the document's and the line's; the window shows
+// their messages.
 
-#include "core/ReactionText.h"
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
+#include "editor/KOU.h"
+#include "editor/ReactionLine.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
 #include <QTimer>
@@ -17,8 +20,8 @@ void TSTMainForm::WeightBtnClick()
         EndHelpMode(false);
         return;
     }
-    TidyReaction();
-    switch (Doc->balance(CurrentKeys().ChB)) {
+    TextImg->TidyReaction();
+    switch (Doc->balance(TextImg->keyOptions().ChB)) {
     case BalanceOutcome::Status::InvalidReaction:
         Message(Texts::MsgInvalidReaction, MsgKind::Error, mbOK);
         break;
@@ -28,12 +31,6 @@ void TSTMainForm::WeightBtnClick()
     case BalanceOutcome::Status::Balanced:
         break;
     }
-}
-
-void TSTMainForm::GridClick()
-{
-    if (HelpMode)
-        EndHelpMode(true);
 }
 
 void TSTMainForm::GridSetEditText(int col, int, const QString& text)
@@ -60,4 +57,23 @@ void TSTMainForm::SettingsOptionsExecute()
     // The dialog loads itself as it shows; its Default result has the defaults file written.
     if (OpsForm)
         OpsForm->exec();
+}
+
+void TSTMainForm::ReactionCopyExecute()
+{
+    TextImg->copy();
+}
+
+void TSTMainForm::ReactionPasteExecute()
+{
+    TextImg->paste();
+}
+
+void TSTMainForm::SettingsKeyExecute()
+{
+    if (!KOForm)
+        return;
+    KOForm->setKeys(TextImg->keyOptions());
+    KOForm->PrepareToOpen(ProgramQFont());
+    KOForm->exec();
 }

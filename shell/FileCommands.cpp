@@ -5,9 +5,10 @@
 #include "document/DefaultsLocation.h"
 #include "document/DocumentModel.h"
 #include "editor/BitmapExport.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/ActionTable.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
 #include <QDir>
@@ -50,10 +51,8 @@ void TSTMainForm::FileNewExecute()
     if (!AskSaveChanges())
         return;
     Doc->startNew(DefaultsFilePath(Doc->language()));
-    CaretPos = 0;
-    FirstVisible = 0;
-    DrawReaction();
-    TextBtn->setFocus();
+    TextImg->DrawReaction(); // the fonts may be new
+    TextImg->focusEditor();
     SetCaption();
 }
 
@@ -70,7 +69,7 @@ void TSTMainForm::FileOpenAccept(const QString& fileName)
     if (!AskSaveChanges())
         return;
     if (Doc->load(fileName)) {
-        DrawReaction();
+        TextImg->DrawReaction(); // the fonts may be new
         return;
     }
     Message(Texts::MsgCannotOpen, MsgKind::Error, mbOK);
@@ -136,13 +135,8 @@ void TSTMainForm::FileHTMLExecute()
                            QStringLiteral(".html"));
     if (name.isEmpty())
         return;
-    if (!ExportHtmlTo(name))
+    if (!Doc->writeHtmlPage(name))
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
-}
-
-bool TSTMainForm::ExportHtmlTo(const QString& fileName, std::string* reason)
-{
-    return Doc->writeHtmlPage(fileName, reason);
 }
 
 void TSTMainForm::FilePrintExecute()
@@ -152,13 +146,8 @@ void TSTMainForm::FilePrintExecute()
                                                 QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(".bmp"));
     if (fileName.isEmpty())
         return;
-    if (!ExportBitmapTo(fileName))
-        Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
-}
-
-bool TSTMainForm::ExportBitmapTo(const QString& fileName, std::string* reason)
-{
     // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
-    return WriteBitmapFile(RenderBitmap(BitmapSourceOf(*Doc, Grid->rowHeights()), palette()), fileName,
-                           reason);
+    const QImage picture = RenderBitmap(BitmapSourceOf(*Doc, Grid->rowHeights()), palette());
+    if (!WriteBitmapFile(picture, fileName))
+        Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
 }

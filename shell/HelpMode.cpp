@@ -3,9 +3,10 @@
 // commands and the about box.
 
 #include "document/DocumentModel.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 #include "shell/WebAddresses.h"
 
@@ -36,7 +37,7 @@ class THelpModeGridFilter : public QObject
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (!Form->HelpMode)
+            if (!Form->InHelpMode())
                 return false;
             Pressed = true;
             return true;
@@ -48,7 +49,7 @@ class THelpModeGridFilter : public QObject
             Pressed = false;
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const auto* widget = static_cast<QWidget*>(watched);
-            if (Form->HelpMode && widget->rect().contains(mouse->position().toPoint()))
+            if (Form->InHelpMode() && widget->rect().contains(mouse->position().toPoint()))
                 Form->GridClick();
             return true;
         }
@@ -62,14 +63,15 @@ class THelpModeGridFilter : public QObject
     bool Pressed = false;
 };
 
-void OpenTarget(TSTMainForm* form, const QString& target)
+} // namespace
+
+void TSTMainForm::OpenTarget(const QString& target)
 {
-    if (form->UrlOpener)
-        form->UrlOpener(target);
+    if (UrlOpener)
+        UrlOpener(target);
     else
         QDesktopServices::openUrl(QUrl(target)); // a failure is not reported
 }
-} // namespace
 
 void TSTMainForm::InstallHelpMode()
 {
@@ -78,10 +80,18 @@ void TSTMainForm::InstallHelpMode()
         surface->installEventFilter(filter);
 }
 
+void TSTMainForm::GridClick()
+{
+    // Outside help mode a click does nothing beyond the grid's own cell selection.
+    if (HelpMode)
+        EndHelpMode(true);
+}
+
 void TSTMainForm::HelpHelpExecute()
 {
     HelpMode = true;
-    std::vector<QWidget*> targets = {CalGrid, TextImg, WeightBtn};
+    TextImg->setHelpMode(true);
+    std::vector<QWidget*> targets = {CalGrid, WeightBtn};
     for (QWidget* surface : GridSurfaces(Grid))
         targets.push_back(surface);
     for (QWidget* target : targets)
@@ -93,7 +103,7 @@ void TSTMainForm::HelpHelpExecute()
 void TSTMainForm::EndHelpMode(bool gridTopic)
 {
     HelpMode = false;
-    TextImg->setCursor(Qt::IBeamCursor);
+    TextImg->setHelpMode(false);
     CalGrid->unsetCursor();
     WeightBtn->unsetCursor();
     for (QWidget* surface : GridSurfaces(Grid))
@@ -104,22 +114,22 @@ void TSTMainForm::EndHelpMode(bool gridTopic)
 
 void TSTMainForm::HelpWebsiteExecute()
 {
-    OpenTarget(this, QString::fromLatin1(SiteAddress));
+    OpenTarget(QString::fromLatin1(SiteAddress));
 }
 
 void TSTMainForm::HelpSourceExecute()
 {
-    OpenTarget(this, QString::fromLatin1(SiteAddress) + "st.html");
+    OpenTarget(QString::fromLatin1(SiteAddress) + "st.html");
 }
 
 void TSTMainForm::HelpOnlineExecute()
 {
-    OpenTarget(this, QString::fromLatin1(SiteAddress) + "sthlp.html");
+    OpenTarget(QString::fromLatin1(SiteAddress) + "sthlp.html");
 }
 
 void TSTMainForm::HelpMailExecute()
 {
-    OpenTarget(this, QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
+    OpenTarget(QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
 }
 
 void TSTMainForm::HelpAboutExecute()

@@ -5,7 +5,7 @@
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
 #include "editor/KOU.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
 #include "shell/ActionTable.h"
@@ -69,8 +69,6 @@ void TSTMainForm::Recaption()
     const QString imgHint = Texts::TextImgHint.In(lang);
     TextImg->setToolTip(ShortHint(imgHint));
     TextImg->setStatusTip(LongHint(imgHint));
-    OpenDialogTitle = Texts::OpenDialogTitle.In(lang);
-    SaveDialogTitle = Texts::SaveDialogTitle.In(lang);
 
     if (OpsForm)
         OpsForm->Recaption(lang);

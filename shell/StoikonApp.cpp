@@ -18,8 +18,8 @@ TSTMainForm* CreateStoikonWindows(const QString& commandLineFile)
 {
     InitStoikonResources();
     auto* main = new TSTMainForm;
-    main->CommandLineFile = commandLineFile;
-    auto* about = new TAboutForm(main);
+    main->SetCommandLineFile(commandLineFile);
+    auto* about = new TAboutForm(main->document(), main);
     auto* ops = new TOpsForm(main->document(), main);
     auto* keys = new TKOForm(main);
     main->AttachDialogs(about, ops, keys);

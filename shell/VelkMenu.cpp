@@ -2,7 +2,6 @@
 #include "shell/VelkMenu.h"
 
 #include "editor/FontConvert.h"
-#include "shell/MainU.h"
 #include "shell/WebAddresses.h"
 
 #include <QAction>
@@ -417,31 +416,4 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     if (!item.ShortCut.isEmpty())
         painter.drawText(textRect, flags | (rtl ? Qt::AlignLeft : Qt::AlignRight), item.ShortCut);
     painter.restore();
-}
-
-namespace {
-// The window's measure handlers: the first item of a menu sets the menu's least width.
-void New1MeasureItem(QAction*, int& width, int&)
-{
-    width = 200;
-}
-void Copy1MeasureItem(QAction*, int& width, int&)
-{
-    width = 100;
-}
-} // namespace
-
-TVelkMenu* CreateMainWindowMenu(TSTMainForm* form)
-{
-    auto* painter = new TVelkMenu(form);
-    painter->SelectedBackColor = 0x00EFD3C6;   // RGB C6D3EF
-    painter->SelectedBorderColor = 0x00C66931; // RGB 3169C6
-    painter->SelectedTextColor = SystemColor(7);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    painter->SetFont(font);
-    painter->SetMeasureItem(form->Actions.FileNew, New1MeasureItem);
-    for (QAction* first : {form->Actions.ReactionCopy, form->Actions.SettingsOptions, form->Actions.HelpHelp})
-        painter->SetMeasureItem(first, Copy1MeasureItem);
-    return painter;
 }

@@ -29,19 +29,12 @@ class QPainter;
 class QPalette;
 class QProxyStyle;
 class QWidget;
-class TSTMainForm;
 
 enum class MSelShape : unsigned char
 {
     ssRect = 0,
     ssRoundRect = 1
 };
-
-// A system colour by its platform index (top byte set, index in the low byte).
-constexpr ColorValue SystemColor(int index)
-{
-    return static_cast<ColorValue>(0xFF000000u | unsigned(index));
-}
 
 // What the drawing routine needs to know of one item.
 struct TMenuItemPaint
@@ -131,8 +124,3 @@ class TVelkMenu : public QObject
     std::vector<QPointer<QWidget>> Painted; // the menu bar and the menus it paints
     QHash<const QAction*, MeasureHandler> MeasureHandlers;
 };
-
-// The main window's painter: the component's defaults but for the selection colours
-// (light blue with a blue outline, the caption keeping the menu-text colour) and its
-// font, and the first item of each menu widening its menu (File 200, the others 100).
-TVelkMenu* CreateMainWindowMenu(TSTMainForm* form);

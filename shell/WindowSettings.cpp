@@ -2,6 +2,8 @@
 // Window placement and interface language, kept in the user settings between runs.
 
 #include "document/DocumentModel.h"
+#include "editor/KOU.h"
+#include "editor/ReactionLine.h"
 #include "shell/MainU.h"
 
 #include <QGuiApplication>
@@ -55,6 +57,8 @@ void KeepOnScreen(QWidget* window)
 
 void TSTMainForm::ReadWindowSettings()
 {
+    // The key options are kept beside the window's values.
+    TextImg->setKeyOptions(ReadKeyOptions());
     // Until a language is stored, the window starts in the language of the user's locale.
     StartupFarsi = LocaleIsFarsi();
     QSettings settings("Velk", "ST1");
@@ -101,5 +105,6 @@ void TSTMainForm::WriteWindowSettings()
     settings.setValue("Left", bounds.x());
     settings.setValue("WS", state);
     settings.setValue("Lang", Doc->language() == Language::Farsi ? 1 : 0);
+    WriteKeyOptions(TextImg->keyOptions());
     settings.sync();
 }

@@ -2,10 +2,12 @@
 #include "tests/common/WindowFixture.h"
 
 #include "document/DocumentModel.h"
+#include "editor/ReactionLine.h"
 #include "grid/GridModel.h"
 #include "grid/PropertyGrid.h"
 #include "shell/StoikonApp.h"
 
+#include <QAction>
 #include <QSettings>
 #include <QTest>
 
@@ -44,15 +46,16 @@ QStringList MessageRecorder::Texts() const
 WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
 {
     Window = CreateStoikonWindows(commandLineFile);
-    Window->DefaultsFolder = Defaults.path();
-    Window->FileDialogHook = [this](FileDialogKind kind, const QString&, const QString&) {
+    Window->SetDefaultsFolder(Defaults.path());
+    Window->SetFileDialogHook([this](FileDialogKind kind, const QString& title, const QString&) {
         FileDialogsAsked.push_back(kind);
+        FileDialogTitles << title;
         if (FileAnswers.empty())
             return QString();
         const QString answer = FileAnswers.front();
         FileAnswers.pop_front();
         return answer;
-    };
+    });
     if (start)
         Start();
 }
@@ -84,7 +87,22 @@ GridModel* WindowFixture::Grid() const
 
 TPropertyGrid* WindowFixture::View() const
 {
-    return Window->findChild<TPropertyGrid*>("Grid");
+    return Find<TPropertyGrid>("Grid");
+}
+
+ReactionLine* WindowFixture::Line() const
+{
+    return Find<ReactionLine>("TextImg");
+}
+
+QWidget* WindowFixture::KeyBox() const
+{
+    return Find<QWidget>("TextBtn");
+}
+
+QAction* WindowFixture::Action(const char* name) const
+{
+    return Find<QAction>(name);
 }
 
 void WindowFixture::EditFonts(const std::function<void(FontSettings&)>& edit) const

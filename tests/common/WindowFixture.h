@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+class QAction;
+class ReactionLine;
 class TPropertyGrid;
 
 // Points the user settings at a fresh folder for as long as it lives.
@@ -56,9 +58,21 @@ class WindowFixture
     DocumentModel* Doc() const;
     GridModel* Grid() const;
     TPropertyGrid* View() const;
+    ReactionLine* Line() const;
+    QWidget* KeyBox() const; // the line's hidden edit box that takes its keys
+    QAction* Action(const char* name) const;
+    // A part of the window (or of its dialogs) by its object name.
+    template <typename T = QWidget> T* Find(const char* name) const
+    {
+        T* found = Window->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no %s in the window", name);
+        return found;
+    }
     void EditFonts(const std::function<void(FontSettings&)>& edit) const; // through the document
     TSTMainForm* Window = nullptr;
     QTemporaryDir Defaults;
     std::deque<QString> FileAnswers;
     std::vector<FileDialogKind> FileDialogsAsked;
+    QStringList FileDialogTitles;
 };

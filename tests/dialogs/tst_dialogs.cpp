@@ -4,6 +4,7 @@
 #include "dialogs/ColorBox.h"
 #include "dialogs/OpsU.h"
 #include "editor/FontConvert.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "tests/common/WindowFixture.h"
 
@@ -108,7 +109,7 @@ class TestOptionsDialog : public QObject
         Settings = std::make_unique<TestSettings>();
         Messages = std::make_unique<MessageRecorder>();
         Window = std::make_unique<WindowFixture>();
-        Ops = (*Window)->OpsForm;
+        Ops = Window->Find<TOpsForm>("OpsForm");
         (*Window)->document()->setModified(false);
     }
     void cleanup()
@@ -425,8 +426,7 @@ class TestOptionsDialog : public QObject
     {
         TSTMainForm* window = Window->Window;
         window->document()->setReactionText("2H2+O2>2H2O");
-        window->DrawReaction();
-        const std::vector<int> widthsBefore = window->CharWidths;
+        const std::vector<int> widthsBefore = Window->Line()->charWidths();
         Show();
         auto* tim = Find<QTimer>("Tim");
         QSignalSpy fired(tim, &QTimer::timeout);
@@ -440,19 +440,19 @@ class TestOptionsDialog : public QObject
         QVERIFY(window->document()->isModified());
         QCOMPARE(window->document()->fonts().ReactionFont.Size, 28);
         QCOMPARE(window->document()->fonts().ReactionFont.Color, ColorValue(0x0000FF));
-        QCOMPARE(window->Grid->font().pointSize(), 14);
-        QCOMPARE(window->Grid->RowHeight(1),
+        QCOMPARE(Window->View()->font().pointSize(), 14);
+        QCOMPARE(Window->View()->RowHeight(1),
                  QFontMetrics(ToQFont(window->document()->fonts().GridFont)).height() + 7);
         // Not yet: the line is drawn once the dialog has gone.
         QVERIFY(tim->isActive());
         QCOMPARE(fired.count(), 0);
-        QCOMPARE(window->CharWidths, widthsBefore);
+        QCOMPARE(Window->Line()->charWidths(), widthsBefore);
         QVERIFY(fired.wait(1000));
         QCOMPARE(fired.count(), 1);
         QVERIFY(!tim->isActive());
         if (!widthsBefore.empty())
-            QVERIFY(window->CharWidths != widthsBefore);  // drawn in the larger font
-        QVERIFY(QDir(Window->Defaults.path()).isEmpty()); // only Default writes the defaults file
+            QVERIFY(Window->Line()->charWidths() != widthsBefore); // drawn in the larger font
+        QVERIFY(QDir(Window->Defaults.path()).isEmpty());          // only Default writes the defaults file
     }
 
     void cancel_applies_nothing_and_redraws_nothing()

@@ -3,9 +3,10 @@
 // the mouse and the clipboard; the drawing; the key options; the bitmap export.
 
 #include "editor/BitmapExport.h"
+#include "editor/DrawReaction.h"
 #include "editor/FontConvert.h"
 #include "editor/KOU.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "tests/common/WindowFixture.h"
 
@@ -31,39 +32,40 @@
 namespace {
 // Types as a keyboard would: ASCII as key clicks, anything else (a Farsi layout's
 // letters) as a key event that carries only its text.
-void Type(TSTMainForm* w, const QString& text)
+void Type(const WindowFixture& w, const QString& text)
 {
     for (QChar ch : text) {
         if (ch.unicode() < 0x80)
-            QTest::keyClick(w->TextBtn, ch.toLatin1());
+            QTest::keyClick(w.KeyBox(), ch.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, w->TextBtn, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, w.KeyBox(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
 // A text as Balance or Open leaves it, with the caret at caretPos.
-void SetText(TSTMainForm* w, const QString& text, int caretPos = 0)
+void SetText(const WindowFixture& w, const QString& text, int caretPos = 0)
 {
-    w->document()->setReactionText(text.toStdString());
-    w->CaretPos = caretPos;
-    w->FirstVisible = 0;
-    w->DrawReaction();
+    w.Doc()->setReactionText(text.toStdString());
+    w.Line()->setCaretPos(caretPos);
+    w.Line()->DrawReaction();
 }
 
-QString Text(TSTMainForm* w)
+QString Text(const WindowFixture& w)
 {
-    return QString::fromStdString(w->document()->reactionText());
+    return QString::fromStdString(w.Doc()->reactionText());
 }
 
-void SetKeySets(TSTMainForm* w, const QStringList& sets, bool autoCase)
+// Through the key-options dialog, whose every edit is in force at once.
+void SetKeySets(const WindowFixture& w, const QStringList& sets, bool autoCase)
 {
+    auto* dialog = w.Find<TKOForm>("KOForm");
     if (!sets.isEmpty()) {
-        w->KOForm->KP->setText(sets[0]);
-        w->KOForm->KOP->setText(sets[1]);
-        w->KOForm->KCP->setText(sets[2]);
-        w->KOForm->KF->setText(sets[3]);
+        dialog->KP->setText(sets[0]);
+        dialog->KOP->setText(sets[1]);
+        dialog->KCP->setText(sets[2]);
+        dialog->KF->setText(sets[3]);
     }
-    w->KOForm->ChB->setChecked(autoCase);
+    dialog->ChB->setChecked(autoCase);
 }
 
 using PixelTest = bool (*)(QRgb);
@@ -93,10 +95,11 @@ QRect InkBox(const QImage& image, const QRect& area, PixelTest test)
 }
 
 // Where character i of the line was drawn on the line's picture.
-QRect CharCell(TSTMainForm* w, int i)
+QRect CharCell(const WindowFixture& w, int i)
 {
-    const int left = w->WidthBefore(i) - w->WidthBefore(w->FirstVisible);
-    return QRect(left, 0, w->CharWidths[size_t(i)], w->TextImg->Picture.height());
+    const ReactionLine* line = w.Line();
+    const int left = line->WidthBefore(i) - line->WidthBefore(line->firstVisible());
+    return QRect(left, 0, line->charWidths()[size_t(i)], line->picture().height());
 }
 
 int AdvanceIn(const FontSpec& stored, QChar ch)
@@ -105,10 +108,11 @@ int AdvanceIn(const FontSpec& stored, QChar ch)
     return QFontMetrics(ToQFont(stored), &device).horizontalAdvance(ch);
 }
 
-bool LineKeepsCaretInView(TSTMainForm* w)
+bool LineKeepsCaretInView(const WindowFixture& w)
 {
-    const int offset = w->WidthBefore(w->CaretPos) - w->WidthBefore(w->FirstVisible);
-    return offset >= 0 && offset < w->TextImg->width();
+    const ReactionLine* line = w.Line();
+    const int offset = line->WidthBefore(line->caretPos()) - line->WidthBefore(line->firstVisible());
+    return offset >= 0 && offset < line->width();
 }
 
 enum class Drawn
@@ -178,11 +182,11 @@ class TestEditor : public QObject
         QFETCH(QString, expected);
         TestSettings settings;
         WindowFixture w;
-        SetKeySets(w.Window, keySets, autoCase);
-        Type(w.Window, typed);
-        QCOMPARE(Text(w.Window), expected);
-        QCOMPARE(w->CaretPos, expected.size());
-        QCOMPARE(int(w->CharWidths.size()), expected.size());
+        SetKeySets(w, keySets, autoCase);
+        Type(w, typed);
+        QCOMPARE(Text(w), expected);
+        QCOMPARE(w.Line()->caretPos(), expected.size());
+        QCOMPARE(int(w.Line()->charWidths().size()), expected.size());
     }
 
     void an_input_method_commit_is_typed()
@@ -191,21 +195,21 @@ class TestEditor : public QObject
         WindowFixture w;
         QInputMethodEvent event;
         event.setCommitString(QStringLiteral("h2=o2"));
-        QApplication::sendEvent(w->TextBtn, &event);
-        QCOMPARE(Text(w.Window), QStringLiteral("H2+O2"));
+        QApplication::sendEvent(w.KeyBox(), &event);
+        QCOMPARE(Text(w), QStringLiteral("H2+O2"));
     }
 
     void a_second_separator_leaves_text_and_caret_as_they_were()
     {
         TestSettings settings;
         WindowFixture w;
-        Type(w.Window, "h2=o2");
-        QTest::keyClick(w->TextBtn, Qt::Key_Left);
-        QTest::keyClick(w->TextBtn, Qt::Key_Left);
+        Type(w, "h2=o2");
+        QTest::keyClick(w.KeyBox(), Qt::Key_Left);
+        QTest::keyClick(w.KeyBox(), Qt::Key_Left);
         for (char separator : {'=', '+', ' ', '>'}) {
-            QTest::keyClick(w->TextBtn, separator);
-            QCOMPARE(Text(w.Window), QStringLiteral("H2+O2"));
-            QCOMPARE(w->CaretPos, 3);
+            QTest::keyClick(w.KeyBox(), separator);
+            QCOMPARE(Text(w), QStringLiteral("H2+O2"));
+            QCOMPARE(w.Line()->caretPos(), 3);
         }
     }
 
@@ -255,10 +259,10 @@ class TestEditor : public QObject
         QFETCH(int, expectedCaret);
         TestSettings settings;
         WindowFixture w;
-        SetText(w.Window, text, caret);
-        QTest::keyClick(w->TextBtn, Qt::Key(key));
-        QCOMPARE(Text(w.Window), expected);
-        QCOMPARE(w->CaretPos, expectedCaret);
+        SetText(w, text, caret);
+        QTest::keyClick(w.KeyBox(), Qt::Key(key));
+        QCOMPARE(Text(w), expected);
+        QCOMPARE(w.Line()->caretPos(), expectedCaret);
     }
 
     void every_key_released_marks_the_document_modified_data()
@@ -276,9 +280,9 @@ class TestEditor : public QObject
         QFETCH(int, key);
         TestSettings settings;
         WindowFixture w;
-        w->document()->setModified(false);
-        QTest::keyClick(w->TextBtn, Qt::Key(key));
-        QVERIFY(w->document()->isModified());
+        w.Doc()->setModified(false);
+        QTest::keyClick(w.KeyBox(), Qt::Key(key));
+        QVERIFY(w.Doc()->isModified());
     }
 
     void a_long_reaction_scrolls_to_keep_the_caret_in_view()
@@ -286,15 +290,15 @@ class TestEditor : public QObject
         TestSettings settings;
         WindowFixture w;
         for (int i = 0; i < 30; ++i) {
-            Type(w.Window, "ch4=");
-            QVERIFY(LineKeepsCaretInView(w.Window));
+            Type(w, "ch4=");
+            QVERIFY(LineKeepsCaretInView(w));
         }
-        QVERIFY(w->FirstVisible > 0);
-        QTest::keyClick(w->TextBtn, Qt::Key_Home);
-        QCOMPARE(w->FirstVisible, 0);
-        QTest::keyClick(w->TextBtn, Qt::Key_End);
-        QVERIFY(w->FirstVisible > 0);
-        QVERIFY(LineKeepsCaretInView(w.Window));
+        QVERIFY(w.Line()->firstVisible() > 0);
+        QTest::keyClick(w.KeyBox(), Qt::Key_Home);
+        QCOMPARE(w.Line()->firstVisible(), 0);
+        QTest::keyClick(w.KeyBox(), Qt::Key_End);
+        QVERIFY(w.Line()->firstVisible() > 0);
+        QVERIFY(LineKeepsCaretInView(w));
     }
 
     // ---- Mouse ----
@@ -317,11 +321,11 @@ class TestEditor : public QObject
         QFETCH(int, expected);
         TestSettings settings;
         WindowFixture w;
-        SetText(w.Window, "2H2+O", 0);
-        const int x = boundary < 0 ? w->TextImg->width() - 2 : w->WidthBefore(boundary) + offset;
-        QTest::mouseClick(w->TextImg, Qt::LeftButton, {}, QPoint(x, 5));
-        QCOMPARE(w->CaretPos, expected);
-        QCOMPARE(Text(w.Window), QStringLiteral("2H2+O")); // a click keeps the coefficients
+        SetText(w, "2H2+O", 0);
+        const int x = boundary < 0 ? w.Line()->width() - 2 : w.Line()->WidthBefore(boundary) + offset;
+        QTest::mouseClick(w.Line(), Qt::LeftButton, {}, QPoint(x, 5));
+        QCOMPARE(w.Line()->caretPos(), expected);
+        QCOMPARE(Text(w), QStringLiteral("2H2+O")); // a click keeps the coefficients
     }
 
     // ---- Clipboard ----
@@ -329,14 +333,14 @@ class TestEditor : public QObject
     {
         TestSettings settings;
         WindowFixture w;
-        SetText(w.Window, "2H2+O2>2H2O");
-        w->Actions.ReactionCopy->trigger();
+        SetText(w, "2H2+O2>2H2O");
+        w.Action("ReactionCopy")->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2H2+O2>2H2O"));
-        w->document()->setModified(false);
-        w->Actions.ReactionPaste->trigger();
-        QCOMPARE(Text(w.Window), QStringLiteral("H2+O2>H2O"));
-        QCOMPARE(w->CaretPos, 9);
-        QVERIFY(w->document()->isModified());
+        w.Doc()->setModified(false);
+        w.Action("ReactionPaste")->trigger();
+        QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
+        QCOMPARE(w.Line()->caretPos(), 9);
+        QVERIFY(w.Doc()->isModified());
     }
 
     void a_carriage_return_in_pasted_text_runs_balance_at_that_point()
@@ -345,17 +349,17 @@ class TestEditor : public QObject
         WindowFixture w;
         // In help mode the Balance command answers with a help message instead of
         // balancing, which shows when and where it ran.
-        w->HelpMode = true;
+        w->HelpHelpExecute();
         QStringList textAtBalance;
         SetMessageBoxHook([&](const MessageRequest&) {
-            textAtBalance << Text(w.Window);
+            textAtBalance << Text(w);
             return int(mrOk);
         });
         QApplication::clipboard()->setText(QStringLiteral("h2=o2\r\nh2o"));
         w->ReactionPasteExecute();
         SetMessageBoxHook(nullptr);
         QCOMPARE(textAtBalance, QStringList{QStringLiteral("H2+O2")});
-        QCOMPARE(Text(w.Window), QStringLiteral("H2+O2H2O")); // the line feed is dropped
+        QCOMPARE(Text(w), QStringLiteral("H2+O2H2O")); // the line feed is dropped
     }
 
     void a_carriage_return_balances_the_reaction_data()
@@ -375,10 +379,10 @@ class TestEditor : public QObject
             QApplication::clipboard()->setText(QStringLiteral("h2=o2 h2o\r"));
             w->ReactionPasteExecute();
         } else {
-            Type(w.Window, "h2=o2 h2o");
-            QTest::keyClick(w->TextBtn, Qt::Key_Return);
+            Type(w, "h2=o2 h2o");
+            QTest::keyClick(w.KeyBox(), Qt::Key_Return);
         }
-        QCOMPARE(Text(w.Window), QStringLiteral("2H2+O2>2H2O"));
+        QCOMPARE(Text(w), QStringLiteral("2H2+O2>2H2O"));
         QVERIFY(messages.Shown.empty());
     }
 
@@ -386,11 +390,11 @@ class TestEditor : public QObject
     {
         TestSettings settings;
         WindowFixture w;
-        SetText(w.Window, "H2O", 3);
+        SetText(w, "H2O", 3);
         QApplication::clipboard()->clear();
         w->ReactionPasteExecute();
-        QCOMPARE(Text(w.Window), QStringLiteral("H2O"));
-        QCOMPARE(w->CaretPos, 3);
+        QCOMPARE(Text(w), QStringLiteral("H2O"));
+        QCOMPARE(w.Line()->caretPos(), 3);
     }
 
     void a_second_paste_during_a_paste_is_ignored()
@@ -403,8 +407,8 @@ class TestEditor : public QObject
             w->ReactionPasteExecute();
         });
         w->ReactionPasteExecute();
-        QCOMPARE(Text(w.Window), QStringLiteral("H2O2"));
-        QVERIFY(!w->PasteInProgress);
+        QCOMPARE(Text(w), QStringLiteral("H2O2"));
+        QVERIFY(!w.Line()->isPasting());
     }
 
     void closing_the_window_stops_a_paste()
@@ -417,8 +421,8 @@ class TestEditor : public QObject
         QTimer::singleShot(30, w.Window, [&] { w->close(); });
         w->ReactionPasteExecute();
         QVERIFY(!w->isVisible());
-        QVERIFY(w->document()->reactionText().size() < 40);
-        QVERIFY(!w->PasteInProgress);
+        QVERIFY(w.Doc()->reactionText().size() < 40);
+        QVERIFY(!w.Line()->isPasting());
     }
 
     // ---- Caret ----
@@ -426,32 +430,32 @@ class TestEditor : public QObject
     {
         TestSettings settings;
         WindowFixture w;
-        Type(w.Window, "h2");
-        const QImage& picture = w->TextImg->Picture;
+        Type(w, "h2");
+        const QImage& picture = w.Line()->picture();
         const int height = picture.height();
-        QVERIFY(w->CaretShown);
-        QCOMPARE(w->CaretX, w->WidthBefore(2));
+        QVERIFY(w.Line()->caretShown());
+        QCOMPARE(w.Line()->caretX(), w.Line()->WidthBefore(2));
         for (int y = 1; y < height - 2; ++y)
-            QVERIFY2(IsBlack(picture.pixel(w->CaretX, y)), qPrintable(QString::number(y)));
-        QVERIFY(!IsInk(picture.pixel(w->CaretX, 0)));
-        QVERIFY(!IsInk(picture.pixel(w->CaretX, height - 2)));
+            QVERIFY2(IsBlack(picture.pixel(w.Line()->caretX(), y)), qPrintable(QString::number(y)));
+        QVERIFY(!IsInk(picture.pixel(w.Line()->caretX(), 0)));
+        QVERIFY(!IsInk(picture.pixel(w.Line()->caretX(), height - 2)));
 
-        w->BlinkTimTimer();
-        QVERIFY(!w->CaretShown);
-        QVERIFY(InkBox(picture, QRect(w->CaretX, 0, 1, height), IsInk).isNull());
-        QVERIFY(w->BlinkTim->interval() > 0);
+        w.Line()->BlinkTimTimer();
+        QVERIFY(!w.Line()->caretShown());
+        QVERIFY(InkBox(picture, QRect(w.Line()->caretX(), 0, 1, height), IsInk).isNull());
+        QVERIFY(w.Find<QTimer>("BlinkTim")->interval() > 0);
 
         // Losing the focus erases a shown caret; help mode keeps the blink off.
-        w->BlinkTimTimer();
-        w->hfExit();
-        QVERIFY(!w->CaretShown);
-        QVERIFY(!w->BlinkTim->isActive());
-        w->HelpMode = true;
-        w->hfEnter();
-        QVERIFY(!w->BlinkTim->isActive());
-        w->HelpMode = false;
-        w->hfEnter();
-        QVERIFY(w->BlinkTim->isActive());
+        w.Line()->BlinkTimTimer();
+        w.Line()->hfExit();
+        QVERIFY(!w.Line()->caretShown());
+        QVERIFY(!w.Find<QTimer>("BlinkTim")->isActive());
+        w.Line()->setHelpMode(true);
+        w.Line()->hfEnter();
+        QVERIFY(!w.Find<QTimer>("BlinkTim")->isActive());
+        w.Line()->setHelpMode(false);
+        w.Line()->hfEnter();
+        QVERIFY(w.Find<QTimer>("BlinkTim")->isActive());
     }
 
     // ---- Drawing ----
@@ -459,12 +463,12 @@ class TestEditor : public QObject
     {
         TestSettings settings;
         WindowFixture w;
-        SetText(w.Window, "");
-        const QImage& picture = w->TextImg->Picture;
-        QCOMPARE(picture.height(), ReactionLineHeight(w->document()->fonts()));
-        QCOMPARE(w->TextImg->height(), picture.height());
+        SetText(w, "");
+        const QImage& picture = w.Line()->picture();
+        QCOMPARE(picture.height(), ReactionLineHeight(w.Doc()->fonts()));
+        QCOMPARE(w.Line()->height(), picture.height());
         QVERIFY(InkBox(picture, picture.rect(), IsInk).isNull());
-        QVERIFY(w->CharWidths.empty());
+        QVERIFY(w.Line()->charWidths().empty());
     }
 
     void each_character_is_drawn_in_its_font_data()
@@ -495,37 +499,37 @@ class TestEditor : public QObject
         w.EditFonts(
             [&](FontSettings& f) { f.NumbersFont.Size = 16; }); // measurably different from ReactionFont
         w.EditFonts([&](FontSettings& f) { f.SubscriptsPosition = 0; });
-        SetText(w.Window, text);
-        const QImage& picture = w->TextImg->Picture;
+        SetText(w, text);
+        const QImage& picture = w.Line()->picture();
         const int height = picture.height();
-        const QRect cell = CharCell(w.Window, index);
+        const QRect cell = CharCell(w, index);
         const QChar ch = text[index];
         const QRect ink = InkBox(picture, cell, IsInk);
         QVERIFY(!ink.isNull());
         const bool blue = !InkBox(picture, cell, IsBlue).isNull();
         switch (drawn) {
         case Drawn::Coefficient:
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->document()->fonts().NumbersFont, ch));
+            QCOMPARE(w.Line()->charWidths()[size_t(index)], AdvanceIn(w.Doc()->fonts().NumbersFont, ch));
             QVERIFY(blue);
             break;
         case Drawn::Subscript: {
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->document()->fonts().SubscriptsFont, ch));
+            QCOMPARE(w.Line()->charWidths()[size_t(index)], AdvanceIn(w.Doc()->fonts().SubscriptsFont, ch));
             QVERIFY(!blue);
             const QImage device(1, 1, QImage::Format_RGB32);
             const int subscriptHeight =
-                QFontMetrics(ToQFont(w->document()->fonts().SubscriptsFont), &device).height();
+                QFontMetrics(ToQFont(w.Doc()->fonts().SubscriptsFont), &device).height();
             QVERIFY(ink.top() >= height - subscriptHeight);
             QVERIFY(ink.bottom() < height);
             break;
         }
         case Drawn::Letter:
-            QCOMPARE(w->CharWidths[size_t(index)], AdvanceIn(w->document()->fonts().ReactionFont, ch));
+            QCOMPARE(w.Line()->charWidths()[size_t(index)], AdvanceIn(w.Doc()->fonts().ReactionFont, ch));
             QVERIFY(!blue);
             QVERIFY(ink.top() >= 1);
             break;
         case Drawn::Arrow:
-            QCOMPARE(w->CharWidths[size_t(index)],
-                     AdvanceIn(w->document()->fonts().ReactionFont, QChar(0x2192)));
+            QCOMPARE(w.Line()->charWidths()[size_t(index)],
+                     AdvanceIn(w.Doc()->fonts().ReactionFont, QChar(0x2192)));
             QVERIFY(!blue);
             QVERIFY2(ink.width() > ink.height(), "a right-pointing arrow is wider than high");
             break;
@@ -539,8 +543,8 @@ class TestEditor : public QObject
         int bottomAtZero = 0;
         for (int position : {0, 3, 7}) {
             w.EditFonts([&](FontSettings& f) { f.SubscriptsPosition = position; });
-            SetText(w.Window, "H2");
-            const int bottom = InkBox(w->TextImg->Picture, CharCell(w.Window, 1), IsInk).bottom();
+            SetText(w, "H2");
+            const int bottom = InkBox(w.Line()->picture(), CharCell(w, 1), IsInk).bottom();
             if (position == 0)
                 bottomAtZero = bottom;
             QCOMPARE(bottom, bottomAtZero - position);
@@ -549,9 +553,9 @@ class TestEditor : public QObject
         // overflow): the count is out of sight, the letter stays.
         for (int position : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
             w.EditFonts([&](FontSettings& f) { f.SubscriptsPosition = position; });
-            SetText(w.Window, "H2");
-            QVERIFY(InkBox(w->TextImg->Picture, CharCell(w.Window, 1), IsInk).isNull());
-            QVERIFY(!InkBox(w->TextImg->Picture, CharCell(w.Window, 0), IsInk).isNull());
+            SetText(w, "H2");
+            QVERIFY(InkBox(w.Line()->picture(), CharCell(w, 1), IsInk).isNull());
+            QVERIFY(!InkBox(w.Line()->picture(), CharCell(w, 0), IsInk).isNull());
         }
     }
 
@@ -559,13 +563,13 @@ class TestEditor : public QObject
     {
         TestSettings settings;
         WindowFixture w;
-        Type(w.Window, "h2 ");
-        QCOMPARE(Text(w.Window), QStringLiteral("H2>"));
-        const QRect arrow = InkBox(w->TextImg->Picture, CharCell(w.Window, 2), IsInk);
-        QCOMPARE(w->CaretX, CharCell(w.Window, 2).right() + 1);
+        Type(w, "h2 ");
+        QCOMPARE(Text(w), QStringLiteral("H2>"));
+        const QRect arrow = InkBox(w.Line()->picture(), CharCell(w, 2), IsInk);
+        QCOMPARE(w.Line()->caretX(), CharCell(w, 2).right() + 1);
         // The caret closes the arrow's cell: past its ink, by no more than the glyph's bearing.
-        QVERIFY(arrow.right() < w->CaretX);
-        QVERIFY(w->CaretX - arrow.right() <= CharCell(w.Window, 2).width() / 3);
+        QVERIFY(arrow.right() < w.Line()->caretX());
+        QVERIFY(w.Line()->caretX() - arrow.right() <= CharCell(w, 2).width() / 3);
     }
 
     void the_reaction_font_sets_the_panel_height_data()
@@ -583,12 +587,12 @@ class TestEditor : public QObject
         TestSettings settings;
         WindowFixture w;
         w.EditFonts([&](FontSettings& f) { f.ReactionFont.Size = size; });
-        SetText(w.Window, "H2O");
-        const int lineHeight = ReactionLineHeight(w->document()->fonts());
-        QCOMPARE(w->TextImg->height(), lineHeight);
-        QCOMPARE(w->TextImg->y(), w->Lbl1->height() + 11);
-        QCOMPARE(w->TextPanel->height(), std::max(68, w->TextImg->y() + lineHeight + 11));
-        QVERIFY(w->Grid->y() + w->Grid->height() <= w->CalGrid->y() - 8);
+        SetText(w, "H2O");
+        const int lineHeight = ReactionLineHeight(w.Doc()->fonts());
+        QCOMPARE(w.Line()->height(), lineHeight);
+        QCOMPARE(w.Line()->y(), w.Find<QLabel>("Lbl1")->height() + 11);
+        QCOMPARE(w.Find<QWidget>("TextPanel")->height(), std::max(68, w.Line()->y() + lineHeight + 11));
+        QVERIFY(w.View()->y() + w.View()->height() <= w.Find<QWidget>("CalGrid")->y() - 8);
     }
 
     void font_colours_are_drawn_data()
@@ -610,11 +614,11 @@ class TestEditor : public QObject
         palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
         w->setPalette(palette);
         w.EditFonts([&](FontSettings& f) { f.ReactionFont.Color = value; });
-        SetText(w.Window, "H");
-        const QImage& picture = w->TextImg->Picture;
+        SetText(w, "H");
+        const QImage& picture = w.Line()->picture();
         bool found = false;
         for (int y = 0; y < picture.height() && !found; ++y)
-            for (int x = 0; x < w->CharWidths[0] && !found; ++x)
+            for (int x = 0; x < w.Line()->charWidths()[0] && !found; ++x)
                 found = picture.pixelColor(x, y) == expected;
         QVERIFY(found);
     }
@@ -651,10 +655,11 @@ class TestEditor : public QObject
             for (auto it = stored.begin(); it != stored.end(); ++it)
                 registry.setValue(it.key(), it.value());
         }
-        TKOForm form;
-        QCOMPARE((QStringList{form.KP->text(), form.KOP->text(), form.KCP->text(), form.KF->text()}),
-                 expectedSets);
-        QCOMPARE(form.ChB->isChecked(), expectedAutoCase);
+        const KeyOptions keys = ReadKeyOptions();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(QString::fromStdString(std::vector{keys.KP, keys.KOP, keys.KCP, keys.KF}[i]),
+                     expectedSets[i]);
+        QCOMPARE(keys.ChB, expectedAutoCase);
     }
 
     void key_options_changed_in_one_run_hold_at_the_next_start()
@@ -662,15 +667,15 @@ class TestEditor : public QObject
         TestSettings settings;
         {
             WindowFixture first;
-            SetKeySets(first.Window, {"+=k", "(", ")", ">"}, false);
+            SetKeySets(first, {"+=k", "(", ")", ">"}, false);
         }
         QCOMPARE(QSettings("Velk", "ST1").value("ChB").toInt(), 0);
         WindowFixture second;
-        QCOMPARE(second->KOForm->KP->text(), QStringLiteral("+=k"));
-        QCOMPARE(second->KOForm->KF->text(), QStringLiteral(">"));
-        QVERIFY(!second->KOForm->ChB->isChecked());
-        Type(second.Window, "nacl k [h2o");
-        QCOMPARE(Text(second.Window), QStringLiteral("nacl+h2o"));
+        QCOMPARE(second.Line()->keyOptions().KP, std::string("+=k"));
+        QCOMPARE(second.Line()->keyOptions().KF, std::string(">"));
+        QVERIFY(!second.Line()->keyOptions().ChB);
+        Type(second, "nacl k [h2o");
+        QCOMPARE(Text(second), QStringLiteral("nacl+h2o"));
     }
 
     void the_key_options_dialog_opens_in_the_program_font_centred()
@@ -683,18 +688,18 @@ class TestEditor : public QObject
         QFont shownFont;
         QPoint shownCentre;
         QTimer::singleShot(0, w.Window, [&] {
-            shownFont = w->KOForm->font();
-            shownCentre = w->KOForm->geometry().center();
-            w->KOForm->reject();
+            shownFont = w.Find<TKOForm>("KOForm")->font();
+            shownCentre = w.Find<TKOForm>("KOForm")->geometry().center();
+            w.Find<TKOForm>("KOForm")->reject();
         });
-        w->Actions.SettingsKey->trigger();
+        w.Action("SettingsKey")->trigger();
         QCOMPARE(shownFont, w->ProgramQFont());
         const QPoint screenCentre = w->screen()->availableGeometry().center();
         QVERIFY((shownCentre - screenCentre).manhattanLength() <= 6); // the frame may shift it a little
-        QCOMPARE(w->KOForm->size(), QSize(175, 145));
-        QCOMPARE(w->KOForm->minimumSize(), w->KOForm->maximumSize());
+        QCOMPARE(w.Find<TKOForm>("KOForm")->size(), QSize(175, 145));
+        QCOMPARE(w.Find<TKOForm>("KOForm")->minimumSize(), w.Find<TKOForm>("KOForm")->maximumSize());
         bool arrowShown = false;
-        for (QLabel* label : w->KOForm->findChildren<QLabel*>())
+        for (QLabel* label : w.Find<TKOForm>("KOForm")->findChildren<QLabel*>())
             arrowShown = arrowShown || !label->pixmap().isNull();
         QVERIFY(arrowShown);
     }
@@ -704,10 +709,10 @@ class TestEditor : public QObject
         TestSettings settings;
         WindowFixture w;
         w->ApplyLanguage(Language::Farsi);
-        QCOMPARE(w->KOForm->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
-        QCOMPARE(w->KOForm->ChB->text(), QString::fromUtf8("تشخيص اتوماتيک عناصر"));
+        QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
+        QCOMPARE(w.Find<TKOForm>("KOForm")->ChB->text(), QString::fromUtf8("تشخيص اتوماتيک عناصر"));
         w->ApplyLanguage(Language::English);
-        QCOMPARE(w->KOForm->windowTitle(), QStringLiteral("Key Options"));
+        QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QStringLiteral("Key Options"));
 
         QStringEncoder encoder("windows-1256");
         if (!encoder.isValid())
@@ -827,7 +832,7 @@ class TestEditor : public QObject
         }
         for (const QString& name : names)
             w.FileAnswers.push_back(name.isEmpty() ? QString() : dir.filePath(name));
-        SetText(w.Window, "2H2+O2>2H2O");
+        SetText(w, "2H2+O2>2H2O");
 
         w->FilePrintExecute();
         QCOMPARE(int(w.FileDialogsAsked.size()), dialogs);
@@ -850,10 +855,10 @@ class TestEditor : public QObject
         QVERIFY(header.startsWith("BM"));
         QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
         int gridHeight = 0;
-        for (int row = 0; row < w->document()->grid()->gridRowCount(); ++row)
-            gridHeight += w->Grid->RowHeight(row);
+        for (int row = 0; row < w.Doc()->grid()->gridRowCount(); ++row)
+            gridHeight += w.View()->RowHeight(row);
         const QImage picture(dir.filePath(written), "BMP");
-        QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w->document()->fonts()) + 10);
+        QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w.Doc()->fonts()) + 10);
     }
 
     void a_failed_export_says_it_could_not_save()
@@ -872,14 +877,14 @@ class TestEditor : public QObject
         MessageRecorder messages;
         WindowFixture w;
         for (int i = 0; i < 50; ++i) // wider than the grid's twelve columns
-            Type(w.Window, "ch4=");
-        const int firstVisible = w->FirstVisible;
+            Type(w, "ch4=");
+        const int firstVisible = w.Line()->firstVisible();
         QVERIFY(firstVisible > 0);
         QTemporaryDir dir;
         w.FileAnswers.push_back(dir.filePath("long.bmp"));
         w->FilePrintExecute();
-        QCOMPARE(w->FirstVisible, firstVisible);
-        const int reactionWidth = w->WidthBefore(int(w->CharWidths.size()));
+        QCOMPARE(w.Line()->firstVisible(), firstVisible);
+        const int reactionWidth = w.Line()->WidthBefore(int(w.Line()->charWidths().size()));
         QCOMPARE(QImage(dir.filePath("long.bmp")).width(), reactionWidth + 20);
         QVERIFY(messages.Shown.empty());
     }

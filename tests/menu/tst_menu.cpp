@@ -3,9 +3,10 @@
 // the about box.
 
 #include "document/DocumentIO.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/VelkMenu.h"
 #include "shell/WebAddresses.h"
 #include "tests/common/WindowFixture.h"
@@ -112,15 +113,15 @@ class TestMenu : public QObject
     TSTMainForm* W() const { return Window->Window; }
     QColor Expected(ColorValue value, const QWidget* widget) const
     {
-        return W()->VelkMenu->Color(value, widget->palette());
+        return Window->Find<TVelkMenu>("VelkMenu")->Color(value, widget->palette());
     }
     void EnterHelpMode()
     {
         W()->activateWindow();
         QTest::keyClick(W(), Qt::Key_F1);
-        if (!W()->HelpMode) // no active window on this platform: run the command directly
-            W()->Actions.HelpHelp->trigger();
-        QVERIFY(W()->HelpMode);
+        if (!Window->Window->InHelpMode()) // no active window on this platform: run the command directly
+            Window->Action("HelpHelp")->trigger();
+        QVERIFY(Window->Window->InHelpMode());
     }
 };
 
@@ -130,10 +131,10 @@ void TestMenu::init()
     Messages = std::make_unique<MessageRecorder>();
     Window = std::make_unique<WindowFixture>();
     Opened.clear();
-    W()->UrlOpener = [this](const QString& url) {
+    W()->SetUrlOpener([this](const QString& url) {
         Opened << url;
         return true;
-    };
+    });
     Messages->Shown.clear();
 }
 
@@ -162,7 +163,7 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
     QFETCH(int, request);
     auto* m = W()->findChild<QMenu*>(menu);
     // An item is as wide as its caption followed by its shortcut, plus 46.
-    const QFontMetrics metrics(W()->VelkMenu->Font());
+    const QFontMetrics metrics(Window->Find<TVelkMenu>("VelkMenu")->Font());
     int widest = request;
     for (QAction* action : m->actions()) {
         if (action->isSeparator() || !action->isVisible())
@@ -176,31 +177,32 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
 
 void TestMenu::rows_are_27_pixels_and_separators_8()
 {
-    QMenu* file = W()->File1;
+    QMenu* file = Window->Find<QMenu>("File1");
     for (QAction* action : file->actions())
         QCOMPARE(file->actionGeometry(action).height(), action->isSeparator() ? 8 : 27);
     // The Help menu's "Problem with Farsi language" has no icon and is as high as the rest.
-    QCOMPARE(W()->Help1->actionGeometry(W()->Actions.ProblemwithFarsilanguage1).height(), 27);
+    QCOMPARE(
+        Window->Find<QMenu>("Help1")->actionGeometry(Window->Action("ProblemwithFarsilanguage1")).height(),
+        27);
 }
 
 void TestMenu::the_menu_font_follows_the_program_font()
 {
-    const int before = W()->File1->sizeHint().height();
+    const int before = Window->Find<QMenu>("File1")->sizeHint().height();
     Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 20; });
-    W()->ApplyFonts();
-    QCOMPARE(W()->VelkMenu->Font().pointSize(), 20);
+    QCOMPARE(Window->Find<TVelkMenu>("VelkMenu")->Font().pointSize(), 20);
     // Rows keep their icon height; the items are measured again with the larger font.
-    QCOMPARE(W()->File1->sizeHint().height(), before);
-    QVERIFY(W()->Help1->sizeHint().width() > 200);
+    QCOMPARE(Window->Find<QMenu>("File1")->sizeHint().height(), before);
+    QVERIFY(Window->Find<QMenu>("Help1")->sizeHint().width() > 200);
 }
 
 // ---- Drawing ----
 
 void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outline()
 {
-    QMenu* file = W()->File1;
-    const QImage image = GrabMenu(file, W()->Actions.FileNew);
-    const QRect row = file->actionGeometry(W()->Actions.FileNew);
+    QMenu* file = Window->Find<QMenu>("File1");
+    const QImage image = GrabMenu(file, Window->Action("FileNew"));
+    const QRect row = file->actionGeometry(Window->Action("FileNew"));
     const int middle = row.center().y();
     const QRgb fill = 0xC6D3EF;
     const QRgb border = 0x3169C6;
@@ -213,7 +215,7 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
     // The rounded corner leaves the corner pixel out of the outline.
     QVERIFY(Rgb(image, row.left(), row.top()) != border);
     // The raised icon leaves its shadow on the right and below: some dark-shadow pixels.
-    const QRgb shadow = Expected(W()->VelkMenu->ShadowColor, file).rgb() & 0xFFFFFF;
+    const QRgb shadow = Expected(Window->Find<TVelkMenu>("VelkMenu")->ShadowColor, file).rgb() & 0xFFFFFF;
     int shadowPixels = 0;
     for (int y = row.top() + 1; y <= row.top() + 25; ++y)
         for (int x = row.left() + 1; x <= row.left() + 25; ++x)
@@ -225,10 +227,10 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
 
 void TestMenu::an_unselected_row_shows_the_icon_column_and_a_white_background()
 {
-    QMenu* file = W()->File1;
+    QMenu* file = Window->Find<QMenu>("File1");
     const QImage image = GrabMenu(file, nullptr);
-    const QRect row = file->actionGeometry(W()->Actions.FileOpen);
-    const QRgb column = Expected(W()->VelkMenu->ImageBackColor, file).rgb() & 0xFFFFFF;
+    const QRect row = file->actionGeometry(Window->Action("FileOpen"));
+    const QRgb column = Expected(Window->Find<TVelkMenu>("VelkMenu")->ImageBackColor, file).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, row.left(), row.top()), column);
     QCOMPARE(Rgb(image, row.left() + IconColumn - 1, row.bottom()), column);
     QCOMPARE(Rgb(image, row.left() + IconColumn, row.top()), QRgb(0xFFFFFF));
@@ -255,7 +257,7 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column()
     auto* a = W()->findChild<QAction*>(action);
     const QImage image = GrabMenu(m, nullptr);
     const QRect row = m->actionGeometry(a);
-    const QRgb column = Expected(W()->VelkMenu->ImageBackColor, m).rgb() & 0xFFFFFF;
+    const QRgb column = Expected(Window->Find<TVelkMenu>("VelkMenu")->ImageBackColor, m).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, row.left() + 1, row.center().y() - 3), column); // no icon covers the top-left corner
     const int first = FirstDarkColumn(image, row, row.left() + IconColumn, row.right());
     // The underline of the accelerator (or the first glyph) starts at the text origin.
@@ -265,9 +267,9 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column()
 
 void TestMenu::separators_run_through_the_middle_from_the_caption_column_to_the_far_edge()
 {
-    QMenu* file = W()->File1;
+    QMenu* file = Window->Find<QMenu>("File1");
     const QImage image = GrabMenu(file, nullptr);
-    const QColor line = Expected(W()->VelkMenu->LineColor, file);
+    const QColor line = Expected(Window->Find<TVelkMenu>("VelkMenu")->LineColor, file);
     for (const char* name : {"N2", "N1"}) {
         auto* separator = file->findChild<QAction*>(name);
         QVERIFY(separator);
@@ -285,11 +287,11 @@ void TestMenu::separators_run_through_the_middle_from_the_caption_column_to_the_
 void TestMenu::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut()
 {
     W()->SettingsFarsiExecute();
-    QMenu* file = W()->File1;
+    QMenu* file = Window->Find<QMenu>("File1");
     QCOMPARE(file->layoutDirection(), Qt::RightToLeft);
-    const QImage image = GrabMenu(file, W()->Actions.FileOpen);
-    const QRect row = file->actionGeometry(W()->Actions.FileNew); // unselected
-    const QRgb column = Expected(W()->VelkMenu->ImageBackColor, file).rgb() & 0xFFFFFF;
+    const QImage image = GrabMenu(file, Window->Action("FileOpen"));
+    const QRect row = file->actionGeometry(Window->Action("FileNew")); // unselected
+    const QRgb column = Expected(Window->Find<TVelkMenu>("VelkMenu")->ImageBackColor, file).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, row.right(), row.top()), column);
     QCOMPARE(Rgb(image, row.right() - IconColumn + 1, row.bottom()), column);
     QCOMPARE(Rgb(image, row.left(), row.top()), QRgb(0xFFFFFF));
@@ -302,7 +304,7 @@ void TestMenu::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut()
     QVERIFY2(shortCutStart >= row.left() + 12 && shortCutStart <= row.left() + 14,
              qPrintable(QString::number(shortCutStart - row.left())));
     // The selected row is mirrored as well: its outline still runs over both edges.
-    const QRect selected = file->actionGeometry(W()->Actions.FileOpen);
+    const QRect selected = file->actionGeometry(Window->Action("FileOpen"));
     QCOMPARE(Rgb(image, selected.right(), selected.center().y()), QRgb(0x3169C6));
     QCOMPARE(Rgb(image, selected.right() - IconColumn + 1, selected.center().y()), QRgb(0xC6D3EF));
 }
@@ -311,8 +313,8 @@ void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in
 {
     QMenuBar* bar = W()->menuBar();
     const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect item = bar->actionGeometry(W()->File1->menuAction());
-    const QRgb face = Expected(W()->VelkMenu->MenuBarColor, bar).rgb() & 0xFFFFFF;
+    const QRect item = bar->actionGeometry(Window->Find<QMenu>("File1")->menuAction());
+    const QRgb face = Expected(Window->Find<TVelkMenu>("VelkMenu")->MenuBarColor, bar).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, item.left(), item.top()), face);
     QCOMPARE(Rgb(image, item.left() + 8, item.top()), face); // no icon column
     const int first = FirstDarkColumn(image, item, item.left(), item.right());
@@ -327,7 +329,8 @@ void TestMenu::farsi_menu_bar_captions_fit_their_items()
     W()->SettingsFarsiExecute();
     QMenuBar* bar = W()->menuBar();
     const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    for (QMenu* menu : {W()->File1, W()->Reaction1, W()->Settings1, W()->Help1}) {
+    for (QMenu* menu : {Window->Find<QMenu>("File1"), Window->Find<QMenu>("Reaction1"),
+                        Window->Find<QMenu>("Settings1"), Window->Find<QMenu>("Help1")}) {
         const QRect item = bar->actionGeometry(menu->menuAction());
         const int inkRight = FirstDarkColumn(image, item, item.right(), item.left());
         const int inkLeft = FirstDarkColumn(image, item, item.left(), item.right());
@@ -397,8 +400,10 @@ void TestMenu::shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt()
 void TestMenu::f1_shows_the_help_pointer_and_the_prompt()
 {
     EnterHelpMode();
-    for (QWidget* w : {static_cast<QWidget*>(W()->TextImg), static_cast<QWidget*>(W()->WeightBtn),
-                       W()->Grid->viewport(), static_cast<QWidget*>(W()->CalGrid)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Window->Line()),
+          static_cast<QWidget*>(Window->Find<QPushButton>("WeightBtn")), Window->View()->viewport(),
+          static_cast<QWidget*>(Window->Find<QPushButton>("CalGrid"))})
         QCOMPARE(w->cursor().shape(), Qt::WhatsThisCursor);
     QCOMPARE(W()->statusBar()->currentMessage(), QString("Click on item you need information about"));
     QVERIFY(Messages->Shown.empty());
@@ -420,15 +425,15 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
 {
     QFETCH(QString, control);
     QFETCH(bool, gridTopic);
-    TPropertyGrid* grid = W()->Grid;
+    TPropertyGrid* grid = Window->View();
     W()->document()->grid()->setGridRowCount(3);
     EnterHelpMode();
     if (control == "TextImg")
-        QTest::mouseClick(W()->TextImg, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(Window->Line(), Qt::LeftButton, {}, QPoint(5, 5));
     else if (control == "WeightBtn")
-        QTest::mouseClick(W()->WeightBtn, Qt::LeftButton);
+        QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
     else if (control == "CalGrid")
-        QTest::mouseClick(W()->CalGrid, Qt::LeftButton);
+        QTest::mouseClick(Window->Find<QPushButton>("CalGrid"), Qt::LeftButton);
     else if (control == "cell")
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->model()->index(0, 0)).center());
@@ -437,15 +442,15 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
     else
         QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
 
-    QVERIFY(!W()->HelpMode);
+    QVERIFY(!Window->Window->InHelpMode());
     QCOMPARE(Messages->Shown.size(), size_t(1));
     const MessageRequest& shown = Messages->Shown.front();
     QCOMPARE(shown.Text, (gridTopic ? Texts::MsgGridHelp : Texts::MsgReactionHelp).In(Language::English));
     QCOMPARE(shown.Kind, MsgKind::Information);
     QCOMPARE(shown.Buttons, int(mbOK));
-    QCOMPARE(W()->TextImg->cursor().shape(), Qt::IBeamCursor);
-    for (QWidget* w :
-         {static_cast<QWidget*>(W()->WeightBtn), grid->viewport(), static_cast<QWidget*>(W()->CalGrid)})
+    QCOMPARE(Window->Line()->cursor().shape(), Qt::IBeamCursor);
+    for (QWidget* w : {static_cast<QWidget*>(Window->Find<QPushButton>("WeightBtn")), grid->viewport(),
+                       static_cast<QWidget*>(Window->Find<QPushButton>("CalGrid"))})
         QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
     QVERIFY(W()->statusBar()->currentMessage().isEmpty());
 }
@@ -454,18 +459,18 @@ void TestMenu::a_click_on_balance_in_help_mode_does_not_balance_and_the_next_cli
 {
     W()->document()->setReactionText("H2+O2>H2O");
     EnterHelpMode();
-    QTest::mouseClick(W()->WeightBtn, Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
     QCOMPARE(W()->document()->reactionText(), std::string("H2+O2>H2O"));
     QCOMPARE(Messages->Texts(), QStringList{Texts::MsgReactionHelp.In(Language::English)});
 
-    QTest::mouseClick(W()->WeightBtn, Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
     QCOMPARE(Messages->Shown.size(), size_t(1)); // no second help text
     QCOMPARE(W()->document()->reactionText(), std::string("2H2+O2>2H2O"));
 }
 
 void TestMenu::a_click_on_the_grid_in_help_mode_neither_selects_nor_edits()
 {
-    TPropertyGrid* grid = W()->Grid;
+    TPropertyGrid* grid = Window->View();
     W()->document()->grid()->setGridRowCount(3);
     grid->setCurrentIndex(grid->model()->index(1, 2));
     EnterHelpMode();
@@ -485,12 +490,12 @@ void TestMenu::a_click_on_the_grid_in_help_mode_neither_selects_nor_edits()
 void TestMenu::clicks_elsewhere_leave_help_mode_on()
 {
     EnterHelpMode();
-    QTest::mouseClick(W()->Lbl1, Qt::LeftButton);
-    QTest::mouseClick(W()->Lbl2, Qt::LeftButton);
-    W()->Actions.SettingsFarsi->trigger(); // a command, and a language switch on top
-    QVERIFY(W()->HelpMode);
+    QTest::mouseClick(Window->Find<QLabel>("Lbl1"), Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QLabel>("Lbl2"), Qt::LeftButton);
+    Window->Action("SettingsFarsi")->trigger(); // a command, and a language switch on top
+    QVERIFY(Window->Window->InHelpMode());
     QVERIFY(Messages->Shown.empty());
-    QCOMPARE(W()->Grid->viewport()->cursor().shape(), Qt::WhatsThisCursor);
+    QCOMPARE(Window->View()->viewport()->cursor().shape(), Qt::WhatsThisCursor);
 }
 
 void TestMenu::help_mode_in_farsi_prompts_and_answers_in_farsi()
@@ -498,7 +503,7 @@ void TestMenu::help_mode_in_farsi_prompts_and_answers_in_farsi()
     W()->SettingsFarsiExecute();
     EnterHelpMode();
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::Farsi));
-    QTest::mouseClick(W()->CalGrid, Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QPushButton>("CalGrid"), Qt::LeftButton);
     QCOMPARE(Messages->Shown.size(), size_t(1));
     const MessageRequest& shown = Messages->Shown.front();
     QCOMPARE(shown.Text, Texts::MsgGridHelp.In(Language::Farsi));
@@ -513,17 +518,17 @@ void TestMenu::hovering_menu_items_in_help_mode_keeps_the_prompt()
 {
     QMenuBar* bar = W()->menuBar();
     // Out of help mode, hovering shows the item's long hint: the check below means something.
-    bar->setActiveAction(W()->File1->menuAction());
-    W()->File1->setActiveAction(W()->Actions.FileOpen);
+    bar->setActiveAction(Window->Find<QMenu>("File1")->menuAction());
+    Window->Find<QMenu>("File1")->setActiveAction(Window->Action("FileOpen"));
     QCOMPARE(W()->statusBar()->currentMessage(), QString("Opens an existing file"));
-    W()->File1->hide();
+    Window->Find<QMenu>("File1")->hide();
 
     EnterHelpMode();
-    bar->setActiveAction(W()->File1->menuAction());
-    W()->File1->setActiveAction(W()->Actions.FileSave);
-    W()->File1->setActiveAction(W()->Actions.FileExit);
+    bar->setActiveAction(Window->Find<QMenu>("File1")->menuAction());
+    Window->Find<QMenu>("File1")->setActiveAction(Window->Action("FileSave"));
+    Window->Find<QMenu>("File1")->setActiveAction(Window->Action("FileExit"));
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::English));
-    W()->File1->hide();
+    Window->Find<QMenu>("File1")->hide();
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::English));
 }
 
@@ -553,20 +558,20 @@ void TestMenu::web_commands_open_their_targets()
 
 void TestMenu::the_about_box_site_opens_the_same_address_as_visit_website()
 {
-    TAboutForm* about = W()->AboutForm;
+    TAboutForm* about = Window->Find<TAboutForm>("AboutForm");
     about->show();
     QCOMPARE(about->Site->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(about->Site, Qt::LeftButton);
-    W()->Actions.HelpWebsite->trigger();
+    Window->Action("HelpWebsite")->trigger();
     QCOMPARE(Opened.size(), 2);
     QCOMPARE(Opened.front(), Opened.back());
-    QCOMPARE(Opened.front(), W()->VelkMenu->Homepage());
+    QCOMPARE(Opened.front(), Window->Find<TVelkMenu>("VelkMenu")->Homepage());
     about->hide();
 }
 
 void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
 {
-    TAboutForm* about = W()->AboutForm;
+    TAboutForm* about = Window->Find<TAboutForm>("AboutForm");
     W()->SettingsFarsiExecute();
     about->show();
     QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
@@ -604,7 +609,7 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
 
 void TestMenu::the_about_box_takes_the_program_font_and_keeps_its_title_font()
 {
-    TAboutForm* about = W()->AboutForm;
+    TAboutForm* about = Window->Find<TAboutForm>("AboutForm");
     Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 13; });
     about->show();
     QCOMPARE(about->font().pointSize(), 13);

@@ -5,7 +5,7 @@
 #include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/CommandLine.h"
 #include "shell/DocumentCommandLine.h"
@@ -224,7 +224,7 @@ void TestDocuments::save_on_an_untitled_document_asks_for_a_name_and_cancel_writ
     QVERIFY(QDir(Dir->path()).isEmpty());
     // A later Save As from the menu, accepted, writes.
     w.FileAnswers = {PathOf("later")};
-    w->Actions.FileSaveAs->trigger();
+    w.Action("FileSaveAs")->trigger();
     QVERIFY(QFile::exists(PathOf("later.KVX")));
 }
 
@@ -247,17 +247,17 @@ void TestDocuments::ctrl_s_from_the_reaction_line_leaves_the_document_saved()
     WindowFixture w;
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.Window));
-    w->TextBtn->setFocus();
-    QTest::keyClicks(w->TextBtn, "h2o");
+    w.KeyBox()->setFocus();
+    QTest::keyClicks(w.KeyBox(), "h2o");
     QVERIFY(w->document()->isModified());
     w.FileAnswers = {PathOf("water")};
-    QTest::keyClick(w->TextBtn, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(w.KeyBox(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFile::exists(PathOf("water.KVX")));
     QVERIFY(!w->document()->isModified());
     // A key released in the editor whose press went elsewhere (Enter in the file dialog).
-    QTest::keyRelease(w->TextBtn, Qt::Key_Return);
+    QTest::keyRelease(w.KeyBox(), Qt::Key_Return);
     QVERIFY(!w->document()->isModified());
-    QTest::keyClick(w->TextBtn, Qt::Key_Left);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Left);
     QVERIFY(w->document()->isModified());
 }
 

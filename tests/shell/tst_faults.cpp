@@ -220,7 +220,7 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file()
             QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
             QVERIFY(w.Doc()->isModified());
         } else {
-            w->DefaultsFolder = folder;
+            w->SetDefaultsFolder(folder);
             QVERIFY(!w->WriteDefaultsFile());
             QVERIFY(messages.Shown.empty()); // the defaults file fails silently
         }

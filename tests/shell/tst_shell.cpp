@@ -64,19 +64,24 @@ class TestShell : public QObject
 
 namespace {
 // Everything the language switch words, in one list, to compare two states.
-QStringList AllTexts(TSTMainForm* w)
+QStringList AllTexts(WindowFixture& w)
 {
-    QStringList texts;
-    for (QMenu* menu : {w->File1, w->Reaction1, w->Settings1, w->Help1})
+    // The file dialogs' titles, asked for and cancelled.
+    w->FileOpenExecute();
+    w->FileSaveAsExecute();
+    QStringList texts = w.FileDialogTitles.mid(w.FileDialogTitles.size() - 2);
+    for (QMenu* menu : {w.Find<QMenu>("File1"), w.Find<QMenu>("Reaction1"), w.Find<QMenu>("Settings1"),
+                        w.Find<QMenu>("Help1")})
         texts << menu->title();
     for (const ActionDef& def : ActionTable()) {
-        QAction* action = w->Actions.*def.Slot;
+        QAction* action = w.Action(def.Name);
         texts << action->text() << action->toolTip() << action->statusTip();
     }
     texts << w->findChild<QLabel*>("Lbl1")->text() << w->findChild<QLabel*>("Lbl2")->text()
-          << w->WeightBtn->text() << w->CalGrid->text() << w->CalGrid->toolTip() << w->CalGrid->statusTip()
-          << w->OpenDialogTitle << w->SaveDialogTitle << w->windowTitle() << w->OpsForm->windowTitle()
-          << w->AboutForm->windowTitle() << w->KOForm->windowTitle();
+          << w.Find<QPushButton>("WeightBtn")->text() << w.Find<QPushButton>("CalGrid")->text()
+          << w.Find<QPushButton>("CalGrid")->toolTip() << w.Find<QPushButton>("CalGrid")->statusTip()
+          << w->windowTitle() << w.Find<TOpsForm>("OpsForm")->windowTitle()
+          << w.Find<TAboutForm>("AboutForm")->windowTitle() << w.Find<TKOForm>("KOForm")->windowTitle();
     return texts;
 }
 
@@ -175,7 +180,7 @@ void TestShell::stored_farsi_comes_up_before_any_document()
     WindowFixture w;
     QCOMPARE(w->document()->language(), Language::Farsi);
     QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(w->WeightBtn->text(), QString::fromUtf8("موازنه"));
+    QCOMPARE(w.Find<QPushButton>("WeightBtn")->text(), QString::fromUtf8("موازنه"));
     // The key box stays left to right whatever the language.
     QCOMPARE(w->findChild<QWidget*>("TextBtn")->layoutDirection(), Qt::LeftToRight);
     QVERIFY(!w->document()->isModified());
@@ -244,22 +249,22 @@ void TestShell::the_window_cannot_be_made_smaller_than_its_minimum()
 void TestShell::farsi_then_english_restores_every_text()
 {
     WindowFixture w;
-    const QStringList english = AllTexts(w.Window);
+    const QStringList english = AllTexts(w);
     QTest::keyClick(w.Window, Qt::Key_F9);
     QCOMPARE(w->document()->language(), Language::Farsi);
-    const QStringList farsi = AllTexts(w.Window);
+    const QStringList farsi = AllTexts(w);
     QCOMPARE(farsi.size(), english.size());
     QVERIFY(farsi != english);
-    QCOMPARE(w->File1->title(), QString::fromUtf8("پر&ونده"));
-    QCOMPARE(w->OpenDialogTitle, QString::fromUtf8("گشودن"));
-    QCOMPARE(w->Actions.FileNew->statusTip(), QString::fromUtf8("يك پرونده جديد ايجاد مي كند"));
+    QCOMPARE(w.Find<QMenu>("File1")->title(), QString::fromUtf8("پر&ونده"));
+    QCOMPARE(farsi.front(), QString::fromUtf8("گشودن"));
+    QCOMPARE(w.Action("FileNew")->statusTip(), QString::fromUtf8("يك پرونده جديد ايجاد مي كند"));
     QTest::keyClick(w.Window, Qt::Key_F10);
     QCOMPARE(w->document()->language(), Language::English);
-    QCOMPARE(AllTexts(w.Window), english);
-    QCOMPARE(w->Actions.FileNew->toolTip(), QString("New"));
-    QCOMPARE(w->Actions.FileNew->statusTip(), QString("Creates a new file"));
-    QCOMPARE(w->Actions.HelpOnline->toolTip(), QString("Online Help"));
-    QCOMPARE(w->Actions.HelpOnline->statusTip(), QString("Online Help"));
+    QCOMPARE(AllTexts(w), english);
+    QCOMPARE(w.Action("FileNew")->toolTip(), QString("New"));
+    QCOMPARE(w.Action("FileNew")->statusTip(), QString("Creates a new file"));
+    QCOMPARE(w.Action("HelpOnline")->toolTip(), QString("Online Help"));
+    QCOMPARE(w.Action("HelpOnline")->statusTip(), QString("Online Help"));
 }
 
 void TestShell::only_the_other_language_command_is_offered()
@@ -267,16 +272,16 @@ void TestShell::only_the_other_language_command_is_offered()
     WindowFixture w;
     QToolBar* bar = w->findChild<QToolBar*>("ToolBar");
     const auto shown = [&](QAction* a) { return a->isVisible() && bar->widgetForAction(a)->isVisible(); };
-    QVERIFY(shown(w->Actions.SettingsFarsi));
-    QVERIFY(!shown(w->Actions.SettingsEnglish));
-    QCOMPARE(w->Actions.SettingsFarsi->text(), QString("&Farsi"));
+    QVERIFY(shown(w.Action("SettingsFarsi")));
+    QVERIFY(!shown(w.Action("SettingsEnglish")));
+    QCOMPARE(w.Action("SettingsFarsi")->text(), QString("&Farsi"));
     w->SettingsFarsiExecute();
     QTest::qWait(20); // the tool bar lays out its buttons again
-    QVERIFY(shown(w->Actions.SettingsEnglish));
-    QVERIFY(!shown(w->Actions.SettingsFarsi));
-    QCOMPARE(w->Actions.SettingsEnglish->text(), QString::fromUtf8("&انگليسي"));
-    QCOMPARE(w->Actions.SettingsEnglish->shortcut(), QKeySequence("F10"));
-    QVERIFY(!w->Actions.SettingsEnglish->isChecked());
+    QVERIFY(shown(w.Action("SettingsEnglish")));
+    QVERIFY(!shown(w.Action("SettingsFarsi")));
+    QCOMPARE(w.Action("SettingsEnglish")->text(), QString::fromUtf8("&انگليسي"));
+    QCOMPARE(w.Action("SettingsEnglish")->shortcut(), QKeySequence("F10"));
+    QVERIFY(!w.Action("SettingsEnglish")->isChecked());
 }
 
 void TestShell::a_language_switch_marks_the_document_changed()
@@ -397,8 +402,8 @@ void TestShell::problem_with_farsi_stays_english()
     MessageRecorder messages;
     WindowFixture w;
     w->SettingsFarsiExecute();
-    QCOMPARE(w->Actions.ProblemwithFarsilanguage1->text(), QString("&Problem with Farsi language"));
-    w->Actions.ProblemwithFarsilanguage1->trigger();
+    QCOMPARE(w.Action("ProblemwithFarsilanguage1")->text(), QString("&Problem with Farsi language"));
+    w.Action("ProblemwithFarsilanguage1")->trigger();
     QCOMPARE(messages.Shown.size(), size_t(1));
     QVERIFY(messages.Shown.front().Text.startsWith("1- Farsi language must be installed on your computer."));
     QCOMPARE(messages.Shown.front().Lang, Language::Farsi);
@@ -427,9 +432,9 @@ void TestShell::key_options_stay_left_to_right_in_farsi()
 {
     WindowFixture w;
     w->SettingsFarsiExecute();
-    QCOMPARE(w->KOForm->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
-    QCOMPARE(w->KOForm->layoutDirection(), Qt::LeftToRight);
-    QCOMPARE(w->KOForm->KOP->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
+    QCOMPARE(w.Find<TKOForm>("KOForm")->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(w.Find<TKOForm>("KOForm")->KOP->layoutDirection(), Qt::LeftToRight);
 }
 
 void TestShell::status_messages_start_at_the_reading_side()

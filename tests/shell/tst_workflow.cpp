@@ -3,7 +3,7 @@
 // quantity, calculate the grid; and the cell checks on the way.
 
 #include "editor/KOU.h"
-#include "editor/ReactionWidgets.h"
+#include "editor/ReactionLine.h"
 #include "grid/FormulaEvaluator.h"
 #include "grid/PropertyGrid.h"
 #include "tests/common/WindowFixture.h"
@@ -51,7 +51,7 @@ class TestWorkflow : public QObject
 
 namespace {
 // Columns as a document gives them: names in the header row, type codes in TypesList.
-void SetColumns(TSTMainForm* w, const QStringList& names, const std::vector<std::string>& types)
+void SetColumns(const WindowFixture& w, const QStringList& names, const std::vector<std::string>& types)
 {
     w->document()->grid()->setGridColumnCount(names.size());
     for (int c = 0; c < names.size(); ++c)
@@ -59,7 +59,7 @@ void SetColumns(TSTMainForm* w, const QStringList& names, const std::vector<std:
     w->document()->grid()->setTypesList(types);
 }
 
-QStringList Column(TSTMainForm* w, int col)
+QStringList Column(const WindowFixture& w, int col)
 {
     QStringList cells;
     for (int r = 1; r < w->document()->grid()->gridRowCount(); ++r)
@@ -67,22 +67,23 @@ QStringList Column(TSTMainForm* w, int col)
     return cells;
 }
 
-void TypeReaction(TSTMainForm* w, const QString& typed)
+void TypeReaction(const WindowFixture& w, const QString& typed)
 {
-    w->TextBtn->setFocus();
-    QTest::keyClicks(w->TextBtn, typed);
+    w.KeyBox()->setFocus();
+    QTest::keyClicks(w.KeyBox(), typed);
 }
 
 // Types into the grid as a person would: the first key opens the cell editor, the rest go
 // to whatever has the focus then.
-void TypeIntoGrid(TSTMainForm* w, const QString& typed)
+void TypeIntoGrid(const WindowFixture& w, const QString& typed)
 {
     w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    w->Grid->setFocus();
-    w->Grid->setCurrentIndex(w->Grid->model()->index(0, 0));
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    w.View()->setFocus();
+    w.View()->setCurrentIndex(w.View()->model()->index(0, 0));
     for (QChar ch : typed) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w->Grid;
+        QWidget* target =
+            QApplication::focusWidget() ? QApplication::focusWidget() : static_cast<QWidget*>(w.View());
         if (ch.unicode() < 0x80)
             QTest::keyClicks(target, QString(ch));
         else // a key of another keyboard layout
@@ -91,7 +92,7 @@ void TypeIntoGrid(TSTMainForm* w, const QString& typed)
 }
 
 // Rows of cells for the grid, header first.
-void FillGrid(TSTMainForm* w, const QList<QStringList>& rows)
+void FillGrid(const WindowFixture& w, const QList<QStringList>& rows)
 {
     w->document()->grid()->setGridRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r)
@@ -113,22 +114,22 @@ void TestWorkflow::cleanup()
 void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
 {
     WindowFixture w;
-    SetColumns(w.Window, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
+    SetColumns(w, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
     w->document()->grid()->setGridRowCount(4);
     w->document()->grid()->setCell(1, 1, "kept");
     w->document()->grid()->setCell(4, 2, "12");
 
-    TypeReaction(w.Window, "h2=o2 h2o");
+    TypeReaction(w, "h2=o2 h2o");
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2>H2O"));
-    QTest::keyClick(w->TextBtn, Qt::Key_Return);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
 
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("2H2+O2>2H2O"));
     QCOMPARE(w->document()->grid()->gridRowCount(), 4);
-    QCOMPARE(Column(w.Window, 0), (QStringList{"H2", "O2", "H2O"}));
-    QCOMPARE(Column(w.Window, 2), (QStringList{"2", "1", "2"}));
-    QCOMPARE(Column(w.Window, 3), (QStringList{"2.02", "31.98", "18.01"}));
-    QCOMPARE(Column(w.Window, 1), (QStringList{"kept", "", ""}));
-    QCOMPARE(Column(w.Window, 4), (QStringList{"", "12", ""}));
+    QCOMPARE(Column(w, 0), (QStringList{"H2", "O2", "H2O"}));
+    QCOMPARE(Column(w, 2), (QStringList{"2", "1", "2"}));
+    QCOMPARE(Column(w, 3), (QStringList{"2.02", "31.98", "18.01"}));
+    QCOMPARE(Column(w, 1), (QStringList{"kept", "", ""}));
+    QCOMPARE(Column(w, 4), (QStringList{"", "12", ""}));
     QVERIFY(w->document()->isModified());
 }
 
@@ -136,13 +137,13 @@ void TestWorkflow::a_second_balance_keeps_the_balanced_text()
 {
     MessageRecorder messages;
     WindowFixture w;
-    SetColumns(w.Window, {"Formula", "Number"}, {"5", "3"});
+    SetColumns(w, {"Formula", "Number"}, {"5", "3"});
     w->document()->setReactionText("Cu+HNO3>Cu(NO3)2+NO+H2O");
-    w->WeightBtn->click();
+    w.Find<QPushButton>("WeightBtn")->click();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
-    w->WeightBtn->click();
+    w.Find<QPushButton>("WeightBtn")->click();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
-    QCOMPARE(Column(w.Window, 1), (QStringList{"3", "8", "3", "2", "4"}));
+    QCOMPARE(Column(w, 1), (QStringList{"3", "8", "3", "2", "4"}));
     QVERIFY(messages.Shown.empty());
 }
 
@@ -190,8 +191,8 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->KOForm->ChB->setChecked(false); // keep "Lr" as typed
-    SetColumns(w.Window, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
+    w.Find<TKOForm>("KOForm")->ChB->setChecked(false); // keep "Lr" as typed
+    SetColumns(w, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
     w->document()->grid()->setGridRowCount(4);
     for (int r = 1; r < 4; ++r)
         w->document()->grid()->setCell(2, r, "left over");
@@ -199,19 +200,19 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
     w->WeightBtnClick();
     QVERIFY(messages.Shown.empty());
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
-    QCOMPARE(Column(w.Window, 2), (QStringList{"", "31.98", ""}));
+    QCOMPARE(Column(w, 2), (QStringList{"", "31.98", ""}));
 }
 
 void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
 {
     MessageRecorder messages;
     WindowFixture w;
-    SetColumns(w.Window, {"Formula"}, {"5"});
-    FillGrid(w.Window, {{"Formula"}, {"kept"}});
+    SetColumns(w, {"Formula"}, {"5"});
+    FillGrid(w, {{"Formula"}, {"kept"}});
     w->document()->setReactionText("2H2+O2");
     w->WeightBtnClick();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2"));
-    QCOMPARE(Column(w.Window, 0), QStringList{"kept"});
+    QCOMPARE(Column(w, 0), QStringList{"kept"});
     QVERIFY(w->document()->isModified());
 }
 
@@ -238,43 +239,43 @@ void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows()
     QFETCH(QStringList, molBefore);
     QFETCH(QStringList, molAfter);
     WindowFixture w;
-    SetColumns(w.Window, {"Mol", "Number"}, {"2", "3"});
-    FillGrid(w.Window, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
+    SetColumns(w, {"Mol", "Number"}, {"2", "3"});
+    FillGrid(w, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
     w->document()->setFormulas({formula.toStdString()});
     w->document()->setModified(false);
-    w->CalGrid->click();
-    QCOMPARE(Column(w.Window, 0), molAfter);
-    QCOMPARE(Column(w.Window, 1), (QStringList{"2", "1"}));
+    w.Find<QPushButton>("CalGrid")->click();
+    QCOMPARE(Column(w, 0), molAfter);
+    QCOMPARE(Column(w, 1), (QStringList{"2", "1"}));
     QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document()
 {
     WindowFixture w;
-    SetColumns(w.Window, {"Mol", "Mass"}, {"2", "2"});
-    FillGrid(w.Window, {{"Mol", "Mass"}, {"2", ""}});
+    SetColumns(w, {"Mol", "Mass"}, {"2", "2"});
+    FillGrid(w, {{"Mol", "Mass"}, {"2", ""}});
     w->document()->setFormulas({"#Mass(a)=#Mol(a)*10"});
     w->document()->setModified(false);
     w->CalGridClick();
-    QCOMPARE(Column(w.Window, 1), QStringList{""});
+    QCOMPARE(Column(w, 1), QStringList{""});
     QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
 {
     WindowFixture w(QString(), false);
-    w->DefaultsFolder = QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults");
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
     QCOMPARE(w->document()->grid()->cell(0, 0), QString("Formula"));
-    TypeReaction(w.Window, "fe=o2 fe2o3");
-    QTest::keyClick(w->TextBtn, Qt::Key_Return);
+    TypeReaction(w, "fe=o2 fe2o3");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
     // 11.17 g of iron: 0.2 mol.
     w->document()->grid()->setCell(4, 1, "11.1694");
     w->CalGridClick();
     w->CalGridClick();
-    QCOMPARE(Column(w.Window, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
-    QCOMPARE(Column(w.Window, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
+    QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
+    QCOMPARE(Column(w, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
 }
 
 void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill_data()
@@ -291,10 +292,10 @@ void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
 {
     QFETCH(QString, mass);
     WindowFixture w(QString(), false);
-    w->DefaultsFolder = QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults");
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
-    TypeReaction(w.Window, "fe=o2 fe2o3");
-    QTest::keyClick(w->TextBtn, Qt::Key_Return);
+    TypeReaction(w, "fe=o2 fe2o3");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
     w->document()->grid()->setCell(4, 3, mass); // the mass of Fe2O3
     while (w->document()->calculateGrid()) {
     }
@@ -347,14 +348,14 @@ void TestWorkflow::cells_take_only_the_keys_of_their_column_type()
     QFETCH(QString, cell);
     MessageRecorder messages;
     WindowFixture w;
-    SetColumns(w.Window, {"Item"}, {type.toStdString()});
-    TypeIntoGrid(w.Window, typed);
+    SetColumns(w, {"Item"}, {type.toStdString()});
+    TypeIntoGrid(w, typed);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
     QCOMPARE(w->document()->grid()->cell(0, 1), cell);
     QVERIFY(w->document()->isModified());
     if (type == "0") { // pasted text goes through the same rule
-        TypeIntoGrid(w.Window, "x");
+        TypeIntoGrid(w, "x");
         QApplication::clipboard()->setText(typed);
         qobject_cast<QLineEdit*>(QApplication::focusWidget())->paste();
         QCOMPARE(qobject_cast<QLineEdit*>(QApplication::focusWidget())->text(), "x" + cell);
@@ -365,8 +366,8 @@ void TestWorkflow::a_number_that_does_not_convert_is_reported_and_kept()
 {
     MessageRecorder messages;
     WindowFixture w;
-    SetColumns(w.Window, {"Mol"}, {"2"});
-    TypeIntoGrid(w.Window, "1.2.3");
+    SetColumns(w, {"Mol"}, {"2"});
+    TypeIntoGrid(w, "1.2.3");
     QTest::qWait(10);
     QVERIFY(!messages.Shown.empty());
     QCOMPARE(messages.Shown.front().Text, QString("Invalid number"));
@@ -380,7 +381,7 @@ void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
 {
     MessageRecorder messages;
     WindowFixture w;
-    SetColumns(w.Window, {"Mol"}, {"2"});
+    SetColumns(w, {"Mol"}, {"2"});
     w->document()->setModified(false);
     w->GridSetEditText(0, 1, QString());
     QTest::qWait(10);
@@ -392,9 +393,9 @@ void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
 {
     WindowFixture w;
     w->document()->grid()->setGridRowCount(3);
-    QWidget* cells = w->Grid->viewport();
-    const int before = w->Grid->rowHeight(0);
-    const int line = w->Grid->rowViewportPosition(0) + before;
+    QWidget* cells = w.View()->viewport();
+    const int before = w.View()->rowHeight(0);
+    const int line = w.View()->rowViewportPosition(0) + before;
     const auto send = [cells](QEvent::Type type, int y) {
         QMouseEvent event(type, QPointF(30, y), cells->mapToGlobal(QPointF(30, y)), Qt::LeftButton,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
@@ -403,13 +404,13 @@ void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
     send(QEvent::MouseButtonPress, line - 1);
     send(QEvent::MouseMove, line + 14);
     send(QEvent::MouseButtonRelease, line + 14);
-    QCOMPARE(w->Grid->rowHeight(0), before + 15);
-    QCOMPARE(w->Grid->rowHeight(1), before);
-    QVERIFY(!w->Grid->selectionModel()->hasSelection());
+    QCOMPARE(w.View()->rowHeight(0), before + 15);
+    QCOMPARE(w.View()->rowHeight(1), before);
+    QVERIFY(!w.View()->selectionModel()->hasSelection());
     // Away from a line, a press selects a cell as usual.
-    send(QEvent::MouseButtonPress, w->Grid->rowViewportPosition(1) + 8);
-    send(QEvent::MouseButtonRelease, w->Grid->rowViewportPosition(1) + 8);
-    QCOMPARE(w->Grid->currentIndex().row(), 1);
+    send(QEvent::MouseButtonPress, w.View()->rowViewportPosition(1) + 8);
+    send(QEvent::MouseButtonRelease, w.View()->rowViewportPosition(1) + 8);
+    QCOMPARE(w.View()->currentIndex().row(), 1);
 }
 
 QTEST_MAIN(TestWorkflow)
