@@ -77,9 +77,25 @@ std::string JoinFields(const std::vector<std::string>& fields)
 
 } // namespace
 
+std::size_t CountDocumentLines(const std::string& text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        if (text[i] == '\r' || text[i] == '\n')
+            ++count;
+    }
+    // Text after the last line break is a line of its own.
+    if (!text.empty() && text.back() != '\r' && text.back() != '\n')
+        ++count;
+    return count;
+}
+
 std::vector<std::string> SplitDocumentLines(const std::string& text)
 {
     std::vector<std::string> lines;
+    lines.reserve(CountDocumentLines(text));
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);

@@ -54,6 +54,16 @@ struct DocumentData
 // a few megabytes of crafted rows and commas could otherwise ask for terabytes.
 constexpr long long MaxDocumentCells = 1000000;
 
+// A document has a line for each grid row, formula and type code, and a dozen more. A
+// file of more lines is refused before it is split: the largest grid the reader takes
+// needs at most half as many (a million rows, or a type code for each of a million
+// columns), and each line read costs about 100 bytes in all, so a file that is only line
+// breaks would otherwise take 1.6 GB at the largest size read.
+constexpr std::size_t MaxDocumentLines = 2000000;
+
+// The number of lines SplitDocumentLines gives.
+std::size_t CountDocumentLines(const std::string& text);
+
 // Breaks file text into lines at CR LF, a lone CR or a lone LF. A line break at the
 // very end does not start another line; empty text has no lines.
 std::vector<std::string> SplitDocumentLines(const std::string& text);

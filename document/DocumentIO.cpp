@@ -34,6 +34,11 @@ std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path, s
             *reason = error.what();
         return std::nullopt;
     }
+    if (CountDocumentLines(text) > MaxDocumentLines) {
+        if (reason)
+            *reason = LocalPath(path) + ": more than " + std::to_string(MaxDocumentLines) + " lines";
+        return std::nullopt;
+    }
     return SplitDocumentLines(text);
 }
 

@@ -14,7 +14,8 @@
 #include <vector>
 
 // The file's lines as UTF-8 text, or nothing when it cannot be read; then reason, when
-// given, says why ("PATH: cause"). Only regular files up to MaxReadBytes are read.
+// given, says why ("PATH: cause"). Only regular files up to MaxReadBytes are read, of at
+// most MaxDocumentLines lines.
 std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path, std::string* reason = nullptr);
 
 // Encodes the lines (each ended by CR LF) and replaces the file only when everything was

@@ -4,6 +4,7 @@
 // and leaves the old file exactly as it was; what is not a document is refused at once,
 // without waiting for a writer or reading until the memory runs out.
 
+#include "document/DocumentFile.h"
 #include "document/DocumentModel.h"
 #include "document/FileAccess.h"
 #include "shell/CommandLine.h"
@@ -252,6 +253,8 @@ void TestFaults::what_is_not_a_document_is_refused_at_once_data()
                                << "Is a directory";
     QTest::newRow("larger than any document") << "large.KVX"
                                               << "file is larger than 16 MiB";
+    QTest::newRow("more lines than any document") << "lines.KVX"
+                                                  << "more than 2000000 lines";
     QTest::newRow("row count past the file") << "rows.KVX"
                                              << "row count 2000000000 is larger than the file";
 }
@@ -265,6 +268,7 @@ void TestFaults::what_is_not_a_document_is_refused_at_once()
     QFile large(PathOf("large.KVX"));
     QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(MaxReadBytes) + 1)); // sparse
     large.close();
+    QVERIFY(WriteBytes(PathOf("lines.KVX"), ExampleBytes() + QByteArray(int(MaxDocumentLines), '\n')));
     QVERIFY(WriteBytes(PathOf("rows.KVX"), ExampleBytes().replace("\r\n4\r\n", "\r\n2000000000\r\n")));
 
     if (!path.startsWith('/'))
