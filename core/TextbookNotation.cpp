@@ -3,6 +3,7 @@
 
 #include "core/NotationChars.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -353,13 +354,10 @@ bool HasArrow(const Chars& s)
     return false;
 }
 
-} // namespace
-
-bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys)
+// Every sign of textbook notation but the "=" rule.
+bool ShowsTextbookSign(const Chars& s)
 {
-    const Chars s = DecodeUtf8(text);
     bool dotBetweenFormulas = false;
-    std::size_t equals = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = s[i];
         if (IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
@@ -371,11 +369,21 @@ bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys)
         if (c == U'+' && i > 0 && i + 1 < s.size() && IsBlank(s[i - 1]) && IsBlank(s[i + 1]))
             return true;
         dotBetweenFormulas = dotBetweenFormulas || (c == U'.' && IsDotBetweenFormulas(s, i));
-        equals += c == U'=';
     }
     // "." types the arrow; it is a hydrate dot only when the text has an arrow besides.
-    if (dotBetweenFormulas && HasArrow(s))
+    return dotBetweenFormulas && HasArrow(s);
+}
+
+} // namespace
+
+bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys)
+{
+    const Chars s = DecodeUtf8(text);
+    if (ShowsTextbookSign(s))
         return true;
+    std::size_t equals = 0;
+    for (char32_t c : s)
+        equals += c == U'=';
     return equals == 1 && TypeReaction(text, keys).find('>') == std::string::npos;
 }
 
@@ -383,6 +391,14 @@ NotationReading ReadTextbookNotation(const std::string& text)
 {
     const Chars s = DecodeUtf8(text);
     return Reader(s).Read();
+}
+
+bool IsBlankLine(const std::string& line)
+{
+    for (char32_t c : DecodeUtf8(line))
+        if (!IsBlank(c) && !IsIgnorable(c))
+            return false;
+    return true;
 }
 
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys)
@@ -408,4 +424,28 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
     if (reading.BadPosition)
         reading.BadPosition += begin;
     return reading;
+}
+
+PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys)
+{
+    std::size_t begin = 0, end = 0;
+    while (begin < clipboard.size()) {
+        end = std::min(clipboard.find_first_of("\r\n", begin), clipboard.size());
+        if (!IsBlankLine(clipboard.substr(begin, end - begin)))
+            break;
+        begin = end + 1;
+    }
+    PastedReading pasted;
+    if (begin >= clipboard.size())
+        return pasted;
+    const std::string line = clipboard.substr(begin, end - begin);
+    // The "=" rule needs the line alone: in "h2=o2<CR>h2o" the keys' meaning, a carriage
+    // return that balances included, holds as before.
+    const bool alone = end >= clipboard.size() || IsBlankLine(clipboard.substr(end + 1));
+    if (alone ? !TextbookNotationApplies(line, keys) : !ShowsTextbookSign(DecodeUtf8(line)))
+        return pasted;
+    pasted.Textbook = true;
+    pasted.Text = ReadTextbookNotation(line).Text;
+    pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';
+    return pasted;
 }

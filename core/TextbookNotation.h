@@ -38,7 +38,22 @@ bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys);
 // are unusable.
 NotationReading ReadTextbookNotation(const std::string& text);
 
+// True when line holds nothing but blanks (Unicode spaces too) and invisible characters.
+bool IsBlankLine(const std::string& line);
+
 // One line of input as Stoikon reads it from the command line: leading and trailing blanks
 // ignored, then textbook notation when it applies, otherwise typed key by key with keys
 // (a character the keys cannot type is unusable).
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys);
+
+// Paste's reading of clipboard text. Its first line that is not blank is read as textbook
+// notation when it shows a sign of it, or when it is the only line and the "=" rule holds;
+// the rest of the text is left out, as a reaction is one line. A carriage return ending that
+// line balances, as a pasted one does. Otherwise the whole text is typed key by key.
+struct PastedReading
+{
+    bool Textbook = false;
+    std::string Text;     // the reading, when Textbook
+    bool Balance = false; // a carriage return ended the line
+};
+PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys);

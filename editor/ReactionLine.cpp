@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ReactionLine.h"
 
+#include "core/NotationWriters.h"
+#include "core/TextbookNotation.h"
 #include "editor/DrawReaction.h"
 
 #include <QApplication>
@@ -226,6 +228,11 @@ void ReactionLine::hfKeyPress(char32_t typed)
         emit balanceRequested();
         return;
     }
+    InsertChar(ch);
+}
+
+void ReactionLine::InsertChar(char32_t ch)
+{
     // Anything outside the alphabet inserts nothing, yet still tidies the line: even a
     // dropped key removes the coefficients of a balanced reaction.
     const std::string before = ReactionText;
@@ -364,7 +371,12 @@ void ReactionLine::DrawReaction()
 
 void ReactionLine::copy()
 {
-    QApplication::clipboard()->setText(QString::fromStdString(ReactionText));
+    // The text as it stands, and the formula with subscripts and an arrow for programs that
+    // paste formatted text.
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(ReactionText));
+    mime->setHtml(QString::fromStdString(ReactionAsHtml(ReactionText)));
+    QApplication::clipboard()->setMimeData(mime);
 }
 
 void ReactionLine::paste()
@@ -375,7 +387,14 @@ void ReactionLine::paste()
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     if (!mime || !mime->hasText())
         return;
-    const QList<uint> typed = mime->text().toUcs4();
+    // A reaction copied from a book or a web page (2H₂ + O₂ → 2H₂O) is read as a whole and
+    // its reading goes in as it stands (a carriage return after it still balances); any
+    // other text is typed key by key.
+    const QString clipboard = mime->text();
+    const PastedReading reading = ReadPastedText(clipboard.toStdString(), Keys);
+    const QList<uint> typed =
+        reading.Textbook ? QString::fromStdString(reading.Text + (reading.Balance ? "\r" : "")).toUcs4()
+                         : clipboard.toUcs4();
 
     PasteInProgress = true;
     ReactionText.clear();
@@ -387,7 +406,10 @@ void ReactionLine::paste()
     // events, so the line fills visibly and stays responsive.
     QPointer<ReactionLine> self(this);
     for (uint ch : typed) {
-        hfKeyPress(char32_t(ch));
+        if (reading.Textbook && ch != U'\r')
+            InsertChar(char32_t(ch));
+        else
+            hfKeyPress(char32_t(ch));
         hfKeyUp();
         QEventLoop pause;
         QTimer::singleShot(PasteStepMs, &pause, &QEventLoop::quit);

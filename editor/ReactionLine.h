@@ -52,8 +52,10 @@ class ReactionLine : public QWidget
     // Keys pressed so far no longer count as editing when released (a command ran).
     void forgetPressedKeys();
 
-    void copy();  // the text to the clipboard
-    void paste(); // the clipboard's text typed into an emptied line, one character at a time
+    void copy(); // the text to the clipboard, and its HTML form
+    // The clipboard's text typed into an emptied line, one character at a time: the
+    // reading of textbook notation as it stands, any other text key by key.
+    void paste();
     bool isPasting() const { return PasteInProgress; }
 
     int caretPos() const { return CaretPos; }
@@ -92,6 +94,10 @@ class ReactionLine : public QWidget
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // A character that reached the line (mapped already): inserted at the caret when it is
+    // one of the alphabet, then the line is tidied.
+    void InsertChar(char32_t ch);
+
     std::string ReactionText;
     int CaretPos = 0;            // characters before the caret
     int FirstVisible = 0;        // the first character at the left edge

@@ -14,8 +14,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const NotationReading reading =
-        size <= 512 ? ReadReactionLine(text, KeyOptions()) : ReadTextbookNotation(text);
+    const NotationReading reading = ReadReactionLine(text, KeyOptions());
+    ReadTextbookNotation(text);
     for (char c : reading.Text)
         if (!IsReactionChar(c) && c != '^')
             std::abort();

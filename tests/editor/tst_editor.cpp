@@ -19,6 +19,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -341,6 +342,61 @@ class TestEditor : public QObject
         QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
         QCOMPARE(w.Line()->caretPos(), 9);
         QVERIFY(w.Doc()->isModified());
+    }
+
+    // The steps a person takes, on the offscreen clipboard and, run under X, on the real one.
+    void textbook_notation_pasted_and_copied_as_a_person_would()
+    {
+        TestSettings settings;
+        MessageRecorder messages;
+        WindowFixture w;
+        w->activateWindow(); // the window's shortcuts need it active, on X as anywhere
+        QVERIFY(QTest::qWaitForWindowActive(w.Window));
+        QApplication::clipboard()->setText(QStringLiteral("2H₂ + O₂ → 2H₂O"));
+        QTest::keyClick(w.KeyBox(), Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
+        QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+        QCOMPARE(Text(w), QStringLiteral("2H2+O2>2H2O"));
+        QTest::keyClick(w.KeyBox(), Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied);
+        QCOMPARE(copied->text(), QStringLiteral("2H2+O2>2H2O"));
+        QCOMPARE(copied->html(), QStringLiteral("2H<sub>2</sub> + O<sub>2</sub> &rarr; 2H<sub>2</sub>O"));
+        QVERIFY(messages.Shown.empty());
+    }
+
+    void pasted_textbook_notation_goes_in_as_read_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("keyF"); // the keys that type the arrow
+        QTest::addColumn<QString>("text");
+        QTest::newRow("first line only") << "\nCuSO₄·5H₂O → CuSO₄ + H₂O\nH2O"
+                                         << " >."
+                                         << "CuSO4(H2O)5>CuSO4+H2O";
+        QTest::newRow("a carriage return after it balances") << "CuSO₄·5H₂O → CuSO₄ + H₂O\r\nH2O"
+                                                             << " >."
+                                                             << "CuSO4(H2O)5>CuSO4+5H2O";
+        QTest::newRow("not through the key sets") << "Zn(s) + HCl(aq) → ZnCl₂(aq) + H₂(g)"
+                                                  << " >.+"
+                                                  << "Zn+HCl>ZnCl2+H2";
+        QTest::newRow("typed notation still typed") << "zn=hcl zncl2=h2"
+                                                    << " >.+"
+                                                    << "Zn>HCl>ZnCl2>H2";
+    }
+
+    void pasted_textbook_notation_goes_in_as_read()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, keyF);
+        QFETCH(QString, text);
+        TestSettings settings;
+        MessageRecorder messages;
+        WindowFixture w;
+        SetKeySets(w, {"=", "([", ")]", keyF}, true);
+        QApplication::clipboard()->setText(clipboard);
+        w->ReactionPasteExecute();
+        QCOMPARE(Text(w), text);
+        QVERIFY(messages.Shown.empty());
     }
 
     void a_carriage_return_in_pasted_text_runs_balance_at_that_point()
