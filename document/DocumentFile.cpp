@@ -268,7 +268,8 @@ DefaultsData ReadDefaultsLines(const std::vector<std::string>& lines)
     // The column count is taken only together with a widths line that can hold it,
     // so a malformed count never makes New size the grid to it.
     const std::optional<long long> columns = lineCount > 4 ? ParseCount(lines[3]) : std::nullopt;
-    if (!columns || !FieldsFit(lines[4], *columns))
+    // New gives the grid two rows: it may not be larger than a document's.
+    if (!columns || *columns * 2 > MaxDocumentCells || !FieldsFit(lines[4], *columns))
         return d;
     d.ColumnCount = static_cast<int>(*columns);
     d.Widths = ParseWidths(lines[4], *d.ColumnCount);

@@ -50,9 +50,12 @@ struct DocumentData
     bool operator!=(const DocumentData& o) const { return !(*this == o); }
 };
 
-// A grid larger than this many cells is refused: no real worksheet comes near it, and
-// a few megabytes of crafted rows and commas could otherwise ask for terabytes.
-constexpr long long MaxDocumentCells = 1000000;
+// A grid larger than this many cells (header row included) is refused. A table of
+// substances has one row a substance and a few dozen columns, so a thousand rows of fifty
+// columns is already far beyond use; the limit leaves room for a single row of 100,000
+// columns or a single column of 100,000 rows, and keeps every document quick to open,
+// draw, calculate and export, and small in memory.
+constexpr long long MaxDocumentCells = 250000;
 
 // A document has a line for each grid row, formula and type code, and a dozen more. A
 // file of more lines is refused before it is split: the largest grid the reader takes

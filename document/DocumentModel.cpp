@@ -159,7 +159,11 @@ BalanceOutcome::Status DocumentModel::balance(bool autoCase)
         setReactionText(outcome.TidiedText);
         return outcome.status;
     }
-    Grid->setGridRowCount(static_cast<int>(outcome.Formulas.size()) + 1);
+    // One row a substance, as far as a document can hold them: only a document made with
+    // thousands of columns and a reaction of hundreds of substances reaches the limit, and
+    // then the last substances have no row.
+    const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / Grid->gridColumnCount());
+    Grid->setGridRowCount(static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit)));
     GridCells cells = Grid->cells();
     FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.Coefficients);
     Grid->updateCells(cells);
@@ -167,10 +171,12 @@ BalanceOutcome::Status DocumentModel::balance(bool autoCase)
     return outcome.status;
 }
 
-bool DocumentModel::calculateGrid()
+bool DocumentModel::calculateGrid(bool* complete)
 {
     GridCells cells = Grid->cells();
-    CalculateGrid(cells, Formulas);
+    const bool finished = CalculateGrid(cells, Formulas);
+    if (complete)
+        *complete = finished;
     const bool changed = cells != Grid->cells();
     Grid->updateCells(cells);
     setModified(true);

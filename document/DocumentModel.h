@@ -72,7 +72,8 @@ class DocumentModel : public QObject
     // document modified whatever the outcome.
     BalanceOutcome::Status balance(bool autoCase);
     // One Calculate Grid sweep; true when it filled a cell. Marks the document modified.
-    bool calculateGrid();
+    // complete, when given, tells whether the sweep ended before its work limit.
+    bool calculateGrid(bool* complete = nullptr);
 
     // The HTML page of the reaction and the grid, as lines and as a file.
     std::vector<std::string> htmlPage() const;

@@ -19,9 +19,23 @@
 #include <numeric>
 
 namespace {
-// Beyond this many pixels a side the picture cannot be painted; such sizes come only
-// from damaged documents, and the export then fails with the usual message.
-constexpr long long MaxPictureSide = 32767;
+// The largest picture the export draws: 16,384 pixels a side and about 16.8 million pixels
+// in all (64 MB while it is drawn). A grid that needs more is cut off at the right and at
+// the bottom, and so is a reaction wider than that.
+constexpr long long MaxPictureSide = 16384;
+constexpr long long MaxPicturePixels = 1LL << 24;
+
+// A cell text far longer than its cell can show is cut to what could be seen (no glyph is
+// narrower than a quarter of a pixel), so that a document's enormous cells do not take the
+// export's time. In the Farsi table the right end of the text shows: the start of a right-
+// to-left text, the end of a left-to-right one.
+QString VisiblePart(const QString& text, int cellWidth, bool farsi)
+{
+    const int keep = 4 * cellWidth + 16;
+    if (text.size() <= keep)
+        return text;
+    return farsi && !text.isRightToLeft() ? text.right(keep) : text.left(keep);
+}
 
 long long SumOfSizes(const std::vector<int>& sizes)
 {
@@ -33,14 +47,16 @@ long long SumOfSizes(const std::vector<int>& sizes)
 
 // One row of the table: every cell a rectangle with a black one-pixel border sharing its
 // border lines with its neighbours, and its text.
+// Cells beyond the picture's right edge are left out.
 void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int top, const QColor& textColor)
 {
     const int rowHeight = std::max(source.RowHeights[row], 0);
     const bool farsi = source.Lang == Language::Farsi;
     const size_t cols = source.ColWidths.size();
     const QFontMetrics metrics(painter.font(), painter.device());
+    const int right = painter.device()->width();
     int left = 10;
-    for (size_t i = 0; i < cols; ++i) {
+    for (size_t i = 0; i < cols && left < right; ++i) {
         // The Farsi table reads from right to left: column 0 stands at the right end.
         const size_t col = farsi ? cols - 1 - i : i;
         const int width = std::max(source.ColWidths[col], 0);
@@ -49,8 +65,15 @@ void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRect(left, top, std::max(width - 1, 0), std::max(rowHeight - 1, 0)));
 
+        // Text starts 2 pixels in (3 from the right in Farsi) and 3 down: a narrower or
+        // lower cell shows none of it.
         const GridRow* cells = row < source.Cells.size() ? &source.Cells[row] : nullptr;
-        const QString text = cells && col < cells->size() ? QString::fromStdString((*cells)[col]) : QString();
+        if (!cells || col >= cells->size() || (*cells)[col].empty() || width <= (farsi ? 3 : 2) ||
+            rowHeight <= 3) {
+            left += width - 1;
+            continue;
+        }
+        const QString text = VisiblePart(QString::fromStdString((*cells)[col]), width, farsi);
         painter.setPen(textColor);
         if (!farsi) {
             painter.setClipRect(cell);
@@ -75,10 +98,10 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& palette)
     const int lineHeight = ReactionLineHeight(source.Fonts);
     const std::vector<int> charWidths = MeasureReaction(source.ReactionText, source.Fonts);
     const long long reactionWidth = std::accumulate(charWidths.begin(), charWidths.end(), 0LL);
-    const long long width = std::max(reactionWidth + 10, 10 + SumOfSizes(source.ColWidths)) + 10;
-    const long long height = 20 + SumOfSizes(source.RowHeights) + lineHeight + 10;
-    if (width > MaxPictureSide || height > MaxPictureSide)
-        return QImage();
+    const long long fullWidth = std::max(reactionWidth + 10, 10 + SumOfSizes(source.ColWidths)) + 10;
+    const long long fullHeight = 20 + SumOfSizes(source.RowHeights) + lineHeight + 10;
+    const long long width = std::min(fullWidth, MaxPictureSide);
+    const long long height = std::min({fullHeight, MaxPictureSide, MaxPicturePixels / width});
 
     QImage picture(int(width), int(height), QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -92,7 +115,7 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& palette)
     painter.setLayoutDirection(source.Lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     const QColor textColor = ToQColor(source.Fonts.GridFont.Color, palette);
     int top = lineHeight + 20;
-    for (size_t row = 0; row < source.RowHeights.size(); ++row) {
+    for (size_t row = 0; row < source.RowHeights.size() && top < height; ++row) {
         PaintGridRow(painter, source, row, top, textColor);
         top += std::max(source.RowHeights[row], 0) - 1;
     }

@@ -7,7 +7,8 @@
 // The same text is also a grid with its formulas: the first line holds the item names,
 // the lines up to an empty one the substance rows, the rest the formulas, cells split at
 // ",". Substituting cell texts into the formulas must never change a cell that held a
-// value, the header, or the grid's size.
+// value, the header, or the grid's size, and the faster sweep must give the cells the
+// substitution as text gives.
 
 #include "grid/FormulaEvaluator.h"
 #include "grid/GridCalculation.h"
@@ -58,6 +59,11 @@ void CalculateAsGrid(const std::string& text)
 
     const GridCells before = cells;
     CalculateGrid(cells, formulas);
+    // The sweep that reads formulas once must fill exactly what the text substitution fills.
+    GridCells asText = before;
+    CalculateGridByText(asText, formulas);
+    if (asText != cells)
+        std::abort();
     if (cells.size() != before.size() || cells[0] != before[0])
         std::abort();
     for (std::size_t r = 1; r < cells.size(); ++r) {

@@ -122,10 +122,16 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     // Every sweep can fill cells from values the one before wrote; stop when one fills
     // nothing (a row count's worth of sweeps is always enough for formulas that chain).
     const int limit = document.grid()->gridRowCount() + 10;
-    for (int i = 0; i < limit && document.calculateGrid(); ++i) {
+    bool complete = true;
+    for (int i = 0; i < limit && complete && document.calculateGrid(&complete); ++i) {
     }
     std::string reason;
-    return Saved(document.saveTo(PathOf(output), &reason), reason, err);
+    if (const int status = Saved(document.saveTo(PathOf(output), &reason), reason, err); status != 0)
+        return status;
+    // Saved as far as it was calculated.
+    if (!complete)
+        err << "The grid is too large to calculate completely\n";
+    return complete ? 0 : 1;
 }
 
 // Where New finds the defaults file of each language and where Options > Default writes.

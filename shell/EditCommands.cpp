@@ -12,6 +12,7 @@
 #include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
+#include <QStatusBar>
 #include <QTimer>
 
 void TSTMainForm::WeightBtnClick()
@@ -49,7 +50,11 @@ void TSTMainForm::CalGridClick()
         EndHelpMode(true);
         return;
     }
-    Doc->calculateGrid();
+    // Only a grid made to be slow stops short of its end; the status bar says so.
+    bool complete = true;
+    Doc->calculateGrid(&complete);
+    if (!complete)
+        statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
 }
 
 void TSTMainForm::SettingsOptionsExecute()

@@ -79,6 +79,8 @@ const LocalText MsgGridHelp{
     "براي محاسبه خانه هاي خالي جدول دكمه محاسبه جدول را كليك كنيد.\rاين برنامه اين ها را با توجه به فرمول "
     "هايي كه به آن داده مي شود محاسبه مي كند.\rبراي افزودن، ديدن يا تغيير فرمول ها از منوي تنظيمات گزينه "
     "تنظيمات را انتخاب نماييد."};
+const LocalText MsgGridTooLarge{"The grid is too large to calculate completely",
+                                "جدول براي محاسبه كامل بيش از حد بزرگ است"};
 const LocalText HelpModePrompt{"Click on item you need information about",
                                "روي گزينه اي که به اطلاعاتي در مورد آن نياز داريد کليک کنيد"};
 
@@ -152,6 +154,7 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::MsgAlreadyExists,
         &Texts::MsgReactionHelp,
         &Texts::MsgGridHelp,
+        &Texts::MsgGridTooLarge,
         &Texts::HelpModePrompt,
     };
     return all;

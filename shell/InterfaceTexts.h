@@ -66,6 +66,7 @@ extern const LocalText MsgCannotSave;
 extern const LocalText MsgAlreadyExists;
 extern const LocalText MsgReactionHelp;
 extern const LocalText MsgGridHelp;
+extern const LocalText MsgGridTooLarge;
 extern const LocalText HelpModePrompt;
 
 // Texts that are the same in both languages.

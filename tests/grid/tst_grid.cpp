@@ -442,6 +442,14 @@ void TestGrid::calculates_grid_data()
     QTest::newRow("value written is not read in the same pair")
         << QStringList{"#Mass(a)=#Mol(a)*2", "#Mol(a)=#Number(a)"}
         << QStringList{"Mass|Mol|Number", "||2", "||1"} << QStringList{"Mass|Mol|Number", "|02|2", "|01|1"};
+
+    // The text decides: a cell's text put in for a reference is read by the columns after it.
+    QTest::newRow("a cell naming a later column")
+        << molFromOther << QStringList{"Number|Mol", "#Mol(b)|", "1|4"}
+        << QStringList{"Number|Mol", "#Mol(b)|16", "1|4"};
+    QTest::newRow("a cell naming an earlier column")
+        << molFromOther << QStringList{"Mol|Number", "|#Mol(b)", "4|1"}
+        << QStringList{"Mol|Number", "|#Mol(b)", "4|1"};
 }
 
 void TestGrid::calculates_grid()
@@ -450,8 +458,15 @@ void TestGrid::calculates_grid()
     QFETCH(QStringList, grid);
     QFETCH(QStringList, expected);
     GridCells cells = MakeGrid(grid);
-    CalculateGrid(cells, ToStd(formulas));
+    GridCells asText = cells;
+    QVERIFY(CalculateGrid(cells, ToStd(formulas)));
     QCOMPARE(GridRows(cells), expected);
+    // The substitution as text, which the faster sweep must match.
+    QVERIFY(CalculateGridByText(asText, ToStd(formulas)));
+    QCOMPARE(GridRows(asText), expected);
+    // A sweep out of work stops, keeping what it wrote.
+    if (GridRows(cells) != grid)
+        QVERIFY(!CalculateGrid(asText = MakeGrid(grid), ToStd(formulas), 0));
 }
 
 QTEST_GUILESS_MAIN(TestGrid)
