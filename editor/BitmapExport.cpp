@@ -19,11 +19,11 @@
 #include <numeric>
 
 namespace {
-// The largest picture the export draws: 16,384 pixels a side and about 16.8 million pixels
-// in all (64 MB while it is drawn). A grid that needs more is cut off at the right and at
-// the bottom, and so is a reaction wider than that.
+// The largest picture the export draws: 16,384 pixels a side and about 8.4 million pixels
+// in all (32 MB while it is drawn, about 130 MB for the whole export). A grid that needs
+// more is cut off at the right and at the bottom, and so is a reaction wider than that.
 constexpr long long MaxPictureSide = 16384;
-constexpr long long MaxPicturePixels = 1LL << 24;
+constexpr long long MaxPicturePixels = 1LL << 23;
 
 // A cell text far longer than its cell can show is cut to what could be seen (no glyph is
 // narrower than a quarter of a pixel), so that a document's enormous cells do not take the

@@ -3,6 +3,7 @@
 
 #include "editor/ReactionLine.h"
 #include "shell/VelkMenu.h"
+#include "shell/VelkMenuMetrics.h"
 
 #include <QAction>
 #include <QIcon>
@@ -170,8 +171,8 @@ void TSTMainForm::CreateMenuPainter()
     // the caption keeping the menu-text colour) and its font.
     VelkMenu = new TVelkMenu(this);
     VelkMenu->setObjectName("VelkMenu");
-    VelkMenu->SelectedBackColor = 0x00EFD3C6;   // RGB C6D3EF
-    VelkMenu->SelectedBorderColor = 0x00C66931; // RGB 3169C6
+    VelkMenu->SelectedBackColor = MenuMetrics::SelectedBackColor;
+    VelkMenu->SelectedBorderColor = MenuMetrics::SelectedBorderColor;
     VelkMenu->SelectedTextColor = SystemColor(7);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);

@@ -2,6 +2,7 @@
 #include "shell/VelkMenu.h"
 
 #include "editor/FontConvert.h"
+#include "shell/VelkMenuMetrics.h"
 #include "shell/WebAddresses.h"
 
 #include <QAction>
@@ -16,12 +17,7 @@
 #include <QStyleOptionMenuItem>
 
 namespace {
-// Rows of a menu with icons are as high as the icons plus 3 pixels; separators are 8.
-constexpr int ImageSize = 24;
-constexpr int SeparatorHeight = 8;
-// A drop-down item is as wide as its caption and shortcut plus room for the icon column
-// and the margins around the texts.
-constexpr int ItemExtraWidth = 46;
+using namespace MenuMetrics;
 
 // Measured as it is drawn: the underline of the accelerator splits the shaping of a Farsi
 // word, which then takes more room than the font metrics alone tell.
@@ -86,8 +82,8 @@ class TVelkMenuStyle : public QProxyStyle
         const QFontMetrics metrics(Painter->Font());
         if (type == CT_MenuBarItem) {
             const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
-            return {CaptionWidth(Painter->Font(), item->text, option, widget) + 12,
-                    std::max(base.height(), metrics.height() + 6)};
+            return {CaptionWidth(Painter->Font(), item->text, option, widget) + BarItemExtraWidth,
+                    std::max(base.height(), metrics.height() + TextRowExtraHeight)};
         }
         if (type == CT_Menu)
             return size;
@@ -101,7 +97,7 @@ class TVelkMenuStyle : public QProxyStyle
         const QString shortCut = item->text.section(QLatin1Char('\t'), 1);
         int width = CaptionWidth(Painter->Font(), caption, option, widget) +
                     metrics.horizontalAdvance(shortCut) + ItemExtraWidth;
-        int height = item->maxIconWidth > 0 ? ImageSize + 3 : metrics.height() + 6;
+        int height = item->maxIconWidth > 0 ? RowHeight : metrics.height() + TextRowExtraHeight;
         Painter->MeasureItem(widget, caption, width, height);
         if (const auto* menu = qobject_cast<const QMenu*>(widget))
             width -= QtShortcutColumn(menu);
@@ -339,7 +335,7 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
 
     // The icon column, in the button-face colour even for an item without an icon.
     const bool images = !item.MenuBarItem && item.HasImages;
-    const int column = images ? item.ImageSize + 2 : 12;
+    const int column = images ? item.ImageSize + (IconColumn - ImageSize) : TextMargin;
     if (images) {
         const QRect strip =
             rtl ? QRect(right - column, top, column, r.height()) : QRect(left, top, column, r.height());
@@ -348,13 +344,13 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     }
 
     if (item.MenuBarItem) {
-        (rtl ? textRight : textLeft) += rtl ? -6 : 6;
+        (rtl ? textRight : textLeft) += rtl ? -BarCaptionIndent : BarCaptionIndent;
     } else if (!rtl) {
-        textLeft += images ? 4 : 12;
-        textRight -= 12;
+        textLeft += images ? CaptionGap : TextMargin;
+        textRight -= TextMargin;
     } else {
-        textRight -= images ? 4 : 12;
-        textLeft += 12;
+        textRight -= images ? CaptionGap : TextMargin;
+        textLeft += TextMargin;
     }
 
     if (item.Selected) {
@@ -391,9 +387,9 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
         const int y = textTop / 2 + textBottom / 2;
         // From the caption column to the far edge of the menu.
         if (rtl)
-            painter.drawLine(textLeft - 12, y, textRight - 1, y);
+            painter.drawLine(textLeft - TextMargin, y, textRight - 1, y);
         else
-            painter.drawLine(textLeft, y, textRight + 12 - 1, y);
+            painter.drawLine(textLeft, y, textRight + TextMargin - 1, y);
         painter.restore();
         return;
     }

@@ -790,6 +790,8 @@ class TestEditor : public QObject
         QTest::newRow("reaction wider")
             << QString("CH4+").repeated(40) << QList<int>{100} << QList<int>{21, 18} << false;
         QTest::newRow("header row only") << "H2+O2>H2O" << QList<int>{150, 60} << QList<int>{21} << true;
+        QTest::newRow("grid cut off at 16,384 pixels")
+            << "H2O" << QList<int>(200, 100) << QList<int>{21, 21} << true;
     }
 
     void the_bitmap_is_as_wide_as_the_wider_of_reaction_and_grid()
@@ -809,7 +811,7 @@ class TestEditor : public QObject
         QCOMPARE(gridWidth > reactionWidth, gridWider);
 
         const QImage picture = RenderBitmap(source);
-        QCOMPARE(picture.width(), gridWider ? 10 + gridWidth + 10 : reactionWidth + 20);
+        QCOMPARE(picture.width(), std::min(gridWider ? 10 + gridWidth + 10 : reactionWidth + 20, 16384));
         const int lineHeight = ReactionLineHeight(source.Fonts);
         QCOMPARE(picture.height(), 20 + std::accumulate(heights.begin(), heights.end(), 0) + lineHeight + 10);
         // The whole reaction is drawn: its last character shows at its place.

@@ -3,11 +3,13 @@
 // the about box.
 
 #include "document/DocumentIO.h"
+#include "editor/FontConvert.h"
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/VelkMenu.h"
+#include "shell/VelkMenuMetrics.h"
 #include "shell/WebAddresses.h"
 #include "tests/common/WindowFixture.h"
 
@@ -24,7 +26,12 @@
 #include <QTest>
 
 namespace {
-constexpr int IconColumn = 26; // 24-pixel icons and 2 pixels of room
+using namespace MenuMetrics;
+
+QRgb RgbOf(ColorValue value)
+{
+    return ToQColor(value).rgb() & 0xFFFFFF;
+}
 
 // Opens the menu offscreen with one item selected (or none) and returns what it shows.
 QImage GrabMenu(QMenu* menu, QAction* selected)
@@ -69,7 +76,7 @@ class TestMenu : public QObject
     // Measuring
     void a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request_data();
     void a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request();
-    void rows_are_27_pixels_and_separators_8();
+    void rows_are_as_high_as_their_icons_and_separators_are_8();
     void the_menu_font_follows_the_program_font();
 
     // Drawing
@@ -162,7 +169,7 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
     QFETCH(QString, menu);
     QFETCH(int, request);
     auto* m = W()->findChild<QMenu*>(menu);
-    // An item is as wide as its caption followed by its shortcut, plus 46.
+    // An item is as wide as its caption followed by its shortcut, plus the extra width.
     const QFontMetrics metrics(Window->Find<TVelkMenu>("VelkMenu")->Font());
     int widest = request;
     for (QAction* action : m->actions()) {
@@ -170,20 +177,20 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
             continue;
         const QString shortCut = action->shortcut().toString(QKeySequence::NativeText);
         const int caption = metrics.size(Qt::TextShowMnemonic, action->text()).width();
-        widest = std::max(widest, caption + metrics.horizontalAdvance(shortCut) + 46);
+        widest = std::max(widest, caption + metrics.horizontalAdvance(shortCut) + ItemExtraWidth);
     }
     QCOMPARE(m->sizeHint().width(), widest + 2); // and a one-pixel frame on each side
 }
 
-void TestMenu::rows_are_27_pixels_and_separators_8()
+void TestMenu::rows_are_as_high_as_their_icons_and_separators_are_8()
 {
     QMenu* file = Window->Find<QMenu>("File1");
     for (QAction* action : file->actions())
-        QCOMPARE(file->actionGeometry(action).height(), action->isSeparator() ? 8 : 27);
+        QCOMPARE(file->actionGeometry(action).height(), action->isSeparator() ? SeparatorHeight : RowHeight);
     // The Help menu's "Problem with Farsi language" has no icon and is as high as the rest.
     QCOMPARE(
         Window->Find<QMenu>("Help1")->actionGeometry(Window->Action("ProblemwithFarsilanguage1")).height(),
-        27);
+        RowHeight);
 }
 
 void TestMenu::the_menu_font_follows_the_program_font()
@@ -204,8 +211,8 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
     const QImage image = GrabMenu(file, Window->Action("FileNew"));
     const QRect row = file->actionGeometry(Window->Action("FileNew"));
     const int middle = row.center().y();
-    const QRgb fill = 0xC6D3EF;
-    const QRgb border = 0x3169C6;
+    const QRgb fill = RgbOf(SelectedBackColor);
+    const QRgb border = RgbOf(SelectedBorderColor);
     QCOMPARE(Rgb(image, row.left(), middle), border); // over the icon column too
     QCOMPARE(Rgb(image, row.right(), middle), border);
     QCOMPARE(Rgb(image, row.center().x(), row.top()), border);
@@ -217,8 +224,8 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
     // The raised icon leaves its shadow on the right and below: some dark-shadow pixels.
     const QRgb shadow = Expected(Window->Find<TVelkMenu>("VelkMenu")->ShadowColor, file).rgb() & 0xFFFFFF;
     int shadowPixels = 0;
-    for (int y = row.top() + 1; y <= row.top() + 25; ++y)
-        for (int x = row.left() + 1; x <= row.left() + 25; ++x)
+    for (int y = row.top() + 1; y <= row.top() + ImageSize + 1; ++y)
+        for (int x = row.left() + 1; x <= row.left() + ImageSize + 1; ++x)
             shadowPixels += Rgb(image, x, y) == shadow;
     QVERIFY(shadowPixels > 0);
     // The caption keeps the menu-text colour: no light text on the light selection.
@@ -261,7 +268,8 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column()
     QCOMPARE(Rgb(image, row.left() + 1, row.center().y() - 3), column); // no icon covers the top-left corner
     const int first = FirstDarkColumn(image, row, row.left() + IconColumn, row.right());
     // The underline of the accelerator (or the first glyph) starts at the text origin.
-    QVERIFY2(first >= row.left() + IconColumn + 4 && first <= row.left() + IconColumn + 5,
+    QVERIFY2(first >= row.left() + IconColumn + CaptionGap &&
+                 first <= row.left() + IconColumn + CaptionGap + 1,
              qPrintable(QString::number(first - row.left())));
 }
 
@@ -274,11 +282,11 @@ void TestMenu::separators_run_through_the_middle_from_the_caption_column_to_the_
         auto* separator = file->findChild<QAction*>(name);
         QVERIFY(separator);
         const QRect row = file->actionGeometry(separator);
-        QCOMPARE(row.height(), 8);
+        QCOMPARE(row.height(), SeparatorHeight);
         const int y = row.top() / 2 + (row.bottom() + 1) / 2;
-        QCOMPARE(Rgb(image, row.left() + IconColumn + 4, y), line.rgb() & 0xFFFFFF);
+        QCOMPARE(Rgb(image, row.left() + IconColumn + CaptionGap, y), line.rgb() & 0xFFFFFF);
         QCOMPARE(Rgb(image, row.right(), y), line.rgb() & 0xFFFFFF);
-        QCOMPARE(Rgb(image, row.left() + IconColumn + 3, y), QRgb(0xFFFFFF));
+        QCOMPARE(Rgb(image, row.left() + IconColumn + CaptionGap - 1, y), QRgb(0xFFFFFF));
         QCOMPARE(Rgb(image, row.center().x(), y - 1), QRgb(0xFFFFFF));
         QCOMPARE(Rgb(image, row.center().x(), y + 1), QRgb(0xFFFFFF));
     }
@@ -297,16 +305,17 @@ void TestMenu::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut()
     QCOMPARE(Rgb(image, row.left(), row.top()), QRgb(0xFFFFFF));
     // The caption ends 4 pixels before the column (the underline may end a pixel short).
     const int captionEnd = FirstDarkColumn(image, row, row.right() - IconColumn, row.left());
-    QVERIFY2(captionEnd <= row.right() - IconColumn - 4 && captionEnd >= row.right() - IconColumn - 6,
+    QVERIFY2(captionEnd <= row.right() - IconColumn - CaptionGap &&
+                 captionEnd >= row.right() - IconColumn - CaptionGap - 2,
              qPrintable(QString::number(row.right() - captionEnd)));
     // "Ctrl+N" stands at the left, 12 pixels in.
     const int shortCutStart = FirstDarkColumn(image, row, row.left(), row.right());
-    QVERIFY2(shortCutStart >= row.left() + 12 && shortCutStart <= row.left() + 14,
+    QVERIFY2(shortCutStart >= row.left() + TextMargin && shortCutStart <= row.left() + TextMargin + 2,
              qPrintable(QString::number(shortCutStart - row.left())));
     // The selected row is mirrored as well: its outline still runs over both edges.
     const QRect selected = file->actionGeometry(Window->Action("FileOpen"));
-    QCOMPARE(Rgb(image, selected.right(), selected.center().y()), QRgb(0x3169C6));
-    QCOMPARE(Rgb(image, selected.right() - IconColumn + 1, selected.center().y()), QRgb(0xC6D3EF));
+    QCOMPARE(Rgb(image, selected.right(), selected.center().y()), RgbOf(SelectedBorderColor));
+    QCOMPARE(Rgb(image, selected.right() - IconColumn + 1, selected.center().y()), RgbOf(SelectedBackColor));
 }
 
 void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in()
@@ -318,7 +327,7 @@ void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in
     QCOMPARE(Rgb(image, item.left(), item.top()), face);
     QCOMPARE(Rgb(image, item.left() + 8, item.top()), face); // no icon column
     const int first = FirstDarkColumn(image, item, item.left(), item.right());
-    QVERIFY2(first >= item.left() + 6 && first <= item.left() + 7,
+    QVERIFY2(first >= item.left() + BarCaptionIndent && first <= item.left() + BarCaptionIndent + 1,
              qPrintable(QString::number(first - item.left())));
 }
 

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "grid/FormulaLine.h"
+
+#include "grid/FormulaEvaluator.h"
+
+namespace {
+std::string LowerAscii(std::string text)
+{
+    for (char& ch : text)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return text;
+}
+} // namespace
+
+TargetColumns::TargetColumns(const GridRow& header)
+{
+    // From the last column to the first, so that the first of equal names is kept.
+    for (std::size_t column = header.size(); column-- > 0;)
+        ByName[LowerAscii(header[column])] = static_cast<int>(column);
+}
+
+int TargetColumns::Find(const std::string& line, std::size_t equals) const
+{
+    const auto found = ByName.find(LowerAscii(equals > 4 ? line.substr(1, equals - 4) : std::string()));
+    return found == ByName.end() ? -1 : found->second;
+}
+
+const std::optional<std::string>& Evaluations::Of(const std::string& expression, long long& work)
+{
+    const auto known = Known.find(expression);
+    if (known != Known.end())
+        return known->second;
+    work += 40 + static_cast<long long>(expression.size()) / 4;
+    if (Known.size() > 100000)
+        Known.clear();
+    return Known.emplace(expression, EvaluateExpression(expression)).first->second;
+}
+
+void TryLine(const std::string& line, const GridRow& rowAtStart, const TargetColumns& targets,
+             Evaluations& evaluations, std::vector<Write>& writes, long long& work)
+{
+    if (line.empty() || line[0] != '#')
+        return;
+    if (line.find('#', 1) != std::string::npos || line.find("(b)", 1) != std::string::npos)
+        return;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return;
+    const int target = targets.Find(line, equals);
+    // A target written in another letter case than its column is never replaced; checking
+    // the cell keeps such a formula from overwriting a value the pair began with.
+    const auto column = static_cast<std::size_t>(target);
+    if (target < 0 || (column < rowAtStart.size() && !rowAtStart[column].empty()))
+        return;
+    const std::optional<std::string>& value = evaluations.Of(line.substr(equals + 1), work);
+    if (value)
+        writes.push_back({column, *value});
+}
+
+bool Apply(GridRow& row, const std::vector<Write>& writes, std::size_t columnCount)
+{
+    for (const Write& write : writes) {
+        if (row.size() <= write.Column)
+            row.resize(columnCount);
+        row[write.Column] = write.Value;
+    }
+    return !writes.empty();
+}
