@@ -76,13 +76,15 @@ int FindElement(const std::string& symbol)
     return IndexOfSymbol(MetsLst(), symbol);
 }
 
-std::string MolarMass(const std::string& formula)
+std::string MolarMass(const std::string& formula, AtomicWeights weights)
 {
     if (formula.empty())
         throw InvalidReactionError("empty formula");
     std::string prepared = PrepareReaction(formula);
     std::vector<std::string> elements = CollectElements(prepared + "+");
     std::vector<long long> counts = ParseCountVector(CountElements({prepared}, elements).front());
+    const std::vector<std::string>& weightList =
+        weights == AtomicWeights::Precise ? PreciseAWList() : AWList();
     double sum = 0;
     for (size_t i = 0; i < elements.size(); ++i) {
         int row = FindElement(elements[i]);
@@ -91,7 +93,7 @@ std::string MolarMass(const std::string& formula)
         // The product is taken in extended precision and the sum stored as a double after
         // each addition, so results match the stored weights' usual roundings (18.01).
         sum = static_cast<double>(static_cast<long double>(sum) +
-                                  ParseWeight(AWList()[size_t(row)]) * counts[i]);
+                                  ParseWeight(weightList[size_t(row)]) * counts[i]);
     }
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, sum, std::chars_format::general, 15);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PreciseWeights.h"
+
 #include <string>
 #include <vector>
 
@@ -12,7 +14,7 @@ const std::vector<std::string>& AWList();
 // Row of symbol ignoring letter case, or -1.
 int FindElement(const std::string& symbol);
 
-// Molar mass of one formula as text with "." for the decimal point ("18.01" for H2O).
-// Throws InvalidReactionError for a symbol the table lacks and the parser's errors for a
-// formula it cannot read.
-std::string MolarMass(const std::string& formula);
+// Molar mass of one formula as text with "." for the decimal point ("18.01" for H2O, and
+// "18.015" with the precise weights). Throws InvalidReactionError for a symbol the table
+// lacks and the parser's errors for a formula it cannot read.
+std::string MolarMass(const std::string& formula, AtomicWeights weights = AtomicWeights::Table);

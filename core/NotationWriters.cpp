@@ -205,16 +205,16 @@ std::string ReactionAsHtml(const std::string& reaction)
     return out;
 }
 
-std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome)
+std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome, AtomicWeights weights)
 {
     const bool balanced = outcome.status == BalanceOutcome::Status::Balanced;
     const char* status = balanced                                                  ? "balanced"
                          : outcome.status == BalanceOutcome::Status::CannotBalance ? "cannot_balance"
                                                                                    : "invalid_reaction";
     const auto number = [](long long n) { return std::to_string(n); };
-    const auto mass = [](const std::string& formula) {
+    const auto mass = [weights](const std::string& formula) {
         try {
-            return MolarMass(formula);
+            return MolarMass(formula, weights);
         } catch (const StoikonError&) {
             return std::string("null");
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Balance.h"
+#include "core/PreciseWeights.h"
 
 #include <string>
 
@@ -23,5 +24,7 @@ std::string ReactionAsHtml(const std::string& reaction);
 // One JSON object, on one line, for one balanced (or failed) input line: the keys input,
 // status ("balanced", "invalid_reaction" or "cannot_balance"), balanced (the balanced text,
 // null after a failure), substances, coefficients and molar_masses (null for a substance
-// whose mass is unknown, such as one holding a symbol the element table lacks).
-std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome);
+// whose mass is unknown, such as one holding a symbol the element table lacks), summed from
+// the chosen atomic weights.
+std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome,
+                          AtomicWeights weights = AtomicWeights::Table);

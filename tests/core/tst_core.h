@@ -53,6 +53,9 @@ class TestCore : public QObject
     void elementLookup_data();
     void elementLookup();
     void molarMass_ignoresTheLocale();
+    void preciseMolarMass_data();
+    void preciseMolarMass();
+    void preciseWeightsBelongToTheirElements();
 
     // Reaction-line text rules
     void mapKey_data();
