@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/FormulaEvaluator.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -232,15 +233,16 @@ std::optional<std::string> EvaluateExpression(const std::string& text)
     return EvaluateFlatExpression(work);
 }
 
-std::string FormatGeneral(long double value)
+std::string FormatGeneral(long double value, int significantDigits)
 {
     if (value == 0 || !std::isfinite(value))
         return "0";
-    // d.dddddddddddddde±x: the value rounded to 15 significant digits, written without
+    significantDigits = std::clamp(significantDigits, 1, 15);
+    // d.dddddddddddddde±x: the value rounded to the significant digits, written without
     // any regard to the locale.
     char buffer[64];
-    const std::to_chars_result written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                       std::chars_format::scientific, significantDigits - 1);
     const std::string scientific(buffer, written.ptr);
 
     const bool negative = scientific[0] == '-';
@@ -256,7 +258,7 @@ std::string FormatGeneral(long double value)
 
     std::string result = negative ? "-" : "";
     const int integerDigits = exponent + 1;
-    if (integerDigits > 15 || integerDigits < -3) {
+    if (integerDigits > significantDigits || integerDigits < -3) {
         result += digits[0];
         if (digits.size() > 1)
             result += "." + digits.substr(1);

@@ -27,8 +27,10 @@ std::optional<std::string> EvaluateFlatExpression(const std::string& text);
 
 // General number format with 15 significant digits: fixed notation for magnitudes
 // from 0.0001 up to 15 digits before the separator, otherwise mantissa, "E" and the
-// exponent without leading zeros (1.5E20, 1E-5). Trailing zeros are dropped.
-std::string FormatGeneral(long double value);
+// exponent without leading zeros (1.5E20, 1E-5). Trailing zeros are dropped. With fewer
+// digits the value is rounded to them, and E notation starts where the whole part has
+// more digits than that (123456 to three digits is 1.23E5).
+std::string FormatGeneral(long double value, int significantDigits = 15);
 
 // A real number: optional sign, decimal digits with at most one ".", optional
 // exponent ("E" or "e", optional sign, digits). Underflow reads as zero; a value

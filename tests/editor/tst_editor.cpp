@@ -853,6 +853,33 @@ class TestEditor : public QObject
             QVERIFY(text.left() >= col0Left + 2 && text.left() <= col0Left + 4);
     }
 
+    void bitmap_cells_keep_their_text_inside_data()
+    {
+        QTest::addColumn<bool>("farsi");
+        QTest::newRow("English") << false;
+        QTest::newRow("Farsi") << true;
+    }
+
+    void bitmap_cells_keep_their_text_inside()
+    {
+        // A fifteen-digit number in a narrow column stops at its cell's border: nothing of it
+        // shows in the empty neighbour, nor on the border they share.
+        QFETCH(bool, farsi);
+        BitmapSource source;
+        source.Lang = farsi ? Language::Farsi : Language::English;
+        source.ColWidths = {50, 100};
+        source.RowHeights = {21};
+        source.Cells = {{"0.623052959501558", ""}};
+        const QImage picture = RenderBitmap(source);
+        const int top = ReactionLineHeight(source.Fonts) + 20;
+        const int border = farsi ? 10 + 100 - 1 : 10 + 50 - 1;
+        const QRect neighbour(farsi ? 11 : border + 1, top + 1, 98, 19);
+        QVERIFY(!InkBox(picture, QRect(farsi ? border + 1 : 11, top + 1, 48, 19), IsInk).isNull());
+        QVERIFY(InkBox(picture, neighbour, IsInk).isNull());
+        for (int y = top; y < top + 21; ++y)
+            QVERIFY2(IsBlack(picture.pixel(border, y)), qPrintable(QString("border at y %1").arg(y)));
+    }
+
     void the_export_command_asks_and_writes_a_24_bit_bitmap_data()
     {
         QTest::addColumn<QStringList>("existing");

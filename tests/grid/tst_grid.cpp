@@ -5,6 +5,7 @@
 #include "grid/FormulaEvaluator.h"
 #include "grid/GridCalculation.h"
 #include "grid/GridItems.h"
+#include "grid/NumberFit.h"
 
 #include <QtTest>
 
@@ -62,6 +63,8 @@ class TestGrid : public QObject
     void deeply_nested_groups_are_evaluated();
     void formats_numbers_data();
     void formats_numbers();
+    void rounds_numbers_to_fit_data();
+    void rounds_numbers_to_fit();
     void checks_cell_texts_data();
     void checks_cell_texts();
     void filters_keys_by_column_type_data();
@@ -208,6 +211,33 @@ void TestGrid::formats_numbers()
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(FormatGeneral(value)), expected);
+}
+
+void TestGrid::rounds_numbers_to_fit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("room"); // characters that fit
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("fits as it is") << "0.623052959501558" << 17 << "0.623052959501558";
+    QTest::newRow("rounded, not cut") << "0.623052959501558" << 6 << "0.6231";
+    QTest::newRow("rounding carries") << "39.9999999" << 5 << "40";
+    QTest::newRow("trailing zeros dropped") << "79.7009345794393" << 6 << "79.701";
+    QTest::newRow("negative") << "-1.23456789" << 5 << "-1.23";
+    QTest::newRow("whole number too wide") << "123456789" << 6 << "1.23E8";
+    QTest::newRow("small value") << "6.26315262050306E-5" << 7 << "6.26E-5";
+    QTest::newRow("typed with more digits than fifteen") << "0.30000000000000000004" << 10 << "0.3";
+    QTest::newRow("not a number is left to the view") << "not a number at all" << 5 << "not a number at all";
+    QTest::newRow("not even one digit fits") << "123456789" << 2 << "123456789";
+}
+
+void TestGrid::rounds_numbers_to_fit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, room);
+    QFETCH(QString, shown);
+    const auto fits = [room](const std::string& candidate) { return int(candidate.size()) <= room; };
+    QCOMPARE(QString::fromStdString(FitNumberText(text.toStdString(), fits)), shown);
 }
 
 void TestGrid::checks_cell_texts_data()
