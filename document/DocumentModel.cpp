@@ -151,7 +151,7 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
     return WriteCodePageLines(fileName, WriteDocumentLines(doc));
 }
 
-BalanceOutcome::Status DocumentModel::balance(bool autoCase)
+BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weights)
 {
     setModified(true);
     const BalanceOutcome outcome = BalanceReaction(ReactionText, autoCase);
@@ -163,10 +163,19 @@ BalanceOutcome::Status DocumentModel::balance(bool autoCase)
     // thousands of columns and a reaction of hundreds of substances reaches the limit, and
     // then the last substances have no row.
     const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / Grid->gridColumnCount());
-    Grid->setGridRowCount(static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit)));
+    const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
+    Grid->setGridRowCount(rows);
     GridCells cells = Grid->cells();
-    FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.Coefficients);
+    FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.Coefficients, weights);
     Grid->updateCells(cells);
+    // What Balance writes is given, also where it wrote the text a cell already had.
+    for (int c = 0; c < Grid->gridColumnCount(); ++c) {
+        const char type = Grid->typeCodeOf(c);
+        if (type == GridType::SubstanceFormula || type == GridType::SubstanceNumber ||
+            type == GridType::AtomicWeight)
+            for (int r = 1; r < rows; ++r)
+                Grid->setWorkedOut(c, r, false);
+    }
     setReactionText(outcome.BalancedText);
     return outcome.status;
 }
@@ -178,9 +187,33 @@ bool DocumentModel::calculateGrid(bool* complete)
     if (complete)
         *complete = finished;
     const bool changed = cells != Grid->cells();
-    Grid->updateCells(cells);
+    Grid->updateCells(cells, GridModel::Origin::WorkedOut);
     setModified(true);
     return changed;
+}
+
+bool DocumentModel::recalculateGrid()
+{
+    Grid->clearWorkedOutCells();
+    // A sweep that fills no empty cell ends it. Counting only empty cells that fill keeps it
+    // finite even when a formula keeps rewriting a full cell (a target in another letter
+    // case than its column), and every sweep before the last fills at least one.
+    const auto emptyCells = [this] {
+        size_t empty = 0;
+        for (size_t r = 1; r < Grid->cells().size(); ++r)
+            for (const std::string& cell : Grid->cells()[r])
+                empty += cell.empty() ? 1 : 0;
+        return empty;
+    };
+    bool complete = true;
+    for (size_t before = emptyCells(), after = 0; before > 0 && complete; before = after) {
+        calculateGrid(&complete);
+        after = emptyCells();
+        if (after >= before)
+            break;
+    }
+    setModified(true);
+    return complete;
 }
 
 std::vector<std::string> DocumentModel::htmlPage() const

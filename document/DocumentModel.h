@@ -12,6 +12,7 @@
 
 #include "core/Balance.h"
 #include "core/Language.h"
+#include "core/PreciseWeights.h"
 #include "document/FontSettings.h"
 
 #include <QObject>
@@ -68,12 +69,17 @@ class DocumentModel : public QObject
     bool writeDefaults(const QString& fileName) const;
 
     // Balance: tidies and balances the reaction; on success the grid gets one row per
-    // substance with the typed columns filled and the reaction its coefficients. Marks the
-    // document modified whatever the outcome.
-    BalanceOutcome::Status balance(bool autoCase);
-    // One Calculate Grid sweep; true when it filled a cell. Marks the document modified.
-    // complete, when given, tells whether the sweep ended before its work limit.
+    // substance with the typed columns filled (molar masses from the chosen atomic weights)
+    // and the reaction its coefficients. Marks the document modified whatever the outcome.
+    BalanceOutcome::Status balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table);
+    // One Calculate Grid sweep; true when it filled a cell. The cells it writes are marked
+    // as worked out. Marks the document modified. complete, when given, tells whether the
+    // sweep ended before its work limit.
     bool calculateGrid(bool* complete = nullptr);
+    // Recalculate: empties every worked-out cell, then sweeps until a sweep fills no empty
+    // cell, so the results follow the given values as they are now. Marks the document
+    // modified. False when a sweep stopped at its work limit.
+    bool recalculateGrid();
 
     // The HTML page of the reaction and the grid, as lines and as a file.
     std::vector<std::string> htmlPage() const;

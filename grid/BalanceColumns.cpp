@@ -6,10 +6,10 @@
 #include <exception>
 
 namespace {
-std::string MolarMassOrEmpty(const std::string& formula)
+std::string MolarMassOrEmpty(const std::string& formula, AtomicWeights weights)
 {
     try {
-        return MolarMass(formula);
+        return MolarMass(formula, weights);
     } catch (const std::exception&) {
         return std::string();
     }
@@ -17,7 +17,8 @@ std::string MolarMassOrEmpty(const std::string& formula)
 } // namespace
 
 void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesList,
-                        const std::vector<std::string>& formulas, const std::vector<long long>& coefficients)
+                        const std::vector<std::string>& formulas, const std::vector<long long>& coefficients,
+                        AtomicWeights weights)
 {
     if (cells.empty())
         return;
@@ -39,7 +40,7 @@ void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesL
     sweep(GridType::AtomicWeight, [&](int i) {
         if (masses.empty())
             for (const std::string& formula : formulas)
-                masses.push_back(MolarMassOrEmpty(formula));
+                masses.push_back(MolarMassOrEmpty(formula, weights));
         return masses[i];
     });
 }

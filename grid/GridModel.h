@@ -6,12 +6,18 @@
 // type codes, so Balance, Calculate Grid, the file and the exports work on it directly.
 // Views see the data rows as the model's rows and the item names as the horizontal header;
 // they draw only the cells in view, however large the grid.
+//
+// Besides the text, each data cell knows whether it is worked out: filled by Calculate
+// Grid rather than given (typed, opened from a file, written by Balance). Typing into a
+// cell makes it a given one again. The mark is not part of documents; views read it through
+// WorkedOutRole and Recalculate empties the marked cells.
 
 #include "grid/GridCells.h"
 
 #include <QAbstractTableModel>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class GridModel : public QAbstractTableModel
@@ -19,6 +25,8 @@ class GridModel : public QAbstractTableModel
     Q_OBJECT
 
   public:
+    static constexpr int WorkedOutRole = Qt::UserRole + 1;
+
     explicit GridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -35,14 +43,26 @@ class GridModel : public QAbstractTableModel
     void setGridRowCount(int rows);       // at least the header row; new rows are empty
     void setGridColumnCount(int columns); // at least one; new columns are unnamed, 100 wide
     QString cell(int column, int row) const;
-    void setCell(int column, int row, const QString& text);
-    void clearDataRows(); // empties every cell of rows 1 and below
+    void setCell(int column, int row, const QString& text); // a given cell
+    void clearDataRows();                                   // empties every cell of rows 1 and below
 
     // Replaces the grid: sized to the rows (and to the first row's columns), every data cell
-    // emptied first. Without rows only the data rows go and the columns stay.
+    // emptied first and given. Without rows only the data rows go and the columns stay.
     void setCells(const GridCells& cells);
-    // Writes back data cells that differ (the grid keeps its size): Balance, Calculate Grid.
-    void updateCells(const GridCells& cells);
+    // Writes back data cells that differ (the grid keeps its size): given ones for Balance,
+    // worked-out ones for Calculate Grid.
+    enum class Origin
+    {
+        Given,
+        WorkedOut
+    };
+    void updateCells(const GridCells& cells, Origin origin = Origin::Given);
+
+    bool isWorkedOut(int column, int row) const;
+    void setWorkedOut(int column, int row, bool workedOut);
+    std::vector<std::pair<int, int>> workedOutCells() const; // (column, row), row by row
+    bool hasWorkedOutCells() const;
+    void clearWorkedOutCells(); // empties every worked-out cell, which is then given
 
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width); // kept within 0 to 10000 pixels
@@ -57,7 +77,10 @@ class GridModel : public QAbstractTableModel
     void columnWidthChanged(int column, int width);
 
   private:
-    GridCells Cells;         // row 0: the item names
-    std::vector<int> Widths; // its size is the column count
+    void EmitRowsChanged(int firstRow, int lastRow, const QList<int>& roles);
+
+    GridCells Cells;                          // row 0: the item names
+    std::vector<std::vector<bool>> WorkedOut; // the same shape as Cells
+    std::vector<int> Widths;                  // its size is the column count
     std::vector<std::string> TypesList;
 };

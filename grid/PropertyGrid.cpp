@@ -1,70 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/PropertyGrid.h"
 
-#include "grid/CodePageValidator.h"
+#include "grid/CellDelegate.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <cstdlib>
-
-namespace {
-
-// Keys typed into a cell editor go through the column's key filter; every change of the
-// editor's text is reported as it happens.
-class TCellDelegate : public QStyledItemDelegate
-{
-  public:
-    explicit TCellDelegate(TPropertyGrid* grid) : QStyledItemDelegate(grid), Grid(grid) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            const int col = index.column();
-            const int row = index.row() + 1;
-            line->installEventFilter(const_cast<TCellDelegate*>(this));
-            line->setValidator(new TCodePageValidator(line)); // what is pasted, too
-            line->setProperty("stoikonColumn", col);
-            QObject::connect(
-                line, &QLineEdit::textEdited, Grid,
-                [grid = Grid, col, row](const QString& text) { emit grid->cellTextEdited(col, row, text); });
-        }
-        return editor;
-    }
-
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress && Grid->gridModel()) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            const char type = Grid->gridModel()->typeCodeOf(object->property("stoikonColumn").toInt());
-            const QString text = key->text();
-            // Enter, Escape and Tab keep ending the edit as in every other table.
-            const bool navigation = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                                    key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab ||
-                                    key->key() == Qt::Key_Backtab;
-            if (!navigation && !text.isEmpty()) {
-                for (char32_t ch : text.toUcs4()) {
-                    if (!GridKeyAccepts(type, ch))
-                        return true; // discarded
-                }
-            }
-        }
-        return QStyledItemDelegate::eventFilter(object, event);
-    }
-
-  private:
-    TPropertyGrid* Grid;
-};
-
-} // namespace
 
 TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
 {
@@ -132,6 +77,17 @@ void TPropertyGrid::SetDefaultRowHeight(int height)
     // Every row takes the new height, also the ones resized by hand.
     verticalHeader()->setDefaultSectionSize(height);
     horizontalHeader()->setFixedHeight(height);
+}
+
+QStyleOptionViewItem TPropertyGrid::ShownCell(int column, int row) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex index = Model ? Model->index(row - 1, column) : QModelIndex();
+    if (!index.isValid())
+        return option;
+    option.rect = visualRect(index);
+    return static_cast<const TCellDelegate*>(itemDelegate())->shownOption(option, index);
 }
 
 std::vector<int> TPropertyGrid::rowHeights() const

@@ -25,6 +25,9 @@ class TPropertyGrid : public QTableView
     int RowHeight(int row) const; // row 0 is the header row
     void SetDefaultRowHeight(int height);
     std::vector<int> rowHeights() const; // every row, the header row first
+    // How a data cell is drawn: its text as shown (a number too wide for the cell rounded
+    // to fit), its font and its colours.
+    QStyleOptionViewItem ShownCell(int column, int row) const;
 
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).

@@ -28,8 +28,11 @@ const std::vector<ActionDef>& ActionTable()
         // Copy has a key of its own: Ctrl+Q stays with Exit.
         {&A::ReactionCopy, "ReactionCopy", "Reaction", QKeySequence("Ctrl+C"), 15, &Texts::ReactionCopyCaption, &Texts::ReactionCopyHint, nullptr, nullptr, &F::ReactionCopyExecute},
         {&A::ReactionPaste, "ReactionPaste", "Reaction", QKeySequence("Ctrl+W"), 14, &Texts::ReactionPasteCaption, &Texts::ReactionPasteHint, nullptr, nullptr, &F::ReactionPasteExecute},
+        // F5 recalculates, as it refreshes in most programs; F9, the spreadsheets' key, is Farsi.
+        {&A::ReactionRecalculate, "ReactionRecalculate", "Reaction", QKeySequence("F5"), 19, &Texts::ReactionRecalculateCaption, &Texts::ReactionRecalculateHint, nullptr, nullptr, &F::ReactionRecalculateExecute},
         {&A::SettingsOptions, "SettingsOptions", "Settings", QKeySequence("F3"), 7, &Texts::SettingsOptionsCaption, &Texts::SettingsOptionsHint, nullptr, nullptr, &F::SettingsOptionsExecute},
         {&A::SettingsKey, "SettingsKey", "Settings", QKeySequence("F4"), 11, &Texts::SettingsKeyCaption, &Texts::SettingsKeyHint, nullptr, nullptr, &F::SettingsKeyExecute},
+        {&A::SettingsPreciseWeights, "SettingsPreciseWeights", "Settings", QKeySequence(), -1, &Texts::SettingsPreciseWeightsCaption, &Texts::SettingsPreciseWeightsHint, nullptr, nullptr, &F::SettingsPreciseWeightsExecute},
         {&A::SettingsEnglish, "SettingsEnglish", "Settings", QKeySequence("F10"), 9, nullptr, nullptr, Texts::SettingsEnglishCaption, Texts::SettingsEnglishHint, &F::SettingsEnglishExecute},
         {&A::SettingsFarsi, "SettingsFarsi", "Settings", QKeySequence("F9"), 10, nullptr, nullptr, Texts::SettingsFarsiCaption, Texts::SettingsFarsiHint, &F::SettingsFarsiExecute},
         {&A::HelpHelp, "HelpHelp", "Help", QKeySequence("F1"), 13, &Texts::HelpHelpCaption, &Texts::HelpHelpHint, nullptr, nullptr, &F::HelpHelpExecute},
@@ -77,10 +80,11 @@ void TSTMainForm::CreateActions()
             });
     }
     connect(Actions.FileExit, &QAction::triggered, this, &QWidget::close);
+    Actions.SettingsPreciseWeights->setCheckable(true);
     addActions({Actions.FileNew, Actions.FileOpen, Actions.FileSave, Actions.FilePrint, Actions.FileHTML,
-                Actions.FileExit, Actions.ReactionCopy, Actions.ReactionPaste, Actions.SettingsOptions,
-                Actions.SettingsKey, Actions.SettingsEnglish, Actions.SettingsFarsi, Actions.HelpHelp,
-                Actions.HelpMail});
+                Actions.FileExit, Actions.ReactionCopy, Actions.ReactionPaste, Actions.ReactionRecalculate,
+                Actions.SettingsOptions, Actions.SettingsKey, Actions.SettingsEnglish, Actions.SettingsFarsi,
+                Actions.HelpHelp, Actions.HelpMail});
 }
 
 void TSTMainForm::CreateMenus()
@@ -97,10 +101,12 @@ void TSTMainForm::CreateMenus()
     Reaction1 = bar->addMenu(QString());
     Reaction1->setObjectName("Reaction1");
     Reaction1->addActions({Actions.ReactionCopy, Actions.ReactionPaste});
+    Reaction1->addSeparator()->setObjectName("N6");
+    Reaction1->addAction(Actions.ReactionRecalculate);
 
     Settings1 = bar->addMenu(QString());
     Settings1->setObjectName("Settings1");
-    Settings1->addActions({Actions.SettingsOptions, Actions.SettingsKey});
+    Settings1->addActions({Actions.SettingsOptions, Actions.SettingsKey, Actions.SettingsPreciseWeights});
     Settings1->addSeparator()->setObjectName("N4");
     Settings1->addActions({Actions.SettingsEnglish, Actions.SettingsFarsi});
 
@@ -130,6 +136,7 @@ void TSTMainForm::CreateToolBar()
                                            nullptr,
                                            Actions.ReactionCopy,
                                            Actions.ReactionPaste,
+                                           Actions.ReactionRecalculate,
                                            nullptr,
                                            Actions.SettingsEnglish,
                                            Actions.SettingsFarsi,

@@ -6,6 +6,7 @@
 #include "core/Errors.h"
 #include "core/ReactionText.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -15,6 +16,8 @@
 #endif
 
 namespace {
+
+AtomicWeights RunWeights = AtomicWeights::Table;
 
 // The operands, or the lines of standard input when there are none (blank lines skipped,
 // a CR before the line feed dropped).
@@ -62,7 +65,7 @@ int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std
     int status = 0;
     for (const std::string& formula : OperandsOrLines(operands, in)) {
         try {
-            out << MolarMass(formula) << '\n';
+            out << MolarMass(formula, RunWeights) << '\n';
         } catch (const StoikonError&) {
             out << "Invalid formula\n";
             status = 1;
@@ -116,6 +119,11 @@ std::vector<CommandLineOption>& Options()
         {"--molar-mass", "[FORMULA...]",
          "print the molar mass of each formula; without one, read formulas from standard input",
          RunMolarMass},
+        {"--precise", "",
+         "weigh with the IUPAC standard atomic weights abridged to five significant figures "
+         "(18.015 for H2O) instead of the program's own table, in --molar-mass, --calculate and "
+         "the window; it may stand anywhere among the arguments",
+         nullptr},
         {"--help", "", "show this help and exit", RunHelp},
         {"--version", "", "show the version and exit", RunVersion},
     };
@@ -130,20 +138,35 @@ const std::vector<CommandLineOption>& CommandLineOptions()
 
 void AddCommandLineOption(const CommandLineOption& option)
 {
-    // Before --help and --version, which close the list.
+    // Before --precise, --help and --version, which close the list.
     std::vector<CommandLineOption>& options = Options();
-    options.insert(options.end() - 2, option);
+    options.insert(options.end() - 3, option);
 }
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+bool TakePreciseOption(std::vector<std::string>& args)
+{
+    const auto end = std::remove(args.begin(), args.end(), std::string("--precise"));
+    const bool found = end != args.end();
+    args.erase(end, args.end());
+    return found;
+}
+
+AtomicWeights CommandLineWeights()
+{
+    return RunWeights;
+}
+
+int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out,
                    std::ostream& err)
 {
+    std::vector<std::string> args = givenArgs;
+    RunWeights = TakePreciseOption(args) ? AtomicWeights::Precise : AtomicWeights::Table;
     // No option, or a document path: the window takes over.
     if (args.empty() || args.front().size() < 2 || args.front()[0] != '-')
         return -1;
     const std::string& name = args.front();
     for (const CommandLineOption& option : CommandLineOptions())
-        if (name == option.Name || (name == "-h" && option.Run == RunHelp))
+        if (option.Run && (name == option.Name || (name == "-h" && option.Run == RunHelp)))
             return option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
     err << "stoikon: unknown option '" << name << "'\n"
         << "Try 'stoikon --help' for the list of options.\n";

@@ -109,7 +109,7 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (!Open(document, input, err))
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
-    switch (document.balance(KeyOptions().ChB)) {
+    switch (document.balance(KeyOptions().ChB, CommandLineWeights())) {
     case BalanceOutcome::Status::InvalidReaction:
         err << "Invalid reaction\n";
         return 1;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Balance, Calculate Grid, the cell edits, the reaction line's clipboard and the two settings
+// Balance, Calculate Grid and Recalculate, the cell edits, the reaction line's clipboard and the two settings
 // dialogs: the window's side. The work is the document's and the line's; the window shows
 // their messages.
 
@@ -22,7 +22,7 @@ void TSTMainForm::WeightBtnClick()
         return;
     }
     TextImg->TidyReaction();
-    switch (Doc->balance(TextImg->keyOptions().ChB)) {
+    switch (Doc->balance(TextImg->keyOptions().ChB, ChosenWeights())) {
     case BalanceOutcome::Status::InvalidReaction:
         Message(Texts::MsgInvalidReaction, MsgKind::Error, mbOK);
         break;
@@ -54,6 +54,13 @@ void TSTMainForm::CalGridClick()
     bool complete = true;
     Doc->calculateGrid(&complete);
     if (!complete)
+        statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
+}
+
+void TSTMainForm::ReactionRecalculateExecute()
+{
+    // The worked-out cells go and the grid fills again from the values given now.
+    if (!Doc->recalculateGrid())
         statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/DefaultsLocation.h"
 #include "document/DocumentModel.h"
+#include "document/WorkedOutRecord.h"
 #include "editor/BitmapExport.h"
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
@@ -23,6 +24,11 @@ QString TSTMainForm::DefaultsFilePath(Language lang) const
 {
     const QString name = DefaultsFileName(lang == Language::Farsi);
     return DefaultsFolder.isEmpty() ? FindDefaultsFile(name) : QDir(DefaultsFolder).filePath(name);
+}
+
+QString TSTMainForm::MarksFolderPath() const
+{
+    return MarksFolder.isEmpty() ? WorkedOutRecordFolder() : MarksFolder;
 }
 
 bool TSTMainForm::WriteDefaultsFile()
@@ -69,6 +75,7 @@ void TSTMainForm::FileOpenAccept(const QString& fileName)
     if (!AskSaveChanges())
         return;
     if (Doc->load(fileName)) {
+        RestoreWorkedOutMarks(MarksFolderPath(), fileName, *Doc);
         TextImg->DrawReaction(); // the fonts may be new
         return;
     }
@@ -102,6 +109,7 @@ bool TSTMainForm::FileSaveAsAccept(const QString& chosenName)
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
         return false;
     }
+    SaveWorkedOutRecord(MarksFolderPath(), chosenName, *Doc);
     Doc->setFileName(chosenName);
     Doc->setModified(false);
     return true;

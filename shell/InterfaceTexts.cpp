@@ -30,10 +30,18 @@ const LocalText ReactionCopyHint{"Copy|Copies the reaction and puts it on the Cl
 const LocalText ReactionPasteCaption{"&Paste", "&فرا خواني"};
 const LocalText ReactionPasteHint{"Paste|Inserts the contents of the Clipboard as reaction",
                                   "فرا خواني| واکنش کپي شده در Clipboard را فرا مي خواند"};
+const LocalText ReactionRecalculateCaption{"&Recalculate Grid", "&محاسبه مجدد جدول"};
+const LocalText ReactionRecalculateHint{
+    "Recalculate Grid|Clears calculated cells and calculates grid again",
+    "محاسبه مجدد جدول|خانه هاي محاسبه شده را پاك مي كند و جدول را دوباره محاسبه مي كند"};
 const LocalText SettingsOptionsCaption{"&Options", "تنظيما&ت"};
 const LocalText SettingsOptionsHint{"Options|Changes Options", "تنظيمات|تغيير تنظيمات برنامه"};
 const LocalText SettingsKeyCaption{"&Key Options", "تنظيمات كليد&ها"};
 const LocalText SettingsKeyHint{"Key Options|Changes key Options", "تنظيمات كليدها|تغيير تنظيمات كليدها"};
+const LocalText SettingsPreciseWeightsCaption{"&Precise Atomic Weights", "&جرم هاي اتمي دقيق"};
+const LocalText SettingsPreciseWeightsHint{
+    "Precise Atomic Weights|Calculates molar masses with IUPAC standard atomic weights",
+    "جرم هاي اتمي دقيق|جرم مولي مواد را با جرم هاي اتمي استاندارد IUPAC محاسبه مي كند"};
 const LocalText HelpHelpCaption{"&Help", "&راهنمايي"};
 const LocalText HelpHelpHint{"Help", "راهنمايي"};
 const LocalText HelpOnlineCaption{"&Online Help", "را&هنمايي از طريق اينترنت"};
@@ -121,10 +129,14 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::ReactionCopyHint,
         &Texts::ReactionPasteCaption,
         &Texts::ReactionPasteHint,
+        &Texts::ReactionRecalculateCaption,
+        &Texts::ReactionRecalculateHint,
         &Texts::SettingsOptionsCaption,
         &Texts::SettingsOptionsHint,
         &Texts::SettingsKeyCaption,
         &Texts::SettingsKeyHint,
+        &Texts::SettingsPreciseWeightsCaption,
+        &Texts::SettingsPreciseWeightsHint,
         &Texts::HelpHelpCaption,
         &Texts::HelpHelpHint,
         &Texts::HelpOnlineCaption,

@@ -16,6 +16,7 @@
 // points that menus, buttons and keys run.
 
 #include "core/Language.h"
+#include "core/PreciseWeights.h"
 #include "dialogs/MessageBox.h"
 
 #include <QMainWindow>
@@ -70,6 +71,9 @@ class TSTMainForm : public QMainWindow
     void SetFileDialogHook(FileDialog hook) { FileDialogHook = std::move(hook); }
     void SetUrlOpener(std::function<bool(const QString& url)> opener) { UrlOpener = std::move(opener); }
     void SetDefaultsFolder(const QString& folder) { DefaultsFolder = folder; }
+    // Where the records of worked-out cells of saved documents are kept (empty: the user's
+    // data folder).
+    void SetMarksFolder(const QString& folder) { MarksFolder = folder; }
 
     // ---- Start-up (shell/) ----
     void FormActivate(); // first activation: language, New, command-line file
@@ -85,10 +89,15 @@ class TSTMainForm : public QMainWindow
     void GridClick();
     void GridSetEditText(int col, int row, const QString& text);
     void CalGridClick();
+    void ReactionRecalculateExecute();
     void ReactionCopyExecute();
     void ReactionPasteExecute();
     void SettingsKeyExecute();
     void SettingsOptionsExecute();
+    // The Precise Atomic Weights setting: the item's check mark, kept in the user settings.
+    void SettingsPreciseWeightsExecute();
+    AtomicWeights ChosenWeights() const;
+    void UsePreciseWeights(); // --precise: checked for this run, the stored setting unchanged
 
     // ---- Documents and exports ----
     bool AskSaveChanges(); // true = go on
@@ -135,6 +144,7 @@ class TSTMainForm : public QMainWindow
     void InstallHelpMode();  // routes clicks anywhere on the grid to GridClick in help mode
     void OpenTarget(const QString& target);
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
+    QString MarksFolderPath() const;               // where the records of worked-out cells are
     QString AskFileName(FileDialogKind kind, const QString& title, const QString& filter);
     // The save dialog with the extension rule (".KVX", ".html", ".bmp" when the name has
     // none) and the overwrite question, whose No asks again. Empty when cancelled.
@@ -154,8 +164,10 @@ class TSTMainForm : public QMainWindow
         QAction* FileExit = nullptr;
         QAction* ReactionCopy = nullptr;
         QAction* ReactionPaste = nullptr;
+        QAction* ReactionRecalculate = nullptr;
         QAction* SettingsOptions = nullptr;
         QAction* SettingsKey = nullptr;
+        QAction* SettingsPreciseWeights = nullptr;
         QAction* SettingsEnglish = nullptr;
         QAction* SettingsFarsi = nullptr;
         QAction* HelpHelp = nullptr;
@@ -189,6 +201,7 @@ class TSTMainForm : public QMainWindow
     bool StartupFarsi = false;
     QString CommandLineFile; // the first command-line argument, opened at first activation
     QString DefaultsFolder;
+    QString MarksFolder;
     FileDialog FileDialogHook;
     std::function<bool(const QString& url)> UrlOpener;
 };

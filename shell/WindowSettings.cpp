@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Window placement and interface language, kept in the user settings between runs.
+// Window placement, interface language and the choice of atomic weights, kept in the user
+// settings between runs.
 
 #include "document/DocumentModel.h"
 #include "editor/KOU.h"
@@ -62,6 +63,9 @@ void TSTMainForm::ReadWindowSettings()
     // Until a language is stored, the window starts in the language of the user's locale.
     StartupFarsi = LocaleIsFarsi();
     QSettings settings("Velk", "ST1");
+    // Not one of the window's values: read whatever the others hold.
+    Actions.SettingsPreciseWeights->setChecked(settings.value("PreciseWeights").toString() ==
+                                               QLatin1String("1"));
     if (settings.allKeys().isEmpty())
         return; // first run: designed bounds, normal state
     // Each value is applied as soon as it is read; the first missing or malformed one
@@ -91,6 +95,22 @@ void TSTMainForm::ReadWindowSettings()
         StartupFarsi = value != 0;
     } while (false);
     KeepOnScreen(this);
+}
+
+void TSTMainForm::SettingsPreciseWeightsExecute()
+{
+    // Kept as soon as it is chosen; it applies from the next Balance.
+    QSettings("Velk", "ST1").setValue("PreciseWeights", Actions.SettingsPreciseWeights->isChecked() ? 1 : 0);
+}
+
+AtomicWeights TSTMainForm::ChosenWeights() const
+{
+    return Actions.SettingsPreciseWeights->isChecked() ? AtomicWeights::Precise : AtomicWeights::Table;
+}
+
+void TSTMainForm::UsePreciseWeights()
+{
+    Actions.SettingsPreciseWeights->setChecked(true);
 }
 
 void TSTMainForm::WriteWindowSettings()

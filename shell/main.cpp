@@ -20,8 +20,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stoikon"));
     QApplication::setDesktopFileName(QStringLiteral("stoikon"));
-    const QString file = args.empty() ? QString() : QString::fromLocal8Bit(args.front().c_str());
+    std::vector<std::string> windowArgs = args;
+    const bool precise = TakePreciseOption(windowArgs);
+    const QString file = windowArgs.empty() ? QString() : QString::fromLocal8Bit(windowArgs.front().c_str());
     std::unique_ptr<TSTMainForm> window(CreateStoikonWindows(file));
+    if (precise)
+        window->UsePreciseWeights();
     window->show();
     return app.exec();
 }

@@ -47,6 +47,7 @@ WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
 {
     Window = CreateStoikonWindows(commandLineFile);
     Window->SetDefaultsFolder(Defaults.path());
+    Window->SetMarksFolder(Marks.path());
     Window->SetFileDialogHook([this](FileDialogKind kind, const QString& title, const QString&) {
         FileDialogsAsked.push_back(kind);
         FileDialogTitles << title;

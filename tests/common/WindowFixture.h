@@ -72,6 +72,7 @@ class WindowFixture
     void EditFonts(const std::function<void(FontSettings&)>& edit) const; // through the document
     TSTMainForm* Window = nullptr;
     QTemporaryDir Defaults;
+    QTemporaryDir Marks; // the records of worked-out cells
     std::deque<QString> FileAnswers;
     std::vector<FileDialogKind> FileDialogsAsked;
     QStringList FileDialogTitles;

@@ -54,12 +54,25 @@ void TestCommandLine::run_data()
     QTest::newRow("molar mass from standard input") << QStringList{"--molar-mass"} << "CO\nCo\n"
                                                     << "28\n58.93\n"
                                                     << 0;
+    QTest::newRow("precise weights, before the mode")
+        << QStringList{"--precise", "--molar-mass", "H2O", "KMnO4"} << ""
+        << "18.015\n158.032\n"
+        << 0;
+    QTest::newRow("precise weights, among the formulas")
+        << QStringList{"--molar-mass", "CO2", "--precise", "C6H12O6"} << ""
+        << "44.009\n180.156\n"
+        << 0;
+    QTest::newRow("the next run has the table again") << QStringList{"--molar-mass", "H2O"} << ""
+                                                      << "18.01\n"
+                                                      << 0;
 
     // The window's cases
     QTest::newRow("no arguments") << QStringList{} << ""
                                   << "" << -1;
     QTest::newRow("document path") << QStringList{"reaction.KVX"} << ""
                                    << "" << -1;
+    QTest::newRow("precise weights in the window") << QStringList{"--precise", "reaction.KVX"} << ""
+                                                   << "" << -1;
 }
 
 void TestCommandLine::run()

@@ -51,6 +51,8 @@ class TestDocuments : public QObject
 
     void html_export_writes_the_page_in_the_code_page();
     void farsi_keyboard_yeh_is_saved_as_the_code_page_yeh();
+    void worked_out_marks_come_back_with_the_unchanged_file_only_data();
+    void worked_out_marks_come_back_with_the_unchanged_file_only();
 
   private:
     std::unique_ptr<TestSettings> Settings;
@@ -498,6 +500,47 @@ void TestDocuments::farsi_keyboard_yeh_is_saved_as_the_code_page_yeh()
     QVERIFY(!bytes.contains('?'));
     w->FileOpenAccept(PathOf("yeh.KVX"));
     QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("\u0645\u0627\u064A\u0639"));
+}
+
+void TestDocuments::worked_out_marks_come_back_with_the_unchanged_file_only_data()
+{
+    QTest::addColumn<bool>("changedSince");
+    QTest::newRow("reopened as saved") << false;
+    QTest::newRow("a given value changed by another program since") << true;
+}
+
+void TestDocuments::worked_out_marks_come_back_with_the_unchanged_file_only()
+{
+    QFETCH(bool, changedSince);
+    WindowFixture w;
+    GridModel* grid = w.Grid();
+    grid->setGridColumnCount(2);
+    grid->setCell(0, 0, "Mol");
+    grid->setCell(1, 0, "Number");
+    grid->setTypesList({"2", "3"});
+    grid->setGridRowCount(3);
+    grid->setCell(1, 1, "2");
+    grid->setCell(0, 2, "4");
+    grid->setCell(1, 2, "1");
+    w->document()->setFormulas({"#Mol(a)=#Mol(b)*#Number(a)/#Number(b)"});
+    w->CalGridClick();
+    QVERIFY(grid->isWorkedOut(0, 1));
+
+    w.FileAnswers = {PathOf("marks")};
+    w->FileSaveAsExecute();
+    // The file is the document alone, as any program writes it.
+    const QByteArray saved = ReadBytes(PathOf("marks.KVX"));
+    QCOMPARE(saved, EncodeCodePage(QString::fromStdString(
+                        JoinDocumentLines(WriteDocumentLines(w->document()->toData())))));
+    if (changedSince)
+        WriteBytes(PathOf("marks.KVX"), QByteArray(saved).replace("\r\n4,1\r\n", "\r\n5,1\r\n"));
+
+    w->FileNewExecute();
+    QVERIFY(!grid->hasWorkedOutCells());
+    w->FileOpenAccept(PathOf("marks.KVX"));
+    QCOMPARE(grid->cell(0, 1), QString("8"));
+    QCOMPARE(grid->isWorkedOut(0, 1), !changedSince);
+    QVERIFY(!grid->isWorkedOut(0, 2) && !grid->isWorkedOut(1, 1));
 }
 
 QTEST_MAIN(TestDocuments)

@@ -45,6 +45,7 @@ class TestShell : public QObject
 
     void farsi_then_english_restores_every_text();
     void only_the_other_language_command_is_offered();
+    void keys_and_menu_letters_are_each_used_once();
     void a_language_switch_marks_the_document_changed();
     void the_caption_names_the_file_in_both_languages();
 
@@ -282,6 +283,31 @@ void TestShell::only_the_other_language_command_is_offered()
     QCOMPARE(w.Action("SettingsEnglish")->text(), QString::fromUtf8("&انگليسي"));
     QCOMPARE(w.Action("SettingsEnglish")->shortcut(), QKeySequence("F10"));
     QVERIFY(!w.Action("SettingsEnglish")->isChecked());
+}
+
+void TestShell::keys_and_menu_letters_are_each_used_once()
+{
+    WindowFixture w;
+    QList<QKeySequence> keys;
+    for (const ActionDef& def : ActionTable()) {
+        QVERIFY2(def.Key.isEmpty() || !keys.contains(def.Key), def.Name);
+        keys << def.Key;
+    }
+    for (const bool farsi : {false, true}) {
+        if (farsi)
+            w->SettingsFarsiExecute();
+        for (QMenu* menu : w->findChildren<QMenu*>()) {
+            QString letters;
+            for (QAction* action : menu->actions()) {
+                const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+                if (!action->isVisible() || amp < 0 || amp + 1 >= action->text().size())
+                    continue;
+                const QChar letter = action->text().at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(action->text()));
+                letters += letter;
+            }
+        }
+    }
 }
 
 void TestShell::a_language_switch_marks_the_document_changed()

@@ -4,7 +4,9 @@
 
 #include "editor/KOU.h"
 #include "editor/ReactionLine.h"
+#include "grid/CellDelegate.h"
 #include "grid/FormulaEvaluator.h"
+#include "grid/GridCalculation.h"
 #include "grid/PropertyGrid.h"
 #include "tests/common/WindowFixture.h"
 
@@ -14,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -38,12 +41,15 @@ class TestWorkflow : public QObject
     void shipped_defaults_work_out_moles_and_masses_in_two_clicks();
     void small_amounts_fill_every_cell_that_large_ones_fill_data();
     void small_amounts_fill_every_cell_that_large_ones_fill();
+    void recalculate_follows_a_changed_given_mass_and_marks_worked_out_cells();
+    void precise_atomic_weights_apply_to_balance_and_are_kept();
 
     void cells_take_only_the_keys_of_their_column_type_data();
     void cells_take_only_the_keys_of_their_column_type();
     void a_number_that_does_not_convert_is_reported_and_kept();
     void clearing_a_numeric_cell_only_marks_the_document();
     void dragging_the_line_under_a_row_resizes_the_row();
+    void a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole();
 
   private:
     std::unique_ptr<TestSettings> Settings;
@@ -75,12 +81,12 @@ void TypeReaction(const WindowFixture& w, const QString& typed)
 
 // Types into the grid as a person would: the first key opens the cell editor, the rest go
 // to whatever has the focus then.
-void TypeIntoGrid(const WindowFixture& w, const QString& typed)
+void TypeIntoGrid(const WindowFixture& w, const QString& typed, int column = 0, int row = 1)
 {
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.Window));
     w.View()->setFocus();
-    w.View()->setCurrentIndex(w.View()->model()->index(0, 0));
+    w.View()->setCurrentIndex(w.View()->model()->index(row - 1, column));
     for (QChar ch : typed) {
         QWidget* target =
             QApplication::focusWidget() ? QApplication::focusWidget() : static_cast<QWidget*>(w.View());
@@ -311,6 +317,98 @@ void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
     }
 }
 
+void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out_cells()
+{
+    MessageRecorder messages;
+    WindowFixture w(QString(), false);
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    TypeReaction(w, "CH4+O2>CO2+H2O");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("CH4+2O2>CO2+2H2O"));
+    // Formula, Number, Weight, Mol, Mass, Volume; the rows CH4, O2, CO2, H2O.
+    const int mol = 3;
+    const int mass = 4;
+    GridModel* grid = w.Grid();
+
+    TypeIntoGrid(w, "10", mass, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    w.Find<QPushButton>("CalGrid")->click();
+    QVERIFY2(grid->cell(mass, 2).startsWith("39.85"), qPrintable(grid->cell(mass, 2)));
+
+    TypeIntoGrid(w, "20", mass, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    QCOMPARE(grid->cell(mass, 1), QString("20"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5); // Recalculate Grid
+    QVERIFY2(grid->cell(mass, 2).startsWith("79.70"), qPrintable(grid->cell(mass, 2)));
+    // No old value is left: the grid is what 20 g alone works out to.
+    GridCells fresh = grid->cells();
+    for (size_t r = 1; r < fresh.size(); ++r)
+        for (size_t c = mol; c < fresh[r].size(); ++c)
+            if (!(c == mass && r == 1))
+                fresh[r][c].clear();
+    for (GridCells before; before != fresh;) {
+        before = fresh;
+        CalculateGrid(fresh, w->document()->formulas());
+    }
+    QCOMPARE(grid->cells(), fresh);
+    QVERIFY(messages.Shown.empty());
+
+    // Worked out are the cells the formulas filled; the typed mass and Balance's columns are given.
+    for (int r = 1; r < grid->gridRowCount(); ++r)
+        for (int c = 0; c < grid->gridColumnCount(); ++c)
+            QVERIFY2(grid->isWorkedOut(c, r) == (c >= mol && !(c == mass && r == 1)),
+                     qPrintable(QString("column %1, row %2").arg(c).arg(r)));
+    // They are drawn apart from the given ones, in a colour that reads on light and dark cells.
+    const QStyleOptionViewItem workedOut = w.View()->ShownCell(mass, 2);
+    const QStyleOptionViewItem given = w.View()->ShownCell(mass, 1);
+    QVERIFY(workedOut.font.italic() && !given.font.italic());
+    QCOMPARE(workedOut.palette.color(QPalette::Text), TCellDelegate::WorkedOutColor(given.palette));
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    for (const QColor base : {QColor(Qt::white), QColor(0x2B, 0x2B, 0x2B), QColor(Qt::black)}) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        const double a = luminance(TCellDelegate::WorkedOutColor(palette)) + 0.05;
+        const double b = luminance(base) + 0.05;
+        QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5, qPrintable(base.name()));
+    }
+
+    // Typing into a worked-out cell makes it a given one.
+    TypeIntoGrid(w, "5", mol, 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    QVERIFY(!grid->isWorkedOut(mol, 3));
+    QVERIFY(grid->isWorkedOut(mol, 2));
+}
+
+void TestWorkflow::precise_atomic_weights_apply_to_balance_and_are_kept()
+{
+    {
+        WindowFixture w;
+        SetColumns(w, {"Formula", "Weight"}, {"5", "4"});
+        QAction* precise = w.Action("SettingsPreciseWeights");
+        QVERIFY(!precise->isChecked());
+        w->document()->setReactionText("H2+O2>H2O");
+        w->WeightBtnClick();
+        QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
+        precise->trigger();
+        w->WeightBtnClick();
+        QCOMPARE(Column(w, 1), (QStringList{"2.016", "31.998", "18.015"}));
+    }
+    WindowFixture next; // the choice is kept for the next start
+    QVERIFY(next.Action("SettingsPreciseWeights")->isChecked());
+    next.Action("SettingsPreciseWeights")->trigger();
+    WindowFixture third;
+    QVERIFY(!third.Action("SettingsPreciseWeights")->isChecked());
+}
+
 void TestWorkflow::cells_take_only_the_keys_of_their_column_type_data()
 {
     QTest::addColumn<QString>("type");
@@ -411,6 +509,29 @@ void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
     send(QEvent::MouseButtonPress, w.View()->rowViewportPosition(1) + 8);
     send(QEvent::MouseButtonRelease, w.View()->rowViewportPosition(1) + 8);
     QCOMPARE(w.View()->currentIndex().row(), 1);
+}
+
+void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole()
+{
+    WindowFixture w;
+    SetColumns(w, {"Mol"}, {"2"});
+    const QString full = "0.623052959501558";
+    w.Grid()->setCell(0, 1, full);
+    w.Grid()->setColumnWidth(0, 60);
+    const QString shown = w.View()->ShownCell(0, 1).text;
+    // Rounded to the digits that fit, not cut: 0.6231 rather than 0.6230.
+    QVERIFY2(shown.size() >= 3 && shown.size() < full.size(), qPrintable(shown));
+    QCOMPARE(shown, QString::fromStdString(FormatGeneral(full.toDouble(), int(shown.size()) - 2)));
+    QCOMPARE(w.Grid()->cell(0, 1), full);
+    QCOMPARE(w.View()->model()->index(0, 0).data(Qt::EditRole).toString(), full);
+    // The full value is the cell's tooltip.
+    const QRect cell = w.View()->visualRect(w.View()->model()->index(0, 0));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), w.View()->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(w.View()->viewport(), &help);
+    QCOMPARE(QToolTip::text(), full);
+    // In a wide column the whole text shows.
+    w.Grid()->setColumnWidth(0, 300);
+    QCOMPARE(w.View()->ShownCell(0, 1).text, full);
 }
 
 QTEST_MAIN(TestWorkflow)

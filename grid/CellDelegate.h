@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// How the property grid edits and draws its cells. Keys typed into a cell editor go
+// through the column's key filter, and every change of the editor's text is reported as it
+// happens. A number wider than its cell is drawn rounded to the significant digits that
+// fit, with the full text as the cell's tooltip; worked-out cells are drawn in italic in a
+// quiet blue that reads on light and dark backgrounds alike. The cell's text never changes.
+
+#include <QStyledItemDelegate>
+
+class TPropertyGrid;
+
+class TCellDelegate : public QStyledItemDelegate
+{
+  public:
+    explicit TCellDelegate(TPropertyGrid* grid);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    // What a cell shows, with option as the view gives it for the cell.
+    QStyleOptionViewItem shownOption(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
+    // The colour of worked-out cells on a background of this palette.
+    static QColor WorkedOutColor(const QPalette& palette);
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+  private:
+    TPropertyGrid* Grid;
+};
