@@ -100,6 +100,9 @@ void TestHeadless::command_line_calculates_and_exports_documents()
     QVERIFY(done.contains("\r\nFe,4,55.847,0.2,11.1694,4.48\r\n"));
     QVERIFY(done.contains("\r\nFe2O3,2,159.664,0.1,15.9664,2.24\r\n"));
     QCOMPARE(ReadBytes(PathOf("iron.KVX")), bytes);
+    // --precise weighs with the IUPAC weights: the masses follow from them.
+    QCOMPARE(Run({"--precise", "--calculate", PathOf("iron.KVX"), "-o", PathOf("precise.KVX")}), 0);
+    QVERIFY(ReadBytes(PathOf("precise.KVX")).contains("\r\nFe2O3,2,159.687,0.100003581"));
 
     QCOMPARE(Run({"--export-html", PathOf("done.KVX"), PathOf("done.html")}), 0);
     QVERIFY(ReadBytes(PathOf("done.html"))
