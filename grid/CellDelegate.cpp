@@ -81,8 +81,10 @@ void TCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIn
     }
     if (option->text.isEmpty())
         return;
+    // Measured in fractions of a pixel as the style lays the text out: a text a fraction
+    // too wide is wrapped at its decimal point and cut to "0…" by the style.
     const int room = TextRoom(*option);
-    const QFontMetrics metrics(option->font);
+    const QFontMetricsF metrics(option->font);
     const auto fits = [&metrics, room](const std::string& text) {
         return metrics.horizontalAdvance(QString::fromStdString(text)) <= room;
     };
@@ -104,7 +106,7 @@ bool TCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const 
         // A cell that shows less than its text, rounded or cut, has its full text as tooltip.
         const QStyleOptionViewItem shown = shownOption(option, index);
         const QString text = index.data(Qt::DisplayRole).toString();
-        if (shown.text != text || QFontMetrics(shown.font).horizontalAdvance(text) > TextRoom(shown)) {
+        if (shown.text != text || QFontMetricsF(shown.font).horizontalAdvance(text) > TextRoom(shown)) {
             QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
             return true;
         }

@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <memory>
@@ -49,6 +51,7 @@ class TestWorkflow : public QObject
     void a_number_that_does_not_convert_is_reported_and_kept();
     void clearing_a_numeric_cell_only_marks_the_document();
     void dragging_the_line_under_a_row_resizes_the_row();
+    void a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole_data();
     void a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole();
 
   private:
@@ -511,17 +514,38 @@ void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
     QCOMPARE(w.View()->currentIndex().row(), 1);
 }
 
+void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("60 pixels") << 60;
+    QTest::newRow("the shipped Mol column, 110 pixels") << 110;
+}
+
 void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole()
 {
-    WindowFixture w;
+    QFETCH(int, width);
+    WindowFixture w(QString(), false);
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults")); // the grid font users see
+    w.Start();
     SetColumns(w, {"Mol"}, {"2"});
     const QString full = "0.623052959501558";
     w.Grid()->setCell(0, 1, full);
-    w.Grid()->setColumnWidth(0, 60);
-    const QString shown = w.View()->ShownCell(0, 1).text;
-    // Rounded to the digits that fit, not cut: 0.6231 rather than 0.6230.
-    QVERIFY2(shown.size() >= 3 && shown.size() < full.size(), qPrintable(shown));
-    QCOMPARE(shown, QString::fromStdString(FormatGeneral(full.toDouble(), int(shown.size()) - 2)));
+    w.Grid()->setColumnWidth(0, width);
+    const QStyleOptionViewItem shown = w.View()->ShownCell(0, 1);
+    // Rounded to the digits that fit (0.6231 rather than 0.6230), and so short that the style
+    // draws it whole: laid out as the style lays it out, it fits the room the style leaves.
+    QVERIFY2(shown.text.size() >= 3 && (width > 60 || shown.text.size() < full.size()),
+             qPrintable(shown.text));
+    QCOMPARE(shown.text, QString::fromStdString(FormatGeneral(full.toDouble(), int(shown.text.size()) - 2)));
+    QTextLayout layout(shown.text, shown.font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1000);
+    layout.endLayout();
+    const QStyle* style = w.View()->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w.View()) + 1;
+    QVERIFY(line.naturalTextWidth() <=
+            style->subElementRect(QStyle::SE_ItemViewItemText, &shown, w.View()).width() - 2 * margin);
     QCOMPARE(w.Grid()->cell(0, 1), full);
     QCOMPARE(w.View()->model()->index(0, 0).data(Qt::EditRole).toString(), full);
     // The full value is the cell's tooltip.
