@@ -7,7 +7,6 @@
 #include "grid/PropertyGrid.h"
 #include "shell/StoikonApp.h"
 
-#include <QAction>
 #include <QSettings>
 #include <QTest>
 
@@ -74,36 +73,6 @@ WindowFixture::~WindowFixture()
     Window->document()->setModified(false);
     Window->close();
     delete Window;
-}
-
-DocumentModel* WindowFixture::Doc() const
-{
-    return Window->document();
-}
-
-GridModel* WindowFixture::Grid() const
-{
-    return Window->document()->grid();
-}
-
-TPropertyGrid* WindowFixture::View() const
-{
-    return Find<TPropertyGrid>("Grid");
-}
-
-ReactionLine* WindowFixture::Line() const
-{
-    return Find<ReactionLine>("TextImg");
-}
-
-QWidget* WindowFixture::KeyBox() const
-{
-    return Find<QWidget>("TextBtn");
-}
-
-QAction* WindowFixture::Action(const char* name) const
-{
-    return Find<QAction>(name);
 }
 
 void WindowFixture::EditFonts(const std::function<void(FontSettings&)>& edit) const

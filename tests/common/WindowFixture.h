@@ -6,9 +6,12 @@
 
 #include "dialogs/MessageBox.h"
 #include "document/DocumentModel.h"
+#include "editor/ReactionLine.h"
 #include "grid/GridModel.h"
+#include "grid/PropertyGrid.h"
 #include "shell/MainU.h"
 
+#include <QAction>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -16,10 +19,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QAction;
-class ReactionLine;
-class TPropertyGrid;
 
 // Points the user settings at a fresh folder for as long as it lives.
 class TestSettings
@@ -55,12 +54,8 @@ class WindowFixture
     ~WindowFixture();
     void Start();
     TSTMainForm* operator->() const { return Window; }
-    DocumentModel* Doc() const;
-    GridModel* Grid() const;
-    TPropertyGrid* View() const;
-    ReactionLine* Line() const;
-    QWidget* KeyBox() const; // the line's hidden edit box that takes its keys
-    QAction* Action(const char* name) const;
+    DocumentModel* Doc() const { return Window->document(); }
+    GridModel* Grid() const { return Doc()->grid(); }
     // A part of the window (or of its dialogs) by its object name.
     template <typename T = QWidget> T* Find(const char* name) const
     {
@@ -69,6 +64,10 @@ class WindowFixture
             qFatal("no %s in the window", name);
         return found;
     }
+    TPropertyGrid* View() const { return Find<TPropertyGrid>("Grid"); }
+    ReactionLine* Line() const { return Find<ReactionLine>("TextImg"); }
+    QWidget* KeyBox() const { return Find<QWidget>("TextBtn"); } // takes the line's keys
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
     void EditFonts(const std::function<void(FontSettings&)>& edit) const; // through the document
     TSTMainForm* Window = nullptr;
     QTemporaryDir Defaults;

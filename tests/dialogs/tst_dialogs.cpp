@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -547,17 +546,6 @@ class TestOptionsDialog : public QObject
         QCOMPARE(shown.Buttons, int(mbOK));
         QCOMPARE(shown.Text.split('\r').size(), 4);
         QCOMPARE(shown.Text.split('\r').front(), firstHelpLine);
-    }
-
-    void every_farsi_text_fits_the_arabic_code_page()
-    {
-        QStringEncoder encoder("windows-1256");
-        if (!encoder.isValid())
-            QSKIP("no Windows-1256 encoder in this Qt build");
-        for (const LocalText* text : OptionsTexts()) {
-            encoder.encode(text->In(Language::Farsi));
-            QVERIFY2(!encoder.hasError(), text->English);
-        }
     }
 };
 

@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 
@@ -769,14 +768,6 @@ class TestEditor : public QObject
         QCOMPARE(w.Find<TKOForm>("KOForm")->ChB->text(), QString::fromUtf8("تشخيص اتوماتيک عناصر"));
         w->ApplyLanguage(Language::English);
         QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QStringLiteral("Key Options"));
-
-        QStringEncoder encoder("windows-1256");
-        if (!encoder.isValid())
-            QSKIP("no Windows-1256 encoder in this Qt build");
-        for (const LocalText* text : KeyOptionsTexts()) {
-            encoder.encode(text->In(Language::Farsi));
-            QVERIFY2(!encoder.hasError(), text->English);
-        }
     }
 
     // ---- Bitmap export ----

@@ -2,7 +2,6 @@
 // The owner-drawn menu on the pixels of grabbed menus, help mode, the web commands and
 // the about box.
 
-#include "document/DocumentIO.h"
 #include "editor/FontConvert.h"
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
@@ -109,7 +108,6 @@ class TestMenu : public QObject
     void the_about_box_site_opens_the_same_address_as_visit_website();
     void the_about_box_reads_right_to_left_after_a_switch_to_farsi();
     void the_about_box_takes_the_program_font_and_keeps_its_title_font();
-    void farsi_texts_of_the_about_box_and_help_fit_the_code_page();
 
   private:
     std::unique_ptr<TestSettings> Settings;
@@ -628,14 +626,6 @@ void TestMenu::the_about_box_takes_the_program_font_and_keeps_its_title_font()
     QVERIFY(about->Tit->font().bold());
     QCOMPARE(about->size(), QSize(306, 149));
     about->hide();
-}
-
-void TestMenu::farsi_texts_of_the_about_box_and_help_fit_the_code_page()
-{
-    for (const LocalText* text : AboutTexts()) {
-        const QString farsi = text->In(Language::Farsi);
-        QCOMPARE(DecodeCodePage(EncodeCodePage(farsi)), farsi);
-    }
 }
 
 QTEST_MAIN(TestMenu)

@@ -7,17 +7,13 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentModel.h"
 #include "document/FileAccess.h"
-#include "shell/CommandLine.h"
-#include "shell/DocumentCommandLine.h"
-#include "tests/common/ExampleDocument.h"
+#include "tests/common/TestFiles.h"
 #include "tests/common/WindowFixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 #include <memory>
-#include <sstream>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -50,34 +46,6 @@ class TestFaults : public QObject
 };
 
 namespace {
-QByteArray ExampleBytes()
-{
-    QByteArray bytes;
-    for (const std::string& line : ExampleDocumentLines())
-        bytes += QByteArray::fromStdString(line) + "\r\n";
-    return bytes;
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-int Run(const QStringList& args, QString& errors)
-{
-    static const bool registered = (RegisterDocumentCommands(), true);
-    Q_UNUSED(registered);
-    std::vector<std::string> argv;
-    for (const QString& arg : args)
-        argv.push_back(QFile::encodeName(arg).toStdString());
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = RunCommandLine(argv, in, out, err);
-    errors = QString::fromStdString(err.str());
-    return status;
-}
-
 // What a path holds, to tell that a failed save left it alone: its kind and device
 // number, its bytes when it is a file, and the names in its folder (no temporary file
 // may be left behind).
@@ -234,7 +202,7 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file()
         else
             args = QStringList{"--" + command, source, target};
         QString errors;
-        QCOMPARE(Run(args, errors), 1);
+        QCOMPARE(RunCommand(args, &errors), 1);
         QCOMPARE(errors, "Can not save this file\n" + target + ": " + cause + "\n");
     }
     QVERIFY(Take(target) == before);
@@ -274,7 +242,7 @@ void TestFaults::what_is_not_a_document_is_refused_at_once()
     if (!path.startsWith('/'))
         path = PathOf(path);
     QString errors;
-    QCOMPARE(Run({"--export-html", path, PathOf("page.html")}, errors), 1);
+    QCOMPARE(RunCommand({"--export-html", path, PathOf("page.html")}, &errors), 1);
     QCOMPARE(errors, "Can not open this file\n" + path + ": " + cause + "\n");
     QVERIFY(!QFile::exists(PathOf("page.html")));
 }

@@ -3,18 +3,13 @@
 // object at all for --calculate and --export-html, a GUI one at most for --export-bitmap.
 // This program links no widget library, so no widget can be made on these paths.
 
-#include "shell/CommandLine.h"
-#include "shell/DocumentCommandLine.h"
-#include "tests/common/ExampleDocument.h"
+#include "tests/common/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sstream>
 
 namespace {
 QStringList& ApplicationsMade()
@@ -27,41 +22,6 @@ void RecordApplication()
     ApplicationsMade() << QCoreApplication::instance()->metaObject()->className();
 }
 
-QByteArray ExampleBytes()
-{
-    QByteArray bytes;
-    for (const std::string& line : ExampleDocumentLines())
-        bytes += QByteArray::fromStdString(line) + "\r\n";
-    return bytes;
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int Run(const QStringList& args, QString* errors = nullptr)
-{
-    static const bool registered = (RegisterDocumentCommands(), true);
-    Q_UNUSED(registered);
-    std::vector<std::string> argv;
-    for (const QString& arg : args)
-        argv.push_back(arg.toStdString());
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = RunCommandLine(argv, in, out, err);
-    if (errors)
-        *errors = QString::fromStdString(err.str());
-    return status;
-}
 } // namespace
 
 class TestHeadless : public QObject
@@ -94,7 +54,7 @@ void TestHeadless::command_line_calculates_and_exports_documents()
     bytes.replace("\r\n,,,,,\r\n", "\r\n,,,,11.1694,\r\n");
     WriteBytes(PathOf("iron.KVX"), bytes);
 
-    QCOMPARE(Run({"--calculate", PathOf("iron.KVX"), "-o", PathOf("done.KVX")}), 0);
+    QCOMPARE(RunCommand({"--calculate", PathOf("iron.KVX"), "-o", PathOf("done.KVX")}), 0);
     const QByteArray done = ReadBytes(PathOf("done.KVX"));
     QVERIFY(done.startsWith("4Fe+3O2>2Fe2O3\r\n"));
     QVERIFY(done.contains("\r\nFe,4,55.847,0.2,11.1694,4.48\r\n"));
@@ -104,11 +64,11 @@ void TestHeadless::command_line_calculates_and_exports_documents()
     QCOMPARE(Run({"--precise", "--calculate", PathOf("iron.KVX"), "-o", PathOf("precise.KVX")}), 0);
     QVERIFY(ReadBytes(PathOf("precise.KVX")).contains("\r\nFe2O3,2,159.687,0.100003581"));
 
-    QCOMPARE(Run({"--export-html", PathOf("done.KVX"), PathOf("done.html")}), 0);
+    QCOMPARE(RunCommand({"--export-html", PathOf("done.KVX"), PathOf("done.html")}), 0);
     QVERIFY(ReadBytes(PathOf("done.html"))
                 .contains("<td><font face=\"Arial\" color=\"#080000\" size=\"2\">15.9664"));
     QVERIFY(ApplicationsMade().isEmpty());
-    QCOMPARE(Run({"--export-bitmap", PathOf("done.KVX"), PathOf("done.bmp")}), 0);
+    QCOMPARE(RunCommand({"--export-bitmap", PathOf("done.KVX"), PathOf("done.bmp")}), 0);
     QCOMPARE(ApplicationsMade(), QStringList{"QGuiApplication"});
     const QImage picture(PathOf("done.bmp"));
     QCOMPARE(picture.width(), 10 + (100 + 60 + 80 + 110 * 3) + 10); // the grid is wider than the reaction
@@ -145,7 +105,7 @@ void TestHeadless::command_line_reports_bad_documents_and_usage()
         if (arg.contains(".KVX") || arg.endsWith(".html"))
             arg = PathOf(arg);
     QString errors;
-    QCOMPARE(Run(args, &errors), status);
+    QCOMPARE(RunCommand(args, &errors), status);
     QVERIFY2(errors.contains(error), qPrintable(errors));
 }
 

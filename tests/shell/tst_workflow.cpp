@@ -62,17 +62,17 @@ namespace {
 // Columns as a document gives them: names in the header row, type codes in TypesList.
 void SetColumns(const WindowFixture& w, const QStringList& names, const std::vector<std::string>& types)
 {
-    w->document()->grid()->setGridColumnCount(names.size());
+    w.Grid()->setGridColumnCount(names.size());
     for (int c = 0; c < names.size(); ++c)
-        w->document()->grid()->setCell(c, 0, names[c]);
-    w->document()->grid()->setTypesList(types);
+        w.Grid()->setCell(c, 0, names[c]);
+    w.Grid()->setTypesList(types);
 }
 
 QStringList Column(const WindowFixture& w, int col)
 {
     QStringList cells;
-    for (int r = 1; r < w->document()->grid()->gridRowCount(); ++r)
-        cells << w->document()->grid()->cell(col, r);
+    for (int r = 1; r < w.Grid()->gridRowCount(); ++r)
+        cells << w.Grid()->cell(col, r);
     return cells;
 }
 
@@ -103,10 +103,10 @@ void TypeIntoGrid(const WindowFixture& w, const QString& typed, int column = 0, 
 // Rows of cells for the grid, header first.
 void FillGrid(const WindowFixture& w, const QList<QStringList>& rows)
 {
-    w->document()->grid()->setGridRowCount(rows.size());
+    w.Grid()->setGridRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c)
-            w->document()->grid()->setCell(c, r, rows[r][c]);
+            w.Grid()->setCell(c, r, rows[r][c]);
 }
 } // namespace
 
@@ -124,16 +124,16 @@ void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
 {
     WindowFixture w;
     SetColumns(w, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
-    w->document()->grid()->setGridRowCount(4);
-    w->document()->grid()->setCell(1, 1, "kept");
-    w->document()->grid()->setCell(4, 2, "12");
+    w.Grid()->setGridRowCount(4);
+    w.Grid()->setCell(1, 1, "kept");
+    w.Grid()->setCell(4, 2, "12");
 
     TypeReaction(w, "h2=o2 h2o");
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2>H2O"));
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
 
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("2H2+O2>2H2O"));
-    QCOMPARE(w->document()->grid()->gridRowCount(), 4);
+    QCOMPARE(w.Grid()->gridRowCount(), 4);
     QCOMPARE(Column(w, 0), (QStringList{"H2", "O2", "H2O"}));
     QCOMPARE(Column(w, 2), (QStringList{"2", "1", "2"}));
     QCOMPARE(Column(w, 3), (QStringList{"2.02", "31.98", "18.01"}));
@@ -170,11 +170,8 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     const QString cannotFa =
         QString::fromUtf8("نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک "
                           "جواب داشته باشد يا بيش از يک واکنش مجزا باشد");
+    // Which reactions fail, and how, is the core's (tst_balance); here the message.
     QTest::newRow("empty") << "" << false << invalid;
-    QTest::newRow("two arrows") << "H2+O2>H2O>H2" << false << invalid;
-    QTest::newRow("no arrow") << "H2+O2" << false << invalid;
-    QTest::newRow("different elements") << "H2>O2" << false << invalid;
-    QTest::newRow("oxygen missing on the right") << "H2+O2>H2" << false << invalid;
     QTest::newRow("two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << false << cannot;
     QTest::newRow("farsi: empty") << "" << true << invalidFa;
     QTest::newRow("farsi: two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << true << cannotFa;
@@ -202,9 +199,9 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
     WindowFixture w;
     w.Find<TKOForm>("KOForm")->ChB->setChecked(false); // keep "Lr" as typed
     SetColumns(w, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
-    w->document()->grid()->setGridRowCount(4);
+    w.Grid()->setGridRowCount(4);
     for (int r = 1; r < 4; ++r)
-        w->document()->grid()->setCell(2, r, "left over");
+        w.Grid()->setCell(2, r, "left over");
     w->document()->setReactionText("Lr+O2>Lr2O3");
     w->WeightBtnClick();
     QVERIFY(messages.Shown.empty());
@@ -231,13 +228,10 @@ void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
     QTest::addColumn<QStringList>("molBefore");
     QTest::addColumn<QStringList>("molAfter");
 
+    // What the formulas give is the grid's (tst_grid); here the button and the document.
     const QString formula = "#Mol(a)=#Mol(b)*#Number(a)/#Number(b)";
     QTest::newRow("row 1 from row 2, row 2 kept") << formula << QStringList{"", "4"} << QStringList{"8", "4"};
     QTest::newRow("nothing known, nothing written") << formula << QStringList{"", ""} << QStringList{"", ""};
-    QTest::newRow("reference in another case is never replaced")
-        << "#Mol(a)=#mol(b)*#Number(a)/#Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
-    QTest::newRow("a text cell is never overwritten")
-        << formula << QStringList{"n/a", "4"} << QStringList{"n/a", "4"};
     QTest::newRow("comma lines never apply")
         << "Mol(a),Mol(b)=Number(a),Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
 }
@@ -275,12 +269,12 @@ void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
     WindowFixture w(QString(), false);
     w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
-    QCOMPARE(w->document()->grid()->cell(0, 0), QString("Formula"));
+    QCOMPARE(w.Grid()->cell(0, 0), QString("Formula"));
     TypeReaction(w, "fe=o2 fe2o3");
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
     // 11.17 g of iron: 0.2 mol.
-    w->document()->grid()->setCell(4, 1, "11.1694");
+    w.Grid()->setCell(4, 1, "11.1694");
     w->CalGridClick();
     w->CalGridClick();
     QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
@@ -305,14 +299,13 @@ void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
     w.Start();
     TypeReaction(w, "fe=o2 fe2o3");
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
-    w->document()->grid()->setCell(4, 3, mass); // the mass of Fe2O3
+    w.Grid()->setCell(4, 3, mass); // the mass of Fe2O3
     while (w->document()->calculateGrid()) {
     }
     // Mol, Mass and Volume of all three substances, in proportion to the mass given.
     for (int col = 3; col <= 5; ++col) {
         for (int row = 1; row <= 3; ++row) {
-            const std::optional<long double> value =
-                ParseRealNumber(w->document()->grid()->cell(col, row).toStdString());
+            const std::optional<long double> value = ParseRealNumber(w.Grid()->cell(col, row).toStdString());
             QVERIFY2(value, qPrintable(QString("column %1, row %2").arg(col).arg(row)));
             if (col == 4 && row == 1) // 4 Fe in 2 Fe2O3: 223.388 g of 319.328 g
                 QCOMPARE(double(*value / mass.toDouble()), 223.388 / 319.328);
@@ -453,7 +446,7 @@ void TestWorkflow::cells_take_only_the_keys_of_their_column_type()
     TypeIntoGrid(w, typed);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
-    QCOMPARE(w->document()->grid()->cell(0, 1), cell);
+    QCOMPARE(w.Grid()->cell(0, 1), cell);
     QVERIFY(w->document()->isModified());
     if (type == "0") { // pasted text goes through the same rule
         TypeIntoGrid(w, "x");
@@ -475,7 +468,7 @@ void TestWorkflow::a_number_that_does_not_convert_is_reported_and_kept()
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10);
-    QCOMPARE(w->document()->grid()->cell(0, 1), QString("1.2.3"));
+    QCOMPARE(w.Grid()->cell(0, 1), QString("1.2.3"));
 }
 
 void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
@@ -493,7 +486,7 @@ void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
 void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
 {
     WindowFixture w;
-    w->document()->grid()->setGridRowCount(3);
+    w.Grid()->setGridRowCount(3);
     QWidget* cells = w.View()->viewport();
     const int before = w.View()->rowHeight(0);
     const int line = w.View()->rowViewportPosition(0) + before;
