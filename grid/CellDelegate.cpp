@@ -5,7 +5,6 @@
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 #include "grid/NumberFit.h"
-#include "grid/PropertyGrid.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,7 +24,7 @@ int TextRoom(const QStyleOptionViewItem& option)
 }
 } // namespace
 
-TCellDelegate::TCellDelegate(TPropertyGrid* grid) : QStyledItemDelegate(grid), Grid(grid) {}
+TCellDelegate::TCellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
 QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                      const QModelIndex& index) const
@@ -36,9 +35,11 @@ QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         const int row = index.row() + 1;
         line->installEventFilter(const_cast<TCellDelegate*>(this));
         line->setValidator(new TCodePageValidator(line)); // what is pasted, too
-        line->setProperty("stoikonColumn", col);
-        QObject::connect(line, &QLineEdit::textEdited, Grid, [grid = Grid, col, row](const QString& text) {
-            emit grid->cellTextEdited(col, row, text);
+        // The column's type decides the keys; the options that change it are not open meanwhile.
+        if (const auto* model = qobject_cast<const GridModel*>(index.model()))
+            line->setProperty("stoikonType", QChar(model->typeCodeOf(col)));
+        QObject::connect(line, &QLineEdit::textEdited, this, [this, col, row](const QString& text) {
+            emit const_cast<TCellDelegate*>(this)->cellTextEdited(col, row, text);
         });
     }
     return editor;
@@ -46,9 +47,10 @@ QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
 
 bool TCellDelegate::eventFilter(QObject* object, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && Grid->gridModel()) {
+    const QVariant typeCode = object->property("stoikonType");
+    if (event->type() == QEvent::KeyPress && typeCode.isValid()) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const char type = Grid->gridModel()->typeCodeOf(object->property("stoikonColumn").toInt());
+        const char type = static_cast<char>(typeCode.toChar().unicode());
         const QString text = key->text();
         // Enter, Escape and Tab keep ending the edit as in every other table.
         const bool navigation = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||

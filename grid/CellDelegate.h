@@ -9,12 +9,12 @@
 
 #include <QStyledItemDelegate>
 
-class TPropertyGrid;
-
 class TCellDelegate : public QStyledItemDelegate
 {
+    Q_OBJECT
+
   public:
-    explicit TCellDelegate(TPropertyGrid* grid);
+    explicit TCellDelegate(QObject* parent);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -28,9 +28,10 @@ class TCellDelegate : public QStyledItemDelegate
     // The colour of worked-out cells on a background of this palette.
     static QColor WorkedOutColor(const QPalette& palette);
 
+  signals:
+    // Every change of a cell editor's text, as it is typed (rows count the header as 0).
+    void cellTextEdited(int column, int row, const QString& text);
+
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
-
-  private:
-    TPropertyGrid* Grid;
 };

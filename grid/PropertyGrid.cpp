@@ -13,7 +13,9 @@
 
 TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
 {
-    setItemDelegate(new TCellDelegate(this));
+    auto* delegate = new TCellDelegate(this);
+    setItemDelegate(delegate);
+    connect(delegate, &TCellDelegate::cellTextEdited, this, &TPropertyGrid::cellTextEdited);
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
