@@ -218,9 +218,9 @@ DocumentData ReadDocumentLines(const std::vector<std::string>& lines)
     doc.Farsi = line(1) != "E";
     const long long rows = count("row count", line(2));
     const long long columns = count("column count", line(3));
-    // Beside the rows the file needs lines 0-4, five fonts, the formula count and the
-    // last line; a row count beyond that is refused before anything is sized.
-    if (rows > lineCount - 12)
+    // Beside the rows the file needs lines 0-4, five fonts and the formula count (which
+    // may be the last line); a row count beyond that is refused before anything is sized.
+    if (rows > lineCount - 11)
         tooLarge("row count", rows);
     if (!FieldsFit(line(4), columns))
         Fail("column count " + std::to_string(columns) + " is larger than the widths line");
@@ -245,11 +245,13 @@ DocumentData ReadDocumentLines(const std::vector<std::string>& lines)
 
     const long long formulas = count("formula count", line(10 + rows));
     const long long firstType = 11 + rows + formulas;
-    // The subscripts position must be a line of its own after the formulas.
-    if (firstType >= lineCount)
+    // The formulas may reach the last line: it is then both the last formula and the
+    // subscripts position, and the type-code list is empty.
+    if (firstType > lineCount)
         tooLarge("formula count", formulas);
     doc.Formulas.assign(lines.begin() + 11 + rows, lines.begin() + firstType);
-    doc.TypesList.assign(lines.begin() + firstType, lines.end() - 1);
+    if (firstType < lineCount)
+        doc.TypesList.assign(lines.begin() + firstType, lines.end() - 1);
     const std::optional<int> position = ParseWholeNumber(lines.back());
     if (!position)
         Fail("subscripts position " + Quoted(lines.back()) + " is not a whole number");
@@ -294,10 +296,9 @@ DefaultsData ReadDefaultsLines(const std::vector<std::string>& lines)
     const long long firstType = formulas ? 11 + *rows + *formulas : 0;
     if (!formulas || firstType > lineCount)
         return d;
+    // As in a document, formulas that reach the last line leave no type codes.
     d.Formulas.emplace(lines.begin() + 11 + *rows, lines.begin() + firstType);
-    if (firstType == lineCount)
-        return d; // no last line after the formulas
-    d.TypesList.emplace(lines.begin() + firstType, lines.end() - 1);
+    d.TypesList.emplace(lines.begin() + std::min(firstType, lineCount - 1), lines.end() - 1);
     d.SubscriptsPosition = ParseWholeNumber(lines.back());
     return d;
 }

@@ -65,6 +65,7 @@ class DocumentTest : public QObject
     void readsLanguageLetter();
     void refusesBadFiles_data();
     void refusesBadFiles();
+    void formulasMayReachTheLastLine();
     void readsDefaultsUpToFirstBadLine_data();
     void readsDefaultsUpToFirstBadLine();
     void readsAllDefaultsOfAGoodFile();
@@ -337,8 +338,8 @@ void DocumentTest::refusesBadFiles_data()
     QTest::newRow("huge column count")
         << ExampleWith(3, "2000000000") << "column count 2000000000 is larger than the widths line";
     QTest::newRow("row count past 32 bits") << ExampleWith(2, "4294967300") << "row count \"4294967300\"";
-    QTest::newRow("formula count past the file")
-        << ExampleWith(14, "5") << "formula count 5 is larger than the file";
+    QTest::newRow("formula count past the last line")
+        << ExampleWith(14, "6") << "formula count 6 is larger than the file";
     QTest::newRow("formula count not a number") << ExampleWith(14, "one") << "formula count \"one\"";
     // Fields
     QTest::newRow("width not a number") << ExampleWith(4, "100,wide,80") << "a width on line 5";
@@ -355,9 +356,9 @@ void DocumentTest::refusesBadFiles_data()
     QTest::newRow("cut inside the fonts")
         << ExampleWith(12, nullptr) << "row count 4 is larger than the file";
     QTest::newRow("cut after the formula count")
-        << ExampleWith(15, nullptr) << "row count 4 is larger than the file";
-    QTest::newRow("cut after the last formula")
-        << ExampleWith(16, nullptr) << "formula count 1 is larger than the file";
+        << ExampleWith(15, nullptr) << "formula count 1 is larger than the file";
+    QTest::newRow("cut after the last formula: it is the position")
+        << ExampleWith(16, nullptr) << "subscripts position \"#Mass(a)";
 
     // Rows and columns that each fit the file but together make an absurd grid.
     std::vector<std::string> big = {"", "E", "1001", "1000", "1"};
@@ -381,6 +382,23 @@ void DocumentTest::refusesBadFiles()
     } catch (const DocumentReadError& error) {
         QVERIFY2(QString::fromStdString(error.what()).contains(reason), error.what());
     }
+}
+
+void DocumentTest::formulasMayReachTheLastLine()
+{
+    // The formulas end where the count says, also on the last line, which is then the
+    // subscripts position too; no type codes are left.
+    std::vector<std::string> lines = ExampleLines;
+    lines[14] = "5";
+    DocumentData doc = ReadDocumentLines(lines);
+    QCOMPARE(ToList(doc.Formulas), ToList({lines.begin() + 15, lines.end()}));
+    QVERIFY(doc.TypesList.empty());
+    QCOMPARE(doc.Fonts.SubscriptsPosition, 0);
+    // No formulas, and the count is the last line.
+    lines.resize(15);
+    lines[14] = "0";
+    doc = ReadDocumentLines(lines);
+    QVERIFY(doc.Formulas.empty() && doc.TypesList.empty());
 }
 
 namespace {
@@ -415,7 +433,8 @@ void DocumentTest::readsDefaultsUpToFirstBadLine_data()
     QTest::newRow("cut after fourth font") << ExampleWith(13, nullptr) << 8;
     QTest::newRow("formula count bad") << ExampleWith(14, "x") << 9;
     QTest::newRow("formula count past the file") << ExampleWith(14, "9") << 9;
-    QTest::newRow("cut after the last formula") << ExampleWith(16, nullptr) << 10;
+    QTest::newRow("cut after the last formula: no type codes") << ExampleWith(16, nullptr) << 11;
+    QTest::newRow("formula count reaching the last line") << ExampleWith(14, "5") << 12;
     QTest::newRow("position bad") << ExampleWith(19, "x") << 11;
 }
 
@@ -431,7 +450,7 @@ void DocumentTest::readsDefaultsUpToFirstBadLine()
     if (stage >= 3)
         QCOMPARE(*d.Widths, (std::vector<int>{100, 60, 80}));
     if (stage >= 10)
-        QCOMPARE(d.Formulas->size(), std::size_t(1));
+        QCOMPARE(d.Formulas->front(), ExampleLines[15]);
 }
 
 void DocumentTest::readsAllDefaultsOfAGoodFile()
