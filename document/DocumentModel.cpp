@@ -99,6 +99,10 @@ bool DocumentModel::load(const QString& fileName, std::string* reason)
     } catch (const DocumentReadError& error) {
         if (reason)
             *reason = QFile::encodeName(fileName).toStdString() + ": " + error.what();
+        // The language line comes before anything that can be wrong: the file's language
+        // is in force for the message and the new document that follow.
+        if (lines->size() > 1)
+            setLanguage((*lines)[1] == "E" ? Language::English : Language::Farsi);
         return false;
     }
     setData(doc);

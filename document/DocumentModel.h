@@ -54,9 +54,10 @@ class DocumentModel : public QObject
     DocumentData toData() const;
     void setData(const DocumentData& doc);
 
-    // Open: the whole file is read before anything changes; false (and nothing changed)
-    // when it cannot be read, and then reason, when given, says why ("PATH: cause"). A
-    // success names the document after the file, unmodified.
+    // Open: the whole file is read before anything changes; false when it cannot be read,
+    // and then reason, when given, says why ("PATH: cause"). A failed file changes only the
+    // language, to the one its language line names when it has one. A success names the
+    // document after the file, unmodified.
     bool load(const QString& fileName, std::string* reason = nullptr);
     // Writes the document; the file is replaced only when all of it was written and
     // flushed, so a failed save leaves the old file as it was. False, with reason, else.

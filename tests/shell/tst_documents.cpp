@@ -404,25 +404,37 @@ void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document_da
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("farsi"); // the language line read before the fault
 
     // Why a file does not read is the reader's (tst_document); here the window's answer.
-    QTest::newRow("only a reaction line") << QByteArray("H2+O2>H2O\r\n") << true;
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\x13\x88\r\r\n\x7f", 8) << true;
-    QTest::newRow("no such file") << QByteArray() << false;
+    QTest::newRow("only a reaction line") << QByteArray("H2+O2>H2O\r\n") << true << false;
+    QTest::newRow("a Farsi file whose last line is not a number")
+        << ExampleBytes().replace("\r\nE\r\n", "\r\nF\r\n").replace("\r\n0\r\n", "\r\nlow\r\n") << true
+        << true;
+    QTest::newRow("binary garbage: its empty language line is Farsi")
+        << QByteArray("\x00\xff\x13\x88\r\r\n\x7f", 8) << true << true;
+    QTest::newRow("no such file") << QByteArray() << false << false;
 }
 
 void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, exists);
+    QFETCH(bool, farsi);
     MessageRecorder messages;
     WindowFixture w;
+    WriteBytes(QDir(w.Defaults.path()).filePath("New.KVX"), DefaultsBytes("E", {"English"}));
+    WriteBytes(QDir(w.Defaults.path()).filePath("NewF.KVX"), DefaultsBytes("F", {"Farsi"}));
     w->document()->setReactionText("H2O");
     w->document()->setModified(false);
     if (exists)
         WriteBytes(PathOf("bad.KVX"), bytes);
     w->FileOpenAccept(PathOf("bad.KVX"));
-    QCOMPARE(messages.Texts(), QStringList{"Can not open this file"});
+    QCOMPARE(messages.Texts(), QStringList{farsi ? QString::fromUtf8("نمي توانم اين پرونده را باز كنم")
+                                                 : QString("Can not open this file")});
+    // The new document is in the file's language, from that language's defaults.
+    QCOMPARE(w->document()->language(), farsi ? Language::Farsi : Language::English);
+    QCOMPARE(w->document()->grid()->cell(0, 0), farsi ? QString("Farsi") : QString("English"));
     QVERIFY(w->document()->reactionText().empty());
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(!w->document()->isModified());
