@@ -47,6 +47,10 @@ QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
 
 bool TCellDelegate::eventFilter(QObject* object, QEvent* event)
 {
+    // While a warning about the typed text is up, losing the focus to it does not end the
+    // edit; the focus comes back to the editor with the window.
+    if (event->type() == QEvent::FocusOut && HoldingEditor)
+        return false;
     const QVariant typeCode = object->property("stoikonType");
     if (event->type() == QEvent::KeyPress && typeCode.isValid()) {
         auto* key = static_cast<QKeyEvent*>(event);

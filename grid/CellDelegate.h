@@ -28,10 +28,17 @@ class TCellDelegate : public QStyledItemDelegate
     // The colour of worked-out cells on a background of this palette.
     static QColor WorkedOutColor(const QPalette& palette);
 
+    // While set, an editor that loses the focus stays open (a warning about its text is up).
+    void setHoldingEditor(bool hold) { HoldingEditor = hold; }
+    bool holdingEditor() const { return HoldingEditor; }
+
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).
     void cellTextEdited(int column, int row, const QString& text);
 
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+  private:
+    bool HoldingEditor = false;
 };

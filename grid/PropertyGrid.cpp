@@ -92,6 +92,16 @@ QStyleOptionViewItem TPropertyGrid::ShownCell(int column, int row) const
     return static_cast<const TCellDelegate*>(itemDelegate())->shownOption(option, index);
 }
 
+void TPropertyGrid::WarnWhileEditing(const std::function<void()>& warn)
+{
+    // A message box takes the focus from the editor, which would otherwise end the edit.
+    auto* delegate = static_cast<TCellDelegate*>(itemDelegate());
+    const bool holding = delegate->holdingEditor();
+    delegate->setHoldingEditor(true);
+    warn();
+    delegate->setHoldingEditor(holding);
+}
+
 std::vector<int> TPropertyGrid::rowHeights() const
 {
     std::vector<int> heights(size_t(model() ? model()->rowCount() : 0) + 1);

@@ -8,6 +8,7 @@
 
 #include <QTableView>
 
+#include <functional>
 #include <vector>
 
 class GridModel;
@@ -28,6 +29,9 @@ class TPropertyGrid : public QTableView
     // How a data cell is drawn: its text as shown (a number too wide for the cell rounded
     // to fit), its font and its colours.
     QStyleOptionViewItem ShownCell(int column, int row) const;
+    // Runs warn, which shows a message about the text being typed, with the cell editor kept
+    // open behind it: once the message is closed the user goes on typing where they were.
+    void WarnWhileEditing(const std::function<void()>& warn);
 
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).

@@ -9,6 +9,7 @@
 #include "editor/ReactionLine.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
+#include "grid/PropertyGrid.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
@@ -39,9 +40,11 @@ void TSTMainForm::GridSetEditText(int col, int, const QString& text)
     Doc->setModified(true);
     if (text.isEmpty() || CellTextConverts(Doc->grid()->typeCodeOf(col), text.toStdString()))
         return;
-    // The warning leaves the text as typed. It is shown once the editor has finished
-    // handling the keystroke, since the box takes the focus from the cell editor.
-    QTimer::singleShot(0, this, [this] { Message(Texts::MsgInvalidNumber, MsgKind::Error, mbOK); });
+    // The warning leaves the text as typed, in the editor, which stays open for the user to
+    // go on typing. It is shown once the editor has finished handling the keystroke.
+    QTimer::singleShot(0, this, [this] {
+        Grid->WarnWhileEditing([this] { Message(Texts::MsgInvalidNumber, MsgKind::Error, mbOK); });
+    });
 }
 
 void TSTMainForm::CalGridClick()
