@@ -102,6 +102,16 @@ void TPropertyGrid::WarnWhileEditing(const std::function<void()>& warn)
     delegate->setHoldingEditor(holding);
 }
 
+void TPropertyGrid::FinishEdit()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 std::vector<int> TPropertyGrid::rowHeights() const
 {
     std::vector<int> heights(size_t(model() ? model()->rowCount() : 0) + 1);

@@ -32,6 +32,9 @@ class TPropertyGrid : public QTableView
     // Runs warn, which shows a message about the text being typed, with the cell editor kept
     // open behind it: once the message is closed the user goes on typing where they were.
     void WarnWhileEditing(const std::function<void()>& warn);
+    // Ends an edit in progress, its text written into the cell: commands that the keyboard
+    // or the menu run while a cell is being typed into see the text as typed.
+    void FinishEdit();
 
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).

@@ -2,6 +2,7 @@
 #include "shell/ActionTable.h"
 
 #include "editor/ReactionLine.h"
+#include "grid/PropertyGrid.h"
 #include "shell/VelkMenu.h"
 #include "shell/VelkMenuMetrics.h"
 
@@ -75,6 +76,7 @@ void TSTMainForm::CreateActions()
         Actions.*def.Slot = action;
         if (def.Handler)
             connect(action, &QAction::triggered, this, [this, handler = def.Handler] {
+                Grid->FinishEdit(); // a command works on the cell text as typed
                 (this->*handler)();
                 TextImg->forgetPressedKeys();
             });

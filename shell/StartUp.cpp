@@ -156,6 +156,7 @@ void TSTMainForm::FormActivate()
 
 void TSTMainForm::closeEvent(QCloseEvent* event)
 {
+    Grid->FinishEdit();
     if (!AskSaveChanges()) {
         event->ignore();
         return;

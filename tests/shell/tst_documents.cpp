@@ -32,6 +32,7 @@ class TestDocuments : public QObject
     void save_on_an_untitled_document_asks_for_a_name_and_cancel_writes_nothing();
     void a_failed_save_keeps_name_flag_and_caption();
     void ctrl_s_from_the_reaction_line_leaves_the_document_saved();
+    void ctrl_s_while_typing_in_a_cell_saves_the_typed_text();
 
     void the_question_comes_only_for_a_changed_document();
     void cancel_keeps_everything_and_no_drops_the_changes();
@@ -232,6 +233,22 @@ void TestDocuments::ctrl_s_from_the_reaction_line_leaves_the_document_saved()
     QVERIFY(!w->document()->isModified());
     QTest::keyClick(w.KeyBox(), Qt::Key_Left);
     QVERIFY(w->document()->isModified());
+}
+
+void TestDocuments::ctrl_s_while_typing_in_a_cell_saves_the_typed_text()
+{
+    WindowFixture w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    w.View()->setFocus();
+    w.View()->setCurrentIndex(w.Grid()->index(0, 0));
+    QTest::keyClicks(w.View(), "H"); // opens the cell editor
+    QTest::keyClicks(QApplication::focusWidget(), "2O");
+    w.FileAnswers = {PathOf("typed")};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(ReadBytes(PathOf("typed.KVX")).contains("\r\nH2O,"));
+    QCOMPARE(w.Grid()->cell(0, 1), QString("H2O"));
+    QVERIFY(!w->document()->isModified());
 }
 
 void TestDocuments::the_question_comes_only_for_a_changed_document()
