@@ -1,19 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ReactionText.h"
 
+#include "core/ChargeNotation.h"
 #include "core/ElementTable.h"
 #include "core/ReactionParser.h"
 
 #include <utility>
-
-namespace {
-
-bool IsSeparator(char c)
-{
-    return c == '+' || c == '>';
-}
-
-} // namespace
 
 std::u32string DecodeUtf8(const std::string& text)
 {
@@ -75,49 +67,67 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
 bool IsReactionChar(char ch)
 {
     return IsUpperLetter(ch) || IsLowerLetter(ch) || IsDigitChar(ch) || ch == '-' || ch == '(' || ch == ')' ||
-           ch == '+' || ch == '>';
+           ch == '+' || ch == '>' || ch == '^';
 }
 
 namespace {
 
-// The clean-up from position start on. Every rule looks only at a character and the one
-// before it, so a text that is tidy before start needs no work there.
-void TidyFrom(std::string& text, int& caretPos, bool autoCase, size_t start)
+// What the clean-up has to know of the tidied text before the next character. It is kept up
+// as the text grows, so judging a character never looks back along the line.
+struct TidyState
 {
-    size_t p = start; // 0-based; the caret counts characters, so it sits after p when caretPos > p
-    while (p < text.size()) {
-        char c = text[p];
-        if (autoCase && IsLowerLetter(c)) {
-            // A lower-case letter stays only as the second letter of a known two-letter
-            // symbol: "co" becomes Co, "ch" becomes CH.
-            bool secondLetter =
-                p > 0 && IsUpperLetter(text[p - 1]) && FindElement(std::string{text[p - 1], c}) >= 0;
-            if (!secondLetter)
-                text[p] = char(c - 'a' + 'A');
-        }
-        bool deleted = false;
-        auto erase = [&]() {
-            text.erase(p, 1);
-            if (caretPos > int(p))
-                --caretPos;
-            deleted = true;
-        };
-        if (p == 0 && IsDigitChar(text[p]))
-            erase();
-        if (p < text.size() && p > 0 && IsDigitChar(text[p]) && IsSeparator(text[p - 1]))
-            erase();
-        if (p < text.size() && p > 0 && IsSeparator(text[p]) && IsSeparator(text[p - 1]))
-            erase();
-        if (!deleted)
-            ++p;
+    bool Empty = true;           // nothing kept yet
+    bool AfterSeparator = false; // the last character kept is ">" or a "+" that is no charge's sign
+    bool ChargeOpen = false;     // the text kept ends in "^" and digits: a sign now closes the charge
+    bool LoneLetter = false;     // the last character kept is a letter that begins a formula
+};
+
+// Judges c against the tidied text before it, which it appends c to unless c goes (false).
+// Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
+// is this, one character after the other, and typing at the end needs it for the new
+// character alone.
+bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
+{
+    if (autoCase && IsLowerLetter(c)) {
+        // A lower-case letter stays only as the second letter of a known two-letter
+        // symbol: "co" becomes Co, "ch" becomes CH.
+        const bool secondLetter =
+            !state.Empty && IsUpperLetter(text.back()) && FindElement(std::string{text.back(), c}) >= 0;
+        if (!secondLetter)
+            c = char(c - 'a' + 'A');
     }
+    // Coefficients (digits at the start or after a separator) and the second of two
+    // separators go. A charge's sign separates nothing: H^++Fe^2+ keeps both "+".
+    if (IsDigitChar(c) && (state.Empty || state.AfterSeparator))
+        return false;
+    if ((c == '+' || c == '>') && state.AfterSeparator)
+        return false;
+    // A lone "e" before "^" is the electron, e^-: its letter was made upper case before the
+    // "^" came, and the table has no element E.
+    if (c == '^' && autoCase && state.LoneLetter && text.back() == 'E')
+        text.back() = 'e';
+    const bool sign = (c == '+' || c == '-') && state.ChargeOpen;
+    state.LoneLetter = (IsUpperLetter(c) || IsLowerLetter(c)) && (state.Empty || state.AfterSeparator);
+    state.AfterSeparator = c == '>' || (c == '+' && !sign);
+    state.ChargeOpen = c == '^' || (IsDigitChar(c) && state.ChargeOpen);
+    state.Empty = false;
+    text += c;
+    return true;
 }
 
 } // namespace
 
 void TidyReaction(std::string& text, int& caretPos, bool autoCase)
 {
-    TidyFrom(text, caretPos, autoCase, 0);
+    std::string kept;
+    kept.reserve(text.size());
+    TidyState state;
+    for (char c : text) {
+        // Removed at position kept.size(): a caret after it moves back.
+        if (!TidyPush(kept, c, state, autoCase) && caretPos > int(kept.size()))
+            --caretPos;
+    }
+    text.swap(kept);
 }
 
 char TypedChar(char32_t ch, const KeyOptions& keys)
@@ -129,17 +139,13 @@ char TypedChar(char32_t ch, const KeyOptions& keys)
 std::string TypeReaction(const std::string& typed, const KeyOptions& keys)
 {
     // The editor tidies the whole line after every character. The line was tidy before the
-    // character, and the caret stays at its end (a deletion before it moves it along), so
-    // only the new last character needs the clean-up: typing stays linear in the length.
+    // character, and the caret stays at its end, so the clean-up of the new character alone
+    // gives the same line: typing stays linear in the length.
     std::string text;
-    int caretPos = 0;
-    for (char32_t typedChar : DecodeUtf8(typed)) {
-        if (const char c = TypedChar(typedChar, keys)) {
-            text.push_back(c);
-            ++caretPos;
-            TidyFrom(text, caretPos, keys.ChB, text.size() - 1);
-        }
-    }
+    TidyState state;
+    for (char32_t typedChar : DecodeUtf8(typed))
+        if (const char c = TypedChar(typedChar, keys))
+            TidyPush(text, c, state, keys.ChB);
     return text;
 }
 
@@ -148,11 +154,20 @@ std::vector<ReactionPart> ClassifyReaction(const std::string& text)
     std::vector<ReactionPart> parts;
     parts.reserve(text.size());
     bool coefficient = !text.empty() && IsDigitChar(text[0]);
+    bool chargeOpen = false; // after "^" and digits
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
+        const bool nextIsDigit = i + 1 < text.size() && IsDigitChar(text[i + 1]);
+        const bool inCharge = chargeOpen && (IsDigitChar(ch) || ch == '+' || ch == '-');
         if (coefficient)
             parts.push_back(ReactionPart::Coefficient);
-        else if (IsDigitChar(ch))
+        else if (inCharge)
+            parts.push_back(ReactionPart::Charge);
+        else if (ch == '^') {
+            const bool opens =
+                i + 1 < text.size() && (nextIsDigit || text[i + 1] == '+' || text[i + 1] == '-');
+            parts.push_back(opens ? ReactionPart::ChargeMark : ReactionPart::LoneMark);
+        } else if (IsDigitChar(ch))
             parts.push_back(ReactionPart::Count);
         else if (ch == '-')
             parts.push_back(ReactionPart::Minus);
@@ -160,11 +175,12 @@ std::vector<ReactionPart> ClassifyReaction(const std::string& text)
             parts.push_back(ReactionPart::Arrow);
         else
             parts.push_back(ReactionPart::Symbol);
-        const bool nextIsDigit = i + 1 < text.size() && IsDigitChar(text[i + 1]);
         if (coefficient && !nextIsDigit)
             coefficient = false;
-        if ((ch == '+' || ch == '>') && nextIsDigit)
+        const bool separator = ch == '>' || (ch == '+' && !inCharge);
+        if (separator && nextIsDigit)
             coefficient = true;
+        chargeOpen = ch == '^' || (chargeOpen && IsDigitChar(ch));
     }
     return parts;
 }

@@ -29,12 +29,13 @@ std::u32string DecodeUtf8(const std::string& text);
 // UTF-8 for characters; a surrogate or a value beyond Unicode is written as U+FFFD.
 std::string EncodeUtf8(const std::u32string& chars);
 
-// The reaction-line alphabet: A-Z a-z 0-9 - ( ) + >.
+// The reaction-line alphabet: A-Z a-z 0-9 - ( ) + > and the "^" of a charge.
 bool IsReactionChar(char ch);
 
 // Sets the letter case of element symbols (when autoCase), removes every coefficient and
 // the second of two adjacent separators; caretPos (characters before the caret) follows
-// the deletions.
+// the deletions. A charge's sign is no separator (H^++Fe^2+ stays), and with autoCase a lone
+// "E" before "^" becomes the electron, e^-.
 void TidyReaction(std::string& text, int& caretPos, bool autoCase);
 
 // The character that typing ch puts into the reaction line (mapped through the key sets),
@@ -46,15 +47,19 @@ char TypedChar(char32_t ch, const KeyOptions& keys);
 std::string TypeReaction(const std::string& typed, const KeyOptions& keys);
 
 // What each character of a reaction text is, for drawing it and writing it as a page: a
-// digit run at the start or right after "+" or the arrow is a coefficient; any other digit
-// is a count, and a "-" the sign of one; ">" is the arrow; letters, "+" and the
-// parentheses are symbols.
+// digit run at the start or right after a separating "+" or the arrow is a coefficient; the
+// digits and the sign after "^" are a charge, drawn raised, and that "^" (ChargeMark) is not
+// drawn; a "^" with no charge after it (LoneMark) is; any other digit is a count, and a "-"
+// the sign of one; ">" is the arrow; letters, "+" and the parentheses are symbols.
 enum class ReactionPart
 {
     Coefficient,
     Count,
     Minus,
     Arrow,
-    Symbol
+    Symbol,
+    ChargeMark,
+    Charge,
+    LoneMark
 };
 std::vector<ReactionPart> ClassifyReaction(const std::string& text);

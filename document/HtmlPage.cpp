@@ -75,13 +75,23 @@ std::string InFont(const FontSpec& font, const std::string& text)
 }
 
 // Every digit gets a font element of its own: coefficients in the numbers font, counts in
-// the subscripts font. A minus sign stays plain text.
+// the subscripts font. A minus sign stays plain text. A charge is one raised element in the
+// subscripts font, as the line draws it, without its "^": Fe<sup>...3+...</sup>.
 std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
 {
     const std::vector<ReactionPart> parts = ClassifyReaction(reaction);
     std::string html;
     for (std::size_t i = 0; i < reaction.size(); ++i) {
         const std::string c(1, reaction[i]);
+        if (parts[i] == ReactionPart::Charge || parts[i] == ReactionPart::LoneMark) {
+            std::size_t end = i + 1;
+            while (parts[i] == ReactionPart::Charge && end < reaction.size() &&
+                   parts[end] == ReactionPart::Charge)
+                ++end;
+            html += "<sup>" + InFont(fonts.SubscriptsFont, Escaped(reaction.substr(i, end - i))) + "</sup>";
+            i = end - 1;
+            continue;
+        }
         switch (parts[i]) {
         case ReactionPart::Coefficient:
             html += InFont(fonts.NumbersFont, c);
@@ -98,6 +108,10 @@ std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
         case ReactionPart::Minus:
         case ReactionPart::Symbol:
             html += Escaped(c);
+            break;
+        case ReactionPart::ChargeMark:
+        case ReactionPart::Charge:
+        case ReactionPart::LoneMark:
             break;
         }
     }

@@ -48,6 +48,7 @@ std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, c
     // range that no canvas reaches, so that far-off subscripts are simply not seen.
     const long long lift = static_cast<long long>(fonts.SubscriptsPosition) + subscripts.Metrics.height();
     const int subscriptTop = static_cast<int>(std::clamp(lineHeight - lift, -OffCanvas, OffCanvas));
+    const int superscriptTop = SuperscriptTop();
 
     const std::vector<ReactionPart> parts = ClassifyReaction(text);
     std::vector<int> widths;
@@ -70,6 +71,16 @@ std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, c
             glyph = ArrowGlyph;
             top = 2;
             break;
+        case ReactionPart::Charge:
+        case ReactionPart::LoneMark:
+            style = &subscripts;
+            top = superscriptTop;
+            break;
+        case ReactionPart::ChargeMark:
+            // The charge that follows shows by being raised; the mark itself takes no room,
+            // so the caret before it and the caret after it stand at the same x.
+            widths.push_back(0);
+            continue;
         case ReactionPart::Symbol:
             break;
         }
@@ -96,6 +107,19 @@ QImage MeasuringDevice()
     return QImage(1, 1, QImage::Format_RGB32);
 }
 } // namespace
+
+int SuperscriptTop()
+{
+    // The top of a charge's cell is the top of the letters' cells: the charge stands as high
+    // as the letters' ascent and ends above their middle.
+    return 1;
+}
+
+int SuperscriptHeight(const FontSettings& fonts)
+{
+    const QImage device = MeasuringDevice();
+    return QFontMetrics(ToQFont(fonts.SubscriptsFont), &device).height();
+}
 
 int ReactionLineHeight(const FontSettings& fonts)
 {

@@ -3,8 +3,9 @@
 
 // Drawing a reaction text as the reaction line shows it, on any painter: the line itself,
 // the exported bitmap, any later picture. Coefficients are drawn in NumbersFont, counts and
-// their minus signs as subscripts in SubscriptsFont, the arrow as an arrow glyph, the rest
-// in ReactionFont, each character on an opaque white cell.
+// their minus signs as subscripts in SubscriptsFont, charges (Fe^3+) raised in SubscriptsFont
+// without their "^", the arrow as an arrow glyph, the rest in ReactionFont, each character on
+// an opaque white cell.
 
 #include "document/FontSettings.h"
 
@@ -17,6 +18,10 @@ class QPainter;
 
 // The height of the reaction line: the text height of ReactionFont plus 3 pixels.
 int ReactionLineHeight(const FontSettings& fonts);
+
+// Where a charge is drawn: the top of its cell in the line, and its height (SubscriptsFont's).
+int SuperscriptTop();
+int SuperscriptHeight(const FontSettings& fonts);
 
 // Paints text as one line whose top is at y = 0 of the painter and whose first character
 // starts at x (negative when the line is scrolled). Returns the drawn width of every

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ReactionLine.h"
 
+#include "core/ChargeNotation.h"
 #include "editor/DrawReaction.h"
 
 #include <QApplication>
@@ -293,9 +294,17 @@ void ReactionLine::BlinkTimTimer()
     if (Picture.isNull())
         return;
     // One pixel wide, from y = 1 to the line's height - 2 (excluded); hiding paints it white.
+    // Within a charge (after its "^" and digits) the caret spans the raised charge only, so
+    // that moving into the charge shows even where its invisible "^" leaves x unchanged.
+    int top = 1;
+    int bottom = Picture.height() - 3;
+    if (ChargeOpenAt(ReactionText, size_t(std::clamp(CaretPos, 0, int(ReactionText.size()))))) {
+        top = std::max(top, SuperscriptTop());
+        bottom = std::min(bottom, SuperscriptTop() + SuperscriptHeight(Fonts) - 1);
+    }
     QPainter painter(&Picture);
     painter.setPen(CaretShown ? Qt::black : Qt::white);
-    painter.drawLine(CaretX, 1, CaretX, Picture.height() - 3);
+    painter.drawLine(CaretX, top, CaretX, bottom);
     painter.end();
     update();
 }

@@ -78,9 +78,11 @@ const LocalText MsgAlreadyExists{" already exists.\rDo you want to replace it?",
                                  " از قبل وجود دارد.\rآيا مي خواهيد آن را جايگزين كنيد؟"};
 const LocalText MsgReactionHelp{
     "In most cases you have not to use Shift key for letters case.\rTo change or view key settings choose "
-    "Key Options from Settings menu.",
+    "Key Options from Settings menu.\rTo type an ion, write ^ and its charge after the formula: Fe^3+. An "
+    "electron is e^-.",
     " در اكثر موارد نيازي به نگه داشتن كليد Shift براي شكل حروف نيست.\r براي تغيير يا مشاهده تنظيمات كليدها "
-    "از منوي تنظيمات گزينه تنظيمات كليدها را انتخاب كنيد."};
+    "از منوي تنظيمات گزينه تنظيمات كليدها را انتخاب كنيد.\rبراي نوشتن يون، پس از فرمول ^ و بار آن را "
+    "بنويسيد: Fe^3+. الكترون را به صورت e^- بنويسيد."};
 const LocalText MsgGridHelp{
     "Click \"Calculate Grid\" button to caculate grid's empty cells.\rThis program can calculate cells by "
     "formulas were given to.\rTo view, add or change formulas choose Options from Settings menu.",

@@ -258,6 +258,19 @@ void TestCore::tidyReaction_data()
     QTest::newRow("separator then coefficient then separator") << "H2+2+O2" << 7 << true << "H2+O2" << 5;
     // Structure is left for Balance to judge
     QTest::newRow("leading and trailing separators") << "+H2>" << 4 << true << "+H2>" << 4;
+    // A charge's sign is no separator: the "+" after it is kept, and so is what follows
+    QTest::newRow("sign, then separator") << "H^++Fe^2+" << 9 << true << "H^++Fe^2+" << 9;
+    QTest::newRow("sign, separator, then a third +") << "H^+++O" << 6 << true << "H^++O" << 5;
+    QTest::newRow("sign, then arrow") << "Fe^3+>Fe" << 8 << true << "Fe^3+>Fe" << 8;
+    QTest::newRow("a digit after a sign is no coefficient") << "H^+2" << 4 << true << "H^+2" << 4;
+    QTest::newRow("balanced ionic text")
+        << "MnO4^-+8H^++5Fe^2+>Mn^2++5Fe^3++4H2O" << 36 << true << "MnO4^-+H^++Fe^2+>Mn^2++Fe^3++H2O" << 32;
+    // The electron: a lone e before "^" stays lower case, other letters take their case
+    QTest::newRow("electron") << "e^-" << 3 << true << "e^-" << 3;
+    QTest::newRow("electron with its coefficient")
+        << "Fe^3++2e^->Fe^2+" << 0 << true << "Fe^3++e^->Fe^2+" << 0;
+    QTest::newRow("E in a formula is a letter") << "ne^+" << 4 << true << "Ne^+" << 4;
+    QTest::newRow("auto case off keeps E") << "E^-" << 3 << false << "E^-" << 3;
 }
 
 void TestCore::tidyReaction()
@@ -300,6 +313,12 @@ void TestCore::typeReaction_data()
                                    << " >." << false << "nacl";
     QTest::newRow("separator after separator") << "H2++>O2"
                                                << " >." << true << "H2+O2";
+    QTest::newRow("ions") << "mno4^-=h^+"
+                          << " >." << true << "MnO4^-+H^+";
+    QTest::newRow("electron typed: E became e at the ^") << "fe^3+=e^- fe^2+"
+                                                         << " >." << true << "Fe^3++e^->Fe^2+";
+    QTest::newRow("balanced ionic text pasted") << "Cu>Cu^2++2e^-"
+                                                << " >." << true << "Cu>Cu^2++e^-";
 }
 
 void TestCore::typeReaction()

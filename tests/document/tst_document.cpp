@@ -504,14 +504,19 @@ const std::string ArrowElement = "<font face=\"Wingdings\">&rarr;</font>";
 // [d] one in the subscripts font, "=>" the arrow element.
 std::string Expand(const std::string& pattern, const FontSettings& fonts)
 {
-    auto element = [](const FontSpec& f, char digit) {
+    auto element = [](const FontSpec& f, const std::string& text) {
         return "<font face=\"" + f.Name + "\" color=\"#" + (f.Color == ClBlue ? "0000FF" : "080000") +
-               "\" size=\"" + std::to_string(HtmlFontSize(f.Size)) + "\"><b>" + digit + "</b></font>";
+               "\" size=\"" + std::to_string(HtmlFontSize(f.Size)) + "\"><b>" + text + "</b></font>";
     };
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '{' || pattern[i] == '[') {
-            out += element(pattern[i] == '{' ? fonts.NumbersFont : fonts.SubscriptsFont, pattern[i + 1]);
+        if (pattern.compare(i, 2, "^[") == 0) { // ^[3+]: a raised charge in the subscripts font
+            const std::size_t close = pattern.find(']', i + 3);
+            out += "<sup>" + element(fonts.SubscriptsFont, pattern.substr(i + 2, close - i - 2)) + "</sup>";
+            i = close;
+        } else if (pattern[i] == '{' || pattern[i] == '[') {
+            out += element(pattern[i] == '{' ? fonts.NumbersFont : fonts.SubscriptsFont,
+                           std::string(1, pattern[i + 1]));
             i += 2;
         } else if (pattern.compare(i, 2, "=>") == 0) {
             out += ArrowElement;
@@ -608,6 +613,10 @@ void DocumentTest::marksCoefficientsAndSubscripts_data()
                                        << "{2}";
     QTest::newRow("coefficient right after the arrow") << ">10"
                                                        << "=>{1}{0}";
+    QTest::newRow("ions: charges raised, without their ^") << "MnO4^-+8H^++5Fe^2+>Mn^2+"
+                                                           << "MnO[4]^[-]+{8}H^[+]+{5}Fe^[2+]=>Mn^[2+]";
+    QTest::newRow("a ^ with no charge after it is written raised") << "Fe^"
+                                                                   << "Fe^[^]";
     QTest::newRow("markup in the text") << "A<b&\""
                                         << "A&lt;b&amp;&quot;";
     QTest::newRow("empty") << ""

@@ -120,7 +120,9 @@ enum class Drawn
     Coefficient,
     Subscript,
     Letter,
-    Arrow
+    Arrow,
+    Superscript,
+    Hidden
 };
 } // namespace
 
@@ -160,6 +162,10 @@ class TestEditor : public QObject
         row("an arrow after plus is dropped", "h2= o2", "H2+O2");
         row("characters outside the alphabet", "h2@o!", "H2O");
         row("a Farsi letter is dropped", "hب2", "H2");
+        // ions and the electron
+        row("ions", "mno4^-=h^+", "MnO4^-+H^+");
+        row("a charge's sign, then the separator", "h^++fe^2+", "H^++Fe^2+");
+        row("the electron keeps its lower case", "fe^3+=e^- fe^2+", "Fe^3++e^->Fe^2+");
         // auto identification off
         row("letters keep their case", "nacl", "nacl", false);
         row("digits and separators are still tidied", "2h2==o2", "h2+o2", false);
@@ -238,6 +244,15 @@ class TestEditor : public QObject
         row("Backspace", "H2O", 2, Qt::Key_Backspace, "HO", 1);
         row("Delete", "H2O", 1, Qt::Key_Delete, "HO", 1);
         row("Delete tidies a count that became a coefficient", "H2+O2", 3, Qt::Key_Delete, "H2+", 3);
+        // through a charge: the hidden "^" is one more caret position
+        row("Backspace the charge's sign", "Fe^3+", 5, Qt::Key_Backspace, "Fe^3", 4);
+        row("Backspace the charge's count", "Fe^3", 4, Qt::Key_Backspace, "Fe^", 3);
+        row("Backspace the ^", "Fe^", 3, Qt::Key_Backspace, "Fe", 2);
+        row("Delete the hidden ^", "Fe^3+", 2, Qt::Key_Delete, "Fe3+", 2);
+        row("Right onto the ^", "Fe^3+", 2, Qt::Key_Right, "Fe^3+", 3);
+        row("Left off the charge", "Fe^3+", 3, Qt::Key_Left, "Fe^3+", 2);
+        row("Home in an ion", "Fe^3+", 4, Qt::Key_Home, "Fe^3+", 0);
+        row("End in an ion", "Fe^3+", 0, Qt::Key_End, "Fe^3+", 5);
         // a balanced text keeps its coefficients through caret keys
         row("balanced: Left", balanced, 3, Qt::Key_Left, balanced, 2);
         row("balanced: Right", balanced, 3, Qt::Key_Right, balanced, 4);
@@ -304,28 +319,34 @@ class TestEditor : public QObject
     // ---- Mouse ----
     void a_click_places_the_caret_data()
     {
+        QTest::addColumn<QString>("text");
         QTest::addColumn<int>("boundary"); // -1: right of the text
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("expected");
-        QTest::newRow("on the first boundary") << 0 << 0 << 0;
-        QTest::newRow("inside the first character") << 0 << 1 << 1;
-        QTest::newRow("on a boundary") << 2 << 0 << 2;
-        QTest::newRow("just after a boundary") << 2 << 1 << 3;
-        QTest::newRow("right of the text") << -1 << 0 << 5;
+        QTest::newRow("on the first boundary") << "2H2+O" << 0 << 0 << 0;
+        QTest::newRow("inside the first character") << "2H2+O" << 0 << 1 << 1;
+        QTest::newRow("on a boundary") << "2H2+O" << 2 << 0 << 2;
+        QTest::newRow("just after a boundary") << "2H2+O" << 2 << 1 << 3;
+        QTest::newRow("right of the text") << "2H2+O" << -1 << 0 << 5;
+        // the "^" takes no room: a click at the charge's left edge goes before it
+        QTest::newRow("at a charge's left edge") << "Fe^2+" << 3 << 0 << 2;
+        QTest::newRow("inside a charge's count") << "Fe^2+" << 3 << 1 << 4;
+        QTest::newRow("right of a charge") << "Fe^2+" << -1 << 0 << 5;
     }
 
     void a_click_places_the_caret()
     {
+        QFETCH(QString, text);
         QFETCH(int, boundary);
         QFETCH(int, offset);
         QFETCH(int, expected);
         TestSettings settings;
         WindowFixture w;
-        SetText(w, "2H2+O", 0);
+        SetText(w, text, 0);
         const int x = boundary < 0 ? w.Line()->width() - 2 : w.Line()->WidthBefore(boundary) + offset;
         QTest::mouseClick(w.Line(), Qt::LeftButton, {}, QPoint(x, 5));
         QCOMPARE(w.Line()->caretPos(), expected);
-        QCOMPARE(Text(w), QStringLiteral("2H2+O")); // a click keeps the coefficients
+        QCOMPARE(Text(w), text); // a click keeps the coefficients
     }
 
     // ---- Clipboard ----
@@ -542,6 +563,11 @@ class TestEditor : public QObject
         QTest::newRow("count after a parenthesis") << "Ca(OH)2" << 6 << Drawn::Subscript;
         QTest::newRow("minus sign") << "H-2" << 1 << Drawn::Subscript;
         QTest::newRow("count after a minus sign") << "H-2" << 2 << Drawn::Subscript;
+        QTest::newRow("a charge's ^ is not drawn") << "Fe^3+" << 2 << Drawn::Hidden;
+        QTest::newRow("a charge's count") << "Fe^3+" << 3 << Drawn::Superscript;
+        QTest::newRow("a charge's sign") << "Fe^3+" << 4 << Drawn::Superscript;
+        QTest::newRow("a negative charge after a count") << "MnO4^-" << 5 << Drawn::Superscript;
+        QTest::newRow("a ^ with no charge after it shows") << "Fe^" << 2 << Drawn::Superscript;
     }
 
     void each_character_is_drawn_in_its_font()
@@ -559,6 +585,11 @@ class TestEditor : public QObject
         const int height = picture.height();
         const QRect cell = CharCell(w, index);
         const QChar ch = text[index];
+        if (drawn == Drawn::Hidden) {
+            // No room, so nothing of it shows between the formula and its raised charge.
+            QCOMPARE(w.Line()->charWidths()[size_t(index)], 0);
+            return;
+        }
         const QRect ink = InkBox(picture, cell, IsInk);
         QVERIFY(!ink.isNull());
         const bool blue = !InkBox(picture, cell, IsBlue).isNull();
@@ -577,6 +608,18 @@ class TestEditor : public QObject
             QVERIFY(ink.bottom() < height);
             break;
         }
+        case Drawn::Superscript: {
+            QCOMPARE(w.Line()->charWidths()[size_t(index)], AdvanceIn(w.Doc()->fonts().SubscriptsFont, ch));
+            QVERIFY(!blue);
+            // Raised: in the subscripts font's cell at the top of the line, its middle above
+            // the middle of the letters.
+            QVERIFY(ink.top() >= SuperscriptTop());
+            QVERIFY(ink.bottom() < SuperscriptTop() + SuperscriptHeight(w.Doc()->fonts()));
+            QVERIFY(ink.center().y() < InkBox(picture, CharCell(w, 0), IsInk).center().y());
+            break;
+        }
+        case Drawn::Hidden:
+            break;
         case Drawn::Letter:
             QCOMPARE(w.Line()->charWidths()[size_t(index)], AdvanceIn(w.Doc()->fonts().ReactionFont, ch));
             QVERIFY(!blue);
@@ -612,6 +655,34 @@ class TestEditor : public QObject
             QVERIFY(InkBox(w.Line()->picture(), CharCell(w, 1), IsInk).isNull());
             QVERIFY(!InkBox(w.Line()->picture(), CharCell(w, 0), IsInk).isNull());
         }
+    }
+
+    void the_caret_rises_into_a_charge()
+    {
+        // The "^" takes no room, so the caret before it and after it stand at the same x;
+        // after it, and among the charge's digits, the caret spans the raised charge only.
+        TestSettings settings;
+        WindowFixture w;
+        Type(w, "fe^3+");
+        const QImage& picture = w.Line()->picture();
+        const int height = picture.height();
+        auto caretReaches = [&](int y) { return IsBlack(picture.pixel(w.Line()->caretX(), y)); };
+        QTest::keyClick(w.KeyBox(), Qt::Key_Home);
+        QTest::keyClick(w.KeyBox(), Qt::Key_Right);
+        QTest::keyClick(w.KeyBox(), Qt::Key_Right);
+        const int beforeMark = w.Line()->caretX();
+        QVERIFY(caretReaches(1) && caretReaches(height - 3));
+        for (int pos : {3, 4}) {
+            QTest::keyClick(w.KeyBox(), Qt::Key_Right);
+            QCOMPARE(w.Line()->caretPos(), pos);
+            if (pos == 3)
+                QCOMPARE(w.Line()->caretX(), beforeMark);
+            QVERIFY(caretReaches(SuperscriptTop() + 1));
+            QVERIFY(!caretReaches(height - 3));
+        }
+        QCOMPARE(w.Line()->caretX(), beforeMark + w.Line()->charWidths()[3]);
+        QTest::keyClick(w.KeyBox(), Qt::Key_Right); // past the sign the charge is closed
+        QVERIFY(caretReaches(height - 3));
     }
 
     void the_caret_after_an_arrow_stands_at_its_right_edge()
