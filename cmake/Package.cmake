@@ -30,8 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Arabic letters for the Farsi interface; metric stand-ins for the documents' Arial and
-# Times New Roman.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation")
+# Times New Roman; libcanberra's driver for the sound server, so that the message boxes'
+# sounds are event sounds there, at the desktop's alert volume (libcanberra0 itself, which
+# dpkg-shlibdeps finds, plays through ALSA and brings the freedesktop sound theme).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation, libcanberra-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # A source archive holds the checkout without build folders or version control.

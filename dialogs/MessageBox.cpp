@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/MessageBox.h"
 
+#include "dialogs/MessageSound.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -154,7 +156,7 @@ int ShowMessageBox(const MessageRequest& request, const QFont& font, QWidget* pa
 {
     if (Hook())
         return Hook()(request);
-    QApplication::beep();
+    SoundMessage(request.Kind);
     QMessageBox* box = BuildMessageBox(request, font, parent);
     box->exec();
     const int result = MessageBoxResult(box);

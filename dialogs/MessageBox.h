@@ -2,7 +2,7 @@
 #pragma once
 
 // The program's one message box: every message is shown through ShowMessageBox in
-// the interface language, with the kind's icon, title and beep.
+// the interface language, with the kind's icon, title and sound.
 
 #include "core/Language.h"
 
@@ -56,7 +56,8 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
 // The result code of the button that closed a box built by BuildMessageBox.
 int MessageBoxResult(QMessageBox* box);
 
-// Beeps, shows the box modally and returns the result code.
+// Sounds the kind's sound (dialogs/MessageSound), shows the box modally and returns the
+// result code.
 int ShowMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent = nullptr);
 
 // Tests answer message boxes through this hook instead of a modal loop. While it is

@@ -5,11 +5,11 @@ set -euo pipefail
 STOIKON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 STOIKON_BUILD="${STOIKON_BUILD:-$STOIKON_ROOT/build}"
 
-# Debian packages the build, the tests and the running program need; the last line is for
-# the install tests (validators, the man page viewer), for building the .deb with cpack and
-# for the clipboard test on a virtual X server.
-STOIKON_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation
-    desktop-file-utils appstream man-db dpkg-dev file xvfb)
+# Debian packages the build, the tests and the running program need (libcanberra for the
+# message boxes' sounds); the last line is for the install tests (validators, the man page
+# viewer), for building the .deb with cpack and for the clipboard test on a virtual X server.
+STOIKON_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libgl-dev libcanberra-dev fonts-dejavu-core
+    fonts-liberation desktop-file-utils appstream man-db dpkg-dev file xvfb)
 
 stoikon_install_packages() {
     local missing=()

@@ -124,7 +124,7 @@ deb)
     done
     [ "$(grep -c '^\./usr/bin/.' <<<"$listing")" = 1 ] || fail "usr/bin holds more than the program"
     depends=$(dpkg-deb -f "$deb" Depends)
-    for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+    for lib in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0 libc6; do
         grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
     done
     ;;

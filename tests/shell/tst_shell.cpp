@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up, window settings, shutdown, language switch and message box.
 
+#include "dialogs/MessageSound.h"
 #include "dialogs/OpsU.h"
 #include "editor/KOU.h"
 #include "shell/AboutU.h"
@@ -53,6 +54,8 @@ class TestShell : public QObject
     void message_box_buttons_defaults_and_results();
     void farsi_message_box_is_right_to_left_with_farsi_title_and_buttons();
     void closing_a_message_box_by_its_close_box_answers_cancel();
+    void each_kind_of_message_has_its_own_sound_data();
+    void each_kind_of_message_has_its_own_sound();
     void problem_with_farsi_stays_english();
 
     void every_farsi_text_fits_the_code_page();
@@ -421,6 +424,25 @@ void TestShell::closing_a_message_box_by_its_close_box_answers_cancel()
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     box->close();
     QCOMPARE(MessageBoxResult(box.get()), int(mrCancel));
+}
+
+void TestShell::each_kind_of_message_has_its_own_sound_data()
+{
+    QTest::addColumn<MsgKind>("kind");
+    QTest::addColumn<QString>("event");
+    QTest::newRow("Warning") << MsgKind::Warning << "dialog-warning";
+    QTest::newRow("Error") << MsgKind::Error << "dialog-error";
+    QTest::newRow("Information") << MsgKind::Information << "dialog-information";
+    QTest::newRow("Confirm") << MsgKind::Confirmation << "dialog-question";
+}
+
+void TestShell::each_kind_of_message_has_its_own_sound()
+{
+    QFETCH(MsgKind, kind);
+    QFETCH(QString, event);
+    QCOMPARE(QString(MessageSoundEvent(kind)), event);
+    // Where libcanberra can play nothing, the bell rings instead.
+    QCOMPARE(SoundMessage(kind, "no-such-driver"), MessageSound::Bell);
 }
 
 void TestShell::problem_with_farsi_stays_english()
