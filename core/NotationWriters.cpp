@@ -27,38 +27,41 @@ struct Token
     std::string Text;
 };
 
+// The reaction cut into what each writer writes its own way, as ClassifyReaction (the
+// drawing's and the page's reading) sees every character: runs of coefficient, count and
+// charge characters joined, the "^" before a charge dropped.
 std::vector<Token> Tokens(const std::string& reaction)
 {
+    const std::vector<ReactionPart> parts = ClassifyReaction(reaction);
     std::vector<Token> tokens;
-    bool substanceStart = true;
-    std::size_t i = 0;
-    auto digitsFrom = [&](std::size_t j) {
-        while (j < reaction.size() && IsDigitChar(reaction[j]))
-            ++j;
-        return j;
-    };
-    while (i < reaction.size()) {
+    for (std::size_t i = 0; i < reaction.size(); ++i) {
         const char c = reaction[i];
-        std::size_t next = i + 1;
-        if (c == '^') {
-            // The sign right after the digits always belongs to the charge.
-            next = digitsFrom(i + 1);
-            if (next < reaction.size() && (reaction[next] == '+' || reaction[next] == '-'))
-                ++next;
-            tokens.push_back({TokenKind::Charge, reaction.substr(i + 1, next - i - 1)});
-        } else if (c == '+' || c == '>') {
-            tokens.push_back({c == '+' ? TokenKind::Plus : TokenKind::Arrow, std::string(1, c)});
-        } else if (IsDigitChar(c) && substanceStart) {
-            next = digitsFrom(i);
-            tokens.push_back({TokenKind::Coefficient, reaction.substr(i, next - i)});
-        } else if (IsDigitChar(c) || c == '-') {
-            next = digitsFrom(i + 1);
-            tokens.push_back({TokenKind::Count, reaction.substr(i, next - i)});
-        } else {
-            tokens.push_back({TokenKind::Other, std::string(1, c)});
+        TokenKind kind = c == '+' ? TokenKind::Plus : TokenKind::Other;
+        switch (parts[i]) {
+        case ReactionPart::Coefficient:
+            kind = TokenKind::Coefficient;
+            break;
+        case ReactionPart::Count:
+        case ReactionPart::Minus:
+            kind = TokenKind::Count;
+            break;
+        case ReactionPart::ChargeMark:
+            tokens.push_back({TokenKind::Charge, ""});
+            continue;
+        case ReactionPart::Charge:
+            tokens.back().Text += c;
+            continue;
+        case ReactionPart::Arrow:
+            kind = TokenKind::Arrow;
+            break;
+        default: // a symbol, a separating "+", a "^" with no charge after it
+            break;
         }
-        substanceStart = c == '+' || c == '>';
-        i = next;
+        const bool run = kind == TokenKind::Coefficient || kind == TokenKind::Count;
+        if (run && !tokens.empty() && tokens.back().Kind == kind)
+            tokens.back().Text += c;
+        else
+            tokens.push_back({kind, std::string(1, c)});
     }
     return tokens;
 }
