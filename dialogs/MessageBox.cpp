@@ -2,6 +2,7 @@
 #include "dialogs/MessageBox.h"
 
 #include "dialogs/MessageSound.h"
+#include "dialogs/ShapedCaption.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,8 +108,11 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
                               {mbOK, QMessageBox::Ok, ButtonOK},
                               {mbCancel, QMessageBox::Cancel, ButtonCancel}};
     for (const ButtonDef& def : defs) {
-        if (request.Buttons & def.Flag)
-            box->addButton(def.Standard)->setText(def.Caption.In(Language::English));
+        if (!(request.Buttons & def.Flag))
+            continue;
+        QPushButton* button = box->addButton(def.Standard);
+        button->setText(def.Caption.In(Language::English));
+        button->setStyle(TShapedCaptionStyle::Instance()); // a Farsi accelerator keeps its word joined
     }
     box->setDefaultButton((request.Buttons & mbOK) ? QMessageBox::Ok : QMessageBox::Yes);
     if (request.Buttons & mbCancel)

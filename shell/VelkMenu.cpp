@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/VelkMenu.h"
 
+#include "dialogs/ShapedCaption.h"
 #include "editor/FontConvert.h"
 #include "shell/VelkMenuMetrics.h"
 #include "shell/WebAddresses.h"
@@ -19,8 +20,7 @@
 namespace {
 using namespace MenuMetrics;
 
-// Measured as it is drawn: the underline of the accelerator splits the shaping of a Farsi
-// word, which then takes more room than the font metrics alone tell.
+// Measured as it is drawn: one string, without its "&".
 int CaptionWidth(const QFont& font, const QString& caption, const QStyleOption* option, const QWidget* widget)
 {
     QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -31,8 +31,8 @@ int CaptionWidth(const QFont& font, const QString& caption, const QStyleOption* 
     QPainter painter(&scratch);
     painter.setFont(font);
     painter.setLayoutDirection(option->direction);
-    const int flags = Qt::AlignAbsolute | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    return painter.boundingRect(QRect(0, 0, 10000, 1000), flags, caption).width();
+    const int flags = Qt::AlignAbsolute | Qt::AlignLeft | Qt::TextSingleLine;
+    return painter.boundingRect(QRect(0, 0, 10000, 1000), flags, SplitAccelerator(caption).Text).width();
 }
 
 // Qt adds the widest shortcut of a menu to the widest item after measuring; the items
@@ -95,8 +95,9 @@ class TVelkMenuStyle : public QProxyStyle
             return {1, SeparatorHeight};
         const QString caption = item->text.section(QLatin1Char('\t'), 0, 0);
         const QString shortCut = item->text.section(QLatin1Char('\t'), 1);
-        int width = CaptionWidth(Painter->Font(), caption, option, widget) +
-                    metrics.horizontalAdvance(shortCut) + ItemExtraWidth;
+        int width = CaptionWidth(Painter->Font(), caption, option, widget) + ItemExtraWidth;
+        if (!shortCut.isEmpty())
+            width += ShortcutGap + metrics.horizontalAdvance(shortCut);
         int height = item->maxIconWidth > 0 ? RowHeight : metrics.height() + TextRowExtraHeight;
         Painter->MeasureItem(widget, caption, width, height);
         if (const auto* menu = qobject_cast<const QMenu*>(widget))
@@ -406,9 +407,10 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     const QFontMetrics metrics(font);
     textTop += (textBottom - textTop - metrics.height()) / 2;
     const QRect textRect(QPoint(textLeft, textTop), QPoint(textRight - 1, textBottom - 1));
-    const int flags = Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const int flags = Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine;
     painter.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    painter.drawText(textRect, flags | (rtl ? Qt::AlignRight : Qt::AlignLeft), item.Caption);
+    DrawShapedCaption(painter, textRect,
+                      flags | Qt::TextShowMnemonic | (rtl ? Qt::AlignRight : Qt::AlignLeft), item.Caption);
     if (!item.ShortCut.isEmpty())
         painter.drawText(textRect, flags | (rtl ? Qt::AlignLeft : Qt::AlignRight), item.ShortCut);
     painter.restore();

@@ -12,6 +12,7 @@ constexpr int IconColumn = ImageSize + 2; // the column the icons stand in
 constexpr int RowHeight = ImageSize + 3;  // an item of a menu with icons
 constexpr int SeparatorHeight = 8;        // the separator line runs through its middle
 constexpr int ItemExtraWidth = 46;        // an item's width beyond its caption and shortcut
+constexpr int ShortcutGap = 24;           // at the least between a caption and its shortcut
 constexpr int CaptionGap = 4;             // from the icon column to the caption
 constexpr int TextMargin = 12;            // texts from the far edge (the shortcut), and
                                           // from the near edge where there is no icon column

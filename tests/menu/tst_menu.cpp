@@ -2,6 +2,7 @@
 // The owner-drawn menu on the pixels of grabbed menus, help mode, the web commands and
 // the about box.
 
+#include "dialogs/ShapedCaption.h"
 #include "editor/FontConvert.h"
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
@@ -12,6 +13,7 @@
 #include "shell/WebAddresses.h"
 #include "tests/common/WindowFixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,9 +21,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -62,6 +66,76 @@ int FirstDarkColumn(const QImage& image, const QRect& row, int from, int to)
                 return x;
     return -1;
 }
+// Records the text runs that painting hands to the paint engine, one string a run.
+class TextRunRecorder : public QPaintDevice
+{
+  public:
+    QStringList Runs;
+    QPaintEngine* paintEngine() const override { return &Engine; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+        case PdmHeight:
+            return 2000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+  private:
+    class Recorder : public QPaintEngine
+    {
+      public:
+        explicit Recorder(QStringList& runs) : QPaintEngine(AllFeatures), Runs(runs) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override { Runs << item.text(); }
+        Type type() const override { return User; }
+
+      private:
+        QStringList& Runs;
+    };
+    mutable Recorder Engine{Runs};
+};
+
+// The widest stretch of columns without ink inside the ink of a row's text area.
+int WidestInnerGap(const QImage& image, const QRect& area)
+{
+    int widest = 0, gap = 0;
+    bool inked = false;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        bool dark = false;
+        for (int y = area.top(); y <= area.bottom() && !dark; ++y)
+            dark = IsDark(Rgb(image, x, y));
+        if (dark) {
+            if (inked)
+                widest = std::max(widest, gap);
+            inked = true;
+            gap = 0;
+        } else {
+            ++gap;
+        }
+    }
+    return widest;
+}
 } // namespace
 
 class TestMenu : public QObject
@@ -91,6 +165,10 @@ class TestMenu : public QObject
     void a_raised_icon_stands_up_and_left_of_its_silhouette();
     void shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt_data();
     void shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt();
+    void a_caption_with_an_accelerator_is_drawn_as_one_text_run_data();
+    void a_caption_with_an_accelerator_is_drawn_as_one_text_run();
+    void a_clear_gap_stands_before_every_shortcut_data();
+    void a_clear_gap_stands_before_every_shortcut();
 
     // Help mode
     void f1_shows_the_help_pointer_and_the_prompt();
@@ -167,7 +245,7 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
     QFETCH(QString, menu);
     QFETCH(int, request);
     auto* m = W()->findChild<QMenu*>(menu);
-    // An item is as wide as its caption followed by its shortcut, plus the extra width.
+    // An item is as wide as its caption, the gap and its shortcut, plus the extra width.
     const QFontMetrics metrics(Window->Find<TVelkMenu>("VelkMenu")->Font());
     int widest = request;
     for (QAction* action : m->actions()) {
@@ -175,7 +253,8 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
             continue;
         const QString shortCut = action->shortcut().toString(QKeySequence::NativeText);
         const int caption = metrics.size(Qt::TextShowMnemonic, action->text()).width();
-        widest = std::max(widest, caption + metrics.horizontalAdvance(shortCut) + ItemExtraWidth);
+        const int column = shortCut.isEmpty() ? 0 : ShortcutGap + metrics.horizontalAdvance(shortCut);
+        widest = std::max(widest, caption + column + ItemExtraWidth);
     }
     QCOMPARE(m->sizeHint().width(), widest + 2); // and a one-pixel frame on each side
 }
@@ -400,6 +479,73 @@ void TestMenu::shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt()
     QFETCH(QString, native);
     QFETCH(QString, shown);
     QCOMPARE(TVelkMenu::ShortCutText(native), shown);
+}
+
+void TestMenu::a_caption_with_an_accelerator_is_drawn_as_one_text_run_data()
+{
+    QTest::addColumn<bool>("farsi");
+    QTest::newRow("English") << false;
+    QTest::newRow("Farsi") << true;
+}
+
+void TestMenu::a_caption_with_an_accelerator_is_drawn_as_one_text_run()
+{
+    // An underlined letter drawn as a run of its own breaks the joining of Farsi words.
+    QFETCH(bool, farsi);
+    if (farsi)
+        W()->SettingsFarsiExecute();
+    QMenuBar* bar = W()->menuBar();
+    TextRunRecorder barRuns;
+    bar->render(&barRuns);
+    for (QMenu* menu : bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(barRuns.Runs.contains(SplitAccelerator(menu->title()).Text), qPrintable(menu->title()));
+        menu->popup(QPoint(0, 0));
+        TextRunRecorder runs;
+        menu->render(&runs);
+        menu->hide();
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->isVisible())
+                QVERIFY2(runs.Runs.contains(SplitAccelerator(action->text()).Text),
+                         qPrintable(action->text()));
+        }
+    }
+    // The buttons of the message box: "&Yes" and "&No", in Farsi "&بلي" and "&خير".
+    const Language lang = farsi ? Language::Farsi : Language::English;
+    std::unique_ptr<QMessageBox> box(BuildMessageBox(
+        {"?", MsgKind::Confirmation, mbYes | mbNo | mbCancel, lang}, W()->ProgramQFont(), W()));
+    for (QAbstractButton* button : {box->button(QMessageBox::Yes), box->button(QMessageBox::No)}) {
+        QVERIFY(button->text().contains('&'));
+        TextRunRecorder runs;
+        button->render(&runs);
+        QCOMPARE(runs.Runs, QStringList{SplitAccelerator(button->text()).Text});
+    }
+}
+
+void TestMenu::a_clear_gap_stands_before_every_shortcut_data()
+{
+    QTest::addColumn<bool>("farsi");
+    QTest::newRow("English") << false;
+    QTest::newRow("Farsi") << true;
+}
+
+void TestMenu::a_clear_gap_stands_before_every_shortcut()
+{
+    QFETCH(bool, farsi);
+    if (farsi)
+        W()->SettingsFarsiExecute();
+    for (QMenu* menu : W()->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        const QImage image = GrabMenu(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator() || !action->isVisible() || action->shortcut().isEmpty())
+                continue;
+            // The text area: from the caption's start to the shortcut's end.
+            const QRect row = menu->actionGeometry(action);
+            const QRect text = QStyle::visualRect(menu->layoutDirection(), row,
+                                                  row.adjusted(IconColumn + CaptionGap, 2, -TextMargin, -2));
+            const int gap = WidestInnerGap(image, text);
+            QVERIFY2(gap >= ShortcutGap, qPrintable(action->text() + ": " + QString::number(gap)));
+        }
+    }
 }
 
 // ---- Help mode ----
