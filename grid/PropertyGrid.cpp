@@ -19,7 +19,7 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FollowDirection();
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
     verticalHeader()->setMinimumSectionSize(1);
@@ -35,6 +35,21 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
         if (Model)
             Model->setColumnWidth(column, width);
     });
+}
+
+void TPropertyGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        FollowDirection();
+}
+
+void TPropertyGrid::FollowDirection()
+{
+    // The header names start at the reading side, as the cells do: Qt's header keeps a
+    // left alignment at the left in a right-to-left table.
+    horizontalHeader()->setDefaultAlignment(Qt::AlignAbsolute | Qt::AlignVCenter |
+                                            (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft));
 }
 
 void TPropertyGrid::setGridModel(GridModel* model)

@@ -43,8 +43,10 @@ class TPropertyGrid : public QTableView
   protected:
     // Rows are resized by dragging the line under a row, as there is no row header.
     bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void FollowDirection();
     void ApplyColumnWidth(int column, int width);
     void ApplyColumnWidths(int first, int last);
     int RowLineAt(int y) const; // the data row whose bottom line is at y, or -1
