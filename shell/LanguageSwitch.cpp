@@ -11,9 +11,12 @@
 #include "shell/ActionTable.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 
 void TSTMainForm::SettingsEnglishExecute()
 {
@@ -77,6 +80,33 @@ void TSTMainForm::Recaption()
     if (KOForm)
         KOForm->Recaption(lang);
     LayoutMainWindow();
+    RecaptionStatusBar();
+}
+
+void TSTMainForm::RecaptionStatusBar()
+{
+    const Language lang = Doc->language();
+    // A notice of a command (help mode's prompt, a grid too large) is said again.
+    const QString shown = statusBar()->currentMessage();
+    for (const LocalText* notice : {&Texts::HelpModePrompt, &Texts::MsgGridTooLarge}) {
+        if (shown == notice->In(Language::English) || shown == notice->In(Language::Farsi)) {
+            statusBar()->showMessage(notice->In(lang));
+            return;
+        }
+    }
+    // A hint is the one the pointer rests on now, as the next move of the mouse would show
+    // it; the window may just have been mirrored under the pointer. Qt only updates the
+    // message when the pointer enters or leaves a control.
+    QString hint;
+    if (const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (menu->activeAction())
+            hint = menu->activeAction()->statusTip();
+    } else if (const QWidget* under = QApplication::widgetAt(QCursor::pos());
+               under && under->window() == this) {
+        for (; under && hint.isEmpty(); under = under->parentWidget())
+            hint = under->statusTip();
+    }
+    statusBar()->showMessage(hint);
 }
 
 void TSTMainForm::ProblemwithFarsilanguage1Click()

@@ -143,6 +143,8 @@ class TSTMainForm : public QMainWindow
     void SetCaption();       // "Stoikon - " + name, or "Stoikon - Untitled"
     void InstallHelpMode();  // routes clicks anywhere on the grid to GridClick in help mode
     void OpenTarget(const QString& target);
+    // The status bar's message in the document's language, after a switch.
+    void RecaptionStatusBar();
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language
     QString MarksFolderPath() const;               // where the records of worked-out cells are
     QString AskFileName(FileDialogKind kind, const QString& title, const QString& filter);

@@ -6,11 +6,13 @@
 #include "editor/KOU.h"
 #include "shell/AboutU.h"
 #include "shell/ActionTable.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/StoikonApp.h"
 #include "tests/common/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -49,6 +51,8 @@ class TestShell : public QObject
     void keys_and_menu_letters_are_each_used_once();
     void a_language_switch_marks_the_document_changed();
     void the_caption_names_the_file_in_both_languages();
+    void the_status_bar_switches_language_with_everything_else_data();
+    void the_status_bar_switches_language_with_everything_else();
 
     void message_box_buttons_defaults_and_results_data();
     void message_box_buttons_defaults_and_results();
@@ -323,6 +327,36 @@ void TestShell::a_language_switch_marks_the_document_changed()
     QVERIFY(w->document()->isModified());
     QVERIFY(w->close());
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
+}
+
+void TestShell::the_status_bar_switches_language_with_everything_else_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("farsi");
+    QTest::newRow("hint of the control under the pointer")
+        << "TextImg" << Texts::TextImgHint.In(Language::English) << Texts::TextImgHint.In(Language::Farsi);
+    QTest::newRow("help mode prompt") << "HelpHelp" << Texts::HelpModePrompt.In(Language::English)
+                                      << Texts::HelpModePrompt.In(Language::Farsi);
+    QTest::newRow("pointer elsewhere: nothing") << "" << QString() << QString();
+}
+
+void TestShell::the_status_bar_switches_language_with_everything_else()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, english);
+    QFETCH(QString, farsi);
+    WindowFixture w;
+    QCursor::setPos(w->mapToGlobal(QPoint(-50, -50)));
+    if (shown == "HelpHelp")
+        w.Action("HelpHelp")->trigger();
+    else if (!shown.isEmpty())
+        QTest::mouseMove(w.Find<QWidget>(shown.toLatin1()));
+    QCOMPARE(w->statusBar()->currentMessage(), english);
+    w->SettingsFarsiExecute(); // F9, the pointer resting where it was
+    QCOMPARE(w->statusBar()->currentMessage(), farsi);
+    w->SettingsEnglishExecute();
+    QCOMPARE(w->statusBar()->currentMessage(), english);
 }
 
 void TestShell::the_caption_names_the_file_in_both_languages()
