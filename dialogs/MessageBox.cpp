@@ -3,6 +3,7 @@
 
 #include "dialogs/MessageSound.h"
 #include "dialogs/ShapedCaption.h"
+#include "dialogs/WindowFrame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -38,6 +39,13 @@ class TMessageDialog : public QMessageBox
     {
         ClosedByCloseBox = true;
         QDialog::closeEvent(event);
+    }
+    // The box stands in the middle of the screen, not over its window.
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event); // lays the box out at its size
+        if (!event->spontaneous())
+            CentreOnScreen(this);
     }
 };
 

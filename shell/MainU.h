@@ -136,6 +136,7 @@ class TSTMainForm : public QMainWindow
     void CreateMenuPainter();
     void ConnectDocument();
     void ReadWindowSettings();
+    void FitFrameToStoredBounds(); // once the window manager has framed the shown window
     void WriteWindowSettings();
     void LayoutMainWindow(); // places the panels' children for the current size and direction
     void ApplyFonts();       // window, line, grid and menu fonts from the document's fonts
@@ -201,6 +202,7 @@ class TSTMainForm : public QMainWindow
     bool HelpMode = false;
     bool FirstActivationDone = false;
     bool StartupFarsi = false;
+    QRect StoredBounds;      // the frame's bounds read at start-up
     QString CommandLineFile; // the first command-line argument, opened at first activation
     QString DefaultsFolder;
     QString MarksFolder;

@@ -25,8 +25,6 @@ TSTMainForm::TSTMainForm(QWidget* parent) : QMainWindow(parent), Doc(new Documen
     setObjectName("STMainForm");
     setWindowTitle(QStringLiteral("Stoikon"));
     setWindowIcon(QIcon(QStringLiteral(":/appicon/48.png")));
-    resize(780, 551);
-    move(10, 9);
     setMinimumSize(580, 350);
 
     CreateActions();
@@ -130,6 +128,8 @@ bool TSTMainForm::event(QEvent* event)
 void TSTMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (!FirstActivationDone)
+        FitFrameToStoredBounds();
     // A window that starts minimised is never activated; start-up must run anyway.
     if (!FirstActivationDone)
         QTimer::singleShot(0, this, [this] {

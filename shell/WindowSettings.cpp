@@ -2,6 +2,7 @@
 // Window placement, interface language and the choice of atomic weights, kept in the user
 // settings between runs.
 
+#include "dialogs/WindowFrame.h"
 #include "document/DocumentModel.h"
 #include "editor/KOU.h"
 #include "editor/ReactionLine.h"
@@ -66,35 +67,53 @@ void TSTMainForm::ReadWindowSettings()
     // Not one of the window's values: read whatever the others hold.
     Actions.SettingsPreciseWeights->setChecked(settings.value("PreciseWeights").toString() ==
                                                QLatin1String("1"));
-    if (settings.allKeys().isEmpty())
-        return; // first run: designed bounds, normal state
-    // Each value is applied as soon as it is read; the first missing or malformed one
-    // ends the reading and the rest keep their defaults.
+    // The bounds are the frame's, as designed or as they were at the last close. Each value
+    // counts as soon as it is read; the first missing or malformed one ends the reading and
+    // the rest keep their defaults (all of them on a first run).
+    QRect bounds(10, 9, 780, 551);
+    Qt::WindowState state = Qt::WindowNoState;
     int value = 0;
     do {
         if (!ReadInt(settings, "Width", value))
             break;
-        resize(value, height());
+        bounds.setWidth(value);
         if (!ReadInt(settings, "Height", value))
             break;
-        resize(width(), value);
+        bounds.setHeight(value);
         if (!ReadInt(settings, "Top", value))
             break;
-        move(x(), value);
+        bounds.moveTop(value);
         if (!ReadInt(settings, "Left", value))
             break;
-        move(value, y());
+        bounds.moveLeft(value);
         if (!ReadInt(settings, "WS", value))
             break;
-        if (value == 1)
-            setWindowState(Qt::WindowMinimized);
-        else if (value == 2)
-            setWindowState(Qt::WindowMaximized);
+        state = value == 1 ? Qt::WindowMinimized : value == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
         if (!ReadInt(settings, "Lang", value))
             break;
         StartupFarsi = value != 0;
     } while (false);
+    // Until the window manager has framed the window its frame is not known: the client
+    // area takes the whole bounds, and is fitted inside the frame when it first shows.
+    SetFrameBounds(this, bounds, FrameMargins(this));
     KeepOnScreen(this);
+    StoredBounds = QRect(pos(), bounds.size());
+    // The state once the window has its bounds: a window minimised before it is sized shows,
+    // restored, at the toolkit's default size.
+    setWindowState(state);
+}
+
+void TSTMainForm::FitFrameToStoredBounds()
+{
+    // A window that starts minimised is fitted when it is first restored; a maximised one
+    // has the bounds the window manager gives it.
+    WhenFramed(this, [this] {
+        if (isMinimized())
+            return false;
+        if (!isMaximized() && !isFullScreen())
+            SetFrameBounds(this, StoredBounds, FrameMargins(this));
+        return true;
+    });
 }
 
 void TSTMainForm::SettingsPreciseWeightsExecute()
@@ -116,8 +135,8 @@ void TSTMainForm::UsePreciseWeights()
 void TSTMainForm::WriteWindowSettings()
 {
     QSettings settings("Velk", "ST1");
-    // A minimised window keeps the bounds it will be restored to.
-    const QRect bounds = isMinimized() ? normalGeometry() : QRect(pos(), size());
+    // The frame's bounds; a minimised window keeps those it will be restored to.
+    const QRect bounds = isMinimized() ? normalGeometry().marginsAdded(FrameMargins(this)) : frameGeometry();
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     settings.setValue("Width", bounds.width());
     settings.setValue("Height", bounds.height());
