@@ -10,25 +10,29 @@
 
 namespace {
 
-std::vector<long long> ToCoefficients(const std::vector<std::string>& scaled)
+// The exact values as the fallback reads them: fractions of 32-bit whole numbers.
+std::vector<long long> ExactCoefficients(const ExactSolution& exact)
 {
-    std::vector<long long> coefficients;
-    for (const std::string& text : scaled)
-        coefficients.push_back(ParseInt32(text));
-    return coefficients;
+    for (const Fraction& f : exact.Values)
+        if (f.Numerator < INT32_MIN || f.Numerator > INT32_MAX || f.Denominator > INT32_MAX)
+            throw ConversionError("exact value outside 32 bits");
+    return ScaleToWholeNumbers(exact.Values);
 }
 
 // The text passes first; their answer is kept only when it balances every element.
-std::vector<long long> SolveCoefficients(const std::vector<std::string>& countVectors,
-                                         const std::vector<std::string>& equations, int reactants,
-                                         const ExactSolution& exact, std::chrono::milliseconds budget,
-                                         bool& usedExact)
+std::vector<long long> SolveCoefficients(const CountTable& counts, const std::vector<std::string>& equations,
+                                         int reactants, const ExactSolution& exact,
+                                         std::chrono::milliseconds budget, bool& usedExact)
 {
     try {
         std::vector<std::string> values;
-        if (SolveBalance(countVectors, equations, values, budget)) {
-            std::vector<long long> coefficients = ToCoefficients(ScaleToWholeNumbers(values));
-            if (IsBalanced(countVectors, reactants, coefficients)) {
+        if (SolveBalance(counts, equations, values, budget)) {
+            std::vector<Fraction> fractions;
+            fractions.reserve(values.size());
+            for (const std::string& value : values)
+                fractions.push_back(ParseFraction(value));
+            std::vector<long long> coefficients = ScaleToWholeNumbers(fractions);
+            if (IsBalanced(counts, reactants, coefficients)) {
                 usedExact = false;
                 return coefficients;
             }
@@ -37,89 +41,98 @@ std::vector<long long> SolveCoefficients(const std::vector<std::string>& countVe
         // A text the passes cannot read or an overflow: the exact solution stands in.
     }
     usedExact = true;
-    return ToCoefficients(ScaleToWholeNumbers(exact.Values));
+    return ExactCoefficients(exact);
 }
 
-void Balance(const std::string& text, std::chrono::milliseconds budget, BalanceOutcome& outcome)
+// The outcomes decided by the text's structure and by the exact solution are returned;
+// errors of reading and solving arrive as exceptions.
+using Status = BalanceOutcome::Status;
+
+Status Balance(const std::string& text, std::chrono::milliseconds budget, BalanceOutcome& outcome)
 {
     if (text.empty())
-        throw InvalidReactionError("empty reaction");
+        return Status::InvalidReaction;
     for (char c : text)
         if (!IsReactionChar(c))
-            throw InvalidReactionError("character outside the reaction alphabet");
-    size_t arrow = text.find('>');
-    if (arrow == std::string::npos)
-        throw InvalidReactionError("no arrow");
-    if (text.find('>', arrow + 1) != std::string::npos)
-        throw InvalidReactionError("more than one arrow");
+            return Status::InvalidReaction; // only from a document: typing drops them
+    const size_t arrow = text.find('>');
+    if (arrow == std::string::npos || text.find('>', arrow + 1) != std::string::npos)
+        return Status::InvalidReaction;
 
-    std::string prepared = PrepareReaction(text);
-    SubstanceLists substances = SplitSubstances(prepared);
-    std::vector<std::string> formulas = substances.Reactants;
-    formulas.insert(formulas.end(), substances.Products.begin(), substances.Products.end());
-    int reactants = int(substances.Reactants.size());
+    const std::string prepared = PrepareReaction(text);
+    int reactants = 0;
+    const std::vector<std::string_view> formulas = SplitFormulas(prepared, reactants);
 
-    size_t preparedArrow = prepared.find('>');
-    std::vector<std::string> elements = CollectElements(prepared);
-    std::vector<std::string> productElements = CollectElements(prepared.substr(preparedArrow + 1));
-    std::vector<std::string> reactantElements = CollectElements(prepared.substr(0, preparedArrow));
-    if (productElements.size() != reactantElements.size())
-        throw InvalidReactionError("the two sides hold different elements");
-    for (const std::string& element : reactantElements)
-        if (IndexOfSymbol(productElements, element) < 0)
-            throw InvalidReactionError("the two sides hold different elements");
+    // Both sides must hold the same elements.
+    std::vector<unsigned char> sides;
+    const std::vector<std::string> elements = CollectElements(prepared, prepared.find('>'), sides);
+    for (unsigned char side : sides)
+        if (side != 3)
+            return Status::InvalidReaction;
 
-    std::vector<std::string> countVectors = CountElements(formulas, elements);
-    for (const std::string& vector : countVectors) {
+    const CountTable counts = CountFormulas(formulas, elements);
+    for (size_t k = 0; k < counts.Substances; ++k) {
         bool hasAtoms = false;
-        for (long long n : ParseCountVector(vector))
-            hasAtoms = hasAtoms || n != 0;
+        for (size_t e = 0; e < counts.Elements; ++e)
+            hasAtoms = hasAtoms || counts.At(k, e) != 0;
         if (!hasAtoms)
-            throw InvalidReactionError("a substance without atoms");
+            return Status::InvalidReaction; // a substance without atoms
     }
-    std::vector<std::string> equations = BuildEquations(elements, countVectors, reactants);
+    const std::vector<std::string> equations = BuildEquations(elements, counts, reactants);
 
     // Knowing the number of balanced forms first keeps the passes from cycling toward the
     // time budget on reactions they cannot settle.
-    ExactSolution exact = SolveExactly(countVectors, reactants);
+    const ExactSolution exact = SolveExactly(counts, reactants);
     if (exact.Dimension != 1)
-        throw CannotBalanceError("not exactly one balanced form");
+        return Status::CannotBalance;
     // A form with a zero coefficient leaves a substance out: it balances some other
     // reaction, and the passes would only cycle on it until their budget runs out.
-    for (const std::string& value : exact.Values)
-        if (ParseFraction(value).Numerator == 0)
-            throw CannotBalanceError("the only balanced form leaves a substance out");
+    for (const Fraction& value : exact.Values)
+        if (value.Numerator == 0)
+            return Status::CannotBalance;
     outcome.Coefficients =
-        SolveCoefficients(countVectors, equations, reactants, exact, budget, outcome.UsedExactSolution);
+        SolveCoefficients(counts, equations, reactants, exact, budget, outcome.UsedExactSolution);
 
     SubstanceLists shown = SplitSubstances(text);
-    outcome.Formulas = shown.Reactants;
-    outcome.Formulas.insert(outcome.Formulas.end(), shown.Products.begin(), shown.Products.end());
+    outcome.Formulas = std::move(shown.Reactants);
+    outcome.Formulas.insert(outcome.Formulas.end(), std::make_move_iterator(shown.Products.begin()),
+                            std::make_move_iterator(shown.Products.end()));
     outcome.Reactants = reactants;
     outcome.BalancedText = ComposeBalancedReaction(formulas, outcome.Coefficients, reactants);
+    return Status::Balanced;
 }
 
 } // namespace
 
-std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
+std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
                                     const std::vector<long long>& coefficients, int reactants)
 {
     std::string text;
+    size_t size = 0;
+    for (const std::string_view formula : prepared)
+        size += formula.size() + 12;
+    text.reserve(size);
     for (size_t i = 0; i < prepared.size(); ++i) {
         if (int(i) == reactants)
             text += '>';
         else if (i > 0)
             text += '+';
-        text += std::to_string(i < coefficients.size() ? coefficients[i] : 1) + prepared[i];
+        AppendWholeNumber(text, i < coefficients.size() ? coefficients[i] : 1);
+        text += prepared[i];
     }
     // Remove every "1" that stands alone: not after "-" or a digit, not before a digit.
-    // The first and the last character are handled after the walk.
-    for (size_t p = 1; p + 1 < text.size();) {
-        if (text[p] == '1' && text[p - 1] != '-' && !IsDigitChar(text[p - 1]) && !IsDigitChar(text[p + 1]))
-            text.erase(p, 1);
-        else
-            ++p;
+    // Each character is judged by the kept one before it and the next one, so the kept
+    // text is written over the text itself; the first and the last character are handled
+    // after the walk.
+    size_t kept = 0;
+    for (size_t p = 0; p < text.size(); ++p) {
+        const bool inner = p > 0 && p + 1 < text.size();
+        const char before = kept > 0 ? text[kept - 1] : '\0';
+        if (inner && text[p] == '1' && before != '-' && !IsDigitChar(before) && !IsDigitChar(text[p + 1]))
+            continue;
+        text[kept++] = text[p];
     }
+    text.resize(kept);
     if (!text.empty() && text[0] == '1' && (text.size() < 2 || !IsDigitChar(text[1])))
         text.erase(0, 1);
     // Unlike the walk, a "-" does not protect the last "1": a final count of -1 is written
@@ -129,16 +142,21 @@ std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
     return text;
 }
 
-BalanceOutcome BalanceReaction(const std::string& reactionText, bool autoCase,
-                               std::chrono::milliseconds budget)
+std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
+                                    const std::vector<long long>& coefficients, int reactants)
+{
+    return ComposeBalancedReaction(std::vector<std::string_view>(prepared.begin(), prepared.end()),
+                                   coefficients, reactants);
+}
+
+BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase, std::chrono::milliseconds budget)
 {
     BalanceOutcome outcome;
-    outcome.TidiedText = reactionText;
+    outcome.TidiedText = std::move(reactionText);
     int caretPos = 0;
     TidyReaction(outcome.TidiedText, caretPos, autoCase);
     try {
-        Balance(outcome.TidiedText, budget, outcome);
-        outcome.status = BalanceOutcome::Status::Balanced;
+        outcome.status = Balance(outcome.TidiedText, budget, outcome);
     } catch (const CannotBalanceError&) {
         outcome.status = BalanceOutcome::Status::CannotBalance;
     } catch (const std::exception&) {

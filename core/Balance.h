@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The Balance command's work on the text: tidy, check, parse, solve, scale and compose.
@@ -10,6 +11,8 @@
 // Coefficients in front of the prepared formulas, then every "1" that is only an implicit
 // count or coefficient removed: H2, O2, H2O1 with 2, 1, 2 give 2H2+O2>2H2O.
 std::string ComposeBalancedReaction(const std::vector<std::string>& prepared,
+                                    const std::vector<long long>& coefficients, int reactants);
+std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
                                     const std::vector<long long>& coefficients, int reactants);
 
 struct BalanceOutcome
@@ -33,5 +36,5 @@ struct BalanceOutcome
 // independent forms, or none, end CannotBalance; anything unreadable ends InvalidReaction.
 // budget bounds the text passes (the fuzzer shortens it); the exact solution follows when
 // they run out of it.
-BalanceOutcome BalanceReaction(const std::string& reactionText, bool autoCase,
+BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase,
                                std::chrono::milliseconds budget = std::chrono::milliseconds(5000));

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Fraction.h"
+#include "core/ReactionParser.h"
+
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,8 +13,11 @@
 // [k] is the coefficient of substance k), the scale is fixed by seeding two values, and
 // passes of substitution, normalisation, combination, single-variable solving and
 // elimination run on the text until no equation is left. All numbers are fraction texts.
+// The count vectors come as texts ("2,0,1") or as the table they stand for.
 
 // One equation line per element, in element-list order.
+std::vector<std::string> BuildEquations(const std::vector<std::string>& elements, const CountTable& counts,
+                                        int reactants);
 std::vector<std::string> BuildEquations(const std::vector<std::string>& elements,
                                         const std::vector<std::string>& countVectors, int reactants);
 
@@ -28,10 +35,12 @@ struct SolverState
 std::string SystemText(const std::vector<std::string>& system);
 
 // Index of the element that seeds the solve (the first in exactly two substances), or -1.
+int SeedElement(const CountTable& counts);
 int SeedElement(const std::vector<std::string>& countVectors);
 
 // Fills the value list and the working system for a run, seeded from the seed element's
 // equation (or substance 0 with the value 1 when there is none).
+SolverState StartSolver(const CountTable& counts, const std::vector<std::string>& equations);
 SolverState StartSolver(const std::vector<std::string>& countVectors,
                         const std::vector<std::string>& equations);
 
@@ -42,10 +51,14 @@ void SolverPass(SolverState& state);
 
 // Runs passes until the system is empty (true) or repeats itself or outlives the budget
 // (false). values receives the value list either way.
+bool SolveBalance(const CountTable& counts, const std::vector<std::string>& equations,
+                  std::vector<std::string>& values,
+                  std::chrono::milliseconds budget = std::chrono::milliseconds(5000));
 bool SolveBalance(const std::vector<std::string>& countVectors, const std::vector<std::string>& equations,
                   std::vector<std::string>& values,
                   std::chrono::milliseconds budget = std::chrono::milliseconds(5000));
 
 // Whole-number coefficients from the solved values: multiplied by the least common multiple
 // of the denominators, then divided by the common divisor of all of them.
+std::vector<long long> ScaleToWholeNumbers(const std::vector<Fraction>& values);
 std::vector<std::string> ScaleToWholeNumbers(const std::vector<std::string>& values);

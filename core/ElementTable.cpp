@@ -47,14 +47,59 @@ std::vector<std::string> Column(bool weights)
     return column;
 }
 
+constexpr int RowCount = int(sizeof ElementRows / sizeof ElementRows[0]);
+
 // The weights always use "." whatever the locale, so they are read with from_chars.
-long double ParseWeight(const std::string& text)
+long double ParseWeight(const char* text)
 {
+    const std::string_view view(text);
     long double value = 0;
-    auto result = std::from_chars(text.c_str(), text.c_str() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.c_str() + text.size())
-        throw ConversionError("atomic weight does not convert: " + text);
+    auto result = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (result.ec != std::errc() || result.ptr != view.data() + view.size())
+        throw ConversionError("atomic weight does not convert");
     return value;
+}
+
+// Every symbol has one or two letters, so a table indexed by the first letter and the
+// second (0 for none), both without regard to case, finds a row in one step.
+struct SymbolIndex
+{
+    signed char Rows[26][27];
+    long double Weights[RowCount];
+    long double PreciseWeights[RowCount];
+
+    SymbolIndex()
+    {
+        for (auto& first : Rows)
+            for (signed char& row : first)
+                row = -1;
+        for (int row = 0; row < RowCount; ++row) {
+            const char* symbol = ElementRows[row].Symbol;
+            Rows[Letter(symbol[0])][symbol[1] ? 1 + Letter(symbol[1]) : 0] = static_cast<signed char>(row);
+            Weights[row] = ParseWeight(ElementRows[row].Weight);
+            PreciseWeights[row] = ParseWeight(PreciseAWList()[size_t(row)].c_str());
+        }
+    }
+
+    // 0 to 25 for a letter of either case, -1 for anything else.
+    static int Letter(char c) { return IsUpperLetter(c) ? c - 'A' : IsLowerLetter(c) ? c - 'a' : -1; }
+
+    int Find(std::string_view symbol) const
+    {
+        if (symbol.empty() || symbol.size() > 2)
+            return -1;
+        const int first = Letter(symbol[0]);
+        const int second = symbol.size() == 2 ? Letter(symbol[1]) : -1;
+        if (first < 0 || (symbol.size() == 2 && second < 0))
+            return -1;
+        return Rows[first][second + 1];
+    }
+};
+
+const SymbolIndex& Index()
+{
+    static const SymbolIndex index;
+    return index;
 }
 
 } // namespace
@@ -71,29 +116,28 @@ const std::vector<std::string>& AWList()
     return weights;
 }
 
-int FindElement(const std::string& symbol)
+int FindElement(std::string_view symbol)
 {
-    return IndexOfSymbol(MetsLst(), symbol);
+    return Index().Find(symbol);
 }
 
-std::string MolarMass(const std::string& formula, AtomicWeights weights)
+std::string MolarMass(std::string_view formula, AtomicWeights weights)
 {
     if (formula.empty())
         throw InvalidReactionError("empty formula");
-    std::string prepared = PrepareReaction(formula);
-    std::vector<std::string> elements = CollectElements(prepared + "+");
-    std::vector<long long> counts = ParseCountVector(CountElements({prepared}, elements).front());
-    const std::vector<std::string>& weightList =
-        weights == AtomicWeights::Precise ? PreciseAWList() : AWList();
+    const std::string prepared = PrepareReaction(formula);
+    const std::vector<std::string> elements = CollectElements(prepared);
+    const CountTable counts = CountFormulas(std::vector<std::string_view>{prepared}, elements);
+    const long double* weightList =
+        weights == AtomicWeights::Precise ? Index().PreciseWeights : Index().Weights;
     double sum = 0;
     for (size_t i = 0; i < elements.size(); ++i) {
-        int row = FindElement(elements[i]);
+        const int row = FindElement(elements[i]);
         if (row < 0)
-            throw InvalidReactionError("no atomic weight for " + elements[i]);
+            throw InvalidReactionError("no atomic weight for a symbol");
         // The product is taken in extended precision and the sum stored as a double after
         // each addition, so results match the stored weights' usual roundings (18.01).
-        sum = static_cast<double>(static_cast<long double>(sum) +
-                                  ParseWeight(weightList[size_t(row)]) * counts[i]);
+        sum = static_cast<double>(static_cast<long double>(sum) + weightList[row] * counts.At(0, i));
     }
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, sum, std::chars_format::general, 15);

@@ -2,9 +2,8 @@
 #include "core/ExactBalance.h"
 
 #include "core/Errors.h"
-#include "core/Fraction.h"
-#include "core/ReactionParser.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -28,44 +27,91 @@ Fraction Divide(const Fraction& a, const Fraction& b)
 
 // Rows are elements, columns substances; product columns are negated so that a balanced
 // set of coefficients is a vector of the null space.
-std::vector<std::vector<Fraction>> BalanceMatrix(const std::vector<std::string>& countVectors, int reactants)
+class Matrix
 {
-    std::vector<std::vector<Fraction>> matrix;
-    for (size_t k = 0; k < countVectors.size(); ++k) {
-        std::vector<long long> counts = ParseCountVector(countVectors[k]);
-        if (matrix.size() < counts.size())
-            matrix.resize(counts.size(), std::vector<Fraction>(countVectors.size(), MakeFraction(0)));
-        for (size_t e = 0; e < counts.size(); ++e)
-            matrix[e][k] = MakeFraction(int(k) < reactants ? counts[e] : -counts[e]);
+  public:
+    // cells is the storage, kept by the caller from run to run.
+    Matrix(const CountTable& counts, int reactants, std::vector<Fraction>& cells)
+        : Rows(counts.Elements), Columns(counts.Substances), Cells(cells)
+    {
+        Cells.resize(Rows * Columns);
+        for (size_t e = 0; e < Rows; ++e)
+            for (size_t k = 0; k < Columns; ++k)
+                At(e, k) =
+                    MakeFraction(int(k) < reactants ? counts.At(k, e) : -std::int64_t(counts.At(k, e)));
     }
-    return matrix;
+    Fraction& At(size_t row, size_t column) { return Cells[row * Columns + column]; }
+    void SwapRows(size_t a, size_t b)
+    {
+        for (size_t c = 0; c < Columns; ++c)
+            std::swap(At(a, c), At(b, c));
+    }
+
+    const size_t Rows;
+    const size_t Columns;
+
+  private:
+    std::vector<Fraction>& Cells;
+};
+
+// row r += factor * row p. Where row p holds zero the sum is the entry itself (every entry
+// is kept reduced with a positive denominator), but the products the addition forms along
+// the way must still fit 64 bits, as they would if they were carried out.
+void AddRowMultiple(Matrix& m, size_t r, size_t p, const Fraction& factor)
+{
+    for (size_t c = 0; c < m.Columns; ++c) {
+        Fraction& target = m.At(r, c);
+        const Fraction& source = m.At(p, c);
+        if (source.Numerator == 0) {
+            std::int64_t unused;
+            if (__builtin_mul_overflow(target.Numerator, factor.Denominator, &unused) ||
+                __builtin_mul_overflow(target.Denominator, factor.Denominator, &unused))
+                ThrowFractionOverflow();
+            continue;
+        }
+        target = Canonical(AddFractions(target, MultiplyFractions(factor, source)));
+    }
 }
 
 } // namespace
 
-ExactSolution SolveExactly(const std::vector<std::string>& countVectors, int reactants)
+ExactSolution SolveExactly(const CountTable& counts, int reactants)
 {
-    const size_t columns = countVectors.size();
-    std::vector<std::vector<Fraction>> m = BalanceMatrix(countVectors, reactants);
+    thread_local std::vector<Fraction> cells;
+    thread_local std::vector<size_t> pivotColumn;
+    // The storage is kept for the next reaction, unless this one was very large.
+    struct ReleaseLarge
+    {
+        ~ReleaseLarge()
+        {
+            if (cells.capacity() > (1 << 16)) {
+                cells = std::vector<Fraction>();
+                pivotColumn = std::vector<size_t>();
+            }
+        }
+    } releaseLarge;
+    Matrix m(counts, reactants, cells);
+    const size_t columns = m.Columns;
     // Reduced row echelon form; pivotColumn[r] is the pivot column of row r.
-    std::vector<size_t> pivotColumn;
+    pivotColumn.clear();
     size_t row = 0;
-    for (size_t col = 0; col < columns && row < m.size(); ++col) {
+    for (size_t col = 0; col < columns && row < m.Rows; ++col) {
         size_t found = row;
-        while (found < m.size() && m[found][col].Numerator == 0)
+        while (found < m.Rows && m.At(found, col).Numerator == 0)
             ++found;
-        if (found == m.size())
+        if (found == m.Rows)
             continue;
-        std::swap(m[row], m[found]);
-        Fraction pivot = m[row][col];
-        for (Fraction& f : m[row])
-            f = Divide(f, pivot);
-        for (size_t r = 0; r < m.size(); ++r) {
-            if (r == row || m[r][col].Numerator == 0)
+        m.SwapRows(row, found);
+        const Fraction pivot = m.At(row, col);
+        // A zero stays 0/1, as the division would leave it (unless a negative pivot's sign
+        // cannot change in 64 bits: then the division reports the overflow).
+        for (size_t c = 0; c < columns; ++c)
+            if (m.At(row, c).Numerator != 0 || pivot.Numerator == std::numeric_limits<std::int64_t>::min())
+                m.At(row, c) = Divide(m.At(row, c), pivot);
+        for (size_t r = 0; r < m.Rows; ++r) {
+            if (r == row || m.At(r, col).Numerator == 0)
                 continue;
-            Fraction factor = Negate(m[r][col]);
-            for (size_t c = 0; c < columns; ++c)
-                m[r][c] = Canonical(AddFractions(m[r][c], MultiplyFractions(factor, m[row][c])));
+            AddRowMultiple(m, r, row, Negate(m.At(r, col)));
         }
         pivotColumn.push_back(col);
         ++row;
@@ -75,16 +121,15 @@ ExactSolution SolveExactly(const std::vector<std::string>& countVectors, int rea
     solution.Dimension = int(columns - pivotColumn.size());
     if (solution.Dimension != 1)
         return solution;
-    std::vector<bool> isPivot(columns, false);
-    for (size_t c : pivotColumn)
-        isPivot[c] = true;
+    // The pivot columns rise, so the free column is the first that is not the next of them.
     size_t freeColumn = 0;
-    while (isPivot[freeColumn])
+    while (freeColumn < pivotColumn.size() && pivotColumn[freeColumn] == freeColumn)
         ++freeColumn;
-    std::vector<Fraction> values(columns, MakeFraction(0));
+    std::vector<Fraction>& values = solution.Values;
+    values.assign(columns, MakeFraction(0));
     values[freeColumn] = MakeFraction(1);
     for (size_t r = 0; r < pivotColumn.size(); ++r)
-        values[pivotColumn[r]] = Negate(m[r][freeColumn]);
+        values[pivotColumn[r]] = Negate(m.At(r, freeColumn));
     bool flip = false;
     for (const Fraction& v : values) {
         if (v.Numerator != 0) {
@@ -92,9 +137,34 @@ ExactSolution SolveExactly(const std::vector<std::string>& countVectors, int rea
             break;
         }
     }
-    for (const Fraction& v : values)
-        solution.Values.push_back(FormatFraction(flip ? Negate(v) : v));
+    if (flip)
+        for (Fraction& v : values)
+            v = Negate(v);
     return solution;
+}
+
+ExactSolution SolveExactly(const std::vector<std::string>& countVectors, int reactants)
+{
+    return SolveExactly(CountTable::FromTexts(countVectors), reactants);
+}
+
+bool IsBalanced(const CountTable& counts, int reactants, const std::vector<long long>& coefficients)
+{
+    if (coefficients.size() != counts.Substances)
+        return false;
+    bool anyNonzero = false;
+    for (long long c : coefficients)
+        anyNonzero = anyNonzero || c != 0;
+    if (!anyNonzero)
+        return false;
+    for (size_t e = 0; e < counts.Elements; ++e) {
+        __int128 total = 0;
+        for (size_t k = 0; k < counts.Substances; ++k)
+            total += __int128(counts.At(k, e)) * coefficients[k] * (int(k) < reactants ? 1 : -1);
+        if (total != 0)
+            return false;
+    }
+    return true;
 }
 
 bool IsBalanced(const std::vector<std::string>& countVectors, int reactants,
@@ -102,21 +172,5 @@ bool IsBalanced(const std::vector<std::string>& countVectors, int reactants,
 {
     if (coefficients.size() != countVectors.size())
         return false;
-    bool anyNonzero = false;
-    for (long long c : coefficients)
-        anyNonzero = anyNonzero || c != 0;
-    if (!anyNonzero)
-        return false;
-    std::vector<__int128> totals;
-    for (size_t k = 0; k < countVectors.size(); ++k) {
-        std::vector<long long> counts = ParseCountVector(countVectors[k]);
-        if (totals.size() < counts.size())
-            totals.resize(counts.size(), 0);
-        for (size_t e = 0; e < counts.size(); ++e)
-            totals[e] += __int128(counts[e]) * coefficients[k] * (int(k) < reactants ? 1 : -1);
-    }
-    for (__int128 t : totals)
-        if (t != 0)
-            return false;
-    return true;
+    return IsBalanced(CountTable::FromTexts(countVectors), reactants, coefficients);
 }

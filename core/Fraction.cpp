@@ -2,110 +2,58 @@
 #include "core/Fraction.h"
 
 #include "core/Errors.h"
-#include "core/WholeNumber.h"
+#include <charconv>
 
-#include <limits>
-
-namespace {
-
-std::int64_t CheckedMultiply(std::int64_t a, std::int64_t b)
+void ThrowFractionOverflow()
 {
-    std::int64_t result;
-    if (__builtin_mul_overflow(a, b, &result))
-        throw ArithmeticOverflowError("fraction product overflows 64 bits");
-    return result;
+    throw ArithmeticOverflowError("fraction arithmetic overflows 64 bits");
 }
 
-std::int64_t CheckedAdd(std::int64_t a, std::int64_t b)
+void ThrowNotWholeNumber()
 {
-    std::int64_t result;
-    if (__builtin_add_overflow(a, b, &result))
-        throw ArithmeticOverflowError("fraction sum overflows 64 bits");
-    return result;
+    throw ConversionError("not a 32-bit whole number");
 }
 
-std::int64_t CheckedNegate(std::int64_t a)
+std::int32_t ParseInt32(bool negative, std::string_view text)
 {
-    if (a == std::numeric_limits<std::int64_t>::min())
-        throw ArithmeticOverflowError("fraction sign change overflows 64 bits");
-    return -a;
+    // A sign after the one in front makes no number, so only digits may follow.
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            ThrowNotWholeNumber();
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL)
+            ThrowNotWholeNumber();
+    }
+    if (text.empty() || (!negative && value > 2147483647LL))
+        ThrowNotWholeNumber();
+    return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::uint64_t Magnitude(std::int64_t x)
+void AppendWholeNumber(std::string& out, std::int64_t n)
 {
-    return x < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(x) : static_cast<std::uint64_t>(x);
+    // Most numbers the solver writes have one or two digits.
+    if (n >= 0 && n < 100) {
+        if (n >= 10)
+            out += char('0' + n / 10);
+        out += char('0' + n % 10);
+        return;
+    }
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+    out.append(buffer, result.ptr);
 }
 
-} // namespace
-
-std::int32_t ParseInt32(const std::string& text)
+void AppendFraction(std::string& out, const Fraction& f)
 {
-    const std::optional<std::int32_t> value = ParseWholeNumber(text);
-    if (!value)
-        throw ConversionError("not a 32-bit whole number: '" + text + "'");
-    return *value;
-}
-
-Fraction MakeFraction(std::int64_t n)
-{
-    return Fraction{n, 1};
-}
-
-Fraction ParseFraction(const std::string& text)
-{
-    size_t slash = text.find('/');
-    if (slash == std::string::npos)
-        return MakeFraction(ParseInt32(text));
-    Fraction f{ParseInt32(text.substr(0, slash)), ParseInt32(text.substr(slash + 1))};
-    return ReduceFraction(f);
+    AppendWholeNumber(out, f.Numerator);
+    out += '/';
+    AppendWholeNumber(out, f.Denominator);
 }
 
 std::string FormatFraction(const Fraction& f)
 {
-    return std::to_string(f.Numerator) + "/" + std::to_string(f.Denominator);
-}
-
-std::int64_t CommonDivisor(std::int64_t x, std::int64_t y)
-{
-    std::uint64_t s = Magnitude(x);
-    std::uint64_t t = Magnitude(y);
-    if (s == 0 || t == 0)
-        return 1;
-    while (t != 0) {
-        std::uint64_t r = s % t;
-        s = t;
-        t = r;
-    }
-    if (s > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
-        throw ArithmeticOverflowError("common divisor overflows 64 bits");
-    return static_cast<std::int64_t>(s);
-}
-
-Fraction ReduceFraction(const Fraction& f)
-{
-    std::int64_t g = CommonDivisor(f.Denominator, f.Numerator);
-    Fraction r{f.Numerator / g, f.Denominator / g};
-    if (r.Denominator < 0) {
-        r.Numerator = CheckedNegate(r.Numerator);
-        r.Denominator = CheckedNegate(r.Denominator);
-    }
-    return r;
-}
-
-Fraction MultiplyFractions(const Fraction& a, const Fraction& b)
-{
-    return ReduceFraction(
-        {CheckedMultiply(a.Numerator, b.Numerator), CheckedMultiply(a.Denominator, b.Denominator)});
-}
-
-Fraction AddFractions(const Fraction& a, const Fraction& b)
-{
-    std::int64_t numerator =
-        CheckedAdd(CheckedMultiply(a.Numerator, b.Denominator), CheckedMultiply(b.Numerator, a.Denominator));
-    return ReduceFraction({numerator, CheckedMultiply(a.Denominator, b.Denominator)});
-}
-
-Fraction ReciprocalFraction(const Fraction& f)
-{
-    return Fraction{f.Denominator, f.Numerator};
+    std::string text;
+    AppendFraction(text, f);
+    return text;
 }

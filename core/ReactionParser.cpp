@@ -4,7 +4,7 @@
 #include "core/Errors.h"
 #include "core/Fraction.h"
 
-#include <cstdint>
+#include <algorithm>
 
 namespace {
 
@@ -13,13 +13,12 @@ char ToLower(char c)
     return IsUpperLetter(c) ? char(c - 'A' + 'a') : c;
 }
 
-std::string Trim(const std::string& s)
+std::string_view Trim(std::string_view s)
 {
-    size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::string();
-    size_t last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
+    const size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 std::int32_t CheckedCount(std::int64_t value)
@@ -29,15 +28,18 @@ std::int32_t CheckedCount(std::int64_t value)
     return static_cast<std::int32_t>(value);
 }
 
-// Reads one formula item by item. Groups are counted into their own vector and multiplied
-// into the enclosing one when their ")" and count are read; an explicit stack keeps deeply
-// nested input from exhausting the call stack.
-std::vector<std::int32_t> CountFormula(const std::string& formula, const std::vector<std::string>& elements)
+// Reads one formula item by item into row. Each open group is counted into a segment of its
+// own on one stack (so deeply nested input cannot exhaust the call stack), and multiplied
+// into the enclosing segment when its ")" and count are read.
+void CountFormula(std::string_view formula, const std::vector<std::string>& elements, std::int32_t* row,
+                  std::vector<std::int32_t>& stack)
 {
-    std::vector<std::vector<std::int32_t>> groups(1, std::vector<std::int32_t>(elements.size(), 0));
+    const size_t width = elements.size();
+    stack.assign(width, 0);
+    size_t depth = 0; // open groups
     size_t i = 0;
     auto readCount = [&]() {
-        size_t start = i;
+        const size_t start = i;
         if (i < formula.size() && formula[i] == '-')
             ++i;
         while (i < formula.size() && IsDigitChar(formula[i]))
@@ -45,47 +47,51 @@ std::vector<std::int32_t> CountFormula(const std::string& formula, const std::ve
         return ParseInt32(formula.substr(start, i - start));
     };
     while (i < formula.size()) {
-        char c = formula[i];
+        const char c = formula[i];
         if (IsUpperLetter(c) || IsLowerLetter(c)) {
-            size_t start = i++;
+            const size_t start = i++;
             while (i < formula.size() && IsLowerLetter(formula[i]))
                 ++i;
-            int index = IndexOfSymbol(elements, formula.substr(start, i - start));
+            const int index = IndexOfSymbol(elements, formula.substr(start, i - start));
             if (index < 0)
                 throw InvalidReactionError("symbol missing from the element list");
-            std::int32_t n = readCount();
-            auto& entry = groups.back()[size_t(index)];
+            const std::int32_t n = readCount();
+            std::int32_t& entry = stack[stack.size() - width + size_t(index)];
             entry = CheckedCount(std::int64_t(entry) + n);
         } else if (c == '(') {
             ++i;
-            groups.emplace_back(elements.size(), 0);
+            ++depth;
+            stack.resize(stack.size() + width, 0);
         } else if (c == ')') {
             // ")" where a symbol must begin, as in "()", is not a group end.
             if (i > 0 && formula[i - 1] == '(')
                 throw InvalidReactionError("empty group");
             ++i;
-            if (groups.size() < 2)
+            if (depth == 0)
                 throw InvalidReactionError("unmatched ')'");
-            std::int32_t n = readCount();
+            const std::int32_t n = readCount();
             if (n == 0)
                 throw InvalidReactionError("group count 0");
-            std::vector<std::int32_t> inner = std::move(groups.back());
-            groups.pop_back();
-            for (size_t k = 0; k < inner.size(); ++k)
-                groups.back()[k] = CheckedCount(groups.back()[k] + std::int64_t(inner[k]) * n);
+            const size_t inner = stack.size() - width;
+            for (size_t k = 0; k < width; ++k)
+                stack[inner - width + k] =
+                    CheckedCount(stack[inner - width + k] + std::int64_t(stack[inner + k]) * n);
+            stack.resize(inner);
+            --depth;
         } else {
             // A digit, "-" or foreign character where a symbol must begin.
             throw InvalidReactionError("symbol does not begin with a letter");
         }
     }
-    if (groups.size() != 1)
+    if (depth != 0)
         throw InvalidReactionError("unmatched '('");
-    return groups.front();
+    for (size_t k = 0; k < width; ++k)
+        row[k] = stack[k];
 }
 
 } // namespace
 
-bool SameSymbol(const std::string& a, const std::string& b)
+bool SameSymbol(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
@@ -95,7 +101,7 @@ bool SameSymbol(const std::string& a, const std::string& b)
     return true;
 }
 
-int IndexOfSymbol(const std::vector<std::string>& elements, const std::string& symbol)
+int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol)
 {
     for (size_t i = 0; i < elements.size(); ++i)
         if (SameSymbol(elements[i], symbol))
@@ -103,89 +109,166 @@ int IndexOfSymbol(const std::vector<std::string>& elements, const std::string& s
     return -1;
 }
 
-std::string PrepareReaction(const std::string& text)
+namespace {
+
+// Whether PrepareReaction writes a "1" between before and c.
+bool NeedsCount(char before, char c)
 {
-    std::string result = text;
+    const bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpperLetter(c);
+    const bool hasCount = before == '(' || before == '+' || before == '>' || IsDigitChar(before);
+    return needsCount && !hasCount;
+}
+
+} // namespace
+
+std::string PrepareReaction(std::string_view text)
+{
     // The first character is never examined; an inserted "1" becomes the character before
-    // the next one, so one place gets one "1".
-    for (size_t i = 1; i < result.size(); ++i) {
-        char c = result[i];
-        char before = result[i - 1];
-        bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpperLetter(c);
-        bool hasCount = before == '(' || before == '+' || before == '>' || IsDigitChar(before);
-        if (needsCount && !hasCount)
-            result.insert(i, 1, '1');
+    // the next one, so one place gets one "1". Counted first, so a long text is written into
+    // a buffer of its final size.
+    size_t size = text.size();
+    for (size_t i = 1; i < text.size(); ++i)
+        size += NeedsCount(text[i - 1], text[i]);
+    std::string result;
+    result.reserve(size + 1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i > 0 && NeedsCount(result.back(), text[i]))
+            result += '1';
+        result += text[i];
     }
     if (!result.empty() && !IsDigitChar(result.back()))
         result += '1';
     return result;
 }
 
-SubstanceLists SplitSubstances(const std::string& prepared)
+std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reactants)
 {
-    SubstanceLists lists;
-    std::vector<std::string>* current = &lists.Reactants;
+    std::vector<std::string_view> formulas;
+    formulas.reserve(1 + size_t(std::count_if(prepared.begin(), prepared.end(),
+                                              [](char c) { return c == '+' || c == '>'; })));
+    reactants = -1;
     size_t start = 0;
     for (;;) {
-        size_t separator = prepared.find_first_of("+>", start);
-        if (separator == std::string::npos)
+        const size_t separator = prepared.find_first_of("+>", start);
+        if (separator == std::string_view::npos)
             break;
-        current->push_back(Trim(prepared.substr(start, separator - start)));
-        if (prepared[separator] == '>')
-            current = &lists.Products;
+        formulas.push_back(Trim(prepared.substr(start, separator - start)));
+        if (prepared[separator] == '>' && reactants < 0)
+            reactants = int(formulas.size());
         start = separator + 1;
     }
     if (start < prepared.size())
-        current->push_back(Trim(prepared.substr(start)));
+        formulas.push_back(Trim(prepared.substr(start)));
+    if (reactants < 0)
+        reactants = int(formulas.size());
+    return formulas;
+}
+
+SubstanceLists SplitSubstances(std::string_view prepared)
+{
+    int reactants = 0;
+    const std::vector<std::string_view> formulas = SplitFormulas(prepared, reactants);
+    SubstanceLists lists;
+    lists.Reactants.assign(formulas.begin(), formulas.begin() + reactants);
+    lists.Products.assign(formulas.begin() + reactants, formulas.end());
     return lists;
 }
 
-std::vector<std::string> CollectElements(const std::string& prepared)
+std::vector<std::string> CollectElements(std::string_view prepared, size_t arrow,
+                                         std::vector<unsigned char>& sides)
 {
     std::vector<std::string> elements;
-    std::string symbol;
-    auto close = [&]() {
-        if (!symbol.empty() && IndexOfSymbol(elements, symbol) < 0)
-            elements.push_back(symbol);
-        symbol.clear();
+    sides.clear();
+    size_t start = std::string_view::npos; // of the current symbol
+    auto close = [&](size_t end) {
+        if (start != std::string_view::npos) {
+            const std::string_view symbol = prepared.substr(start, end - start);
+            int index = IndexOfSymbol(elements, symbol);
+            if (index < 0) {
+                index = int(elements.size());
+                elements.emplace_back(symbol);
+                sides.push_back(0);
+            }
+            sides[size_t(index)] |= start < arrow ? 1 : 2;
+        }
+        start = std::string_view::npos;
     };
-    for (char c : prepared) {
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        const char c = prepared[i];
         if (IsLowerLetter(c)) {
-            symbol += c;
+            if (start == std::string_view::npos)
+                start = i;
             continue;
         }
-        close();
+        close(i);
         if (IsUpperLetter(c))
-            symbol += c;
+            start = i;
     }
-    close();
+    close(prepared.size());
     return elements;
+}
+
+std::vector<std::string> CollectElements(std::string_view prepared)
+{
+    std::vector<unsigned char> sides;
+    return CollectElements(prepared, std::string_view::npos, sides);
+}
+
+CountTable CountTable::FromTexts(const std::vector<std::string>& countVectors)
+{
+    std::vector<std::vector<long long>> rows;
+    size_t width = 0;
+    for (const std::string& text : countVectors) {
+        rows.push_back(ParseCountVector(text));
+        width = std::max(width, rows.back().size());
+    }
+    CountTable table(rows.size(), width);
+    for (size_t k = 0; k < rows.size(); ++k)
+        for (size_t e = 0; e < rows[k].size(); ++e)
+            table.Cell(k, e) = std::int32_t(rows[k][e]);
+    return table;
+}
+
+CountTable CountFormulas(const std::vector<std::string_view>& formulas,
+                         const std::vector<std::string>& elements)
+{
+    CountTable table(formulas.size(), elements.size());
+    std::vector<std::int32_t> stack;
+    for (size_t k = 0; k < formulas.size(); ++k)
+        CountFormula(formulas[k], elements, table.Counts.data() + k * elements.size(), stack);
+    return table;
+}
+
+CountTable CountFormulas(const std::vector<std::string>& formulas, const std::vector<std::string>& elements)
+{
+    return CountFormulas(std::vector<std::string_view>(formulas.begin(), formulas.end()), elements);
 }
 
 std::vector<std::string> CountElements(const std::vector<std::string>& formulas,
                                        const std::vector<std::string>& elements)
 {
+    const CountTable table = CountFormulas(formulas, elements);
     std::vector<std::string> vectors;
     vectors.reserve(formulas.size());
-    for (const std::string& formula : formulas) {
+    for (size_t k = 0; k < table.Substances; ++k) {
         std::string text;
-        for (std::int32_t n : CountFormula(formula, elements)) {
-            if (!text.empty())
+        for (size_t e = 0; e < table.Elements; ++e) {
+            if (e > 0)
                 text += ',';
-            text += std::to_string(n);
+            AppendWholeNumber(text, table.At(k, e));
         }
-        vectors.push_back(text);
+        vectors.push_back(std::move(text));
     }
     return vectors;
 }
 
-std::vector<long long> ParseCountVector(const std::string& text)
+std::vector<long long> ParseCountVector(std::string_view text)
 {
     std::vector<long long> counts;
     size_t start = 0;
     while (start <= text.size() && !text.empty()) {
         size_t comma = text.find(',', start);
-        if (comma == std::string::npos)
+        if (comma == std::string_view::npos)
             comma = text.size();
         counts.push_back(ParseInt32(text.substr(start, comma - start)));
         start = comma + 1;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,7 +26,7 @@ inline bool IsDigitChar(char c)
 // text, in this order: PrepareReaction, SplitSubstances, CollectElements, CountElements.
 
 // Makes every count explicit: H2+O2>H2O becomes H2+O2>H2O1, Ca(OH)2 becomes Ca1(O1H1)2.
-std::string PrepareReaction(const std::string& text);
+std::string PrepareReaction(std::string_view text);
 
 struct SubstanceLists
 {
@@ -32,21 +34,57 @@ struct SubstanceLists
     std::vector<std::string> Products;
 };
 // Cuts at "+" and ">", trimming blanks; the first ">" starts the products.
-SubstanceLists SplitSubstances(const std::string& prepared);
+SubstanceLists SplitSubstances(std::string_view prepared);
+// The same cut as views into the text, reactants and then products; reactants receives
+// their number.
+std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reactants);
 
 // Distinct element symbols in order of first appearance, compared without regard to case.
-std::vector<std::string> CollectElements(const std::string& prepared);
+std::vector<std::string> CollectElements(std::string_view prepared);
+// The same for a whole reaction, with for each element the sides that hold it: bit 1 the
+// text before position arrow, bit 2 the text after it.
+std::vector<std::string> CollectElements(std::string_view prepared, size_t arrow,
+                                         std::vector<unsigned char>& sides);
 
-// One comma-joined count vector per formula ("2,0,1"), in element-list order. Throws
-// InvalidReactionError on anything outside the formula grammar (a symbol not starting with
-// a letter, a missing or zero group count, unmatched parentheses, a stray character) and
-// ConversionError on a count outside 32 bits.
+// The count vectors as numbers: row k holds substance k's count of every element of the
+// list, in list order. The solver works on this; CountElements gives its text form.
+class CountTable
+{
+  public:
+    CountTable() = default;
+    CountTable(size_t substances, size_t elements)
+        : Substances(substances), Elements(elements), Counts(substances * elements, 0)
+    {
+    }
+    // Rows of different lengths, as comma-joined texts may have, are padded with zeros.
+    static CountTable FromTexts(const std::vector<std::string>& countVectors);
+
+    std::int32_t At(size_t substance, size_t element) const
+    {
+        return element < Elements ? Counts[substance * Elements + element] : 0;
+    }
+    std::int32_t& Cell(size_t substance, size_t element) { return Counts[substance * Elements + element]; }
+
+    size_t Substances = 0;
+    size_t Elements = 0;
+    std::vector<std::int32_t> Counts;
+};
+
+// One row per formula, in element-list order. Throws InvalidReactionError on anything
+// outside the formula grammar (a symbol not starting with a letter, a missing or zero group
+// count, unmatched parentheses, a stray character) and ConversionError on a count outside
+// 32 bits.
+CountTable CountFormulas(const std::vector<std::string_view>& formulas,
+                         const std::vector<std::string>& elements);
+CountTable CountFormulas(const std::vector<std::string>& formulas, const std::vector<std::string>& elements);
+
+// The same as comma-joined texts ("2,0,1"), one per formula.
 std::vector<std::string> CountElements(const std::vector<std::string>& formulas,
                                        const std::vector<std::string>& elements);
 
 // The counts of one comma-joined vector.
-std::vector<long long> ParseCountVector(const std::string& text);
+std::vector<long long> ParseCountVector(std::string_view text);
 
 // Position of symbol in elements ignoring letter case, or -1.
-int IndexOfSymbol(const std::vector<std::string>& elements, const std::string& symbol);
-bool SameSymbol(const std::string& a, const std::string& b);
+int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol);
+bool SameSymbol(std::string_view a, std::string_view b);
