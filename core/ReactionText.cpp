@@ -7,20 +7,44 @@
 
 #include <utility>
 
-std::u32string DecodeUtf8(const std::string& text)
+namespace {
+
+// How many continuation bytes a lead byte announces, 0 for a byte that stands for itself.
+int ExtraBytes(unsigned char lead)
+{
+    return lead >= 0xF0 && lead < 0xF5   ? 3
+           : lead >= 0xE0 && lead < 0xF0 ? 2
+           : lead >= 0xC2 && lead < 0xE0 ? 1
+                                         : 0;
+}
+
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+char32_t MapThroughSets(char32_t ch, const std::u32string (&sets)[4])
+{
+    const char32_t symbols[] = {U'+', U'>', U'(', U')'};
+    for (int i = 0; i < 4; ++i)
+        if (sets[i].find(ch) != std::u32string::npos)
+            ch = symbols[i];
+    return ch;
+}
+
+} // namespace
+
+std::u32string DecodeUtf8(std::string_view text)
 {
     std::u32string chars;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead >= 0xF0 && lead < 0xF5   ? 3
-                          : lead >= 0xE0 && lead < 0xF0 ? 2
-                          : lead >= 0xC2 && lead < 0xE0 ? 1
-                                                        : 0;
+        const int extra = ExtraBytes(lead);
         char32_t ch = lead & (0x3F >> extra);
         bool sequence = extra > 0 && i + extra < text.size();
         for (int k = 1; sequence && k <= extra; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
-            sequence = (next & 0xC0) == 0x80;
+            sequence = IsContinuation(next);
             ch = (ch << 6) | (next & 0x3F);
         }
         chars.push_back(sequence ? ch : lead); // ASCII, or a stray byte standing for itself
@@ -56,12 +80,9 @@ std::string EncodeUtf8(const std::u32string& chars)
 
 char32_t MapKey(char32_t ch, const KeyOptions& keys)
 {
-    const std::pair<const std::string*, char32_t> sets[] = {
-        {&keys.KP, U'+'}, {&keys.KF, U'>'}, {&keys.KOP, U'('}, {&keys.KCP, U')'}};
-    for (const auto& [set, symbol] : sets)
-        if (DecodeUtf8(*set).find(ch) != std::u32string::npos)
-            ch = symbol;
-    return ch;
+    const std::u32string sets[4] = {DecodeUtf8(keys.KP), DecodeUtf8(keys.KF), DecodeUtf8(keys.KOP),
+                                    DecodeUtf8(keys.KCP)};
+    return MapThroughSets(ch, sets);
 }
 
 bool IsReactionChar(char ch)
@@ -72,16 +93,6 @@ bool IsReactionChar(char ch)
 
 namespace {
 
-// What the clean-up has to know of the tidied text before the next character. It is kept up
-// as the text grows, so judging a character never looks back along the line.
-struct TidyState
-{
-    bool Empty = true;           // nothing kept yet
-    bool AfterSeparator = false; // the last character kept is ">" or a "+" that is no charge's sign
-    bool ChargeOpen = false;     // the text kept ends in "^" and digits: a sign now closes the charge
-    bool LoneLetter = false;     // the last character kept is a letter that begins a formula
-};
-
 // Judges c against the tidied text before it, which it appends c to unless c goes (false).
 // Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
 // is this, one character after the other, and typing at the end needs it for the new
@@ -91,8 +102,9 @@ bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
         // symbol: "co" becomes Co, "ch" becomes CH.
+        const char pair[2] = {state.Empty ? '\0' : text.back(), c};
         const bool secondLetter =
-            !state.Empty && IsUpperLetter(text.back()) && FindElement(std::string{text.back(), c}) >= 0;
+            !state.Empty && IsUpperLetter(pair[0]) && FindElement(std::string_view(pair, 2)) >= 0;
         if (!secondLetter)
             c = char(c - 'a' + 'A');
     }
@@ -136,17 +148,93 @@ char TypedChar(char32_t ch, const KeyOptions& keys)
     return c < 0x80 && IsReactionChar(char(c)) ? char(c) : 0;
 }
 
-std::string TypeReaction(const std::string& typed, const KeyOptions& keys)
+ReactionTyper::ReactionTyper(const KeyOptions& keys)
+    : Sets{DecodeUtf8(keys.KP), DecodeUtf8(keys.KF), DecodeUtf8(keys.KOP), DecodeUtf8(keys.KCP)},
+      AutoCase(keys.ChB)
+{
+    // The same mapping as MapThroughSets, for every ASCII key at once.
+    bool member[4][128] = {};
+    for (int i = 0; i < 4; ++i)
+        for (char32_t ch : Sets[i])
+            if (ch < 0x80)
+                member[i][ch] = true;
+    const char symbols[] = {'+', '>', '(', ')'};
+    for (int c = 0; c < 128; ++c) {
+        char mapped = char(c);
+        for (int i = 0; i < 4; ++i)
+            if (member[i][static_cast<unsigned char>(mapped)])
+                mapped = symbols[i];
+        Ascii[c] = IsReactionChar(mapped) ? mapped : '\0';
+    }
+}
+
+void ReactionTyper::TypeChar(char32_t ch)
+{
+    const char32_t mapped = ch < 0x80 ? char32_t(Ascii[ch]) : MapThroughSets(ch, Sets);
+    if (mapped != 0 && mapped < 0x80 && IsReactionChar(char(mapped)))
+        TidyPush(Text, char(mapped), State, AutoCase);
+}
+
+// Takes whole characters off the front of Pending; at the end of the line a sequence that
+// is still incomplete gives up its lead byte, which then stands for itself.
+void ReactionTyper::Decode(bool atEnd)
+{
+    while (PendingCount > 0) {
+        const unsigned char lead = Pending[0];
+        const int extra = ExtraBytes(lead);
+        bool broken = extra == 0;
+        for (int k = 1; !broken && k <= extra && k < PendingCount; ++k)
+            broken = !IsContinuation(Pending[k]);
+        if (!broken && PendingCount <= extra && !atEnd)
+            return; // wait for the rest of the sequence
+        if (broken || PendingCount <= extra) {
+            TypeChar(lead);
+            for (int k = 1; k < PendingCount; ++k)
+                Pending[k - 1] = Pending[k];
+            --PendingCount;
+            continue;
+        }
+        char32_t ch = lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k)
+            ch = (ch << 6) | (Pending[k] & 0x3F);
+        TypeChar(ch);
+        for (int k = extra + 1; k < PendingCount; ++k)
+            Pending[k - extra - 1] = Pending[k];
+        PendingCount -= extra + 1;
+    }
+}
+
+void ReactionTyper::Type(std::string_view bytes)
+{
+    for (char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b < 0x80 && PendingCount == 0) {
+            if (Ascii[b] != '\0')
+                TidyPush(Text, Ascii[b], State, AutoCase);
+            continue;
+        }
+        Pending[PendingCount++] = b;
+        Decode(false);
+    }
+}
+
+std::string ReactionTyper::Finish()
+{
+    Decode(true);
+    std::string text;
+    text.swap(Text);
+    State = TidyState();
+    return text;
+}
+
+std::string TypeReaction(std::string_view typed, const KeyOptions& keys)
 {
     // The editor tidies the whole line after every character. The line was tidy before the
     // character, and the caret stays at its end, so the clean-up of the new character alone
     // gives the same line: typing stays linear in the length.
-    std::string text;
-    TidyState state;
-    for (char32_t typedChar : DecodeUtf8(typed))
-        if (const char c = TypedChar(typedChar, keys))
-            TidyPush(text, c, state, keys.ChB);
-    return text;
+    ReactionTyper typer(keys);
+    typer.Type(typed);
+    return typer.Finish();
 }
 
 std::vector<ReactionPart> ClassifyReaction(const std::string& text)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The pure text rules of the reaction line: how a typed character is mapped through the key
@@ -24,7 +25,7 @@ struct KeyOptions
 char32_t MapKey(char32_t ch, const KeyOptions& keys);
 
 // The characters of UTF-8 text; a byte that starts no valid sequence stands for itself.
-std::u32string DecodeUtf8(const std::string& text);
+std::u32string DecodeUtf8(std::string_view text);
 
 // UTF-8 for characters; a surrogate or a value beyond Unicode is written as U+FFFD.
 std::string EncodeUtf8(const std::u32string& chars);
@@ -42,9 +43,46 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase);
 // or 0 when it puts none there.
 char TypedChar(char32_t ch, const KeyOptions& keys);
 
+// What the clean-up knows of the tidied text before the next character; kept up as the text
+// grows, so judging a character never looks back along the line.
+struct TidyState
+{
+    bool Empty = true;           // nothing kept yet
+    bool AfterSeparator = false; // the last character kept is ">" or a "+" that is no charge's sign
+    bool ChargeOpen = false;     // the text kept ends in "^" and digits: a sign now closes the charge
+    bool LoneLetter = false;     // the last character kept is a letter that begins a formula
+};
+
+// Typing into an empty reaction line, one character after the other, as the editor does:
+// each key is mapped through the key sets, kept if in the alphabet, and the line tidied; the
+// line was tidy before the key and the caret stays at its end, so only the new character
+// needs the clean-up. Bytes may arrive in pieces of any size; a UTF-8 sequence cut between
+// two pieces is put together again, so a line can be typed as it is read without being kept.
+class ReactionTyper
+{
+  public:
+    explicit ReactionTyper(const KeyOptions& keys);
+    void Type(std::string_view bytes);
+    // The line as typed so far (a sequence still incomplete at the end stands for itself,
+    // byte by byte); the typer then starts an empty line.
+    std::string Finish();
+
+  private:
+    void TypeChar(char32_t ch);
+    void Decode(bool atEnd);
+
+    std::u32string Sets[4]; // KP, KF, KOP, KCP decoded
+    char Ascii[128];        // what each ASCII key types, 0 when nothing
+    bool AutoCase;
+    std::string Text;
+    TidyState State;
+    unsigned char Pending[4];
+    int PendingCount = 0;
+};
+
 // The text an empty reaction line ends with when typed is typed or pasted into it one
 // character at a time: mapped, kept if in the alphabet, tidied.
-std::string TypeReaction(const std::string& typed, const KeyOptions& keys);
+std::string TypeReaction(std::string_view typed, const KeyOptions& keys);
 
 // What each character of a reaction text is, for drawing it and writing it as a page: a
 // digit run at the start or right after a separating "+" or the arrow is a coefficient; the

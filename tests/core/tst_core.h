@@ -65,6 +65,7 @@ class TestCore : public QObject
     void tidyReaction();
     void typeReaction_data();
     void typeReaction();
+    void typing_matchesTheLineTidiedKeyByKey();
 
     // The Windows-1256 code page of documents
     void keepCodePageText_data();
