@@ -10,6 +10,7 @@
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <string_view>
 
 #ifndef STOIKON_VERSION
 #define STOIKON_VERSION "1.0.0"
@@ -19,43 +20,108 @@ namespace {
 
 AtomicWeights RunWeights = AtomicWeights::Table;
 
-// The operands, or the lines of standard input when there are none (blank lines skipped,
-// a CR before the line feed dropped).
-std::vector<std::string> OperandsOrLines(const std::vector<std::string>& operands, std::istream& in)
+// The lines of standard input, passed on as they arrive: onBytes gets each piece of the
+// current line (never a line feed, and not the one CR before it) and onLine(blank) its
+// end, blank when the line holds nothing but blanks and tabs. Nothing is kept but what the
+// callers keep, so input of any length takes little memory. Before a read that may have
+// to wait, what is written so far is flushed: a result shows as soon as it is ready.
+template <class OnBytes, class OnLine>
+void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLine)
 {
-    if (!operands.empty())
-        return operands;
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.find_first_not_of(" \t") != std::string::npos)
-            lines.push_back(line);
+    std::streambuf* source = in.rdbuf();
+    char chunk[1 << 16];
+    bool anyByte = false; // the line has begun
+    bool blank = true;
+    bool heldCR = false; // a CR that is dropped if the line ends right after it
+    auto piece = [&](std::string_view bytes) {
+        if (bytes.empty())
+            return;
+        anyByte = true;
+        if (heldCR) {
+            onBytes(std::string_view("\r"));
+            blank = false;
+            heldCR = false;
+        }
+        if (bytes.back() == '\r') {
+            heldCR = true;
+            bytes.remove_suffix(1);
+        }
+        if (blank && bytes.find_first_not_of(" \t") != std::string_view::npos)
+            blank = false;
+        onBytes(bytes);
+    };
+    auto endLine = [&]() {
+        onLine(blank);
+        anyByte = false;
+        blank = true;
+        heldCR = false;
+    };
+    for (;;) {
+        std::streamsize available = source->in_avail();
+        if (available <= 0) {
+            out.flush();
+            const int c = source->sbumpc(); // waits for input, or the end of it
+            if (c == std::char_traits<char>::eof())
+                break;
+            chunk[0] = char(c);
+            available = 1;
+        } else {
+            available = source->sgetn(chunk, std::min<std::streamsize>(available, sizeof chunk));
+        }
+        std::string_view bytes(chunk, size_t(available));
+        for (size_t feed = bytes.find('\n'); feed != std::string_view::npos; feed = bytes.find('\n')) {
+            piece(bytes.substr(0, feed));
+            endLine();
+            bytes.remove_prefix(feed + 1);
+        }
+        piece(bytes);
     }
-    return lines;
+    if (anyByte)
+        endLine();
 }
 
+const char* Answer(const BalanceOutcome& outcome)
+{
+    switch (outcome.status) {
+    case BalanceOutcome::Status::Balanced:
+        return nullptr;
+    case BalanceOutcome::Status::InvalidReaction:
+        return "Invalid reaction";
+    case BalanceOutcome::Status::CannotBalance:
+        break;
+    }
+    return "Can not balance this reaction";
+}
+
+// Each reaction is typed into an empty reaction line with the default key sets, as if
+// pasted there, and balanced; from standard input, line by line as the lines arrive.
 int RunBalance(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
 {
     const KeyOptions keys;
+    ReactionTyper typer(keys);
     int status = 0;
-    for (const std::string& reaction : OperandsOrLines(operands, in)) {
-        // As if pasted into an empty reaction line with the default key sets.
-        BalanceOutcome outcome = BalanceReaction(TypeReaction(reaction, keys), keys.ChB);
-        switch (outcome.status) {
-        case BalanceOutcome::Status::Balanced:
+    auto balance = [&]() {
+        const BalanceOutcome outcome = BalanceReaction(typer.Finish(), keys.ChB);
+        if (const char* failure = Answer(outcome)) {
+            out << failure << '\n';
+            status = 1;
+        } else {
             out << outcome.BalancedText << '\n';
-            break;
-        case BalanceOutcome::Status::InvalidReaction:
-            out << "Invalid reaction\n";
-            status = 1;
-            break;
-        case BalanceOutcome::Status::CannotBalance:
-            out << "Can not balance this reaction\n";
-            status = 1;
-            break;
         }
+    };
+    for (const std::string& reaction : operands) {
+        typer.Type(reaction);
+        balance();
+    }
+    if (operands.empty()) {
+        ReadLines(
+            in, out, [&](std::string_view bytes) { typer.Type(bytes); },
+            [&](bool blank) {
+                if (blank)
+                    typer.Finish();
+                else
+                    balance();
+            });
     }
     return status;
 }
@@ -63,13 +129,25 @@ int RunBalance(const std::vector<std::string>& operands, std::istream& in, std::
 int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
 {
     int status = 0;
-    for (const std::string& formula : OperandsOrLines(operands, in)) {
+    auto weigh = [&](const std::string& formula) {
         try {
             out << MolarMass(formula, RunWeights) << '\n';
         } catch (const StoikonError&) {
             out << "Invalid formula\n";
             status = 1;
         }
+    };
+    for (const std::string& formula : operands)
+        weigh(formula);
+    if (operands.empty()) {
+        std::string line;
+        ReadLines(
+            in, out, [&](std::string_view bytes) { line.append(bytes); },
+            [&](bool blank) {
+                if (!blank)
+                    weigh(line);
+                line.clear();
+            });
     }
     return status;
 }

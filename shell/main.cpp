@@ -11,6 +11,9 @@
 
 int main(int argc, char** argv)
 {
+    // The command-line modes use the C++ streams alone: unsynchronised, standard input is
+    // read in blocks as it arrives and output is buffered until a read would wait.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     RegisterDocumentCommands();
     const int status = RunCommandLine(args, std::cin, std::cout, std::cerr);

@@ -3,7 +3,9 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <sstream>
+#include <streambuf>
 
 // The command line through RunCommandLine, with string streams for the three channels.
 class TestCommandLine : public QObject
@@ -14,6 +16,7 @@ class TestCommandLine : public QObject
     void run_data();
     void run();
     void help_listsEveryOption();
+    void standardInput_answersEachLineBeforeReadingOn();
 };
 
 void TestCommandLine::run_data()
@@ -43,6 +46,18 @@ void TestCommandLine::run_data()
         << 0;
     QTest::newRow("standard input, empty") << QStringList{"--balance"} << ""
                                            << "" << 0;
+    // Lines as a line reader gives them: the last needs no line feed, only the CR right
+    // before a line's end goes, and a line is blank only when it holds blanks and tabs
+    QTest::newRow("standard input, no final line feed")
+        << QStringList{"--balance"} << "H2+O2>H2O\nfe+o2>fe2o3"
+        << "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n"
+        << 0;
+    QTest::newRow("standard input, blank lines") << QStringList{"--balance"} << " \t\r\n\r\n\r"
+                                                 << "" << 0;
+    QTest::newRow("standard input, a line of two CRs is not blank")
+        << QStringList{"--balance"} << "\r\r\nH2+O2\r>H2O\r\n"
+        << "Invalid reaction\n2H2+O2>2H2O\n"
+        << 1;
 
     // --molar-mass
     QTest::newRow("molar mass") << QStringList{"--molar-mass", "H2O", "Ca(OH)2"} << ""
@@ -65,6 +80,9 @@ void TestCommandLine::run_data()
     QTest::newRow("the next run has the table again") << QStringList{"--molar-mass", "H2O"} << ""
                                                       << "18.01\n"
                                                       << 0;
+    QTest::newRow("molar mass from standard input, CR LF") << QStringList{"--molar-mass"} << "CO\r\n\r\nCo"
+                                                           << "28\n58.93\n"
+                                                           << 0;
 
     // The window's cases
     QTest::newRow("no arguments") << QStringList{} << ""
@@ -108,6 +126,54 @@ void TestCommandLine::help_listsEveryOption()
     QCOMPARE(RunCommandLine({"--frobnicate", "x"}, in, unknownOut, unknownErr), 2);
     QVERIFY(unknownOut.str().empty());
     QVERIFY(unknownErr.str().find("--frobnicate") != std::string::npos);
+}
+
+namespace {
+
+// Standard input that arrives a few bytes at a time and, each time it has to wait for
+// more, notes what had been written by then.
+class TrickleInput : public std::streambuf
+{
+  public:
+    TrickleInput(std::string text, const std::ostringstream& out) : Text(std::move(text)), Out(out) {}
+    std::vector<std::string> WrittenAtEachWait;
+
+  protected:
+    int_type underflow() override
+    {
+        WrittenAtEachWait.push_back(Out.str());
+        if (At == Text.size())
+            return traits_type::eof();
+        const size_t size = std::min<size_t>(1 + At % 3, Text.size() - At);
+        Piece = Text.substr(At, size);
+        At += size;
+        setg(Piece.data(), Piece.data(), Piece.data() + Piece.size());
+        return traits_type::to_int_type(Piece[0]);
+    }
+
+  private:
+    std::string Text;
+    const std::ostringstream& Out;
+    std::string Piece;
+    size_t At = 0;
+};
+
+} // namespace
+
+void TestCommandLine::standardInput_answersEachLineBeforeReadingOn()
+{
+    // Lines cut anywhere (inside a UTF-8 letter, between CR and line feed) read as whole
+    // lines, and each answer is out before the next input is waited for.
+    const std::string input = "h2=o2 h2o\r\nfe+o2\xd8\xb2>fe2o3\r\n \ncu+HNO3>cu(NO3)2+NO+h2o";
+    std::ostringstream out, err;
+    TrickleInput trickle(input, out);
+    std::istream in(&trickle);
+    QCOMPARE(RunCommandLine({"--balance"}, in, out, err), 0);
+    const std::string answers = "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O\n";
+    QCOMPARE(out.str(), answers);
+    const auto& seen = trickle.WrittenAtEachWait;
+    QVERIFY(std::find(seen.begin(), seen.end(), "2H2+O2>2H2O\n") != seen.end());
+    QVERIFY(std::find(seen.begin(), seen.end(), "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n") != seen.end());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
