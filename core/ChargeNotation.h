@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <string_view>
 
 // Charges in the reaction text: at the end of a formula "^", an optional count of digits and
 // one "+" or "-": Fe^3+, MnO4^-, SO4^2-. e^- is the electron. A sign right after "^", or after
@@ -11,7 +11,7 @@
 
 // True when the text before pos ends in "^" and digits only: a sign at pos closes a charge,
 // and a digit there adds to its count.
-inline bool ChargeOpenAt(const std::string& text, std::size_t pos)
+inline bool ChargeOpenAt(std::string_view text, std::size_t pos)
 {
     while (pos > 0 && text[pos - 1] >= '0' && text[pos - 1] <= '9')
         --pos;
@@ -20,7 +20,23 @@ inline bool ChargeOpenAt(const std::string& text, std::size_t pos)
 
 // True when the character at pos separates substances or the two sides: ">" always, "+" when
 // it is not the sign of a charge.
-inline bool IsSeparatorAt(const std::string& text, std::size_t pos)
+inline bool IsSeparatorAt(std::string_view text, std::size_t pos)
 {
     return text[pos] == '>' || (text[pos] == '+' && !ChargeOpenAt(text, pos));
+}
+
+// True when a cell text is a formula with a charge, such as Fe^3+: in a right-to-left table
+// it is laid out left to right, so that its sign stays at its end. (It holds a "^", and a
+// Latin letter comes before any character beyond ASCII.)
+inline bool IsChargedFormulaText(std::string_view text)
+{
+    if (text.find('^') == std::string_view::npos)
+        return false;
+    for (char c : text) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            return true;
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return false;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/HtmlPage.h"
 
+#include "core/ChargeNotation.h"
 #include "core/ReactionText.h"
 
 #include <cstdint>
@@ -155,9 +156,17 @@ std::vector<std::string> BuildHtmlPage(const std::string& title, const std::stri
     };
     for (const GridRow& row : cells) {
         std::string line = "<tr>";
-        for (const std::string& cell : row)
-            line +=
-                cell.empty() ? "<td>&nbsp;</td>" : "<td>" + InFont(fonts.GridFont, Escaped(cell)) + "</td>";
+        for (const std::string& cell : row) {
+            if (cell.empty()) {
+                line += "<td>&nbsp;</td>";
+                continue;
+            }
+            std::string html = InFont(fonts.GridFont, Escaped(cell));
+            // A formula with a charge keeps its sign at its end in a right-to-left page.
+            if (farsi && IsChargedFormulaText(cell))
+                html.insert(std::string("<font").size(), " dir=\"ltr\"");
+            line += "<td>" + html + "</td>";
+        }
         lines.push_back(line + "</tr>");
     }
     lines.push_back("</table></body>");

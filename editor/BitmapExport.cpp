@@ -3,6 +3,7 @@
 
 #include "editor/BitmapExport.h"
 
+#include "core/ChargeNotation.h"
 #include "document/DocumentIO.h"
 #include "document/DocumentModel.h"
 #include "editor/DrawReaction.h"
@@ -84,8 +85,12 @@ void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int
             const int textWidth = metrics.horizontalAdvance(text);
             const QRect textRect(left + width - textWidth - 3, top, textWidth, rowHeight);
             painter.setClipRect(textRect.intersected(cell));
+            // A formula with a charge keeps its sign at its end, as in the window's grid.
+            painter.setLayoutDirection(IsChargedFormulaText((*cells)[col]) ? Qt::LeftToRight
+                                                                           : Qt::RightToLeft);
             painter.drawText(QRect(textRect.left(), top + 3, textWidth, metrics.height()),
                              Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, text);
+            painter.setLayoutDirection(Qt::RightToLeft);
         }
         painter.setClipping(false);
         left += width - 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/CellDelegate.h"
 
+#include "core/ChargeNotation.h"
 #include "grid/CodePageValidator.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
@@ -87,6 +88,12 @@ void TCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIn
     }
     if (option->text.isEmpty())
         return;
+    // In the Farsi table a formula with a charge reads left to right, right-aligned as
+    // every cell there, so that Fe^3+ does not show as +Fe^3.
+    if (option->direction == Qt::RightToLeft && IsChargedFormulaText(option->text.toStdString())) {
+        option->displayAlignment = QStyle::visualAlignment(Qt::RightToLeft, option->displayAlignment);
+        option->direction = Qt::LeftToRight;
+    }
     // Measured in fractions of a pixel as the style lays the text out: a text a fraction
     // too wide is wrapped at its decimal point and cut to "0…" by the style.
     const int room = TextRoom(*option);

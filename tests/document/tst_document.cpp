@@ -80,6 +80,7 @@ class DocumentTest : public QObject
     void writesFontTags_data();
     void writesFontTags();
     void writesTableCellsEscaped();
+    void aFarsiPageKeepsTheChargeAtTheEndOfAFormula();
 };
 
 void DocumentTest::exampleReadsAndWritesBackByteForByte()
@@ -703,6 +704,18 @@ void DocumentTest::writesTableCellsEscaped()
                            close + "</tr>");
     QCOMPARE(page[11], "<tr>" + open + "مول" + close + open + " " + close + "</tr>");
     QCOMPARE(page[12], std::string("</table></body>"));
+}
+
+void DocumentTest::aFarsiPageKeepsTheChargeAtTheEndOfAFormula()
+{
+    // In a right-to-left page Fe^3+ would read +Fe^3; a cell without a charge is as before.
+    FontSettings fonts;
+    fonts.GridFont = {"F", 8, false, false, 0};
+    const GridCells cells = {{"Fe^3+", "H2O", "مول"}};
+    const std::vector<std::string> page = BuildHtmlPage("t", "", fonts, cells, Language::Farsi);
+    const std::string attributes = "face=\"F\" color=\"#000000\" size=\"1\">";
+    QCOMPARE(page[10], "<tr><td><font dir=\"ltr\" " + attributes + "Fe^3+</font></td><td><font " +
+                           attributes + "H2O</font></td><td><font " + attributes + "مول</font></td></tr>");
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

@@ -942,6 +942,23 @@ class TestEditor : public QObject
             QVERIFY2(IsBlack(picture.pixel(border, y)), qPrintable(QString("border at y %1").arg(y)));
     }
 
+    void a_charged_formula_reads_left_to_right_in_the_farsi_bitmap()
+    {
+        // Laid out right to left, Fe^3+ would show as +Fe^3. The cell's ink starts with the
+        // stem of the F, as high as the whole text, not with the short bar of the +.
+        BitmapSource source;
+        source.Lang = Language::Farsi;
+        source.ColWidths = {100};
+        source.RowHeights = {21};
+        source.Cells = {{"Fe^3+"}};
+        const QImage picture = RenderBitmap(source);
+        const int top = ReactionLineHeight(source.Fonts) + 20;
+        const QRect ink = InkBox(picture, QRect(11, top + 1, 97, 19), IsInk);
+        const QRect firstColumn = InkBox(picture, QRect(ink.left(), ink.top(), 1, ink.height()), IsInk);
+        QVERIFY(ink.right() >= 10 + 100 - 8); // right-aligned
+        QVERIFY2(firstColumn.height() >= ink.height() * 3 / 4, "the text starts with F");
+    }
+
     void the_export_command_asks_and_writes_a_24_bit_bitmap_data()
     {
         QTest::addColumn<QStringList>("existing");

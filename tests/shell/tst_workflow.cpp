@@ -38,6 +38,7 @@ class TestWorkflow : public QObject
     void failing_reactions_show_their_message_in_the_interface_language_data();
     void failing_reactions_show_their_message_in_the_interface_language();
     void symbols_without_a_weight_leave_empty_weight_cells();
+    void a_charged_formula_reads_left_to_right_in_the_farsi_grid();
     void a_failed_balance_leaves_the_grid_and_marks_the_document();
 
     void calculate_grid_fills_empty_targets_from_other_rows_data();
@@ -212,6 +213,21 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
     QVERIFY(messages.Shown.empty());
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
     QCOMPARE(Column(w, 2), (QStringList{"", "31.98", ""}));
+}
+
+void TestWorkflow::a_charged_formula_reads_left_to_right_in_the_farsi_grid()
+{
+    // Laid out right to left, Fe^3+ would show as +Fe^3; it stays right-aligned.
+    WindowFixture w;
+    w->SettingsFarsiExecute();
+    SetColumns(w, {"F"}, {"5"});
+    FillGrid(w, {{"F"}, {"Fe^3+"}, {QString::fromUtf8("مول")}, {"H2O"}});
+    const QStyleOptionViewItem ion = w.View()->ShownCell(0, 1);
+    QCOMPARE(ion.direction, Qt::LeftToRight);
+    QCOMPARE(ion.displayAlignment & (Qt::AlignHorizontal_Mask | Qt::AlignAbsolute),
+             Qt::AlignRight | Qt::AlignAbsolute);
+    QCOMPARE(w.View()->ShownCell(0, 2).direction, Qt::RightToLeft);
+    QCOMPARE(w.View()->ShownCell(0, 3).direction, Qt::RightToLeft); // no charge: as before
 }
 
 void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
