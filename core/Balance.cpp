@@ -2,6 +2,7 @@
 #include "core/Balance.h"
 
 #include "core/BalanceSolver.h"
+#include "core/ChargeNotation.h"
 #include "core/Errors.h"
 #include "core/ExactBalance.h"
 #include "core/Fraction.h"
@@ -63,11 +64,13 @@ Status Balance(const std::string& text, std::chrono::milliseconds budget, Balanc
     int reactants = 0;
     const std::vector<std::string_view> formulas = SplitFormulas(prepared, reactants);
 
-    // Both sides must hold the same elements.
+    // Both sides must hold the same elements. Charge, listed last, may stand on one side
+    // alone (Cu>Cu^2++e^-): it balances when it sums to the same on both.
     std::vector<unsigned char> sides;
     const std::vector<std::string> elements = CollectElements(prepared, prepared.find('>'), sides);
-    for (unsigned char side : sides)
-        if (side != 3)
+    const bool charged = !elements.empty() && elements.back() == ChargeSymbol;
+    for (size_t e = 0; e + charged < sides.size(); ++e)
+        if (sides[e] != 3)
             return Status::InvalidReaction;
 
     const CountTable counts = CountFormulas(formulas, elements);
@@ -76,7 +79,7 @@ Status Balance(const std::string& text, std::chrono::milliseconds budget, Balanc
         for (size_t e = 0; e < counts.Elements; ++e)
             hasAtoms = hasAtoms || counts.At(k, e) != 0;
         if (!hasAtoms)
-            return Status::InvalidReaction; // a substance without atoms
+            return Status::InvalidReaction; // a substance without atoms (the electron has its charge)
     }
     const std::vector<std::string> equations = BuildEquations(elements, counts, reactants);
 

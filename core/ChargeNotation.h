@@ -25,6 +25,23 @@ inline bool IsSeparatorAt(std::string_view text, std::size_t pos)
     return text[pos] == '>' || (text[pos] == '+' && !ChargeOpenAt(text, pos));
 }
 
+// The name under which the parser lists charge among the elements: one more quantity that
+// both sides must hold alike. No symbol is spelled so; it comes after every element.
+constexpr std::string_view ChargeSymbol = "^";
+
+// True when the formula that begins at text[start] is the electron: a lone e (of either case,
+// as symbols are) with a count of 1 at most, right before its charge: e^-, or e1^- prepared.
+inline bool IsElectronAt(std::string_view text, std::size_t start)
+{
+    std::size_t i = start;
+    if (i >= text.size() || (text[i] != 'e' && text[i] != 'E'))
+        return false;
+    ++i;
+    if (i < text.size() && text[i] == '1')
+        ++i;
+    return i < text.size() && text[i] == '^';
+}
+
 // True when a cell text is a formula with a charge, such as Fe^3+: in a right-to-left table
 // it is laid out left to right, so that its sign stays at its end. (It holds a "^", and a
 // Latin letter comes before any character beyond ASCII.)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ElementTable.h"
 
+#include "core/ChargeNotation.h"
 #include "core/Errors.h"
 #include "core/ReactionParser.h"
 
@@ -126,12 +127,16 @@ std::string MolarMass(std::string_view formula, AtomicWeights weights)
     if (formula.empty())
         throw InvalidReactionError("empty formula");
     const std::string prepared = PrepareReaction(formula);
+    if (IsElectronAt(prepared, 0))
+        throw InvalidReactionError("no atomic weight for the electron");
     const std::vector<std::string> elements = CollectElements(prepared);
     const CountTable counts = CountFormulas(std::vector<std::string_view>{prepared}, elements);
     const long double* weightList =
         weights == AtomicWeights::Precise ? Index().PreciseWeights : Index().Weights;
     double sum = 0;
     for (size_t i = 0; i < elements.size(); ++i) {
+        if (elements[i] == ChargeSymbol)
+            continue; // an ion weighs what its atoms weigh
         const int row = FindElement(elements[i]);
         if (row < 0)
             throw InvalidReactionError("no atomic weight for a symbol");

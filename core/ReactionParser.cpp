@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ReactionParser.h"
 
+#include "core/ChargeNotation.h"
 #include "core/Errors.h"
 #include "core/Fraction.h"
 
@@ -38,6 +39,10 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
     stack.assign(width, 0);
     size_t depth = 0; // open groups
     size_t i = 0;
+    // The electron has no atoms: only its charge is read.
+    const bool electron = IsElectronAt(formula, 0);
+    if (electron)
+        i = formula.find('^');
     auto readCount = [&]() {
         const size_t start = i;
         if (i < formula.size() && formula[i] == '-')
@@ -58,6 +63,27 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             const std::int32_t n = readCount();
             std::int32_t& entry = stack[stack.size() - width + size_t(index)];
             entry = CheckedCount(std::int64_t(entry) + n);
+        } else if (c == '^') {
+            // The charge ends its formula: "^", a count (1 when none), then its sign.
+            if (i == 0 && !electron)
+                throw InvalidReactionError("a charge without a formula");
+            if (depth != 0)
+                throw InvalidReactionError("a charge inside a group");
+            const size_t start = ++i;
+            while (i < formula.size() && IsDigitChar(formula[i]))
+                ++i;
+            const std::int32_t n = i == start ? 1 : ParseInt32(formula.substr(start, i - start));
+            if (n == 0)
+                throw InvalidReactionError("a charge of 0");
+            if (i >= formula.size() || (formula[i] != '+' && formula[i] != '-'))
+                throw InvalidReactionError("a charge without its sign");
+            const bool negative = formula[i++] == '-';
+            if (i != formula.size())
+                throw InvalidReactionError("a charge before the end of its formula");
+            const int index = IndexOfSymbol(elements, ChargeSymbol);
+            if (index < 0)
+                throw InvalidReactionError("charge missing from the element list");
+            stack[size_t(index)] = negative ? -n : n;
         } else if (c == '(') {
             ++i;
             ++depth;
@@ -111,11 +137,28 @@ int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view sym
 
 namespace {
 
-// Whether PrepareReaction writes a "1" between before and c.
-bool NeedsCount(char before, char c)
+// Where the prepared text stands with respect to charges, kept up as it grows: a charge's
+// sign ends its formula, so nothing after it needs a count.
+struct ChargeState
 {
-    const bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || IsUpperLetter(c);
-    const bool hasCount = before == '(' || before == '+' || before == '>' || IsDigitChar(before);
+    bool Open = false;   // the text ends in "^" and digits
+    bool Closed = false; // the text ends in a charge's sign
+
+    void Append(char c)
+    {
+        Closed = Open && (c == '+' || c == '-');
+        Open = c == '^' || (Open && IsDigitChar(c));
+    }
+};
+
+// Whether PrepareReaction writes a "1" between before and c. A charge's "^" takes the count
+// of its formula's last item before it (Fe^3+ becomes Fe1^3+), and a "+" sign right after "^"
+// gets the charge's count (H^+ becomes H1^1+).
+bool NeedsCount(char before, char c, const ChargeState& charge)
+{
+    const bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || c == '^' || IsUpperLetter(c);
+    const bool hasCount =
+        before == '(' || before == '+' || before == '>' || IsDigitChar(before) || charge.Closed;
     return needsCount && !hasCount;
 }
 
@@ -126,17 +169,24 @@ std::string PrepareReaction(std::string_view text)
     // The first character is never examined; an inserted "1" becomes the character before
     // the next one, so one place gets one "1". Counted first, so a long text is written into
     // a buffer of its final size.
-    size_t size = text.size();
-    for (size_t i = 1; i < text.size(); ++i)
-        size += NeedsCount(text[i - 1], text[i]);
+    auto walk = [&](auto&& append) {
+        ChargeState charge;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (i > 0 && NeedsCount(text[i - 1], text[i], charge)) {
+                append('1');
+                charge.Append('1');
+            }
+            append(text[i]);
+            charge.Append(text[i]);
+        }
+        return charge;
+    };
+    size_t size = 1;
+    walk([&](char) { ++size; });
     std::string result;
-    result.reserve(size + 1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (i > 0 && NeedsCount(result.back(), text[i]))
-            result += '1';
-        result += text[i];
-    }
-    if (!result.empty() && !IsDigitChar(result.back()))
+    result.reserve(size);
+    const ChargeState end = walk([&](char c) { result += c; });
+    if (!result.empty() && !IsDigitChar(result.back()) && !end.Closed)
         result += '1';
     return result;
 }
@@ -148,10 +198,13 @@ std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reac
                                               [](char c) { return c == '+' || c == '>'; })));
     reactants = -1;
     size_t start = 0;
-    for (;;) {
-        const size_t separator = prepared.find_first_of("+>", start);
+    for (size_t from = 0;;) {
+        const size_t separator = prepared.find_first_of("+>", from);
         if (separator == std::string_view::npos)
             break;
+        from = separator + 1;
+        if (!IsSeparatorAt(prepared, separator))
+            continue; // a charge's sign
         formulas.push_back(Trim(prepared.substr(start, separator - start)));
         if (prepared[separator] == '>' && reactants < 0)
             reactants = int(formulas.size());
@@ -180,8 +233,14 @@ std::vector<std::string> CollectElements(std::string_view prepared, size_t arrow
     std::vector<std::string> elements;
     sides.clear();
     size_t start = std::string_view::npos; // of the current symbol
+    unsigned char chargeSides = 0;
     auto close = [&](size_t end) {
-        if (start != std::string_view::npos) {
+        if (start == std::string_view::npos)
+            return;
+        // The electron's e is no element.
+        const bool electron = end == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
+                              IsElectronAt(prepared, start);
+        if (!electron) {
             const std::string_view symbol = prepared.substr(start, end - start);
             int index = IndexOfSymbol(elements, symbol);
             if (index < 0) {
@@ -203,8 +262,14 @@ std::vector<std::string> CollectElements(std::string_view prepared, size_t arrow
         close(i);
         if (IsUpperLetter(c))
             start = i;
+        else if (c == '^')
+            chargeSides |= i < arrow ? 1 : 2;
     }
     close(prepared.size());
+    if (chargeSides != 0) {
+        elements.emplace_back(ChargeSymbol);
+        sides.push_back(chargeSides);
+    }
     return elements;
 }
 

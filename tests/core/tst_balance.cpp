@@ -70,6 +70,8 @@ void TestCore::balanceReaction_data()
                                 << "2KMnO4+10FeSO4+8H2SO4>K2SO4+2MnSO4+5Fe2(SO4)3+8H2O";
     QTest::newRow("symbol the table lacks") << "Lr+O2>Lr2O3" << false << Status::Balanced << "4Lr+3O2>2Lr2O3";
     QTest::newRow("no seed element") << "CH4+C2H2>C3H6" << true << Status::Balanced << "CH4+C2H2>C3H6";
+    QTest::newRow("electron typed in capitals, auto case off")
+        << "Fe^3++E^->Fe^2+" << false << Status::Balanced << "Fe^3++E^->Fe^2+";
     QTest::newRow("negative count") << "H2+e-1>H2e-2" << false << Status::Balanced << "H2+2e-1>H2e-2";
     QTest::newRow("final count of -1") << "H2e-2>H+e-1" << false << Status::Balanced << "H2e-2>2H+2e-";
     // A reaction whose only balanced form needs a negative coefficient is written as it is

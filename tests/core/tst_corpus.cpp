@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The textbook corpus, each balanced reaction checked against coefficients worked out here
-// with a small formula reader and an integer null-space computation of the test's own.
+// with a small formula reader and an integer null-space computation of the test's own, which
+// balances charge as one more row.
 #include "tst_core.h"
 
 #include "core/Balance.h"
@@ -17,7 +18,8 @@ namespace {
 
 using Counts = std::map<std::string, long long>;
 
-// Element counts of a textbook formula: symbols, counts and nested groups.
+// Element counts of a textbook formula: symbols, counts and nested groups, up to a charge or
+// the next substance.
 Counts ReadFormula(const std::string& text, size_t& i)
 {
     Counts counts;
@@ -30,7 +32,7 @@ Counts ReadFormula(const std::string& text, size_t& i)
         }
         return any ? n : 1;
     };
-    while (i < text.size() && text[i] != ')') {
+    while (i < text.size() && text[i] != ')' && text[i] != '^' && text[i] != '+') {
         if (text[i] == '(') {
             ++i;
             Counts inner = ReadFormula(text, i);
@@ -57,9 +59,19 @@ int NullSpace(const QString& reaction, std::vector<long long>& solution)
     std::vector<Counts> substances;
     int reactants = 0;
     for (int side = 0; side < 2; ++side) {
-        for (const QString& formula : sides[side].split('+')) {
-            size_t i = 0;
-            substances.push_back(ReadFormula(formula.toStdString(), i));
+        const std::string text = sides[side].toStdString();
+        for (size_t i = 0; i <= text.size(); ++i) { // each formula, then the "+" after it
+            Counts counts = ReadFormula(text, i);
+            if (i < text.size() && text[i] == '^') { // ^, a count (1 when none), a sign
+                long long n = 0;
+                while (++i < text.size() && isdigit(static_cast<unsigned char>(text[i])))
+                    n = n * 10 + (text[i] - '0');
+                counts["charge"] = (text[i] == '-' ? -1 : 1) * std::max(n, 1LL);
+                ++i;
+                if (counts.size() == 2 && counts.count("e") == 1 && counts["e"] == 1)
+                    counts.erase("e"); // the electron
+            }
+            substances.push_back(counts);
             if (side == 0)
                 ++reactants;
         }

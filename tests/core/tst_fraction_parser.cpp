@@ -192,6 +192,10 @@ void TestCore::prepareReaction_data()
                                            << "e-1H1";
     QTest::newRow("nested groups") << "((CH3)2)3"
                                    << "((C1H3)2)3";
+    QTest::newRow("charges end their formulas") << "Fe^3++e^->Fe^2+"
+                                                << "Fe1^3++e1^->Fe1^2+";
+    QTest::newRow("a + charge gets its count") << "H^++OH^->H2O"
+                                               << "H1^1++O1H1^->H2O1";
     QTest::newRow("empty") << ""
                            << "";
 }
@@ -229,6 +233,9 @@ void TestCore::splitSubstances_data()
     QTest::newRow("second arrow stays a separator") << "A1>B1>C1"
                                                     << "A1"
                                                     << "B1|C1";
+    QTest::newRow("a charge's sign separates nothing") << "H1^1++Fe1^2+>Fe1^3+"
+                                                       << "H1^1+|Fe1^2+"
+                                                       << "Fe1^3+";
 }
 
 void TestCore::splitSubstances()
@@ -255,6 +262,8 @@ void TestCore::collectElements_data()
                                  << "Uub";
     QTest::newRow("groups") << "Ca1(O1H1)2+"
                             << "Ca|O|H";
+    QTest::newRow("charge listed last, the electron's e is no element") << "e1^-+Fe1^3+>Fe1^2+"
+                                                                        << "Fe|^";
 }
 
 void TestCore::collectElements()
@@ -302,6 +311,15 @@ void TestCore::countElements_data()
     QTest::newRow("repeated symbol adds up") << "CH3COOH"
                                              << "C|H|O"
                                              << "2,4,2";
+    QTest::newRow("ion") << "SO4^2-"
+                         << "S|O|^"
+                         << "1,4,-2";
+    QTest::newRow("charge after a group") << "Ag(NH3)2^+"
+                                          << "Ag|N|H|^"
+                                          << "1,2,6,1";
+    QTest::newRow("electron") << "e^-"
+                              << "H|^"
+                              << "0,-1";
 }
 
 void TestCore::countElements()

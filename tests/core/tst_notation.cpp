@@ -226,6 +226,11 @@ void TestCore::balanceAsJson_data()
         << R"({"input":"X+O2>X2O","status":"balanced",)"
            R"("balanced":"4X+O2>2X2O","substances":["X","O2","X2O"],)"
            R"("coefficients":[4,1,2],"molar_masses":[null,31.98,null]})";
+    QTest::newRow("ions: the charge weighs nothing, the electron has no mass")
+        << "Cu²⁺ + e⁻ → Cu"
+        << "Cu^2++e^->Cu"
+        << R"({"input":"Cu²⁺ + e⁻ → Cu","status":"balanced","balanced":"Cu^2++2e^->Cu",)"
+           R"("substances":["Cu^2+","e^-","Cu"],"coefficients":[1,2,1],"molar_masses":[63.54,null,63.54]})";
     QTest::newRow("invalid, input escaped")
         << "\"H2\" + O2\t\\"
         << "H2+O2"

@@ -44,6 +44,8 @@ void TestCore::molarMass_data()
                                               << "14.98";
     QTest::newRow("old symbol") << "Lw"
                                 << "257";
+    QTest::newRow("an ion weighs its atoms") << "SO4^2-"
+                                             << "96.02";
 }
 
 void TestCore::molarMass()
@@ -59,6 +61,7 @@ void TestCore::molarMass_rejects_data()
     QTest::newRow("current symbol the table lacks") << "Lr";
     QTest::newRow("Md") << "Md";
     QTest::newRow("electron") << "e";
+    QTest::newRow("electron with its charge") << "e^-";
     QTest::newRow("unknown after a known one") << "H2e";
     QTest::newRow("empty") << "";
     QTest::newRow("coefficient") << "2H2O";

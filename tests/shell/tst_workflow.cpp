@@ -33,6 +33,7 @@ class TestWorkflow : public QObject
     void init();
     void cleanup();
 
+    void typing_and_enter_balance_and_fill_the_typed_columns_data();
     void typing_and_enter_balance_and_fill_the_typed_columns();
     void a_second_balance_keeps_the_balanced_text();
     void failing_reactions_show_their_message_in_the_interface_language_data();
@@ -126,23 +127,48 @@ void TestWorkflow::cleanup()
     Settings.reset();
 }
 
+void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("balanced");
+    QTest::addColumn<QStringList>("formulas");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QStringList>("weights");
+    QTest::newRow("water") << "h2=o2 h2o"
+                           << "H2+O2>H2O"
+                           << "2H2+O2>2H2O" << QStringList{"H2", "O2", "H2O"} << QStringList{"2", "1", "2"}
+                           << QStringList{"2.02", "31.98", "18.01"};
+    // The formula column shows the charge; the electron has no weight
+    QTest::newRow("ions and electrons") << "cu^2+=e^- cu"
+                                        << "Cu^2++e^->Cu"
+                                        << "Cu^2++2e^->Cu" << QStringList{"Cu^2+", "e^-", "Cu"}
+                                        << QStringList{"1", "2", "1"} << QStringList{"63.54", "", "63.54"};
+}
+
 void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QFETCH(QString, balanced);
+    QFETCH(QStringList, formulas);
+    QFETCH(QStringList, numbers);
+    QFETCH(QStringList, weights);
     WindowFixture w;
     SetColumns(w, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
     w.Grid()->setGridRowCount(4);
     w.Grid()->setCell(1, 1, "kept");
     w.Grid()->setCell(4, 2, "12");
 
-    TypeReaction(w, "h2=o2 h2o");
-    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2>H2O"));
+    TypeReaction(w, typed);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), text);
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
 
-    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("2H2+O2>2H2O"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), balanced);
     QCOMPARE(w.Grid()->gridRowCount(), 4);
-    QCOMPARE(Column(w, 0), (QStringList{"H2", "O2", "H2O"}));
-    QCOMPARE(Column(w, 2), (QStringList{"2", "1", "2"}));
-    QCOMPARE(Column(w, 3), (QStringList{"2.02", "31.98", "18.01"}));
+    QCOMPARE(Column(w, 0), formulas);
+    QCOMPARE(Column(w, 2), numbers);
+    QCOMPARE(Column(w, 3), weights);
     QCOMPARE(Column(w, 1), (QStringList{"kept", "", ""}));
     QCOMPARE(Column(w, 4), (QStringList{"", "12", ""}));
     QVERIFY(w->document()->isModified());
