@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 const LocalText KOFormCaption{"Key Options", "تنظيمات كليدها"};
 const LocalText ChBCaption{"Elements auto identification", "تشخيص اتوماتيک عناصر"};
@@ -23,7 +25,7 @@ const std::vector<const LocalText*>& KeyOptionsTexts()
 TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName("KOForm");
-    setFixedSize(175, 145);
+    setFixedSize(DesignedWidth, DesignedHeight);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // The key sets are symbols typed on a Latin keyboard: laid out right to left, the
     // brackets would show mirrored, "(" as ")".
@@ -58,7 +60,7 @@ TKOForm::TKOForm(QWidget* parent) : QDialog(parent)
     KF->setObjectName("KF");
     ChB = new QCheckBox(this);
     ChB->setObjectName("ChB");
-    ChB->setGeometry(8, 120, 165, 17);
+    ChB->move(8, 120);
     ChB->setChecked(defaults.ChB);
     Recaption(Language::English);
     // Every edit is in force at once: the dialog has no OK button.
@@ -93,9 +95,22 @@ KeyOptions TKOForm::Keys() const
     return keys;
 }
 
+void TKOForm::FitCaption()
+{
+    // The dialog is 175 pixels wide, wider where the font needs more for the check box's
+    // caption; the fields keep their margin at the right edge.
+    const QSize box = ChB->sizeHint();
+    const int width = std::max(DesignedWidth, ChB->x() + box.width() + FieldMargin);
+    ChB->resize(box.width(), std::max(box.height(), 17));
+    for (QLineEdit* edit : {KP, KOP, KCP, KF})
+        edit->resize(width - FieldMargin - edit->x(), edit->height());
+    setFixedSize(width, DesignedHeight);
+}
+
 void TKOForm::PrepareToOpen(const QFont& programFont)
 {
     setFont(programFont);
+    FitCaption();
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
@@ -105,6 +120,7 @@ void TKOForm::Recaption(Language lang)
 {
     setWindowTitle(KOFormCaption.In(lang));
     ChB->setText(ChBCaption.In(lang));
+    FitCaption();
 }
 
 KeyOptions ReadKeyOptions()

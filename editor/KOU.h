@@ -42,6 +42,11 @@ class TKOForm : public QDialog
     void keysChanged(const KeyOptions& keys); // an edit in any control
 
   private:
+    static constexpr int DesignedWidth = 175;
+    static constexpr int DesignedHeight = 145;
+    static constexpr int FieldMargin = 6; // from the fields' right end to the dialog's edge
+    void FitCaption();
+
     bool Loading = false;
 };
 

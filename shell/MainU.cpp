@@ -35,9 +35,9 @@ void Place(QWidget* child, int x, int y, int w, int h)
 
 void TSTMainForm::LayoutMainWindow()
 {
-    // The labels are as high as their font; the reaction line as high as its own.
+    // The labels are as high as their text; the reaction line as high as its own.
     for (QLabel* label : {Lbl1, Lbl2})
-        label->resize(label->width(), label->fontMetrics().height());
+        label->resize(label->width(), label->sizeHint().height());
     QWidget* central = centralWidget();
     const int width = central->width();
     const int imgTop = Lbl1->height() + 11;

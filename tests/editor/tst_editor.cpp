@@ -822,7 +822,13 @@ class TestEditor : public QObject
         QCOMPARE(shownFont, w->ProgramQFont());
         const QPoint screenCentre = w->screen()->availableGeometry().center();
         QVERIFY((shownCentre - screenCentre).manhattanLength() <= 6); // the frame may shift it a little
-        QCOMPARE(w.Find<TKOForm>("KOForm")->size(), QSize(175, 145));
+        // 175 x 145, wider where the font needs more room for the check box's caption.
+        const TKOForm* keys = w.Find<TKOForm>("KOForm");
+        QCOMPARE(keys->height(), 145);
+        QVERIFY(keys->width() > 175); // 11 points, bold
+        QVERIFY(keys->ChB->width() >= keys->ChB->sizeHint().width() &&
+                keys->ChB->geometry().right() < keys->width());
+        QCOMPARE(keys->KP->geometry().right(), keys->width() - 7);
         QCOMPARE(w.Find<TKOForm>("KOForm")->minimumSize(), w.Find<TKOForm>("KOForm")->maximumSize());
         bool arrowShown = false;
         for (QLabel* label : w.Find<TKOForm>("KOForm")->findChildren<QLabel*>())

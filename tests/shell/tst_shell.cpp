@@ -12,7 +12,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +26,10 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringEncoder>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 
@@ -67,6 +74,8 @@ class TestShell : public QObject
     void every_farsi_text_fits_the_code_page();
     void key_options_stay_left_to_right_in_farsi();
     void status_messages_start_at_the_reading_side();
+    void every_caption_fits_its_control_data();
+    void every_caption_fits_its_control();
 
   private:
     std::unique_ptr<TestSettings> Settings;
@@ -101,6 +110,52 @@ bool Framed(QWidget* window)
 {
     return QGuiApplication::platformName() != QLatin1String("xcb") ||
            QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
+}
+
+// Every caption under root that its control cuts off, as "name: text".
+QStringList CutCaptions(QWidget* root)
+{
+    QStringList cut;
+    const auto report = [&cut](const QWidget* control, const QString& text) {
+        cut << (control->objectName().isEmpty() ? QString(control->metaObject()->className())
+                                                : control->objectName()) +
+                   ": " + text;
+    };
+    QList<QWidget*> controls = root->findChildren<QWidget*>();
+    controls.prepend(root);
+    for (QWidget* control : controls) {
+        if (!control->isVisibleTo(root) && control != root)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            const QSize needed = label->sizeHint();
+            if (!label->text().isEmpty() &&
+                (needed.width() > label->width() || needed.height() > label->height()))
+                report(label, label->text());
+        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            if (needed.width() > room.width() || needed.height() > room.height())
+                report(button, button->text());
+        } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+            if (check->sizeHint().width() > check->width() || check->sizeHint().height() > check->height())
+                report(check, check->text());
+        } else if (auto* tabs = qobject_cast<QTabBar*>(control)) {
+            const int space = tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs);
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->tabRect(i).width() <
+                    tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) + space)
+                    report(tabs, tabs->tabText(i));
+        } else if (auto* combo = qobject_cast<QComboBox*>(control);
+                   combo && combo->objectName() == "GIType") {
+            if (combo->sizeHint().width() > combo->width())
+                report(combo, combo->currentText());
+        }
+    }
+    return cut;
 }
 
 void Store(const QList<QPair<QString, QVariant>>& values)
@@ -598,6 +653,59 @@ void TestShell::status_messages_start_at_the_reading_side()
     w->SettingsFarsiExecute();
     bar->showMessage(Texts::HelpModePrompt.In(Language::Farsi));
     QVERIFY(inkSpan().second > bar->width() * 3 / 4);
+}
+
+void TestShell::every_caption_fits_its_control_data()
+{
+    QTest::addColumn<bool>("farsi");
+    QTest::addColumn<QString>("family");
+    for (const char* family : {"DejaVu Sans", "Liberation Sans"}) {
+        QTest::addRow("English, %s", family) << false << family;
+        QTest::addRow("Farsi, %s", family) << true << family;
+    }
+}
+
+void TestShell::every_caption_fits_its_control()
+{
+    // The program font of the shipped defaults (8 points), in the fonts of a Debian desktop.
+    QFETCH(bool, farsi);
+    QFETCH(QString, family);
+    if (!QFontDatabase::hasFamily(family))
+        QSKIP("font not installed");
+    WindowFixture w(QString(), false);
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    if (farsi)
+        w->SettingsFarsiExecute();
+    w.EditFonts([&](FontSettings& f) { f.ProgramFont.Name = family.toStdString(); });
+    const Language lang = farsi ? Language::Farsi : Language::English;
+    QStringList cut = CutCaptions(w.Window);
+
+    auto* ops = w.Find<TOpsForm>("OpsForm");
+    ops->open();
+    for (int page = 0; page < 2; ++page) {
+        ops->PageControl->setCurrentIndex(page);
+        QVERIFY(QTest::qWaitForWindowExposed(ops));
+        cut << CutCaptions(ops);
+    }
+    ops->reject();
+    auto* keys = w.Find<TKOForm>("KOForm");
+    keys->PrepareToOpen(w->ProgramQFont());
+    keys->show();
+    cut << CutCaptions(keys);
+    keys->hide();
+    auto* about = w.Find<TAboutForm>("AboutForm");
+    about->show();
+    cut << CutCaptions(about);
+    about->hide();
+    for (const int buttons : {mbYes | mbNo | mbCancel, int(mbOK)}) {
+        std::unique_ptr<QMessageBox> box(
+            BuildMessageBox({Texts::MsgSaveChanges.In(lang), MsgKind::Confirmation, buttons, lang},
+                            w->ProgramQFont(), w.Window));
+        box->show();
+        cut << CutCaptions(box.get());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
 }
 
 QTEST_MAIN(TestShell)
