@@ -84,6 +84,15 @@ void TOpsForm::CreateFontsPage()
         row.Face = new QComboBox(line);
         row.Face->setObjectName(prefix + "N");
         row.Face->setFixedSize(145, 23);
+        // A face that is not installed shows in italics with its hint, as it does in the list.
+        connect(row.Face, qOverload<int>(&QComboBox::currentIndexChanged), row.Face, [face = row.Face] {
+            const QString hint = face->currentData(Qt::ToolTipRole).toString();
+            QFont marked; // only what it sets; the rest comes from the dialog
+            if (!hint.isEmpty())
+                marked.setItalic(true);
+            face->setFont(marked);
+            face->setToolTip(hint);
+        });
         row.SizeLabel = new QLabel(line);
         row.Size = new QLineEdit(line);
         row.Size->setObjectName(prefix + "S");

@@ -45,6 +45,8 @@ const LocalText CancelHint{"Close this dialog without applying changes",
 const LocalText DefHint{"Remember current settings for all new files",
                         "انتخاب اين ها به عنوان تنظيمات پيش فرض فايل هاي جديد"};
 const LocalText ListHint{"Click on an item to edit it", "براي ويرايش يک گزينه روي آن کليک کنيد"};
+const LocalText MissingFaceHint{"This font is not installed; it is shown with %1",
+                                "اين قلم نصب نشده است و با %1 نمايش داده مي شود"};
 const LocalText FormulaHelp1{"Use # mark before functions' name.",
                              "پيش از نام توابع علامت # را به كار بريد."};
 const LocalText FormulaHelp2{"a=Current Substance , b=Another Substance", "a=ماده مورد نظر , b=ماده اي ديگر"};
@@ -77,12 +79,18 @@ QString FormulaHelpText(Language lang)
 const std::vector<const LocalText*>& OptionsTexts()
 {
     static const std::vector<const LocalText*> all = {
-        &Caption,      &FontsPage,    &GridPage,     &Label1Text,  &Label6Text, &Label10Text, &Label14Text,
-        &Label18Text,  &Label21Text,  &NameText,     &SizeText,    &ColorText,  &Label23Text, &Label27Text,
-        &Label25Text,  &Label26Text,  &DefText,      &OKText,      &CancelText, &HelpText,    &UpHint,
-        &DownHint,     &DeleteHint,   &NewHint,      &OKHint,      &CancelHint, &DefHint,     &ListHint,
-        &FormulaHelp1, &FormulaHelp2, &FormulaHelp3, &FormulaHelp4};
+        &Caption,      &FontsPage,    &GridPage,       &Label1Text,  &Label6Text,   &Label10Text,
+        &Label14Text,  &Label18Text,  &Label21Text,    &NameText,    &SizeText,     &ColorText,
+        &Label23Text,  &Label27Text,  &Label25Text,    &Label26Text, &DefText,      &OKText,
+        &CancelText,   &HelpText,     &UpHint,         &DownHint,    &DeleteHint,   &NewHint,
+        &OKHint,       &CancelHint,   &DefHint,        &ListHint,    &FormulaHelp1, &FormulaHelp2,
+        &FormulaHelp3, &FormulaHelp4, &MissingFaceHint};
     return all;
+}
+
+QString MissingFaceText(Language lang, const QString& substitute)
+{
+    return QString::fromUtf8(MissingFaceHint.In(lang)).arg(substitute);
 }
 
 void TOpsForm::Recaption(Language lang)

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -100,8 +101,10 @@ void TOpsForm::FormShow()
         TFontRow& row = FontRows[i];
         row.Face->clear();
         row.Face->addItems(families);
-        // A face that is not installed leaves the list without a selection.
-        row.Face->setCurrentIndex(row.Face->findText(ToQ(stored.Name), Qt::MatchFixedString));
+        int face = row.Face->findText(ToQ(stored.Name), Qt::MatchFixedString);
+        if (face < 0 && !stored.Name.empty())
+            face = AddMissingFace(row.Face, ToQ(stored.Name));
+        row.Face->setCurrentIndex(face);
         row.Size->setText(QString::number(stored.Size));
         row.Color->SetColorValue(stored.Color);
         row.Bold->setChecked(stored.Bold);
@@ -124,6 +127,23 @@ void TOpsForm::FormShow()
     LoadingEditors = false;
     LoadItemEditors();
     LoadFormulaEditors();
+}
+
+int TOpsForm::AddMissingFace(QComboBox* box, const QString& name) const
+{
+    // A face the document names but this system lacks (Tahoma, Arial) is still the
+    // document's: it is listed in its place, in italics, and its hint names the font Qt
+    // draws in its place.
+    int index = 0;
+    while (index < box->count() && box->itemText(index).compare(name, Qt::CaseInsensitive) < 0)
+        ++index;
+    box->insertItem(index, name);
+    QFont italic = font();
+    italic.setItalic(true);
+    box->setItemData(index, italic, Qt::FontRole);
+    box->setItemData(index, MissingFaceText(Document->language(), QFontInfo(QFont(name)).family()),
+                     Qt::ToolTipRole);
+    return index;
 }
 
 // ---- Column items ----

@@ -129,6 +129,7 @@ class TOpsForm : public QDialog
                              int h);
     void Place(QWidget* widget, int x, int y, int w, int h);
     void PlaceAll(); // positions every control, mirrored in a right-to-left dialog
+    int AddMissingFace(QComboBox* box, const QString& name) const; // its index
     void LoadItemEditors();
     void LoadFormulaEditors();
     void ApplySettings(); // what OK and Default both write into the document
@@ -142,3 +143,5 @@ class TOpsForm : public QDialog
 
 // Every text of the dialog in both languages, for checks over all of them.
 const std::vector<const LocalText*>& OptionsTexts();
+// The hint of a face box whose face is not installed: which font is drawn in its place.
+QString MissingFaceText(Language lang, const QString& substitute);

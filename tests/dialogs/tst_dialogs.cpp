@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -155,25 +156,35 @@ class TestOptionsDialog : public QObject
     void a_face_is_found_ignoring_case_and_a_missing_face_is_kept_data()
     {
         QTest::addColumn<QString>("face");
-        QTest::addColumn<bool>("listed");
-        QTest::addColumn<QString>("afterOK");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("shown");
         const QString installed = QFontDatabase::families().value(0);
         QTest::newRow("installed, other case") << installed.toUpper() << true << installed;
         QTest::newRow("not installed") << "No Such Face 7" << false << "No Such Face 7";
+        if (!QFontDatabase::hasFamily("Tahoma"))
+            QTest::newRow("Tahoma, the shipped defaults' face") << "Tahoma" << false << "Tahoma";
     }
     void a_face_is_found_ignoring_case_and_a_missing_face_is_kept()
     {
         QFETCH(QString, face);
-        QFETCH(bool, listed);
-        QFETCH(QString, afterOK);
+        QFETCH(bool, installed);
+        QFETCH(QString, shown);
         if (QFontDatabase::families().isEmpty())
             QSKIP("no fonts installed");
         Window->EditFonts([&](FontSettings& f) { f.ReactionFont.Name = face.toStdString(); });
         Show();
+        // The box shows the document's face; one that is missing, in italics with a hint that
+        // names the font drawn in its place.
         auto* list = Find<QComboBox>("FRFN");
-        QCOMPARE(list->currentIndex() >= 0, listed);
+        QCOMPARE(list->currentText(), shown);
+        QCOMPARE(list->font().italic(), !installed);
+        QCOMPARE(list->toolTip().contains(QFontInfo(QFont(face)).family()), !installed);
         Click("OK");
-        QCOMPARE(QString::fromStdString((*Window)->document()->fonts().ReactionFont.Name), afterOK);
+        QCOMPARE(QString::fromStdString((*Window)->document()->fonts().ReactionFont.Name), shown);
+        // Another face chosen instead is an ordinary one.
+        Show();
+        list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+        QVERIFY(!list->font().italic() && list->toolTip().isEmpty());
     }
 
     void number_and_name_fields_refuse_other_characters_data()
