@@ -98,8 +98,9 @@ void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int
 }
 } // namespace
 
-QImage RenderBitmap(const BitmapSource& source, const QPalette& palette)
+QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
 {
+    const QPalette palette = PaletteOnGround(Qt::white, desktop);
     const int lineHeight = ReactionLineHeight(source.Fonts);
     const std::vector<int> charWidths = MeasureReaction(source.ReactionText, source.Fonts);
     const long long reactionWidth = std::accumulate(charWidths.begin(), charWidths.end(), 0LL);

@@ -33,8 +33,9 @@ struct BitmapSource
 BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int>& rowHeights);
 
 // The picture: the unscrolled reaction at (10, 10) and the grid under it; in the Farsi
-// interface the columns run from right to left and the cell texts are right-aligned.
-QImage RenderBitmap(const BitmapSource& source, const QPalette& palette = QPalette());
+// interface the columns run from right to left and the cell texts are right-aligned. The
+// fonts' system colours are the desktop's as they read on the picture's white.
+QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop = QPalette());
 
 // Writes the picture as a 24-bit Windows bitmap. An existing file is replaced only once
 // the new one is completely written and flushed. False when the file could not be

@@ -54,6 +54,26 @@ QPalette::ColorRole SystemColorRole(int index)
     }
 }
 
+QPalette PaletteOnGround(const QColor& ground, const QPalette& desktop)
+{
+    const bool lightGround = ground.lightness() >= 128;
+    const bool lightDesktop =
+        desktop.color(QPalette::WindowText).lightness() <= desktop.color(QPalette::Window).lightness();
+    if (lightGround == lightDesktop)
+        return desktop;
+    // Built from its button colour, as Qt builds a palette; the rest as desktops have them.
+    QPalette standard(lightGround ? QColor(0xEF, 0xEF, 0xEF) : QColor(0x35, 0x35, 0x35));
+    standard.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
+    standard.setColor(QPalette::HighlightedText, Qt::white);
+    standard.setColor(QPalette::ToolTipBase,
+                      lightGround ? QColor(0xFF, 0xFF, 0xDC) : QColor(0x35, 0x35, 0x35));
+    standard.setColor(QPalette::ToolTipText, lightGround ? Qt::black : Qt::white);
+    standard.setColor(QPalette::Link, lightGround ? QColor(0x00, 0x00, 0xFF) : QColor(0x4C, 0xA8, 0xFF));
+    standard.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+    standard.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    return standard;
+}
+
 QColor ToQColor(ColorValue value, const QPalette& palette)
 {
     if (IsSystemColor(value)) {

@@ -17,3 +17,9 @@ QColor ToQColor(ColorValue value, const QPalette& palette = QPalette());
 
 // The palette role used for a system colour index (window text, button face, ...).
 QPalette::ColorRole SystemColorRole(int index);
+
+// The palette for system colours drawn on a ground of a fixed colour, such as the white of
+// the reaction line, the exported picture and the menus' drop-downs: the desktop's, when its
+// colour scheme is as light (or as dark) as the ground; otherwise a standard scheme that is.
+// A dark desktop's window text is light and would vanish on white.
+QPalette PaletteOnGround(const QColor& ground, const QPalette& desktop);

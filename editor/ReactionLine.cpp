@@ -3,6 +3,7 @@
 
 #include "core/ChargeNotation.h"
 #include "editor/DrawReaction.h"
+#include "editor/FontConvert.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -361,12 +362,20 @@ void ReactionLine::DrawReaction()
     Picture = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&Picture);
     painter.fillRect(Picture.rect(), Qt::white);
-    CharWidths =
-        ::DrawReaction(painter, ReactionText, Fonts, -WidthBefore(FirstVisible), lineHeight, palette());
+    CharWidths = ::DrawReaction(painter, ReactionText, Fonts, -WidthBefore(FirstVisible), lineHeight,
+                                PaletteOnGround(Qt::white, palette()));
     painter.end();
     // The drawing covered the caret; the next blink step paints it again.
     CaretShown = false;
     update();
+}
+
+void ReactionLine::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // System colours of the fonts follow the desktop's colour scheme.
+    if (event->type() == QEvent::PaletteChange)
+        DrawReaction();
 }
 
 void ReactionLine::paintEvent(QPaintEvent*)

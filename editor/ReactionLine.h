@@ -88,6 +88,7 @@ class ReactionLine : public QWidget
     void helpRequested();    // a click in help mode
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

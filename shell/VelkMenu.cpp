@@ -383,8 +383,16 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
                   CurvatureY);
     }
 
+    // Texts on the painter's own grounds (the white drop-downs, the light-blue selection)
+    // stay readable when the desktop's colour scheme is dark.
+    const QColor ground = Color(item.Selected      ? SelectedBackColor
+                                : item.MenuBarItem ? MenuBarColor
+                                                   : BackColor,
+                                palette);
+    const QPalette onGround = PaletteOnGround(ground, palette);
+
     if (item.Separator) {
-        painter.setPen(Color(LineColor, palette));
+        painter.setPen(Color(LineColor, onGround));
         const int y = textTop / 2 + textBottom / 2;
         // From the caption column to the far edge of the menu.
         if (rtl)
@@ -402,7 +410,7 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     painter.setPen(Color(!item.Enabled   ? DisableTextColor
                          : item.Selected ? SelectedTextColor
                                          : TextColor,
-                         palette));
+                         onGround));
     painter.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font);
     textTop += (textBottom - textTop - metrics.height()) / 2;

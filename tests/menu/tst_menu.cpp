@@ -3,6 +3,8 @@
 // the about box.
 
 #include "dialogs/ShapedCaption.h"
+#include "editor/BitmapExport.h"
+#include "editor/DrawReaction.h"
 #include "editor/FontConvert.h"
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
@@ -15,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +27,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTest>
@@ -169,6 +173,7 @@ class TestMenu : public QObject
     void a_caption_with_an_accelerator_is_drawn_as_one_text_run();
     void a_clear_gap_stands_before_every_shortcut_data();
     void a_clear_gap_stands_before_every_shortcut();
+    void a_dark_desktop_keeps_the_texts_on_white_grounds_dark();
 
     // Help mode
     void f1_shows_the_help_pointer_and_the_prompt();
@@ -545,6 +550,46 @@ void TestMenu::a_clear_gap_stands_before_every_shortcut()
             const int gap = WidestInnerGap(image, text);
             QVERIFY2(gap >= ShortcutGap, qPrintable(action->text() + ": " + QString::number(gap)));
         }
+    }
+}
+
+void TestMenu::a_dark_desktop_keeps_the_texts_on_white_grounds_dark()
+{
+    // A dark scheme's window text is light. The reaction line, the exported picture and the
+    // drop-down menus keep their white (and light-blue) grounds, so what the document and the
+    // menu draw in system colours must stay dark on them.
+    const QPalette saved = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+    QCoreApplication::processEvents();
+    QVERIFY(W()->palette().color(QPalette::WindowText).lightness() > 200);
+    Window->EditFonts([](FontSettings& f) {
+        for (int i = 0; i < FontSettings::Count; ++i)
+            f.At(i).Color = ClWindowText;
+    });
+    W()->document()->setReactionText("H2+O2>H2O");
+    W()->document()->grid()->setCell(0, 1, "H2O");
+    const auto darkInk = [](const QImage& image, const QRect& area) {
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const QImage line = Window->Line()->grab().toImage();
+    QVERIFY(darkInk(line, line.rect()) > 20);
+
+    const std::vector<int> rows = Window->View()->rowHeights();
+    const QImage picture = RenderBitmap(BitmapSourceOf(*W()->document(), rows), W()->palette());
+    const int cellTop = ReactionLineHeight(W()->document()->fonts()) + 20 + rows[0] - 1;
+    const int cellWidth = W()->document()->grid()->columnWidth(0);
+    QVERIFY(darkInk(picture, QRect(12, cellTop + 2, cellWidth - 4, rows[1] - 4)) > 10);
+
+    QMenu* file = Window->Find<QMenu>("File1");
+    const QImage menu = GrabMenu(file, Window->Action("FileOpen"));
+    for (const char* item : {"FileNew", "FileOpen"}) { // plain, and selected
+        const QRect row = file->actionGeometry(Window->Action(item));
+        QVERIFY2(darkInk(menu, row.adjusted(IconColumn + CaptionGap, 2, -2, -2)) > 10, item);
     }
 }
 
