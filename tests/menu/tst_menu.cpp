@@ -415,8 +415,7 @@ void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in
 
 void TestMenu::farsi_menu_bar_captions_fit_their_items()
 {
-    // An underlined letter inside a Farsi word breaks its joining and widens it; the item
-    // must still hold the whole caption with its margins.
+    // The item holds the whole caption with its margins.
     W()->SettingsFarsiExecute();
     QMenuBar* bar = W()->menuBar();
     const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
