@@ -5,6 +5,7 @@
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/ReactionText.h"
+#include "shell/BalanceOutput.h"
 
 #include <algorithm>
 #include <istream>
@@ -80,47 +81,62 @@ void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLi
         endLine();
 }
 
-const char* Answer(const BalanceOutcome& outcome)
+// --format NAME or --format=NAME, anywhere among the operands of --balance, is taken out of
+// them. False, with a message, for a missing or unknown name.
+bool TakeFormatOption(std::vector<std::string>& operands, BalanceFormat& format, std::ostream& err)
 {
-    switch (outcome.status) {
-    case BalanceOutcome::Status::Balanced:
-        return nullptr;
-    case BalanceOutcome::Status::InvalidReaction:
-        return "Invalid reaction";
-    case BalanceOutcome::Status::CannotBalance:
-        break;
+    std::vector<std::string> rest;
+    for (std::size_t k = 0; k < operands.size(); ++k) {
+        const std::string& operand = operands[k];
+        if (operand != "--format" && operand.rfind("--format=", 0) != 0) {
+            rest.push_back(operand);
+            continue;
+        }
+        const bool joined = operand != "--format";
+        if (!joined && k + 1 == operands.size()) {
+            err << "stoikon: --format needs a name: plain, unicode, latex, html or json\n";
+            return false;
+        }
+        const std::string name = joined ? operand.substr(std::string("--format=").size()) : operands[++k];
+        if (!ParseBalanceFormat(name, format)) {
+            err << "stoikon: unknown format '" << name << "': plain, unicode, latex, html or json\n";
+            return false;
+        }
     }
-    return "Can not balance this reaction";
+    operands = rest;
+    return true;
 }
 
-// Each reaction is typed into an empty reaction line with the default key sets, as if
-// pasted there, and balanced; from standard input, line by line as the lines arrive.
-int RunBalance(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
+// Each reaction is read as textbook notation or typed keys (ReadReactionLine), balanced and
+// written in the chosen format; from standard input, line by line as the lines arrive.
+int RunBalance(const std::vector<std::string>& givenOperands, std::istream& in, std::ostream& out,
+               std::ostream& err)
 {
-    const KeyOptions keys;
-    ReactionTyper typer(keys);
+    std::vector<std::string> operands = givenOperands;
+    BalanceFormat format = BalanceFormat::Plain;
+    if (!TakeFormatOption(operands, format, err))
+        return 2;
     int status = 0;
-    auto balance = [&]() {
-        const BalanceOutcome outcome = BalanceReaction(typer.Finish(), keys.ChB);
-        if (const char* failure = Answer(outcome)) {
-            out << failure << '\n';
+    std::size_t number = 0;
+    auto balance = [&](const std::string& line, const char* kind) {
+        ++number;
+        const BalancedLine result = BalanceLine(line, format, RunWeights);
+        out << result.Output << '\n';
+        if (!result.Note.empty())
+            err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
+        if (result.Failed)
             status = 1;
-        } else {
-            out << outcome.BalancedText << '\n';
-        }
     };
-    for (const std::string& reaction : operands) {
-        typer.Type(reaction);
-        balance();
-    }
+    for (const std::string& reaction : operands)
+        balance(reaction, "reaction");
     if (operands.empty()) {
+        // The line is kept whole: whether it is textbook notation depends on all of it.
+        std::string line;
         ReadLines(
-            in, out, [&](std::string_view bytes) { typer.Type(bytes); },
-            [&](bool blank) {
-                if (blank)
-                    typer.Finish();
-                else
-                    balance();
+            in, out, [&](std::string_view bytes) { line.append(bytes); },
+            [&](bool) {
+                balance(line, "line");
+                line.clear();
             });
     }
     return status;
@@ -190,17 +206,21 @@ int RunVersion(const std::vector<std::string>&, std::istream&, std::ostream& out
 std::vector<CommandLineOption>& Options()
 {
     static std::vector<CommandLineOption> options = {
-        {"--balance", "[REACTION...]",
-         "balance each reaction (typed as in the reaction line: h2=o2 h2o is H2+O2>H2O); "
-         "without one, read reactions from standard input, one per line",
+        {"--balance", "[--format FORMAT] [REACTION...]",
+         "balance each reaction, typed as in the reaction line (h2=o2 h2o is H2+O2>H2O) or "
+         "written as books write it, with subscripts, arrows, charges, hydrate dots and states "
+         "(Zn(s) + 2HCl(aq) -> ZnCl2(aq) + H2(g)); without one, read reactions from standard "
+         "input, one per line; FORMAT is plain (2H2+O2>2H2O, the default), unicode, latex "
+         "(mhchem), html or json",
          RunBalance},
         {"--molar-mass", "[FORMULA...]",
          "print the molar mass of each formula; without one, read formulas from standard input",
          RunMolarMass},
         {"--precise", "",
          "weigh with the IUPAC standard atomic weights abridged to five significant figures "
-         "(18.015 for H2O) instead of the program's own table, in --molar-mass, --calculate and "
-         "the window; it may stand anywhere among the arguments",
+         "(18.015 for H2O) instead of the program's own table, in --molar-mass, --calculate, the "
+         "molar masses of --balance --format json and the window; it may stand anywhere among "
+         "the arguments",
          nullptr},
         {"--help", "", "show this help and exit", RunHelp},
         {"--version", "", "show the version and exit", RunVersion},

@@ -15,6 +15,8 @@ class TestCommandLine : public QObject
   private slots:
     void run_data();
     void run();
+    void balanceNotations_data();
+    void balanceNotations();
     void help_listsEveryOption();
     void standardInput_answersEachLineBeforeReadingOn();
 };
@@ -40,24 +42,21 @@ void TestCommandLine::run_data()
         << QStringList{"--balance", "H2+O2>H2O", "H2+O2", "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O"} << ""
         << "2H2+O2>2H2O\nInvalid reaction\nCan not balance this reaction\n"
         << 1;
-    QTest::newRow("standard input, CR LF and blank lines")
-        << QStringList{"--balance"} << "H2+O2>H2O\r\n\nfe+o2>fe2o3\n"
-        << "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n"
+    QTest::newRow("standard input, CR LF, a blank line kept in step")
+        << QStringList{"--balance"} << "H2+O2>H2O\r\n \t\nfe+o2>fe2o3\n"
+        << "2H2+O2>2H2O\n\n4Fe+3O2>2Fe2O3\n"
         << 0;
     QTest::newRow("standard input, empty") << QStringList{"--balance"} << ""
                                            << "" << 0;
     // Lines as a line reader gives them: the last needs no line feed, only the CR right
-    // before a line's end goes, and a line is blank only when it holds blanks and tabs
+    // before a line's end goes, and a blank line still gets its (empty) answer
     QTest::newRow("standard input, no final line feed")
         << QStringList{"--balance"} << "H2+O2>H2O\nfe+o2>fe2o3"
         << "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n"
         << 0;
     QTest::newRow("standard input, blank lines") << QStringList{"--balance"} << " \t\r\n\r\n\r"
-                                                 << "" << 0;
-    QTest::newRow("standard input, a line of two CRs is not blank")
-        << QStringList{"--balance"} << "\r\r\nH2+O2\r>H2O\r\n"
-        << "Invalid reaction\n2H2+O2>2H2O\n"
-        << 1;
+                                                 << "\n\n\n"
+                                                 << 0;
 
     // --molar-mass
     QTest::newRow("molar mass") << QStringList{"--molar-mass", "H2O", "Ca(OH)2"} << ""
@@ -107,6 +106,98 @@ void TestCommandLine::run()
     QCOMPARE(RunCommandLine(arguments, in, out, err), status);
     QCOMPARE(QString::fromStdString(out.str()), output);
     QCOMPARE(QString::fromStdString(err.str()), QString());
+}
+
+void TestCommandLine::balanceNotations_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("status");
+
+    // Textbook notation in
+    QTest::newRow("subscripts, not a different reaction") << QStringList{"--balance", "H₂+O₂>H₂O"} << ""
+                                                          << "2H2+O2>2H2O\n"
+                                                          << "" << 0;
+    QTest::newRow("spaced, with states and a hydrate")
+        << QStringList{"--balance"} << "  Zn(s) + HCl(aq) = ZnCl2(aq) + H2(g)  \nCuSO4·5H2O → CuSO4 + H2O\n"
+        << "Zn+2HCl>ZnCl2+H2\nCuSO4(H2O)5>CuSO4+5H2O\n"
+        << "" << 0;
+    QTest::newRow("a character no reading can use, typed")
+        << QStringList{"--balance", "H2+O2>H2O", "H2+O2>H2O\x1b"} << ""
+        << "2H2+O2>2H2O\nInvalid reaction\n"
+        << "stoikon: reaction 2: cannot read U+001B at character 10\n"
+        << 1;
+    QTest::newRow("a character no reading can use, textbook")
+        << QStringList{"--balance"} << "\n 2H₂ + O₂ → 2H₂O ✓\n"
+        << "\nInvalid reaction\n"
+        << "stoikon: line 2: cannot read '✓' (U+2713) at character 18\n"
+        << 1;
+    QTest::newRow("a line of two CRs is not blank, a CR inside a line no key")
+        << QStringList{"--balance"} << "\r\r\nH2+O2\r>H2O\r\n"
+        << "Invalid reaction\nInvalid reaction\n"
+        << "stoikon: line 1: cannot read U+000D at character 1\n"
+           "stoikon: line 2: cannot read U+000D at character 6\n"
+        << 1;
+    QTest::newRow("a + that is no separator")
+        << QStringList{"--balance", "Cu2+ + Zn → Cu + Zn2+"} << ""
+        << "Invalid reaction\n"
+        << "stoikon: reaction 1: cannot read '+' (U+002B) at character 4\n"
+        << 1;
+
+    // Formats out
+    QTest::newRow("unicode") << QStringList{"--balance", "--format", "unicode", "Fe+O2>Fe2O3"} << ""
+                             << "4Fe + 3O₂ → 2Fe₂O₃\n"
+                             << "" << 0;
+    QTest::newRow("latex, the format last")
+        << QStringList{"--balance", "h2=o2 h2o", "--format", "latex"} << ""
+        << "\\ce{2H2 + O2 -> 2H2O}\n"
+        << "" << 0;
+    QTest::newRow("html, failures as in plain")
+        << QStringList{"--balance", "--format=html", "H2+O2>H2O", "H2+O2"} << ""
+        << "2H<sub>2</sub> + O<sub>2</sub> &rarr; 2H<sub>2</sub>O\nInvalid reaction\n"
+        << "" << 1;
+    QTest::newRow("json, one object a line, blank lines kept")
+        << QStringList{"--balance", "--format", "json"} << "H2 + O2 -> H2O\n\nC+O2>CO+CO2\n"
+        << "{\"input\":\"H2 + O2 -> H2O\",\"status\":\"balanced\",\"balanced\":\"2H2+O2>2H2O\","
+           "\"substances\":[\"H2\",\"O2\",\"H2O\"],\"coefficients\":[2,1,2],"
+           "\"molar_masses\":[2.02,31.98,18.01]}\n\n"
+           "{\"input\":\"C+O2>CO+CO2\",\"status\":\"cannot_balance\",\"balanced\":null,"
+           "\"substances\":[],\"coefficients\":[],\"molar_masses\":[]}\n"
+        << "" << 1;
+    QTest::newRow("json, precise weights")
+        << QStringList{"--precise", "--balance", "--format", "json", "H2O>H2+O2"} << ""
+        << "{\"input\":\"H2O>H2+O2\",\"status\":\"balanced\",\"balanced\":"
+           "\"2H2O>2H2+O2\",\"substances\":[\"H2O\",\"H2\",\"O2\"],"
+           "\"coefficients\":[2,2,1],\"molar_masses\":[18.015,2.016,31.998]}\n"
+        << "" << 0;
+    QTest::newRow("unknown format") << QStringList{"--balance", "--format", "rtf", "H2+O2>H2O"} << ""
+                                    << ""
+                                    << "stoikon: unknown format 'rtf': plain, unicode, latex, html or json\n"
+                                    << 2;
+    QTest::newRow("format without a name")
+        << QStringList{"--balance", "H2+O2>H2O", "--format"} << ""
+        << ""
+        << "stoikon: --format needs a name: plain, unicode, latex, html or json\n"
+        << 2;
+}
+
+void TestCommandLine::balanceNotations()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    QFETCH(int, status);
+    std::vector<std::string> arguments;
+    for (const QString& a : args)
+        arguments.push_back(a.toStdString());
+    std::istringstream in(input.toStdString());
+    std::ostringstream out, err;
+    QCOMPARE(RunCommandLine(arguments, in, out, err), status);
+    QCOMPARE(QString::fromStdString(out.str()), output);
+    QCOMPARE(QString::fromStdString(err.str()), error);
 }
 
 void TestCommandLine::help_listsEveryOption()
@@ -164,12 +255,12 @@ void TestCommandLine::standardInput_answersEachLineBeforeReadingOn()
 {
     // Lines cut anywhere (inside a UTF-8 letter, between CR and line feed) read as whole
     // lines, and each answer is out before the next input is waited for.
-    const std::string input = "h2=o2 h2o\r\nfe+o2\xd8\xb2>fe2o3\r\n \ncu+HNO3>cu(NO3)2+NO+h2o";
+    const std::string input = "h2=o2 h2o\r\nfe+o\xe2\x82\x82>fe2o3\r\n \ncu+HNO3>cu(NO3)2+NO+h2o";
     std::ostringstream out, err;
     TrickleInput trickle(input, out);
     std::istream in(&trickle);
     QCOMPARE(RunCommandLine({"--balance"}, in, out, err), 0);
-    const std::string answers = "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O\n";
+    const std::string answers = "2H2+O2>2H2O\n4Fe+3O2>2Fe2O3\n\n3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O\n";
     QCOMPARE(out.str(), answers);
     const auto& seen = trickle.WrittenAtEachWait;
     QVERIFY(std::find(seen.begin(), seen.end(), "2H2+O2>2H2O\n") != seen.end());
