@@ -142,15 +142,8 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
     text.swap(kept);
 }
 
-char TypedChar(char32_t ch, const KeyOptions& keys)
-{
-    const char32_t c = MapKey(ch, keys);
-    return c < 0x80 && IsReactionChar(char(c)) ? char(c) : 0;
-}
-
-ReactionTyper::ReactionTyper(const KeyOptions& keys)
-    : Sets{DecodeUtf8(keys.KP), DecodeUtf8(keys.KF), DecodeUtf8(keys.KOP), DecodeUtf8(keys.KCP)},
-      AutoCase(keys.ChB)
+KeyMap::KeyMap(const KeyOptions& keys)
+    : Sets{DecodeUtf8(keys.KP), DecodeUtf8(keys.KF), DecodeUtf8(keys.KOP), DecodeUtf8(keys.KCP)}
 {
     // The same mapping as MapThroughSets, for every ASCII key at once.
     bool member[4][128] = {};
@@ -168,11 +161,20 @@ ReactionTyper::ReactionTyper(const KeyOptions& keys)
     }
 }
 
+char KeyMap::TypedBeyondAscii(char32_t ch) const
+{
+    const char32_t mapped = MapThroughSets(ch, Sets);
+    return mapped < 0x80 && IsReactionChar(char(mapped)) ? char(mapped) : '\0';
+}
+
+ReactionTyper::ReactionTyper(const KeyOptions& keys) : Keys(keys), AutoCase(keys.ChB) {}
+
+ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Keys(keys), AutoCase(autoCase) {}
+
 void ReactionTyper::TypeChar(char32_t ch)
 {
-    const char32_t mapped = ch < 0x80 ? char32_t(Ascii[ch]) : MapThroughSets(ch, Sets);
-    if (mapped != 0 && mapped < 0x80 && IsReactionChar(char(mapped)))
-        TidyPush(Text, char(mapped), State, AutoCase);
+    if (const char typed = Keys.Typed(ch))
+        TidyPush(Text, typed, State, AutoCase);
 }
 
 // Takes whole characters off the front of Pending; at the end of the line a sequence that
@@ -209,8 +211,8 @@ void ReactionTyper::Type(std::string_view bytes)
     for (char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
         if (b < 0x80 && PendingCount == 0) {
-            if (Ascii[b] != '\0')
-                TidyPush(Text, Ascii[b], State, AutoCase);
+            if (const char typed = Keys.Typed(b))
+                TidyPush(Text, typed, State, AutoCase);
             continue;
         }
         Pending[PendingCount++] = b;

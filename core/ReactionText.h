@@ -39,9 +39,20 @@ bool IsReactionChar(char ch);
 // "E" before "^" becomes the electron, e^-.
 void TidyReaction(std::string& text, int& caretPos, bool autoCase);
 
-// The character that typing ch puts into the reaction line (mapped through the key sets),
-// or 0 when it puts none there.
-char TypedChar(char32_t ch, const KeyOptions& keys);
+// What each typed character puts into the reaction line, with the key sets decoded once.
+class KeyMap
+{
+  public:
+    explicit KeyMap(const KeyOptions& keys);
+    // The character that typing ch puts into the line (mapped through the key sets), or 0
+    // when it puts none there.
+    char Typed(char32_t ch) const { return ch < 0x80 ? Ascii[ch] : TypedBeyondAscii(ch); }
+
+  private:
+    char TypedBeyondAscii(char32_t ch) const;
+    std::u32string Sets[4]; // KP, KF, KOP, KCP decoded
+    char Ascii[128];        // what each ASCII key types, 0 when nothing
+};
 
 // What the clean-up knows of the tidied text before the next character; kept up as the text
 // grows, so judging a character never looks back along the line.
@@ -62,6 +73,7 @@ class ReactionTyper
 {
   public:
     explicit ReactionTyper(const KeyOptions& keys);
+    ReactionTyper(const KeyMap& keys, bool autoCase); // key sets decoded already
     void Type(std::string_view bytes);
     // The line as typed so far (a sequence still incomplete at the end stands for itself,
     // byte by byte); the typer then starts an empty line.
@@ -71,8 +83,7 @@ class ReactionTyper
     void TypeChar(char32_t ch);
     void Decode(bool atEnd);
 
-    std::u32string Sets[4]; // KP, KF, KOP, KCP decoded
-    char Ascii[128];        // what each ASCII key types, 0 when nothing
+    KeyMap Keys;
     bool AutoCase;
     std::string Text;
     TidyState State;

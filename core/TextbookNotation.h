@@ -45,6 +45,8 @@ bool IsBlankLine(const std::string& line);
 // ignored, then textbook notation when it applies, otherwise typed key by key with keys
 // (a character the keys cannot type is unusable).
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys);
+// The same with keys decoded once (typing is KeyMap(keys)), for many lines.
+NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys, const KeyMap& typing);
 
 // Paste's reading of clipboard text. Its first line that is not blank is read as textbook
 // notation when it shows a sign of it, or when it is the only line and the "=" rule holds;

@@ -56,8 +56,9 @@ BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWe
     BalancedLine result;
     if (IsBlankLine(line))
         return result;
-    const KeyOptions keys; // the default key sets, as in a new reaction line
-    const NotationReading reading = ReadReactionLine(line, keys);
+    static const KeyOptions keys; // the default key sets, as in a new reaction line
+    static const KeyMap typing(keys);
+    const NotationReading reading = ReadReactionLine(line, keys, typing);
     BalanceOutcome outcome = BalanceReaction(reading.Text, keys.ChB);
     if (reading.BadPosition) {
         outcome = BalanceOutcome();

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// When textbook notation applies, and the readings of a command-line line and of Paste.
+#include "core/NotationChars.h"
+#include "core/TextbookNotation.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace Notation;
+
+using Chars = std::u32string;
+
+// "." between a formula and a formula (CuSO4.5H2O): a letter, digit or closing bracket
+// before it, an optional count and a capital letter or an opening bracket after it.
+bool IsDotBetweenFormulas(const Chars& s, std::size_t i)
+{
+    if (i == 0 ||
+        !(IsAsciiLetter(s[i - 1]) || IsAsciiDigit(s[i - 1]) || s[i - 1] == U')' || s[i - 1] == U']'))
+        return false;
+    std::size_t j = i + 1;
+    while (j < s.size() && IsAsciiDigit(s[j]))
+        ++j;
+    return j < s.size() && ((s[j] >= U'A' && s[j] <= U'Z') || s[j] == U'(' || s[j] == U'[');
+}
+
+bool HasArrow(const Chars& s)
+{
+    for (char32_t c : s)
+        if (c == U'>' || IsUnicodeArrow(c))
+            return true;
+    return false;
+}
+
+// Every sign of textbook notation but the "=" rule.
+bool ShowsTextbookSign(const Chars& s)
+{
+    bool dotBetweenFormulas = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char32_t c = s[i];
+        if (IsAsciiLetter(c) || IsAsciiDigit(c))
+            continue; // the most of any text, and no sign
+        if (c >= 0x80 ? IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
+                            IsSuperscript(c) || IsHydrateDot(c)
+                      : c == U'*' || c == U'{' || (c == U'(' && StateSymbolAt(s, i)) ||
+                            (c == U'\\' && StartsWith(s, i, "\\ce{")))
+            return true;
+        if ((c == U'-' || c == U'=') && i + 1 < s.size() && s[i + 1] == U'>')
+            return true;
+        if (c == U'+' && i > 0 && i + 1 < s.size() && IsBlank(s[i - 1]) && IsBlank(s[i + 1]))
+            return true;
+        dotBetweenFormulas = dotBetweenFormulas || (c == U'.' && IsDotBetweenFormulas(s, i));
+    }
+    // "." types the arrow; it is a hydrate dot only when the text has an arrow besides.
+    return dotBetweenFormulas && HasArrow(s);
+}
+
+// TextbookNotationApplies for text and its characters s.
+bool Applies(const std::string& text, const Chars& s, const KeyOptions& keys)
+{
+    if (ShowsTextbookSign(s))
+        return true;
+    const auto equals = std::count(s.begin(), s.end(), U'=');
+    return equals == 1 && TypeReaction(text, keys).find('>') == std::string::npos;
+}
+
+} // namespace
+
+bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys)
+{
+    return Applies(text, DecodeUtf8(text), keys);
+}
+
+bool IsBlankLine(const std::string& line)
+{
+    for (char byte : line)
+        if (byte != ' ' && byte != '\t' && static_cast<unsigned char>(byte) < 0x80)
+            return false; // the usual answer, found without decoding
+    for (char32_t c : DecodeUtf8(line))
+        if (!IsBlank(c) && !IsIgnorable(c))
+            return false;
+    return true;
+}
+
+NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys)
+{
+    return ReadReactionLine(line, keys, KeyMap(keys));
+}
+
+NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys, const KeyMap& typing)
+{
+    const Chars s = DecodeUtf8(line);
+    std::size_t begin = 0, end = s.size();
+    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
+        ++begin;
+    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
+        --end;
+    const bool whole = begin == 0 && end == s.size();
+    const std::string trimmed = whole ? line : EncodeUtf8(s.substr(begin, end - begin));
+    NotationReading reading;
+    if (Applies(trimmed, whole ? s : DecodeUtf8(trimmed), keys)) {
+        reading = ReadTextbookNotation(trimmed);
+    } else {
+        ReactionTyper typer(typing, keys.ChB);
+        typer.Type(trimmed);
+        reading.Text = typer.Finish();
+        for (std::size_t i = begin; i < end && reading.BadPosition == 0; ++i)
+            if (!IsIgnorable(s[i]) && !typing.Typed(s[i])) {
+                reading.BadPosition = i - begin + 1;
+                reading.BadCharacter = s[i];
+            }
+    }
+    if (reading.BadPosition)
+        reading.BadPosition += begin;
+    return reading;
+}
+
+PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys)
+{
+    std::size_t begin = 0, end = 0;
+    while (begin < clipboard.size()) {
+        end = std::min(clipboard.find_first_of("\r\n", begin), clipboard.size());
+        if (!IsBlankLine(clipboard.substr(begin, end - begin)))
+            break;
+        begin = end + 1;
+    }
+    PastedReading pasted;
+    if (begin >= clipboard.size())
+        return pasted;
+    const std::string line = clipboard.substr(begin, end - begin);
+    // The "=" rule needs the line alone: in "h2=o2<CR>h2o" the keys' meaning, a carriage
+    // return that balances included, holds as before.
+    const bool alone = end >= clipboard.size() || IsBlankLine(clipboard.substr(end + 1));
+    if (alone ? !TextbookNotationApplies(line, keys) : !ShowsTextbookSign(DecodeUtf8(line)))
+        return pasted;
+    pasted.Textbook = true;
+    pasted.Text = ReadTextbookNotation(line).Text;
+    pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';
+    return pasted;
+}
