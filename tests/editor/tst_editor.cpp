@@ -399,6 +399,12 @@ class TestEditor : public QObject
         QTest::newRow("not through the key sets") << "Zn(s) + HCl(aq) → ZnCl₂(aq) + H₂(g)"
                                                   << " >.+"
                                                   << "Zn+HCl>ZnCl2+H2";
+        QTest::newRow("superscript charges; the electron's e stays lower case") << "Fe³⁺ + e⁻ → Fe²⁺"
+                                                                                << " >."
+                                                                                << "Fe^3++e^->Fe^2+";
+        QTest::newRow("ions typed key by key") << "fe^3+=e^- fe^2+"
+                                               << " >."
+                                               << "Fe^3++e^->Fe^2+";
         QTest::newRow("typed notation still typed") << "zn=hcl zncl2=h2"
                                                     << " >.+"
                                                     << "Zn>HCl>ZnCl2>H2";
