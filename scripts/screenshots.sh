@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures in docs/ again, headless: the window in both languages, a
-# worksheet and the File menus at their size, the Farsi menus and a Farsi message box zoomed
-# twice. Builds what is missing first.
+# worksheet, an ionic equation and the File menus at their size, the Farsi menus and a Farsi
+# message box zoomed twice. Builds what is missing first.
 source "$(dirname "$0")/common.sh"
 stoikon_build >&2
 shots="$STOIKON_BUILD/tests/stoikon_screenshots"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the README's pictures of the window, its menus and a message box, headless, from
 // the shipped defaults. Run by scripts/screenshots.sh:
-//   stoikon_screenshots FOLDER           the window in both languages, a worksheet, the File menu
+//   stoikon_screenshots FOLDER           the window in both languages, a worksheet, an ionic
+//                                        equation, the File menu
 //   stoikon_screenshots FOLDER --zoomed  the Farsi menus and a Farsi message box, to be made
 //                                        with QT_SCALE_FACTOR=2 so that their letters are sharp
 
@@ -125,6 +126,18 @@ void WindowPictures(TSTMainForm* window, Language lang)
     window->document()->recalculateGrid();
     Settle();
     Save(window->grab().toImage(), farsi ? "worksheet-fa.png" : "worksheet-en.png");
+    // An ionic equation: 2.79 g of iron(II) oxidised by permanganate in acid. A volume at
+    // 22.4 L/mol means nothing for ions, so that column is left out.
+    Balanced(window, "MnO4^-+H^++Fe^2+>Mn^2++Fe^3++H2O");
+    GridModel* grid = window->document()->grid();
+    grid->setGridColumnCount(5);
+    for (int row = 1; row < grid->gridRowCount(); ++row)
+        for (int column : {3, 4})
+            grid->setCell(column, row, QString());
+    grid->setCell(4, 3, "2.79");
+    window->document()->recalculateGrid();
+    Settle();
+    Save(window->grab().toImage(), farsi ? "ionic-fa.png" : "ionic-en.png");
 }
 
 void ZoomedPictures(TSTMainForm* window)
