@@ -65,6 +65,10 @@ void TestCommandLine::run_data()
     QTest::newRow("unweighable formula") << QStringList{"--molar-mass", "NaCl", "Lr", "H2+O2"} << ""
                                          << "58.44\nInvalid formula\nInvalid formula\n"
                                          << 1;
+    QTest::newRow("an ion weighs its atoms, the electron nothing known")
+        << QStringList{"--molar-mass", "SO4^2-", "e^-"} << ""
+        << "96.02\nInvalid formula\n"
+        << 1;
     QTest::newRow("molar mass from standard input") << QStringList{"--molar-mass"} << "CO\nCo\n"
                                                     << "28\n58.93\n"
                                                     << 0;
@@ -150,6 +154,12 @@ void TestCommandLine::balanceNotations_data()
     QTest::newRow("unicode") << QStringList{"--balance", "--format", "unicode", "Fe+O2>Fe2O3"} << ""
                              << "4Fe + 3O₂ → 2Fe₂O₃\n"
                              << "" << 0;
+    QTest::newRow("unicode, ions in and out")
+        << QStringList{"--balance",    "--format",   "unicode", "MnO₄⁻ + H⁺ + Fe²⁺ → Mn²⁺ + Fe³⁺ + H₂O",
+                       "Cu>Cu^2++e^-", "Fe^3+>Fe^2+"}
+        << ""
+        << "MnO₄⁻ + 8H⁺ + 5Fe²⁺ → Mn²⁺ + 5Fe³⁺ + 4H₂O\nCu → Cu²⁺ + 2e⁻\nCan not balance this reaction\n"
+        << "" << 1;
     QTest::newRow("latex, the format last")
         << QStringList{"--balance", "h2=o2 h2o", "--format", "latex"} << ""
         << "\\ce{2H2 + O2 -> 2H2O}\n"
