@@ -47,7 +47,6 @@ template <class F> void ForEachTerm(std::string_view side, F&& f)
 
 inline std::string_view FirstTerm(std::string_view side)
 {
-    std::string_view first;
     size_t next = 1;
     while (next < side.size() && side[next] != '+' && side[next] != '-')
         ++next;
