@@ -7,6 +7,7 @@
 #include "grid/PropertyGrid.h"
 #include "shell/StoikonApp.h"
 
+#include <QApplication>
 #include <QSettings>
 #include <QTest>
 
@@ -80,4 +81,24 @@ void WindowFixture::EditFonts(const std::function<void(FontSettings&)>& edit) co
     FontSettings fonts = Doc()->fonts();
     edit(fonts);
     Doc()->setFonts(fonts);
+}
+
+void TypeCharacter(QWidget* target, QChar ch)
+{
+    if (ch.unicode() < 0x80)
+        QTest::keyClick(target, ch.toLatin1());
+    else // a key of another keyboard layout
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void TypeIntoGrid(const WindowFixture& w, const QString& typed, int column, int row)
+{
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    w.View()->setFocus();
+    w.View()->setCurrentIndex(w.View()->model()->index(row - 1, column));
+    for (QChar ch : typed) {
+        QWidget* focus = QApplication::focusWidget();
+        TypeCharacter(focus ? focus : w.View(), ch);
+    }
 }

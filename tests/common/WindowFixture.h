@@ -76,3 +76,11 @@ class WindowFixture
     std::vector<FileDialogKind> FileDialogsAsked;
     QStringList FileDialogTitles;
 };
+
+// Types one character as a keyboard would: ASCII as a key click, anything else (a letter of
+// the Farsi layout) as a key event that carries only its text.
+void TypeCharacter(QWidget* target, QChar ch);
+
+// Types into the grid as a person would: the first key opens the cell editor, the rest go
+// to whatever has the focus then.
+void TypeIntoGrid(const WindowFixture& w, const QString& typed, int column = 0, int row = 1);

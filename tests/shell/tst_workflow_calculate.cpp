@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's purpose through the real window: type a quantity and calculate the grid.
+
+#include "tst_workflow.h"
+
+#include "grid/CellDelegate.h"
+#include "grid/FormulaEvaluator.h"
+#include "grid/GridCalculation.h"
+#include "grid/PropertyGrid.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QStringList>("molBefore");
+    QTest::addColumn<QStringList>("molAfter");
+
+    // What the formulas give is the grid's (tst_grid); here the button and the document.
+    const QString formula = "#Mol(a)=#Mol(b)*#Number(a)/#Number(b)";
+    QTest::newRow("row 1 from row 2, row 2 kept") << formula << QStringList{"", "4"} << QStringList{"8", "4"};
+    QTest::newRow("nothing known, nothing written") << formula << QStringList{"", ""} << QStringList{"", ""};
+    QTest::newRow("comma lines never apply")
+        << "Mol(a),Mol(b)=Number(a),Number(b)" << QStringList{"", "4"} << QStringList{"", "4"};
+}
+
+void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows()
+{
+    QFETCH(QString, formula);
+    QFETCH(QStringList, molBefore);
+    QFETCH(QStringList, molAfter);
+    WindowFixture w;
+    SetColumns(w, {"Mol", "Number"}, {"2", "3"});
+    FillGrid(w, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
+    w->document()->setFormulas({formula.toStdString()});
+    w->document()->setModified(false);
+    w.Find<QPushButton>("CalGrid")->click();
+    QCOMPARE(Column(w, 0), molAfter);
+    QCOMPARE(Column(w, 1), (QStringList{"2", "1"}));
+    QVERIFY(w->document()->isModified());
+}
+
+void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document()
+{
+    WindowFixture w;
+    SetColumns(w, {"Mol", "Mass"}, {"2", "2"});
+    FillGrid(w, {{"Mol", "Mass"}, {"2", ""}});
+    w->document()->setFormulas({"#Mass(a)=#Mol(a)*10"});
+    w->document()->setModified(false);
+    w->CalGridClick();
+    QCOMPARE(Column(w, 1), QStringList{""});
+    QVERIFY(w->document()->isModified());
+}
+
+void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
+{
+    WindowFixture w(QString(), false);
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    QCOMPARE(w.Grid()->cell(0, 0), QString("Formula"));
+    TypeReaction(w, "fe=o2 fe2o3");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
+    // 11.17 g of iron: 0.2 mol.
+    w.Grid()->setCell(4, 1, "11.1694");
+    w->CalGridClick();
+    w->CalGridClick();
+    QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
+    QCOMPARE(Column(w, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
+}
+
+void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill_data()
+{
+    QTest::addColumn<QString>("mass");
+    QTest::newRow("100 g") << "100";
+    // Regression: a result in E notation (6.26315262050306E-5 mol) split at the minus
+    // sign of its exponent in the next formula, and every cell after it stayed empty.
+    QTest::newRow("0.01 g") << "0.01";
+    QTest::newRow("0.00001 g") << "0.00001";
+}
+
+void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
+{
+    QFETCH(QString, mass);
+    WindowFixture w(QString(), false);
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    TypeReaction(w, "fe=o2 fe2o3");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    w.Grid()->setCell(4, 3, mass); // the mass of Fe2O3
+    while (w->document()->calculateGrid()) {
+    }
+    // Mol, Mass and Volume of all three substances, in proportion to the mass given.
+    for (int col = 3; col <= 5; ++col) {
+        for (int row = 1; row <= 3; ++row) {
+            const std::optional<long double> value = ParseRealNumber(w.Grid()->cell(col, row).toStdString());
+            QVERIFY2(value, qPrintable(QString("column %1, row %2").arg(col).arg(row)));
+            if (col == 4 && row == 1) // 4 Fe in 2 Fe2O3: 223.388 g of 319.328 g
+                QCOMPARE(double(*value / mass.toDouble()), 223.388 / 319.328);
+        }
+    }
+}
+
+void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out_cells()
+{
+    MessageRecorder messages;
+    WindowFixture w(QString(), false);
+    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    TypeReaction(w, "CH4+O2>CO2+H2O");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("CH4+2O2>CO2+2H2O"));
+    // Formula, Number, Weight, Mol, Mass, Volume; the rows CH4, O2, CO2, H2O.
+    const int mol = 3;
+    const int mass = 4;
+    GridModel* grid = w.Grid();
+
+    TypeIntoGrid(w, "10", mass, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    w.Find<QPushButton>("CalGrid")->click();
+    QVERIFY2(grid->cell(mass, 2).startsWith("39.85"), qPrintable(grid->cell(mass, 2)));
+
+    TypeIntoGrid(w, "20", mass, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    QCOMPARE(grid->cell(mass, 1), QString("20"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5); // Recalculate Grid
+    QVERIFY2(grid->cell(mass, 2).startsWith("79.70"), qPrintable(grid->cell(mass, 2)));
+    // No old value is left: the grid is what 20 g alone works out to.
+    GridCells fresh = grid->cells();
+    for (size_t r = 1; r < fresh.size(); ++r)
+        for (size_t c = mol; c < fresh[r].size(); ++c)
+            if (!(c == mass && r == 1))
+                fresh[r][c].clear();
+    for (GridCells before; before != fresh;) {
+        before = fresh;
+        CalculateGrid(fresh, w->document()->formulas());
+    }
+    QCOMPARE(grid->cells(), fresh);
+    QVERIFY(messages.Shown.empty());
+
+    // Worked out are the cells the formulas filled; the typed mass and Balance's columns are given.
+    for (int r = 1; r < grid->gridRowCount(); ++r)
+        for (int c = 0; c < grid->gridColumnCount(); ++c)
+            QVERIFY2(grid->isWorkedOut(c, r) == (c >= mol && !(c == mass && r == 1)),
+                     qPrintable(QString("column %1, row %2").arg(c).arg(r)));
+    // They are drawn apart from the given ones, in a colour that reads on light and dark cells.
+    const QStyleOptionViewItem workedOut = w.View()->ShownCell(mass, 2);
+    const QStyleOptionViewItem given = w.View()->ShownCell(mass, 1);
+    QVERIFY(workedOut.font.italic() && !given.font.italic());
+    QCOMPARE(workedOut.palette.color(QPalette::Text), TCellDelegate::WorkedOutColor(given.palette));
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    for (const QColor base : {QColor(Qt::white), QColor(0x2B, 0x2B, 0x2B), QColor(Qt::black)}) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        const double a = luminance(TCellDelegate::WorkedOutColor(palette)) + 0.05;
+        const double b = luminance(base) + 0.05;
+        QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5, qPrintable(base.name()));
+    }
+
+    // Typing into a worked-out cell makes it a given one.
+    TypeIntoGrid(w, "5", mol, 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(10); // the editor's text is committed after the key
+    QVERIFY(!grid->isWorkedOut(mol, 3));
+    QVERIFY(grid->isWorkedOut(mol, 2));
+}
+
+void TestWorkflow::precise_atomic_weights_apply_to_balance_and_are_kept()
+{
+    {
+        WindowFixture w;
+        SetColumns(w, {"Formula", "Weight"}, {"5", "4"});
+        QAction* precise = w.Action("SettingsPreciseWeights");
+        QVERIFY(!precise->isChecked());
+        w->document()->setReactionText("H2+O2>H2O");
+        w->WeightBtnClick();
+        QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
+        precise->trigger();
+        w->WeightBtnClick();
+        QCOMPARE(Column(w, 1), (QStringList{"2.016", "31.998", "18.015"}));
+    }
+    WindowFixture next; // the choice is kept for the next start
+    QVERIFY(next.Action("SettingsPreciseWeights")->isChecked());
+    next.Action("SettingsPreciseWeights")->trigger();
+    WindowFixture third;
+    QVERIFY(!third.Action("SettingsPreciseWeights")->isChecked());
+}
