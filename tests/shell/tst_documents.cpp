@@ -171,12 +171,7 @@ void TestDocuments::ctrl_s_from_the_reaction_line_leaves_the_document_saved()
 void TestDocuments::ctrl_s_while_typing_in_a_cell_saves_the_typed_text()
 {
     WindowFixture w;
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.Window));
-    w.View()->setFocus();
-    w.View()->setCurrentIndex(w.Grid()->index(0, 0));
-    QTest::keyClicks(w.View(), "H"); // opens the cell editor
-    QTest::keyClicks(QApplication::focusWidget(), "2O");
+    TypeIntoGrid(w, "H2O"); // the first key opens the cell editor
     w.FileAnswers = {PathOf("typed")};
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(ReadBytes(PathOf("typed.KVX")).contains("\r\nH2O,"));
