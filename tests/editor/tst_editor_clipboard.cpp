@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reaction line on a started main window: copy and paste, textbook notation on the
+// clipboard and a carriage return in pasted text.
+
+#include "tst_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+// ---- Clipboard ----
+void TestEditor::copy_and_paste_back_give_the_text_without_coefficients()
+{
+    TestSettings settings;
+    WindowFixture w;
+    SetText(w, "2H2+O2>2H2O");
+    w.Action("ReactionCopy")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2H2+O2>2H2O"));
+    w.Doc()->setModified(false);
+    w.Action("ReactionPaste")->trigger();
+    QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
+    QCOMPARE(w.Line()->caretPos(), 9);
+    QVERIFY(w.Doc()->isModified());
+}
+
+// The steps a person takes, on the offscreen clipboard and, run under X, on the real one.
+void TestEditor::textbook_notation_pasted_and_copied_as_a_person_would()
+{
+    TestSettings settings;
+    MessageRecorder messages;
+    WindowFixture w;
+    w->activateWindow(); // the window's shortcuts need it active, on X as anywhere
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    QApplication::clipboard()->setText(QStringLiteral("2H₂ + O₂ → 2H₂O"));
+    QTest::keyClick(w.KeyBox(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    QCOMPARE(Text(w), QStringLiteral("2H2+O2>2H2O"));
+    QTest::keyClick(w.KeyBox(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QCOMPARE(copied->text(), QStringLiteral("2H2+O2>2H2O"));
+    QCOMPARE(copied->html(), QStringLiteral("2H<sub>2</sub> + O<sub>2</sub> &rarr; 2H<sub>2</sub>O"));
+    QVERIFY(messages.Shown.empty());
+}
+
+void TestEditor::pasted_textbook_notation_goes_in_as_read_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("keyF"); // the keys that type the arrow
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first line only") << "\nCuSO₄·5H₂O → CuSO₄ + H₂O\nH2O"
+                                     << " >."
+                                     << "CuSO4(H2O)5>CuSO4+H2O";
+    QTest::newRow("a carriage return after it balances") << "CuSO₄·5H₂O → CuSO₄ + H₂O\r\nH2O"
+                                                         << " >."
+                                                         << "CuSO4(H2O)5>CuSO4+5H2O";
+    QTest::newRow("not through the key sets") << "Zn(s) + HCl(aq) → ZnCl₂(aq) + H₂(g)"
+                                              << " >.+"
+                                              << "Zn+HCl>ZnCl2+H2";
+    QTest::newRow("superscript charges; the electron's e stays lower case") << "Fe³⁺ + e⁻ → Fe²⁺"
+                                                                            << " >."
+                                                                            << "Fe^3++e^->Fe^2+";
+    QTest::newRow("ions typed key by key") << "fe^3+=e^- fe^2+"
+                                           << " >."
+                                           << "Fe^3++e^->Fe^2+";
+    QTest::newRow("typed notation still typed") << "zn=hcl zncl2=h2"
+                                                << " >.+"
+                                                << "Zn>HCl>ZnCl2>H2";
+}
+
+void TestEditor::pasted_textbook_notation_goes_in_as_read()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, keyF);
+    QFETCH(QString, text);
+    TestSettings settings;
+    MessageRecorder messages;
+    WindowFixture w;
+    SetKeySets(w, {"=", "([", ")]", keyF}, true);
+    QApplication::clipboard()->setText(clipboard);
+    w->ReactionPasteExecute();
+    QCOMPARE(Text(w), text);
+    QVERIFY(messages.Shown.empty());
+}
+
+void TestEditor::a_carriage_return_in_pasted_text_runs_balance_at_that_point()
+{
+    TestSettings settings;
+    WindowFixture w;
+    // In help mode the Balance command answers with a help message instead of
+    // balancing, which shows when and where it ran.
+    w->HelpHelpExecute();
+    QStringList textAtBalance;
+    SetMessageBoxHook([&](const MessageRequest&) {
+        textAtBalance << Text(w);
+        return int(mrOk);
+    });
+    QApplication::clipboard()->setText(QStringLiteral("h2=o2\r\nh2o"));
+    w->ReactionPasteExecute();
+    SetMessageBoxHook(nullptr);
+    QCOMPARE(textAtBalance, QStringList{QStringLiteral("H2+O2")});
+    QCOMPARE(Text(w), QStringLiteral("H2+O2H2O")); // the line feed is dropped
+}
+
+void TestEditor::a_carriage_return_balances_the_reaction_data()
+{
+    QTest::addColumn<bool>("pasted");
+    QTest::newRow("Enter typed") << false;
+    QTest::newRow("carriage return pasted") << true;
+}
+
+void TestEditor::a_carriage_return_balances_the_reaction()
+{
+    QFETCH(bool, pasted);
+    TestSettings settings;
+    MessageRecorder messages;
+    WindowFixture w;
+    if (pasted) {
+        QApplication::clipboard()->setText(QStringLiteral("h2=o2 h2o\r"));
+        w->ReactionPasteExecute();
+    } else {
+        Type(w, "h2=o2 h2o");
+        QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    }
+    QCOMPARE(Text(w), QStringLiteral("2H2+O2>2H2O"));
+    QVERIFY(messages.Shown.empty());
+}
+
+void TestEditor::paste_without_text_on_the_clipboard_changes_nothing()
+{
+    TestSettings settings;
+    WindowFixture w;
+    SetText(w, "H2O", 3);
+    QApplication::clipboard()->clear();
+    w->ReactionPasteExecute();
+    QCOMPARE(Text(w), QStringLiteral("H2O"));
+    QCOMPARE(w.Line()->caretPos(), 3);
+}
+
+void TestEditor::a_second_paste_during_a_paste_is_ignored()
+{
+    TestSettings settings;
+    WindowFixture w;
+    QApplication::clipboard()->setText(QStringLiteral("h2o2"));
+    QTimer::singleShot(15, w.Window, [&] {
+        QApplication::clipboard()->setText(QStringLiteral("nacl"));
+        w->ReactionPasteExecute();
+    });
+    w->ReactionPasteExecute();
+    QCOMPARE(Text(w), QStringLiteral("H2O2"));
+    QVERIFY(!w.Line()->isPasting());
+}
+
+void TestEditor::closing_the_window_stops_a_paste()
+{
+    TestSettings settings;
+    MessageRecorder messages;
+    messages.DefaultAnswer = mrNo; // do not save
+    WindowFixture w;
+    QApplication::clipboard()->setText(QString("h2o2").repeated(10));
+    QTimer::singleShot(30, w.Window, [&] { w->close(); });
+    w->ReactionPasteExecute();
+    QVERIFY(!w->isVisible());
+    QVERIFY(w.Doc()->reactionText().size() < 40);
+    QVERIFY(!w.Line()->isPasting());
+}
