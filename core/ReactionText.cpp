@@ -167,13 +167,13 @@ char KeyMap::TypedBeyondAscii(char32_t ch) const
     return mapped < 0x80 && IsReactionChar(char(mapped)) ? char(mapped) : '\0';
 }
 
-ReactionTyper::ReactionTyper(const KeyOptions& keys) : Keys(keys), AutoCase(keys.ChB) {}
+ReactionTyper::ReactionTyper(const KeyOptions& keys) : Map(keys), AutoCase(keys.ChB) {}
 
-ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Keys(keys), AutoCase(autoCase) {}
+ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Map(keys), AutoCase(autoCase) {}
 
 void ReactionTyper::TypeChar(char32_t ch)
 {
-    if (const char typed = Keys.Typed(ch))
+    if (const char typed = Map.Typed(ch))
         TidyPush(Text, typed, State, AutoCase);
 }
 
@@ -211,7 +211,7 @@ void ReactionTyper::Type(std::string_view bytes)
     for (char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
         if (b < 0x80 && PendingCount == 0) {
-            if (const char typed = Keys.Typed(b))
+            if (const char typed = Map.Typed(b))
                 TidyPush(Text, typed, State, AutoCase);
             continue;
         }

@@ -83,7 +83,7 @@ class ReactionTyper
     void TypeChar(char32_t ch);
     void Decode(bool atEnd);
 
-    KeyMap Keys;
+    KeyMap Map;
     bool AutoCase;
     std::string Text;
     TidyState State;
