@@ -55,20 +55,20 @@ bool ShowsTextbookSign(const Chars& s)
     return dotBetweenFormulas && HasArrow(s);
 }
 
-// TextbookNotationApplies for text and its characters s.
-bool Applies(const std::string& text, const Chars& s, const KeyOptions& keys)
+// The "=" rule: a text with exactly one "=" is textbook notation unless the keys type
+// an arrow in it (then "=" is their arrow, as in h2=o2 h2o).
+bool HasOneEquals(const Chars& s)
 {
-    if (ShowsTextbookSign(s))
-        return true;
-    const auto equals = std::count(s.begin(), s.end(), U'=');
-    return equals == 1 && TypeReaction(text, keys).find('>') == std::string::npos;
+    return std::count(s.begin(), s.end(), U'=') == 1;
 }
 
 } // namespace
 
 bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys)
 {
-    return Applies(text, DecodeUtf8(text), keys);
+    const Chars s = DecodeUtf8(text);
+    return ShowsTextbookSign(s) ||
+           (HasOneEquals(s) && TypeReaction(text, keys).find('>') == std::string::npos);
 }
 
 bool IsBlankLine(const std::string& line)
@@ -97,13 +97,20 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
         --end;
     const bool whole = begin == 0 && end == s.size();
     const std::string trimmed = whole ? line : EncodeUtf8(s.substr(begin, end - begin));
+    const Chars decodedTrimmed = whole ? Chars() : DecodeUtf8(trimmed);
+    const Chars& chars = whole ? s : decodedTrimmed;
     NotationReading reading;
-    if (Applies(trimmed, whole ? s : DecodeUtf8(trimmed), keys)) {
-        reading = ReadTextbookNotation(trimmed);
-    } else {
+    bool textbook = ShowsTextbookSign(chars);
+    if (!textbook) {
+        // Typed once: the "=" rule looks at the typed line, and so does the reading.
         ReactionTyper typer(typing, keys.ChB);
         typer.Type(trimmed);
         reading.Text = typer.Finish();
+        textbook = HasOneEquals(chars) && reading.Text.find('>') == std::string::npos;
+    }
+    if (textbook) {
+        reading = ReadTextbookNotation(trimmed);
+    } else {
         for (std::size_t i = begin; i < end && reading.BadPosition == 0; ++i)
             if (!IsIgnorable(s[i]) && !typing.Typed(s[i])) {
                 reading.BadPosition = i - begin + 1;

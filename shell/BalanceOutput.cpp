@@ -59,12 +59,13 @@ BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWe
     static const KeyOptions keys; // the default key sets, as in a new reaction line
     static const KeyMap typing(keys);
     const NotationReading reading = ReadReactionLine(line, keys, typing);
-    BalanceOutcome outcome = BalanceReaction(reading.Text, keys.ChB);
+    BalanceOutcome outcome;
     if (reading.BadPosition) {
-        outcome = BalanceOutcome();
         outcome.status = BalanceOutcome::Status::InvalidReaction;
         result.Note = "cannot read " + Described(reading.BadCharacter) + " at character " +
                       std::to_string(reading.BadPosition);
+    } else {
+        outcome = BalanceReaction(reading.Text, keys.ChB);
     }
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
     if (format == BalanceFormat::Json)
