@@ -4,29 +4,65 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 namespace {
-// Watches the window's exposures and calls fit until it is done, then goes.
+// Calls fit at the window's exposures until fit is done with the window manager's frame
+// known. On a busy machine the window can be exposed before the window manager has told its
+// frame; the watcher then looks for the frame a while longer and fits once more when it comes.
+// Where no window manager frames the window, the watcher goes when that while is over.
 class FrameWatcher : public QObject
 {
   public:
-    FrameWatcher(QWindow* window, std::function<bool()> fit) : QObject(window), Fit(std::move(fit))
+    FrameWatcher(QWidget* widget, std::function<bool()> fit)
+        : QObject(widget), Widget(widget), Fit(std::move(fit))
     {
-        window->installEventFilter(this);
+        widget->windowHandle()->installEventFilter(this);
+        Poll.setInterval(50);
+        connect(&Poll, &QTimer::timeout, this, [this] {
+            if (++Polls > 100) // five seconds
+                Finish();
+            else
+                Check(false);
+        });
     }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() && Fit())
-            deleteLater();
+        if (event->type() == QEvent::Expose)
+            Check(true);
         return false;
     }
 
   private:
+    // Without the frame known only an exposure calls fit; the polls wait for the frame.
+    void Check(bool exposure)
+    {
+        const QWindow* handle = Widget->windowHandle();
+        const bool framed = !FrameMargins(Widget).isNull();
+        if (Finished || !handle || !handle->isExposed() || (!framed && !exposure) || !Fit())
+            return;
+        if (framed)
+            Finish();
+        else if (!Poll.isActive())
+            Poll.start();
+    }
+
+    void Finish()
+    {
+        Finished = true;
+        Poll.stop();
+        deleteLater();
+    }
+
+    QWidget* Widget;
     std::function<bool()> Fit;
+    QTimer Poll;
+    int Polls = 0;
+    bool Finished = false;
 };
 } // namespace
 
@@ -53,8 +89,8 @@ QRect CentredIn(const QRect& screen, const QSize& outer)
 
 void WhenFramed(QWidget* window, std::function<bool()> fit)
 {
-    if (QWindow* handle = window->windowHandle())
-        new FrameWatcher(handle, std::move(fit));
+    if (window->windowHandle())
+        new FrameWatcher(window, std::move(fit));
 }
 
 void CentreOnScreen(QWidget* window)

@@ -4,8 +4,8 @@
 // A window's frame: the window manager's border and title bar around its client area. Qt
 // sizes a top-level window by its client area, while the program's bounds (the stored
 // window bounds, a box centred on the screen) are the frame's. The frame is known only once
-// the window manager has framed the window, on its first exposure; where there is no window
-// manager the client area is the frame.
+// the window manager has framed the window, about its first exposure; where there is no
+// window manager the client area is the frame.
 
 #include <QMargins>
 #include <QRect>
@@ -30,6 +30,7 @@ QRect CentredIn(const QRect& screen, const QSize& outer);
 // while it has none yet, and again once the window is framed.
 void CentreOnScreen(QWidget* window);
 
-// Calls fit at each exposure of the shown window until it answers true. At the first
-// exposure the window manager has framed the window, so the frame's margins are known.
+// Calls fit at each exposure of the shown window until it answers true with the frame's margins
+// known. The window manager frames the window about its first exposure; on a busy machine the
+// frame may be told a little later, and fit is called once more when it is.
 void WhenFramed(QWidget* window, std::function<bool()> fit);

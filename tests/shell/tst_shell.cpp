@@ -157,7 +157,6 @@ void TestShell::closing_writes_the_six_values_and_the_next_start_restores_them()
     WindowFixture again(QString(), false);
     again.Window->show();
     QTest::qWait(200);
-    qDebug() << "later" << again->windowState();
     QCOMPARE(again->isMinimized(), minimised);
     if (minimised)
         again->showNormal();
