@@ -95,10 +95,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
         ++begin;
     while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
         --end;
-    const bool whole = begin == 0 && end == s.size();
-    const std::string trimmed = whole ? line : EncodeUtf8(s.substr(begin, end - begin));
-    const Chars decodedTrimmed = whole ? Chars() : DecodeUtf8(trimmed);
-    const Chars& chars = whole ? s : decodedTrimmed;
+    const Chars chars = s.substr(begin, end - begin);
+    const std::string trimmed = chars.size() == s.size() ? line : EncodeUtf8(chars);
     NotationReading reading;
     bool textbook = ShowsTextbookSign(chars);
     if (!textbook) {
