@@ -11,11 +11,11 @@
 // document at a time (--benchmark_filter=/wide) to read it for that document.
 
 #include "document/DocumentFile.h"
-#include "document/DocumentModel.h"
-#include "editor/BitmapExport.h"
 #include "grid/GridItems.h"
-#include "grid/GridModel.h"
-#include "grid/PropertyGrid.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "render/BitmapExport.h"
+#include "ui/grid/GridView.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,13 +6,8 @@
 
 include(GNUInstallDirs)
 
+# The program finds this folder from its own (generated/Version.h).
 set(STOIKON_DATADIR ${CMAKE_INSTALL_DATADIR}/stoikon)
-
-# The program finds the data of its own installation from its own folder, wherever the
-# prefix is (a relocated tree, /opt, a packaging root).
-file(RELATIVE_PATH stoikon_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/stoikon)
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/document/DefaultsLocation.cpp APPEND PROPERTY
-    COMPILE_DEFINITIONS STOIKON_DATA_FROM_BIN="${stoikon_data_from_bin}")
 
 install(TARGETS stoikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DefaultsLocation.h"
 
+#include "generated/Version.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#ifndef STOIKON_DATA_FROM_BIN
-#define STOIKON_DATA_FROM_BIN "../share/stoikon"
-#endif
 
 namespace {
 const char* const DataSubfolder = "stoikon";
@@ -54,7 +52,7 @@ QStringList DefaultsSearchFolders(const QString& programFolder)
     AddOnce(folders, UserDataFolder(EarlierUserSubfolder));
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         AddOnce(folders, QDir(data).filePath(DataSubfolder));
-    AddOnce(folders, QDir(programFolder).filePath(QStringLiteral(STOIKON_DATA_FROM_BIN)));
+    AddOnce(folders, QDir(programFolder).filePath(QString::fromUtf8(DataFolderFromProgram)));
     AddOnce(folders, programFolder);
     return folders;
 }

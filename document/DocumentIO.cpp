@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentIO.h"
 
-#include "core/CodePage.h"
 #include "document/DocumentFile.h"
 #include "document/FileAccess.h"
+#include "texts/CodePage.h"
 
 #include <QFile>
 

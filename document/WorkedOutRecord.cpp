@@ -4,8 +4,8 @@
 #include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
-#include "document/DocumentModel.h"
-#include "grid/GridModel.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -12,14 +12,14 @@
 // painting must take the widths its measuring gives, and the picture must stay within the
 // export's size limits.
 
-#include "core/CodePage.h"
 #include "document/DocumentFile.h"
-#include "document/DocumentModel.h"
 #include "document/HtmlPage.h"
-#include "editor/BitmapExport.h"
-#include "editor/DrawReaction.h"
 #include "grid/GridItems.h"
-#include "grid/GridModel.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "render/BitmapExport.h"
+#include "render/DrawReaction.h"
+#include "texts/CodePage.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -4,8 +4,8 @@
 // Files and command lines for the tests: the example document as bytes, files written and
 // read whole, and the command line run with string streams.
 
-#include "shell/CommandLine.h"
-#include "shell/DocumentCommandLine.h"
+#include "cli/CommandLine.h"
+#include "cli/DocumentCommands.h"
 #include "tests/common/ExampleDocument.h"
 
 #include <QFile>

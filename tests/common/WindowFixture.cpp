@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/common/WindowFixture.h"
 
-#include "document/DocumentModel.h"
-#include "editor/ReactionLine.h"
-#include "grid/GridModel.h"
-#include "grid/PropertyGrid.h"
-#include "shell/StoikonApp.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "ui/grid/GridView.h"
+#include "ui/mainwindow/StoikonApp.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -4,12 +4,12 @@
 // What the widget tests share: user settings in a throwaway folder, message boxes and file
 // dialogs answered by the test, and a main window created the way the program creates it.
 
-#include "dialogs/MessageBox.h"
-#include "document/DocumentModel.h"
-#include "editor/ReactionLine.h"
-#include "grid/GridModel.h"
-#include "grid/PropertyGrid.h"
-#include "shell/MainU.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/grid/GridView.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
 #include <QStringList>

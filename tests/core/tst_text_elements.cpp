@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_core.h"
 
-#include "core/CodePage.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/ReactionText.h"
+#include "texts/CodePage.h"
 
 #include <QStringDecoder>
 #include <QTest>

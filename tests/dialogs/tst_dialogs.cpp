@@ -4,10 +4,10 @@
 
 #include "tst_dialogs.h"
 
-#include "dialogs/ColorBox.h"
-#include "editor/FontConvert.h"
-#include "editor/ReactionLine.h"
-#include "grid/PropertyGrid.h"
+#include "render/FontConvert.h"
+#include "ui/dialogs/ColorBox.h"
+#include "ui/grid/GridView.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QComboBox>
 #include <QDir>

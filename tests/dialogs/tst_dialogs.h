@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dialogs/OpsU.h"
 #include "tests/common/WindowFixture.h"
+#include "ui/dialogs/OptionsDialog.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editor/KOU.h"
-#include "editor/ReactionLine.h"
 #include "tests/common/WindowFixture.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QCheckBox>
 #include <QImage>

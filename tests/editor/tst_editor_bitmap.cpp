@@ -3,9 +3,9 @@
 
 #include "tst_editor.h"
 
-#include "editor/BitmapExport.h"
-#include "editor/DrawReaction.h"
-#include "grid/PropertyGrid.h"
+#include "render/BitmapExport.h"
+#include "render/DrawReaction.h"
+#include "ui/grid/GridView.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 
 #include "tst_editor.h"
 
-#include "editor/DrawReaction.h"
-#include "editor/FontConvert.h"
-#include "grid/PropertyGrid.h"
+#include "render/DrawReaction.h"
+#include "render/FontConvert.h"
+#include "ui/grid/GridView.h"
 
 #include <QLabel>
 #include <QTest>

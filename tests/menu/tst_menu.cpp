@@ -3,12 +3,12 @@
 
 #include "tst_menu.h"
 
-#include "editor/ReactionLine.h"
-#include "grid/PropertyGrid.h"
-#include "shell/AboutU.h"
-#include "shell/InterfaceTexts.h"
-#include "shell/VelkMenuMetrics.h"
-#include "shell/WebAddresses.h"
+#include "texts/Texts.h"
+#include "texts/WebAddresses.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/grid/GridView.h"
+#include "ui/menu/MenuMetrics.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
 #include <QHeaderView>

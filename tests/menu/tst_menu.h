@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/VelkMenu.h"
 #include "tests/common/WindowFixture.h"
+#include "ui/menu/MenuStyle.h"
 
 #include <QImage>
 #include <QMenu>

@@ -4,8 +4,8 @@
 
 #include "tst_menu.h"
 
-#include "editor/FontConvert.h"
-#include "shell/VelkMenuMetrics.h"
+#include "render/FontConvert.h"
+#include "ui/menu/MenuMetrics.h"
 
 #include <QAction>
 #include <QMenu>

@@ -4,12 +4,12 @@
 
 #include "tst_menu.h"
 
-#include "dialogs/ShapedCaption.h"
-#include "editor/BitmapExport.h"
-#include "editor/DrawReaction.h"
-#include "editor/ReactionLine.h"
-#include "grid/PropertyGrid.h"
-#include "shell/VelkMenuMetrics.h"
+#include "render/BitmapExport.h"
+#include "render/DrawReaction.h"
+#include "ui/dialogs/ShapedCaption.h"
+#include "ui/grid/GridView.h"
+#include "ui/menu/MenuMetrics.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QAbstractButton>
 #include <QAction>

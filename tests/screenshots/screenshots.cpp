@@ -6,12 +6,12 @@
 //   stoikon_screenshots FOLDER --zoomed  the Farsi menus and a Farsi message box, to be made
 //                                        with QT_SCALE_FACTOR=2 so that their letters are sharp
 
-#include "dialogs/MessageBox.h"
-#include "document/DocumentModel.h"
-#include "grid/GridModel.h"
-#include "shell/InterfaceTexts.h"
-#include "shell/MainU.h"
-#include "shell/StoikonApp.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "texts/Texts.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StoikonApp.h"
 
 #include <QApplication>
 #include <QDir>

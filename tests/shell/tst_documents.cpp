@@ -5,9 +5,9 @@
 #include "tst_documents.h"
 
 #include "document/DocumentFile.h"
-#include "editor/ReactionLine.h"
-#include "grid/PropertyGrid.h"
 #include "tests/common/TestFiles.h"
+#include "ui/grid/GridView.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QTest>
 

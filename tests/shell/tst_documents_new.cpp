@@ -7,8 +7,8 @@
 #include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
-#include "grid/PropertyGrid.h"
 #include "tests/common/TestFiles.h"
+#include "ui/grid/GridView.h"
 
 #include <QScopeGuard>
 #include <QTest>

@@ -5,8 +5,8 @@
 // without waiting for a writer or reading until the memory runs out.
 
 #include "document/DocumentFile.h"
-#include "document/DocumentModel.h"
 #include "document/FileAccess.h"
+#include "model/DocumentModel.h"
 #include "tests/common/TestFiles.h"
 #include "tests/common/WindowFixture.h"
 

@@ -4,11 +4,11 @@
 
 #include "tst_shell.h"
 
-#include "dialogs/OpsU.h"
-#include "editor/KOU.h"
-#include "shell/AboutU.h"
-#include "shell/ActionTable.h"
-#include "shell/InterfaceTexts.h"
+#include "texts/Texts.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/mainwindow/Commands.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 
 #include "tst_shell.h"
 
-#include "dialogs/MessageSound.h"
+#include "ui/dialogs/MessageSound.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -3,8 +3,8 @@
 
 #include "tst_workflow.h"
 
-#include "editor/KOU.h"
-#include "grid/PropertyGrid.h"
+#include "ui/dialogs/KeyOptionsDialog.h"
+#include "ui/grid/GridView.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 
 #include "tst_workflow.h"
 
-#include "grid/CellDelegate.h"
 #include "grid/FormulaEvaluator.h"
 #include "grid/GridCalculation.h"
-#include "grid/PropertyGrid.h"
+#include "ui/grid/CellDelegate.h"
+#include "ui/grid/GridView.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 #include "tst_workflow.h"
 
 #include "grid/FormulaEvaluator.h"
-#include "grid/PropertyGrid.h"
+#include "ui/grid/GridView.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CommandLine.h"
+
+#include "cli/BalanceOutput.h"
+#include "core/Balance.h"
+#include "core/ElementTable.h"
+#include "core/Errors.h"
+#include "core/ReactionText.h"
+#include "generated/Version.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <string_view>
+
+namespace {
+
+AtomicWeights RunWeights = AtomicWeights::Table;
+
+// The lines of standard input, passed on as they arrive: onBytes gets each piece of the
+// current line (never a line feed, and not the one CR before it) and onLine(blank) its
+// end, blank when the line holds nothing but blanks and tabs. Nothing is kept but what the
+// callers keep, so input of any length takes little memory. Before a read that may have
+// to wait, what is written so far is flushed: a result shows as soon as it is ready.
+template <class OnBytes, class OnLine>
+void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLine)
+{
+    std::streambuf* source = in.rdbuf();
+    char chunk[1 << 16];
+    bool anyByte = false; // the line has begun
+    bool blank = true;
+    bool heldCR = false; // a CR that is dropped if the line ends right after it
+    auto piece = [&](std::string_view bytes) {
+        if (bytes.empty())
+            return;
+        anyByte = true;
+        if (heldCR) {
+            onBytes(std::string_view("\r"));
+            blank = false;
+            heldCR = false;
+        }
+        if (bytes.back() == '\r') {
+            heldCR = true;
+            bytes.remove_suffix(1);
+        }
+        if (blank && bytes.find_first_not_of(" \t") != std::string_view::npos)
+            blank = false;
+        onBytes(bytes);
+    };
+    auto endLine = [&]() {
+        onLine(blank);
+        anyByte = false;
+        blank = true;
+        heldCR = false;
+    };
+    for (;;) {
+        std::streamsize available = source->in_avail();
+        if (available <= 0) {
+            out.flush();
+            const int c = source->sbumpc(); // waits for input, or the end of it
+            if (c == std::char_traits<char>::eof())
+                break;
+            chunk[0] = char(c);
+            available = 1;
+        } else {
+            available = source->sgetn(chunk, std::min<std::streamsize>(available, sizeof chunk));
+        }
+        std::string_view bytes(chunk, size_t(available));
+        for (size_t feed = bytes.find('\n'); feed != std::string_view::npos; feed = bytes.find('\n')) {
+            piece(bytes.substr(0, feed));
+            endLine();
+            bytes.remove_prefix(feed + 1);
+        }
+        piece(bytes);
+    }
+    if (anyByte)
+        endLine();
+}
+
+// --format NAME or --format=NAME, anywhere among the operands of --balance, is taken out of
+// them. False, with a message, for a missing or unknown name.
+bool TakeFormatOption(std::vector<std::string>& operands, BalanceFormat& format, std::ostream& err)
+{
+    std::vector<std::string> rest;
+    for (std::size_t k = 0; k < operands.size(); ++k) {
+        const std::string& operand = operands[k];
+        if (operand != "--format" && operand.rfind("--format=", 0) != 0) {
+            rest.push_back(operand);
+            continue;
+        }
+        const bool joined = operand != "--format";
+        if (!joined && k + 1 == operands.size()) {
+            err << "stoikon: --format needs a name: plain, unicode, latex, html or json\n";
+            return false;
+        }
+        const std::string name = joined ? operand.substr(std::string("--format=").size()) : operands[++k];
+        if (!ParseBalanceFormat(name, format)) {
+            err << "stoikon: unknown format '" << name << "': plain, unicode, latex, html or json\n";
+            return false;
+        }
+    }
+    operands = rest;
+    return true;
+}
+
+// Each reaction is read as textbook notation or typed keys (ReadReactionLine), balanced and
+// written in the chosen format; from standard input, line by line as the lines arrive.
+int RunBalance(const std::vector<std::string>& givenOperands, std::istream& in, std::ostream& out,
+               std::ostream& err)
+{
+    std::vector<std::string> operands = givenOperands;
+    BalanceFormat format = BalanceFormat::Plain;
+    if (!TakeFormatOption(operands, format, err))
+        return 2;
+    int status = 0;
+    std::size_t number = 0;
+    auto balance = [&](const std::string& line, const char* kind) {
+        ++number;
+        const BalancedLine result = BalanceLine(line, format, RunWeights);
+        out << result.Output << '\n';
+        if (!result.Note.empty())
+            err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
+        if (result.Failed)
+            status = 1;
+    };
+    for (const std::string& reaction : operands)
+        balance(reaction, "reaction");
+    if (operands.empty()) {
+        // The line is kept whole: whether it is textbook notation depends on all of it.
+        std::string line;
+        ReadLines(
+            in, out, [&](std::string_view bytes) { line.append(bytes); },
+            [&](bool) {
+                balance(line, "line");
+                line.clear();
+            });
+    }
+    return status;
+}
+
+int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
+{
+    int status = 0;
+    auto weigh = [&](const std::string& formula) {
+        try {
+            out << MolarMass(formula, RunWeights) << '\n';
+        } catch (const StoikonError&) {
+            out << "Invalid formula\n";
+            status = 1;
+        }
+    };
+    for (const std::string& formula : operands)
+        weigh(formula);
+    if (operands.empty()) {
+        std::string line;
+        ReadLines(
+            in, out, [&](std::string_view bytes) { line.append(bytes); },
+            [&](bool blank) {
+                if (!blank)
+                    weigh(line);
+                line.clear();
+            });
+    }
+    return status;
+}
+
+// Option lines as "  --name OPERANDS", each followed by its help text wrapped to fit 80
+// columns under a six-blank indent.
+int RunHelp(const std::vector<std::string>&, std::istream&, std::ostream& out, std::ostream&)
+{
+    out << "Usage: stoikon [DOCUMENT.KVX]\n"
+           "       stoikon OPTION [ARGUMENT...]\n"
+           "\n"
+           "Without an option Stoikon opens its window (and the document, if one is named).\n"
+           "\n"
+           "Options:\n";
+    for (const CommandLineOption& option : CommandLineOptions()) {
+        out << "  " << option.Name;
+        if (*option.Operands)
+            out << ' ' << option.Operands;
+        std::istringstream words(option.Help);
+        std::string word;
+        std::string line = "     ";
+        while (words >> word) {
+            if (line.size() + 1 + word.size() > 79) {
+                out << '\n' << line;
+                line = "     ";
+            }
+            line += ' ' + word;
+        }
+        out << '\n' << line << '\n';
+    }
+    return 0;
+}
+
+int RunVersion(const std::vector<std::string>&, std::istream&, std::ostream& out, std::ostream&)
+{
+    out << "Stoikon " << StoikonVersion << '\n';
+    return 0;
+}
+
+std::vector<CommandLineOption>& Options()
+{
+    static std::vector<CommandLineOption> options = {
+        {"--balance", "[--format FORMAT] [REACTION...]",
+         "balance each reaction, typed as in the reaction line (h2=o2 h2o is H2+O2>H2O) or "
+         "written as books write it, with subscripts, arrows, charges, hydrate dots and states "
+         "(Zn(s) + 2HCl(aq) -> ZnCl2(aq) + H2(g)); without one, read reactions from standard "
+         "input, one per line; FORMAT is plain (2H2+O2>2H2O, the default), unicode, latex "
+         "(mhchem), html or json",
+         RunBalance},
+        {"--molar-mass", "[FORMULA...]",
+         "print the molar mass of each formula; without one, read formulas from standard input",
+         RunMolarMass},
+        {"--precise", "",
+         "weigh with the IUPAC standard atomic weights abridged to five significant figures "
+         "(18.015 for H2O) instead of the program's own table, in --molar-mass, --calculate, the "
+         "molar masses of --balance --format json and the window; it may stand anywhere among "
+         "the arguments",
+         nullptr},
+        {"--help", "", "show this help and exit", RunHelp},
+        {"--version", "", "show the version and exit", RunVersion},
+    };
+    return options;
+}
+} // namespace
+
+const std::vector<CommandLineOption>& CommandLineOptions()
+{
+    return Options();
+}
+
+void AddCommandLineOption(const CommandLineOption& option)
+{
+    // Before --precise, --help and --version, which close the list.
+    std::vector<CommandLineOption>& options = Options();
+    options.insert(options.end() - 3, option);
+}
+
+bool TakePreciseOption(std::vector<std::string>& args)
+{
+    const auto end = std::remove(args.begin(), args.end(), std::string("--precise"));
+    const bool found = end != args.end();
+    args.erase(end, args.end());
+    return found;
+}
+
+AtomicWeights CommandLineWeights()
+{
+    return RunWeights;
+}
+
+int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out,
+                   std::ostream& err)
+{
+    std::vector<std::string> args = givenArgs;
+    RunWeights = TakePreciseOption(args) ? AtomicWeights::Precise : AtomicWeights::Table;
+    // No option, or a document path: the window takes over.
+    if (args.empty() || args.front().size() < 2 || args.front()[0] != '-')
+        return -1;
+    const std::string& name = args.front();
+    for (const CommandLineOption& option : CommandLineOptions())
+        if (option.Run && (name == option.Name || (name == "-h" && option.Run == RunHelp)))
+            return option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
+    err << "stoikon: unknown option '" << name << "'\n"
+        << "Try 'stoikon --help' for the list of options.\n";
+    return 2;
+}

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The about box: the program's icon, name, version and rights notice, and a small picture
+// that opens the web site. It lives from start-up to exit and follows the language
+// switch while hidden too.
+
+#include "texts/Language.h"
+
+#include <QDialog>
+#include <QLabel>
+
+#include <vector>
+
+class DocumentModel;
+
+// The web-link picture: a click on it is reported as a signal.
+class TSiteLink : public QLabel
+{
+    Q_OBJECT
+
+  public:
+    using QLabel::QLabel;
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool Pressed = false;
+};
+
+class TAboutForm : public QDialog
+{
+    Q_OBJECT
+
+  public:
+    TAboutForm(DocumentModel* document, QWidget* parent);
+    void Recaption(Language lang);
+    void SiteClick();
+
+    QLabel* Img = nullptr;
+    QLabel* Tit = nullptr;
+    QLabel* Ver = nullptr;
+    QLabel* Me = nullptr;
+    TSiteLink* Site = nullptr;
+
+  signals:
+    void siteClicked(); // opens the web site exactly as Visit Website does
+
+  protected:
+    void showEvent(QShowEvent* event) override; // FormShow
+
+  private:
+    void PlaceParts();
+
+    DocumentModel* Document; // its program font is the box's font
+};
+
+// Every text of the about box and of help mode in both languages, for checks over all.
+std::vector<const LocalText*> AboutTexts();

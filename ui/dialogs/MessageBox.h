@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The program's one message box: every message is shown through ShowMessageBox in
+// the interface language, with the kind's icon, title and sound.
+
+#include "texts/Language.h"
+
+#include <QFont>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QMessageBox;
+class QWidget;
+
+enum class MsgKind
+{
+    Warning,
+    Error,
+    Information,
+    Confirmation
+};
+
+enum MsgButton
+{
+    mbYes = 1,
+    mbNo = 2,
+    mbOK = 4,
+    mbCancel = 8
+};
+
+// Result codes of the buttons; closing the box with its close box gives mrCancel.
+enum MsgResult
+{
+    mrOk = 1,
+    mrCancel = 2,
+    mrYes = 6,
+    mrNo = 7
+};
+
+struct MessageRequest
+{
+    QString Text; // "\r" marks a line break
+    MsgKind Kind = MsgKind::Information;
+    int Buttons = mbOK;
+    Language Lang = Language::English;
+};
+
+// Builds the box, ready to show: icon, text, buttons in the order Yes, No, OK, Cancel,
+// default and escape buttons, and in Farsi the right-to-left layout, the Farsi title
+// and button captions. The caller owns the result.
+QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent = nullptr);
+
+// The result code of the button that closed a box built by BuildMessageBox.
+int MessageBoxResult(QMessageBox* box);
+
+// Sounds the kind's sound (dialogs/MessageSound), shows the box modally and returns the
+// result code.
+int ShowMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent = nullptr);
+
+// Tests answer message boxes through this hook instead of a modal loop. While it is
+// set, ShowMessageBox calls it and returns its answer without showing anything.
+using MessageBoxHook = std::function<int(const MessageRequest&)>;
+void SetMessageBoxHook(MessageBoxHook hook);
+
+// The titles and button captions of the box in both languages, for checks over all of them.
+const std::vector<const LocalText*>& MessageBoxTexts();

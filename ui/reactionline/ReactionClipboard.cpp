@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reaction line's Copy and Paste.
+
+#include "ui/reactionline/ReactionLine.h"
+
+#include "core/NotationWriters.h"
+#include "core/TextbookNotation.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+// The pause between two pasted characters, so the line visibly fills.
+constexpr int PasteStepMs = 10;
+} // namespace
+
+void ReactionLine::copy()
+{
+    // The text as it stands, and the formula with subscripts and an arrow for programs that
+    // paste formatted text.
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(ReactionText));
+    mime->setHtml(QString::fromStdString(ReactionAsHtml(ReactionText)));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void ReactionLine::paste()
+{
+    // A second Paste while one is typing would interleave the two texts.
+    if (PasteInProgress)
+        return;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime || !mime->hasText())
+        return;
+    // A reaction copied from a book or a web page (2H₂ + O₂ → 2H₂O) is read as a whole and
+    // its reading goes in as it stands (a carriage return after it still balances); any
+    // other text is typed key by key.
+    const QString clipboard = mime->text();
+    const PastedReading reading = ReadPastedText(clipboard.toStdString(), Keys);
+    const QList<uint> typed =
+        reading.Textbook ? QString::fromStdString(reading.Text + (reading.Balance ? "\r" : "")).toUcs4()
+                         : clipboard.toUcs4();
+
+    PasteInProgress = true;
+    ReactionText.clear();
+    CaretPos = 0;
+    FirstVisible = 0;
+    DrawReaction();
+    emit textEdited();
+    // Each character is typed as if from the keyboard, then the window gets to run its
+    // events, so the line fills visibly and stays responsive.
+    QPointer<ReactionLine> self(this);
+    for (uint ch : typed) {
+        if (reading.Textbook && ch != U'\r')
+            InsertChar(char32_t(ch));
+        else
+            hfKeyPress(char32_t(ch));
+        hfKeyUp();
+        QEventLoop pause;
+        QTimer::singleShot(PasteStepMs, &pause, &QEventLoop::quit);
+        pause.exec();
+        if (!self)
+            return; // the line is gone
+        if (!isVisible())
+            break; // its window was closed meanwhile: stop typing into it
+    }
+    PasteInProgress = false;
+}

@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/reactionline/ReactionLine.h"
+
+#include "core/ChargeNotation.h"
+#include "render/DrawReaction.h"
+#include "render/FontConvert.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSet>
+#include <QStyleHints>
+#include <QTimer>
+
+#include <algorithm>
+
+// TextBtn: holds the keyboard focus for the line and shows nothing; key-down, character,
+// key-up and focus events go to the line's hf handlers. Always left to right. Unlike an
+// edit box it claims no shortcut, so the window's Copy, Paste, Save ... keys stay theirs.
+class TKeyCatcher : public QWidget
+{
+  public:
+    explicit TKeyCatcher(ReactionLine* line) : QWidget(line), Line(line)
+    {
+        setLayoutDirection(Qt::LeftToRight);
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_InputMethodEnabled);
+    }
+
+    // Keys whose press reached the line. Only their releases count as editing, so the
+    // release of Enter in a closed file dialog, or of Ctrl after Ctrl+S, does not mark a
+    // just-saved document as changed.
+    QSet<int> PressedKeys;
+
+  protected:
+    // Typed text, also from an input method, goes to the line.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        if (query == Qt::ImEnabled)
+            return true;
+        return QWidget::inputMethodQuery(query);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->isAutoRepeat())
+            PressedKeys.insert(event->key());
+        Line->hfKeyDown(VirtualKey(event->key()));
+        // Delete produces no character of its own on the platform the line is modelled on.
+        if (event->key() == Qt::Key_Delete)
+            return;
+        for (char32_t ch : event->text().toUcs4())
+            Line->hfKeyPress(ch);
+    }
+
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        if (!event->isAutoRepeat() && PressedKeys.remove(event->key()))
+            Line->hfKeyUp();
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        for (char32_t ch : event->commitString().toUcs4())
+            Line->hfKeyPress(ch);
+        if (!event->commitString().isEmpty())
+            Line->hfKeyUp();
+        event->accept();
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        Line->hfEnter();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        Line->hfExit();
+    }
+
+  private:
+    // The virtual-key code the caret keys are defined by (0 for others).
+    static int VirtualKey(int qtKey)
+    {
+        switch (qtKey) {
+        case Qt::Key_Right:
+            return VirtualKeys::Right;
+        case Qt::Key_Left:
+            return VirtualKeys::Left;
+        case Qt::Key_Delete:
+            return VirtualKeys::Delete;
+        case Qt::Key_Backspace:
+            return VirtualKeys::Back;
+        case Qt::Key_Home:
+            return VirtualKeys::Home;
+        case Qt::Key_End:
+            return VirtualKeys::End;
+        default:
+            return 0;
+        }
+    }
+
+    ReactionLine* Line;
+};
+
+namespace {
+// The time between two blink steps. Qt gives the whole on-and-off cycle, and some
+// platforms give 0 or less for "no blinking"; the caret then blinks at the usual rate.
+int BlinkInterval()
+{
+    const int cycle = QGuiApplication::styleHints()->cursorFlashTime();
+    return cycle > 0 ? std::max(cycle / 2, 100) : 530;
+}
+} // namespace
+
+ReactionLine::ReactionLine(QWidget* parent)
+    : QWidget(parent), TextBtn(new TKeyCatcher(this)), BlinkTim(new QTimer(this))
+{
+    setCursor(Qt::IBeamCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The key box lies just outside the line, where it never shows.
+    TextBtn->setObjectName("TextBtn");
+    TextBtn->setGeometry(-66, 0, 65, 21);
+    BlinkTim->setObjectName("BlinkTim");
+    BlinkTim->setInterval(500);
+    connect(BlinkTim, &QTimer::timeout, this, &ReactionLine::BlinkTimTimer);
+    DrawReaction();
+}
+
+void ReactionLine::setText(const std::string& text)
+{
+    if (text == ReactionText)
+        return;
+    ReactionText = text;
+    const int length = static_cast<int>(ReactionText.size());
+    CaretPos = std::min(CaretPos, length);
+    FirstVisible = std::min(FirstVisible, CaretPos);
+    DrawReaction();
+}
+
+void ReactionLine::setCaretPos(int pos)
+{
+    CaretPos = std::clamp(pos, 0, int(ReactionText.size()));
+    ScrollToCaret();
+    DrawReaction();
+}
+
+void ReactionLine::setHelpMode(bool on)
+{
+    HelpMode = on;
+    setCursor(on ? Qt::WhatsThisCursor : Qt::IBeamCursor);
+}
+
+void ReactionLine::focusEditor()
+{
+    TextBtn->setFocus(Qt::MouseFocusReason);
+}
+
+void ReactionLine::forgetPressedKeys()
+{
+    TextBtn->PressedKeys.clear();
+}
+
+void ReactionLine::hfKeyDown(int virtualKey)
+{
+    // The caret stays still while a key is held.
+    BlinkTim->stop();
+    const std::string before = ReactionText;
+    std::string text = ReactionText;
+    const int count = int(CharWidths.size());
+    const bool deletion = virtualKey == VirtualKeys::Delete || virtualKey == VirtualKeys::Back;
+    switch (virtualKey) {
+    case VirtualKeys::Right:
+        if (CaretPos < count)
+            ++CaretPos;
+        break;
+    case VirtualKeys::Left:
+        if (CaretPos > 0)
+            --CaretPos;
+        break;
+    case VirtualKeys::Delete:
+        if (CaretPos < int(text.size()))
+            text.erase(size_t(CaretPos), 1);
+        break;
+    case VirtualKeys::Back:
+        if (CaretPos > 0 && CaretPos <= int(text.size())) {
+            text.erase(size_t(CaretPos - 1), 1);
+            --CaretPos;
+        }
+        break;
+    case VirtualKeys::Home:
+        CaretPos = 0;
+        break;
+    case VirtualKeys::End:
+        CaretPos = count;
+        break;
+    default:
+        break;
+    }
+    ScrollToCaret();
+    ReactionText = text;
+    // Deleting is an edit: it removes the coefficients like typing does.
+    if (deletion)
+        TidyReaction();
+    else
+        DrawReaction();
+    if (ReactionText != before)
+        emit textEdited();
+    BlinkTimTimer();
+}
+
+void ReactionLine::hfKeyPress(char32_t typed)
+{
+    const char32_t ch = MapKey(typed, Keys);
+    if (ch == U'\r') {
+        emit balanceRequested();
+        return;
+    }
+    InsertChar(ch);
+}
+
+void ReactionLine::InsertChar(char32_t ch)
+{
+    // Anything outside the alphabet inserts nothing, yet still tidies the line: even a
+    // dropped key removes the coefficients of a balanced reaction.
+    const std::string before = ReactionText;
+    if (ch < 0x80 && IsReactionChar(char(ch))) {
+        CaretPos = std::clamp(CaretPos, 0, int(ReactionText.size()));
+        ReactionText.insert(size_t(CaretPos), 1, char(ch));
+        ++CaretPos;
+    }
+    TidyReaction();
+    ScrollToCaret();
+    TidyReaction(); // redraws with the new scroll position
+    if (ReactionText != before)
+        emit textEdited();
+    BlinkTimTimer();
+}
+
+void ReactionLine::hfKeyUp()
+{
+    emit edited();
+    BlinkTim->start();
+}
+
+void ReactionLine::hfEnter()
+{
+    // In help mode the line shows the help cursor and no caret.
+    if (!HelpMode)
+        BlinkTim->start();
+}
+
+void ReactionLine::hfExit()
+{
+    BlinkTim->stop();
+    if (CaretShown)
+        BlinkTimTimer(); // erases the caret
+}
+
+void ReactionLine::TextImgMouseDown(int x)
+{
+    // The caret goes to the first boundary at or right of the click: a click inside a
+    // character puts it after that character, a click right of the text at the end.
+    const long long target = x + WidthBefore(FirstVisible);
+    const int count = int(CharWidths.size());
+    int n = 0;
+    long long before = 0;
+    while (n < count && before < target)
+        before += CharWidths[size_t(n++)];
+    CaretPos = n;
+    ScrollToCaret();
+    DrawReaction();
+    BlinkTimTimer();
+}
+
+void ReactionLine::TextImgClick()
+{
+    if (HelpMode)
+        emit helpRequested();
+    else
+        focusEditor();
+}
+
+void ReactionLine::BlinkTimTimer()
+{
+    BlinkTim->setInterval(BlinkInterval()); // the first tick came after 500 ms
+    CaretShown = !CaretShown;
+    // Within the line once scrolled; kept in range before that too.
+    CaretX = int(std::clamp(WidthBefore(CaretPos) - WidthBefore(FirstVisible), -(1LL << 20), 1LL << 20));
+    if (Picture.isNull())
+        return;
+    // One pixel wide, from y = 1 to the line's height - 2 (excluded); hiding paints it white.
+    // Within a charge (after its "^" and digits) the caret spans the raised charge only, so
+    // that moving into the charge shows even where its invisible "^" leaves x unchanged.
+    int top = 1;
+    int bottom = Picture.height() - 3;
+    if (ChargeOpenAt(ReactionText, size_t(std::clamp(CaretPos, 0, int(ReactionText.size()))))) {
+        top = std::max(top, SuperscriptTop());
+        bottom = std::min(bottom, SuperscriptTop() + SuperscriptHeight(Fonts) - 1);
+    }
+    QPainter painter(&Picture);
+    painter.setPen(CaretShown ? Qt::black : Qt::white);
+    painter.drawLine(CaretX, top, CaretX, bottom);
+    painter.end();
+    update();
+}
+
+void ReactionLine::TidyReaction()
+{
+    const std::string before = ReactionText;
+    ::TidyReaction(ReactionText, CaretPos, Keys.ChB);
+    // A removed coefficient before the caret may have moved the caret left of the scroll.
+    FirstVisible = std::min(FirstVisible, CaretPos);
+    DrawReaction();
+    if (ReactionText != before)
+        emit textEdited();
+}
+
+void ReactionLine::ScrollToCaret()
+{
+    // Keeps the caret within the line: 0 <= WidthBefore(CaretPos) - WidthBefore(FirstVisible) < W.
+    // FirstVisible never passes the caret, so a line narrower than a character ends the loop.
+    // The span is updated one character at a time, so a long line scrolls in linear time.
+    const int lineWidth = width();
+    const int count = int(CharWidths.size());
+    long long span = WidthBefore(CaretPos) - WidthBefore(FirstVisible);
+    while (FirstVisible < CaretPos && span >= lineWidth) {
+        if (FirstVisible < count)
+            span -= CharWidths[size_t(FirstVisible)];
+        ++FirstVisible;
+    }
+    while (FirstVisible > 0 && span < 0) {
+        --FirstVisible;
+        if (FirstVisible < count)
+            span += CharWidths[size_t(FirstVisible)];
+    }
+}
+
+long long ReactionLine::WidthBefore(int n) const
+{
+    n = std::clamp(n, 0, int(CharWidths.size()));
+    long long width = 0;
+    for (int i = 0; i < n; ++i)
+        width += CharWidths[size_t(i)];
+    return width;
+}
+
+void ReactionLine::DrawReaction()
+{
+    // Whoever replaced the text may have left the caret beyond its end.
+    CaretPos = std::clamp(CaretPos, 0, int(ReactionText.size()));
+    FirstVisible = std::clamp(FirstVisible, 0, CaretPos);
+    // The line is as high as ReactionFont needs; its owner lays itself out around it.
+    const int lineHeight = ReactionLineHeight(Fonts);
+    if (height() != lineHeight)
+        resize(width(), lineHeight);
+    Picture = QImage(size(), QImage::Format_RGB32);
+    QPainter painter(&Picture);
+    painter.fillRect(Picture.rect(), Qt::white);
+    CharWidths = ::DrawReaction(painter, ReactionText, Fonts, -WidthBefore(FirstVisible), lineHeight,
+                                PaletteOnGround(Qt::white, palette()));
+    painter.end();
+    // The drawing covered the caret; the next blink step paints it again.
+    CaretShown = false;
+    update();
+}
+
+void ReactionLine::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // System colours of the fonts follow the desktop's colour scheme.
+    if (event->type() == QEvent::PaletteChange)
+        DrawReaction();
+}
+
+void ReactionLine::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, 0, Picture);
+}
+
+void ReactionLine::mousePressEvent(QMouseEvent* event)
+{
+    Pressed = true;
+    TextImgMouseDown(qRound(event->position().x()));
+}
+
+void ReactionLine::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (Pressed && rect().contains(event->position().toPoint()))
+        TextImgClick();
+    Pressed = false;
+}
+
+void ReactionLine::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    DrawReaction();
+}
