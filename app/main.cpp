@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandLine.h"
-#include "cli/DocumentCommands.h"
+#include "render/BitmapExport.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/StoikonApp.h"
 
@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     // read in blocks as it arrives and output is buffered until a read would wait.
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    RegisterDocumentCommands();
+    // The bitmap is drawn with Qt Gui: its export is this program's, not the command line's.
+    RegisterBitmapExport();
     const int status = RunCommandLine(args, std::cin, std::cout, std::cerr);
     if (status >= 0)
         return status;

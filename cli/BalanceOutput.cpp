@@ -1,28 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/BalanceOutput.h"
 
-#include "core/Balance.h"
-#include "core/NotationWriters.h"
 #include "core/TextbookNotation.h"
+#include "texts/Messages.h"
 
 #include <cstdio>
-#include <utility>
 
 namespace {
-
-std::string Written(const std::string& balanced, BalanceFormat format)
-{
-    switch (format) {
-    case BalanceFormat::Unicode:
-        return ReactionAsUnicode(balanced);
-    case BalanceFormat::Latex:
-        return ReactionAsLatex(balanced);
-    case BalanceFormat::Html:
-        return ReactionAsHtml(balanced);
-    default:
-        return balanced;
-    }
-}
 
 // The character as it stands when it can be shown, and always its code: a control
 // character would otherwise act on the terminal.
@@ -36,22 +20,7 @@ std::string Described(char32_t ch)
 
 } // namespace
 
-bool ParseBalanceFormat(const std::string& name, BalanceFormat& format)
-{
-    static const std::pair<const char*, BalanceFormat> names[] = {{"plain", BalanceFormat::Plain},
-                                                                  {"unicode", BalanceFormat::Unicode},
-                                                                  {"latex", BalanceFormat::Latex},
-                                                                  {"html", BalanceFormat::Html},
-                                                                  {"json", BalanceFormat::Json}};
-    for (const auto& [text, value] : names)
-        if (name == text) {
-            format = value;
-            return true;
-        }
-    return false;
-}
-
-BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWeights weights)
+BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notation, AtomicWeights weights)
 {
     BalancedLine result;
     if (IsBlankLine(line))
@@ -68,13 +37,11 @@ BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWe
         outcome = BalanceReaction(reading.Text, keys.ChB);
     }
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
-    if (format == BalanceFormat::Json)
-        result.Output = BalanceAsJson(line, outcome, weights);
+    if (notation.WriteRecord)
+        result.Output = notation.WriteRecord(line, outcome, weights);
     else if (!result.Failed)
-        result.Output = Written(outcome.BalancedText, format);
+        result.Output = notation.Write(outcome.BalancedText);
     else
-        result.Output = outcome.status == BalanceOutcome::Status::CannotBalance
-                            ? "Can not balance this reaction"
-                            : "Invalid reaction";
+        result.Output = FirstLine(BalanceMessage(outcome.status)->In(Language::English));
     return result;
 }

@@ -1,24 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/PreciseWeights.h"
+#include "core/Notations.h"
 
 #include <string>
 
 // One line of --balance: read (textbook notation or typed keys), balanced and written in the
-// chosen notation.
-
-enum class BalanceFormat
-{
-    Plain, // the compact text of the reaction line, 2H2+O2>2H2O
-    Unicode,
-    Latex,
-    Html,
-    Json
-};
-
-// The format called name ("plain", "unicode", "latex", "html" or "json"); false for any other.
-bool ParseBalanceFormat(const std::string& name, BalanceFormat& format);
+// chosen notation (core/Notations).
 
 struct BalancedLine
 {
@@ -30,6 +18,6 @@ struct BalancedLine
 };
 
 // A blank line gives an empty output line, so that outputs stay in step with inputs. A
-// character that no reading can use fails the line as an invalid reaction. The JSON form's
+// character that no reading can use fails the line as an invalid reaction. A record's
 // molar masses are summed from weights.
-BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWeights weights);
+BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notation, AtomicWeights weights);

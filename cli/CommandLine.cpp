@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/BalanceOutput.h"
+#include "cli/DocumentCommands.h"
 #include "core/Balance.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
@@ -80,7 +81,8 @@ void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLi
 
 // --format NAME or --format=NAME, anywhere among the operands of --balance, is taken out of
 // them. False, with a message, for a missing or unknown name.
-bool TakeFormatOption(std::vector<std::string>& operands, BalanceFormat& format, std::ostream& err)
+bool TakeFormatOption(std::vector<std::string>& operands, const ReactionNotation*& notation,
+                      std::ostream& err)
 {
     std::vector<std::string> rest;
     for (std::size_t k = 0; k < operands.size(); ++k) {
@@ -91,12 +93,13 @@ bool TakeFormatOption(std::vector<std::string>& operands, BalanceFormat& format,
         }
         const bool joined = operand != "--format";
         if (!joined && k + 1 == operands.size()) {
-            err << "stoikon: --format needs a name: plain, unicode, latex, html or json\n";
+            err << "stoikon: --format needs a name: " << NotationNames() << "\n";
             return false;
         }
         const std::string name = joined ? operand.substr(std::string("--format=").size()) : operands[++k];
-        if (!ParseBalanceFormat(name, format)) {
-            err << "stoikon: unknown format '" << name << "': plain, unicode, latex, html or json\n";
+        notation = FindNotation(name);
+        if (!notation) {
+            err << "stoikon: unknown format '" << name << "': " << NotationNames() << "\n";
             return false;
         }
     }
@@ -110,14 +113,14 @@ int RunBalance(const std::vector<std::string>& givenOperands, std::istream& in, 
                std::ostream& err)
 {
     std::vector<std::string> operands = givenOperands;
-    BalanceFormat format = BalanceFormat::Plain;
-    if (!TakeFormatOption(operands, format, err))
+    const ReactionNotation* notation = &ReactionNotations().front();
+    if (!TakeFormatOption(operands, notation, err))
         return 2;
     int status = 0;
     std::size_t number = 0;
     auto balance = [&](const std::string& line, const char* kind) {
         ++number;
-        const BalancedLine result = BalanceLine(line, format, RunWeights);
+        const BalancedLine result = BalanceLine(line, *notation, RunWeights);
         out << result.Output << '\n';
         if (!result.Note.empty())
             err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
@@ -177,7 +180,7 @@ int RunHelp(const std::vector<std::string>&, std::istream&, std::ostream& out, s
            "Options:\n";
     for (const CommandLineOption& option : CommandLineOptions()) {
         out << "  " << option.Name;
-        if (*option.Operands)
+        if (!option.Operands.empty())
             out << ' ' << option.Operands;
         std::istringstream words(option.Help);
         std::string word;
@@ -200,9 +203,11 @@ int RunVersion(const std::vector<std::string>&, std::istream&, std::ostream& out
     return 0;
 }
 
-std::vector<CommandLineOption>& Options()
+} // namespace
+
+std::vector<CommandLineOption> CommandLineOptions()
 {
-    static std::vector<CommandLineOption> options = {
+    std::vector<CommandLineOption> options = {
         {"--balance", "[--format FORMAT] [REACTION...]",
          "balance each reaction, typed as in the reaction line (h2=o2 h2o is H2+O2>H2O) or "
          "written as books write it, with subscripts, arrows, charges, hydrate dots and states "
@@ -213,29 +218,18 @@ std::vector<CommandLineOption>& Options()
         {"--molar-mass", "[FORMULA...]",
          "print the molar mass of each formula; without one, read formulas from standard input",
          RunMolarMass},
+    };
+    AddDocumentOptions(options);
+    options.push_back(
         {"--precise", "",
          "weigh with the IUPAC standard atomic weights abridged to five significant figures "
          "(18.015 for H2O) instead of the program's own table, in --molar-mass, --calculate, the "
          "molar masses of --balance --format json and the window; it may stand anywhere among "
          "the arguments",
-         nullptr},
-        {"--help", "", "show this help and exit", RunHelp},
-        {"--version", "", "show the version and exit", RunVersion},
-    };
+         nullptr});
+    options.push_back({"--help", "", "show this help and exit", RunHelp});
+    options.push_back({"--version", "", "show the version and exit", RunVersion});
     return options;
-}
-} // namespace
-
-const std::vector<CommandLineOption>& CommandLineOptions()
-{
-    return Options();
-}
-
-void AddCommandLineOption(const CommandLineOption& option)
-{
-    // Before --precise, --help and --version, which close the list.
-    std::vector<CommandLineOption>& options = Options();
-    options.insert(options.end() - 3, option);
 }
 
 bool TakePreciseOption(std::vector<std::string>& args)
@@ -261,7 +255,7 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
         return -1;
     const std::string& name = args.front();
     for (const CommandLineOption& option : CommandLineOptions())
-        if (option.Run && (name == option.Name || (name == "-h" && option.Run == RunHelp)))
+        if (option.Run && (name == option.Name || (name == "-h" && option.Name == "--help")))
             return option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
     err << "stoikon: unknown option '" << name << "'\n"
         << "Try 'stoikon --help' for the list of options.\n";

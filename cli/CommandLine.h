@@ -3,6 +3,7 @@
 
 #include "core/PreciseWeights.h"
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -21,19 +22,18 @@ bool TakePreciseOption(std::vector<std::string>& args);
 AtomicWeights CommandLineWeights();
 
 // One row of the option table. Run gets the arguments after the option and returns the exit
-// status. A new mode is one more row in CommandLineOptions().
+// status.
 struct CommandLineOption
 {
-    const char* Name;     // "--balance"
-    const char* Operands; // how the arguments are shown in --help, "" when none
-    const char* Help;     // one line for --help
-    // Null for an option that goes with the others instead of being a mode (--precise).
-    int (*Run)(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
-               std::ostream& err);
+    std::string Name;     // "--balance"
+    std::string Operands; // how the arguments are shown in --help, "" when none
+    std::string Help;     // one line for --help
+    // Empty for an option that goes with the others instead of being a mode (--precise).
+    std::function<int(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+                      std::ostream& err)>
+        Run;
 };
 
-const std::vector<CommandLineOption>& CommandLineOptions();
-
-// Adds a mode defined outside the toolkit-free core of the command line (the document
-// modes, which need the window's drawing and file code).
-void AddCommandLineOption(const CommandLineOption& option);
+// Every option in the order --help lists them: the modes of this library, one for every
+// document export (document/Exports), and --precise, --help and --version last.
+std::vector<CommandLineOption> CommandLineOptions();

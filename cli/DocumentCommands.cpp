@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DocumentCommands.h"
 
-#include "cli/CommandLine.h"
 #include "core/ReactionText.h"
 #include "document/DefaultsLocation.h"
-#include "grid/GridItems.h"
-#include "model/DocumentModel.h"
-#include "model/GridModel.h"
-#include "render/BitmapExport.h"
+#include "document/Document.h"
+#include "document/Exports.h"
+#include "document/FileAccess.h"
+#include "texts/Messages.h"
+#include "texts/Texts.h"
 
-#include <QDir>
-#include <QGuiApplication>
-
-#include <memory>
 #include <ostream>
 
 namespace {
-bool Usage(const std::vector<std::string>& operands, std::size_t count, const char* usage, std::ostream& err)
+bool Usage(const std::vector<std::string>& operands, std::size_t count, const std::string& usage,
+           std::ostream& err)
 {
     if (operands.size() == count)
         return true;
@@ -24,64 +21,39 @@ bool Usage(const std::vector<std::string>& operands, std::size_t count, const ch
     return false;
 }
 
-QString PathOf(const std::string& operand)
-{
-    return QString::fromLocal8Bit(operand.c_str());
-}
-
 // A failure prints the program's message (the first line of the window's message box for
 // it) and, on a line of its own, the path and the cause.
-bool Open(DocumentModel& document, const std::string& path, std::ostream& err)
+bool Failed(const LocalText& message, const FileError& error, std::ostream& err)
 {
-    std::string reason;
-    if (document.load(PathOf(path), &reason))
+    err << FirstLine(message.In(Language::English)) << '\n' << error.what() << '\n';
+    return true;
+}
+
+bool Open(Document& document, const std::string& path, const std::string& marksFolder, std::ostream& err)
+{
+    try {
+        document.open(path, marksFolder);
         return true;
-    err << "Can not open this file\n" << reason << '\n';
-    return false;
-}
-
-int Saved(bool written, const std::string& reason, std::ostream& err)
-{
-    if (written)
-        return 0;
-    err << "Can not save this file\n" << reason << '\n';
-    return 1;
-}
-
-int RunExportHtml(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
-{
-    if (!Usage(operands, 2, "--export-html DOCUMENT.KVX PAGE.html", err))
-        return 2;
-    DocumentModel document;
-    if (!Open(document, operands[0], err))
-        return 1;
-    std::string reason;
-    return Saved(document.writeHtmlPage(PathOf(operands[1]), &reason), reason, err);
-}
-
-int RunExportBitmap(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
-{
-    if (!Usage(operands, 2, "--export-bitmap DOCUMENT.KVX PICTURE.bmp", err))
-        return 2;
-    DocumentModel document;
-    if (!Open(document, operands[0], err))
-        return 1;
-    // Drawing text needs the font database of a GUI application; without a display it is
-    // the offscreen one.
-    std::unique_ptr<QGuiApplication> app;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "stoikon";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
+    } catch (const FileError& error) {
+        Failed(Texts::MsgCannotOpen, error, err);
+        return false;
     }
-    // Every row as high as the grid shows it before the options change it.
-    const std::vector<int> rowHeights(size_t(document.grid()->gridRowCount()), DefaultRowHeight);
-    const QImage picture = RenderBitmap(BitmapSourceOf(document, rowHeights), QGuiApplication::palette());
-    std::string reason;
-    return Saved(WriteBitmapFile(picture, PathOf(operands[1]), &reason), reason, err);
+}
+
+int RunExport(const DocumentExport& row, const std::vector<std::string>& operands, std::ostream& err)
+{
+    if (!Usage(operands, 2, std::string(row.Option) + " DOCUMENT.KVX " + row.FileOperand, err))
+        return 2;
+    Document document;
+    if (!Open(document, operands[0], std::string(), err))
+        return 1;
+    try {
+        row.Write(document, ExportView(), operands[1]);
+    } catch (const FileError& error) {
+        Failed(Texts::MsgCannotSave, error, err);
+        return 1;
+    }
+    return 0;
 }
 
 int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
@@ -105,32 +77,26 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (output.empty())
         output = input;
 
-    DocumentModel document;
-    if (!Open(document, input, err))
+    // As the window opens, calculates and saves: the worked-out cells are remembered too.
+    const std::string marks = WorkedOutRecordFolder();
+    Document document;
+    if (!Open(document, input, marks, err))
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
-    switch (document.balance(KeyOptions().ChB, CommandLineWeights())) {
-    case BalanceOutcome::Status::InvalidReaction:
-        err << "Invalid reaction\n";
+    if (const LocalText* message = BalanceMessage(document.balance(KeyOptions().ChB, CommandLineWeights()))) {
+        err << FirstLine(message->In(Language::English)) << '\n';
         return 1;
-    case BalanceOutcome::Status::CannotBalance:
-        err << "Can not balance this reaction\n";
+    }
+    const bool complete = document.calculateUntilFilled();
+    try {
+        document.save(output, marks);
+    } catch (const FileError& error) {
+        Failed(Texts::MsgCannotSave, error, err);
         return 1;
-    case BalanceOutcome::Status::Balanced:
-        break;
     }
-    // Every sweep can fill cells from values the one before wrote; stop when one fills
-    // nothing (a row count's worth of sweeps is always enough for formulas that chain).
-    const int limit = document.grid()->gridRowCount() + 10;
-    bool complete = true;
-    for (int i = 0; i < limit && complete && document.calculateGrid(&complete); ++i) {
-    }
-    std::string reason;
-    if (const int status = Saved(document.saveTo(PathOf(output), &reason), reason, err); status != 0)
-        return status;
     // Saved as far as it was calculated.
     if (!complete)
-        err << "The grid is too large to calculate completely\n";
+        err << Texts::MsgGridTooLarge.In(Language::English) << '\n';
     return complete ? 0 : 1;
 }
 
@@ -139,46 +105,38 @@ int RunDefaults(const std::vector<std::string>& operands, std::istream&, std::os
 {
     if (!Usage(operands, 0, "--defaults", err))
         return 2;
-    // The program's own folder is known once an application object exists.
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "stoikon";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    const auto local = [](const QString& path) {
-        return QDir::toNativeSeparators(path).toLocal8Bit().toStdString();
-    };
     int status = 0;
-    for (const bool farsi : {false, true}) {
-        const QString name = DefaultsFileName(farsi);
-        const QString path = FindDefaultsFile(name);
-        out << (farsi ? "Farsi" : "English") << " defaults (" << name.toStdString()
-            << "): " << (path.isEmpty() ? std::string("not found") : local(path)) << '\n';
-        if (path.isEmpty())
+    for (const LanguageRow& language : Languages()) {
+        const std::string path = FindDefaultsFile(language.DefaultsFile);
+        out << language.Name << " defaults (" << language.DefaultsFile
+            << "): " << (path.empty() ? std::string("not found") : path) << '\n';
+        if (path.empty())
             status = 1;
     }
-    out << "Options > Default writes to: " << local(DefaultsWriteFolder()) << '\n';
-    if (status != 0)
-        err << "stoikon: looked in " << local(DefaultsSearchFolders().join(QStringLiteral(", "))) << '\n';
+    out << "Options > Default writes to: " << DefaultsWriteFolder() << '\n';
+    if (status != 0) {
+        err << "stoikon: looked in ";
+        const std::vector<std::string> folders = DefaultsSearchFolders();
+        for (std::size_t i = 0; i < folders.size(); ++i)
+            err << (i > 0 ? ", " : "") << folders[i];
+        err << '\n';
+    }
     return status;
 }
 } // namespace
 
-void RegisterDocumentCommands()
+void AddDocumentOptions(std::vector<CommandLineOption>& options)
 {
-    AddCommandLineOption({"--export-html", "DOCUMENT.KVX PAGE.html",
-                          "write the document's reaction and grid as a web page", RunExportHtml});
-    AddCommandLineOption({"--export-bitmap", "DOCUMENT.KVX PICTURE.bmp",
-                          "write the document's reaction and grid as a bitmap picture", RunExportBitmap});
-    AddCommandLineOption(
-        {"--calculate", "DOCUMENT.KVX [-o OUTPUT.KVX]",
-         "balance the document's reaction, calculate its grid until no cell fills, and save it "
-         "(to OUTPUT.KVX when given)",
-         RunCalculate});
-    AddCommandLineOption({"--defaults", "",
-                          "show where new documents take their defaults from (New.KVX for English, "
-                          "NewF.KVX for Farsi) and where Options > Default writes them",
-                          RunDefaults});
+    for (const DocumentExport& row : DocumentExports())
+        options.push_back({row.Option, std::string("DOCUMENT.KVX ") + row.FileOperand, row.Help,
+                           [row](const std::vector<std::string>& operands, std::istream&, std::ostream&,
+                                 std::ostream& err) { return RunExport(row, operands, err); }});
+    options.push_back({"--calculate", "DOCUMENT.KVX [-o OUTPUT.KVX]",
+                       "balance the document's reaction, calculate its grid until no cell fills, and save it "
+                       "(to OUTPUT.KVX when given)",
+                       RunCalculate});
+    options.push_back({"--defaults", "",
+                       "show where new documents take their defaults from (New.KVX for English, "
+                       "NewF.KVX for Farsi) and where Options > Default writes them",
+                       RunDefaults});
 }

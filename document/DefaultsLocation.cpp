@@ -3,71 +3,92 @@
 
 #include "generated/Version.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 const char* const DataSubfolder = "stoikon";
 // Earlier versions kept the user's defaults here; a copy saved then is still found.
 const char* const EarlierUserSubfolder = "Stoikon";
 
-// Empty when the system names no data folder for the user.
-QString UserDataFolder(const char* subfolder)
+// The user's data folder by the XDG rules: $XDG_DATA_HOME, else ~/.local/share.
+std::string UserDataHome()
 {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? QString() : QDir(data).filePath(subfolder);
+    const std::string data = Environment("XDG_DATA_HOME");
+    if (!data.empty())
+        return data;
+    const std::string home = Environment("HOME");
+    return (home.empty() ? std::string("/") : CleanPath(home)) + "/.local/share";
 }
 
-void AddOnce(QStringList& folders, const QString& folder)
+// The system's data folders: the absolute ones of $XDG_DATA_DIRS, else /usr/local/share and
+// /usr/share.
+std::vector<std::string> SystemDataFolders()
 {
-    const QString clean = QDir::cleanPath(folder);
-    if (!clean.isEmpty() && !folders.contains(clean))
-        folders << clean;
+    const std::string dirs = Environment("XDG_DATA_DIRS");
+    if (dirs.empty())
+        return {"/usr/local/share", "/usr/share"};
+    std::vector<std::string> folders;
+    for (std::size_t start = 0; start <= dirs.size();) {
+        std::size_t end = dirs.find(':', start);
+        if (end == std::string::npos)
+            end = dirs.size();
+        const std::string dir = dirs.substr(start, end - start);
+        if (!dir.empty() && dir[0] == '/' &&
+            std::find(folders.begin(), folders.end(), CleanPath(dir)) == folders.end())
+            folders.push_back(CleanPath(dir));
+        start = end + 1;
+    }
+    return folders;
+}
+
+// A subfolder of the user's data folder, as the program has always named it: the data
+// folder without one trailing "/", then "/" and the subfolder.
+std::string UserDataFolder(const char* subfolder)
+{
+    std::string data = UserDataHome();
+    if (data.size() > 1 && data.back() == '/')
+        data.pop_back();
+    return JoinPath(data, subfolder);
+}
+
+void AddOnce(std::vector<std::string>& folders, const std::string& folder)
+{
+    const std::string clean = CleanPath(folder);
+    if (!clean.empty() && std::find(folders.begin(), folders.end(), clean) == folders.end())
+        folders.push_back(clean);
 }
 } // namespace
 
-QString DefaultsFileName(bool farsi)
+bool RunsFromBuildTree(const std::string& programFolder)
 {
-    return farsi ? QStringLiteral("NewF.KVX") : QStringLiteral("New.KVX");
+    return PathExists(JoinPath(programFolder, "CMakeCache.txt"));
 }
 
-QString ProgramFolder()
+std::vector<std::string> DefaultsSearchFolders(const std::string& programFolder)
 {
-    return QCoreApplication::applicationDirPath();
-}
-
-bool RunsFromBuildTree(const QString& programFolder)
-{
-    return QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("CMakeCache.txt")));
-}
-
-QStringList DefaultsSearchFolders(const QString& programFolder)
-{
-    QStringList folders;
+    std::vector<std::string> folders;
     // What Default wrote is what the next New reads.
     AddOnce(folders, DefaultsWriteFolder(programFolder));
     AddOnce(folders, UserDataFolder(DataSubfolder));
     AddOnce(folders, UserDataFolder(EarlierUserSubfolder));
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        AddOnce(folders, QDir(data).filePath(DataSubfolder));
-    AddOnce(folders, QDir(programFolder).filePath(QString::fromUtf8(DataFolderFromProgram)));
+    for (const std::string& data : SystemDataFolders())
+        AddOnce(folders, JoinPath(data, DataSubfolder));
+    AddOnce(folders, JoinPath(programFolder, DataFolderFromProgram));
     AddOnce(folders, programFolder);
     return folders;
 }
 
-QString FindDefaultsFile(const QString& name, const QString& programFolder)
+std::string FindDefaultsFile(const std::string& name, const std::string& programFolder)
 {
-    for (const QString& folder : DefaultsSearchFolders(programFolder)) {
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).isFile())
+    for (const std::string& folder : DefaultsSearchFolders(programFolder)) {
+        const std::string path = JoinPath(folder, name);
+        if (IsRegularFile(path))
             return path;
     }
-    return QString();
+    return std::string();
 }
 
-QString DefaultsWriteFolder(const QString& programFolder)
+std::string DefaultsWriteFolder(const std::string& programFolder)
 {
-    return RunsFromBuildTree(programFolder) ? QDir::cleanPath(programFolder) : UserDataFolder(DataSubfolder);
+    return RunsFromBuildTree(programFolder) ? CleanPath(programFolder) : UserDataFolder(DataSubfolder);
 }

@@ -13,6 +13,8 @@
 // export's size limits.
 
 #include "document/DocumentFile.h"
+#include "document/Exports.h"
+#include "document/FileAccess.h"
 #include "document/HtmlPage.h"
 #include "grid/GridItems.h"
 #include "model/DocumentModel.h"
@@ -73,7 +75,13 @@ bool Open(DocumentModel& model, const std::string& bytes, std::string& reason)
     Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     Require(file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
     file.close();
-    return model.load(path, &reason);
+    try {
+        model.open(path, QString());
+    } catch (const FileError& error) {
+        reason = error.what();
+        return false;
+    }
+    return true;
 }
 
 // The document as the model holds it: the same, with the widths the grid allows. A grid
@@ -81,8 +89,8 @@ bool Open(DocumentModel& model, const std::string& bytes, std::string& reason)
 // column, so only its shape is checked then.
 void RequireLoaded(const DocumentModel& model, const DocumentData& doc)
 {
-    const DocumentData held = model.toData();
-    Require(held.ReactionText == doc.ReactionText && held.Farsi == doc.Farsi && held.Fonts == doc.Fonts &&
+    const DocumentData held = model.document().data();
+    Require(held.ReactionText == doc.ReactionText && held.Lang == doc.Lang && held.Fonts == doc.Fonts &&
             held.Formulas == doc.Formulas && held.TypesList == doc.TypesList);
     Require(!model.isModified() && model.fileName() == FilePath());
     const GridModel& grid = *model.grid();
@@ -120,18 +128,18 @@ void Draw(const DocumentModel& model)
             widths == MeasureReaction(model.reactionText(), fonts));
 
     // The exported picture, rows as high as the command line draws them.
-    const std::vector<int> rowHeights(size_t(model.grid()->gridRowCount()), DefaultRowHeight);
-    const QImage picture = RenderBitmap(BitmapSourceOf(model, rowHeights), QGuiApplication::palette());
+    const QImage picture =
+        RenderBitmap(BitmapSourceOf(model.document(), ExportView()), QGuiApplication::palette());
     Require(!picture.isNull() && picture.width() <= MaxPictureSide && picture.height() <= MaxPictureSide &&
             (long long)picture.width() * picture.height() <= MaxPicturePixels);
 }
 
 // A fresh document's data, which a failed open leaves as it was but for the language.
-DocumentData Untouched(bool farsi)
+DocumentData Untouched(Language lang)
 {
-    static const DocumentData fresh = DocumentModel().toData();
+    static const DocumentData fresh = Document().data();
     DocumentData doc = fresh;
-    doc.Farsi = farsi;
+    doc.Lang = lang;
     return doc;
 }
 } // namespace
@@ -176,7 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!opened) {
         // The reason names the file; the language line, when there is one, is in force.
         Require(reason.rfind(QFile::encodeName(FilePath()).toStdString() + ": ", 0) == 0);
-        Require(model.toData() == Untouched(lines.size() > 1 && lines[1] != "E"));
+        Require(model.document().data() ==
+                Untouched(lines.size() > 1 ? LanguageOfDocumentTag(lines[1]) : Language::English));
         return 0;
     }
     RequireLoaded(model, *doc);

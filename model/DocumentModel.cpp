@@ -1,231 +1,125 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/DocumentModel.h"
 
-#include "document/DocumentFile.h"
-#include "document/DocumentIO.h"
-#include "document/HtmlPage.h"
-#include "grid/BalanceColumns.h"
-#include "grid/GridCalculation.h"
-#include "grid/GridItems.h"
+#include "model/FileNames.h"
 #include "model/GridModel.h"
 
-#include <QFile>
+class DocumentModel::Relay : public DocumentObserver
+{
+  public:
+    explicit Relay(DocumentModel* model) : Model(model) {}
 
-#include <algorithm>
+    void gridShapeAboutToChange(Shape shape, int oldCount, int newCount) override
+    {
+        Model->Grid->shapeAboutToChange(shape, oldCount, newCount);
+    }
+    void gridShapeChanged(Shape shape) override { Model->Grid->shapeChanged(shape); }
+    void cellsChanged(const CellRange& range) override { Model->Grid->cellsChanged(range); }
+    void columnWidthChanged(int column) override { Model->Grid->widthChanged(column); }
+    void reactionChanged() override { emit Model->reactionTextChanged(); }
+    void languageChanged() override
+    {
+        Model->LanguageTold = true;
+        emit Model->languageChanged(Model->language());
+    }
+    void fontsChanged() override { emit Model->fontsChanged(); }
+    void fileNameChanged() override { emit Model->fileNameChanged(); }
+    void modifiedChanged() override { emit Model->modificationChanged(Model->isModified()); }
+
+  private:
+    DocumentModel* Model;
+};
 
 DocumentModel::DocumentModel(QObject* parent)
-    : QObject(parent), Grid(new GridModel(this)), Formulas(BuiltInFormulaLines())
+    : QObject(parent), Grid(new GridModel(this)), Changes(std::make_unique<Relay>(this))
 {
+    Doc.setObserver(Changes.get());
 }
 
-void DocumentModel::setReactionText(const std::string& text)
+DocumentModel::~DocumentModel()
 {
-    if (ReactionText == text)
-        return;
-    ReactionText = text;
-    emit reactionTextChanged();
+    Doc.setObserver(nullptr);
 }
 
-void DocumentModel::setLanguage(Language lang)
+QString DocumentModel::fileName() const
 {
-    if (DocumentLanguage == lang)
-        return;
-    DocumentLanguage = lang;
-    emit languageChanged(lang);
-}
-
-void DocumentModel::setFonts(const FontSettings& fonts)
-{
-    if (Fonts == fonts)
-        return;
-    Fonts = fonts;
-    emit fontsChanged();
-}
-
-void DocumentModel::setFileName(const QString& fileName)
-{
-    if (FileName == fileName)
-        return;
-    FileName = fileName;
-    emit fileNameChanged();
+    return ShownPath(Doc.fileName());
 }
 
 QString DocumentModel::caption() const
 {
-    return QString::fromStdString(DocumentCaption(FileName.toStdString()));
+    return ShownPath(Doc.caption());
 }
 
-void DocumentModel::setModified(bool modified)
+void DocumentModel::setReaction(const std::string& text)
 {
-    if (Modified == modified)
-        return;
-    Modified = modified;
-    emit modificationChanged(modified);
+    Doc.setReaction(text);
 }
 
-DocumentData DocumentModel::toData() const
+void DocumentModel::setCell(int column, int row, const QString& text)
 {
-    DocumentData doc;
-    doc.ReactionText = ReactionText;
-    doc.Farsi = DocumentLanguage == Language::Farsi;
-    doc.Widths = Grid->columnWidths();
-    doc.Cells = Grid->cells();
-    doc.Fonts = Fonts;
-    doc.Formulas = Formulas;
-    doc.TypesList = Grid->typesList();
-    return doc;
+    Doc.setCell(column, row, text.toStdString());
 }
 
-void DocumentModel::setData(const DocumentData& doc)
+void DocumentModel::applyOptions(const DocumentOptions& options)
 {
-    setLanguage(doc.Farsi ? Language::Farsi : Language::English);
-    setReactionText(doc.ReactionText);
-    Grid->setCells(doc.Cells);
-    for (int c = 0; c < static_cast<int>(doc.Widths.size()) && c < Grid->gridColumnCount(); ++c)
-        Grid->setColumnWidth(c, doc.Widths[size_t(c)]);
-    setFonts(doc.Fonts);
-    Formulas = doc.Formulas;
-    Grid->setTypesList(doc.TypesList);
+    Doc.applyOptions(options);
 }
 
-bool DocumentModel::load(const QString& fileName, std::string* reason)
+void DocumentModel::setLanguage(Language lang)
 {
-    const auto lines = ReadCodePageLines(fileName, reason);
-    if (!lines)
-        return false;
-    DocumentData doc;
-    try {
-        doc = ReadDocumentLines(*lines);
-    } catch (const DocumentReadError& error) {
-        if (reason)
-            *reason = QFile::encodeName(fileName).toStdString() + ": " + error.what();
-        // The language line comes before anything that can be wrong: the file's language
-        // is in force for the message and the new document that follow.
-        if (lines->size() > 1)
-            setLanguage((*lines)[1] == "E" ? Language::English : Language::Farsi);
-        return false;
-    }
-    setData(doc);
-    setFileName(fileName);
-    setModified(false);
-    return true;
-}
-
-bool DocumentModel::saveTo(const QString& fileName, std::string* reason) const
-{
-    return WriteCodePageLines(fileName, WriteDocumentLines(toData()), reason);
-}
-
-void DocumentModel::startNew(const QString& defaultsFile)
-{
-    Grid->clearDataRows();
-    Grid->setGridRowCount(2);
-    if (const auto lines = ReadCodePageLines(defaultsFile)) {
-        const DefaultsData d = ReadDefaultsLines(*lines);
-        if (d.Farsi)
-            setLanguage(*d.Farsi ? Language::Farsi : Language::English);
-        if (d.ColumnCount)
-            Grid->setGridColumnCount(*d.ColumnCount);
-        if (d.Widths)
-            for (int c = 0; c < static_cast<int>(d.Widths->size()) && c < Grid->gridColumnCount(); ++c)
-                Grid->setColumnWidth(c, (*d.Widths)[size_t(c)]);
-        if (d.HeaderNames)
-            for (int c = 0; c < static_cast<int>(d.HeaderNames->size()) && c < Grid->gridColumnCount(); ++c)
-                Grid->setCell(c, 0, QString::fromStdString((*d.HeaderNames)[size_t(c)]));
-        FontSettings fonts = Fonts;
-        for (int i = 0; i < static_cast<int>(d.Fonts.size()) && i < FontSettings::Count; ++i)
-            fonts.At(i) = d.Fonts[size_t(i)];
-        if (d.SubscriptsPosition)
-            fonts.SubscriptsPosition = *d.SubscriptsPosition;
-        setFonts(fonts);
-        if (d.Formulas)
-            Formulas = *d.Formulas;
-        if (d.TypesList)
-            Grid->setTypesList(*d.TypesList);
-    }
-    setReactionText(std::string());
-    setFileName(QString());
-    setModified(false);
-}
-
-bool DocumentModel::writeDefaults(const QString& fileName) const
-{
-    DocumentData doc = toData();
-    doc.ReactionText.clear();
-    return WriteCodePageLines(fileName, WriteDocumentLines(doc));
+    LanguageTold = false;
+    Doc.setLanguage(lang);
+    if (!LanguageTold)
+        emit languageChanged(lang);
 }
 
 BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weights)
 {
-    setModified(true);
-    const BalanceOutcome outcome = BalanceReaction(ReactionText, autoCase);
-    if (outcome.status != BalanceOutcome::Status::Balanced) {
-        setReactionText(outcome.TidiedText);
-        return outcome.status;
-    }
-    // One row a substance, as far as a document can hold them: only a document made with
-    // thousands of columns and a reaction of hundreds of substances reaches the limit, and
-    // then the last substances have no row.
-    const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / Grid->gridColumnCount());
-    const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
-    Grid->setGridRowCount(rows);
-    GridCells cells = Grid->cells();
-    FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.Coefficients, weights);
-    Grid->updateCells(cells);
-    // What Balance writes is given, also where it wrote the text a cell already had.
-    for (int c = 0; c < Grid->gridColumnCount(); ++c) {
-        const char type = Grid->typeCodeOf(c);
-        if (type == GridType::SubstanceFormula || type == GridType::SubstanceNumber ||
-            type == GridType::AtomicWeight)
-            for (int r = 1; r < rows; ++r)
-                Grid->setWorkedOut(c, r, false);
-    }
-    setReactionText(outcome.BalancedText);
-    return outcome.status;
+    return Doc.balance(autoCase, weights);
 }
 
-bool DocumentModel::calculateGrid(bool* complete)
+bool DocumentModel::calculate()
 {
-    GridCells cells = Grid->cells();
-    const bool finished = CalculateGrid(cells, Formulas);
-    if (complete)
-        *complete = finished;
-    const bool changed = cells != Grid->cells();
-    Grid->updateCells(cells, GridModel::Origin::WorkedOut);
-    setModified(true);
-    return changed;
+    return Doc.calculate();
 }
 
-bool DocumentModel::recalculateGrid()
+bool DocumentModel::calculateUntilFilled()
 {
-    Grid->clearWorkedOutCells();
-    // A sweep that fills no empty cell ends it. Counting only empty cells that fill keeps it
-    // finite even when a formula keeps rewriting a full cell (a target in another letter
-    // case than its column), and every sweep before the last fills at least one.
-    const auto emptyCells = [this] {
-        size_t empty = 0;
-        for (size_t r = 1; r < Grid->cells().size(); ++r)
-            for (const std::string& cell : Grid->cells()[r])
-                empty += cell.empty() ? 1 : 0;
-        return empty;
-    };
-    bool complete = true;
-    for (size_t before = emptyCells(), after = 0; before > 0 && complete; before = after) {
-        calculateGrid(&complete);
-        after = emptyCells();
-        if (after >= before)
-            break;
-    }
-    setModified(true);
-    return complete;
+    return Doc.calculateUntilFilled();
 }
 
-std::vector<std::string> DocumentModel::htmlPage() const
+bool DocumentModel::recalculate()
 {
-    return BuildHtmlPage(caption().toStdString(), ReactionText, Fonts, Grid->cells(), DocumentLanguage);
+    return Doc.recalculate();
 }
 
-bool DocumentModel::writeHtmlPage(const QString& fileName, std::string* reason) const
+void DocumentModel::resizeColumn(int column, int width)
 {
-    return WriteCodePageLines(fileName, htmlPage(), reason);
+    Doc.resizeColumn(column, width);
+}
+
+void DocumentModel::startNew(const QString& defaultsFile)
+{
+    Doc.startNew(NativePath(defaultsFile));
+}
+
+void DocumentModel::open(const QString& fileName, const QString& marksFolder)
+{
+    Doc.open(NativePath(fileName), NativePath(marksFolder));
+}
+
+void DocumentModel::save(const QString& fileName, const QString& marksFolder)
+{
+    Doc.save(NativePath(fileName), NativePath(marksFolder));
+}
+
+void DocumentModel::saveDefaults(const QString& fileName) const
+{
+    Doc.saveDefaults(NativePath(fileName));
+}
+
+void DocumentModel::restore(const DocumentContent& content)
+{
+    Doc.restore(content);
 }

@@ -1,28 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The open document: everything a .KVX file stores (reaction, language, grid, fonts and
-// subscripts position, formulas, type codes) with its file name and modified flag, and the
-// commands that change it as a whole: New, Open, Save, Balance, Calculate Grid, the export
-// page. Windows observe it through its signals; the command line uses it without any.
+// The open document for Qt: a thin QObject over the one Document (document/Document) that
+// forwards its operations and signals what changed, and the grid model over its cells.
+// Windows observe it through its signals; nothing else holds any of the document's state.
 //
-// The modified flag is set by the commands that the user's work runs (Balance, Calculate
-// Grid, edits, the options, a language switch) and cleared by New, Open and Save; a
-// programmatic change alone leaves it as it is.
+// Every operation marks the document modified but New, Open and Save, which clear the mark,
+// and a column resized on screen. Open and Save throw FileError, whose text says why
+// ("PATH: cause"); the command that ran them catches it and shows its message.
 
-#include "core/Balance.h"
-#include "core/PreciseWeights.h"
-#include "document/FontSettings.h"
-#include "texts/Language.h"
+#include "document/Document.h"
 
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class GridModel;
-struct DocumentData;
 
 class DocumentModel : public QObject
 {
@@ -30,61 +26,36 @@ class DocumentModel : public QObject
 
   public:
     explicit DocumentModel(QObject* parent = nullptr);
+    ~DocumentModel() override;
 
+    const Document& document() const { return Doc; }
     GridModel* grid() const { return Grid; }
 
-    const std::string& reactionText() const { return ReactionText; }
-    void setReactionText(const std::string& text);
-    Language language() const { return DocumentLanguage; }
-    void setLanguage(Language lang);
-    const FontSettings& fonts() const { return Fonts; }
-    void setFonts(const FontSettings& fonts);
-    const std::vector<std::string>& formulas() const { return Formulas; }
-    void setFormulas(const std::vector<std::string>& formulas) { Formulas = formulas; }
-
+    const std::string& reactionText() const { return Doc.reaction(); }
+    Language language() const { return Doc.language(); }
+    const FontSettings& fonts() const { return Doc.fonts(); }
+    const std::vector<std::string>& formulas() const { return Doc.formulas(); }
     // The full path of the file, empty while untitled; the window caption follows it.
-    const QString& fileName() const { return FileName; }
-    void setFileName(const QString& fileName);
+    QString fileName() const;
     QString caption() const; // "Stoikon - " and the name, or "Stoikon - Untitled"
+    bool isModified() const { return Doc.isModified(); }
 
-    bool isModified() const { return Modified; }
-    void setModified(bool modified);
-
-    // The document as file data, and back (the language too).
-    DocumentData toData() const;
-    void setData(const DocumentData& doc);
-
-    // Open: the whole file is read before anything changes; false when it cannot be read,
-    // and then reason, when given, says why ("PATH: cause"). A failed file changes only the
-    // language, to the one its language line names when it has one. A success names the
-    // document after the file, unmodified.
-    bool load(const QString& fileName, std::string* reason = nullptr);
-    // Writes the document; the file is replaced only when all of it was written and
-    // flushed, so a failed save leaves the old file as it was. False, with reason, else.
-    bool saveTo(const QString& fileName, std::string* reason = nullptr) const;
-    // New: empties the data rows, takes what the defaults file gives (reading stops
-    // quietly at its first bad line, the rest keeps the previous document's values) and
-    // leaves an untitled, unmodified document with an empty reaction.
+    // The document's operations (document/Document.h tells what each does).
+    void setReaction(const std::string& text);
+    void setCell(int column, int row, const QString& text);
+    void applyOptions(const DocumentOptions& options);
+    // The interface follows the language even when it stays the same, as at start-up.
+    void setLanguage(Language lang);
+    BalanceOutcome::Status balance(bool autoCase, AtomicWeights weights);
+    bool calculate();
+    bool calculateUntilFilled();
+    bool recalculate();
+    void resizeColumn(int column, int width);
     void startNew(const QString& defaultsFile);
-    // The current settings as a defaults file: the document without its reaction.
-    bool writeDefaults(const QString& fileName) const;
-
-    // Balance: tidies and balances the reaction; on success the grid gets one row per
-    // substance with the typed columns filled (molar masses from the chosen atomic weights)
-    // and the reaction its coefficients. Marks the document modified whatever the outcome.
-    BalanceOutcome::Status balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table);
-    // One Calculate Grid sweep; true when it filled a cell. The cells it writes are marked
-    // as worked out. Marks the document modified. complete, when given, tells whether the
-    // sweep ended before its work limit.
-    bool calculateGrid(bool* complete = nullptr);
-    // Recalculate: empties every worked-out cell, then sweeps until a sweep fills no empty
-    // cell, so the results follow the given values as they are now. Marks the document
-    // modified. False when a sweep stopped at its work limit.
-    bool recalculateGrid();
-
-    // The HTML page of the reaction and the grid, as lines and as a file.
-    std::vector<std::string> htmlPage() const;
-    bool writeHtmlPage(const QString& fileName, std::string* reason = nullptr) const;
+    void open(const QString& fileName, const QString& marksFolder);
+    void save(const QString& fileName, const QString& marksFolder);
+    void saveDefaults(const QString& fileName) const;
+    void restore(const DocumentContent& content);
 
   signals:
     void modificationChanged(bool modified);
@@ -94,11 +65,10 @@ class DocumentModel : public QObject
     void fileNameChanged();
 
   private:
+    class Relay; // tells the document's changes on as signals
+
+    Document Doc;
     GridModel* Grid;
-    std::string ReactionText;
-    Language DocumentLanguage = Language::English;
-    FontSettings Fonts;
-    std::vector<std::string> Formulas;
-    QString FileName;
-    bool Modified = false;
+    std::unique_ptr<Relay> Changes;
+    bool LanguageTold = false; // the operation running has told of a new language
 };

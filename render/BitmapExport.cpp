@@ -4,19 +4,22 @@
 #include "render/BitmapExport.h"
 
 #include "core/ChargeNotation.h"
-#include "document/DocumentIO.h"
-#include "model/DocumentModel.h"
-#include "model/GridModel.h"
+#include "document/Document.h"
+#include "document/Exports.h"
+#include "document/FileAccess.h"
+#include "grid/GridItems.h"
 #include "render/DrawReaction.h"
 #include "render/FontConvert.h"
+#include "texts/Texts.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -128,29 +131,54 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
     return picture;
 }
 
-bool WriteBitmapFile(const QImage& picture, const QString& fileName, std::string* reason)
+void WriteBitmapFile(const QImage& picture, const std::string& path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // 24 bits a pixel: a picture without transparency, readable by every bitmap viewer.
     QImageWriter writer(&buffer, "bmp");
-    if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB888))) {
-        if (reason)
-            *reason = QFile::encodeName(fileName).toStdString() + ": the picture is too large to draw";
-        return false;
-    }
-    return WriteFileBytes(fileName, std::string_view(bytes.constData(), size_t(bytes.size())), reason);
+    if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB888)))
+        throw FileError(path, "the picture is too large to draw");
+    ReplaceFile(path, std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
-BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int>& rowHeights)
+BitmapSource BitmapSourceOf(const Document& document, const ExportView& view)
 {
     BitmapSource source;
-    source.ReactionText = document.reactionText();
+    source.ReactionText = document.reaction();
     source.Fonts = document.fonts();
-    source.Cells = document.grid()->cells();
-    source.ColWidths = document.grid()->columnWidths();
-    source.RowHeights = rowHeights;
+    source.Cells = document.cells();
+    source.ColWidths = document.columnWidths();
+    source.RowHeights = view.RowHeights;
+    if (source.RowHeights.empty())
+        source.RowHeights.assign(size_t(document.rowCount()), DefaultRowHeight);
     source.Lang = document.language();
     return source;
+}
+
+namespace {
+void WriteBitmapExport(const Document& document, const ExportView& view, const std::string& path)
+{
+    // Drawing text needs the font database of a GUI application; without a display it is
+    // the offscreen one.
+    std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "stoikon";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    WriteBitmapFile(RenderBitmap(BitmapSourceOf(document, view), QGuiApplication::palette()), path);
+}
+} // namespace
+
+void RegisterBitmapExport()
+{
+    AddDocumentExport({"exportBitmap", "--export-bitmap", "PICTURE.bmp",
+                       "write the document's reaction and grid as a bitmap picture",
+                       &Texts::ExportBitmapCaption, &Texts::ExportBitmapHint, "Ctrl+P", "image-x-generic",
+                       nullptr, "Bitmaps (*.bmp)", ".bmp", 1, WriteBitmapExport});
 }

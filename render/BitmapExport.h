@@ -11,12 +11,12 @@
 
 #include <QImage>
 #include <QPalette>
-#include <QString>
 
 #include <string>
 #include <vector>
 
-class DocumentModel;
+class Document;
+struct ExportView;
 
 // Everything the exported picture shows.
 struct BitmapSource
@@ -29,8 +29,9 @@ struct BitmapSource
     Language Lang = Language::English;
 };
 
-// What a document's picture shows, its rows as high as given (the header row first).
-BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int>& rowHeights);
+// What a document's picture shows, its rows as high as the view has them (the header row
+// first), or as high as a new grid shows them.
+BitmapSource BitmapSourceOf(const Document& document, const ExportView& view);
 
 // The picture: the unscrolled reaction at (10, 10) and the grid under it; in the Farsi
 // interface the columns run from right to left and the cell texts are right-aligned. The
@@ -38,6 +39,10 @@ BitmapSource BitmapSourceOf(const DocumentModel& document, const std::vector<int
 QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop = QPalette());
 
 // Writes the picture as a 24-bit Windows bitmap. An existing file is replaced only once
-// the new one is completely written and flushed. False when the file could not be
-// written, with reason when given ("PATH: cause").
-bool WriteBitmapFile(const QImage& picture, const QString& fileName, std::string* reason = nullptr);
+// the new one is completely written and flushed. Throws FileError.
+void WriteBitmapFile(const QImage& picture, const std::string& path);
+
+// The bitmap as a document export (document/Exports), for the File menu and the command
+// line: drawn with the desktop's colours, and with an offscreen GUI application for its
+// fonts where none runs (the command line's). Adding it twice adds it once.
+void RegisterBitmapExport();

@@ -16,12 +16,12 @@ const LocalText FileSaveHint{"Save|Saves file", "ذخيره|پرونده را ذ
 const LocalText FileSaveAsCaption{"Save &As...", "ذخيره با &نام جديد"};
 const LocalText FileSaveAsHint{"Save As|Saves file with a new name",
                                "ذخيره با نام جديد |پرونده را با نام جديد ذخيره مي كند"};
-const LocalText FilePrintCaption{"&Export as Bitmap", "&تبديل به تصوير"};
-const LocalText FilePrintHint{"Export as Bitmap|Exports file as a windows Bitmap image",
-                              "تبديل به تصوير|پرونده را تبديل به يك نقشه بيتي ويندوز مي كند"};
-const LocalText FileHTMLCaption{"Export as &HTML file", "ت&بديل به صفحه ي وب"};
-const LocalText FileHTMLHint{"Export as HTML file|Exports file as a web page",
-                             "تبديل به صفحه ي وب|پرونده را تبديل به يك صفحه ي وب مي كند"};
+const LocalText ExportBitmapCaption{"&Export as Bitmap", "&تبديل به تصوير"};
+const LocalText ExportBitmapHint{"Export as Bitmap|Exports file as a windows Bitmap image",
+                                 "تبديل به تصوير|پرونده را تبديل به يك نقشه بيتي ويندوز مي كند"};
+const LocalText ExportHtmlCaption{"Export as &HTML file", "ت&بديل به صفحه ي وب"};
+const LocalText ExportHtmlHint{"Export as HTML file|Exports file as a web page",
+                               "تبديل به صفحه ي وب|پرونده را تبديل به يك صفحه ي وب مي كند"};
 const LocalText FileExitCaption{"E&xit", "خ&روج"};
 const LocalText FileExitHint{"Exit|Quits the application", "خروج|خروج از برنامه"};
 const LocalText ReactionCopyCaption{"&Copy", "&کپي"};
@@ -121,10 +121,10 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::FileSaveHint,
         &Texts::FileSaveAsCaption,
         &Texts::FileSaveAsHint,
-        &Texts::FilePrintCaption,
-        &Texts::FilePrintHint,
-        &Texts::FileHTMLCaption,
-        &Texts::FileHTMLHint,
+        &Texts::ExportBitmapCaption,
+        &Texts::ExportBitmapHint,
+        &Texts::ExportHtmlCaption,
+        &Texts::ExportHtmlHint,
         &Texts::FileExitCaption,
         &Texts::FileExitHint,
         &Texts::ReactionCopyCaption,

@@ -5,7 +5,7 @@
 // read whole, and the command line run with string streams.
 
 #include "cli/CommandLine.h"
-#include "cli/DocumentCommands.h"
+#include "render/BitmapExport.h"
 #include "tests/common/ExampleDocument.h"
 
 #include <QFile>
@@ -37,7 +37,7 @@ inline QByteArray ReadBytes(const QString& path)
 // The command line with its document modes; errors, when given, receives standard error.
 inline int RunCommand(const QStringList& args, QString* errors = nullptr)
 {
-    static const bool registered = (RegisterDocumentCommands(), true);
+    static const bool registered = (RegisterBitmapExport(), true);
     Q_UNUSED(registered);
     std::vector<std::string> argv;
     for (const QString& arg : args)

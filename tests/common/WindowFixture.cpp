@@ -8,6 +8,7 @@
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QTest>
 
@@ -71,16 +72,48 @@ void WindowFixture::Start()
 WindowFixture::~WindowFixture()
 {
     // Closing asks nothing in tests unless a test queued an answer; drop the changes.
-    Window->document()->setModified(false);
+    Window->document()->startNew(QString());
     Window->close();
     delete Window;
 }
 
+void WindowFixture::EditOptions(const std::function<void(DocumentOptions&)>& edit) const
+{
+    DocumentOptions options = Doc()->document().options();
+    edit(options);
+    Doc()->applyOptions(options);
+}
+
 void WindowFixture::EditFonts(const std::function<void(FontSettings&)>& edit) const
 {
-    FontSettings fonts = Doc()->fonts();
-    edit(fonts);
-    Doc()->setFonts(fonts);
+    EditOptions([&edit](DocumentOptions& options) { edit(options.Fonts); });
+}
+
+void WindowFixture::EditContent(const std::function<void(DocumentContent&)>& edit) const
+{
+    DocumentContent content = Doc()->document().content();
+    edit(content);
+    Doc()->restore(content);
+}
+
+void WindowFixture::SetRowCount(int rows) const
+{
+    EditContent([rows](DocumentContent& content) {
+        const size_t columns = content.Data.Widths.size();
+        content.Data.Cells.resize(size_t(rows), GridRow(columns));
+        content.WorkedOut.resize(size_t(rows), std::vector<bool>(columns, false));
+    });
+}
+
+void WindowFixture::MarkSaved() const
+{
+    const QString name = Doc()->fileName();
+    Doc()->save(name.isEmpty() ? QDir(Scratch.path()).filePath("saved.KVX") : name, Marks.path());
+}
+
+void WindowFixture::MarkModified() const
+{
+    Doc()->setReaction(Doc()->reactionText());
 }
 
 void TypeCharacter(QWidget* target, QChar ch)

@@ -68,10 +68,18 @@ class WindowFixture
     ReactionLine* Line() const { return Find<ReactionLine>("TextImg"); }
     QWidget* KeyBox() const { return Find<QWidget>("TextBtn"); } // takes the line's keys
     QAction* Action(const char* name) const { return Find<QAction>(name); }
-    void EditFonts(const std::function<void(FontSettings&)>& edit) const; // through the document
+    // The document changed as a test needs it: through the options, as OK gives them; its
+    // content at once, as an undo puts it back (rows, cells, marks); or as just saved.
+    void EditOptions(const std::function<void(DocumentOptions&)>& edit) const;
+    void EditFonts(const std::function<void(FontSettings&)>& edit) const;
+    void EditContent(const std::function<void(DocumentContent&)>& edit) const;
+    void SetRowCount(int rows) const; // the header row too
+    void MarkSaved() const;           // to its file, or to one in Scratch
+    void MarkModified() const;        // an edit that leaves the text as it was
     TSTMainForm* Window = nullptr;
     QTemporaryDir Defaults;
     QTemporaryDir Marks; // the records of worked-out cells
+    QTemporaryDir Scratch;
     std::deque<QString> FileAnswers;
     std::vector<FileDialogKind> FileDialogsAsked;
     QStringList FileDialogTitles;

@@ -212,7 +212,7 @@ void TestCommandLine::help_listsEveryOption()
     std::ostringstream out, err;
     QCOMPARE(RunCommandLine({"--help"}, in, out, err), 0);
     for (const CommandLineOption& option : CommandLineOptions())
-        QVERIFY2(out.str().find(option.Name) != std::string::npos, option.Name);
+        QVERIFY2(out.str().find(option.Name) != std::string::npos, option.Name.c_str());
 
     std::ostringstream version;
     QCOMPARE(RunCommandLine({"--version"}, in, version, err), 0);

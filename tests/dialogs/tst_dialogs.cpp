@@ -29,7 +29,7 @@ void TestOptionsDialog::init()
     Messages = std::make_unique<MessageRecorder>();
     Window = std::make_unique<WindowFixture>();
     Ops = Window->Find<TOpsForm>("OpsForm");
-    (*Window)->document()->setModified(false);
+    Window->MarkSaved();
 }
 
 void TestOptionsDialog::cleanup()
@@ -193,7 +193,7 @@ void TestOptionsDialog::the_colour_box_keeps_document_colours()
 void TestOptionsDialog::ok_applies_the_fonts_and_redraws_the_reaction_line_after_closing()
 {
     TSTMainForm* window = Window->Window;
-    window->document()->setReactionText("2H2+O2>2H2O");
+    window->document()->setReaction("2H2+O2>2H2O");
     const std::vector<int> widthsBefore = Window->Line()->charWidths();
     Show();
     auto* tim = Find<QTimer>("Tim");
@@ -227,7 +227,8 @@ void TestOptionsDialog::cancel_applies_nothing_and_redraws_nothing()
 {
     TSTMainForm* window = Window->Window;
     SetColumns(window, {{"Mol", "0", 100}});
-    window->document()->setFormulas({"#Mol(a)=1"});
+    Window->EditOptions([](DocumentOptions& options) { options.Formulas = {"#Mol(a)=1"}; });
+    Window->MarkSaved();
     const FontSettings fonts = window->document()->fonts();
     Show();
     QSignalSpy fired(Find<QTimer>("Tim"), &QTimer::timeout);
@@ -264,7 +265,7 @@ void TestOptionsDialog::default_applies_and_writes_the_defaults_file_of_the_lang
     QFETCH(QString, file);
     TSTMainForm* window = Window->Window;
     window->ApplyLanguage(farsi ? Language::Farsi : Language::English);
-    window->document()->setModified(false);
+    Window->MarkSaved();
     SetColumns(window, {{"Mol", "3", 100}});
     Show();
     Click("GINew");

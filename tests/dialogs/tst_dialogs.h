@@ -86,17 +86,18 @@ struct Column
 // Gives the window's grid exactly these columns and one data row of cells "<name>1".
 inline void SetColumns(TSTMainForm* window, const std::vector<Column>& columns)
 {
-    GridModel* grid = window->document()->grid();
-    grid->setGridColumnCount(static_cast<int>(columns.size()));
-    grid->setGridRowCount(2);
-    std::vector<std::string> types;
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        grid->setCell(c, 0, columns[c].Name);
-        grid->setCell(c, 1, columns[c].Name + "1");
-        grid->setColumnWidth(c, columns[c].Width);
-        types.push_back(columns[c].Type);
+    DocumentContent content = window->document()->document().content();
+    content.Data.Widths.clear();
+    content.Data.Cells.assign(2, GridRow());
+    content.Data.TypesList.clear();
+    for (const Column& column : columns) {
+        content.Data.Cells[0].push_back(column.Name.toStdString());
+        content.Data.Cells[1].push_back((column.Name + "1").toStdString());
+        content.Data.Widths.push_back(column.Width);
+        content.Data.TypesList.push_back(column.Type);
     }
-    grid->setTypesList(types);
+    content.WorkedOut.assign(2, std::vector<bool>(columns.size(), false));
+    window->document()->restore(content);
 }
 
 inline QStringList Headers(TSTMainForm* window)

@@ -46,7 +46,7 @@ void TestOptionsDialog::moving_an_item_moves_its_definition_but_not_the_cells()
     Click("OK");
     QCOMPARE(Headers(Window->Window), order);
     for (int c = 0; c < 3; ++c) {
-        QCOMPARE(QString::fromStdString((*Window)->document()->grid()->typesList()[c]),
+        QCOMPARE(QString::fromStdString((*Window)->document()->document().typesList()[c]),
                  definition[order[c]].first);
         QCOMPARE((*Window)->document()->grid()->columnWidth(c), definition[order[c]].second);
     }
@@ -99,7 +99,7 @@ void TestOptionsDialog::the_item_editors_rewrite_the_selected_entry()
     QCOMPARE(list->currentItem()->text(), QString("Mass:4="));
     Click("OK");
     QCOMPARE(Headers(Window->Window), (QStringList{"Mol", "Mass"}));
-    QCOMPARE((*Window)->document()->grid()->typesList()[1], std::string("4"));
+    QCOMPARE((*Window)->document()->document().typesList()[1], std::string("4"));
     QCOMPARE((*Window)->document()->grid()->columnWidth(1), 100); // an empty width gives 100
 }
 
@@ -117,14 +117,14 @@ void TestOptionsDialog::deleting_every_item_leaves_the_first_column_as_it_was()
     QCOMPARE(Find<QLineEdit>("GIName")->text(), QString()); // no editor shows a gone entry
     Click("OK");
     QCOMPARE(Headers(Window->Window), QStringList{"First"});
-    QCOMPARE((*Window)->document()->grid()->typesList()[0], std::string("3"));
+    QCOMPARE((*Window)->document()->document().typesList()[0], std::string("3"));
     QCOMPARE((*Window)->document()->grid()->columnWidth(0), 77);
 }
 
 void TestOptionsDialog::a_new_formula_targets_the_first_column()
 {
     SetColumns(Window->Window, {{"Mol", "0", 100}, {"Mass", "2", 100}});
-    (*Window)->document()->setFormulas({"#Mass(a)=#Mol(a)*2"});
+    Window->EditOptions([](DocumentOptions& options) { options.Formulas = {"#Mass(a)=#Mol(a)*2"}; });
     Show();
     auto* list = Find<QListWidget>("GFList");
     Click("GFNew");
@@ -170,7 +170,9 @@ void TestOptionsDialog::formula_editors_follow_the_selected_entry()
     QFETCH(QString, expression);
     QFETCH(QString, afterTyping);
     SetColumns(Window->Window, {{"Mol", "0", 100}});
-    (*Window)->document()->setFormulas({"#Mol(a)=1", line.toStdString()});
+    Window->EditOptions([&line](DocumentOptions& options) {
+        options.Formulas = {"#Mol(a)=1", line.toStdString()};
+    });
     Show();
     auto* list = Find<QListWidget>("GFList");
     ClickEntry(list, 1);

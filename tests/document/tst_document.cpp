@@ -9,7 +9,7 @@ void DocumentTest::exampleReadsAndWritesBackByteForByte()
 {
     const DocumentData doc = ReadDocumentLines(ExampleLines);
     QCOMPARE(doc.ReactionText, std::string("2H2+O2>2H2O"));
-    QVERIFY(!doc.Farsi);
+    QCOMPARE(doc.Lang, Language::English);
     QCOMPARE(doc.Widths, (std::vector<int>{100, 60, 80}));
     QCOMPARE(doc.Cells.size(), std::size_t(4));
     QCOMPARE(ToList(doc.Cells[0]), (QStringList{"Formula", "Number", "Mass"}));
@@ -29,7 +29,7 @@ void DocumentTest::richDocumentRoundTrips()
 {
     DocumentData doc;
     doc.ReactionText = "2C2H6+7O2>4CO2+6H2O";
-    doc.Farsi = true;
+    doc.Lang = Language::Farsi;
     doc.Widths = {120, 64, 80, 1};
     doc.Cells = {
         {"فرمول ماده", "مول", "جرم (گرم)", "یادداشت"},
@@ -237,8 +237,9 @@ void DocumentTest::readsLanguageLetter()
     QFETCH(bool, farsi);
     std::vector<std::string> lines = ExampleLines;
     lines[1] = letter.toStdString();
-    QCOMPARE(ReadDocumentLines(lines).Farsi, farsi);
-    QCOMPARE(ReadDefaultsLines(lines).Farsi, std::optional<bool>(farsi));
+    const Language lang = farsi ? Language::Farsi : Language::English;
+    QCOMPARE(ReadDocumentLines(lines).Lang, lang);
+    QCOMPARE(ReadDefaultsLines(lines).Lang, std::optional<Language>(lang));
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

@@ -24,7 +24,7 @@ const FontSpec RedRegular{"Arial", 8, false, false, 255};
 // names, each font, formulas, type codes and position: 12 for a complete file.
 int DefaultsStage(const DefaultsData& d)
 {
-    return int(d.Farsi.has_value()) + int(d.ColumnCount.has_value()) + int(d.Widths.has_value()) +
+    return int(d.Lang.has_value()) + int(d.ColumnCount.has_value()) + int(d.Widths.has_value()) +
            int(d.HeaderNames.has_value()) + int(d.Fonts.size()) + int(d.Formulas.has_value()) +
            int(d.TypesList.has_value()) + int(d.SubscriptsPosition.has_value());
 }
@@ -163,7 +163,7 @@ void DocumentTest::readsAllDefaultsOfAGoodFile()
     lines[13] = FormatFontLine(RedRegular);
     lines.insert(lines.end() - 1, "1"); // a surplus type code
     const DefaultsData d = ReadDefaultsLines(lines);
-    QCOMPARE(d.Farsi, std::optional<bool>(true));
+    QCOMPARE(d.Lang, std::optional<Language>(Language::Farsi));
     QCOMPARE(ToList(*d.HeaderNames), (QStringList{"Formula", "Number", "Mass"}));
     QCOMPARE(d.Fonts.size(), std::size_t(5));
     QVERIFY(d.Fonts[0] == FontSettings().ProgramFont);

@@ -184,7 +184,7 @@ void TestEditor::every_key_released_marks_the_document_modified()
     QFETCH(int, key);
     TestSettings settings;
     WindowFixture w;
-    w.Doc()->setModified(false);
+    QVERIFY(!w.Doc()->isModified());
     QTest::keyClick(w.KeyBox(), Qt::Key(key));
     QVERIFY(w.Doc()->isModified());
 }

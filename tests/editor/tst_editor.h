@@ -94,7 +94,7 @@ inline void Type(const WindowFixture& w, const QString& text)
 // A text as Balance or Open leaves it, with the caret at caretPos.
 inline void SetText(const WindowFixture& w, const QString& text, int caretPos = 0)
 {
-    w.Doc()->setReactionText(text.toStdString());
+    w.Doc()->setReaction(text.toStdString());
     w.Line()->setCaretPos(caretPos);
     w.Line()->DrawReaction();
 }

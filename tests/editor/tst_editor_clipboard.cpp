@@ -19,7 +19,7 @@ void TestEditor::copy_and_paste_back_give_the_text_without_coefficients()
     SetText(w, "2H2+O2>2H2O");
     w.Action("ReactionCopy")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2H2+O2>2H2O"));
-    w.Doc()->setModified(false);
+    w.MarkSaved();
     w.Action("ReactionPaste")->trigger();
     QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
     QCOMPARE(w.Line()->caretPos(), 9);

@@ -122,7 +122,7 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
     QFETCH(QString, control);
     QFETCH(bool, gridTopic);
     TPropertyGrid* grid = Window->View();
-    W()->document()->grid()->setGridRowCount(3);
+    Window->SetRowCount(3);
     EnterHelpMode();
     if (control == "TextImg")
         QTest::mouseClick(Window->Line(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -153,7 +153,7 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
 
 void TestMenu::a_click_on_balance_in_help_mode_does_not_balance_and_the_next_click_does()
 {
-    W()->document()->setReactionText("H2+O2>H2O");
+    W()->document()->setReaction("H2+O2>H2O");
     EnterHelpMode();
     QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
     QCOMPARE(W()->document()->reactionText(), std::string("H2+O2>H2O"));
@@ -167,7 +167,7 @@ void TestMenu::a_click_on_balance_in_help_mode_does_not_balance_and_the_next_cli
 void TestMenu::a_click_on_the_grid_in_help_mode_neither_selects_nor_edits()
 {
     TPropertyGrid* grid = Window->View();
-    W()->document()->grid()->setGridRowCount(3);
+    Window->SetRowCount(3);
     grid->setCurrentIndex(grid->model()->index(1, 2));
     EnterHelpMode();
     const QPoint cell = grid->visualRect(grid->model()->index(0, 0)).center();

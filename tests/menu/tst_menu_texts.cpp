@@ -4,6 +4,7 @@
 
 #include "tst_menu.h"
 
+#include "document/Exports.h"
 #include "render/BitmapExport.h"
 #include "render/DrawReaction.h"
 #include "ui/dialogs/ShapedCaption.h"
@@ -203,8 +204,8 @@ void TestMenu::a_dark_desktop_keeps_the_texts_on_white_grounds_dark()
         for (int i = 0; i < FontSettings::Count; ++i)
             f.At(i).Color = ClWindowText;
     });
-    W()->document()->setReactionText("H2+O2>H2O");
-    W()->document()->grid()->setCell(0, 1, "H2O");
+    W()->document()->setReaction("H2+O2>H2O");
+    W()->document()->setCell(0, 1, "H2O");
     const auto darkInk = [](const QImage& image, const QRect& area) {
         int dark = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -216,7 +217,8 @@ void TestMenu::a_dark_desktop_keeps_the_texts_on_white_grounds_dark()
     QVERIFY(darkInk(line, line.rect()) > 20);
 
     const std::vector<int> rows = Window->View()->rowHeights();
-    const QImage picture = RenderBitmap(BitmapSourceOf(*W()->document(), rows), W()->palette());
+    const QImage picture =
+        RenderBitmap(BitmapSourceOf(W()->document()->document(), ExportView{rows}), W()->palette());
     const int cellTop = ReactionLineHeight(W()->document()->fonts()) + 20 + rows[0] - 1;
     const int cellWidth = W()->document()->grid()->columnWidth(0);
     QVERIFY(darkInk(picture, QRect(12, cellTop + 2, cellWidth - 4, rows[1] - 4)) > 10);

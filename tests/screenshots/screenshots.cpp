@@ -98,8 +98,8 @@ QImage RightToLeftSheet(const std::vector<QImage>& pictures)
 
 void Balanced(TSTMainForm* window, const char* reaction)
 {
-    window->document()->setReactionText(reaction);
-    window->document()->balance(true);
+    window->document()->setReaction(reaction);
+    window->document()->balance(true, AtomicWeights::Table);
 }
 
 // A new document of the language, from its shipped defaults.
@@ -107,8 +107,7 @@ void NewDocument(TSTMainForm* window, Language lang)
 {
     if (lang == Language::Farsi)
         window->SettingsFarsiExecute();
-    window->document()->setModified(false);
-    window->FileNewExecute();
+    window->StartNewDocument();
     Settle();
 }
 
@@ -122,20 +121,22 @@ void WindowPictures(TSTMainForm* window, Language lang)
     Save(OpenMenu(window, "File1"), farsi ? "menu-fa.png" : "menu-en.png");
     // 20 g of methane burnt, everything else worked out.
     Balanced(window, "CH4+O2>CO2+H2O");
-    window->document()->grid()->setCell(4, 1, "20");
-    window->document()->recalculateGrid();
+    window->document()->setCell(4, 1, "20");
+    window->document()->recalculate();
     Settle();
     Save(window->grab().toImage(), farsi ? "worksheet-fa.png" : "worksheet-en.png");
     // An ionic equation: 2.79 g of iron(II) oxidised by permanganate in acid. A volume at
     // 22.4 L/mol means nothing for ions, so that column is left out.
     Balanced(window, "MnO4^-+H^++Fe^2+>Mn^2++Fe^3++H2O");
-    GridModel* grid = window->document()->grid();
-    grid->setGridColumnCount(5);
-    for (int row = 1; row < grid->gridRowCount(); ++row)
+    DocumentModel* document = window->document();
+    DocumentOptions options = document->document().options();
+    options.ItemLines.resize(5);
+    document->applyOptions(options);
+    for (int row = 1; row < document->grid()->gridRowCount(); ++row)
         for (int column : {3, 4})
-            grid->setCell(column, row, QString());
-    grid->setCell(4, 3, "2.79");
-    window->document()->recalculateGrid();
+            document->setCell(column, row, QString());
+    document->setCell(4, 3, "2.79");
+    document->recalculate();
     Settle();
     Save(window->grab().toImage(), farsi ? "ionic-fa.png" : "ionic-en.png");
 }
@@ -182,6 +183,6 @@ int main(int argc, char** argv)
         WindowPictures(window.get(), Language::English);
         WindowPictures(window.get(), Language::Farsi);
     }
-    window->document()->setModified(false);
+    window->document()->startNew(QString()); // closing asks nothing
     return Failed ? 1 : 0;
 }

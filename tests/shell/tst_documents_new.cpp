@@ -6,8 +6,9 @@
 
 #include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
-#include "document/DocumentIO.h"
+#include "model/FileNames.h"
 #include "tests/common/TestFiles.h"
+#include "texts/CodePage.h"
 #include "ui/grid/GridView.h"
 
 #include <QScopeGuard>
@@ -18,7 +19,7 @@ namespace {
 QByteArray DefaultsBytes(const QString& language, const QStringList& names)
 {
     DocumentData doc;
-    doc.Farsi = language != "E";
+    doc.Lang = LanguageOfDocumentTag(language.toStdString());
     GridRow header;
     for (const QString& name : names) {
         header.push_back(name.toStdString());
@@ -27,7 +28,7 @@ QByteArray DefaultsBytes(const QString& language, const QStringList& names)
     }
     doc.Cells = {header, GridRow(names.size())};
     doc.Formulas = {"#" + names.front().toStdString() + "(a)=1"};
-    return EncodeCodePage(QString::fromStdString(JoinDocumentLines(WriteDocumentLines(doc))));
+    return QByteArray::fromStdString(DocumentFileBytes(WriteDocumentLines(doc)));
 }
 } // namespace
 
@@ -41,7 +42,7 @@ void TestDocuments::new_takes_the_defaults_of_the_interface_language()
     QCOMPARE(w->document()->grid()->cell(0, 0), QString("Mol"));
     QCOMPARE(w->document()->formulas(), std::vector<std::string>{"#Mol(a)=1"});
     w->SettingsFarsiExecute();
-    w->document()->setModified(false);
+    w.MarkSaved();
     w->FileNewExecute();
     QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
     QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("مول"));
@@ -131,10 +132,11 @@ void TestDocuments::defaults_are_looked_for_in_order_and_written_where_new_looks
     if (buildTree)
         WriteBytes(places["program"] + "/CMakeCache.txt", "");
 
-    const QString program = places["program"];
-    QCOMPARE(FindDefaultsFile("New.KVX", program), found.isEmpty() ? QString() : places[found] + "/New.KVX");
-    QCOMPARE(DefaultsWriteFolder(program), places[written]);
-    QCOMPARE(DefaultsSearchFolders(program).first(), places[written]);
+    const std::string program = NativePath(places["program"]);
+    QCOMPARE(ShownPath(FindDefaultsFile("New.KVX", program)),
+             found.isEmpty() ? QString() : places[found] + "/New.KVX");
+    QCOMPARE(ShownPath(DefaultsWriteFolder(program)), places[written]);
+    QCOMPARE(ShownPath(DefaultsSearchFolders(program).front()), places[written]);
 }
 
 void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document_data()
@@ -162,8 +164,8 @@ void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document()
     WindowFixture w;
     WriteBytes(QDir(w.Defaults.path()).filePath("New.KVX"), DefaultsBytes("E", {"English"}));
     WriteBytes(QDir(w.Defaults.path()).filePath("NewF.KVX"), DefaultsBytes("F", {"Farsi"}));
-    w->document()->setReactionText("H2O");
-    w->document()->setModified(false);
+    w->document()->setReaction("H2O");
+    w.MarkSaved();
     if (exists)
         WriteBytes(PathOf("bad.KVX"), bytes);
     w->FileOpenAccept(PathOf("bad.KVX"));
@@ -195,8 +197,8 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     w->FileOpenAccept(PathOf("example.KVX"));
-    w->document()->grid()->setCell(0, 3, QString::fromUtf8("آب <مايع>"));
-    w->document()->setModified(false);
+    w->document()->setCell(0, 3, QString::fromUtf8("آب <مايع>"));
+    w.MarkSaved();
     w.FileAnswers = {PathOf("page")};
     w->FileHTMLExecute();
     const QByteArray page = ReadBytes(PathOf("page.html"));
@@ -206,7 +208,7 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
              QByteArray("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1256\">\r"));
     QCOMPARE(lines.value(3), QByteArray("<title>Stoikon - example</title>\r"));
     QVERIFY(page.contains("<font face=\"Wingdings\">&rarr;</font>"));
-    QVERIFY(page.contains(EncodeCodePage(QString::fromUtf8("آب &lt;مايع&gt;"))));
+    QVERIFY(page.contains(QByteArray::fromStdString(EncodeCodePage("آب &lt;مايع&gt;"))));
     QVERIFY(page.endsWith("</html>\r\n"));
     QVERIFY(!w->document()->isModified());
 }
@@ -214,9 +216,9 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
 void TestDocuments::farsi_keyboard_yeh_is_saved_as_the_code_page_yeh()
 {
     WindowFixture w;
-    w->document()->grid()->setCell(
-        0, 0, QString::fromUtf8("\u0645\u0627\u06CC\u0639")); // liquid, typed with Farsi yeh
-    QVERIFY(w->document()->saveTo(PathOf("yeh.KVX")));
+    w->document()->setCell(0, 0,
+                           QString::fromUtf8("\u0645\u0627\u06CC\u0639")); // liquid, typed with Farsi yeh
+    w->document()->save(PathOf("yeh.KVX"), w.Marks.path());
     const QByteArray bytes = ReadBytes(PathOf("yeh.KVX"));
     QVERIFY(bytes.contains("\xe3\xc7\xed\xda"));
     QVERIFY(!bytes.contains('?'));
@@ -236,15 +238,13 @@ void TestDocuments::worked_out_marks_come_back_with_the_unchanged_file_only()
     QFETCH(bool, changedSince);
     WindowFixture w;
     GridModel* grid = w.Grid();
-    grid->setGridColumnCount(2);
-    grid->setCell(0, 0, "Mol");
-    grid->setCell(1, 0, "Number");
-    grid->setTypesList({"2", "3"});
-    grid->setGridRowCount(3);
-    grid->setCell(1, 1, "2");
-    grid->setCell(0, 2, "4");
-    grid->setCell(1, 2, "1");
-    w->document()->setFormulas({"#Mol(a)=#Mol(b)*#Number(a)/#Number(b)"});
+    w.EditContent([](DocumentContent& content) {
+        content.Data.Widths = {100, 100};
+        content.Data.Cells = {{"Mol", "Number"}, {"", "2"}, {"4", "1"}};
+        content.Data.TypesList = {"2", "3"};
+        content.Data.Formulas = {"#Mol(a)=#Mol(b)*#Number(a)/#Number(b)"};
+        content.WorkedOut.assign(3, std::vector<bool>(2, false));
+    });
     w->CalGridClick();
     QVERIFY(grid->isWorkedOut(0, 1));
 
@@ -252,13 +252,13 @@ void TestDocuments::worked_out_marks_come_back_with_the_unchanged_file_only()
     w->FileSaveAsExecute();
     // The file is the document alone, as any program writes it.
     const QByteArray saved = ReadBytes(PathOf("marks.KVX"));
-    QCOMPARE(saved, EncodeCodePage(QString::fromStdString(
-                        JoinDocumentLines(WriteDocumentLines(w->document()->toData())))));
+    QCOMPARE(saved, QByteArray::fromStdString(
+                        DocumentFileBytes(WriteDocumentLines(w->document()->document().data()))));
     if (changedSince)
         WriteBytes(PathOf("marks.KVX"), QByteArray(saved).replace("\r\n4,1\r\n", "\r\n5,1\r\n"));
 
     w->FileNewExecute();
-    QVERIFY(!grid->hasWorkedOutCells());
+    QVERIFY(!w->document()->document().hasWorkedOutCells());
     w->FileOpenAccept(PathOf("marks.KVX"));
     QCOMPARE(grid->cell(0, 1), QString("8"));
     QCOMPARE(grid->isWorkedOut(0, 1), !changedSince);

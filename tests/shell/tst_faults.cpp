@@ -181,11 +181,11 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file()
     if (command == "Save" || command == "Default") {
         MessageRecorder messages;
         WindowFixture w;
-        QVERIFY(w.Doc()->load(source));
+        w->FileOpenAccept(source);
+        QVERIFY(messages.Shown.empty());
         if (command == "Save") {
-            w.Doc()->setFileName(target);
-            w.Doc()->setModified(true);
-            w->FileSaveExecute();
+            w.MarkModified();
+            w->FileSaveAsAccept(target);
             QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
             QVERIFY(w.Doc()->isModified());
         } else {

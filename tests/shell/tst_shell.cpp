@@ -144,7 +144,7 @@ void TestShell::closing_writes_the_six_values_and_the_next_start_restores_them()
             QTRY_VERIFY(w->isMinimized());
         }
         w->SettingsFarsiExecute();
-        w->document()->setModified(false);
+        w.MarkSaved();
         QVERIFY(w->close());
     }
     QSettings settings("Velk", "ST1");
@@ -168,7 +168,7 @@ void TestShell::cancelling_the_close_question_keeps_the_window_and_writes_nothin
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->document()->setModified(true);
+    w.MarkModified();
     messages.Answers = {mrCancel};
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
@@ -181,7 +181,7 @@ void TestShell::cancelling_the_close_question_keeps_the_window_and_writes_nothin
 void TestShell::later_activations_do_not_start_again()
 {
     WindowFixture w;
-    w->document()->setReactionText("H2O");
+    w->document()->setReaction("H2O");
     w->FormActivate();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(w.Window, &activate);

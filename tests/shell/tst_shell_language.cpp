@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,7 +207,7 @@ void TestShell::the_status_bar_switches_language_with_everything_else()
 void TestShell::the_caption_names_the_file_in_both_languages()
 {
     WindowFixture w;
-    w->document()->setFileName("/some/folder/Salt.KVX");
+    w->document()->save(QDir(w.Scratch.path()).filePath("Salt.KVX"), w.Marks.path());
     w->SettingsFarsiExecute();
     QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
     w->SettingsEnglishExecute();

@@ -49,9 +49,9 @@ void TestWorkflow::typing_and_enter_balance_and_fill_the_typed_columns()
     QFETCH(QStringList, weights);
     WindowFixture w;
     SetColumns(w, {"Formula", "Note", "Number", "Weight", "Mass"}, {"5", "0", "3", "4", "2"});
-    w.Grid()->setGridRowCount(4);
-    w.Grid()->setCell(1, 1, "kept");
-    w.Grid()->setCell(4, 2, "12");
+    w.SetRowCount(4);
+    w.Doc()->setCell(1, 1, "kept");
+    w.Doc()->setCell(4, 2, "12");
 
     TypeReaction(w, typed);
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), text);
@@ -72,7 +72,7 @@ void TestWorkflow::a_second_balance_keeps_the_balanced_text()
     MessageRecorder messages;
     WindowFixture w;
     SetColumns(w, {"Formula", "Number"}, {"5", "3"});
-    w->document()->setReactionText("Cu+HNO3>Cu(NO3)2+NO+H2O");
+    w->document()->setReaction("Cu+HNO3>Cu(NO3)2+NO+H2O");
     w.Find<QPushButton>("WeightBtn")->click();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
     w.Find<QPushButton>("WeightBtn")->click();
@@ -111,7 +111,7 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     WindowFixture w;
     if (farsi)
         w->SettingsFarsiExecute();
-    w->document()->setReactionText(reaction.toStdString());
+    w->document()->setReaction(reaction.toStdString());
     w->WeightBtnClick();
     QCOMPARE(messages.Texts(), QStringList{message});
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
@@ -124,10 +124,10 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
     WindowFixture w;
     w.Find<TKOForm>("KOForm")->ChB->setChecked(false); // keep "Lr" as typed
     SetColumns(w, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
-    w.Grid()->setGridRowCount(4);
+    w.SetRowCount(4);
     for (int r = 1; r < 4; ++r)
-        w.Grid()->setCell(2, r, "left over");
-    w->document()->setReactionText("Lr+O2>Lr2O3");
+        w.Doc()->setCell(2, r, "left over");
+    w->document()->setReaction("Lr+O2>Lr2O3");
     w->WeightBtnClick();
     QVERIFY(messages.Shown.empty());
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
@@ -155,7 +155,7 @@ void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
     WindowFixture w;
     SetColumns(w, {"Formula"}, {"5"});
     FillGrid(w, {{"Formula"}, {"kept"}});
-    w->document()->setReactionText("2H2+O2");
+    w->document()->setReaction("2H2+O2");
     w->WeightBtnClick();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2"));
     QCOMPARE(Column(w, 0), QStringList{"kept"});

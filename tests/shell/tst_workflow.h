@@ -54,10 +54,16 @@ class TestWorkflow : public QObject
 inline void SetColumns(const WindowFixture& w, const QStringList& names,
                        const std::vector<std::string>& types)
 {
-    w.Grid()->setGridColumnCount(names.size());
-    for (int c = 0; c < names.size(); ++c)
-        w.Grid()->setCell(c, 0, names[c]);
-    w.Grid()->setTypesList(types);
+    w.EditContent([&](DocumentContent& content) {
+        content.Data.Widths.resize(size_t(names.size()), 100);
+        for (GridRow& row : content.Data.Cells)
+            row.resize(size_t(names.size()));
+        for (std::vector<bool>& row : content.WorkedOut)
+            row.resize(size_t(names.size()), false);
+        for (int c = 0; c < names.size(); ++c)
+            content.Data.Cells[0][size_t(c)] = names[c].toStdString();
+        content.Data.TypesList = types;
+    });
 }
 
 inline QStringList Column(const WindowFixture& w, int col)
@@ -77,8 +83,8 @@ inline void TypeReaction(const WindowFixture& w, const QString& typed)
 // Rows of cells for the grid, header first.
 inline void FillGrid(const WindowFixture& w, const QList<QStringList>& rows)
 {
-    w.Grid()->setGridRowCount(rows.size());
+    w.SetRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c)
-            w.Grid()->setCell(c, r, rows[r][c]);
+            w.Doc()->setCell(c, r, rows[r][c]);
 }

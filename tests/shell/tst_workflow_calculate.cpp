@@ -34,8 +34,8 @@ void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows()
     WindowFixture w;
     SetColumns(w, {"Mol", "Number"}, {"2", "3"});
     FillGrid(w, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
-    w->document()->setFormulas({formula.toStdString()});
-    w->document()->setModified(false);
+    w.EditOptions([&formula](DocumentOptions& options) { options.Formulas = {formula.toStdString()}; });
+    w.MarkSaved();
     w.Find<QPushButton>("CalGrid")->click();
     QCOMPARE(Column(w, 0), molAfter);
     QCOMPARE(Column(w, 1), (QStringList{"2", "1"}));
@@ -47,8 +47,8 @@ void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document
     WindowFixture w;
     SetColumns(w, {"Mol", "Mass"}, {"2", "2"});
     FillGrid(w, {{"Mol", "Mass"}, {"2", ""}});
-    w->document()->setFormulas({"#Mass(a)=#Mol(a)*10"});
-    w->document()->setModified(false);
+    w.EditOptions([](DocumentOptions& options) { options.Formulas = {"#Mass(a)=#Mol(a)*10"}; });
+    w.MarkSaved();
     w->CalGridClick();
     QCOMPARE(Column(w, 1), QStringList{""});
     QVERIFY(w->document()->isModified());
@@ -64,7 +64,7 @@ void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
     // 11.17 g of iron: 0.2 mol.
-    w.Grid()->setCell(4, 1, "11.1694");
+    w.Doc()->setCell(4, 1, "11.1694");
     w->CalGridClick();
     w->CalGridClick();
     QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
@@ -89,9 +89,8 @@ void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
     w.Start();
     TypeReaction(w, "fe=o2 fe2o3");
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
-    w.Grid()->setCell(4, 3, mass); // the mass of Fe2O3
-    while (w->document()->calculateGrid()) {
-    }
+    w.Doc()->setCell(4, 3, mass); // the mass of Fe2O3
+    w->document()->calculateUntilFilled();
     // Mol, Mass and Volume of all three substances, in proportion to the mass given.
     for (int col = 3; col <= 5; ++col) {
         for (int row = 1; row <= 3; ++row) {
@@ -130,7 +129,7 @@ void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5); // Recalculate Grid
     QVERIFY2(grid->cell(mass, 2).startsWith("79.70"), qPrintable(grid->cell(mass, 2)));
     // No old value is left: the grid is what 20 g alone works out to.
-    GridCells fresh = grid->cells();
+    GridCells fresh = w->document()->document().cells();
     for (size_t r = 1; r < fresh.size(); ++r)
         for (size_t c = mol; c < fresh[r].size(); ++c)
             if (!(c == mass && r == 1))
@@ -139,7 +138,7 @@ void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out
         before = fresh;
         CalculateGrid(fresh, w->document()->formulas());
     }
-    QCOMPARE(grid->cells(), fresh);
+    QCOMPARE(w->document()->document().cells(), fresh);
     QVERIFY(messages.Shown.empty());
 
     // Worked out are the cells the formulas filled; the typed mass and Balance's columns are given.
@@ -181,7 +180,7 @@ void TestWorkflow::precise_atomic_weights_apply_to_balance_and_are_kept()
         SetColumns(w, {"Formula", "Weight"}, {"5", "4"});
         QAction* precise = w.Action("SettingsPreciseWeights");
         QVERIFY(!precise->isChecked());
-        w->document()->setReactionText("H2+O2>H2O");
+        w->document()->setReaction("H2+O2>H2O");
         w->WeightBtnClick();
         QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
         precise->trigger();

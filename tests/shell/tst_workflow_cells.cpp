@@ -104,17 +104,21 @@ void TestWorkflow::clearing_a_numeric_cell_only_marks_the_document()
     MessageRecorder messages;
     WindowFixture w;
     SetColumns(w, {"Mol"}, {"2"});
-    w->document()->setModified(false);
-    w->GridSetEditText(0, 1, QString());
+    w->document()->setCell(0, 1, "2.5");
+    w.MarkSaved();
+    TypeIntoGrid(w, "1"); // the editor opens with the key, then is emptied
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10);
     QVERIFY(messages.Shown.empty());
+    QCOMPARE(w.Grid()->cell(0, 1), QString());
     QVERIFY(w->document()->isModified());
 }
 
 void TestWorkflow::dragging_the_line_under_a_row_resizes_the_row()
 {
     WindowFixture w;
-    w.Grid()->setGridRowCount(3);
+    w.SetRowCount(3);
     QWidget* cells = w.View()->viewport();
     const int before = w.View()->rowHeight(0);
     const int line = w.View()->rowViewportPosition(0) + before;
@@ -150,8 +154,8 @@ void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole()
     w.Start();
     SetColumns(w, {"Mol"}, {"2"});
     const QString full = "0.623052959501558";
-    w.Grid()->setCell(0, 1, full);
-    w.Grid()->setColumnWidth(0, width);
+    w.Doc()->setCell(0, 1, full);
+    w.Doc()->resizeColumn(0, width);
     const QStyleOptionViewItem shown = w.View()->ShownCell(0, 1);
     // Rounded to the digits that fit (0.6231 rather than 0.6230), and so short that the style
     // draws it whole: laid out as the style lays it out, it fits the room the style leaves.
@@ -175,7 +179,7 @@ void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole()
     QApplication::sendEvent(w.View()->viewport(), &help);
     QCOMPARE(QToolTip::text(), full);
     // In a wide column the whole text shows.
-    w.Grid()->setColumnWidth(0, 300);
+    w.Doc()->resizeColumn(0, 300);
     QCOMPARE(w.View()->ShownCell(0, 1).text, full);
 }
 
@@ -193,7 +197,7 @@ void TestWorkflow::headers_start_at_the_reading_side()
     if (farsi)
         w->SettingsFarsiExecute();
     SetColumns(w, {"Mol"}, {"2"});
-    w.Grid()->setColumnWidth(0, 200);
+    w.Doc()->resizeColumn(0, 200);
     QHeaderView* header = w.View()->horizontalHeader();
     const QImage image = header->grab().toImage();
     const int left = header->sectionViewportPosition(0);

@@ -112,10 +112,9 @@ void TOpsForm::FormShow()
     }
     FSbP->setText(QString::number(fonts.SubscriptsPosition));
 
-    const GridModel* grid = Document->grid();
-    const std::vector<std::string>& names = grid->cells().front();
+    const std::vector<std::string>& names = Document->document().cells().front();
     GIList->clear();
-    for (const std::string& line : ItemLinesOf(names, grid->columnWidths(), grid->typesList()))
+    for (const std::string& line : Document->document().options().ItemLines)
         GIList->addItem(ToQ(line));
     // Targets come from the grid as it is; columns added here appear at the next showing.
     GFN1->clear();
@@ -287,18 +286,18 @@ void TOpsForm::TimTimer()
 
 void TOpsForm::ApplySettings()
 {
-    Document->setModified(true);
-    FontSettings fonts = Document->fonts();
-    ApplyFontRows(fonts);
-    fonts.SubscriptsPosition = NumberIn(FSbP, 0, fonts.SubscriptsPosition);
-    Document->setFonts(fonts); // the window, the grid and the menu take them at once
-    // The reaction line is drawn again once the dialog is gone and the window repaints.
+    DocumentOptions options;
+    options.Fonts = Document->fonts();
+    ApplyFontRows(options.Fonts);
+    options.Fonts.SubscriptsPosition = NumberIn(FSbP, 0, options.Fonts.SubscriptsPosition);
+    options.ItemLines = LinesOf(GIList);
+    options.Formulas = LinesOf(GFList);
+    // The window, the grid and the menu take the fonts at once; the reaction line is drawn
+    // again once the dialog is gone and the window repaints.
+    Document->applyOptions(options);
     Tim->start();
-    ChLbl->setFont(ToQFont(fonts.GridFont));
-    const int rowHeight = ChLbl->fontMetrics().height() + 7;
-    ApplyColumns();
-    Document->setFormulas(LinesOf(GFList));
-    emit settingsApplied(rowHeight);
+    ChLbl->setFont(ToQFont(options.Fonts.GridFont));
+    emit settingsApplied(ChLbl->fontMetrics().height() + 7);
 }
 
 void TOpsForm::ApplyFontRows(FontSettings& fonts) const
@@ -313,21 +312,5 @@ void TOpsForm::ApplyFontRows(FontSettings& fonts) const
         stored.Color = row.Color->SelectedColor().value_or(stored.Color);
         stored.Bold = row.Bold->isChecked();
         stored.Italic = row.Italic->isChecked();
-    }
-}
-
-void TOpsForm::ApplyColumns()
-{
-    GridModel* grid = Document->grid();
-    std::vector<GridItem> columns;
-    std::vector<std::string> types = grid->typesList();
-    for (int c = 0; c < grid->gridColumnCount(); ++c)
-        columns.push_back({ToStd(grid->cell(c, 0)), grid->typeCodeOf(c), grid->columnWidth(c)});
-    ApplyItemLines(LinesOf(GIList), columns, types);
-    grid->setTypesList(types);
-    grid->setGridColumnCount(static_cast<int>(columns.size()));
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        grid->setCell(c, 0, ToQ(columns[size_t(c)].Name));
-        grid->setColumnWidth(c, columns[size_t(c)].Width);
     }
 }

@@ -134,7 +134,6 @@ class TOpsForm : public QDialog
     void LoadFormulaEditors();
     void ApplySettings(); // what OK and Default both write into the document
     void ApplyFontRows(FontSettings& fonts) const;
-    void ApplyColumns();
 
     DocumentModel* Document;
     bool LoadingEditors = false; // editor change reactions wait while the editors are loaded

@@ -23,8 +23,8 @@ const std::vector<ActionDef>& ActionTable()
         {&A::FileOpen, "FileOpen", "File", QKeySequence("Ctrl+O"), 1, &Texts::FileOpenCaption, &Texts::FileOpenHint, nullptr, nullptr, &F::FileOpenExecute},
         {&A::FileSave, "FileSave", "File", QKeySequence("Ctrl+S"), 2, &Texts::FileSaveCaption, &Texts::FileSaveHint, nullptr, nullptr, &F::FileSaveExecute},
         {&A::FileSaveAs, "FileSaveAs", "File", QKeySequence(), 3, &Texts::FileSaveAsCaption, &Texts::FileSaveAsHint, nullptr, nullptr, &F::FileSaveAsExecute},
-        {&A::FilePrint, "FilePrint", "File", QKeySequence("Ctrl+P"), 6, &Texts::FilePrintCaption, &Texts::FilePrintHint, nullptr, nullptr, &F::FilePrintExecute},
-        {&A::FileHTML, "FileHTML", "File", QKeySequence("Ctrl+H"), 17, &Texts::FileHTMLCaption, &Texts::FileHTMLHint, nullptr, nullptr, &F::FileHTMLExecute},
+        {&A::FilePrint, "FilePrint", "File", QKeySequence("Ctrl+P"), 6, &Texts::ExportBitmapCaption, &Texts::ExportBitmapHint, nullptr, nullptr, &F::FilePrintExecute},
+        {&A::FileHTML, "FileHTML", "File", QKeySequence("Ctrl+H"), 17, &Texts::ExportHtmlCaption, &Texts::ExportHtmlHint, nullptr, nullptr, &F::FileHTMLExecute},
         {&A::FileExit, "FileExit", "File", QKeySequence("Ctrl+Q"), 4, &Texts::FileExitCaption, &Texts::FileExitHint, nullptr, nullptr, nullptr},
         // Copy has a key of its own: Ctrl+Q stays with Exit.
         {&A::ReactionCopy, "ReactionCopy", "Reaction", QKeySequence("Ctrl+C"), 15, &Texts::ReactionCopyCaption, &Texts::ReactionCopyHint, nullptr, nullptr, &F::ReactionCopyExecute},

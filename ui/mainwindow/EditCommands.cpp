@@ -6,6 +6,7 @@
 #include "grid/GridItems.h"
 #include "model/DocumentModel.h"
 #include "model/GridModel.h"
+#include "texts/Messages.h"
 #include "texts/Texts.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -23,21 +24,12 @@ void TSTMainForm::WeightBtnClick()
         return;
     }
     TextImg->TidyReaction();
-    switch (Doc->balance(TextImg->keyOptions().ChB, ChosenWeights())) {
-    case BalanceOutcome::Status::InvalidReaction:
-        Message(Texts::MsgInvalidReaction, MsgKind::Error, mbOK);
-        break;
-    case BalanceOutcome::Status::CannotBalance:
-        Message(Texts::MsgCannotBalance, MsgKind::Error, mbOK);
-        break;
-    case BalanceOutcome::Status::Balanced:
-        break;
-    }
+    if (const LocalText* message = BalanceMessage(Doc->balance(TextImg->keyOptions().ChB, ChosenWeights())))
+        Message(*message, MsgKind::Error, mbOK);
 }
 
 void TSTMainForm::GridSetEditText(int col, int, const QString& text)
 {
-    Doc->setModified(true);
     if (text.isEmpty() || CellTextConverts(Doc->grid()->typeCodeOf(col), text.toStdString()))
         return;
     // The warning leaves the text as typed, in the editor, which stays open for the user to
@@ -54,16 +46,14 @@ void TSTMainForm::CalGridClick()
         return;
     }
     // Only a grid made to be slow stops short of its end; the status bar says so.
-    bool complete = true;
-    Doc->calculateGrid(&complete);
-    if (!complete)
+    if (!Doc->calculate())
         statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
 }
 
 void TSTMainForm::ReactionRecalculateExecute()
 {
     // The worked-out cells go and the grid fills again from the values given now.
-    if (!Doc->recalculateGrid())
+    if (!Doc->recalculate())
         statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
 }
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// New, Open, Save, Save As, the defaults files and the two exports: the window's side, with
-// its dialogs and messages. The work on the document is the document model's.
+// New, Open, Save, Save As, the defaults files and the exports: the window's side, with its
+// dialogs and messages. The work on the document is the document's.
 
 #include "document/DefaultsLocation.h"
-#include "document/WorkedOutRecord.h"
+#include "document/Exports.h"
+#include "document/FileAccess.h"
 #include "model/DocumentModel.h"
-#include "render/BitmapExport.h"
+#include "model/FileNames.h"
 #include "texts/Texts.h"
+#include "ui/dialogs/Hints.h"
 #include "ui/grid/GridView.h"
-#include "ui/mainwindow/Commands.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/reactionline/ReactionLine.h"
 
@@ -17,26 +18,32 @@
 
 namespace {
 const char* const DocumentFilter = "Stoikon File (*.KVX *.kvx)";
-const char* const HtmlFilter = "HTML files (*.htm *.html)";
 } // namespace
 
 QString TSTMainForm::DefaultsFilePath(Language lang) const
 {
-    const QString name = DefaultsFileName(lang == Language::Farsi);
-    return DefaultsFolder.isEmpty() ? FindDefaultsFile(name) : QDir(DefaultsFolder).filePath(name);
+    const QString name = QString::fromLatin1(LanguageRowOf(lang).DefaultsFile);
+    return DefaultsFolder.isEmpty() ? ShownPath(FindDefaultsFile(NativePath(name)))
+                                    : QDir(DefaultsFolder).filePath(name);
 }
 
 QString TSTMainForm::MarksFolderPath() const
 {
-    return MarksFolder.isEmpty() ? WorkedOutRecordFolder() : MarksFolder;
+    return MarksFolder.isEmpty() ? ShownPath(WorkedOutRecordFolder()) : MarksFolder;
 }
 
 bool TSTMainForm::WriteDefaultsFile()
 {
-    const QString folder = DefaultsFolder.isEmpty() ? DefaultsWriteFolder() : DefaultsFolder;
+    const QString folder = DefaultsFolder.isEmpty() ? ShownPath(DefaultsWriteFolder()) : DefaultsFolder;
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return false;
-    return Doc->writeDefaults(QDir(folder).filePath(DefaultsFileName(Doc->language() == Language::Farsi)));
+    try {
+        Doc->saveDefaults(
+            QDir(folder).filePath(QString::fromLatin1(LanguageRowOf(Doc->language()).DefaultsFile)));
+    } catch (const FileError&) {
+        return false;
+    }
+    return true;
 }
 
 bool TSTMainForm::AskSaveChanges()
@@ -54,8 +61,12 @@ bool TSTMainForm::AskSaveChanges()
 
 void TSTMainForm::FileNewExecute()
 {
-    if (!AskSaveChanges())
-        return;
+    if (AskSaveChanges())
+        StartNewDocument();
+}
+
+void TSTMainForm::StartNewDocument()
+{
     Doc->startNew(DefaultsFilePath(Doc->language()));
     TextImg->DrawReaction(); // the fonts may be new
     TextImg->focusEditor();
@@ -74,24 +85,21 @@ void TSTMainForm::FileOpenAccept(const QString& fileName)
 {
     if (!AskSaveChanges())
         return;
-    if (Doc->load(fileName)) {
-        RestoreWorkedOutMarks(MarksFolderPath(), fileName, *Doc);
+    try {
+        Doc->open(fileName, MarksFolderPath());
         TextImg->DrawReaction(); // the fonts may be new
-        return;
+    } catch (const FileError&) {
+        Message(Texts::MsgCannotOpen, MsgKind::Error, mbOK);
+        // Nothing of the failed file can be saved over it: the new document is untitled and
+        // asks nothing.
+        StartNewDocument();
     }
-    Message(Texts::MsgCannotOpen, MsgKind::Error, mbOK);
-    // Nothing of the failed file can be saved over it: the new document is untitled and
-    // asks nothing.
-    Doc->setFileName(QString());
-    Doc->setModified(false);
-    FileNewExecute();
 }
 
-QString TSTMainForm::ChooseSaveFileName(FileDialogKind kind, const QString& title, const QString& filter,
-                                        const QString& extension)
+QString TSTMainForm::ChooseSaveFileName(const QString& title, const QString& filter, const QString& extension)
 {
     for (;;) {
-        QString name = AskFileName(kind, title, filter);
+        QString name = AskFileName(FileDialogKind::Save, title, filter);
         if (name.isEmpty())
             return QString();
         if (QFileInfo(name).suffix().isEmpty())
@@ -105,13 +113,12 @@ QString TSTMainForm::ChooseSaveFileName(FileDialogKind kind, const QString& titl
 
 bool TSTMainForm::FileSaveAsAccept(const QString& chosenName)
 {
-    if (!Doc->saveTo(chosenName)) {
+    try {
+        Doc->save(chosenName, MarksFolderPath());
+    } catch (const FileError&) {
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
         return false;
     }
-    SaveWorkedOutRecord(MarksFolderPath(), chosenName, *Doc);
-    Doc->setFileName(chosenName);
-    Doc->setModified(false);
     return true;
 }
 
@@ -119,8 +126,8 @@ void TSTMainForm::FileSaveExecute()
 {
     QString name = Doc->fileName();
     if (name.isEmpty()) {
-        name = ChooseSaveFileName(FileDialogKind::SaveDocument, Texts::SaveDialogTitle.In(Doc->language()),
-                                  DocumentFilter, QStringLiteral(".KVX"));
+        name = ChooseSaveFileName(Texts::SaveDialogTitle.In(Doc->language()), DocumentFilter,
+                                  QStringLiteral(".KVX"));
         if (name.isEmpty())
             return;
     }
@@ -129,33 +136,39 @@ void TSTMainForm::FileSaveExecute()
 
 void TSTMainForm::FileSaveAsExecute()
 {
-    const QString name =
-        ChooseSaveFileName(FileDialogKind::SaveDocument, Texts::SaveDialogTitle.In(Doc->language()),
-                           DocumentFilter, QStringLiteral(".KVX"));
+    const QString name = ChooseSaveFileName(Texts::SaveDialogTitle.In(Doc->language()), DocumentFilter,
+                                            QStringLiteral(".KVX"));
     if (!name.isEmpty())
         FileSaveAsAccept(name);
 }
 
+void TSTMainForm::ExportDocument(const DocumentExport& row)
+{
+    const Language lang = Doc->language();
+    const QString title = row.DialogTitle ? QString::fromUtf8(row.DialogTitle->In(lang))
+                                          : ShortHint(QString::fromUtf8(row.Hint->In(lang)));
+    const QString fileName =
+        ChooseSaveFileName(title, QString::fromLatin1(row.Filter), QString::fromLatin1(row.Extension));
+    if (fileName.isEmpty())
+        return;
+    // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
+    try {
+        row.Write(Doc->document(), ExportView{Grid->rowHeights()}, NativePath(fileName));
+    } catch (const FileError&) {
+        Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+    }
+}
+
 void TSTMainForm::FileHTMLExecute()
 {
-    const QString name =
-        ChooseSaveFileName(FileDialogKind::SaveHtml, Texts::SaveDialogTitle.In(Doc->language()), HtmlFilter,
-                           QStringLiteral(".html"));
-    if (name.isEmpty())
-        return;
-    if (!Doc->writeHtmlPage(name))
-        Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+    for (const DocumentExport& row : DocumentExports())
+        if (QLatin1String(row.Id) == QLatin1String("exportHtml"))
+            ExportDocument(row);
 }
 
 void TSTMainForm::FilePrintExecute()
 {
-    const QString title = ShortHint(Texts::FilePrintHint.In(Doc->language()));
-    const QString fileName = ChooseSaveFileName(FileDialogKind::SaveBitmap, title,
-                                                QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral(".bmp"));
-    if (fileName.isEmpty())
-        return;
-    // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
-    const QImage picture = RenderBitmap(BitmapSourceOf(*Doc, Grid->rowHeights()), palette());
-    if (!WriteBitmapFile(picture, fileName))
-        Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+    for (const DocumentExport& row : DocumentExports())
+        if (QLatin1String(row.Id) == QLatin1String("exportBitmap"))
+            ExportDocument(row);
 }

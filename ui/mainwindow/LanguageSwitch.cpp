@@ -30,13 +30,9 @@ void TSTMainForm::SettingsFarsiExecute()
 
 void TSTMainForm::ApplyLanguage(Language lang)
 {
-    // The language is part of the document, so a switch is a change to be saved. A switch
-    // to another language re-captions the window through the document's signal.
-    const bool same = Doc->language() == lang;
+    // The language is part of the document, so a switch is a change to be saved; the window
+    // re-captions itself as the document tells it.
     Doc->setLanguage(lang);
-    Doc->setModified(true);
-    if (same)
-        Recaption();
 }
 
 void TSTMainForm::Recaption()

@@ -25,6 +25,7 @@
 #include <functional>
 
 class DocumentModel;
+struct DocumentExport;
 class QAction;
 class QLabel;
 class QMenu;
@@ -41,9 +42,7 @@ class TVelkMenu;
 enum class FileDialogKind
 {
     Open,
-    SaveDocument,
-    SaveHtml,
-    SaveBitmap
+    Save
 };
 
 class TSTMainForm : public QMainWindow
@@ -102,6 +101,7 @@ class TSTMainForm : public QMainWindow
     // ---- Documents and exports ----
     bool AskSaveChanges(); // true = go on
     void FileNewExecute();
+    void StartNewDocument(); // New without asking
     void FileOpenExecute();
     void FileOpenAccept(const QString& fileName);
     void FileSaveExecute();
@@ -109,6 +109,7 @@ class TSTMainForm : public QMainWindow
     bool FileSaveAsAccept(const QString& chosenName);
     void FileHTMLExecute();
     void FilePrintExecute();
+    void ExportDocument(const DocumentExport& row);
     bool WriteDefaultsFile(); // the options dialog's Default: the current settings for new documents
 
     // ---- Help and web links ----
@@ -151,8 +152,7 @@ class TSTMainForm : public QMainWindow
     QString AskFileName(FileDialogKind kind, const QString& title, const QString& filter);
     // The save dialog with the extension rule (".KVX", ".html", ".bmp" when the name has
     // none) and the overwrite question, whose No asks again. Empty when cancelled.
-    QString ChooseSaveFileName(FileDialogKind kind, const QString& title, const QString& filter,
-                               const QString& extension);
+    QString ChooseSaveFileName(const QString& title, const QString& filter, const QString& extension);
 
     DocumentModel* Doc;
 

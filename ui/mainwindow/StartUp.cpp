@@ -79,7 +79,7 @@ void TSTMainForm::CreatePanels()
     TextPanel->setObjectName("TextPanel");
     Lbl1 = new QLabel(TextPanel);
     Lbl1->setObjectName("Lbl1");
-    TextImg = new ReactionLine(TextPanel);
+    TextImg = new ReactionLine(Doc, TextPanel);
     TextImg->setObjectName("TextImg");
     TextImg->resize(670, TextImg->height());
     TextImg->installEventFilter(this);
@@ -103,13 +103,8 @@ void TSTMainForm::CreatePanels()
 
 void TSTMainForm::ConnectDocument()
 {
-    // The line edits the document's reaction; the document's own changes show in the line.
-    connect(TextImg, &ReactionLine::textEdited, Doc, [this] { Doc->setReactionText(TextImg->text()); });
-    connect(TextImg, &ReactionLine::edited, Doc, [this] { Doc->setModified(true); });
     connect(TextImg, &ReactionLine::balanceRequested, this, &TSTMainForm::WeightBtnClick);
     connect(TextImg, &ReactionLine::helpRequested, this, [this] { EndHelpMode(false); });
-    connect(Doc, &DocumentModel::reactionTextChanged, TextImg,
-            [this] { TextImg->setText(Doc->reactionText()); });
     connect(Doc, &DocumentModel::fontsChanged, this, &TSTMainForm::ApplyFonts);
     connect(Doc, &DocumentModel::fileNameChanged, this, &TSTMainForm::SetCaption);
     connect(Doc, &DocumentModel::languageChanged, this, &TSTMainForm::Recaption);
@@ -143,12 +138,9 @@ void TSTMainForm::FormActivate()
     if (FirstActivationDone)
         return;
     FirstActivationDone = true;
-    if (StartupFarsi)
-        SettingsFarsiExecute();
-    else
-        SettingsEnglishExecute();
-    Doc->setModified(false);
-    FileNewExecute();
+    // The language of the last run, then a new document in it: nothing to ask about yet.
+    ApplyLanguage(StartupFarsi ? Language::Farsi : Language::English);
+    StartNewDocument();
     if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
         FileOpenAccept(QFileInfo(CommandLineFile).absoluteFilePath());
     menuBar()->update();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/StoikonApp.h"
 
+#include "render/BitmapExport.h"
+
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -17,6 +19,7 @@ void InitStoikonResources()
 TSTMainForm* CreateStoikonWindows(const QString& commandLineFile)
 {
     InitStoikonResources();
+    RegisterBitmapExport(); // the File menu's bitmap export
     auto* main = new TSTMainForm;
     main->SetCommandLineFile(commandLineFile);
     auto* about = new TAboutForm(main->document(), main);

@@ -3,7 +3,7 @@
 
 #include "ui/reactionline/ReactionLine.h"
 
-#include "core/NotationWriters.h"
+#include "core/Notations.h"
 #include "core/TextbookNotation.h"
 
 #include <QApplication>
@@ -21,10 +21,19 @@ constexpr int PasteStepMs = 10;
 void ReactionLine::copy()
 {
     // The text as it stands, and the formula with subscripts and an arrow for programs that
-    // paste formatted text.
+    // paste formatted text: every notation that names its MIME type.
     auto* mime = new QMimeData;
-    mime->setText(QString::fromStdString(ReactionText));
-    mime->setHtml(QString::fromStdString(ReactionAsHtml(ReactionText)));
+    for (const ReactionNotation& notation : ReactionNotations()) {
+        if (!notation.MimeType)
+            continue;
+        const QString written = QString::fromStdString(notation.Write(text()));
+        if (QLatin1String(notation.MimeType) == QLatin1String("text/html"))
+            mime->setHtml(written);
+        else if (QLatin1String(notation.MimeType) == QLatin1String("text/plain"))
+            mime->setText(written);
+        else
+            mime->setData(QLatin1String(notation.MimeType), written.toUtf8());
+    }
     QApplication::clipboard()->setMimeData(mime);
 }
 
@@ -46,11 +55,9 @@ void ReactionLine::paste()
                          : clipboard.toUcs4();
 
     PasteInProgress = true;
-    ReactionText.clear();
     CaretPos = 0;
     FirstVisible = 0;
-    DrawReaction();
-    emit textEdited();
+    Edit(std::string());
     // Each character is typed as if from the keyboard, then the window gets to run its
     // events, so the line fills visibly and stays responsive.
     QPointer<ReactionLine> self(this);

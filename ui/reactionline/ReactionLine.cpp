@@ -2,6 +2,7 @@
 #include "ui/reactionline/ReactionLine.h"
 
 #include "core/ChargeNotation.h"
+#include "model/DocumentModel.h"
 #include "render/DrawReaction.h"
 #include "render/FontConvert.h"
 
@@ -47,7 +48,7 @@ class TKeyCatcher : public QWidget
     {
         if (!event->isAutoRepeat())
             PressedKeys.insert(event->key());
-        Line->hfKeyDown(VirtualKey(event->key()));
+        Line->hfKeyDown(event->key());
         // Delete produces no character of its own on the platform the line is modelled on.
         if (event->key() == Qt::Key_Delete)
             return;
@@ -83,27 +84,6 @@ class TKeyCatcher : public QWidget
     }
 
   private:
-    // The virtual-key code the caret keys are defined by (0 for others).
-    static int VirtualKey(int qtKey)
-    {
-        switch (qtKey) {
-        case Qt::Key_Right:
-            return VirtualKeys::Right;
-        case Qt::Key_Left:
-            return VirtualKeys::Left;
-        case Qt::Key_Delete:
-            return VirtualKeys::Delete;
-        case Qt::Key_Backspace:
-            return VirtualKeys::Back;
-        case Qt::Key_Home:
-            return VirtualKeys::Home;
-        case Qt::Key_End:
-            return VirtualKeys::End;
-        default:
-            return 0;
-        }
-    }
-
     ReactionLine* Line;
 };
 
@@ -117,9 +97,10 @@ int BlinkInterval()
 }
 } // namespace
 
-ReactionLine::ReactionLine(QWidget* parent)
-    : QWidget(parent), TextBtn(new TKeyCatcher(this)), BlinkTim(new QTimer(this))
+ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
+    : QWidget(parent), Document(document), TextBtn(new TKeyCatcher(this)), BlinkTim(new QTimer(this))
 {
+    connect(Document, &DocumentModel::reactionTextChanged, this, &ReactionLine::FollowDocument);
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -132,20 +113,29 @@ ReactionLine::ReactionLine(QWidget* parent)
     DrawReaction();
 }
 
-void ReactionLine::setText(const std::string& text)
+const std::string& ReactionLine::text() const
 {
-    if (text == ReactionText)
-        return;
-    ReactionText = text;
-    const int length = static_cast<int>(ReactionText.size());
-    CaretPos = std::min(CaretPos, length);
+    return Document->reactionText();
+}
+
+void ReactionLine::FollowDocument()
+{
+    CaretPos = std::min(CaretPos, static_cast<int>(text().size()));
     FirstVisible = std::min(FirstVisible, CaretPos);
     DrawReaction();
 }
 
+void ReactionLine::Edit(const std::string& text)
+{
+    if (text == this->text())
+        DrawReaction();
+    else
+        Document->setReaction(text); // drawn as the document tells its change
+}
+
 void ReactionLine::setCaretPos(int pos)
 {
-    CaretPos = std::clamp(pos, 0, int(ReactionText.size()));
+    CaretPos = std::clamp(pos, 0, int(text().size()));
     ScrollToCaret();
     DrawReaction();
 }
@@ -166,51 +156,47 @@ void ReactionLine::forgetPressedKeys()
     TextBtn->PressedKeys.clear();
 }
 
-void ReactionLine::hfKeyDown(int virtualKey)
+void ReactionLine::hfKeyDown(int key)
 {
     // The caret stays still while a key is held.
     BlinkTim->stop();
-    const std::string before = ReactionText;
-    std::string text = ReactionText;
+    std::string text = this->text();
     const int count = int(CharWidths.size());
-    const bool deletion = virtualKey == VirtualKeys::Delete || virtualKey == VirtualKeys::Back;
-    switch (virtualKey) {
-    case VirtualKeys::Right:
+    switch (key) {
+    case Qt::Key_Right:
         if (CaretPos < count)
             ++CaretPos;
         break;
-    case VirtualKeys::Left:
+    case Qt::Key_Left:
         if (CaretPos > 0)
             --CaretPos;
         break;
-    case VirtualKeys::Delete:
+    case Qt::Key_Delete:
         if (CaretPos < int(text.size()))
             text.erase(size_t(CaretPos), 1);
         break;
-    case VirtualKeys::Back:
+    case Qt::Key_Backspace:
         if (CaretPos > 0 && CaretPos <= int(text.size())) {
             text.erase(size_t(CaretPos - 1), 1);
             --CaretPos;
         }
         break;
-    case VirtualKeys::Home:
+    case Qt::Key_Home:
         CaretPos = 0;
         break;
-    case VirtualKeys::End:
+    case Qt::Key_End:
         CaretPos = count;
         break;
     default:
         break;
     }
     ScrollToCaret();
-    ReactionText = text;
     // Deleting is an edit: it removes the coefficients like typing does.
-    if (deletion)
-        TidyReaction();
-    else
-        DrawReaction();
-    if (ReactionText != before)
-        emit textEdited();
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+        ::TidyReaction(text, CaretPos, Keys.ChB);
+        FirstVisible = std::min(FirstVisible, CaretPos);
+    }
+    Edit(text);
     BlinkTimTimer();
 }
 
@@ -228,23 +214,25 @@ void ReactionLine::InsertChar(char32_t ch)
 {
     // Anything outside the alphabet inserts nothing, yet still tidies the line: even a
     // dropped key removes the coefficients of a balanced reaction.
-    const std::string before = ReactionText;
+    std::string text = this->text();
     if (ch < 0x80 && IsReactionChar(char(ch))) {
-        CaretPos = std::clamp(CaretPos, 0, int(ReactionText.size()));
-        ReactionText.insert(size_t(CaretPos), 1, char(ch));
+        CaretPos = std::clamp(CaretPos, 0, int(text.size()));
+        text.insert(size_t(CaretPos), 1, char(ch));
         ++CaretPos;
     }
-    TidyReaction();
-    ScrollToCaret();
-    TidyReaction(); // redraws with the new scroll position
-    if (ReactionText != before)
-        emit textEdited();
+    ::TidyReaction(text, CaretPos, Keys.ChB);
+    FirstVisible = std::min(FirstVisible, CaretPos);
+    Edit(text);
+    ScrollToCaret(); // with the widths of the text as drawn
+    DrawReaction();
     BlinkTimTimer();
 }
 
 void ReactionLine::hfKeyUp()
 {
-    emit edited();
+    // Every key released in the line is an edit of the document, even one that moved the
+    // caret alone.
+    Document->setReaction(text());
     BlinkTim->start();
 }
 
@@ -299,7 +287,7 @@ void ReactionLine::BlinkTimTimer()
     // that moving into the charge shows even where its invisible "^" leaves x unchanged.
     int top = 1;
     int bottom = Picture.height() - 3;
-    if (ChargeOpenAt(ReactionText, size_t(std::clamp(CaretPos, 0, int(ReactionText.size()))))) {
+    if (ChargeOpenAt(text(), size_t(std::clamp(CaretPos, 0, int(text().size()))))) {
         top = std::max(top, SuperscriptTop());
         bottom = std::min(bottom, SuperscriptTop() + SuperscriptHeight(Fonts) - 1);
     }
@@ -312,13 +300,11 @@ void ReactionLine::BlinkTimTimer()
 
 void ReactionLine::TidyReaction()
 {
-    const std::string before = ReactionText;
-    ::TidyReaction(ReactionText, CaretPos, Keys.ChB);
+    std::string text = this->text();
+    ::TidyReaction(text, CaretPos, Keys.ChB);
     // A removed coefficient before the caret may have moved the caret left of the scroll.
     FirstVisible = std::min(FirstVisible, CaretPos);
-    DrawReaction();
-    if (ReactionText != before)
-        emit textEdited();
+    Edit(text);
 }
 
 void ReactionLine::ScrollToCaret()
@@ -353,7 +339,7 @@ long long ReactionLine::WidthBefore(int n) const
 void ReactionLine::DrawReaction()
 {
     // Whoever replaced the text may have left the caret beyond its end.
-    CaretPos = std::clamp(CaretPos, 0, int(ReactionText.size()));
+    CaretPos = std::clamp(CaretPos, 0, int(text().size()));
     FirstVisible = std::clamp(FirstVisible, 0, CaretPos);
     // The line is as high as ReactionFont needs; its owner lays itself out around it.
     const int lineHeight = ReactionLineHeight(Fonts);
@@ -362,7 +348,7 @@ void ReactionLine::DrawReaction()
     Picture = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&Picture);
     painter.fillRect(Picture.rect(), Qt::white);
-    CharWidths = ::DrawReaction(painter, ReactionText, Fonts, -WidthBefore(FirstVisible), lineHeight,
+    CharWidths = ::DrawReaction(painter, text(), Fonts, -WidthBefore(FirstVisible), lineHeight,
                                 PaletteOnGround(Qt::white, palette()));
     painter.end();
     // The drawing covered the caret; the next blink step paints it again.

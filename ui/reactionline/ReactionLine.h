@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The reaction line (TextImg): a picture on which the reaction is drawn, with its own
-// blinking caret, not a text box. A hidden key box (TextBtn) holds the keyboard focus and
+// The reaction line (TextImg): a picture on which the document's reaction is drawn, with its
+// own blinking caret, not a text box. A hidden key box (TextBtn) holds the keyboard focus and
 // hands its keys here; each typed character is mapped through the key sets, inserted and
-// tidied (TidyReaction), and the line is drawn again (DrawReaction). The line owns all of
-// that: the caret, the scrolling, the blinking, Copy and Paste, the key mapping and the key
-// options. It tells its owner what happened through its signals.
+// tidied (TidyReaction), and the reaction goes to the document, which the line then draws
+// again (DrawReaction). The text is the document's alone: the line keeps the caret, the
+// scrolling and the blinking, and does Copy and Paste with the key options it types with.
 
 #include "core/ReactionText.h"
 #include "document/FontSettings.h"
@@ -17,29 +17,18 @@
 #include <string>
 #include <vector>
 
+class DocumentModel;
 class QTimer;
 class TKeyCatcher;
-
-// The key codes the caret and deletion keys are known by (Windows virtual keys).
-namespace VirtualKeys {
-constexpr int Back = 0x08;
-constexpr int End = 0x23;
-constexpr int Home = 0x24;
-constexpr int Left = 0x25;
-constexpr int Right = 0x27;
-constexpr int Delete = 0x2E;
-} // namespace VirtualKeys
 
 class ReactionLine : public QWidget
 {
     Q_OBJECT
 
   public:
-    explicit ReactionLine(QWidget* parent = nullptr);
+    ReactionLine(DocumentModel* document, QWidget* parent);
 
-    const std::string& text() const { return ReactionText; }
-    // A text from outside the line (a document, Balance): the caret stays within it.
-    void setText(const std::string& text);
+    const std::string& text() const;
     void setCaretPos(int pos); // kept within the text and in view
     // The fonts of the next drawing.
     void setFonts(const FontSettings& fonts) { Fonts = fonts; }
@@ -66,7 +55,7 @@ class ReactionLine : public QWidget
     const QImage& picture() const { return Picture; }
 
     // The line's handlers, run by its key box, its mouse events and its timer.
-    void hfKeyDown(int virtualKey);
+    void hfKeyDown(int key); // a Qt key code
     void hfKeyPress(char32_t ch);
     void hfKeyUp();
     void hfEnter();
@@ -82,8 +71,6 @@ class ReactionLine : public QWidget
     void DrawReaction();
 
   signals:
-    void textEdited();       // the text changed by typing, deleting, pasting or tidying
-    void edited();           // a key was released in the line: the document has changed
     void balanceRequested(); // Enter
     void helpRequested();    // a click in help mode
 
@@ -98,8 +85,12 @@ class ReactionLine : public QWidget
     // A character that reached the line (mapped already): inserted at the caret when it is
     // one of the alphabet, then the line is tidied.
     void InsertChar(char32_t ch);
+    // The document's reaction changed: the caret stays within it.
+    void FollowDocument();
+    // An edit of the line's text: the document takes it (and the line is drawn again).
+    void Edit(const std::string& text);
 
-    std::string ReactionText;
+    DocumentModel* Document;
     int CaretPos = 0;            // characters before the caret
     int FirstVisible = 0;        // the first character at the left edge
     std::vector<int> CharWidths; // drawn width of every character

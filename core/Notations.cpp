@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Notations.h"
+
+#include "core/NotationWriters.h"
+
+namespace {
+std::string AsItStands(const std::string& reaction)
+{
+    return reaction;
+}
+} // namespace
+
+const std::vector<ReactionNotation>& ReactionNotations()
+{
+    static const std::vector<ReactionNotation> rows = {
+        {"plain", "text/plain", AsItStands, nullptr},     // 2H2+O2>2H2O
+        {"unicode", nullptr, ReactionAsUnicode, nullptr}, // 2H₂ + O₂ → 2H₂O
+        {"latex", nullptr, ReactionAsLatex, nullptr},     // \ce{2H2 + O2 -> 2H2O}
+        {"html", "text/html", ReactionAsHtml, nullptr},   // 2H<sub>2</sub> + O<sub>2</sub> &rarr; ...
+        {"json", nullptr, nullptr, BalanceAsJson},        // {"input":...,"status":"balanced",...}
+    };
+    return rows;
+}
+
+const ReactionNotation* FindNotation(const std::string& name)
+{
+    for (const ReactionNotation& notation : ReactionNotations())
+        if (name == notation.Name)
+            return &notation;
+    return nullptr;
+}
+
+std::string NotationNames()
+{
+    const std::vector<ReactionNotation>& rows = ReactionNotations();
+    std::string names;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == rows.size() ? " or " : ", ") + std::string(rows[i].Name);
+    return names;
+}

@@ -1,0 +1,292 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/Document.h"
+
+#include "document/FileAccess.h"
+#include "document/HtmlPage.h"
+#include "grid/BalanceColumns.h"
+#include "grid/GridCalculation.h"
+#include "grid/GridItems.h"
+
+#include <algorithm>
+
+namespace {
+// Before a defaults file is read: 12 unnamed columns and one empty substance row.
+constexpr int StartColumns = 12;
+} // namespace
+
+Document::Document()
+{
+    DocumentData& data = Content.Data;
+    data.Cells.assign(2, GridRow(StartColumns));
+    data.Widths.assign(StartColumns, DefaultColumnWidth);
+    data.TypesList = BuiltInTypesList();
+    data.Formulas = BuiltInFormulaLines();
+    Content.WorkedOut.assign(2, std::vector<bool>(StartColumns, false));
+}
+
+const std::string& Document::cell(int column, int row) const
+{
+    static const std::string outside;
+    if (column < 0 || column >= columnCount() || row < 0 || row >= rowCount())
+        return outside;
+    return cells()[size_t(row)][size_t(column)];
+}
+
+bool Document::isWorkedOut(int column, int row) const
+{
+    return column >= 0 && column < columnCount() && row >= 1 && row < rowCount() &&
+           Content.WorkedOut[size_t(row)][size_t(column)];
+}
+
+std::vector<CellPlace> Document::workedOutCells() const
+{
+    std::vector<CellPlace> marked;
+    for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
+        for (size_t c = 0; c < Content.WorkedOut[r].size(); ++c)
+            if (Content.WorkedOut[r][c])
+                marked.emplace_back(int(c), int(r));
+    return marked;
+}
+
+bool Document::hasWorkedOutCells() const
+{
+    for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
+        if (std::find(Content.WorkedOut[r].begin(), Content.WorkedOut[r].end(), true) !=
+            Content.WorkedOut[r].end())
+            return true;
+    return false;
+}
+
+int Document::columnWidth(int column) const
+{
+    return column >= 0 && column < columnCount() ? columnWidths()[size_t(column)] : 0;
+}
+
+char Document::typeCodeOf(int column) const
+{
+    return TypeCodeAt(typesList(), column);
+}
+
+DocumentOptions Document::options() const
+{
+    return {fonts(), ItemLinesOf(cells().front(), columnWidths(), typesList()), formulas()};
+}
+
+std::string Document::caption() const
+{
+    return DocumentCaption(FileName);
+}
+
+void Document::setReaction(const std::string& text)
+{
+    replaceReaction(text);
+    markModified(true);
+}
+
+void Document::setCell(int column, int row, const std::string& text)
+{
+    if (column < 0 || column >= columnCount() || row < 0 || row >= rowCount())
+        return;
+    // A text typed as it was leaves the cell as it was, worked out or given.
+    if (cell(column, row) != text)
+        writeCell(column, row, text);
+    markModified(true);
+}
+
+void Document::applyOptions(const DocumentOptions& options)
+{
+    markModified(true);
+    replaceFonts(options.Fonts);
+    std::vector<GridItem> columns;
+    std::vector<std::string> types = typesList();
+    for (int c = 0; c < columnCount(); ++c)
+        columns.push_back({cell(c, 0), typeCodeOf(c), columnWidth(c)});
+    ApplyItemLines(options.ItemLines, columns, types);
+    Content.Data.TypesList = types;
+    resizeColumns(static_cast<int>(columns.size()));
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        writeCell(c, 0, columns[size_t(c)].Name);
+        setWidth(c, columns[size_t(c)].Width);
+    }
+    Content.Data.Formulas = options.Formulas;
+}
+
+void Document::setLanguage(Language lang)
+{
+    replaceLanguage(lang);
+    markModified(true);
+}
+
+BalanceOutcome::Status Document::balance(bool autoCase, AtomicWeights weights)
+{
+    markModified(true);
+    const BalanceOutcome outcome = BalanceReaction(reaction(), autoCase);
+    if (outcome.status != BalanceOutcome::Status::Balanced) {
+        replaceReaction(outcome.TidiedText);
+        return outcome.status;
+    }
+    // One row a substance, as far as a document can hold them: only a document made with
+    // thousands of columns and a reaction of hundreds of substances reaches the limit, and
+    // then the last substances have no row.
+    const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / columnCount());
+    const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
+    resizeRows(rows);
+    FillBalanceColumns(Content.Data.Cells, typesList(), outcome.Formulas, outcome.Coefficients, weights);
+    // What Balance writes is given, also where it wrote the text a cell already had.
+    for (int c = 0; c < columnCount(); ++c) {
+        const char type = typeCodeOf(c);
+        if (type == GridType::SubstanceFormula || type == GridType::SubstanceNumber ||
+            type == GridType::AtomicWeight)
+            for (int r = 1; r < rows; ++r)
+                Content.WorkedOut[size_t(r)][size_t(c)] = false;
+    }
+    if (rows > 1)
+        Observer->cellsChanged({1, rows - 1, 0, columnCount() - 1});
+    replaceReaction(outcome.BalancedText);
+    return outcome.status;
+}
+
+bool Document::calculate()
+{
+    // A sweep only ever fills empty cells: the ones it filled are the worked-out ones.
+    GridCells& cells = Content.Data.Cells;
+    std::vector<std::vector<bool>> wasEmpty(cells.size());
+    for (size_t r = 1; r < cells.size(); ++r)
+        for (const std::string& text : cells[r])
+            wasEmpty[r].push_back(text.empty());
+    const bool complete = CalculateGrid(cells, formulas());
+    CellRange filled{rowCount(), -1, columnCount(), -1};
+    for (size_t r = 1; r < cells.size(); ++r)
+        for (size_t c = 0; c < cells[r].size(); ++c)
+            if (wasEmpty[r][c] && !cells[r][c].empty()) {
+                Content.WorkedOut[r][c] = true;
+                filled = {std::min(filled.FirstRow, int(r)), int(r), std::min(filled.FirstColumn, int(c)),
+                          std::max(filled.LastColumn, int(c))};
+            }
+    if (filled.LastRow >= 0)
+        Observer->cellsChanged(filled);
+    markModified(true);
+    return complete;
+}
+
+bool Document::calculateUntilFilled()
+{
+    // A sweep that fills no empty cell ends it; every sweep before the last fills at least
+    // one, so it ends, also when a formula could write a full cell again.
+    bool complete = true;
+    for (size_t before = emptyDataCells(); complete;) {
+        complete = calculate();
+        const size_t after = emptyDataCells();
+        if (after >= before)
+            break;
+        before = after;
+    }
+    markModified(true);
+    return complete;
+}
+
+bool Document::recalculate()
+{
+    emptyWorkedOutCells();
+    return calculateUntilFilled();
+}
+
+void Document::resizeColumn(int column, int width)
+{
+    setWidth(column, width);
+}
+
+void Document::startNew(const std::string& defaultsFile)
+{
+    emptyDataRows();
+    resizeRows(2);
+    std::vector<std::string> lines;
+    try {
+        lines = ReadDocumentFile(defaultsFile);
+    } catch (const FileError&) {
+        // Without a defaults file the document keeps what it had.
+    }
+    if (!lines.empty()) {
+        const DefaultsData d = ReadDefaultsLines(lines);
+        if (d.Lang)
+            replaceLanguage(*d.Lang);
+        if (d.ColumnCount)
+            resizeColumns(*d.ColumnCount);
+        if (d.Widths)
+            for (int c = 0; c < static_cast<int>(d.Widths->size()) && c < columnCount(); ++c)
+                setWidth(c, (*d.Widths)[size_t(c)]);
+        if (d.HeaderNames)
+            for (int c = 0; c < static_cast<int>(d.HeaderNames->size()) && c < columnCount(); ++c)
+                writeCell(c, 0, (*d.HeaderNames)[size_t(c)]);
+        FontSettings fonts = this->fonts();
+        for (int i = 0; i < static_cast<int>(d.Fonts.size()) && i < FontSettings::Count; ++i)
+            fonts.At(i) = d.Fonts[size_t(i)];
+        if (d.SubscriptsPosition)
+            fonts.SubscriptsPosition = *d.SubscriptsPosition;
+        replaceFonts(fonts);
+        if (d.Formulas)
+            Content.Data.Formulas = *d.Formulas;
+        if (d.TypesList)
+            Content.Data.TypesList = *d.TypesList;
+    }
+    replaceReaction(std::string());
+    replaceFileName(std::string());
+    markModified(false);
+}
+
+void Document::open(const std::string& path, const std::string& marksFolder)
+{
+    const std::vector<std::string> lines = ReadDocumentFile(path);
+    DocumentData data;
+    try {
+        data = ReadDocumentLines(lines);
+    } catch (const DocumentReadError& error) {
+        // The language line comes before anything that can be wrong: the file's language
+        // is in force for the message and the new document that follow.
+        if (lines.size() > 1)
+            replaceLanguage(LanguageOfDocumentTag(lines[1]));
+        throw FileError(path, error.what());
+    }
+    replaceData(data);
+    replaceFileName(path);
+    markModified(false);
+    // Only cells that hold a value can have been worked out.
+    std::vector<CellPlace> marked;
+    for (const CellPlace& place :
+         ReadWorkedOutRecord(marksFolder, path, DocumentFileBytes(WriteDocumentLines(this->data()))))
+        if (place.second >= 1 && !cell(place.first, place.second).empty())
+            marked.push_back(place);
+    markWorkedOut(marked);
+}
+
+void Document::save(const std::string& path, const std::string& marksFolder)
+{
+    const std::string bytes = DocumentFileBytes(WriteDocumentLines(data()));
+    ReplaceFile(path, bytes);
+    SaveWorkedOutRecord(marksFolder, path, bytes, workedOutCells());
+    replaceFileName(path);
+    markModified(false);
+}
+
+void Document::saveDefaults(const std::string& path) const
+{
+    DocumentData defaults = data();
+    defaults.ReactionText.clear();
+    ReplaceFile(path, DocumentFileBytes(WriteDocumentLines(defaults)));
+}
+
+std::vector<std::string> Document::htmlPage() const
+{
+    return BuildHtmlPage(caption(), reaction(), fonts(), cells(), language());
+}
+
+void Document::restore(const DocumentContent& content)
+{
+    Observer->gridShapeAboutToChange(DocumentObserver::Shape::Whole, rowCount(),
+                                     int(content.Data.Cells.size()));
+    Content = content;
+    Observer->gridShapeChanged(DocumentObserver::Shape::Whole);
+    Observer->reactionChanged();
+    Observer->languageChanged();
+    Observer->fontsChanged();
+}

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The steps the document's operations are made of: each changes one part of the document
+// and tells the observer, so that views follow every change however it came about.
+
+#include "document/Document.h"
+
+#include "grid/GridItems.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int MaxColumnWidth = 10000;
+} // namespace
+
+void Document::markModified(bool modified)
+{
+    if (Modified == modified)
+        return;
+    Modified = modified;
+    Observer->modifiedChanged();
+}
+
+void Document::replaceReaction(const std::string& text)
+{
+    if (reaction() == text)
+        return;
+    Content.Data.ReactionText = text;
+    Observer->reactionChanged();
+}
+
+void Document::replaceLanguage(Language lang)
+{
+    if (language() == lang)
+        return;
+    Content.Data.Lang = lang;
+    Observer->languageChanged();
+}
+
+void Document::replaceFonts(const FontSettings& fonts)
+{
+    if (this->fonts() == fonts)
+        return;
+    Content.Data.Fonts = fonts;
+    Observer->fontsChanged();
+}
+
+void Document::replaceFileName(const std::string& path)
+{
+    if (FileName == path)
+        return;
+    FileName = path;
+    Observer->fileNameChanged();
+}
+
+void Document::resizeRows(int rows)
+{
+    rows = std::max(rows, 1);
+    const int old = rowCount();
+    if (rows == old)
+        return;
+    Observer->gridShapeAboutToChange(DocumentObserver::Shape::Rows, old, rows);
+    Content.Data.Cells.resize(size_t(rows), GridRow(size_t(columnCount())));
+    Content.WorkedOut.resize(size_t(rows), std::vector<bool>(size_t(columnCount()), false));
+    Observer->gridShapeChanged(DocumentObserver::Shape::Rows);
+}
+
+void Document::resizeColumns(int columns)
+{
+    columns = std::max(columns, 1);
+    const int old = columnCount();
+    if (columns == old)
+        return;
+    Observer->gridShapeAboutToChange(DocumentObserver::Shape::Columns, old, columns);
+    for (GridRow& row : Content.Data.Cells)
+        row.resize(size_t(columns));
+    for (std::vector<bool>& row : Content.WorkedOut)
+        row.resize(size_t(columns), false);
+    Content.Data.Widths.resize(size_t(columns), DefaultColumnWidth);
+    Observer->gridShapeChanged(DocumentObserver::Shape::Columns);
+}
+
+void Document::replaceCells(const GridCells& cells)
+{
+    // Sized to the rows and to the first row's columns; without rows only the data rows go
+    // and the columns stay.
+    GridCells& mine = Content.Data.Cells;
+    Observer->gridShapeAboutToChange(DocumentObserver::Shape::Whole, rowCount(),
+                                     std::max<int>(int(cells.size()), 1));
+    for (size_t r = 1; r < mine.size(); ++r)
+        std::fill(mine[r].begin(), mine[r].end(), std::string());
+    const size_t columns = cells.empty() ? size_t(columnCount()) : std::max<size_t>(cells.front().size(), 1);
+    Content.Data.Widths.resize(columns, DefaultColumnWidth);
+    mine.resize(std::max<size_t>(cells.size(), 1));
+    Content.WorkedOut.assign(mine.size(), std::vector<bool>(columns, false));
+    for (size_t r = 0; r < mine.size(); ++r) {
+        mine[r].resize(columns);
+        if (r < cells.size())
+            std::copy_n(cells[r].begin(), std::min(columns, cells[r].size()), mine[r].begin());
+    }
+    Observer->gridShapeChanged(DocumentObserver::Shape::Whole);
+}
+
+void Document::replaceData(const DocumentData& data)
+{
+    replaceLanguage(data.Lang);
+    replaceReaction(data.ReactionText);
+    replaceCells(data.Cells);
+    for (int c = 0; c < static_cast<int>(data.Widths.size()) && c < columnCount(); ++c)
+        setWidth(c, data.Widths[size_t(c)]);
+    replaceFonts(data.Fonts);
+    Content.Data.Formulas = data.Formulas;
+    Content.Data.TypesList = data.TypesList;
+}
+
+void Document::writeCell(int column, int row, const std::string& text)
+{
+    Content.Data.Cells[size_t(row)][size_t(column)] = text;
+    Content.WorkedOut[size_t(row)][size_t(column)] = false;
+    Observer->cellsChanged({row, row, column, column});
+}
+
+void Document::setWidth(int column, int width)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    width = std::clamp(width, 0, MaxColumnWidth);
+    if (columnWidth(column) == width)
+        return;
+    Content.Data.Widths[size_t(column)] = width;
+    Observer->columnWidthChanged(column);
+}
+
+void Document::emptyDataRows()
+{
+    for (size_t r = 1; r < Content.Data.Cells.size(); ++r) {
+        std::fill(Content.Data.Cells[r].begin(), Content.Data.Cells[r].end(), std::string());
+        std::fill(Content.WorkedOut[r].begin(), Content.WorkedOut[r].end(), false);
+    }
+    if (rowCount() > 1)
+        Observer->cellsChanged({1, rowCount() - 1, 0, columnCount() - 1});
+}
+
+void Document::emptyWorkedOutCells()
+{
+    const std::vector<CellPlace> marked = workedOutCells();
+    for (const auto& [column, row] : marked) {
+        Content.WorkedOut[size_t(row)][size_t(column)] = false;
+        Content.Data.Cells[size_t(row)][size_t(column)].clear();
+    }
+    if (!marked.empty())
+        Observer->cellsChanged({marked.front().second, marked.back().second, 0, columnCount() - 1});
+}
+
+void Document::markWorkedOut(const std::vector<CellPlace>& places)
+{
+    for (const auto& [column, row] : places) {
+        if (column < 0 || column >= columnCount() || row < 1 || row >= rowCount() || isWorkedOut(column, row))
+            continue;
+        Content.WorkedOut[size_t(row)][size_t(column)] = true;
+        Observer->cellsChanged({row, row, column, column});
+    }
+}
+
+size_t Document::emptyDataCells() const
+{
+    size_t empty = 0;
+    for (size_t r = 1; r < cells().size(); ++r)
+        for (const std::string& text : cells()[r])
+            empty += text.empty() ? 1 : 0;
+    return empty;
+}
