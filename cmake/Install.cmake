@@ -15,7 +15,7 @@ set(STOIKON_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/stoikon)
 file(RELATIVE_PATH stoikon_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/stoikon)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/document/DefaultsLocation.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS STOIKON_DATA_FROM_BIN="${stoikon_data_from_bin}")
-file(RELATIVE_PATH stoikon_doc_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${STOIKON_DOCDIR})
+file(RELATIVE_PATH stoikon_doc_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/doc/stoikon)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/HelpPages.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS STOIKON_DOC_FROM_BIN="${stoikon_doc_from_bin}")
 
