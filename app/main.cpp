@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/DisplayStart.h"
 #include "cli/CommandLine.h"
 #include "render/BitmapExport.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv)
     if (status >= 0)
         return status;
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = StartOnDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stoikon"));
     QApplication::setDesktopFileName(QStringLiteral("stoikon"));
     std::vector<std::string> windowArgs = args;
@@ -31,5 +32,5 @@ int main(int argc, char** argv)
     if (precise)
         window->UsePreciseWeights();
     window->show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -250,9 +250,16 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
 {
     std::vector<std::string> args = givenArgs;
     RunWeights = TakePreciseOption(args) ? AtomicWeights::Precise : AtomicWeights::Table;
-    // No option, or a document path: the window takes over.
-    if (args.empty() || args.front().size() < 2 || args.front()[0] != '-')
-        return -1;
+    // No option, or a document path: the window takes over. It opens one document and
+    // nothing else; more after it is a mistaken call (an option put after the document).
+    if (args.empty() || args.front().size() < 2 || args.front()[0] != '-') {
+        if (args.size() <= 1)
+            return -1;
+        err << "stoikon: '" << args[1] << "' after the document '" << args.front()
+            << "': the window opens one document, and an option comes first\n"
+            << "Try 'stoikon --help' for the list of options.\n";
+        return 2;
+    }
     const std::string& name = args.front();
     for (const CommandLineOption& option : CommandLineOptions())
         if (option.Run && (name == option.Name || (name == "-h" && option.Name == "--help")))

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "texts/Language.h"
 
+#include "texts/Texts.h"
+
 const std::vector<LanguageRow>& Languages()
 {
     // clang-format off
     static const std::vector<LanguageRow> rows = {
         {Language::English, "English", "E", "New.KVX", false,
-         "switchToEnglish", "F10", "language-english", "&انگليسي", "انگليسي|تغيير زبان برنامه به انگليسي"},
+         "switchToEnglish", "F10", "language-english", Texts::SettingsEnglishCaption, Texts::SettingsEnglishHint},
         {Language::Farsi, "Farsi", "F", "NewF.KVX", true,
-         "switchToFarsi", "F9", "language-farsi", "&Farsi", "Farsi|Changes program's language to Farsi"},
+         "switchToFarsi", "F9", "language-farsi", Texts::SettingsFarsiCaption, Texts::SettingsFarsiHint},
     };
     // clang-format on
     return rows;

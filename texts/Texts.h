@@ -2,9 +2,10 @@
 #pragma once
 
 // Every text of the main window in both interface languages, kept in one place.
-// Farsi texts are written exactly as the program has always shown them (Arabic kaf
-// and yeh beside the Farsi keheh), and all of them fit the Windows-1256 code page
-// that documents and web pages are written in. "\r" marks a line break in messages.
+// Farsi texts are written in Persian letters (yeh U+06CC and keheh U+06A9, never the
+// Arabic yeh and kaf), and all of them fit the Windows-1256 code page that documents and
+// web pages are written in (its yeh byte stores the Persian yeh). "\r" marks a line break
+// in messages.
 
 #include "texts/Language.h"
 
@@ -53,6 +54,7 @@ extern const LocalText HelpSourceCaption;
 extern const LocalText HelpSourceHint;
 extern const LocalText HelpAboutCaption;
 extern const LocalText HelpAboutHint;
+extern const LocalText MsgCannotOpenAddress;
 extern const LocalText Lbl1Caption;
 extern const LocalText Lbl2Caption;
 extern const LocalText WeightBtnCaption;

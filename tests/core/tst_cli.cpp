@@ -223,6 +223,11 @@ void TestCommandLine::help_listsEveryOption()
     QCOMPARE(RunCommandLine({"--frobnicate", "x"}, in, unknownOut, unknownErr), 2);
     QVERIFY(unknownOut.str().empty());
     QVERIFY(unknownErr.str().find("--frobnicate") != std::string::npos);
+    // So is anything after a document: an option there is a mistake, not a window to open
+    std::ostringstream afterOut, afterErr;
+    QCOMPARE(RunCommandLine({"missing.KVX", "--balance", "x"}, in, afterOut, afterErr), 2);
+    QVERIFY(afterOut.str().empty());
+    QVERIFY(afterErr.str().find("'--balance' after the document 'missing.KVX'") != std::string::npos);
 }
 
 namespace {

@@ -93,8 +93,8 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
         "Can not balance this reaction\rIt may be has more than one answer or it is more than "
         "one separate reaction.";
     const QString cannotFa =
-        QString::fromUtf8("نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک "
-                          "جواب داشته باشد يا بيش از يک واکنش مجزا باشد");
+        QString::fromUtf8("نمی توانم این واکنش را موازنه کنم \r ممکن است این واکنش بیش از یک "
+                          "جواب داشته باشد یا بیش از یک واکنش مجزا باشد");
     // Which reactions fail, and how, is the core's (tst_balance); here the message.
     QTest::newRow("empty") << "" << false << invalid;
     QTest::newRow("two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << false << cannot;

@@ -15,11 +15,11 @@ namespace {
 const LocalText TitleWarning{"Warning", "توجه"};
 const LocalText TitleError{"Error", "خطا"};
 const LocalText TitleInformation{"Information", "اطلاعات"};
-const LocalText TitleConfirm{"Confirm", "تاييد"};
+const LocalText TitleConfirm{"Confirm", "تایید"};
 const LocalText ButtonOK{"OK", "قبول"};
 const LocalText ButtonCancel{"Cancel", "لغو"};
-const LocalText ButtonYes{"&Yes", "&بلي"};
-const LocalText ButtonNo{"&No", "&خير"};
+const LocalText ButtonYes{"&Yes", "&بلی"};
+const LocalText ButtonNo{"&No", "&خیر"};
 
 MessageBoxHook& Hook()
 {

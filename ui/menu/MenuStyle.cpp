@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu/MenuStyle.h"
 
+#include "model/HelpPages.h"
 #include "render/FontConvert.h"
-#include "texts/WebAddresses.h"
 #include "ui/dialogs/ShapedCaption.h"
 #include "ui/menu/MenuMetrics.h"
 
@@ -235,7 +235,7 @@ void TVelkMenu::SetFont(const QFont& font)
 
 QString TVelkMenu::Homepage() const
 {
-    return QString::fromLatin1(SiteAddress);
+    return HelpPageAddress(HelpPage::Website, Language::English);
 }
 
 void TVelkMenu::SetMeasureItem(QAction* item, MeasureHandler handler)
