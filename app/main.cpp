@@ -3,7 +3,6 @@
 #include "cli/CommandLine.h"
 #include "render/BitmapExport.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/mainwindow/StoikonApp.h"
 
 #include <QApplication>
 
@@ -28,9 +27,9 @@ int main(int argc, char** argv)
     std::vector<std::string> windowArgs = args;
     const bool precise = TakePreciseOption(windowArgs);
     const QString file = windowArgs.empty() ? QString() : QString::fromLocal8Bit(windowArgs.front().c_str());
-    std::unique_ptr<TSTMainForm> window(CreateStoikonWindows(file));
+    auto window = std::make_unique<MainWindow>(file);
     if (precise)
-        window->UsePreciseWeights();
+        window->usePreciseWeights();
     window->show();
     return QApplication::exec();
 }

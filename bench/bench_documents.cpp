@@ -165,7 +165,7 @@ void Register(const std::string& name)
     };
     add("Open", [name](DocumentModel&, benchmark::State&) { benchmark::DoNotOptimize(Opened(name)); });
     add("Draw", [](DocumentModel& document, benchmark::State&) {
-        TPropertyGrid view;
+        GridView view;
         view.resize(760, 300);
         view.setGridModel(document.grid());
         view.show();

@@ -34,7 +34,7 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
         result.Note = "cannot read " + Described(reading.BadCharacter) + " at character " +
                       std::to_string(reading.BadPosition);
     } else {
-        outcome = BalanceReaction(reading.Text, keys.ChB);
+        outcome = BalanceReaction(reading.Text, keys.AutoCase);
     }
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
     if (notation.WriteRecord)

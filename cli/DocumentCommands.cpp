@@ -83,7 +83,8 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (!Open(document, input, marks, err))
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
-    if (const LocalText* message = BalanceMessage(document.balance(KeyOptions().ChB, CommandLineWeights()))) {
+    if (const LocalText* message =
+            BalanceMessage(document.balance(KeyOptions().AutoCase, CommandLineWeights()))) {
         err << FirstLine(message->In(Language::English)) << '\n';
         return 1;
     }

@@ -10,10 +10,10 @@
 
 #include <QValidator>
 
-class TCodePageValidator : public QValidator
+class CodePageValidator : public QValidator
 {
   public:
-    explicit TCodePageValidator(QObject* parent, const QString& alsoDropped = QString())
+    explicit CodePageValidator(QObject* parent, const QString& alsoDropped = QString())
         : QValidator(parent), AlsoDropped(alsoDropped)
     {
     }

@@ -4,7 +4,6 @@
 #include "model/DocumentModel.h"
 #include "model/GridModel.h"
 #include "ui/grid/GridView.h"
-#include "ui/mainwindow/StoikonApp.h"
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QApplication>
@@ -46,10 +45,10 @@ QStringList MessageRecorder::Texts() const
 
 WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
 {
-    Window = CreateStoikonWindows(commandLineFile);
-    Window->SetDefaultsFolder(Defaults.path());
-    Window->SetMarksFolder(Marks.path());
-    Window->SetFileDialogHook([this](FileDialogKind kind, const QString& title, const QString&) {
+    Window = new MainWindow(commandLineFile);
+    Window->desktop().setDefaultsFolder(Defaults.path());
+    Window->desktop().setMarksFolder(Marks.path());
+    Window->desktop().setFileDialog([this](FileDialogKind kind, const QString& title, const QString&) {
         FileDialogsAsked.push_back(kind);
         FileDialogTitles << title;
         if (FileAnswers.empty())
@@ -65,7 +64,7 @@ WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
 void WindowFixture::Start()
 {
     Window->show();
-    Window->FormActivate();
+    Window->startUp();
     QTest::qWait(1);
 }
 

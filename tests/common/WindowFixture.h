@@ -8,10 +8,14 @@
 #include "model/GridModel.h"
 #include "ui/dialogs/MessageBox.h"
 #include "ui/grid/GridView.h"
+#include "ui/mainwindow/CommandFunctions.h"
+#include "ui/mainwindow/HelpMode.h"
+#include "ui/mainwindow/LanguageSwitch.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -40,7 +44,7 @@ class MessageRecorder
     ~MessageRecorder();
     std::vector<MessageRequest> Shown;
     std::deque<int> Answers;
-    int DefaultAnswer = mrOk;
+    int DefaultAnswer = AnswerOk;
     QStringList Texts() const;
 };
 
@@ -53,7 +57,7 @@ class WindowFixture
     explicit WindowFixture(const QString& commandLineFile = QString(), bool start = true);
     ~WindowFixture();
     void Start();
-    TSTMainForm* operator->() const { return Window; }
+    MainWindow* operator->() const { return Window; }
     DocumentModel* Doc() const { return Window->document(); }
     GridModel* Grid() const { return Doc()->grid(); }
     // A part of the window (or of its dialogs) by its object name.
@@ -64,9 +68,9 @@ class WindowFixture
             qFatal("no %s in the window", name);
         return found;
     }
-    TPropertyGrid* View() const { return Find<TPropertyGrid>("Grid"); }
-    ReactionLine* Line() const { return Find<ReactionLine>("TextImg"); }
-    QWidget* KeyBox() const { return Find<QWidget>("TextBtn"); } // takes the line's keys
+    GridView* View() const { return Find<GridView>("grid"); }
+    ReactionLine* Line() const { return Find<ReactionLine>("reactionLine"); }
+    QWidget* KeyBox() const { return Find<QWidget>("keyBox"); } // takes the line's keys
     QAction* Action(const char* name) const { return Find<QAction>(name); }
     // The document changed as a test needs it: through the options, as OK gives them; its
     // content at once, as an undo puts it back (rows, cells, marks); or as just saved.
@@ -76,7 +80,7 @@ class WindowFixture
     void SetRowCount(int rows) const; // the header row too
     void MarkSaved() const;           // to its file, or to one in Scratch
     void MarkModified() const;        // an edit that leaves the text as it was
-    TSTMainForm* Window = nullptr;
+    MainWindow* Window = nullptr;
     QTemporaryDir Defaults;
     QTemporaryDir Marks; // the records of worked-out cells
     QTemporaryDir Scratch;

@@ -214,8 +214,8 @@ void TestCore::mapKey()
     QFETCH(char, typed);
     QFETCH(char, mapped);
     KeyOptions keys;
-    keys.KP = kp.toStdString();
-    keys.KF = kf.toStdString();
+    keys.PlusKeys = kp.toStdString();
+    keys.ArrowKeys = kf.toStdString();
     QCOMPARE(MapKey(char32_t(typed), keys), char32_t(mapped));
 }
 
@@ -223,8 +223,8 @@ void TestCore::mapKeyTakesWholeCharacters()
 {
     // A Farsi keyboard types its own letters; a key set may list them.
     KeyOptions keys;
-    keys.KP = "+=\u0632";  // zain
-    keys.KF = " >.\u0628"; // beh
+    keys.PlusKeys = "+=\u0632";   // zain
+    keys.ArrowKeys = " >.\u0628"; // beh
     QCOMPARE(MapKey(U'\u0628', keys), U'>');
     QCOMPARE(MapKey(U'\u0632', keys), U'+');
     QCOMPARE(MapKey(U'\u0633', keys), U'\u0633');
@@ -333,8 +333,8 @@ void TestCore::typeReaction()
     QFETCH(bool, autoCase);
     QFETCH(QString, text);
     KeyOptions keys;
-    keys.KF = kf.toStdString();
-    keys.ChB = autoCase;
+    keys.ArrowKeys = kf.toStdString();
+    keys.AutoCase = autoCase;
     QCOMPARE(QString::fromStdString(TypeReaction(typed.toStdString(), keys)), text);
 }
 
@@ -392,9 +392,9 @@ void TestCore::typing_matchesTheLineTidiedKeyByKey()
     std::mt19937 random(2024);
     for (int round = 0; round < 3000; ++round) {
         KeyOptions options;
-        options.ChB = round % 3 != 0;
+        options.AutoCase = round % 3 != 0;
         if (round % 4 == 0)
-            options.KP += "\u0632";
+            options.PlusKeys += "\u0632";
         std::string typed;
         for (int n = int(random() % 40); n > 0; --n)
             typed += keys[random() % std::size(keys)];
@@ -405,7 +405,7 @@ void TestCore::typing_matchesTheLineTidiedKeyByKey()
             const char32_t c = MapKey(key, options);
             if (c < 0x80 && IsReactionChar(char(c)))
                 line.insert(size_t(caret++), 1, char(c));
-            TidyReaction(line, caret, options.ChB);
+            TidyReaction(line, caret, options.AutoCase);
         }
         QCOMPARE(TypeReaction(typed, options), line);
         ReactionTyper typer(options);

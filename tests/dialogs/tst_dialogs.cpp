@@ -28,7 +28,7 @@ void TestOptionsDialog::init()
     Settings = std::make_unique<TestSettings>();
     Messages = std::make_unique<MessageRecorder>();
     Window = std::make_unique<WindowFixture>();
-    Ops = Window->Find<TOpsForm>("OpsForm");
+    Ops = Window->Find<OptionsDialog>("optionsDialog");
     Window->MarkSaved();
 }
 
@@ -182,7 +182,7 @@ void TestOptionsDialog::the_colour_box_keeps_document_colours()
     QFETCH(qint32, afterOK);
     Window->EditFonts([&](FontSettings& f) { f.NumbersFont.Color = start; });
     Show();
-    auto* box = Find<TColorBox>("FNFC");
+    auto* box = Find<ColorBox>("FNFC");
     QCOMPARE(box->currentIndex() >= 0, listed);
     if (!choose.isEmpty())
         box->setCurrentIndex(box->findText(choose));
@@ -192,14 +192,14 @@ void TestOptionsDialog::the_colour_box_keeps_document_colours()
 
 void TestOptionsDialog::ok_applies_the_fonts_and_redraws_the_reaction_line_after_closing()
 {
-    TSTMainForm* window = Window->Window;
+    MainWindow* window = Window->Window;
     window->document()->setReaction("2H2+O2>2H2O");
     const std::vector<int> widthsBefore = Window->Line()->charWidths();
     Show();
     auto* tim = Find<QTimer>("Tim");
     QSignalSpy fired(tim, &QTimer::timeout);
     Retype(Find<QLineEdit>("FRFS"), "28");
-    auto* colour = Find<TColorBox>("FRFC");
+    auto* colour = Find<ColorBox>("FRFC");
     colour->setCurrentIndex(colour->findText("Red"));
     Retype(Find<QLineEdit>("FGFS"), "14");
     Click("OK");
@@ -209,7 +209,7 @@ void TestOptionsDialog::ok_applies_the_fonts_and_redraws_the_reaction_line_after
     QCOMPARE(window->document()->fonts().ReactionFont.Size, 28);
     QCOMPARE(window->document()->fonts().ReactionFont.Color, ColorValue(0x0000FF));
     QCOMPARE(Window->View()->font().pointSize(), 14);
-    QCOMPARE(Window->View()->RowHeight(1),
+    QCOMPARE(Window->View()->gridRowHeight(1),
              QFontMetrics(ToQFont(window->document()->fonts().GridFont)).height() + 7);
     // Not yet: the line is drawn once the dialog has gone.
     QVERIFY(tim->isActive());
@@ -225,7 +225,7 @@ void TestOptionsDialog::ok_applies_the_fonts_and_redraws_the_reaction_line_after
 
 void TestOptionsDialog::cancel_applies_nothing_and_redraws_nothing()
 {
-    TSTMainForm* window = Window->Window;
+    MainWindow* window = Window->Window;
     SetColumns(window, {{"Mol", "0", 100}});
     Window->EditOptions([](DocumentOptions& options) { options.Formulas = {"#Mol(a)=1"}; });
     Window->MarkSaved();
@@ -263,15 +263,15 @@ void TestOptionsDialog::default_applies_and_writes_the_defaults_file_of_the_lang
 {
     QFETCH(bool, farsi);
     QFETCH(QString, file);
-    TSTMainForm* window = Window->Window;
-    window->ApplyLanguage(farsi ? Language::Farsi : Language::English);
+    MainWindow* window = Window->Window;
+    window->languageSwitch().switchTo(farsi ? Language::Farsi : Language::English);
     Window->MarkSaved();
     SetColumns(window, {{"Mol", "3", 100}});
     Show();
     Click("GINew");
     Retype(Find<QLineEdit>("FRFS"), "22");
     Click("Def");
-    QCOMPARE(Ops->result(), TOpsForm::DefaultResult);
+    QCOMPARE(Ops->result(), OptionsDialog::DefaultResult);
     // Applied to the open document as OK does.
     QVERIFY(window->document()->isModified());
     QCOMPARE(window->document()->fonts().ReactionFont.Size, 22);
@@ -303,19 +303,19 @@ void TestOptionsDialog::texts_follow_the_interface_language()
     QFETCH(QString, okText);
     QFETCH(QString, firstHelpLine);
     QFETCH(bool, rightAligned);
-    (*Window)->ApplyLanguage(farsi ? Language::Farsi : Language::English);
+    (*Window)->languageSwitch().switchTo(farsi ? Language::Farsi : Language::English);
     Show();
     QCOMPARE(Ops->windowTitle(), caption);
     QCOMPARE(Find<QPushButton>("OK")->text(), okText);
     QCOMPARE(Ops->layoutDirection(), farsi ? Qt::RightToLeft : Qt::LeftToRight);
     QCOMPARE(bool(Find<QLabel>("Label29")->alignment() & Qt::AlignRight), rightAligned);
-    // Def stands at the reading start of the bottom row.
+    // Default stands at the reading start of the bottom row.
     QCOMPARE(Find<QPushButton>("Def")->x() > Ops->width() / 2, farsi);
     Click("HelpBtn");
     QCOMPARE(Messages->Shown.size(), std::size_t(1));
     const MessageRequest& shown = Messages->Shown.front();
-    QCOMPARE(shown.Kind, MsgKind::Information);
-    QCOMPARE(shown.Buttons, int(mbOK));
+    QCOMPARE(shown.Kind, MessageKind::Information);
+    QCOMPARE(shown.Buttons, int(ButtonOk));
     QCOMPARE(shown.Text.split('\r').size(), 4);
     QCOMPARE(shown.Text.split('\r').front(), firstHelpLine);
 }

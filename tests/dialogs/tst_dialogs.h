@@ -22,7 +22,7 @@ class TestOptionsDialog : public QObject
     std::unique_ptr<TestSettings> Settings;
     std::unique_ptr<MessageRecorder> Messages;
     std::unique_ptr<WindowFixture> Window;
-    TOpsForm* Ops = nullptr;
+    OptionsDialog* Ops = nullptr;
 
     // Shows the dialog the way a test can drive it: open() instead of a blocking exec().
     void Show()
@@ -84,7 +84,7 @@ struct Column
 };
 
 // Gives the window's grid exactly these columns and one data row of cells "<name>1".
-inline void SetColumns(TSTMainForm* window, const std::vector<Column>& columns)
+inline void SetColumns(MainWindow* window, const std::vector<Column>& columns)
 {
     DocumentContent content = window->document()->document().content();
     content.Data.Widths.clear();
@@ -100,7 +100,7 @@ inline void SetColumns(TSTMainForm* window, const std::vector<Column>& columns)
     window->document()->restore(content);
 }
 
-inline QStringList Headers(TSTMainForm* window)
+inline QStringList Headers(MainWindow* window)
 {
     QStringList names;
     for (int c = 0; c < window->document()->grid()->gridColumnCount(); ++c)

@@ -142,9 +142,9 @@ void TestOptionsDialog::a_new_formula_targets_the_first_column()
 void TestOptionsDialog::formula_editors_follow_the_selected_entry_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("target"); // shown by GFN1, empty when no column matches
+    QTest::addColumn<QString>("target"); // shown by formulaTarget, empty when no column matches
     QTest::addColumn<QString>("expression");
-    QTest::addColumn<QString>("afterTyping"); // the entry after typing "+1" into GFN2
+    QTest::addColumn<QString>("afterTyping"); // the entry after typing "+1" into formulaExpression
     QTest::newRow("target in another case") << "#MOL(a)=2"
                                             << "#Mol(a)"
                                             << "2"

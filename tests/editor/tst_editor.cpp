@@ -18,7 +18,7 @@ namespace {
 bool LineKeepsCaretInView(const WindowFixture& w)
 {
     const ReactionLine* line = w.Line();
-    const int offset = line->WidthBefore(line->caretPos()) - line->WidthBefore(line->firstVisible());
+    const int offset = line->widthBefore(line->caretPos()) - line->widthBefore(line->firstVisible());
     return offset >= 0 && offset < line->width();
 }
 } // namespace
@@ -232,7 +232,7 @@ void TestEditor::a_click_places_the_caret()
     TestSettings settings;
     WindowFixture w;
     SetText(w, text, 0);
-    const int x = boundary < 0 ? w.Line()->width() - 2 : w.Line()->WidthBefore(boundary) + offset;
+    const int x = boundary < 0 ? w.Line()->width() - 2 : w.Line()->widthBefore(boundary) + offset;
     QTest::mouseClick(w.Line(), Qt::LeftButton, {}, QPoint(x, 5));
     QCOMPARE(w.Line()->caretPos(), expected);
     QCOMPARE(Text(w), text); // a click keeps the coefficients
@@ -270,11 +270,12 @@ void TestEditor::key_options_are_read_from_the_settings()
         for (auto it = stored.begin(); it != stored.end(); ++it)
             registry.setValue(it.key(), it.value());
     }
-    const KeyOptions keys = ReadKeyOptions();
+    const KeyOptions keys = Settings::read().Keys;
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(QString::fromStdString(std::vector{keys.KP, keys.KOP, keys.KCP, keys.KF}[i]),
+        QCOMPARE(QString::fromStdString(
+                     std::vector{keys.PlusKeys, keys.OpenKeys, keys.CloseKeys, keys.ArrowKeys}[i]),
                  expectedSets[i]);
-    QCOMPARE(keys.ChB, expectedAutoCase);
+    QCOMPARE(keys.AutoCase, expectedAutoCase);
 }
 
 void TestEditor::key_options_changed_in_one_run_hold_at_the_next_start()
@@ -286,9 +287,9 @@ void TestEditor::key_options_changed_in_one_run_hold_at_the_next_start()
     }
     QCOMPARE(QSettings("Velk", "ST1").value("ChB").toInt(), 0);
     WindowFixture second;
-    QCOMPARE(second.Line()->keyOptions().KP, std::string("+=k"));
-    QCOMPARE(second.Line()->keyOptions().KF, std::string(">"));
-    QVERIFY(!second.Line()->keyOptions().ChB);
+    QCOMPARE(second.Line()->keyOptions().PlusKeys, std::string("+=k"));
+    QCOMPARE(second.Line()->keyOptions().ArrowKeys, std::string(">"));
+    QVERIFY(!second.Line()->keyOptions().AutoCase);
     Type(second, "nacl k [h2o");
     QCOMPARE(Text(second), QStringLiteral("nacl+h2o"));
 }
@@ -303,24 +304,25 @@ void TestEditor::the_key_options_dialog_opens_in_the_program_font_centred()
     QFont shownFont;
     QPoint shownCentre;
     QTimer::singleShot(0, w.Window, [&] {
-        shownFont = w.Find<TKOForm>("KOForm")->font();
-        shownCentre = w.Find<TKOForm>("KOForm")->geometry().center();
-        w.Find<TKOForm>("KOForm")->reject();
+        shownFont = w.Find<KeyOptionsDialog>("keyOptionsDialog")->font();
+        shownCentre = w.Find<KeyOptionsDialog>("keyOptionsDialog")->geometry().center();
+        w.Find<KeyOptionsDialog>("keyOptionsDialog")->reject();
     });
-    w.Action("SettingsKey")->trigger();
-    QCOMPARE(shownFont, w->ProgramQFont());
+    w.Action("keyOptions")->trigger();
+    QCOMPARE(shownFont, w->desktop().programFont());
     const QPoint screenCentre = w->screen()->availableGeometry().center();
     QVERIFY((shownCentre - screenCentre).manhattanLength() <= 6); // the frame may shift it a little
     // 175 x 145, wider where the font needs more room for the check box's caption.
-    const TKOForm* keys = w.Find<TKOForm>("KOForm");
+    const KeyOptionsDialog* keys = w.Find<KeyOptionsDialog>("keyOptionsDialog");
     QCOMPARE(keys->height(), 145);
     QVERIFY(keys->width() > 175); // 11 points, bold
-    QVERIFY(keys->ChB->width() >= keys->ChB->sizeHint().width() &&
-            keys->ChB->geometry().right() < keys->width());
-    QCOMPARE(keys->KP->geometry().right(), keys->width() - 7);
-    QCOMPARE(w.Find<TKOForm>("KOForm")->minimumSize(), w.Find<TKOForm>("KOForm")->maximumSize());
+    QVERIFY(keys->autoCase->width() >= keys->autoCase->sizeHint().width() &&
+            keys->autoCase->geometry().right() < keys->width());
+    QCOMPARE(keys->plusKeys->geometry().right(), keys->width() - 7);
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->minimumSize(),
+             w.Find<KeyOptionsDialog>("keyOptionsDialog")->maximumSize());
     bool arrowShown = false;
-    for (QLabel* label : w.Find<TKOForm>("KOForm")->findChildren<QLabel*>())
+    for (QLabel* label : w.Find<KeyOptionsDialog>("keyOptionsDialog")->findChildren<QLabel*>())
         arrowShown = arrowShown || !label->pixmap().isNull();
     QVERIFY(arrowShown);
 }
@@ -329,11 +331,13 @@ void TestEditor::the_key_options_dialog_follows_the_language()
 {
     TestSettings settings;
     WindowFixture w;
-    w->ApplyLanguage(Language::Farsi);
-    QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QString::fromUtf8("تنظیمات کلیدها"));
-    QCOMPARE(w.Find<TKOForm>("KOForm")->ChB->text(), QString::fromUtf8("تشخیص اتوماتیک عناصر"));
-    w->ApplyLanguage(Language::English);
-    QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QStringLiteral("Key Options"));
+    w->languageSwitch().switchTo(Language::Farsi);
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->windowTitle(),
+             QString::fromUtf8("تنظیمات کلیدها"));
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->autoCase->text(),
+             QString::fromUtf8("تشخیص اتوماتیک عناصر"));
+    w->languageSwitch().switchTo(Language::English);
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->windowTitle(), QStringLiteral("Key Options"));
 }
 
 QTEST_MAIN(TestEditor)

@@ -96,7 +96,7 @@ inline void SetText(const WindowFixture& w, const QString& text, int caretPos = 
 {
     w.Doc()->setReaction(text.toStdString());
     w.Line()->setCaretPos(caretPos);
-    w.Line()->DrawReaction();
+    w.Line()->draw();
 }
 
 inline QString Text(const WindowFixture& w)
@@ -107,14 +107,14 @@ inline QString Text(const WindowFixture& w)
 // Through the key-options dialog, whose every edit is in force at once.
 inline void SetKeySets(const WindowFixture& w, const QStringList& sets, bool autoCase)
 {
-    auto* dialog = w.Find<TKOForm>("KOForm");
+    auto* dialog = w.Find<KeyOptionsDialog>("keyOptionsDialog");
     if (!sets.isEmpty()) {
-        dialog->KP->setText(sets[0]);
-        dialog->KOP->setText(sets[1]);
-        dialog->KCP->setText(sets[2]);
-        dialog->KF->setText(sets[3]);
+        dialog->plusKeys->setText(sets[0]);
+        dialog->openKeys->setText(sets[1]);
+        dialog->closeKeys->setText(sets[2]);
+        dialog->arrowKeys->setText(sets[3]);
     }
-    dialog->ChB->setChecked(autoCase);
+    dialog->autoCase->setChecked(autoCase);
 }
 
 using PixelTest = bool (*)(QRgb);

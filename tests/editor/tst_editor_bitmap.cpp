@@ -144,9 +144,9 @@ void TestEditor::the_export_command_asks_and_writes_a_24_bit_bitmap_data()
         << QStringList() << QStringList{"pic.img"} << QList<int>() << "pic.img" << 1;
     QTest::newRow("cancel writes nothing") << QStringList() << QStringList{""} << QList<int>() << "" << 1;
     QTest::newRow("No asks for another name")
-        << QStringList{"old.bmp"} << QStringList{"old", "new"} << QList<int>{mrNo} << "new.bmp" << 2;
-    QTest::newRow("Yes overwrites") << QStringList{"old.bmp"} << QStringList{"old.bmp"} << QList<int>{mrYes}
-                                    << "old.bmp" << 1;
+        << QStringList{"old.bmp"} << QStringList{"old", "new"} << QList<int>{AnswerNo} << "new.bmp" << 2;
+    QTest::newRow("Yes overwrites") << QStringList{"old.bmp"} << QStringList{"old.bmp"}
+                                    << QList<int>{AnswerYes} << "old.bmp" << 1;
 }
 
 void TestEditor::the_export_command_asks_and_writes_a_24_bit_bitmap()
@@ -170,11 +170,11 @@ void TestEditor::the_export_command_asks_and_writes_a_24_bit_bitmap()
         w.FileAnswers.push_back(name.isEmpty() ? QString() : dir.filePath(name));
     SetText(w, "2H2+O2>2H2O");
 
-    w->FilePrintExecute();
+    w->command("exportBitmap")->trigger();
     QCOMPARE(int(w.FileDialogsAsked.size()), dialogs);
     QCOMPARE(int(messages.Shown.size()), answers.size());
     if (!answers.isEmpty()) {
-        QCOMPARE(messages.Shown[0].Kind, MsgKind::Warning);
+        QCOMPARE(messages.Shown[0].Kind, MessageKind::Warning);
         QCOMPARE(messages.Shown[0].Text,
                  dir.filePath("old.bmp") + " already exists.\rDo you want to replace it?");
     }
@@ -192,7 +192,7 @@ void TestEditor::the_export_command_asks_and_writes_a_24_bit_bitmap()
     QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
     int gridHeight = 0;
     for (int row = 0; row < w.Doc()->grid()->gridRowCount(); ++row)
-        gridHeight += w.View()->RowHeight(row);
+        gridHeight += w.View()->gridRowHeight(row);
     const QImage picture(dir.filePath(written), "BMP");
     QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w.Doc()->fonts()) + 10);
 }
@@ -203,7 +203,7 @@ void TestEditor::a_failed_export_says_it_could_not_save()
     MessageRecorder messages;
     WindowFixture w;
     w.FileAnswers.push_back(QStringLiteral("/nonexistent-folder/picture.bmp"));
-    w->FilePrintExecute();
+    w->command("exportBitmap")->trigger();
     QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Can not save this file")});
 }
 
@@ -218,9 +218,9 @@ void TestEditor::the_export_leaves_the_scrolled_line_as_it_was()
     QVERIFY(firstVisible > 0);
     QTemporaryDir dir;
     w.FileAnswers.push_back(dir.filePath("long.bmp"));
-    w->FilePrintExecute();
+    w->command("exportBitmap")->trigger();
     QCOMPARE(w.Line()->firstVisible(), firstVisible);
-    const int reactionWidth = w.Line()->WidthBefore(int(w.Line()->charWidths().size()));
+    const int reactionWidth = w.Line()->widthBefore(int(w.Line()->charWidths().size()));
     QCOMPARE(QImage(dir.filePath("long.bmp")).width(), reactionWidth + 20);
     QVERIFY(messages.Shown.empty());
 }

@@ -17,10 +17,10 @@ void TestEditor::copy_and_paste_back_give_the_text_without_coefficients()
     TestSettings settings;
     WindowFixture w;
     SetText(w, "2H2+O2>2H2O");
-    w.Action("ReactionCopy")->trigger();
+    w.Action("copyReaction")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2H2+O2>2H2O"));
     w.MarkSaved();
-    w.Action("ReactionPaste")->trigger();
+    w.Action("pasteReaction")->trigger();
     QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
     QCOMPARE(w.Line()->caretPos(), 9);
     QVERIFY(w.Doc()->isModified());
@@ -82,7 +82,7 @@ void TestEditor::pasted_textbook_notation_goes_in_as_read()
     WindowFixture w;
     SetKeySets(w, {"=", "([", ")]", keyF}, true);
     QApplication::clipboard()->setText(clipboard);
-    w->ReactionPasteExecute();
+    w->command("pasteReaction")->trigger();
     QCOMPARE(Text(w), text);
     QVERIFY(messages.Shown.empty());
 }
@@ -93,14 +93,14 @@ void TestEditor::a_carriage_return_in_pasted_text_runs_balance_at_that_point()
     WindowFixture w;
     // In help mode the Balance command answers with a help message instead of
     // balancing, which shows when and where it ran.
-    w->HelpHelpExecute();
+    w->command("help")->trigger();
     QStringList textAtBalance;
     SetMessageBoxHook([&](const MessageRequest&) {
         textAtBalance << Text(w);
-        return int(mrOk);
+        return int(AnswerOk);
     });
     QApplication::clipboard()->setText(QStringLiteral("h2=o2\r\nh2o"));
-    w->ReactionPasteExecute();
+    w->command("pasteReaction")->trigger();
     SetMessageBoxHook(nullptr);
     QCOMPARE(textAtBalance, QStringList{QStringLiteral("H2+O2")});
     QCOMPARE(Text(w), QStringLiteral("H2+O2H2O")); // the line feed is dropped
@@ -121,7 +121,7 @@ void TestEditor::a_carriage_return_balances_the_reaction()
     WindowFixture w;
     if (pasted) {
         QApplication::clipboard()->setText(QStringLiteral("h2=o2 h2o\r"));
-        w->ReactionPasteExecute();
+        w->command("pasteReaction")->trigger();
     } else {
         Type(w, "h2=o2 h2o");
         QTest::keyClick(w.KeyBox(), Qt::Key_Return);
@@ -136,7 +136,7 @@ void TestEditor::paste_without_text_on_the_clipboard_changes_nothing()
     WindowFixture w;
     SetText(w, "H2O", 3);
     QApplication::clipboard()->clear();
-    w->ReactionPasteExecute();
+    w->command("pasteReaction")->trigger();
     QCOMPARE(Text(w), QStringLiteral("H2O"));
     QCOMPARE(w.Line()->caretPos(), 3);
 }
@@ -148,9 +148,9 @@ void TestEditor::a_second_paste_during_a_paste_is_ignored()
     QApplication::clipboard()->setText(QStringLiteral("h2o2"));
     QTimer::singleShot(15, w.Window, [&] {
         QApplication::clipboard()->setText(QStringLiteral("nacl"));
-        w->ReactionPasteExecute();
+        w->command("pasteReaction")->trigger();
     });
-    w->ReactionPasteExecute();
+    w->command("pasteReaction")->trigger();
     QCOMPARE(Text(w), QStringLiteral("H2O2"));
     QVERIFY(!w.Line()->isPasting());
 }
@@ -159,11 +159,11 @@ void TestEditor::closing_the_window_stops_a_paste()
 {
     TestSettings settings;
     MessageRecorder messages;
-    messages.DefaultAnswer = mrNo; // do not save
+    messages.DefaultAnswer = AnswerNo; // do not save
     WindowFixture w;
     QApplication::clipboard()->setText(QString("h2o2").repeated(10));
     QTimer::singleShot(30, w.Window, [&] { w->close(); });
-    w->ReactionPasteExecute();
+    w->command("pasteReaction")->trigger();
     QVERIFY(!w->isVisible());
     QVERIFY(w.Doc()->reactionText().size() < 40);
     QVERIFY(!w.Line()->isPasting());

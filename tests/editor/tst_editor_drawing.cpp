@@ -24,7 +24,7 @@ bool IsBlue(QRgb c)
 QRect CharCell(const WindowFixture& w, int i)
 {
     const ReactionLine* line = w.Line();
-    const int left = line->WidthBefore(i) - line->WidthBefore(line->firstVisible());
+    const int left = line->widthBefore(i) - line->widthBefore(line->firstVisible());
     return QRect(left, 0, line->charWidths()[size_t(i)], line->picture().height());
 }
 
@@ -56,28 +56,28 @@ void TestEditor::the_caret_is_a_black_line_that_blinks()
     const QImage& picture = w.Line()->picture();
     const int height = picture.height();
     QVERIFY(w.Line()->caretShown());
-    QCOMPARE(w.Line()->caretX(), w.Line()->WidthBefore(2));
+    QCOMPARE(w.Line()->caretX(), w.Line()->widthBefore(2));
     for (int y = 1; y < height - 2; ++y)
         QVERIFY2(IsBlack(picture.pixel(w.Line()->caretX(), y)), qPrintable(QString::number(y)));
     QVERIFY(!IsInk(picture.pixel(w.Line()->caretX(), 0)));
     QVERIFY(!IsInk(picture.pixel(w.Line()->caretX(), height - 2)));
 
-    w.Line()->BlinkTimTimer();
+    w.Line()->blink();
     QVERIFY(!w.Line()->caretShown());
     QVERIFY(InkBox(picture, QRect(w.Line()->caretX(), 0, 1, height), IsInk).isNull());
-    QVERIFY(w.Find<QTimer>("BlinkTim")->interval() > 0);
+    QVERIFY(w.Find<QTimer>("blinkTimer")->interval() > 0);
 
     // Losing the focus erases a shown caret; help mode keeps the blink off.
-    w.Line()->BlinkTimTimer();
-    w.Line()->hfExit();
+    w.Line()->blink();
+    w.Line()->focusLeft();
     QVERIFY(!w.Line()->caretShown());
-    QVERIFY(!w.Find<QTimer>("BlinkTim")->isActive());
+    QVERIFY(!w.Find<QTimer>("blinkTimer")->isActive());
     w.Line()->setHelpMode(true);
-    w.Line()->hfEnter();
-    QVERIFY(!w.Find<QTimer>("BlinkTim")->isActive());
+    w.Line()->focusEntered();
+    QVERIFY(!w.Find<QTimer>("blinkTimer")->isActive());
     w.Line()->setHelpMode(false);
-    w.Line()->hfEnter();
-    QVERIFY(w.Find<QTimer>("BlinkTim")->isActive());
+    w.Line()->focusEntered();
+    QVERIFY(w.Find<QTimer>("blinkTimer")->isActive());
 }
 
 // ---- Drawing ----
@@ -260,9 +260,9 @@ void TestEditor::the_reaction_font_sets_the_panel_height()
     SetText(w, "H2O");
     const int lineHeight = ReactionLineHeight(w.Doc()->fonts());
     QCOMPARE(w.Line()->height(), lineHeight);
-    QCOMPARE(w.Line()->y(), w.Find<QLabel>("Lbl1")->height() + 11);
-    QCOMPARE(w.Find<QWidget>("TextPanel")->height(), std::max(68, w.Line()->y() + lineHeight + 11));
-    QVERIFY(w.View()->y() + w.View()->height() <= w.Find<QWidget>("CalGrid")->y() - 8);
+    QCOMPARE(w.Line()->y(), w.Find<QLabel>("reactionLabel")->height() + 11);
+    QCOMPARE(w.Find<QWidget>("reactionPanel")->height(), std::max(68, w.Line()->y() + lineHeight + 11));
+    QVERIFY(w.View()->y() + w.View()->height() <= w.Find<QWidget>("calculateButton")->y() - 8);
 }
 
 void TestEditor::font_colours_are_drawn_data()

@@ -31,7 +31,7 @@ void TestMenu::init()
     Messages = std::make_unique<MessageRecorder>();
     Window = std::make_unique<WindowFixture>();
     Opened.clear();
-    W()->SetUrlOpener([this](const QString& url) {
+    W()->desktop().setAddressOpener([this](const QString& url) {
         Opened << url;
         return true;
     });
@@ -49,10 +49,10 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request_
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("request");
-    QTest::newRow("File") << "File1" << 200;
-    QTest::newRow("Reaction") << "Reaction1" << 100;
-    QTest::newRow("Settings") << "Settings1" << 100;
-    QTest::newRow("Help") << "Help1" << 100;
+    QTest::newRow("File") << "fileMenu" << 200;
+    QTest::newRow("Reaction") << "reactionMenu" << 100;
+    QTest::newRow("Settings") << "settingsMenu" << 100;
+    QTest::newRow("Help") << "helpMenu" << 100;
 }
 
 void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request()
@@ -61,7 +61,7 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
     QFETCH(int, request);
     auto* m = W()->findChild<QMenu*>(menu);
     // An item is as wide as its caption, the gap and its shortcut, plus the extra width.
-    const QFontMetrics metrics(Window->Find<TVelkMenu>("VelkMenu")->Font());
+    const QFontMetrics metrics(Window->Find<MenuStyle>("menuStyle")->font());
     int widest = request;
     for (QAction* action : m->actions()) {
         if (action->isSeparator() || !action->isVisible())
@@ -76,23 +76,22 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
 
 void TestMenu::rows_are_as_high_as_their_icons_and_separators_are_8()
 {
-    QMenu* file = Window->Find<QMenu>("File1");
+    QMenu* file = Window->Find<QMenu>("fileMenu");
     for (QAction* action : file->actions())
         QCOMPARE(file->actionGeometry(action).height(), action->isSeparator() ? SeparatorHeight : RowHeight);
     // The Help menu's "Problem with Farsi language" has no icon and is as high as the rest.
-    QCOMPARE(
-        Window->Find<QMenu>("Help1")->actionGeometry(Window->Action("ProblemwithFarsilanguage1")).height(),
-        RowHeight);
+    QCOMPARE(Window->Find<QMenu>("helpMenu")->actionGeometry(Window->Action("farsiProblems")).height(),
+             RowHeight);
 }
 
 void TestMenu::the_menu_font_follows_the_program_font()
 {
-    const int before = Window->Find<QMenu>("File1")->sizeHint().height();
+    const int before = Window->Find<QMenu>("fileMenu")->sizeHint().height();
     Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 20; });
-    QCOMPARE(Window->Find<TVelkMenu>("VelkMenu")->Font().pointSize(), 20);
+    QCOMPARE(Window->Find<MenuStyle>("menuStyle")->font().pointSize(), 20);
     // Rows keep their icon height; the items are measured again with the larger font.
-    QCOMPARE(Window->Find<QMenu>("File1")->sizeHint().height(), before);
-    QVERIFY(Window->Find<QMenu>("Help1")->sizeHint().width() > 200);
+    QCOMPARE(Window->Find<QMenu>("fileMenu")->sizeHint().height(), before);
+    QVERIFY(Window->Find<QMenu>("helpMenu")->sizeHint().width() > 200);
 }
 
 void TestMenu::f1_shows_the_help_pointer_and_the_prompt()
@@ -100,8 +99,8 @@ void TestMenu::f1_shows_the_help_pointer_and_the_prompt()
     EnterHelpMode();
     for (QWidget* w :
          {static_cast<QWidget*>(Window->Line()),
-          static_cast<QWidget*>(Window->Find<QPushButton>("WeightBtn")), Window->View()->viewport(),
-          static_cast<QWidget*>(Window->Find<QPushButton>("CalGrid"))})
+          static_cast<QWidget*>(Window->Find<QPushButton>("balanceButton")), Window->View()->viewport(),
+          static_cast<QWidget*>(Window->Find<QPushButton>("calculateButton"))})
         QCOMPARE(w->cursor().shape(), Qt::WhatsThisCursor);
     QCOMPARE(W()->statusBar()->currentMessage(), QString("Click on item you need information about"));
     QVERIFY(Messages->Shown.empty());
@@ -111,27 +110,27 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("gridTopic");
-    QTest::newRow("reaction line") << "TextImg" << false;
-    QTest::newRow("Balance") << "WeightBtn" << false;
+    QTest::newRow("reaction line") << "reactionLine" << false;
+    QTest::newRow("Balance") << "balanceButton" << false;
     QTest::newRow("grid cell") << "cell" << true;
     QTest::newRow("grid below the rows") << "below" << true;
     QTest::newRow("grid header row") << "header" << true;
-    QTest::newRow("Calculate Grid") << "CalGrid" << true;
+    QTest::newRow("Calculate Grid") << "calculateButton" << true;
 }
 
 void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_the_pointers()
 {
     QFETCH(QString, control);
     QFETCH(bool, gridTopic);
-    TPropertyGrid* grid = Window->View();
+    GridView* grid = Window->View();
     Window->SetRowCount(3);
     EnterHelpMode();
-    if (control == "TextImg")
+    if (control == "reactionLine")
         QTest::mouseClick(Window->Line(), Qt::LeftButton, {}, QPoint(5, 5));
-    else if (control == "WeightBtn")
-        QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
-    else if (control == "CalGrid")
-        QTest::mouseClick(Window->Find<QPushButton>("CalGrid"), Qt::LeftButton);
+    else if (control == "balanceButton")
+        QTest::mouseClick(Window->Find<QPushButton>("balanceButton"), Qt::LeftButton);
+    else if (control == "calculateButton")
+        QTest::mouseClick(Window->Find<QPushButton>("calculateButton"), Qt::LeftButton);
     else if (control == "cell")
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->model()->index(0, 0)).center());
@@ -140,15 +139,15 @@ void TestMenu::a_click_in_help_mode_shows_the_control_s_help_text_and_restores_t
     else
         QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
 
-    QVERIFY(!Window->Window->InHelpMode());
+    QVERIFY(!Window->Window->helpMode().isOn());
     QCOMPARE(Messages->Shown.size(), size_t(1));
     const MessageRequest& shown = Messages->Shown.front();
     QCOMPARE(shown.Text, (gridTopic ? Texts::MsgGridHelp : Texts::MsgReactionHelp).In(Language::English));
-    QCOMPARE(shown.Kind, MsgKind::Information);
-    QCOMPARE(shown.Buttons, int(mbOK));
+    QCOMPARE(shown.Kind, MessageKind::Information);
+    QCOMPARE(shown.Buttons, int(ButtonOk));
     QCOMPARE(Window->Line()->cursor().shape(), Qt::IBeamCursor);
-    for (QWidget* w : {static_cast<QWidget*>(Window->Find<QPushButton>("WeightBtn")), grid->viewport(),
-                       static_cast<QWidget*>(Window->Find<QPushButton>("CalGrid"))})
+    for (QWidget* w : {static_cast<QWidget*>(Window->Find<QPushButton>("balanceButton")), grid->viewport(),
+                       static_cast<QWidget*>(Window->Find<QPushButton>("calculateButton"))})
         QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
     QVERIFY(W()->statusBar()->currentMessage().isEmpty());
 }
@@ -157,18 +156,18 @@ void TestMenu::a_click_on_balance_in_help_mode_does_not_balance_and_the_next_cli
 {
     W()->document()->setReaction("H2+O2>H2O");
     EnterHelpMode();
-    QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QPushButton>("balanceButton"), Qt::LeftButton);
     QCOMPARE(W()->document()->reactionText(), std::string("H2+O2>H2O"));
     QCOMPARE(Messages->Texts(), QStringList{Texts::MsgReactionHelp.In(Language::English)});
 
-    QTest::mouseClick(Window->Find<QPushButton>("WeightBtn"), Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QPushButton>("balanceButton"), Qt::LeftButton);
     QCOMPARE(Messages->Shown.size(), size_t(1)); // no second help text
     QCOMPARE(W()->document()->reactionText(), std::string("2H2+O2>2H2O"));
 }
 
 void TestMenu::a_click_on_the_grid_in_help_mode_neither_selects_nor_edits()
 {
-    TPropertyGrid* grid = Window->View();
+    GridView* grid = Window->View();
     Window->SetRowCount(3);
     grid->setCurrentIndex(grid->model()->index(1, 2));
     EnterHelpMode();
@@ -188,25 +187,25 @@ void TestMenu::a_click_on_the_grid_in_help_mode_neither_selects_nor_edits()
 void TestMenu::clicks_elsewhere_leave_help_mode_on()
 {
     EnterHelpMode();
-    QTest::mouseClick(Window->Find<QLabel>("Lbl1"), Qt::LeftButton);
-    QTest::mouseClick(Window->Find<QLabel>("Lbl2"), Qt::LeftButton);
-    Window->Action("SettingsFarsi")->trigger(); // a command, and a language switch on top
-    QVERIFY(Window->Window->InHelpMode());
+    QTest::mouseClick(Window->Find<QLabel>("reactionLabel"), Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QLabel>("gridLabel"), Qt::LeftButton);
+    Window->Action("switchToFarsi")->trigger(); // a command, and a language switch on top
+    QVERIFY(Window->Window->helpMode().isOn());
     QVERIFY(Messages->Shown.empty());
     QCOMPARE(Window->View()->viewport()->cursor().shape(), Qt::WhatsThisCursor);
 }
 
 void TestMenu::help_mode_in_farsi_prompts_and_answers_in_farsi()
 {
-    W()->SettingsFarsiExecute();
+    W()->command("switchToFarsi")->trigger();
     EnterHelpMode();
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::Farsi));
-    QTest::mouseClick(Window->Find<QPushButton>("CalGrid"), Qt::LeftButton);
+    QTest::mouseClick(Window->Find<QPushButton>("calculateButton"), Qt::LeftButton);
     QCOMPARE(Messages->Shown.size(), size_t(1));
     const MessageRequest& shown = Messages->Shown.front();
     QCOMPARE(shown.Text, Texts::MsgGridHelp.In(Language::Farsi));
     QCOMPARE(shown.Lang, Language::Farsi);
-    std::unique_ptr<QMessageBox> box(BuildMessageBox(shown, W()->ProgramQFont(), W()));
+    std::unique_ptr<QMessageBox> box(BuildMessageBox(shown, W()->desktop().programFont(), W()));
     QCOMPARE(box->windowTitle(), QString::fromUtf8("اطلاعات"));
     QCOMPARE(box->button(QMessageBox::Ok)->text(), QString::fromUtf8("قبول"));
     QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
@@ -216,17 +215,17 @@ void TestMenu::hovering_menu_items_in_help_mode_keeps_the_prompt()
 {
     QMenuBar* bar = W()->menuBar();
     // Out of help mode, hovering shows the item's long hint: the check below means something.
-    bar->setActiveAction(Window->Find<QMenu>("File1")->menuAction());
-    Window->Find<QMenu>("File1")->setActiveAction(Window->Action("FileOpen"));
+    bar->setActiveAction(Window->Find<QMenu>("fileMenu")->menuAction());
+    Window->Find<QMenu>("fileMenu")->setActiveAction(Window->Action("openDocument"));
     QCOMPARE(W()->statusBar()->currentMessage(), QString("Opens an existing file"));
-    Window->Find<QMenu>("File1")->hide();
+    Window->Find<QMenu>("fileMenu")->hide();
 
     EnterHelpMode();
-    bar->setActiveAction(Window->Find<QMenu>("File1")->menuAction());
-    Window->Find<QMenu>("File1")->setActiveAction(Window->Action("FileSave"));
-    Window->Find<QMenu>("File1")->setActiveAction(Window->Action("FileExit"));
+    bar->setActiveAction(Window->Find<QMenu>("fileMenu")->menuAction());
+    Window->Find<QMenu>("fileMenu")->setActiveAction(Window->Action("saveDocument"));
+    Window->Find<QMenu>("fileMenu")->setActiveAction(Window->Action("quit"));
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::English));
-    Window->Find<QMenu>("File1")->hide();
+    Window->Find<QMenu>("fileMenu")->hide();
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::English));
 }
 
@@ -241,14 +240,14 @@ void TestMenu::web_commands_open_their_targets_data()
     const QString guide = QUrl::fromLocalFile(UserGuidePath(Language::English)).toString();
     const QString guideFa = QUrl::fromLocalFile(UserGuidePath(Language::Farsi)).toString();
     QVERIFY(guide.endsWith("/share/doc/stoikon/user-guide.html"));
-    QTest::newRow("Visit Website") << "HelpWebsite" << false << (site.isEmpty() ? guide : site);
-    QTest::newRow("Source Code") << "HelpSource" << false
+    QTest::newRow("Visit Website") << "website" << false << (site.isEmpty() ? guide : site);
+    QTest::newRow("Source Code") << "sourceCode" << false
                                  << (site.isEmpty() ? guide + "#source" : site + "st.html");
-    QTest::newRow("Online Help") << "HelpOnline" << false << (site.isEmpty() ? guide : site + "sthlp.html");
+    QTest::newRow("Online Help") << "onlineHelp" << false << (site.isEmpty() ? guide : site + "sthlp.html");
     QTest::newRow("Online Help in Farsi")
-        << "HelpOnline" << true << (site.isEmpty() ? guideFa : site + "sthlp.html");
+        << "onlineHelp" << true << (site.isEmpty() ? guideFa : site + "sthlp.html");
     QTest::newRow("Comments and problems")
-        << "HelpMail" << false << (mail.isEmpty() ? guide + "#feedback" : "mailto:" + mail);
+        << "comments" << false << (mail.isEmpty() ? guide + "#feedback" : "mailto:" + mail);
 }
 
 void TestMenu::web_commands_open_their_targets()
@@ -258,13 +257,13 @@ void TestMenu::web_commands_open_their_targets()
     QFETCH(QString, target);
     QVERIFY(QString::fromUtf8(SiteAddress).isEmpty() || QString::fromUtf8(SiteAddress).endsWith('/'));
     if (farsi)
-        W()->SettingsFarsiExecute();
+        W()->command("switchToFarsi")->trigger();
     W()->findChild<QAction*>(action)->trigger();
     QCOMPARE(Opened, QStringList{target});
     QVERIFY(Messages->Shown.empty());
 
     // An address nothing opens (no xdg-open, a guide left out) is said, not passed over.
-    W()->SetUrlOpener([](const QString&) { return false; });
+    W()->desktop().setAddressOpener([](const QString&) { return false; });
     W()->findChild<QAction*>(action)->trigger();
     QCOMPARE(Messages->Shown.size(), size_t(1));
     QVERIFY(Messages->Shown.front().Text.contains(QUrl(target).isLocalFile() ? QUrl(target).toLocalFile()
@@ -273,31 +272,31 @@ void TestMenu::web_commands_open_their_targets()
 
 void TestMenu::the_about_box_site_opens_the_same_address_as_visit_website()
 {
-    TAboutForm* about = Window->Find<TAboutForm>("AboutForm");
+    AboutDialog* about = Window->Find<AboutDialog>("aboutDialog");
     about->show();
-    QCOMPARE(about->Site->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(about->Site, Qt::LeftButton);
-    Window->Action("HelpWebsite")->trigger();
+    QCOMPARE(about->siteLink->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(about->siteLink, Qt::LeftButton);
+    Window->Action("website")->trigger();
     QCOMPARE(Opened.size(), 2);
     QCOMPARE(Opened.front(), Opened.back());
-    QCOMPARE(Opened.front(), Window->Find<TVelkMenu>("VelkMenu")->Homepage());
+    QCOMPARE(Opened.front(), HelpPageAddress(HelpPage::Website, Language::English));
     about->hide();
 }
 
 void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
 {
-    TAboutForm* about = Window->Find<TAboutForm>("AboutForm");
-    W()->SettingsFarsiExecute();
+    AboutDialog* about = Window->Find<AboutDialog>("aboutDialog");
+    W()->command("switchToFarsi")->trigger();
     about->show();
     QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(about->windowTitle(), QString::fromUtf8("درباره این برنامه"));
-    QCOMPARE(about->Ver->text(), QString::fromUtf8("نسخه 1"));
-    QCOMPARE(about->Tit->text(), QString("Stoikon"));
+    QCOMPARE(about->version->text(), QString::fromUtf8("نسخه 1"));
+    QCOMPARE(about->title->text(), QString("Stoikon"));
     // The icon stands at the right edge, the texts to its left, aligned to the right.
-    QCOMPARE(about->Img->geometry(), QRect(306 - 32 - 32, 24, 32, 32));
-    QCOMPARE(about->Me->geometry(), QRect(306 - 80 - 212, 96, 212, 33));
+    QCOMPARE(about->icon->geometry(), QRect(306 - 32 - 32, 24, 32, 32));
+    QCOMPARE(about->notice->geometry(), QRect(306 - 80 - 212, 96, 212, 33));
     // Every text stands at the right of its label, the Latin title too.
-    for (QLabel* label : {about->Tit, about->Ver, about->Me}) {
+    for (QLabel* label : {about->title, about->version, about->notice}) {
         const QImage text = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QRect all(0, 0, text.width(), text.height());
         QVERIFY2(FirstDarkColumn(text, all, text.width() - 1, 0) >= text.width() - 4,
@@ -306,17 +305,17 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
     }
     about->hide();
 
-    W()->SettingsEnglishExecute();
+    W()->command("switchToEnglish")->trigger();
     QCOMPARE(about->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(about->windowTitle(), QString("About..."));
-    QCOMPARE(about->Img->geometry(), QRect(32, 24, 32, 32));
+    QCOMPARE(about->icon->geometry(), QRect(32, 24, 32, 32));
     // Both lines of the rights notice fit their label, in the program's usual font.
     about->show();
     for (Language lang : {Language::English, Language::Farsi}) {
-        about->Recaption(lang);
-        QCOMPARE(about->Me->text().split('\n').size(), 2);
-        for (const QString& line : about->Me->text().split('\n'))
-            QVERIFY2(about->Me->fontMetrics().horizontalAdvance(line) <= about->Me->width(),
+        W()->languageSwitch().switchTo(lang);
+        QCOMPARE(about->notice->text().split('\n').size(), 2);
+        for (const QString& line : about->notice->text().split('\n'))
+            QVERIFY2(about->notice->fontMetrics().horizontalAdvance(line) <= about->notice->width(),
                      qPrintable(line));
     }
     about->hide();
@@ -324,14 +323,14 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
 
 void TestMenu::the_about_box_takes_the_program_font_and_keeps_its_title_font()
 {
-    TAboutForm* about = Window->Find<TAboutForm>("AboutForm");
+    AboutDialog* about = Window->Find<AboutDialog>("aboutDialog");
     Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 13; });
     about->show();
     QCOMPARE(about->font().pointSize(), 13);
-    QCOMPARE(about->Ver->font().pointSize(), 13);
-    QCOMPARE(about->Tit->font().family(), QString("Times New Roman"));
-    QCOMPARE(about->Tit->font().pixelSize(), 21);
-    QVERIFY(about->Tit->font().bold());
+    QCOMPARE(about->version->font().pointSize(), 13);
+    QCOMPARE(about->title->font().family(), QString("Times New Roman"));
+    QCOMPARE(about->title->font().pixelSize(), 21);
+    QVERIFY(about->title->font().bold());
     QCOMPARE(about->size(), QSize(306, 149));
     about->hide();
 }

@@ -69,18 +69,18 @@ class TestMenu : public QObject
     std::unique_ptr<WindowFixture> Window;
     QStringList Opened;
 
-    TSTMainForm* W() const { return Window->Window; }
+    MainWindow* W() const { return Window->Window; }
     QColor Expected(ColorValue value, const QWidget* widget) const
     {
-        return Window->Find<TVelkMenu>("VelkMenu")->Color(value, widget->palette());
+        return Window->Find<MenuStyle>("menuStyle")->color(value, widget->palette());
     }
     void EnterHelpMode()
     {
         W()->activateWindow();
         QTest::keyClick(W(), Qt::Key_F1);
-        if (!Window->Window->InHelpMode()) // no active window on this platform: run the command directly
-            Window->Action("HelpHelp")->trigger();
-        QVERIFY(Window->Window->InHelpMode());
+        if (!Window->Window->helpMode().isOn()) // no active window on this platform: run the command directly
+            Window->Action("help")->trigger();
+        QVERIFY(Window->Window->helpMode().isOn());
     }
 };
 

@@ -24,9 +24,9 @@ QRgb RgbOf(ColorValue value)
 
 void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outline()
 {
-    QMenu* file = Window->Find<QMenu>("File1");
-    const QImage image = GrabMenu(file, Window->Action("FileNew"));
-    const QRect row = file->actionGeometry(Window->Action("FileNew"));
+    QMenu* file = Window->Find<QMenu>("fileMenu");
+    const QImage image = GrabMenu(file, Window->Action("newDocument"));
+    const QRect row = file->actionGeometry(Window->Action("newDocument"));
     const int middle = row.center().y();
     const QRgb fill = RgbOf(SelectedBackColor);
     const QRgb border = RgbOf(SelectedBorderColor);
@@ -39,7 +39,7 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
     // The rounded corner leaves the corner pixel out of the outline.
     QVERIFY(Rgb(image, row.left(), row.top()) != border);
     // The raised icon leaves its shadow on the right and below: some dark-shadow pixels.
-    const QRgb shadow = Expected(Window->Find<TVelkMenu>("VelkMenu")->ShadowColor, file).rgb() & 0xFFFFFF;
+    const QRgb shadow = Expected(Window->Find<MenuStyle>("menuStyle")->ShadowColor, file).rgb() & 0xFFFFFF;
     int shadowPixels = 0;
     for (int y = row.top() + 1; y <= row.top() + ImageSize + 1; ++y)
         for (int x = row.left() + 1; x <= row.left() + ImageSize + 1; ++x)
@@ -51,10 +51,10 @@ void TestMenu::the_selection_covers_the_whole_row_in_light_blue_with_a_blue_outl
 
 void TestMenu::an_unselected_row_shows_the_icon_column_and_a_white_background()
 {
-    QMenu* file = Window->Find<QMenu>("File1");
+    QMenu* file = Window->Find<QMenu>("fileMenu");
     const QImage image = GrabMenu(file, nullptr);
-    const QRect row = file->actionGeometry(Window->Action("FileOpen"));
-    const QRgb column = Expected(Window->Find<TVelkMenu>("VelkMenu")->ImageBackColor, file).rgb() & 0xFFFFFF;
+    const QRect row = file->actionGeometry(Window->Action("openDocument"));
+    const QRgb column = Expected(Window->Find<MenuStyle>("menuStyle")->ImageBackColor, file).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, row.left(), row.top()), column);
     QCOMPARE(Rgb(image, row.left() + IconColumn - 1, row.bottom()), column);
     QCOMPARE(Rgb(image, row.left() + IconColumn, row.top()), QRgb(0xFFFFFF));
@@ -65,12 +65,12 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("action");
-    QTest::newRow("Open (icon)") << "File1"
-                                 << "FileOpen";
-    QTest::newRow("Exit (icon)") << "File1"
-                                 << "FileExit";
-    QTest::newRow("Problem with Farsi language (no icon)") << "Help1"
-                                                           << "ProblemwithFarsilanguage1";
+    QTest::newRow("Open (icon)") << "fileMenu"
+                                 << "openDocument";
+    QTest::newRow("Exit (icon)") << "fileMenu"
+                                 << "quit";
+    QTest::newRow("Problem with Farsi language (no icon)") << "helpMenu"
+                                                           << "farsiProblems";
 }
 
 void TestMenu::captions_start_4_pixels_after_the_icon_column()
@@ -81,7 +81,7 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column()
     auto* a = W()->findChild<QAction*>(action);
     const QImage image = GrabMenu(m, nullptr);
     const QRect row = m->actionGeometry(a);
-    const QRgb column = Expected(Window->Find<TVelkMenu>("VelkMenu")->ImageBackColor, m).rgb() & 0xFFFFFF;
+    const QRgb column = Expected(Window->Find<MenuStyle>("menuStyle")->ImageBackColor, m).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, row.left() + 1, row.center().y() - 3), column); // no icon covers the top-left corner
     const int first = FirstDarkColumn(image, row, row.left() + IconColumn, row.right());
     // The underline of the accelerator (or the first glyph) starts at the text origin.
@@ -92,12 +92,12 @@ void TestMenu::captions_start_4_pixels_after_the_icon_column()
 
 void TestMenu::separators_run_through_the_middle_from_the_caption_column_to_the_far_edge()
 {
-    QMenu* file = Window->Find<QMenu>("File1");
+    QMenu* file = Window->Find<QMenu>("fileMenu");
     const QImage image = GrabMenu(file, nullptr);
-    const QColor line = Expected(Window->Find<TVelkMenu>("VelkMenu")->LineColor, file);
-    for (const char* name : {"N2", "N1"}) {
-        auto* separator = file->findChild<QAction*>(name);
-        QVERIFY(separator);
+    const QColor line = Expected(Window->Find<MenuStyle>("menuStyle")->LineColor, file);
+    for (QAction* separator : file->actions()) {
+        if (!separator->isSeparator())
+            continue;
         const QRect row = file->actionGeometry(separator);
         QCOMPARE(row.height(), SeparatorHeight);
         const int y = row.top() / 2 + (row.bottom() + 1) / 2;
@@ -111,12 +111,12 @@ void TestMenu::separators_run_through_the_middle_from_the_caption_column_to_the_
 
 void TestMenu::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut()
 {
-    W()->SettingsFarsiExecute();
-    QMenu* file = Window->Find<QMenu>("File1");
+    W()->command("switchToFarsi")->trigger();
+    QMenu* file = Window->Find<QMenu>("fileMenu");
     QCOMPARE(file->layoutDirection(), Qt::RightToLeft);
-    const QImage image = GrabMenu(file, Window->Action("FileOpen"));
-    const QRect row = file->actionGeometry(Window->Action("FileNew")); // unselected
-    const QRgb column = Expected(Window->Find<TVelkMenu>("VelkMenu")->ImageBackColor, file).rgb() & 0xFFFFFF;
+    const QImage image = GrabMenu(file, Window->Action("openDocument"));
+    const QRect row = file->actionGeometry(Window->Action("newDocument")); // unselected
+    const QRgb column = Expected(Window->Find<MenuStyle>("menuStyle")->ImageBackColor, file).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, row.right(), row.top()), column);
     QCOMPARE(Rgb(image, row.right() - IconColumn + 1, row.bottom()), column);
     QCOMPARE(Rgb(image, row.left(), row.top()), QRgb(0xFFFFFF));
@@ -130,7 +130,7 @@ void TestMenu::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut()
     QVERIFY2(shortCutStart >= row.left() + TextMargin && shortCutStart <= row.left() + TextMargin + 2,
              qPrintable(QString::number(shortCutStart - row.left())));
     // The selected row is mirrored as well: its outline still runs over both edges.
-    const QRect selected = file->actionGeometry(Window->Action("FileOpen"));
+    const QRect selected = file->actionGeometry(Window->Action("openDocument"));
     QCOMPARE(Rgb(image, selected.right(), selected.center().y()), RgbOf(SelectedBorderColor));
     QCOMPARE(Rgb(image, selected.right() - IconColumn + 1, selected.center().y()), RgbOf(SelectedBackColor));
 }
@@ -139,8 +139,8 @@ void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in
 {
     QMenuBar* bar = W()->menuBar();
     const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect item = bar->actionGeometry(Window->Find<QMenu>("File1")->menuAction());
-    const QRgb face = Expected(Window->Find<TVelkMenu>("VelkMenu")->MenuBarColor, bar).rgb() & 0xFFFFFF;
+    const QRect item = bar->actionGeometry(Window->Find<QMenu>("fileMenu")->menuAction());
+    const QRgb face = Expected(Window->Find<MenuStyle>("menuStyle")->MenuBarColor, bar).rgb() & 0xFFFFFF;
     QCOMPARE(Rgb(image, item.left(), item.top()), face);
     QCOMPARE(Rgb(image, item.left() + 8, item.top()), face); // no icon column
     const int first = FirstDarkColumn(image, item, item.left(), item.right());
@@ -151,11 +151,11 @@ void TestMenu::menu_bar_items_have_the_button_face_and_their_caption_6_pixels_in
 void TestMenu::farsi_menu_bar_captions_fit_their_items()
 {
     // The item holds the whole caption with its margins.
-    W()->SettingsFarsiExecute();
+    W()->command("switchToFarsi")->trigger();
     QMenuBar* bar = W()->menuBar();
     const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    for (QMenu* menu : {Window->Find<QMenu>("File1"), Window->Find<QMenu>("Reaction1"),
-                        Window->Find<QMenu>("Settings1"), Window->Find<QMenu>("Help1")}) {
+    for (QMenu* menu : {Window->Find<QMenu>("fileMenu"), Window->Find<QMenu>("reactionMenu"),
+                        Window->Find<QMenu>("settingsMenu"), Window->Find<QMenu>("helpMenu")}) {
         const QRect item = bar->actionGeometry(menu->menuAction());
         const int inkRight = FirstDarkColumn(image, item, item.right(), item.left());
         const int inkLeft = FirstDarkColumn(image, item, item.left(), item.right());
@@ -182,7 +182,7 @@ void TestMenu::a_raised_icon_stands_up_and_left_of_its_silhouette()
     QImage icon(8, 8, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter(&icon).fillRect(2, 2, 4, 4, Qt::red);
-    const QImage raised = TVelkMenu::RaisedIcon(icon, Qt::black, dx, dy);
+    const QImage raised = MenuStyle::raisedIcon(icon, Qt::black, dx, dy);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
             const bool inIcon = x >= 2 - dx && x <= 5 - dx && y >= 2 - dy && y <= 5 - dy;

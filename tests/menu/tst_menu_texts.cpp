@@ -120,7 +120,7 @@ void TestMenu::shortcut_texts_put_the_modifiers_in_the_order_shift_ctrl_alt()
 {
     QFETCH(QString, native);
     QFETCH(QString, shown);
-    QCOMPARE(TVelkMenu::ShortCutText(native), shown);
+    QCOMPARE(MenuStyle::shortcutText(native), shown);
 }
 
 void TestMenu::a_caption_with_an_accelerator_is_drawn_as_one_text_run_data()
@@ -135,7 +135,7 @@ void TestMenu::a_caption_with_an_accelerator_is_drawn_as_one_text_run()
     // An underlined letter drawn as a run of its own breaks the joining of Farsi words.
     QFETCH(bool, farsi);
     if (farsi)
-        W()->SettingsFarsiExecute();
+        W()->command("switchToFarsi")->trigger();
     QMenuBar* bar = W()->menuBar();
     TextRunRecorder barRuns;
     bar->render(&barRuns);
@@ -153,8 +153,9 @@ void TestMenu::a_caption_with_an_accelerator_is_drawn_as_one_text_run()
     }
     // The buttons of the message box: "&Yes" and "&No", in Farsi "&بلی" and "&خیر".
     const Language lang = farsi ? Language::Farsi : Language::English;
-    std::unique_ptr<QMessageBox> box(BuildMessageBox(
-        {"?", MsgKind::Confirmation, mbYes | mbNo | mbCancel, lang}, W()->ProgramQFont(), W()));
+    std::unique_ptr<QMessageBox> box(
+        BuildMessageBox({"?", MessageKind::Confirmation, ButtonYes | ButtonNo | ButtonCancel, lang},
+                        W()->desktop().programFont(), W()));
     for (QAbstractButton* button : {box->button(QMessageBox::Yes), box->button(QMessageBox::No)}) {
         QVERIFY(button->text().contains('&'));
         TextRunRecorder runs;
@@ -174,7 +175,7 @@ void TestMenu::a_clear_gap_stands_before_every_shortcut()
 {
     QFETCH(bool, farsi);
     if (farsi)
-        W()->SettingsFarsiExecute();
+        W()->command("switchToFarsi")->trigger();
     for (QMenu* menu : W()->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
         const QImage image = GrabMenu(menu, nullptr);
         for (QAction* action : menu->actions()) {
@@ -223,9 +224,9 @@ void TestMenu::a_dark_desktop_keeps_the_texts_on_white_grounds_dark()
     const int cellWidth = W()->document()->grid()->columnWidth(0);
     QVERIFY(darkInk(picture, QRect(12, cellTop + 2, cellWidth - 4, rows[1] - 4)) > 10);
 
-    QMenu* file = Window->Find<QMenu>("File1");
-    const QImage menu = GrabMenu(file, Window->Action("FileOpen"));
-    for (const char* item : {"FileNew", "FileOpen"}) { // plain, and selected
+    QMenu* file = Window->Find<QMenu>("fileMenu");
+    const QImage menu = GrabMenu(file, Window->Action("openDocument"));
+    for (const char* item : {"newDocument", "openDocument"}) { // plain, and selected
         const QRect row = file->actionGeometry(Window->Action(item));
         QVERIFY2(darkInk(menu, row.adjusted(IconColumn + CaptionGap, 2, -2, -2)) > 10, item);
     }

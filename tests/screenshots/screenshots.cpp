@@ -10,8 +10,8 @@
 #include "model/GridModel.h"
 #include "texts/Texts.h"
 #include "ui/dialogs/MessageBox.h"
+#include "ui/mainwindow/CommandFunctions.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/mainwindow/StoikonApp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +48,7 @@ void Settle()
 
 // The window with one menu open over it, cut to the menu and its menu bar item with a
 // little of the window around them.
-QImage OpenMenu(TSTMainForm* window, const char* name)
+QImage OpenMenu(MainWindow* window, const char* name)
 {
     auto* menu = window->findChild<QMenu*>(QLatin1String(name));
     QMenuBar* bar = window->menuBar();
@@ -96,29 +96,29 @@ QImage RightToLeftSheet(const std::vector<QImage>& pictures)
     return sheet;
 }
 
-void Balanced(TSTMainForm* window, const char* reaction)
+void Balanced(MainWindow* window, const char* reaction)
 {
     window->document()->setReaction(reaction);
     window->document()->balance(true, AtomicWeights::Table);
 }
 
 // A new document of the language, from its shipped defaults.
-void NewDocument(TSTMainForm* window, Language lang)
+void NewDocument(MainWindow* window, Language lang)
 {
     if (lang == Language::Farsi)
-        window->SettingsFarsiExecute();
-    window->StartNewDocument();
+        window->command("switchToFarsi")->trigger();
+    StartNewDocument(window->context());
     Settle();
 }
 
-void WindowPictures(TSTMainForm* window, Language lang)
+void WindowPictures(MainWindow* window, Language lang)
 {
     const bool farsi = lang == Language::Farsi;
     NewDocument(window, lang);
     Balanced(window, "C3H8+O2>CO2+H2O");
     Settle();
     Save(window->grab().toImage(), farsi ? "window-fa.png" : "window-en.png");
-    Save(OpenMenu(window, "File1"), farsi ? "menu-fa.png" : "menu-en.png");
+    Save(OpenMenu(window, "fileMenu"), farsi ? "menu-fa.png" : "menu-en.png");
     // 20 g of methane burnt, everything else worked out.
     Balanced(window, "CH4+O2>CO2+H2O");
     window->document()->setCell(4, 1, "20");
@@ -141,18 +141,18 @@ void WindowPictures(TSTMainForm* window, Language lang)
     Save(window->grab().toImage(), farsi ? "ionic-fa.png" : "ionic-en.png");
 }
 
-void ZoomedPictures(TSTMainForm* window)
+void ZoomedPictures(MainWindow* window)
 {
     NewDocument(window, Language::Farsi);
     std::vector<QImage> menus;
-    for (const char* name : {"File1", "Reaction1", "Settings1", "Help1"})
+    for (const char* name : {"fileMenu", "reactionMenu", "settingsMenu", "helpMenu"})
         menus.push_back(OpenMenu(window, name));
     Save(RightToLeftSheet(menus), "menus-fa.png");
 
     std::unique_ptr<QMessageBox> box(
-        BuildMessageBox({Texts::MsgSaveChanges.In(Language::Farsi), MsgKind::Confirmation,
-                         mbYes | mbNo | mbCancel, Language::Farsi},
-                        window->ProgramQFont(), window));
+        BuildMessageBox({Texts::MsgSaveChanges.In(Language::Farsi), MessageKind::Confirmation,
+                         ButtonYes | ButtonNo | ButtonCancel, Language::Farsi},
+                        window->desktop().programFont(), window));
     box->show();
     Settle();
     QImage picture = box->grab().toImage();
@@ -171,11 +171,11 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QTemporaryDir marks;
 
-    std::unique_ptr<TSTMainForm> window(CreateStoikonWindows());
-    window->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
-    window->SetMarksFolder(marks.path());
+    std::unique_ptr<MainWindow> window(new MainWindow());
+    window->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    window->desktop().setMarksFolder(marks.path());
     window->show();
-    window->FormActivate();
+    window->startUp();
     Settle();
     if (zoomed) {
         ZoomedPictures(window.get());

@@ -49,12 +49,12 @@ void TestDocuments::a_saved_document_opens_with_every_field_equal()
     });
 
     w.FileAnswers = {PathOf("rich")};
-    w->FileSaveAsExecute();
+    w->command("saveDocumentAs")->trigger();
     QVERIFY(QFile::exists(PathOf("rich.KVX")));
     QVERIFY(!w->document()->isModified());
-    w->FileNewExecute();
+    w->command("newDocument")->trigger();
     QVERIFY(w->document()->document().data() != doc);
-    w->FileOpenAccept(PathOf("rich.KVX"));
+    OpenFile(w->context(), PathOf("rich.KVX"));
     QVERIFY(w->document()->document().data() == doc);
     QCOMPARE(w->document()->language(), Language::Farsi);
     QCOMPARE(w->windowTitle(), QString("Stoikon - rich"));
@@ -65,11 +65,11 @@ void TestDocuments::the_example_document_reads_and_writes_back_byte_for_byte()
 {
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
-    w->FileOpenAccept(PathOf("example.KVX"));
+    OpenFile(w->context(), PathOf("example.KVX"));
     QCOMPARE(w->document()->grid()->cell(1, 0), QString("Number"));
     QCOMPARE(w->document()->grid()->cell(2, 1), QString("4"));
     QCOMPARE(w->windowTitle(), QString("Stoikon - example"));
-    w->FileSaveExecute();
+    w->command("saveDocument")->trigger();
     QCOMPARE(ReadBytes(PathOf("example.KVX")), ExampleBytes());
 }
 
@@ -98,7 +98,7 @@ void TestDocuments::save_as_adds_the_extension_and_names_the_caption()
     WindowFixture w;
     w.MarkModified();
     w.FileAnswers = {PathOf(chosen)};
-    w->FileSaveAsExecute();
+    w->command("saveDocumentAs")->trigger();
     QVERIFY(QFile::exists(PathOf(written)));
     QCOMPARE(w->document()->fileName(), PathOf(written));
     QCOMPARE(w->windowTitle(), caption);
@@ -110,15 +110,15 @@ void TestDocuments::overwriting_asks_and_no_returns_to_the_dialog()
     MessageRecorder messages;
     WindowFixture w;
     WriteBytes(PathOf("old.KVX"), "old");
-    messages.Answers = {mrNo, mrYes};
+    messages.Answers = {AnswerNo, AnswerYes};
     w.FileAnswers = {PathOf("old"), PathOf("old.KVX")};
-    w->FileSaveAsExecute();
+    w->command("saveDocumentAs")->trigger();
     QCOMPARE(w.FileDialogsAsked.size(), size_t(2));
     QCOMPARE(messages.Texts(),
              (QStringList{PathOf("old.KVX") + " already exists.\rDo you want to replace it?",
                           PathOf("old.KVX") + " already exists.\rDo you want to replace it?"}));
-    QCOMPARE(messages.Shown.front().Kind, MsgKind::Warning);
-    QCOMPARE(messages.Shown.front().Buttons, int(mbYes | mbNo));
+    QCOMPARE(messages.Shown.front().Kind, MessageKind::Warning);
+    QCOMPARE(messages.Shown.front().Buttons, int(ButtonYes | ButtonNo));
     QVERIFY(ReadBytes(PathOf("old.KVX")) != "old");
 }
 
@@ -127,14 +127,14 @@ void TestDocuments::save_on_an_untitled_document_asks_for_a_name_and_cancel_writ
     WindowFixture w;
     w.MarkModified();
     w.FileAnswers = {QString()};
-    w->FileSaveExecute();
+    w->command("saveDocument")->trigger();
     QCOMPARE(w.FileDialogsAsked.size(), size_t(1));
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(w->document()->isModified());
     QVERIFY(QDir(Dir->path()).isEmpty());
     // A later Save As from the menu, accepted, writes.
     w.FileAnswers = {PathOf("later")};
-    w.Action("FileSaveAs")->trigger();
+    w.Action("saveDocumentAs")->trigger();
     QVERIFY(QFile::exists(PathOf("later.KVX")));
 }
 
@@ -145,7 +145,7 @@ void TestDocuments::a_failed_save_keeps_name_flag_and_caption()
     w.MarkModified();
     WriteBytes(PathOf("plainfile"), "x");
     w.FileAnswers = {PathOf("plainfile/inside.KVX")};
-    w->FileSaveAsExecute();
+    w->command("saveDocumentAs")->trigger();
     QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(w->document()->isModified());
@@ -186,13 +186,13 @@ void TestDocuments::the_question_comes_only_for_a_changed_document()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->FileNewExecute();
+    w->command("newDocument")->trigger();
     QVERIFY(messages.Shown.empty());
     w.MarkModified();
-    messages.Answers = {mrNo};
-    w->FileNewExecute();
+    messages.Answers = {AnswerNo};
+    w->command("newDocument")->trigger();
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
-    QCOMPARE(messages.Shown.front().Buttons, int(mbYes | mbNo | mbCancel));
+    QCOMPARE(messages.Shown.front().Buttons, int(ButtonYes | ButtonNo | ButtonCancel));
 }
 
 void TestDocuments::cancel_keeps_everything_and_no_drops_the_changes()
@@ -200,12 +200,12 @@ void TestDocuments::cancel_keeps_everything_and_no_drops_the_changes()
     MessageRecorder messages;
     WindowFixture w;
     w->document()->setReaction("H2O");
-    messages.Answers = {mrCancel};
-    w->FileNewExecute();
+    messages.Answers = {AnswerCancel};
+    w->command("newDocument")->trigger();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2O"));
     QVERIFY(w->document()->isModified());
-    messages.Answers = {mrNo};
-    w->FileNewExecute();
+    messages.Answers = {AnswerNo};
+    w->command("newDocument")->trigger();
     QVERIFY(w->document()->reactionText().empty());
     QVERIFY(!w->document()->isModified());
 }
@@ -213,13 +213,13 @@ void TestDocuments::cancel_keeps_everything_and_no_drops_the_changes()
 void TestDocuments::yes_with_a_cancelled_save_dialog_stops_new_open_and_close()
 {
     MessageRecorder messages;
-    messages.DefaultAnswer = mrYes;
+    messages.DefaultAnswer = AnswerYes;
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     w->document()->setReaction("H2O");
 
-    w->FileNewExecute();
-    w->FileOpenAccept(PathOf("example.KVX"));
+    w->command("newDocument")->trigger();
+    OpenFile(w->context(), PathOf("example.KVX"));
     QVERIFY(!w->close());
     QCOMPARE(messages.Shown.size(), size_t(3));
     QCOMPARE(w.FileDialogsAsked.size(), size_t(3));
@@ -237,7 +237,7 @@ void TestDocuments::yes_with_a_failed_save_stops_the_close()
     QVERIFY(QDir(PathOf("plainfile")).removeRecursively());
     WriteBytes(PathOf("plainfile"), "x");
     w.MarkModified();
-    messages.Answers = {mrYes};
+    messages.Answers = {AnswerYes};
     QVERIFY(!w->close());
     QCOMPARE(messages.Texts(), (QStringList{"Save changes?", "Can not save this file"}));
     QVERIFY(w->document()->isModified());

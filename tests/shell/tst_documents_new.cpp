@@ -41,9 +41,9 @@ void TestDocuments::new_takes_the_defaults_of_the_interface_language()
     QCOMPARE(w->document()->grid()->gridColumnCount(), 2);
     QCOMPARE(w->document()->grid()->cell(0, 0), QString("Mol"));
     QCOMPARE(w->document()->formulas(), std::vector<std::string>{"#Mol(a)=1"});
-    w->SettingsFarsiExecute();
+    w->command("switchToFarsi")->trigger();
     w.MarkSaved();
-    w->FileNewExecute();
+    w->command("newDocument")->trigger();
     QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
     QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("مول"));
     QCOMPARE(w->document()->language(), Language::Farsi);
@@ -56,8 +56,8 @@ void TestDocuments::a_missing_defaults_file_keeps_the_previous_columns()
 {
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
-    w->FileOpenAccept(PathOf("example.KVX"));
-    w->FileNewExecute();
+    OpenFile(w->context(), PathOf("example.KVX"));
+    w->command("newDocument")->trigger();
     QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
     QCOMPARE(w->document()->grid()->cell(2, 0), QString("Mass"));
     QCOMPARE(w->document()->grid()->gridRowCount(), 2);
@@ -168,7 +168,7 @@ void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document()
     w.MarkSaved();
     if (exists)
         WriteBytes(PathOf("bad.KVX"), bytes);
-    w->FileOpenAccept(PathOf("bad.KVX"));
+    OpenFile(w->context(), PathOf("bad.KVX"));
     QCOMPARE(messages.Texts(), QStringList{farsi ? QString::fromUtf8("نمی توانم این پرونده را باز کنم")
                                                  : QString("Can not open this file")});
     // The new document is in the file's language, from that language's defaults.
@@ -196,11 +196,11 @@ void TestDocuments::html_export_writes_the_page_in_the_code_page()
 {
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
-    w->FileOpenAccept(PathOf("example.KVX"));
+    OpenFile(w->context(), PathOf("example.KVX"));
     w->document()->setCell(0, 3, QString::fromUtf8("آب <مايع>"));
     w.MarkSaved();
     w.FileAnswers = {PathOf("page")};
-    w->FileHTMLExecute();
+    w->command("exportHtml")->trigger();
     const QByteArray page = ReadBytes(PathOf("page.html"));
     const QList<QByteArray> lines = page.split('\n');
     QCOMPARE(lines.value(0), QByteArray("<html>\r"));
@@ -222,7 +222,7 @@ void TestDocuments::farsi_keyboard_yeh_is_saved_as_the_code_page_yeh()
     const QByteArray bytes = ReadBytes(PathOf("yeh.KVX"));
     QVERIFY(bytes.contains("\xe3\xc7\xed\xda"));
     QVERIFY(!bytes.contains('?'));
-    w->FileOpenAccept(PathOf("yeh.KVX"));
+    OpenFile(w->context(), PathOf("yeh.KVX"));
     QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("\u0645\u0627\u064A\u0639"));
 }
 
@@ -245,11 +245,11 @@ void TestDocuments::worked_out_marks_come_back_with_the_unchanged_file_only()
         content.Data.Formulas = {"#Mol(a)=#Mol(b)*#Number(a)/#Number(b)"};
         content.WorkedOut.assign(3, std::vector<bool>(2, false));
     });
-    w->CalGridClick();
+    w->findChild<QPushButton*>("calculateButton")->click();
     QVERIFY(grid->isWorkedOut(0, 1));
 
     w.FileAnswers = {PathOf("marks")};
-    w->FileSaveAsExecute();
+    w->command("saveDocumentAs")->trigger();
     // The file is the document alone, as any program writes it.
     const QByteArray saved = ReadBytes(PathOf("marks.KVX"));
     QCOMPARE(saved, QByteArray::fromStdString(
@@ -257,9 +257,9 @@ void TestDocuments::worked_out_marks_come_back_with_the_unchanged_file_only()
     if (changedSince)
         WriteBytes(PathOf("marks.KVX"), QByteArray(saved).replace("\r\n4,1\r\n", "\r\n5,1\r\n"));
 
-    w->FileNewExecute();
+    w->command("newDocument")->trigger();
     QVERIFY(!w->document()->document().hasWorkedOutCells());
-    w->FileOpenAccept(PathOf("marks.KVX"));
+    OpenFile(w->context(), PathOf("marks.KVX"));
     QCOMPARE(grid->cell(0, 1), QString("8"));
     QCOMPARE(grid->isWorkedOut(0, 1), !changedSince);
     QVERIFY(!grid->isWorkedOut(0, 2) && !grid->isWorkedOut(1, 1));

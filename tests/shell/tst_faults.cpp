@@ -181,16 +181,16 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file()
     if (command == "Save" || command == "Default") {
         MessageRecorder messages;
         WindowFixture w;
-        w->FileOpenAccept(source);
+        OpenFile(w->context(), source);
         QVERIFY(messages.Shown.empty());
         if (command == "Save") {
             w.MarkModified();
-            w->FileSaveAsAccept(target);
+            SaveTo(w->context(), target);
             QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
             QVERIFY(w.Doc()->isModified());
         } else {
-            w->SetDefaultsFolder(folder);
-            QVERIFY(!w->WriteDefaultsFile());
+            w->desktop().setDefaultsFolder(folder);
+            QVERIFY(!WriteDefaults(w->context()));
             QVERIFY(messages.Shown.empty()); // the defaults file fails silently
         }
     } else {

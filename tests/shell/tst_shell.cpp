@@ -105,9 +105,9 @@ void TestShell::stored_farsi_comes_up_before_any_document()
     WindowFixture w;
     QCOMPARE(w->document()->language(), Language::Farsi);
     QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(w.Find<QPushButton>("WeightBtn")->text(), QString::fromUtf8("موازنه"));
+    QCOMPARE(w.Find<QPushButton>("balanceButton")->text(), QString::fromUtf8("موازنه"));
     // The key box stays left to right whatever the language.
-    QCOMPARE(w->findChild<QWidget*>("TextBtn")->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(w->findChild<QWidget*>("keyBox")->layoutDirection(), Qt::LeftToRight);
     QVERIFY(!w->document()->isModified());
 }
 
@@ -143,7 +143,7 @@ void TestShell::closing_writes_the_six_values_and_the_next_start_restores_them()
             w->showMinimized();
             QTRY_VERIFY(w->isMinimized());
         }
-        w->SettingsFarsiExecute();
+        w->command("switchToFarsi")->trigger();
         w.MarkSaved();
         QVERIFY(w->close());
     }
@@ -169,11 +169,11 @@ void TestShell::cancelling_the_close_question_keeps_the_window_and_writes_nothin
     MessageRecorder messages;
     WindowFixture w;
     w.MarkModified();
-    messages.Answers = {mrCancel};
+    messages.Answers = {AnswerCancel};
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
-    QCOMPARE(messages.Shown.front().Kind, MsgKind::Confirmation);
+    QCOMPARE(messages.Shown.front().Kind, MessageKind::Confirmation);
     QVERIFY(!QSettings("Velk", "ST1").contains("Width"));
     QVERIFY(w->document()->isModified());
 }
@@ -182,7 +182,7 @@ void TestShell::later_activations_do_not_start_again()
 {
     WindowFixture w;
     w->document()->setReaction("H2O");
-    w->FormActivate();
+    w->startUp();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(w.Window, &activate);
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2O"));

@@ -34,21 +34,23 @@ namespace {
 QStringList AllTexts(WindowFixture& w)
 {
     // The file dialogs' titles, asked for and cancelled.
-    w->FileOpenExecute();
-    w->FileSaveAsExecute();
+    w->command("openDocument")->trigger();
+    w->command("saveDocumentAs")->trigger();
     QStringList texts = w.FileDialogTitles.mid(w.FileDialogTitles.size() - 2);
-    for (QMenu* menu : {w.Find<QMenu>("File1"), w.Find<QMenu>("Reaction1"), w.Find<QMenu>("Settings1"),
-                        w.Find<QMenu>("Help1")})
+    for (QMenu* menu : {w.Find<QMenu>("fileMenu"), w.Find<QMenu>("reactionMenu"),
+                        w.Find<QMenu>("settingsMenu"), w.Find<QMenu>("helpMenu")})
         texts << menu->title();
-    for (const ActionDef& def : ActionTable()) {
-        QAction* action = w.Action(def.Name);
+    for (const CommandRow& row : CommandRows()) {
+        QAction* action = w.Action(row.Id);
         texts << action->text() << action->toolTip() << action->statusTip();
     }
-    texts << w->findChild<QLabel*>("Lbl1")->text() << w->findChild<QLabel*>("Lbl2")->text()
-          << w.Find<QPushButton>("WeightBtn")->text() << w.Find<QPushButton>("CalGrid")->text()
-          << w.Find<QPushButton>("CalGrid")->toolTip() << w.Find<QPushButton>("CalGrid")->statusTip()
-          << w->windowTitle() << w.Find<TOpsForm>("OpsForm")->windowTitle()
-          << w.Find<TAboutForm>("AboutForm")->windowTitle() << w.Find<TKOForm>("KOForm")->windowTitle();
+    texts << w->findChild<QLabel*>("reactionLabel")->text() << w->findChild<QLabel*>("gridLabel")->text()
+          << w.Find<QPushButton>("balanceButton")->text() << w.Find<QPushButton>("calculateButton")->text()
+          << w.Find<QPushButton>("calculateButton")->toolTip()
+          << w.Find<QPushButton>("calculateButton")->statusTip() << w->windowTitle()
+          << w.Find<OptionsDialog>("optionsDialog")->windowTitle()
+          << w.Find<AboutDialog>("aboutDialog")->windowTitle()
+          << w.Find<KeyOptionsDialog>("keyOptionsDialog")->windowTitle();
     return texts;
 }
 
@@ -108,46 +110,47 @@ void TestShell::farsi_then_english_restores_every_text()
     const QStringList farsi = AllTexts(w);
     QCOMPARE(farsi.size(), english.size());
     QVERIFY(farsi != english);
-    QCOMPARE(w.Find<QMenu>("File1")->title(), QString::fromUtf8("پر&ونده"));
+    QCOMPARE(w.Find<QMenu>("fileMenu")->title(), QString::fromUtf8("پر&ونده"));
     QCOMPARE(farsi.front(), QString::fromUtf8("گشودن"));
-    QCOMPARE(w.Action("FileNew")->statusTip(), QString::fromUtf8("یک پرونده جدید ایجاد می کند"));
+    QCOMPARE(w.Action("newDocument")->statusTip(), QString::fromUtf8("یک پرونده جدید ایجاد می کند"));
     QTest::keyClick(w.Window, Qt::Key_F10);
     QCOMPARE(w->document()->language(), Language::English);
     QCOMPARE(AllTexts(w), english);
-    QCOMPARE(w.Action("FileNew")->toolTip(), QString("New"));
-    QCOMPARE(w.Action("FileNew")->statusTip(), QString("Creates a new file"));
-    QCOMPARE(w.Action("HelpHelp")->toolTip(), QString("Help"));
-    QCOMPARE(w.Action("HelpHelp")->statusTip(), QString("Help"));
+    QCOMPARE(w.Action("newDocument")->toolTip(), QString("New"));
+    QCOMPARE(w.Action("newDocument")->statusTip(), QString("Creates a new file"));
+    QCOMPARE(w.Action("help")->toolTip(), QString("Help"));
+    QCOMPARE(w.Action("help")->statusTip(), QString("Help"));
 }
 
 void TestShell::only_the_other_language_command_is_offered()
 {
     WindowFixture w;
-    QToolBar* bar = w->findChild<QToolBar*>("ToolBar");
+    QToolBar* bar = w->findChild<QToolBar*>("toolBar");
     const auto shown = [&](QAction* a) { return a->isVisible() && bar->widgetForAction(a)->isVisible(); };
-    QVERIFY(shown(w.Action("SettingsFarsi")));
-    QVERIFY(!shown(w.Action("SettingsEnglish")));
-    QCOMPARE(w.Action("SettingsFarsi")->text(), QString("&Farsi"));
-    w->SettingsFarsiExecute();
+    QVERIFY(shown(w.Action("switchToFarsi")));
+    QVERIFY(!shown(w.Action("switchToEnglish")));
+    QCOMPARE(w.Action("switchToFarsi")->text(), QString("&Farsi"));
+    w->command("switchToFarsi")->trigger();
     QTest::qWait(20); // the tool bar lays out its buttons again
-    QVERIFY(shown(w.Action("SettingsEnglish")));
-    QVERIFY(!shown(w.Action("SettingsFarsi")));
-    QCOMPARE(w.Action("SettingsEnglish")->text(), QString::fromUtf8("&انگلیسی"));
-    QCOMPARE(w.Action("SettingsEnglish")->shortcut(), QKeySequence("F10"));
-    QVERIFY(!w.Action("SettingsEnglish")->isChecked());
+    QVERIFY(shown(w.Action("switchToEnglish")));
+    QVERIFY(!shown(w.Action("switchToFarsi")));
+    QCOMPARE(w.Action("switchToEnglish")->text(), QString::fromUtf8("&انگلیسی"));
+    QCOMPARE(w.Action("switchToEnglish")->shortcut(), QKeySequence("F10"));
+    QVERIFY(!w.Action("switchToEnglish")->isChecked());
 }
 
 void TestShell::keys_and_menu_letters_are_each_used_once()
 {
     WindowFixture w;
     QList<QKeySequence> keys;
-    for (const ActionDef& def : ActionTable()) {
-        QVERIFY2(def.Key.isEmpty() || !keys.contains(def.Key), def.Name);
-        keys << def.Key;
+    for (const CommandRow& row : CommandRows()) {
+        const QKeySequence key(QString::fromLatin1(row.Key));
+        QVERIFY2(key.isEmpty() || !keys.contains(key), row.Id);
+        keys << key;
     }
     for (const bool farsi : {false, true}) {
         if (farsi)
-            w->SettingsFarsiExecute();
+            w->command("switchToFarsi")->trigger();
         for (QMenu* menu : w->findChildren<QMenu*>()) {
             QString letters;
             for (QAction* action : menu->actions()) {
@@ -165,10 +168,10 @@ void TestShell::keys_and_menu_letters_are_each_used_once()
 void TestShell::a_language_switch_marks_the_document_changed()
 {
     MessageRecorder messages;
-    messages.Answers = {mrNo};
+    messages.Answers = {AnswerNo};
     WindowFixture w;
     QVERIFY(!w->document()->isModified());
-    w->SettingsEnglishExecute();
+    w->command("switchToEnglish")->trigger();
     QVERIFY(w->document()->isModified());
     QVERIFY(w->close());
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
@@ -180,9 +183,10 @@ void TestShell::the_status_bar_switches_language_with_everything_else_data()
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("farsi");
     QTest::newRow("hint of the control under the pointer")
-        << "TextImg" << Texts::TextImgHint.In(Language::English) << Texts::TextImgHint.In(Language::Farsi);
-    QTest::newRow("help mode prompt") << "HelpHelp" << Texts::HelpModePrompt.In(Language::English)
-                                      << Texts::HelpModePrompt.In(Language::Farsi);
+        << "reactionLine" << Texts::TextImgHint.In(Language::English)
+        << Texts::TextImgHint.In(Language::Farsi);
+    QTest::newRow("help mode prompt")
+        << "help" << Texts::HelpModePrompt.In(Language::English) << Texts::HelpModePrompt.In(Language::Farsi);
     QTest::newRow("pointer elsewhere: nothing") << "" << QString() << QString();
 }
 
@@ -193,14 +197,14 @@ void TestShell::the_status_bar_switches_language_with_everything_else()
     QFETCH(QString, farsi);
     WindowFixture w;
     QCursor::setPos(w->mapToGlobal(QPoint(-50, -50)));
-    if (shown == "HelpHelp")
-        w.Action("HelpHelp")->trigger();
+    if (shown == "help")
+        w.Action("help")->trigger();
     else if (!shown.isEmpty())
         QTest::mouseMove(w.Find<QWidget>(shown.toLatin1()));
     QCOMPARE(w->statusBar()->currentMessage(), english);
-    w->SettingsFarsiExecute(); // F9, the pointer resting where it was
+    w->command("switchToFarsi")->trigger(); // F9, the pointer resting where it was
     QCOMPARE(w->statusBar()->currentMessage(), farsi);
-    w->SettingsEnglishExecute();
+    w->command("switchToEnglish")->trigger();
     QCOMPARE(w->statusBar()->currentMessage(), english);
 }
 
@@ -208,9 +212,9 @@ void TestShell::the_caption_names_the_file_in_both_languages()
 {
     WindowFixture w;
     w->document()->save(QDir(w.Scratch.path()).filePath("Salt.KVX"), w.Marks.path());
-    w->SettingsFarsiExecute();
+    w->command("switchToFarsi")->trigger();
     QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
-    w->SettingsEnglishExecute();
+    w->command("switchToEnglish")->trigger();
     QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
 }
 
@@ -235,10 +239,11 @@ void TestShell::every_farsi_text_is_persian_and_fits_the_code_page()
 void TestShell::key_options_stay_left_to_right_in_farsi()
 {
     WindowFixture w;
-    w->SettingsFarsiExecute();
-    QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QString::fromUtf8("تنظیمات کلیدها"));
-    QCOMPARE(w.Find<TKOForm>("KOForm")->layoutDirection(), Qt::LeftToRight);
-    QCOMPARE(w.Find<TKOForm>("KOForm")->KOP->layoutDirection(), Qt::LeftToRight);
+    w->command("switchToFarsi")->trigger();
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->windowTitle(),
+             QString::fromUtf8("تنظیمات کلیدها"));
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->openKeys->layoutDirection(), Qt::LeftToRight);
 }
 
 void TestShell::status_messages_start_at_the_reading_side()
@@ -258,7 +263,7 @@ void TestShell::status_messages_start_at_the_reading_side()
     };
     bar->showMessage("Opens an existing file");
     QVERIFY(inkSpan().first < bar->width() / 4);
-    w->SettingsFarsiExecute();
+    w->command("switchToFarsi")->trigger();
     bar->showMessage(Texts::HelpModePrompt.In(Language::Farsi));
     QVERIFY(inkSpan().second > bar->width() * 3 / 4);
 }
@@ -281,35 +286,35 @@ void TestShell::every_caption_fits_its_control()
     if (!QFontDatabase::hasFamily(family))
         QSKIP("font not installed");
     WindowFixture w(QString(), false);
-    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
     if (farsi)
-        w->SettingsFarsiExecute();
+        w->command("switchToFarsi")->trigger();
     w.EditFonts([&](FontSettings& f) { f.ProgramFont.Name = family.toStdString(); });
     const Language lang = farsi ? Language::Farsi : Language::English;
     QStringList cut = CutCaptions(w.Window);
 
-    auto* ops = w.Find<TOpsForm>("OpsForm");
+    auto* ops = w.Find<OptionsDialog>("optionsDialog");
     ops->open();
     for (int page = 0; page < 2; ++page) {
-        ops->PageControl->setCurrentIndex(page);
+        ops->pages->setCurrentIndex(page);
         QVERIFY(QTest::qWaitForWindowExposed(ops));
         cut << CutCaptions(ops);
     }
     ops->reject();
-    auto* keys = w.Find<TKOForm>("KOForm");
-    keys->PrepareToOpen(w->ProgramQFont());
+    auto* keys = w.Find<KeyOptionsDialog>("keyOptionsDialog");
+    keys->prepareToOpen(w->desktop().programFont());
     keys->show();
     cut << CutCaptions(keys);
     keys->hide();
-    auto* about = w.Find<TAboutForm>("AboutForm");
+    auto* about = w.Find<AboutDialog>("aboutDialog");
     about->show();
     cut << CutCaptions(about);
     about->hide();
-    for (const int buttons : {mbYes | mbNo | mbCancel, int(mbOK)}) {
+    for (const int buttons : {ButtonYes | ButtonNo | ButtonCancel, int(ButtonOk)}) {
         std::unique_ptr<QMessageBox> box(
-            BuildMessageBox({Texts::MsgSaveChanges.In(lang), MsgKind::Confirmation, buttons, lang},
-                            w->ProgramQFont(), w.Window));
+            BuildMessageBox({Texts::MsgSaveChanges.In(lang), MessageKind::Confirmation, buttons, lang},
+                            w->desktop().programFont(), w.Window));
         box->show();
         cut << CutCaptions(box.get());
     }

@@ -19,20 +19,20 @@ void TestShell::message_box_buttons_defaults_and_results_data()
     QTest::addColumn<QString>("pressed");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("OK") << int(mbOK) << QStringList{"OK"} << "OK"
+    QTest::newRow("OK") << int(ButtonOk) << QStringList{"OK"} << "OK"
                         << "OK"
-                        << "OK" << int(mrOk);
-    QTest::newRow("Yes No") << int(mbYes | mbNo) << QStringList{"&Yes", "&No"} << "&Yes"
+                        << "OK" << int(AnswerOk);
+    QTest::newRow("Yes No") << int(ButtonYes | ButtonNo) << QStringList{"&Yes", "&No"} << "&Yes"
                             << "&No"
-                            << "&No" << int(mrNo);
-    QTest::newRow("Yes No Cancel") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"}
-                                   << "&Yes"
+                            << "&No" << int(AnswerNo);
+    QTest::newRow("Yes No Cancel") << int(ButtonYes | ButtonNo | ButtonCancel)
+                                   << QStringList{"&Yes", "&No", "Cancel"} << "&Yes"
                                    << "Cancel"
-                                   << "&Yes" << int(mrYes);
-    QTest::newRow("Cancel pressed") << int(mbYes | mbNo | mbCancel) << QStringList{"&Yes", "&No", "Cancel"}
-                                    << "&Yes"
+                                   << "&Yes" << int(AnswerYes);
+    QTest::newRow("Cancel pressed") << int(ButtonYes | ButtonNo | ButtonCancel)
+                                    << QStringList{"&Yes", "&No", "Cancel"} << "&Yes"
                                     << "Cancel"
-                                    << "Cancel" << int(mrCancel);
+                                    << "Cancel" << int(AnswerCancel);
 }
 
 void TestShell::message_box_buttons_defaults_and_results()
@@ -45,7 +45,7 @@ void TestShell::message_box_buttons_defaults_and_results()
     QFETCH(int, result);
 
     std::unique_ptr<QMessageBox> box(
-        BuildMessageBox({"Text", MsgKind::Warning, buttons, Language::English}, QFont()));
+        BuildMessageBox({"Text", MessageKind::Warning, buttons, Language::English}, QFont()));
     QStringList shown;
     for (QAbstractButton* b : box->buttons())
         shown << b->text();
@@ -67,8 +67,8 @@ void TestShell::message_box_buttons_defaults_and_results()
 void TestShell::farsi_message_box_is_right_to_left_with_farsi_title_and_buttons()
 {
     std::unique_ptr<QMessageBox> box(
-        BuildMessageBox({QString::fromUtf8("آیا تغییرات را ذخیره کنم؟"), MsgKind::Confirmation,
-                         mbYes | mbNo | mbCancel, Language::Farsi},
+        BuildMessageBox({QString::fromUtf8("آیا تغییرات را ذخیره کنم؟"), MessageKind::Confirmation,
+                         ButtonYes | ButtonNo | ButtonCancel, Language::Farsi},
                         QFont("Tahoma", 8)));
     QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(box->windowTitle(), QString::fromUtf8("تایید"));
@@ -92,25 +92,25 @@ void TestShell::farsi_message_box_is_right_to_left_with_farsi_title_and_buttons(
     const QChar letter(u'خ');
     QTest::sendKeyEvent(QTest::Click, box.get(), Qt::Key(letter.unicode()), letter, Qt::AltModifier);
     QTRY_VERIFY(!box->isVisible()); // the button shows itself pressed for a moment
-    QCOMPARE(MessageBoxResult(box.get()), int(mrNo));
+    QCOMPARE(MessageBoxResult(box.get()), int(AnswerNo));
 }
 
 void TestShell::closing_a_message_box_by_its_close_box_answers_cancel()
 {
     std::unique_ptr<QMessageBox> box(
-        BuildMessageBox({"Text", MsgKind::Warning, mbYes | mbNo, Language::English}, QFont()));
+        BuildMessageBox({"Text", MessageKind::Warning, ButtonYes | ButtonNo, Language::English}, QFont()));
     box->open();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     box->close();
-    QCOMPARE(MessageBoxResult(box.get()), int(mrCancel));
+    QCOMPARE(MessageBoxResult(box.get()), int(AnswerCancel));
 }
 
 void TestShell::message_boxes_stand_in_the_middle_of_the_screen()
 {
     WindowFixture w; // at (10, 9): a box over the window is far from the screen's middle
-    std::unique_ptr<QMessageBox> box(
-        BuildMessageBox({"Save changes?", MsgKind::Confirmation, mbYes | mbNo | mbCancel, Language::English},
-                        QFont(), w.Window));
+    std::unique_ptr<QMessageBox> box(BuildMessageBox(
+        {"Save changes?", MessageKind::Confirmation, ButtonYes | ButtonNo | ButtonCancel, Language::English},
+        QFont(), w.Window));
     box->open();
     if (!Framed(box.get()))
         QSKIP("no window manager frames the box");
@@ -126,17 +126,17 @@ void TestShell::message_boxes_stand_in_the_middle_of_the_screen()
 
 void TestShell::each_kind_of_message_has_its_own_sound_data()
 {
-    QTest::addColumn<MsgKind>("kind");
+    QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<QString>("event");
-    QTest::newRow("Warning") << MsgKind::Warning << "dialog-warning";
-    QTest::newRow("Error") << MsgKind::Error << "dialog-error";
-    QTest::newRow("Information") << MsgKind::Information << "dialog-information";
-    QTest::newRow("Confirm") << MsgKind::Confirmation << "dialog-question";
+    QTest::newRow("Warning") << MessageKind::Warning << "dialog-warning";
+    QTest::newRow("Error") << MessageKind::Error << "dialog-error";
+    QTest::newRow("Information") << MessageKind::Information << "dialog-information";
+    QTest::newRow("Confirm") << MessageKind::Confirmation << "dialog-question";
 }
 
 void TestShell::each_kind_of_message_has_its_own_sound()
 {
-    QFETCH(MsgKind, kind);
+    QFETCH(MessageKind, kind);
     QFETCH(QString, event);
     QCOMPARE(QString(MessageSoundEvent(kind)), event);
     // Where libcanberra can play nothing, the bell rings instead.
@@ -147,11 +147,11 @@ void TestShell::problem_with_farsi_stays_english()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->SettingsFarsiExecute();
-    QCOMPARE(w.Action("ProblemwithFarsilanguage1")->text(), QString("&Problem with Farsi language"));
-    w.Action("ProblemwithFarsilanguage1")->trigger();
+    w->command("switchToFarsi")->trigger();
+    QCOMPARE(w.Action("farsiProblems")->text(), QString("&Problem with Farsi language"));
+    w.Action("farsiProblems")->trigger();
     QCOMPARE(messages.Shown.size(), size_t(1));
     QVERIFY(messages.Shown.front().Text.startsWith("1- A font with Persian letters must be installed"));
     QCOMPARE(messages.Shown.front().Lang, Language::Farsi);
-    QCOMPARE(messages.Shown.front().Kind, MsgKind::Information);
+    QCOMPARE(messages.Shown.front().Kind, MessageKind::Information);
 }

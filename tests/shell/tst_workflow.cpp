@@ -73,9 +73,9 @@ void TestWorkflow::a_second_balance_keeps_the_balanced_text()
     WindowFixture w;
     SetColumns(w, {"Formula", "Number"}, {"5", "3"});
     w->document()->setReaction("Cu+HNO3>Cu(NO3)2+NO+H2O");
-    w.Find<QPushButton>("WeightBtn")->click();
+    w.Find<QPushButton>("balanceButton")->click();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
-    w.Find<QPushButton>("WeightBtn")->click();
+    w.Find<QPushButton>("balanceButton")->click();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O"));
     QCOMPARE(Column(w, 1), (QStringList{"3", "8", "3", "2", "4"}));
     QVERIFY(messages.Shown.empty());
@@ -110,25 +110,25 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     MessageRecorder messages;
     WindowFixture w;
     if (farsi)
-        w->SettingsFarsiExecute();
+        w->command("switchToFarsi")->trigger();
     w->document()->setReaction(reaction.toStdString());
-    w->WeightBtnClick();
+    w->findChild<QPushButton*>("balanceButton")->click();
     QCOMPARE(messages.Texts(), QStringList{message});
-    QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
-    QCOMPARE(messages.Shown.front().Buttons, int(mbOK));
+    QCOMPARE(messages.Shown.front().Kind, MessageKind::Error);
+    QCOMPARE(messages.Shown.front().Buttons, int(ButtonOk));
 }
 
 void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w.Find<TKOForm>("KOForm")->ChB->setChecked(false); // keep "Lr" as typed
+    w.Find<KeyOptionsDialog>("keyOptionsDialog")->autoCase->setChecked(false); // keep "Lr" as typed
     SetColumns(w, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
     w.SetRowCount(4);
     for (int r = 1; r < 4; ++r)
         w.Doc()->setCell(2, r, "left over");
     w->document()->setReaction("Lr+O2>Lr2O3");
-    w->WeightBtnClick();
+    w->findChild<QPushButton*>("balanceButton")->click();
     QVERIFY(messages.Shown.empty());
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
     QCOMPARE(Column(w, 2), (QStringList{"", "31.98", ""}));
@@ -138,15 +138,15 @@ void TestWorkflow::a_charged_formula_reads_left_to_right_in_the_farsi_grid()
 {
     // Laid out right to left, Fe^3+ would show as +Fe^3; it stays right-aligned.
     WindowFixture w;
-    w->SettingsFarsiExecute();
+    w->command("switchToFarsi")->trigger();
     SetColumns(w, {"F"}, {"5"});
     FillGrid(w, {{"F"}, {"Fe^3+"}, {QString::fromUtf8("مول")}, {"H2O"}});
-    const QStyleOptionViewItem ion = w.View()->ShownCell(0, 1);
+    const QStyleOptionViewItem ion = w.View()->shownCell(0, 1);
     QCOMPARE(ion.direction, Qt::LeftToRight);
     QCOMPARE(ion.displayAlignment & (Qt::AlignHorizontal_Mask | Qt::AlignAbsolute),
              Qt::AlignRight | Qt::AlignAbsolute);
-    QCOMPARE(w.View()->ShownCell(0, 2).direction, Qt::RightToLeft);
-    QCOMPARE(w.View()->ShownCell(0, 3).direction, Qt::RightToLeft); // no charge: as before
+    QCOMPARE(w.View()->shownCell(0, 2).direction, Qt::RightToLeft);
+    QCOMPARE(w.View()->shownCell(0, 3).direction, Qt::RightToLeft); // no charge: as before
 }
 
 void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
@@ -156,7 +156,7 @@ void TestWorkflow::a_failed_balance_leaves_the_grid_and_marks_the_document()
     SetColumns(w, {"Formula"}, {"5"});
     FillGrid(w, {{"Formula"}, {"kept"}});
     w->document()->setReaction("2H2+O2");
-    w->WeightBtnClick();
+    w->findChild<QPushButton*>("balanceButton")->click();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2"));
     QCOMPARE(Column(w, 0), QStringList{"kept"});
     QVERIFY(w->document()->isModified());

@@ -36,7 +36,7 @@ void TestWorkflow::calculate_grid_fills_empty_targets_from_other_rows()
     FillGrid(w, {{"Mol", "Number"}, {molBefore[0], "2"}, {molBefore[1], "1"}});
     w.EditOptions([&formula](DocumentOptions& options) { options.Formulas = {formula.toStdString()}; });
     w.MarkSaved();
-    w.Find<QPushButton>("CalGrid")->click();
+    w.Find<QPushButton>("calculateButton")->click();
     QCOMPARE(Column(w, 0), molAfter);
     QCOMPARE(Column(w, 1), (QStringList{"2", "1"}));
     QVERIFY(w->document()->isModified());
@@ -49,7 +49,7 @@ void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document
     FillGrid(w, {{"Mol", "Mass"}, {"2", ""}});
     w.EditOptions([](DocumentOptions& options) { options.Formulas = {"#Mass(a)=#Mol(a)*10"}; });
     w.MarkSaved();
-    w->CalGridClick();
+    w->findChild<QPushButton*>("calculateButton")->click();
     QCOMPARE(Column(w, 1), QStringList{""});
     QVERIFY(w->document()->isModified());
 }
@@ -57,7 +57,7 @@ void TestWorkflow::a_single_substance_row_changes_nothing_but_marks_the_document
 void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
 {
     WindowFixture w(QString(), false);
-    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
     QCOMPARE(w.Grid()->cell(0, 0), QString("Formula"));
     TypeReaction(w, "fe=o2 fe2o3");
@@ -65,8 +65,8 @@ void TestWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_clicks()
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
     // 11.17 g of iron: 0.2 mol.
     w.Doc()->setCell(4, 1, "11.1694");
-    w->CalGridClick();
-    w->CalGridClick();
+    w->findChild<QPushButton*>("calculateButton")->click();
+    w->findChild<QPushButton*>("calculateButton")->click();
     QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
     QCOMPARE(Column(w, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
 }
@@ -85,7 +85,7 @@ void TestWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
 {
     QFETCH(QString, mass);
     WindowFixture w(QString(), false);
-    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
     TypeReaction(w, "fe=o2 fe2o3");
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
@@ -106,7 +106,7 @@ void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out
 {
     MessageRecorder messages;
     WindowFixture w(QString(), false);
-    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
     TypeReaction(w, "CH4+O2>CO2+H2O");
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
@@ -119,7 +119,7 @@ void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out
     TypeIntoGrid(w, "10", mass, 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
-    w.Find<QPushButton>("CalGrid")->click();
+    w.Find<QPushButton>("calculateButton")->click();
     QVERIFY2(grid->cell(mass, 2).startsWith("39.85"), qPrintable(grid->cell(mass, 2)));
 
     TypeIntoGrid(w, "20", mass, 1);
@@ -147,10 +147,10 @@ void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out
             QVERIFY2(grid->isWorkedOut(c, r) == (c >= mol && !(c == mass && r == 1)),
                      qPrintable(QString("column %1, row %2").arg(c).arg(r)));
     // They are drawn apart from the given ones, in a colour that reads on light and dark cells.
-    const QStyleOptionViewItem workedOut = w.View()->ShownCell(mass, 2);
-    const QStyleOptionViewItem given = w.View()->ShownCell(mass, 1);
+    const QStyleOptionViewItem workedOut = w.View()->shownCell(mass, 2);
+    const QStyleOptionViewItem given = w.View()->shownCell(mass, 1);
     QVERIFY(workedOut.font.italic() && !given.font.italic());
-    QCOMPARE(workedOut.palette.color(QPalette::Text), TCellDelegate::WorkedOutColor(given.palette));
+    QCOMPARE(workedOut.palette.color(QPalette::Text), CellDelegate::workedOutColor(given.palette));
     const auto luminance = [](const QColor& c) {
         const auto linear = [](double v) {
             return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -160,7 +160,7 @@ void TestWorkflow::recalculate_follows_a_changed_given_mass_and_marks_worked_out
     for (const QColor base : {QColor(Qt::white), QColor(0x2B, 0x2B, 0x2B), QColor(Qt::black)}) {
         QPalette palette;
         palette.setColor(QPalette::Base, base);
-        const double a = luminance(TCellDelegate::WorkedOutColor(palette)) + 0.05;
+        const double a = luminance(CellDelegate::workedOutColor(palette)) + 0.05;
         const double b = luminance(base) + 0.05;
         QVERIFY2(std::max(a, b) / std::min(a, b) >= 4.5, qPrintable(base.name()));
     }
@@ -178,18 +178,18 @@ void TestWorkflow::precise_atomic_weights_apply_to_balance_and_are_kept()
     {
         WindowFixture w;
         SetColumns(w, {"Formula", "Weight"}, {"5", "4"});
-        QAction* precise = w.Action("SettingsPreciseWeights");
+        QAction* precise = w.Action("preciseWeights");
         QVERIFY(!precise->isChecked());
         w->document()->setReaction("H2+O2>H2O");
-        w->WeightBtnClick();
+        w->findChild<QPushButton*>("balanceButton")->click();
         QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
         precise->trigger();
-        w->WeightBtnClick();
+        w->findChild<QPushButton*>("balanceButton")->click();
         QCOMPARE(Column(w, 1), (QStringList{"2.016", "31.998", "18.015"}));
     }
     WindowFixture next; // the choice is kept for the next start
-    QVERIFY(next.Action("SettingsPreciseWeights")->isChecked());
-    next.Action("SettingsPreciseWeights")->trigger();
+    QVERIFY(next.Action("preciseWeights")->isChecked());
+    next.Action("preciseWeights")->trigger();
     WindowFixture third;
-    QVERIFY(!third.Action("SettingsPreciseWeights")->isChecked());
+    QVERIFY(!third.Action("preciseWeights")->isChecked());
 }

@@ -150,13 +150,14 @@ void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole()
 {
     QFETCH(int, width);
     WindowFixture w(QString(), false);
-    w->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults")); // the grid font users see
+    w->desktop().setDefaultsFolder(
+        QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults")); // the grid font users see
     w.Start();
     SetColumns(w, {"Mol"}, {"2"});
     const QString full = "0.623052959501558";
     w.Doc()->setCell(0, 1, full);
     w.Doc()->resizeColumn(0, width);
-    const QStyleOptionViewItem shown = w.View()->ShownCell(0, 1);
+    const QStyleOptionViewItem shown = w.View()->shownCell(0, 1);
     // Rounded to the digits that fit (0.6231 rather than 0.6230), and so short that the style
     // draws it whole: laid out as the style lays it out, it fits the room the style leaves.
     QVERIFY2(shown.text.size() >= 3 && (width > 60 || shown.text.size() < full.size()),
@@ -180,7 +181,7 @@ void TestWorkflow::a_number_in_a_narrow_column_is_drawn_rounded_and_kept_whole()
     QCOMPARE(QToolTip::text(), full);
     // In a wide column the whole text shows.
     w.Doc()->resizeColumn(0, 300);
-    QCOMPARE(w.View()->ShownCell(0, 1).text, full);
+    QCOMPARE(w.View()->shownCell(0, 1).text, full);
 }
 
 void TestWorkflow::headers_start_at_the_reading_side_data()
@@ -195,7 +196,7 @@ void TestWorkflow::headers_start_at_the_reading_side()
     QFETCH(bool, farsi);
     WindowFixture w;
     if (farsi)
-        w->SettingsFarsiExecute();
+        w->command("switchToFarsi")->trigger();
     SetColumns(w, {"Mol"}, {"2"});
     w.Doc()->resizeColumn(0, 200);
     QHeaderView* header = w.View()->horizontalHeader();

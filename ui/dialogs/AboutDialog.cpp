@@ -32,87 +32,83 @@ std::vector<const LocalText*> AboutTexts()
             &Texts::MsgReactionHelp, &Texts::MsgGridHelp};
 }
 
-void TSiteLink::mousePressEvent(QMouseEvent* event)
+void SiteLink::mousePressEvent(QMouseEvent* event)
 {
     Pressed = event->button() == Qt::LeftButton;
 }
 
-void TSiteLink::mouseReleaseEvent(QMouseEvent* event)
+void SiteLink::mouseReleaseEvent(QMouseEvent* event)
 {
     if (Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     Pressed = false;
 }
 
-TAboutForm::TAboutForm(DocumentModel* document, QWidget* parent) : QDialog(parent), Document(document)
+AboutDialog::AboutDialog(DocumentModel* document, QWidget* parent) : QDialog(parent), Document(document)
 {
-    setObjectName("AboutForm");
+    setObjectName("aboutDialog");
     setFixedSize(306, 149);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPixelSize(11);
     setFont(tahoma);
 
-    // FormCreate: the program's icon.
-    Img = new QLabel(this);
-    Img->setObjectName("Img");
-    Img->setPixmap(QPixmap(QStringLiteral(":/appicon/32.png")));
+    // The program's icon.
+    icon = new QLabel(this);
+    icon->setObjectName("Img");
+    icon->setPixmap(QPixmap(QStringLiteral(":/appicon/32.png")));
 
-    Tit = new QLabel(this);
-    Tit->setObjectName("Tit");
+    title = new QLabel(this);
+    title->setObjectName("Tit");
     QFont titleFont(QStringLiteral("Times New Roman"));
     titleFont.setPixelSize(21);
     titleFont.setBold(true);
-    Tit->setFont(titleFont);
+    title->setFont(titleFont);
 
-    Ver = new QLabel(this);
-    Ver->setObjectName("Ver");
-    Me = new QLabel(this);
-    Me->setObjectName("Me");
+    version = new QLabel(this);
+    version->setObjectName("Ver");
+    notice = new QLabel(this);
+    notice->setObjectName("Me");
 
-    Site = new TSiteLink(this);
-    Site->setObjectName("Site");
-    Site->setPixmap(QPixmap(QStringLiteral(":/weblink.png")));
-    Site->setCursor(Qt::PointingHandCursor);
-    connect(Site, &TSiteLink::clicked, this, &TAboutForm::SiteClick);
+    siteLink = new SiteLink(this);
+    siteLink->setObjectName("Site");
+    siteLink->setPixmap(QPixmap(QStringLiteral(":/weblink.png")));
+    siteLink->setCursor(Qt::PointingHandCursor);
+    // Exactly as Visit Website in the Help menu.
+    connect(siteLink, &SiteLink::clicked, this, &AboutDialog::siteClicked);
 
-    Recaption(Language::English);
+    retranslate(document->language());
+    connect(document, &DocumentModel::languageChanged, this, &AboutDialog::retranslate);
 }
 
-void TAboutForm::Recaption(Language lang)
+void AboutDialog::retranslate(Language lang)
 {
     setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     // Aligned by the box's direction, not by the text's own: the Latin title stands at the
     // right in Farsi as well.
-    for (QLabel* label : {Tit, Ver, Me})
+    for (QLabel* label : {title, version, notice})
         label->setAlignment(Qt::AlignAbsolute | Qt::AlignTop |
                             (lang == Language::Farsi ? Qt::AlignRight : Qt::AlignLeft));
-    Me->setText(MeText.In(lang));
-    Ver->setText(VerText.In(lang));
-    Tit->setText(TitText.In(lang));
+    notice->setText(MeText.In(lang));
+    version->setText(VerText.In(lang));
+    title->setText(TitText.In(lang));
     setWindowTitle(AboutCaption.In(lang));
-    PlaceParts();
+    placeParts();
 }
 
-void TAboutForm::PlaceParts()
+void AboutDialog::placeParts()
 {
     const std::pair<QWidget*, QRect> parts[] = {
-        {Img, ImgRect}, {Tit, TitRect}, {Ver, VerRect}, {Me, MeRect}, {Site, SiteRect}};
+        {icon, ImgRect}, {title, TitRect}, {version, VerRect}, {notice, MeRect}, {siteLink, SiteRect}};
     for (const auto& [part, place] : parts)
         part->setGeometry(QStyle::visualRect(layoutDirection(), rect(), place));
 }
 
-void TAboutForm::showEvent(QShowEvent* event)
+void AboutDialog::showEvent(QShowEvent* event)
 {
-    // FormShow: the window's current program font; the title keeps its own.
+    // Every showing: the window's current program font; the title keeps its own.
     setFont(ToQFont(Document->fonts().ProgramFont));
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
-}
-
-void TAboutForm::SiteClick()
-{
-    // Exactly as Visit Website in the Help menu.
-    emit siteClicked();
 }

@@ -15,7 +15,7 @@
 class DocumentModel;
 
 // The web-link picture: a click on it is reported as a signal.
-class TSiteLink : public QLabel
+class SiteLink : public QLabel
 {
     Q_OBJECT
 
@@ -33,29 +33,28 @@ class TSiteLink : public QLabel
     bool Pressed = false;
 };
 
-class TAboutForm : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
   public:
-    TAboutForm(DocumentModel* document, QWidget* parent);
-    void Recaption(Language lang);
-    void SiteClick();
+    AboutDialog(DocumentModel* document, QWidget* parent);
 
-    QLabel* Img = nullptr;
-    QLabel* Tit = nullptr;
-    QLabel* Ver = nullptr;
-    QLabel* Me = nullptr;
-    TSiteLink* Site = nullptr;
+    QLabel* icon = nullptr;
+    QLabel* title = nullptr;
+    QLabel* version = nullptr;
+    QLabel* notice = nullptr;
+    SiteLink* siteLink = nullptr;
 
   signals:
     void siteClicked(); // opens the web site exactly as Visit Website does
 
   protected:
-    void showEvent(QShowEvent* event) override; // FormShow
+    void showEvent(QShowEvent* event) override;
 
   private:
-    void PlaceParts();
+    void retranslate(Language lang); // as the document's language changes
+    void placeParts();
 
     DocumentModel* Document; // its program font is the box's font
 };

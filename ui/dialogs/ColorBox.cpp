@@ -65,7 +65,7 @@ const std::vector<ColorEntry>& ColorBoxEntries()
     return entries;
 }
 
-TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
+ColorBox::ColorBox(QWidget* parent) : QComboBox(parent)
 {
     for (const ColorEntry& entry : ColorBoxEntries())
         addItem(QString::fromLatin1(entry.Name), QVariant::fromValue<qint32>(entry.Value));
@@ -73,26 +73,26 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
     setCurrentIndex(-1);
 }
 
-void TColorBox::SetColorValue(ColorValue value)
+void ColorBox::SetColorValue(ColorValue value)
 {
     setCurrentIndex(findData(QVariant::fromValue<qint32>(value)));
 }
 
-std::optional<ColorValue> TColorBox::SelectedColor() const
+std::optional<ColorValue> ColorBox::SelectedColor() const
 {
     if (currentIndex() < 0)
         return std::nullopt;
     return currentData().value<qint32>();
 }
 
-void TColorBox::changeEvent(QEvent* event)
+void ColorBox::changeEvent(QEvent* event)
 {
     QComboBox::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         PaintSwatches();
 }
 
-void TColorBox::PaintSwatches()
+void ColorBox::PaintSwatches()
 {
     const QSize size = iconSize();
     for (int i = 0; i < count(); ++i) {

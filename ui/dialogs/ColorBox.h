@@ -22,12 +22,12 @@ struct ColorEntry
 // Every colour the box offers, in the order it lists them.
 const std::vector<ColorEntry>& ColorBoxEntries();
 
-class TColorBox : public QComboBox
+class ColorBox : public QComboBox
 {
     Q_OBJECT
 
   public:
-    explicit TColorBox(QWidget* parent = nullptr);
+    explicit ColorBox(QWidget* parent = nullptr);
 
     // Selects the entry of that colour, or nothing when the box does not list it.
     void SetColorValue(ColorValue value);

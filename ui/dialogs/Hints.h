@@ -17,3 +17,10 @@ inline QString LongHint(const QString& hint)
     const int bar = hint.indexOf(QLatin1Char('|'));
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
+
+// The tool tip and the status bar's text of a control or an action, from its hint.
+template <typename Target> void SetHint(Target* target, const QString& hint)
+{
+    target->setToolTip(ShortHint(hint));
+    target->setStatusTip(LongHint(hint));
+}

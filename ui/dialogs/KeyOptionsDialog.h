@@ -3,8 +3,8 @@
 
 // The key-options dialog: the key sets that type "+", "(", ")" and the arrow, and the
 // automatic element-letter case. It has no OK button: every edit is reported at once, and
-// the reaction line types with the new sets from the next key on. The values live in the
-// user settings between runs.
+// the reaction line types with the new sets from the next key on. It captions itself in the
+// document's language.
 
 #include "core/ReactionText.h"
 #include "texts/Language.h"
@@ -13,30 +13,30 @@
 
 #include <vector>
 
+class DocumentModel;
 class QCheckBox;
 class QLineEdit;
 
 // The dialog's texts in both languages, for checks over all of them.
 const std::vector<const LocalText*>& KeyOptionsTexts();
 
-class TKOForm : public QDialog
+class KeyOptionsDialog : public QDialog
 {
     Q_OBJECT
 
   public:
-    explicit TKOForm(QWidget* parent = nullptr);
+    KeyOptionsDialog(DocumentModel* document, QWidget* parent);
 
-    KeyOptions Keys() const;
+    KeyOptions keys() const;
     void setKeys(const KeyOptions& keys); // shows them; reports nothing
-    void Recaption(Language lang);
     // Before each opening: the program font, and the dialog centred on the screen.
-    void PrepareToOpen(const QFont& programFont);
+    void prepareToOpen(const QFont& programFont);
 
-    QLineEdit* KP = nullptr;
-    QLineEdit* KOP = nullptr;
-    QLineEdit* KCP = nullptr;
-    QLineEdit* KF = nullptr;
-    QCheckBox* ChB = nullptr;
+    QLineEdit* plusKeys = nullptr;
+    QLineEdit* openKeys = nullptr;
+    QLineEdit* closeKeys = nullptr;
+    QLineEdit* arrowKeys = nullptr;
+    QCheckBox* autoCase = nullptr;
 
   signals:
     void keysChanged(const KeyOptions& keys); // an edit in any control
@@ -45,11 +45,8 @@ class TKOForm : public QDialog
     static constexpr int DesignedWidth = 175;
     static constexpr int DesignedHeight = 145;
     static constexpr int FieldMargin = 6; // from the fields' right end to the dialog's edge
-    void FitCaption();
+    void retranslate(Language lang);
+    void fitCaption();
 
     bool Loading = false;
 };
-
-// The key options as kept in the user settings (read at start-up, written at exit).
-KeyOptions ReadKeyOptions();
-void WriteKeyOptions(const KeyOptions& keys);

@@ -16,10 +16,10 @@ const LocalText TitleWarning{"Warning", "توجه"};
 const LocalText TitleError{"Error", "خطا"};
 const LocalText TitleInformation{"Information", "اطلاعات"};
 const LocalText TitleConfirm{"Confirm", "تایید"};
-const LocalText ButtonOK{"OK", "قبول"};
-const LocalText ButtonCancel{"Cancel", "لغو"};
-const LocalText ButtonYes{"&Yes", "&بلی"};
-const LocalText ButtonNo{"&No", "&خیر"};
+const LocalText OkCaption{"OK", "قبول"};
+const LocalText CancelCaption{"Cancel", "لغو"};
+const LocalText YesCaption{"&Yes", "&بلی"};
+const LocalText NoCaption{"&No", "&خیر"};
 
 MessageBoxHook& Hook()
 {
@@ -28,7 +28,7 @@ MessageBoxHook& Hook()
 }
 
 // The close box answers Cancel whatever buttons the box has.
-class TMessageDialog : public QMessageBox
+class CentredMessageBox : public QMessageBox
 {
   public:
     using QMessageBox::QMessageBox;
@@ -49,31 +49,31 @@ class TMessageDialog : public QMessageBox
     }
 };
 
-const LocalText& TitleOf(MsgKind kind)
+const LocalText& TitleOf(MessageKind kind)
 {
     switch (kind) {
-    case MsgKind::Warning:
+    case MessageKind::Warning:
         return TitleWarning;
-    case MsgKind::Error:
+    case MessageKind::Error:
         return TitleError;
-    case MsgKind::Information:
+    case MessageKind::Information:
         return TitleInformation;
-    case MsgKind::Confirmation:
+    case MessageKind::Confirmation:
         break;
     }
     return TitleConfirm;
 }
 
-QMessageBox::Icon IconOf(MsgKind kind)
+QMessageBox::Icon IconOf(MessageKind kind)
 {
     switch (kind) {
-    case MsgKind::Warning:
+    case MessageKind::Warning:
         return QMessageBox::Warning;
-    case MsgKind::Error:
+    case MessageKind::Error:
         return QMessageBox::Critical;
-    case MsgKind::Information:
+    case MessageKind::Information:
         return QMessageBox::Information;
-    case MsgKind::Confirmation:
+    case MessageKind::Confirmation:
         break;
     }
     return QMessageBox::Question;
@@ -84,8 +84,8 @@ QMessageBox::Icon IconOf(MsgKind kind)
 const std::vector<const LocalText*>& MessageBoxTexts()
 {
     static const std::vector<const LocalText*> all = {&TitleWarning, &TitleError, &TitleInformation,
-                                                      &TitleConfirm, &ButtonOK,   &ButtonCancel,
-                                                      &ButtonYes,    &ButtonNo};
+                                                      &TitleConfirm, &OkCaption,  &CancelCaption,
+                                                      &YesCaption,   &NoCaption};
     return all;
 }
 
@@ -96,7 +96,7 @@ void SetMessageBoxHook(MessageBoxHook hook)
 
 QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, QWidget* parent)
 {
-    auto* box = new TMessageDialog(parent);
+    auto* box = new CentredMessageBox(parent);
     box->setIcon(IconOf(request.Kind));
     QString text = request.Text;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -111,21 +111,21 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
         QMessageBox::StandardButton Standard;
         const LocalText& Caption;
     };
-    const ButtonDef defs[] = {{mbYes, QMessageBox::Yes, ButtonYes},
-                              {mbNo, QMessageBox::No, ButtonNo},
-                              {mbOK, QMessageBox::Ok, ButtonOK},
-                              {mbCancel, QMessageBox::Cancel, ButtonCancel}};
+    const ButtonDef defs[] = {{ButtonYes, QMessageBox::Yes, YesCaption},
+                              {ButtonNo, QMessageBox::No, NoCaption},
+                              {ButtonOk, QMessageBox::Ok, OkCaption},
+                              {ButtonCancel, QMessageBox::Cancel, CancelCaption}};
     for (const ButtonDef& def : defs) {
         if (!(request.Buttons & def.Flag))
             continue;
         QPushButton* button = box->addButton(def.Standard);
         button->setText(def.Caption.In(Language::English));
-        button->setStyle(TShapedCaptionStyle::Instance()); // a Farsi accelerator keeps its word joined
+        button->setStyle(ShapedCaptionStyle::Instance()); // a Farsi accelerator keeps its word joined
     }
-    box->setDefaultButton((request.Buttons & mbOK) ? QMessageBox::Ok : QMessageBox::Yes);
-    if (request.Buttons & mbCancel)
+    box->setDefaultButton((request.Buttons & ButtonOk) ? QMessageBox::Ok : QMessageBox::Yes);
+    if (request.Buttons & ButtonCancel)
         box->setEscapeButton(QMessageBox::Cancel);
-    else if (request.Buttons & mbNo)
+    else if (request.Buttons & ButtonNo)
         box->setEscapeButton(QMessageBox::No);
     else
         box->setEscapeButton(QMessageBox::Ok);
@@ -133,7 +133,7 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
     if (request.Lang == Language::Farsi) {
         box->setLayoutDirection(Qt::RightToLeft);
         box->setWindowTitle(TitleOf(request.Kind).In(Language::Farsi));
-        const LocalText* captions[] = {&ButtonOK, &ButtonYes, &ButtonNo, &ButtonCancel};
+        const LocalText* captions[] = {&OkCaption, &YesCaption, &NoCaption, &CancelCaption};
         for (QAbstractButton* button : box->buttons()) {
             for (const LocalText* caption : captions) {
                 if (button->text() == caption->In(Language::English)) {
@@ -148,19 +148,19 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
 
 int MessageBoxResult(QMessageBox* box)
 {
-    auto* dialog = static_cast<TMessageDialog*>(box);
+    auto* dialog = static_cast<CentredMessageBox*>(box);
     QAbstractButton* clicked = box->clickedButton();
     if (dialog->ClosedByCloseBox || clicked == nullptr)
-        return mrCancel;
+        return AnswerCancel;
     switch (box->standardButton(clicked)) {
     case QMessageBox::Ok:
-        return mrOk;
+        return AnswerOk;
     case QMessageBox::Yes:
-        return mrYes;
+        return AnswerYes;
     case QMessageBox::No:
-        return mrNo;
+        return AnswerNo;
     default:
-        return mrCancel;
+        return AnswerCancel;
     }
 }
 

@@ -15,7 +15,7 @@
 class QMessageBox;
 class QWidget;
 
-enum class MsgKind
+enum class MessageKind
 {
     Warning,
     Error,
@@ -23,28 +23,28 @@ enum class MsgKind
     Confirmation
 };
 
-enum MsgButton
+enum MessageButton
 {
-    mbYes = 1,
-    mbNo = 2,
-    mbOK = 4,
-    mbCancel = 8
+    ButtonYes = 1,
+    ButtonNo = 2,
+    ButtonOk = 4,
+    ButtonCancel = 8
 };
 
-// Result codes of the buttons; closing the box with its close box gives mrCancel.
-enum MsgResult
+// Result codes of the buttons; closing the box with its close box gives AnswerCancel.
+enum MessageAnswer
 {
-    mrOk = 1,
-    mrCancel = 2,
-    mrYes = 6,
-    mrNo = 7
+    AnswerOk = 1,
+    AnswerCancel = 2,
+    AnswerYes = 6,
+    AnswerNo = 7
 };
 
 struct MessageRequest
 {
     QString Text; // "\r" marks a line break
-    MsgKind Kind = MsgKind::Information;
-    int Buttons = mbOK;
+    MessageKind Kind = MessageKind::Information;
+    int Buttons = ButtonOk;
     Language Lang = Language::English;
 };
 

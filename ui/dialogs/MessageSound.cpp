@@ -28,7 +28,7 @@ Context MakeContext(const char* driver)
     return made;
 }
 
-bool Play(ca_context* context, MsgKind kind)
+bool Play(ca_context* context, MessageKind kind)
 {
     // Event sounds are kept in the sound server's cache, as the desktop's own are.
     return context && ca_context_play(context, 0, CA_PROP_EVENT_ID, MessageSoundEvent(kind),
@@ -36,22 +36,22 @@ bool Play(ca_context* context, MsgKind kind)
 }
 } // namespace
 
-const char* MessageSoundEvent(MsgKind kind)
+const char* MessageSoundEvent(MessageKind kind)
 {
     switch (kind) {
-    case MsgKind::Warning:
+    case MessageKind::Warning:
         return "dialog-warning";
-    case MsgKind::Error:
+    case MessageKind::Error:
         return "dialog-error";
-    case MsgKind::Information:
+    case MessageKind::Information:
         return "dialog-information";
-    case MsgKind::Confirmation:
+    case MessageKind::Confirmation:
         break;
     }
     return "dialog-question";
 }
 
-MessageSound SoundMessage(MsgKind kind, const char* driver)
+MessageSound SoundMessage(MessageKind kind, const char* driver)
 {
     bool played = false;
     if (driver) {

@@ -9,7 +9,7 @@
 
 // The sound-theme event of a kind of message: "dialog-warning", "dialog-error",
 // "dialog-information" or "dialog-question".
-const char* MessageSoundEvent(MsgKind kind);
+const char* MessageSoundEvent(MessageKind kind);
 
 enum class MessageSound
 {
@@ -20,4 +20,4 @@ enum class MessageSound
 // Sounds a kind of message and says how. driver names a libcanberra driver ("pulse",
 // "alsa"); without one libcanberra chooses, as the CANBERRA_DRIVER environment variable says
 // or else the first that works.
-MessageSound SoundMessage(MsgKind kind, const char* driver = nullptr);
+MessageSound SoundMessage(MessageKind kind, const char* driver = nullptr);

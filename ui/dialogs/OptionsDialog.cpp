@@ -82,15 +82,15 @@ int NumberIn(const QLineEdit* field, int emptyValue, int oldValue)
 }
 } // namespace
 
-void TOpsForm::showEvent(QShowEvent* event)
+void OptionsDialog::showEvent(QShowEvent* event)
 {
-    FormShow();
+    load();
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
-void TOpsForm::FormShow()
+void OptionsDialog::load()
 {
     LoadingEditors = true;
     const FontSettings& fonts = Document->fonts();
@@ -98,37 +98,37 @@ void TOpsForm::FormShow()
     const QStringList families = QFontDatabase::families();
     for (int i = 0; i < FontSettings::Count; ++i) {
         const FontSpec& stored = fonts.At(i);
-        TFontRow& row = FontRows[i];
-        row.Face->clear();
-        row.Face->addItems(families);
-        int face = row.Face->findText(ToQ(stored.Name), Qt::MatchFixedString);
+        FontRow& row = fontRows[i];
+        row.face->clear();
+        row.face->addItems(families);
+        int face = row.face->findText(ToQ(stored.Name), Qt::MatchFixedString);
         if (face < 0 && !stored.Name.empty())
-            face = AddMissingFace(row.Face, ToQ(stored.Name));
-        row.Face->setCurrentIndex(face);
-        row.Size->setText(QString::number(stored.Size));
-        row.Color->SetColorValue(stored.Color);
-        row.Bold->setChecked(stored.Bold);
-        row.Italic->setChecked(stored.Italic);
+            face = addMissingFace(row.face, ToQ(stored.Name));
+        row.face->setCurrentIndex(face);
+        row.size->setText(QString::number(stored.Size));
+        row.color->SetColorValue(stored.Color);
+        row.bold->setChecked(stored.Bold);
+        row.italic->setChecked(stored.Italic);
     }
-    FSbP->setText(QString::number(fonts.SubscriptsPosition));
+    subscriptsPosition->setText(QString::number(fonts.SubscriptsPosition));
 
     const std::vector<std::string>& names = Document->document().cells().front();
-    GIList->clear();
+    itemList->clear();
     for (const std::string& line : Document->document().options().ItemLines)
-        GIList->addItem(ToQ(line));
+        itemList->addItem(ToQ(line));
     // Targets come from the grid as it is; columns added here appear at the next showing.
-    GFN1->clear();
+    formulaTarget->clear();
     for (const std::string& name : names)
-        GFN1->addItem(ToQ(FormulaTargetOf(name)));
-    GFList->clear();
+        formulaTarget->addItem(ToQ(FormulaTargetOf(name)));
+    formulaList->clear();
     for (const std::string& line : Document->formulas())
-        GFList->addItem(ToQ(line));
+        formulaList->addItem(ToQ(line));
     LoadingEditors = false;
-    LoadItemEditors();
-    LoadFormulaEditors();
+    loadItemEditors();
+    loadFormulaEditors();
 }
 
-int TOpsForm::AddMissingFace(QComboBox* box, const QString& name) const
+int OptionsDialog::addMissingFace(QComboBox* box, const QString& name) const
 {
     // A face the document names but this system lacks (Tahoma, Arial) is still the
     // document's: it is listed in its place, in italics, and its hint names the font Qt
@@ -147,170 +147,171 @@ int TOpsForm::AddMissingFace(QComboBox* box, const QString& name) const
 
 // ---- Column items ----
 
-void TOpsForm::LoadItemEditors()
+void OptionsDialog::loadItemEditors()
 {
     const bool wasLoading = std::exchange(LoadingEditors, true);
-    if (const QListWidgetItem* entry = GIList->currentItem()) {
+    if (const QListWidgetItem* entry = itemList->currentItem()) {
         const GridItem item = ParseItemLine(ToStd(entry->text()));
-        GIName->setText(ToQ(item.Name));
+        itemName->setText(ToQ(item.Name));
         const int type = item.Type - '0';
-        GIType->setCurrentIndex(type >= 0 && type < GIType->count() ? type : -1);
-        GIWidth->setText(QString::number(item.Width));
+        itemType->setCurrentIndex(type >= 0 && type < itemType->count() ? type : -1);
+        itemWidth->setText(QString::number(item.Width));
     } else {
         // No entry: the editors show nothing that could be mistaken for one.
-        GIName->clear();
-        GIType->setCurrentIndex(-1);
-        GIWidth->setText(QStringLiteral("100"));
+        itemName->clear();
+        itemType->setCurrentIndex(-1);
+        itemWidth->setText(QStringLiteral("100"));
     }
     LoadingEditors = wasLoading;
 }
 
-void TOpsForm::GIListClick()
+void OptionsDialog::showItem()
 {
-    LoadItemEditors();
+    loadItemEditors();
 }
 
-void TOpsForm::GINameChange()
+void OptionsDialog::itemEdited()
 {
-    QListWidgetItem* entry = GIList->currentItem();
+    QListWidgetItem* entry = itemList->currentItem();
     if (LoadingEditors || !entry)
         return;
     // A type code the list does not know (from a damaged file) stays as it was.
-    const char type = GIType->currentIndex() >= 0 ? static_cast<char>('0' + GIType->currentIndex())
-                                                  : ParseItemLine(ToStd(entry->text())).Type;
-    entry->setText(GIName->text() + QLatin1Char(':') + QLatin1Char(type) + QLatin1Char('=') +
-                   GIWidth->text());
+    const char type = itemType->currentIndex() >= 0 ? static_cast<char>('0' + itemType->currentIndex())
+                                                    : ParseItemLine(ToStd(entry->text())).Type;
+    entry->setText(itemName->text() + QLatin1Char(':') + QLatin1Char(type) + QLatin1Char('=') +
+                   itemWidth->text());
 }
 
-void TOpsForm::GIUpClick()
+void OptionsDialog::moveItemUp()
 {
-    MoveEntry(GIList, -1);
-    LoadItemEditors();
+    MoveEntry(itemList, -1);
+    loadItemEditors();
 }
 
-void TOpsForm::GIDownClick()
+void OptionsDialog::moveItemDown()
 {
-    MoveEntry(GIList, 1);
-    LoadItemEditors();
+    MoveEntry(itemList, 1);
+    loadItemEditors();
 }
 
-void TOpsForm::GINewClick()
+void OptionsDialog::addItem()
 {
-    AppendEntry(GIList, QString::fromLatin1(NewItemLine));
-    LoadItemEditors();
+    AppendEntry(itemList, QString::fromLatin1(NewItemLine));
+    loadItemEditors();
 }
 
-void TOpsForm::GIDeleteClick()
+void OptionsDialog::deleteItem()
 {
-    DeleteEntry(GIList);
-    LoadItemEditors();
+    DeleteEntry(itemList);
+    loadItemEditors();
 }
 
 // ---- Formulas ----
 
-void TOpsForm::LoadFormulaEditors()
+void OptionsDialog::loadFormulaEditors()
 {
     const bool wasLoading = std::exchange(LoadingEditors, true);
-    if (const QListWidgetItem* entry = GFList->currentItem()) {
+    if (const QListWidgetItem* entry = formulaList->currentItem()) {
         const auto [target, expression] = SplitFormulaLine(ToStd(entry->text()));
-        GFN1->setCurrentIndex(GFN1->findText(ToQ(target), Qt::MatchFixedString));
-        GFN2->setText(ToQ(expression));
+        formulaTarget->setCurrentIndex(formulaTarget->findText(ToQ(target), Qt::MatchFixedString));
+        formulaExpression->setText(ToQ(expression));
     } else {
-        GFN1->setCurrentIndex(-1);
-        GFN2->clear();
+        formulaTarget->setCurrentIndex(-1);
+        formulaExpression->clear();
     }
     LoadingEditors = wasLoading;
 }
 
-void TOpsForm::GFListClick()
+void OptionsDialog::showFormula()
 {
-    LoadFormulaEditors();
+    loadFormulaEditors();
 }
 
-void TOpsForm::GFN1Change()
+void OptionsDialog::formulaEdited()
 {
-    QListWidgetItem* entry = GFList->currentItem();
+    QListWidgetItem* entry = formulaList->currentItem();
     if (LoadingEditors || !entry)
         return;
     // A target that names no current column is kept rather than blanked, so editing the
     // expression of such a formula does not lose its target.
-    const std::string target =
-        GFN1->currentIndex() >= 0 ? ToStd(GFN1->currentText()) : SplitFormulaLine(ToStd(entry->text())).first;
-    entry->setText(ToQ(JoinFormulaLine(target, ToStd(GFN2->text()))));
+    const std::string target = formulaTarget->currentIndex() >= 0
+                                   ? ToStd(formulaTarget->currentText())
+                                   : SplitFormulaLine(ToStd(entry->text())).first;
+    entry->setText(ToQ(JoinFormulaLine(target, ToStd(formulaExpression->text()))));
 }
 
-void TOpsForm::GFNewClick()
+void OptionsDialog::addFormula()
 {
-    AppendEntry(GFList, ToQ(JoinFormulaLine(ToStd(GFN1->itemText(0)), "b*c")));
-    LoadFormulaEditors();
+    AppendEntry(formulaList, ToQ(JoinFormulaLine(ToStd(formulaTarget->itemText(0)), "b*c")));
+    loadFormulaEditors();
 }
 
-void TOpsForm::GFDeleteClick()
+void OptionsDialog::deleteFormula()
 {
-    DeleteEntry(GFList);
-    LoadFormulaEditors();
+    DeleteEntry(formulaList);
+    loadFormulaEditors();
 }
 
-void TOpsForm::HelpBtnClick()
+void OptionsDialog::showFormulaHelp()
 {
-    QString text = Label29->text();
-    ShowMessageBox({text.replace(QLatin1Char('\n'), QLatin1Char('\r')), MsgKind::Information, mbOK,
+    QString text = formulaHelp->text();
+    ShowMessageBox({text.replace(QLatin1Char('\n'), QLatin1Char('\r')), MessageKind::Information, ButtonOk,
                     Document->language()},
                    ToQFont(Document->fonts().ProgramFont), this);
 }
 
 // ---- Closing ----
 
-void TOpsForm::OKClick()
+void OptionsDialog::applyAndClose()
 {
-    ApplySettings();
+    applySettings();
     accept();
 }
 
-void TOpsForm::DefClick()
+void OptionsDialog::applyAsDefault()
 {
-    ApplySettings();
+    applySettings();
     done(DefaultResult);
 }
 
-void TOpsForm::CancelClick()
+void OptionsDialog::cancel()
 {
     reject();
 }
 
-void TOpsForm::TimTimer()
+void OptionsDialog::redrawLater()
 {
-    Tim->stop();
+    redrawTimer->stop();
     emit redrawRequested();
 }
 
-void TOpsForm::ApplySettings()
+void OptionsDialog::applySettings()
 {
     DocumentOptions options;
     options.Fonts = Document->fonts();
-    ApplyFontRows(options.Fonts);
-    options.Fonts.SubscriptsPosition = NumberIn(FSbP, 0, options.Fonts.SubscriptsPosition);
-    options.ItemLines = LinesOf(GIList);
-    options.Formulas = LinesOf(GFList);
+    applyFontRows(options.Fonts);
+    options.Fonts.SubscriptsPosition = NumberIn(subscriptsPosition, 0, options.Fonts.SubscriptsPosition);
+    options.ItemLines = LinesOf(itemList);
+    options.Formulas = LinesOf(formulaList);
     // The window, the grid and the menu take the fonts at once; the reaction line is drawn
     // again once the dialog is gone and the window repaints.
     Document->applyOptions(options);
-    Tim->start();
-    ChLbl->setFont(ToQFont(options.Fonts.GridFont));
-    emit settingsApplied(ChLbl->fontMetrics().height() + 7);
+    redrawTimer->start();
+    lineHeightProbe->setFont(ToQFont(options.Fonts.GridFont));
+    emit settingsApplied(lineHeightProbe->fontMetrics().height() + 7);
 }
 
-void TOpsForm::ApplyFontRows(FontSettings& fonts) const
+void OptionsDialog::applyFontRows(FontSettings& fonts) const
 {
     for (int i = 0; i < FontSettings::Count; ++i) {
         FontSpec& stored = fonts.At(i);
-        const TFontRow& row = FontRows[i];
-        if (row.Face->currentIndex() >= 0)
-            stored.Name = ToStd(row.Face->currentText());
-        stored.Size = NumberIn(row.Size, 1, stored.Size);
+        const FontRow& row = fontRows[i];
+        if (row.face->currentIndex() >= 0)
+            stored.Name = ToStd(row.face->currentText());
+        stored.Size = NumberIn(row.size, 1, stored.Size);
         // A colour the box does not list stays as the document had it.
-        stored.Color = row.Color->SelectedColor().value_or(stored.Color);
-        stored.Bold = row.Bold->isChecked();
-        stored.Italic = row.Italic->isChecked();
+        stored.Color = row.color->SelectedColor().value_or(stored.Color);
+        stored.Bold = row.bold->isChecked();
+        stored.Italic = row.italic->isChecked();
     }
 }

@@ -25,82 +25,81 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class DocumentModel;
-class TColorBox;
+class ColorBox;
 
-class TOpsForm : public QDialog
+class OptionsDialog : public QDialog
 {
     Q_OBJECT
 
   public:
-    TOpsForm(DocumentModel* document, QWidget* parent);
-    void Recaption(Language lang);
+    OptionsDialog(DocumentModel* document, QWidget* parent);
 
     // The dialog's result after Default; OK gives Accepted, Cancel Rejected.
     static constexpr int DefaultResult = 6;
 
-    void FormShow(); // loads every control from the document (runs on every showing)
-    void GIListClick();
-    void GINameChange();
-    void GIUpClick();
-    void GIDownClick();
-    void GINewClick();
-    void GIDeleteClick();
-    void GFListClick();
-    void GFN1Change();
-    void GFNewClick();
-    void GFDeleteClick();
-    void HelpBtnClick();
-    void OKClick();
-    void DefClick();
-    void CancelClick();
-    void TimTimer();
+    void load(); // loads every control from the document (runs on every showing)
+    void showItem();
+    void itemEdited();
+    void moveItemUp();
+    void moveItemDown();
+    void addItem();
+    void deleteItem();
+    void showFormula();
+    void formulaEdited();
+    void addFormula();
+    void deleteFormula();
+    void showFormulaHelp();
+    void applyAndClose();
+    void applyAsDefault();
+    void cancel();
+    void redrawLater();
 
     // One row of the Fonts page, in document font order.
-    struct TFontRow
+    struct FontRow
     {
-        QLabel* Title = nullptr;
-        QLabel* NameLabel = nullptr;
-        QComboBox* Face = nullptr;
-        QLabel* SizeLabel = nullptr;
-        QLineEdit* Size = nullptr;
-        QToolButton* Bold = nullptr;
-        QToolButton* Italic = nullptr;
-        QLabel* ColorLabel = nullptr;
-        TColorBox* Color = nullptr;
+        QLabel* title = nullptr;
+        QLabel* nameLabel = nullptr;
+        QComboBox* face = nullptr;
+        QLabel* sizeLabel = nullptr;
+        QLineEdit* size = nullptr;
+        QToolButton* bold = nullptr;
+        QToolButton* italic = nullptr;
+        QLabel* colorLabel = nullptr;
+        ColorBox* color = nullptr;
     };
-    TFontRow FontRows[5];
+    FontRow fontRows[5];
 
-    QTabWidget* PageControl = nullptr;
-    QWidget* Fonts = nullptr;
-    QWidget* Grd = nullptr;
-    QLabel* Label21 = nullptr;
-    QLineEdit* FSbP = nullptr;
-    QLabel* Label23 = nullptr;
-    QListWidget* GIList = nullptr;
-    QToolButton* GIUp = nullptr;
-    QToolButton* GIDown = nullptr;
-    QToolButton* GINew = nullptr;
-    QToolButton* GIDelete = nullptr;
-    QLabel* Label24 = nullptr;
-    QLineEdit* GIName = nullptr;
-    QLabel* Label25 = nullptr;
-    QComboBox* GIType = nullptr;
-    QLabel* Label26 = nullptr;
-    QLineEdit* GIWidth = nullptr;
-    QLabel* Label27 = nullptr;
-    QListWidget* GFList = nullptr;
-    QToolButton* GFNew = nullptr;
-    QToolButton* GFDelete = nullptr;
-    QComboBox* GFN1 = nullptr;
-    QLabel* EqualsLabel = nullptr;
-    QLineEdit* GFN2 = nullptr;
-    QLabel* Label29 = nullptr; // the formula help text, never shown itself
-    QPushButton* HelpBtn = nullptr;
-    QPushButton* Def = nullptr;
-    QPushButton* OK = nullptr;
-    QPushButton* Cancel = nullptr;
-    QLabel* ChLbl = nullptr; // measures the grid font's line height
-    QTimer* Tim = nullptr;   // asks for the reaction line to be drawn once the dialog has gone
+    QTabWidget* pages = nullptr;
+    QWidget* fontsPage = nullptr;
+    QWidget* gridPage = nullptr;
+    QLabel* subscriptsLabel = nullptr;
+    QLineEdit* subscriptsPosition = nullptr;
+    QLabel* itemsLabel = nullptr;
+    QListWidget* itemList = nullptr;
+    QToolButton* itemUpButton = nullptr;
+    QToolButton* itemDownButton = nullptr;
+    QToolButton* itemNewButton = nullptr;
+    QToolButton* itemDeleteButton = nullptr;
+    QLabel* itemNameLabel = nullptr;
+    QLineEdit* itemName = nullptr;
+    QLabel* itemTypeLabel = nullptr;
+    QComboBox* itemType = nullptr;
+    QLabel* itemWidthLabel = nullptr;
+    QLineEdit* itemWidth = nullptr;
+    QLabel* formulasLabel = nullptr;
+    QListWidget* formulaList = nullptr;
+    QToolButton* formulaNewButton = nullptr;
+    QToolButton* formulaDeleteButton = nullptr;
+    QComboBox* formulaTarget = nullptr;
+    QLabel* equalsLabel = nullptr;
+    QLineEdit* formulaExpression = nullptr;
+    QLabel* formulaHelp = nullptr; // the formula help text, never shown itself
+    QPushButton* helpButton = nullptr;
+    QPushButton* defaultButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QLabel* lineHeightProbe = nullptr; // measures the grid font's line height
+    QTimer* redrawTimer = nullptr;     // asks for the reaction line to be drawn once the dialog has gone
 
   signals:
     // OK or Default wrote the settings into the document; the grid's rows are to be
@@ -114,9 +113,10 @@ class TOpsForm : public QDialog
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void CreateFontsPage();
-    void CreateGridPage();
-    void CreateButtons();
+    void retranslate(Language lang); // as the document's language changes
+    void createFontsPage();
+    void createGridPage();
+    void createButtons();
     // A named control at its left-to-right place, remembered for mirroring.
     template <typename Widget> Widget* Add(QWidget* parent, const char* name, int x, int y, int w, int h)
     {
@@ -125,15 +125,15 @@ class TOpsForm : public QDialog
         Place(widget, x, y, w, h);
         return widget;
     }
-    QToolButton* GlyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y, int w,
+    QToolButton* glyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y, int w,
                              int h);
     void Place(QWidget* widget, int x, int y, int w, int h);
-    void PlaceAll(); // positions every control, mirrored in a right-to-left dialog
-    int AddMissingFace(QComboBox* box, const QString& name) const; // its index
-    void LoadItemEditors();
-    void LoadFormulaEditors();
-    void ApplySettings(); // what OK and Default both write into the document
-    void ApplyFontRows(FontSettings& fonts) const;
+    void placeAll(); // positions every control, mirrored in a right-to-left dialog
+    int addMissingFace(QComboBox* box, const QString& name) const; // its index
+    void loadItemEditors();
+    void loadFormulaEditors();
+    void applySettings(); // what OK and Default both write into the document
+    void applyFontRows(FontSettings& fonts) const;
 
     DocumentModel* Document;
     bool LoadingEditors = false; // editor change reactions wait while the editors are loaded

@@ -93,45 +93,45 @@ QString MissingFaceText(Language lang, const QString& substitute)
     return QString::fromUtf8(MissingFaceHint.In(lang)).arg(substitute);
 }
 
-void TOpsForm::Recaption(Language lang)
+void OptionsDialog::retranslate(Language lang)
 {
     // A dialog is a window of its own and does not follow the main window's direction.
     setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowTitle(Caption.In(lang));
-    PageControl->setTabText(0, FontsPage.In(lang));
-    PageControl->setTabText(1, GridPage.In(lang));
+    pages->setTabText(0, FontsPage.In(lang));
+    pages->setTabText(1, GridPage.In(lang));
     for (int i = 0; i < 5; ++i) {
-        FontRows[i].Title->setText(FontTitles[i]->In(lang));
-        FontRows[i].NameLabel->setText(NameText.In(lang));
-        FontRows[i].SizeLabel->setText(SizeText.In(lang));
-        FontRows[i].ColorLabel->setText(ColorText.In(lang));
+        fontRows[i].title->setText(FontTitles[i]->In(lang));
+        fontRows[i].nameLabel->setText(NameText.In(lang));
+        fontRows[i].sizeLabel->setText(SizeText.In(lang));
+        fontRows[i].colorLabel->setText(ColorText.In(lang));
     }
-    Label21->setText(Label21Text.In(lang));
-    Label23->setText(Label23Text.In(lang));
-    Label24->setText(NameText.In(lang));
-    Label25->setText(Label25Text.In(lang));
-    Label26->setText(Label26Text.In(lang));
-    Label27->setText(Label27Text.In(lang));
-    Def->setText(DefText.In(lang));
-    OK->setText(OKText.In(lang));
-    Cancel->setText(CancelText.In(lang));
-    HelpBtn->setText(HelpText.In(lang));
+    subscriptsLabel->setText(Label21Text.In(lang));
+    itemsLabel->setText(Label23Text.In(lang));
+    itemNameLabel->setText(NameText.In(lang));
+    itemTypeLabel->setText(Label25Text.In(lang));
+    itemWidthLabel->setText(Label26Text.In(lang));
+    formulasLabel->setText(Label27Text.In(lang));
+    defaultButton->setText(DefText.In(lang));
+    okButton->setText(OKText.In(lang));
+    cancelButton->setText(CancelText.In(lang));
+    helpButton->setText(HelpText.In(lang));
 
-    SetHint(GIUp, UpHint, lang);
-    SetHint(GIDown, DownHint, lang);
-    SetHint(GIDelete, DeleteHint, lang);
-    SetHint(GFDelete, DeleteHint, lang);
-    SetHint(GINew, NewHint, lang);
-    SetHint(GFNew, NewHint, lang);
-    SetHint(OK, OKHint, lang);
-    SetHint(Cancel, CancelHint, lang);
-    SetHint(Def, DefHint, lang);
-    SetHint(HelpBtn, HelpText, lang);
-    SetHint(GIList, ListHint, lang);
-    SetHint(GFList, ListHint, lang);
+    SetHint(itemUpButton, UpHint, lang);
+    SetHint(itemDownButton, DownHint, lang);
+    SetHint(itemDeleteButton, DeleteHint, lang);
+    SetHint(formulaDeleteButton, DeleteHint, lang);
+    SetHint(itemNewButton, NewHint, lang);
+    SetHint(formulaNewButton, NewHint, lang);
+    SetHint(okButton, OKHint, lang);
+    SetHint(cancelButton, CancelHint, lang);
+    SetHint(defaultButton, DefHint, lang);
+    SetHint(helpButton, HelpText, lang);
+    SetHint(itemList, ListHint, lang);
+    SetHint(formulaList, ListHint, lang);
 
-    Label29->setText(FormulaHelpText(lang));
-    Label29->setAlignment(lang == Language::Farsi ? Qt::AlignRight | Qt::AlignAbsolute
-                                                  : Qt::AlignLeft | Qt::AlignAbsolute);
-    PlaceAll();
+    formulaHelp->setText(FormulaHelpText(lang));
+    formulaHelp->setAlignment(lang == Language::Farsi ? Qt::AlignRight | Qt::AlignAbsolute
+                                                      : Qt::AlignLeft | Qt::AlignAbsolute);
+    placeAll();
 }

@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
-TAcceleratedCaption SplitAccelerator(const QString& caption)
+AcceleratedCaption SplitAccelerator(const QString& caption)
 {
-    TAcceleratedCaption split;
+    AcceleratedCaption split;
     split.Text.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
@@ -29,7 +29,7 @@ TAcceleratedCaption SplitAccelerator(const QString& caption)
 
 void DrawShapedCaption(QPainter& painter, const QRect& rect, int flags, const QString& caption)
 {
-    const TAcceleratedCaption split = SplitAccelerator(caption);
+    const AcceleratedCaption split = SplitAccelerator(caption);
     const bool underline = (flags & Qt::TextShowMnemonic) && split.Letter >= 0;
     flags &= ~(Qt::TextShowMnemonic | Qt::TextHideMnemonic);
     painter.drawText(rect, flags, split.Text);
@@ -76,21 +76,21 @@ void DrawShapedCaption(QPainter& painter, const QRect& rect, int flags, const QS
         painter.pen().color());
 }
 
-TShapedCaptionStyle::TShapedCaptionStyle() : QProxyStyle(QApplication::style()->name()) {}
+ShapedCaptionStyle::ShapedCaptionStyle() : QProxyStyle(QApplication::style()->name()) {}
 
-TShapedCaptionStyle* TShapedCaptionStyle::Instance()
+ShapedCaptionStyle* ShapedCaptionStyle::Instance()
 {
-    static TShapedCaptionStyle* style = [] {
-        auto* made = new TShapedCaptionStyle;
+    static ShapedCaptionStyle* style = [] {
+        auto* made = new ShapedCaptionStyle;
         made->setParent(qApp); // goes with the application, after every window
         return made;
     }();
     return style;
 }
 
-void TShapedCaptionStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
-                                       const QPalette& palette, bool enabled, const QString& text,
-                                       QPalette::ColorRole textRole) const
+void ShapedCaptionStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                      const QPalette& palette, bool enabled, const QString& text,
+                                      QPalette::ColorRole textRole) const
 {
     if (!text.contains(QLatin1Char('&'))) {
         QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);

@@ -14,13 +14,13 @@
 class QPainter;
 class QRect;
 
-struct TAcceleratedCaption
+struct AcceleratedCaption
 {
     QString Text;    // the caption as shown: "&" removed, "&&" as "&"
     int Letter = -1; // the accelerator's position in Text; -1 when there is none
 };
 
-TAcceleratedCaption SplitAccelerator(const QString& caption);
+AcceleratedCaption SplitAccelerator(const QString& caption);
 
 // Draws caption in the painter's font, pen and layout direction as QPainter::drawText does
 // with these flags, but always as one string; Qt::TextShowMnemonic underlines the
@@ -29,13 +29,13 @@ void DrawShapedCaption(QPainter& painter, const QRect& rect, int flags, const QS
 
 // The style for the buttons of a window: their captions are drawn by DrawShapedCaption.
 // Set it on the buttons themselves; Qt does not pass a widget's style on to its children.
-class TShapedCaptionStyle : public QProxyStyle
+class ShapedCaptionStyle : public QProxyStyle
 {
   public:
-    TShapedCaptionStyle();
+    ShapedCaptionStyle();
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                       const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 
     // One instance serves every button; it lives as long as the application.
-    static TShapedCaptionStyle* Instance();
+    static ShapedCaptionStyle* Instance();
 };

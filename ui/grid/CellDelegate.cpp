@@ -25,28 +25,28 @@ int TextRoom(const QStyleOptionViewItem& option)
 }
 } // namespace
 
-TCellDelegate::TCellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+CellDelegate::CellDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                                     const QModelIndex& index) const
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const
 {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         const int col = index.column();
         const int row = index.row() + 1;
-        line->installEventFilter(const_cast<TCellDelegate*>(this));
-        line->setValidator(new TCodePageValidator(line)); // what is pasted, too
+        line->installEventFilter(const_cast<CellDelegate*>(this));
+        line->setValidator(new CodePageValidator(line)); // what is pasted, too
         // The column's type decides the keys; the options that change it are not open meanwhile.
         if (const auto* model = qobject_cast<const GridModel*>(index.model()))
             line->setProperty("stoikonType", QChar(model->typeCodeOf(col)));
         QObject::connect(line, &QLineEdit::textEdited, this, [this, col, row](const QString& text) {
-            emit const_cast<TCellDelegate*>(this)->cellTextEdited(col, row, text);
+            emit const_cast<CellDelegate*>(this)->cellTextEdited(col, row, text);
         });
     }
     return editor;
 }
 
-bool TCellDelegate::eventFilter(QObject* object, QEvent* event)
+bool CellDelegate::eventFilter(QObject* object, QEvent* event)
 {
     // While a warning about the typed text is up, losing the focus to it does not end the
     // edit; the focus comes back to the editor with the window.
@@ -71,20 +71,20 @@ bool TCellDelegate::eventFilter(QObject* object, QEvent* event)
     return QStyledItemDelegate::eventFilter(object, event);
 }
 
-QColor TCellDelegate::WorkedOutColor(const QPalette& palette)
+QColor CellDelegate::workedOutColor(const QPalette& palette)
 {
     // A grey-blue with a contrast of at least 6.5:1 to a white or a near-black background.
     return palette.color(QPalette::Base).lightness() >= 128 ? QColor(0x2E, 0x5A, 0x88)
                                                             : QColor(0x8D, 0xB4, 0xE2);
 }
 
-void TCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.data(GridModel::WorkedOutRole).toBool()) {
         option->font.setItalic(true);
         option->fontMetrics = QFontMetrics(option->font);
-        option->palette.setColor(QPalette::Text, WorkedOutColor(option->palette));
+        option->palette.setColor(QPalette::Text, workedOutColor(option->palette));
     }
     if (option->text.isEmpty())
         return;
@@ -104,16 +104,16 @@ void TCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIn
     option->text = QString::fromStdString(FitNumberText(option->text.toStdString(), fits));
 }
 
-QStyleOptionViewItem TCellDelegate::shownOption(const QStyleOptionViewItem& option,
-                                                const QModelIndex& index) const
+QStyleOptionViewItem CellDelegate::shownOption(const QStyleOptionViewItem& option,
+                                               const QModelIndex& index) const
 {
     QStyleOptionViewItem shown = option;
     initStyleOption(&shown, index);
     return shown;
 }
 
-bool TCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                              const QModelIndex& index)
+bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                             const QModelIndex& index)
 {
     if (event && event->type() == QEvent::ToolTip && index.isValid()) {
         // A cell that shows less than its text, rounded or cut, has its full text as tooltip.

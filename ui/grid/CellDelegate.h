@@ -9,12 +9,12 @@
 
 #include <QStyledItemDelegate>
 
-class TCellDelegate : public QStyledItemDelegate
+class CellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
   public:
-    explicit TCellDelegate(QObject* parent);
+    explicit CellDelegate(QObject* parent);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -26,7 +26,7 @@ class TCellDelegate : public QStyledItemDelegate
     QStyleOptionViewItem shownOption(const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
     // The colour of worked-out cells on a background of this palette.
-    static QColor WorkedOutColor(const QPalette& palette);
+    static QColor workedOutColor(const QPalette& palette);
 
     // While set, an editor that loses the focus stays open (a warning about its text is up).
     void setHoldingEditor(bool hold) { HoldingEditor = hold; }

@@ -11,15 +11,15 @@
 #include <algorithm>
 #include <cstdlib>
 
-TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
+GridView::GridView(QWidget* parent) : QTableView(parent)
 {
-    auto* delegate = new TCellDelegate(this);
+    auto* delegate = new CellDelegate(this);
     setItemDelegate(delegate);
-    connect(delegate, &TCellDelegate::cellTextEdited, this, &TPropertyGrid::cellTextEdited);
+    connect(delegate, &CellDelegate::cellTextEdited, this, &GridView::cellTextEdited);
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
-    FollowDirection();
+    followDirection();
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
     verticalHeader()->setMinimumSectionSize(1);
@@ -29,7 +29,7 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setMouseTracking(true);
-    SetDefaultRowHeight(DefaultRowHeight);
+    setDefaultRowHeight(DefaultRowHeight);
     // A width dragged on screen is the document's width.
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         if (Model)
@@ -37,14 +37,14 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
     });
 }
 
-void TPropertyGrid::changeEvent(QEvent* event)
+void GridView::changeEvent(QEvent* event)
 {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::LayoutDirectionChange)
-        FollowDirection();
+        followDirection();
 }
 
-void TPropertyGrid::FollowDirection()
+void GridView::followDirection()
 {
     // The header names start at the reading side, as the cells do: Qt's header keeps a
     // left alignment at the left in a right-to-left table.
@@ -52,19 +52,19 @@ void TPropertyGrid::FollowDirection()
                                             (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft));
 }
 
-void TPropertyGrid::setGridModel(GridModel* model)
+void GridView::setGridModel(GridModel* model)
 {
     Model = model;
     setModel(model);
-    connect(model, &GridModel::columnWidthChanged, this, &TPropertyGrid::ApplyColumnWidth);
+    connect(model, &GridModel::columnWidthChanged, this, &GridView::applyColumnWidth);
     connect(model, &QAbstractItemModel::modelReset, this,
-            [this] { ApplyColumnWidths(0, Model->gridColumnCount() - 1); });
+            [this] { applyColumnWidths(0, Model->gridColumnCount() - 1); });
     connect(model, &QAbstractItemModel::columnsInserted, this,
-            [this](const QModelIndex&, int first, int last) { ApplyColumnWidths(first, last); });
-    ApplyColumnWidths(0, model->gridColumnCount() - 1);
+            [this](const QModelIndex&, int first, int last) { applyColumnWidths(first, last); });
+    applyColumnWidths(0, model->gridColumnCount() - 1);
 }
 
-void TPropertyGrid::ApplyColumnWidth(int column, int width)
+void GridView::applyColumnWidth(int column, int width)
 {
     // With updates on, every resized section makes the header lay out all of them again.
     QHeaderView* header = horizontalHeader();
@@ -74,7 +74,7 @@ void TPropertyGrid::ApplyColumnWidth(int column, int width)
     header->setUpdatesEnabled(updates);
 }
 
-void TPropertyGrid::ApplyColumnWidths(int first, int last)
+void GridView::applyColumnWidths(int first, int last)
 {
     QHeaderView* header = horizontalHeader();
     const bool updates = header->updatesEnabled();
@@ -84,19 +84,19 @@ void TPropertyGrid::ApplyColumnWidths(int first, int last)
     header->setUpdatesEnabled(updates);
 }
 
-int TPropertyGrid::RowHeight(int row) const
+int GridView::gridRowHeight(int row) const
 {
     return row == 0 ? horizontalHeader()->height() : rowHeight(row - 1);
 }
 
-void TPropertyGrid::SetDefaultRowHeight(int height)
+void GridView::setDefaultRowHeight(int height)
 {
     // Every row takes the new height, also the ones resized by hand.
     verticalHeader()->setDefaultSectionSize(height);
     horizontalHeader()->setFixedHeight(height);
 }
 
-QStyleOptionViewItem TPropertyGrid::ShownCell(int column, int row) const
+QStyleOptionViewItem GridView::shownCell(int column, int row) const
 {
     QStyleOptionViewItem option;
     initViewItemOption(&option);
@@ -104,20 +104,20 @@ QStyleOptionViewItem TPropertyGrid::ShownCell(int column, int row) const
     if (!index.isValid())
         return option;
     option.rect = visualRect(index);
-    return static_cast<const TCellDelegate*>(itemDelegate())->shownOption(option, index);
+    return static_cast<const CellDelegate*>(itemDelegate())->shownOption(option, index);
 }
 
-void TPropertyGrid::WarnWhileEditing(const std::function<void()>& warn)
+void GridView::warnWhileEditing(const std::function<void()>& warn)
 {
     // A message box takes the focus from the editor, which would otherwise end the edit.
-    auto* delegate = static_cast<TCellDelegate*>(itemDelegate());
+    auto* delegate = static_cast<CellDelegate*>(itemDelegate());
     const bool holding = delegate->holdingEditor();
     delegate->setHoldingEditor(true);
     warn();
     delegate->setHoldingEditor(holding);
 }
 
-void TPropertyGrid::FinishEdit()
+void GridView::finishEdit()
 {
     if (state() != QAbstractItemView::EditingState)
         return;
@@ -127,16 +127,16 @@ void TPropertyGrid::FinishEdit()
     }
 }
 
-std::vector<int> TPropertyGrid::rowHeights() const
+std::vector<int> GridView::rowHeights() const
 {
     std::vector<int> heights(size_t(model() ? model()->rowCount() : 0) + 1);
-    heights[0] = RowHeight(0);
+    heights[0] = gridRowHeight(0);
     for (size_t r = 1; r < heights.size(); ++r)
         heights[r] = rowHeight(int(r) - 1);
     return heights;
 }
 
-int TPropertyGrid::RowLineAt(int y) const
+int GridView::rowLineAt(int y) const
 {
     constexpr int grip = 3;
     const int row = rowAt(y + grip);
@@ -150,7 +150,7 @@ int TPropertyGrid::RowLineAt(int y) const
     return -1;
 }
 
-bool TPropertyGrid::viewportEvent(QEvent* event)
+bool GridView::viewportEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseMove: {
@@ -160,7 +160,7 @@ bool TPropertyGrid::viewportEvent(QEvent* event)
             setRowHeight(SizingRow, std::max(y - SizingOffset, 2));
             return true;
         }
-        if (RowLineAt(y) >= 0)
+        if (rowLineAt(y) >= 0)
             viewport()->setCursor(Qt::SplitVCursor);
         else if (viewport()->cursor().shape() == Qt::SplitVCursor)
             viewport()->unsetCursor();
@@ -169,7 +169,7 @@ bool TPropertyGrid::viewportEvent(QEvent* event)
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const int y = qRound(mouse->position().y());
-        const int row = mouse->button() == Qt::LeftButton ? RowLineAt(y) : -1;
+        const int row = mouse->button() == Qt::LeftButton ? rowLineAt(y) : -1;
         if (row >= 0) {
             // The line moves with the pointer by the distance it is dragged.
             SizingRow = row;

@@ -13,28 +13,28 @@
 
 class GridModel;
 
-class TPropertyGrid : public QTableView
+class GridView : public QTableView
 {
     Q_OBJECT
 
   public:
-    explicit TPropertyGrid(QWidget* parent = nullptr);
+    explicit GridView(QWidget* parent = nullptr);
 
     void setGridModel(GridModel* model);
     GridModel* gridModel() const { return Model; }
 
-    int RowHeight(int row) const; // row 0 is the header row
-    void SetDefaultRowHeight(int height);
+    int gridRowHeight(int row) const; // row 0 is the header row
+    void setDefaultRowHeight(int height);
     std::vector<int> rowHeights() const; // every row, the header row first
     // How a data cell is drawn: its text as shown (a number too wide for the cell rounded
     // to fit), its font and its colours.
-    QStyleOptionViewItem ShownCell(int column, int row) const;
+    QStyleOptionViewItem shownCell(int column, int row) const;
     // Runs warn, which shows a message about the text being typed, with the cell editor kept
     // open behind it: once the message is closed the user goes on typing where they were.
-    void WarnWhileEditing(const std::function<void()>& warn);
+    void warnWhileEditing(const std::function<void()>& warn);
     // Ends an edit in progress, its text written into the cell: commands that the keyboard
     // or the menu run while a cell is being typed into see the text as typed.
-    void FinishEdit();
+    void finishEdit();
 
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).
@@ -46,10 +46,10 @@ class TPropertyGrid : public QTableView
     void changeEvent(QEvent* event) override;
 
   private:
-    void FollowDirection();
-    void ApplyColumnWidth(int column, int width);
-    void ApplyColumnWidths(int first, int last);
-    int RowLineAt(int y) const; // the data row whose bottom line is at y, or -1
+    void followDirection();
+    void applyColumnWidth(int column, int width);
+    void applyColumnWidths(int first, int last);
+    int rowLineAt(int y) const; // the data row whose bottom line is at y, or -1
 
     GridModel* Model = nullptr;
     int SizingRow = -1;

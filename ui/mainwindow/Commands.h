@@ -1,29 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The table of user commands: every menu item, tool button and key runs one action.
+// The window's commands, a row each. The actions, the menus, the tool bar and the keys are
+// built from the rows, so a new command is one row, one function and its two texts:
+//   {"recalculateGrid", Texts::RecalculateCaption, Texts::RecalculateHint, "F5", "view-refresh",
+//    Menu::Reaction, 2, 23, RecalculateGrid},
+// Besides the table's own rows every document export (document/Exports) and every language
+// (texts/Language) brings its command.
 
-#include "texts/Texts.h"
-#include "ui/dialogs/Hints.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "texts/Language.h"
 
-#include <QKeySequence>
-
+#include <functional>
 #include <vector>
 
-struct ActionDef
+class DesktopServices;
+class DocumentModel;
+class GridView;
+class MainWindow;
+class ReactionLine;
+
+// What a command works with.
+struct CommandContext
 {
-    using Slots = TSTMainForm::TActionList;
-    QAction* Slots::*Slot;
-    const char* Name;
-    const char* Category;
-    QKeySequence Key;
-    int Icon;                 // index into the tool-bar image list, -1 for none
-    const LocalText* Caption; // null: the caption is the same in both languages (below)
-    const LocalText* Hint;
-    const char* FixedCaption;
-    const char* FixedHint;
-    void (TSTMainForm::*Handler)();
+    MainWindow& Window; // its dialogs, help mode, language switch and settings
+    DocumentModel& Document;
+    ReactionLine& Line;
+    GridView& Grid;
+    const DesktopServices& Desktop;
 };
 
-const std::vector<ActionDef>& ActionTable();
+enum class Menu
+{
+    File,
+    Reaction,
+    Settings,
+    Help
+};
+
+struct CommandRow
+{
+    const char* Id; // the action's object name
+    LocalText Caption;
+    LocalText Hint;   // "short|long": the tool tip, and the status bar's text
+    const char* Key;  // "" for none
+    const char* Icon; // a picture of the resources' icons/, "" for none
+    Menu InMenu;
+    int Group;        // a separator stands between two groups of a menu
+    int ToolBarPlace; // 0: not on the tool bar; a separator stands where the tens change
+    std::function<void(const CommandContext&)> Run;
+    bool Checkable = false;
+};
+
+// Every command in the order of the menus.
+std::vector<CommandRow> CommandRows();

@@ -1,111 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The language switch: every caption, hint, message and title of the interface, the text
-// direction, and the dialogs' own texts.
+#include "ui/mainwindow/LanguageSwitch.h"
 
 #include "model/DocumentModel.h"
-#include "ui/dialogs/AboutDialog.h"
-#include "ui/dialogs/KeyOptionsDialog.h"
-#include "ui/dialogs/OptionsDialog.h"
-#include "ui/grid/GridView.h"
-#include "ui/mainwindow/Commands.h"
-#include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCursor>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QWidget>
 
-void TSTMainForm::SettingsEnglishExecute()
+LanguageSwitch::LanguageSwitch(DocumentModel* document, QWidget* window)
+    : QObject(window), Document(document), Window(window)
 {
-    ApplyLanguage(Language::English);
+    connect(Document, &DocumentModel::languageChanged, this, &LanguageSwitch::follow);
 }
 
-void TSTMainForm::SettingsFarsiExecute()
+void LanguageSwitch::addCommand(Language lang, QAction* command)
 {
-    ApplyLanguage(Language::Farsi);
+    Commands.emplace_back(lang, command);
 }
 
-void TSTMainForm::ApplyLanguage(Language lang)
+void LanguageSwitch::switchTo(Language lang)
 {
-    // The language is part of the document, so a switch is a change to be saved; the window
-    // re-captions itself as the document tells it.
-    Doc->setLanguage(lang);
+    Document->setLanguage(lang);
 }
 
-void TSTMainForm::Recaption()
+void LanguageSwitch::follow(Language lang)
 {
-    const Language lang = Doc->language();
-    setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
-
-    File1->setTitle(Texts::File1Caption.In(lang));
-    Reaction1->setTitle(Texts::Reaction1Caption.In(lang));
-    Settings1->setTitle(Texts::Settings1Caption.In(lang));
-    Help1->setTitle(Texts::Help1Caption.In(lang));
-    for (const ActionDef& def : ActionTable()) {
-        if (!def.Caption)
-            continue;
-        QAction* action = Actions.*def.Slot;
-        action->setText(def.Caption->In(lang));
-        const QString hint = def.Hint->In(lang);
-        action->setToolTip(ShortHint(hint));
-        action->setStatusTip(LongHint(hint));
-    }
-    // Only the command of the other language is offered.
-    Actions.SettingsEnglish->setVisible(lang == Language::Farsi);
-    Actions.SettingsFarsi->setVisible(lang == Language::English);
-
-    SetCaption();
-    Lbl1->setText(Texts::Lbl1Caption.In(lang));
-    Lbl2->setText(Texts::Lbl2Caption.In(lang));
-    WeightBtn->setText(Texts::WeightBtnCaption.In(lang));
-    CalGrid->setText(Texts::CalGridCaption.In(lang));
-    const QString calHint = Texts::CalGridHint.In(lang);
-    CalGrid->setToolTip(ShortHint(calHint));
-    CalGrid->setStatusTip(LongHint(calHint));
-    const QString imgHint = Texts::TextImgHint.In(lang);
-    TextImg->setToolTip(ShortHint(imgHint));
-    TextImg->setStatusTip(LongHint(imgHint));
-
-    if (OpsForm)
-        OpsForm->Recaption(lang);
-    if (AboutForm)
-        AboutForm->Recaption(lang);
-    if (KOForm)
-        KOForm->Recaption(lang);
-    LayoutMainWindow();
-    RecaptionStatusBar();
-}
-
-void TSTMainForm::RecaptionStatusBar()
-{
-    const Language lang = Doc->language();
-    // A notice of a command (help mode's prompt, a grid too large) is said again.
-    const QString shown = statusBar()->currentMessage();
-    for (const LocalText* notice : {&Texts::HelpModePrompt, &Texts::MsgGridTooLarge}) {
-        if (shown == notice->In(Language::English) || shown == notice->In(Language::Farsi)) {
-            statusBar()->showMessage(notice->In(lang));
-            return;
-        }
-    }
-    // A hint is the one the pointer rests on now, as the next move of the mouse would show
-    // it; the window may just have been mirrored under the pointer. Qt only updates the
-    // message when the pointer enters or leaves a control.
-    QString hint;
-    if (const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-        if (menu->activeAction())
-            hint = menu->activeAction()->statusTip();
-    } else if (const QWidget* under = QApplication::widgetAt(QCursor::pos());
-               under && under->window() == this) {
-        for (; under && hint.isEmpty(); under = under->parentWidget())
-            hint = under->statusTip();
-    }
-    statusBar()->showMessage(hint);
-}
-
-void TSTMainForm::ProblemwithFarsilanguage1Click()
-{
-    Message(QString::fromUtf8(Texts::ProblemFarsiText), MsgKind::Information, mbOK);
+    Window->setLayoutDirection(LanguageRowOf(lang).RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    for (const auto& [commandLanguage, command] : Commands)
+        command->setVisible(commandLanguage != lang);
 }

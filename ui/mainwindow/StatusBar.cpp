@@ -1,19 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/StatusBar.h"
 
+#include "model/DocumentModel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QSizeGrip>
 #include <QStyle>
 #include <QStyleOption>
 
-TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
+StatusBar::StatusBar(DocumentModel* document, QWidget* parent) : QStatusBar(parent), Document(document)
 {
     // Qt repaints only where it would have put the message itself.
     connect(this, &QStatusBar::messageChanged, this, [this] { update(); });
+    connect(document, &DocumentModel::languageChanged, this, &StatusBar::retranslate);
 }
 
-void TStatusBar::changeEvent(QEvent* event)
+void StatusBar::showNotice(const LocalText& notice)
+{
+    Notice = &notice;
+    showMessage(QString::fromUtf8(notice.In(Document->language())));
+}
+
+void StatusBar::retranslate(Language lang)
+{
+    const QString shown = currentMessage();
+    if (Notice &&
+        (shown == QString::fromUtf8(Notice->English) || shown == QString::fromUtf8(Notice->Farsi))) {
+        showMessage(QString::fromUtf8(Notice->In(lang)));
+        return;
+    }
+    // The window may just have been mirrored under the pointer; Qt only updates the message
+    // when the pointer enters or leaves a control.
+    QString hint;
+    if (const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (menu->activeAction())
+            hint = menu->activeAction()->statusTip();
+    } else if (const QWidget* under = QApplication::widgetAt(QCursor::pos());
+               under && under->window() == window()) {
+        for (; under && hint.isEmpty(); under = under->parentWidget())
+            hint = under->statusTip();
+    }
+    showMessage(hint);
+}
+
+void StatusBar::changeEvent(QEvent* event)
 {
     QStatusBar::changeEvent(event);
     // The size grip moves to the other corner only when it is made again.
@@ -23,7 +58,7 @@ void TStatusBar::changeEvent(QEvent* event)
     }
 }
 
-void TStatusBar::paintEvent(QPaintEvent* event)
+void StatusBar::paintEvent(QPaintEvent* event)
 {
     const QString message = currentMessage();
     if (message.isEmpty()) {

@@ -1,16 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "texts/Language.h"
+
 #include <QStatusBar>
 
+class DocumentModel;
+
 // The main window's status bar: its message starts at the reading side, the right edge in
-// Farsi. (Qt's own status bar keeps it at the left whatever the direction.)
-class TStatusBar : public QStatusBar
+// Farsi (Qt's own status bar keeps it at the left whatever the direction). After a language
+// switch it says its notice again in the new language, or else the hint of what the pointer
+// rests on, as the next move of the mouse would show it.
+class StatusBar : public QStatusBar
 {
   public:
-    explicit TStatusBar(QWidget* parent);
+    StatusBar(DocumentModel* document, QWidget* parent);
+    // A notice of a command: help mode's prompt, a grid too large to calculate.
+    void showNotice(const LocalText& notice);
 
   protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void retranslate(Language lang);
+
+    DocumentModel* Document;
+    const LocalText* Notice = nullptr;
 };

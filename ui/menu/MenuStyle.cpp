@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu/MenuStyle.h"
 
-#include "model/HelpPages.h"
 #include "render/FontConvert.h"
 #include "ui/dialogs/ShapedCaption.h"
 #include "ui/menu/MenuMetrics.h"
@@ -50,10 +49,10 @@ int QtShortcutColumn(const QMenu* menu)
     return widest;
 }
 
-class TVelkMenuStyle : public QProxyStyle
+class MenuProxyStyle : public QProxyStyle
 {
   public:
-    TVelkMenuStyle(TVelkMenu* painter, const QString& baseStyle) : QProxyStyle(baseStyle), Painter(painter) {}
+    MenuProxyStyle(MenuStyle* painter, const QString& baseStyle) : QProxyStyle(baseStyle), Painter(painter) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
@@ -79,10 +78,10 @@ class TVelkMenuStyle : public QProxyStyle
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         if (!item)
             return QProxyStyle::sizeFromContents(type, option, size, widget);
-        const QFontMetrics metrics(Painter->Font());
+        const QFontMetrics metrics(Painter->font());
         if (type == CT_MenuBarItem) {
             const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
-            return {CaptionWidth(Painter->Font(), item->text, option, widget) + BarItemExtraWidth,
+            return {CaptionWidth(Painter->font(), item->text, option, widget) + BarItemExtraWidth,
                     std::max(base.height(), metrics.height() + TextRowExtraHeight)};
         }
         if (type == CT_Menu)
@@ -95,11 +94,11 @@ class TVelkMenuStyle : public QProxyStyle
             return {1, SeparatorHeight};
         const QString caption = item->text.section(QLatin1Char('\t'), 0, 0);
         const QString shortCut = item->text.section(QLatin1Char('\t'), 1);
-        int width = CaptionWidth(Painter->Font(), caption, option, widget) + ItemExtraWidth;
+        int width = CaptionWidth(Painter->font(), caption, option, widget) + ItemExtraWidth;
         if (!shortCut.isEmpty())
             width += ShortcutGap + metrics.horizontalAdvance(shortCut);
         int height = item->maxIconWidth > 0 ? RowHeight : metrics.height() + TextRowExtraHeight;
-        Painter->MeasureItem(widget, caption, width, height);
+        Painter->measureItem(widget, caption, width, height);
         if (const auto* menu = qobject_cast<const QMenu*>(widget))
             width -= QtShortcutColumn(menu);
         return {std::max(width, 1), height};
@@ -110,10 +109,10 @@ class TVelkMenuStyle : public QProxyStyle
     {
         switch (element) {
         case PE_PanelMenu:
-            painter->fillRect(option->rect, Painter->Color(Painter->BackColor, option->palette));
+            painter->fillRect(option->rect, Painter->color(Painter->BackColor, option->palette));
             return;
         case PE_PanelMenuBar:
-            painter->fillRect(option->rect, Painter->Color(Painter->MenuBarColor, option->palette));
+            painter->fillRect(option->rect, Painter->color(Painter->MenuBarColor, option->palette));
             return;
         case PE_FrameMenu:
             painter->save();
@@ -132,15 +131,15 @@ class TVelkMenuStyle : public QProxyStyle
     {
         switch (element) {
         case CE_MenuEmptyArea:
-            painter->fillRect(option->rect, Painter->Color(Painter->BackColor, option->palette));
+            painter->fillRect(option->rect, Painter->color(Painter->BackColor, option->palette));
             return;
         case CE_MenuBarEmptyArea:
-            painter->fillRect(option->rect, Painter->Color(Painter->MenuBarColor, option->palette));
+            painter->fillRect(option->rect, Painter->color(Painter->MenuBarColor, option->palette));
             return;
         case CE_MenuItem:
         case CE_MenuBarItem:
             if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
-                Painter->DrawItem(*painter, ItemPaint(element == CE_MenuBarItem, *item, painter, widget),
+                Painter->drawItem(*painter, ItemPaint(element == CE_MenuBarItem, *item, painter, widget),
                                   option->palette);
                 return;
             }
@@ -152,10 +151,10 @@ class TVelkMenuStyle : public QProxyStyle
     }
 
   private:
-    static TMenuItemPaint ItemPaint(bool menuBarItem, const QStyleOptionMenuItem& option, QPainter* painter,
-                                    const QWidget* widget)
+    static MenuItemPaint ItemPaint(bool menuBarItem, const QStyleOptionMenuItem& option, QPainter* painter,
+                                   const QWidget* widget)
     {
-        TMenuItemPaint item;
+        MenuItemPaint item;
         item.Rect = option.rect;
         item.MenuBarItem = menuBarItem;
         item.RightToLeft = option.direction == Qt::RightToLeft;
@@ -166,7 +165,7 @@ class TVelkMenuStyle : public QProxyStyle
         item.DefaultItem = option.menuItemType == QStyleOptionMenuItem::DefaultItem;
         item.Separator = option.menuItemType == QStyleOptionMenuItem::Separator;
         item.Caption = option.text.section(QLatin1Char('\t'), 0, 0);
-        item.ShortCut = TVelkMenu::ShortCutText(option.text.section(QLatin1Char('\t'), 1));
+        item.ShortCut = MenuStyle::shortcutText(option.text.section(QLatin1Char('\t'), 1));
         if (menuBarItem) {
             // An open menu is selected; so is the item the keyboard has reached.
             item.Selected = (option.state & State_Sunken) ||
@@ -183,26 +182,26 @@ class TVelkMenuStyle : public QProxyStyle
         return item;
     }
 
-    TVelkMenu* Painter;
+    MenuStyle* Painter;
 };
 
 // Fills and outlines r (inclusive of its last row and column) as a rectangle or a
 // rectangle with rounded corners whose corner ellipse is cx by cy.
-void DrawShape(QPainter& painter, MSelShape shape, const QRect& r, int cx, int cy)
+void DrawShape(QPainter& painter, SelectionShape shape, const QRect& r, int cx, int cy)
 {
     if (r.width() < 1 || r.height() < 1)
         return;
     const QRectF outline(r.left() + 0.5, r.top() + 0.5, r.width() - 1, r.height() - 1);
-    if (shape == MSelShape::ssRect)
+    if (shape == SelectionShape::Rectangle)
         painter.drawRect(outline);
     else
         painter.drawRoundedRect(outline, cx / 2.0, cy / 2.0, Qt::AbsoluteSize);
 }
 } // namespace
 
-TVelkMenu::TVelkMenu(QMainWindow* owner) : QObject(owner), OwnerWindow(owner)
+MenuStyle::MenuStyle(QMainWindow* owner) : QObject(owner), OwnerWindow(owner)
 {
-    Style = new TVelkMenuStyle(this, QApplication::style()->name());
+    Style = new MenuProxyStyle(this, QApplication::style()->name());
     Style->setParent(this);
     // The menu bar and every menu the window has now.
     Painted.emplace_back(owner->menuBar());
@@ -212,11 +211,11 @@ TVelkMenu::TVelkMenu(QMainWindow* owner) : QObject(owner), OwnerWindow(owner)
         widget->setStyle(Style);
         widget->setFont(MenuFont);
     }
-    FollowOwnerDirection();
+    followOwnerDirection();
     owner->installEventFilter(this);
 }
 
-TVelkMenu::~TVelkMenu()
+MenuStyle::~MenuStyle()
 {
     // The widgets must not keep a style that is about to go.
     for (const QPointer<QWidget>& widget : Painted)
@@ -224,7 +223,7 @@ TVelkMenu::~TVelkMenu()
             widget->setStyle(nullptr);
 }
 
-void TVelkMenu::SetFont(const QFont& font)
+void MenuStyle::setFont(const QFont& font)
 {
     MenuFont = font;
     // A font change makes Qt measure the items again.
@@ -233,18 +232,13 @@ void TVelkMenu::SetFont(const QFont& font)
             widget->setFont(MenuFont);
 }
 
-QString TVelkMenu::Homepage() const
-{
-    return HelpPageAddress(HelpPage::Website, Language::English);
-}
-
-void TVelkMenu::SetMeasureItem(QAction* item, MeasureHandler handler)
+void MenuStyle::setMeasureItem(QAction* item, MeasureHandler handler)
 {
     if (item)
         MeasureHandlers.insert(item, std::move(handler));
 }
 
-void TVelkMenu::MeasureItem(const QWidget* menu, const QString& caption, int& width, int& height) const
+void MenuStyle::measureItem(const QWidget* menu, const QString& caption, int& width, int& height) const
 {
     if (MeasureHandlers.isEmpty() || !menu)
         return;
@@ -258,26 +252,26 @@ void TVelkMenu::MeasureItem(const QWidget* menu, const QString& caption, int& wi
     }
 }
 
-QColor TVelkMenu::Color(ColorValue value, const QPalette& palette) const
+QColor MenuStyle::color(ColorValue value, const QPalette& palette) const
 {
     return ToQColor(value, palette);
 }
 
-void TVelkMenu::Repaint()
+void MenuStyle::repaint()
 {
     for (const QPointer<QWidget>& widget : Painted)
         if (widget)
             widget->update();
 }
 
-bool TVelkMenu::eventFilter(QObject* watched, QEvent* event)
+bool MenuStyle::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == OwnerWindow && event->type() == QEvent::LayoutDirectionChange)
-        FollowOwnerDirection();
+        followOwnerDirection();
     return QObject::eventFilter(watched, event);
 }
 
-void TVelkMenu::FollowOwnerDirection()
+void MenuStyle::followOwnerDirection()
 {
     // Drop-down menus are windows of their own and do not inherit the direction.
     for (const QPointer<QWidget>& widget : Painted)
@@ -285,7 +279,7 @@ void TVelkMenu::FollowOwnerDirection()
             widget->setLayoutDirection(OwnerWindow->layoutDirection());
 }
 
-QImage TVelkMenu::RaisedIcon(const QImage& icon, const QColor& shadow, int shadowPosX, int shadowPosY)
+QImage MenuStyle::raisedIcon(const QImage& icon, const QColor& shadow, int shadowPosX, int shadowPosY)
 {
     QImage raised = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&raised);
@@ -297,7 +291,7 @@ QImage TVelkMenu::RaisedIcon(const QImage& icon, const QColor& shadow, int shado
     return raised;
 }
 
-QString TVelkMenu::ShortCutText(const QString& nativeText)
+QString MenuStyle::shortcutText(const QString& nativeText)
 {
     if (nativeText.isEmpty())
         return QString();
@@ -316,7 +310,7 @@ QString TVelkMenu::ShortCutText(const QString& nativeText)
     return text + QKeySequence(combination.key()).toString(QKeySequence::NativeText);
 }
 
-void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QPalette& palette) const
+void MenuStyle::drawItem(QPainter& painter, const MenuItemPaint& item, const QPalette& palette) const
 {
     const QRect& r = item.Rect;
     const int left = r.left();
@@ -332,7 +326,7 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    painter.fillRect(r, Color(item.MenuBarItem ? MenuBarColor : BackColor, palette));
+    painter.fillRect(r, color(item.MenuBarItem ? MenuBarColor : BackColor, palette));
 
     // The icon column, in the button-face colour even for an item without an icon.
     const bool images = !item.MenuBarItem && item.HasImages;
@@ -340,7 +334,7 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     if (images) {
         const QRect strip =
             rtl ? QRect(right - column, top, column, r.height()) : QRect(left, top, column, r.height());
-        painter.fillRect(strip, Color(ImageBackColor, palette));
+        painter.fillRect(strip, color(ImageBackColor, palette));
         (rtl ? textRight : textLeft) += rtl ? -column : column;
     }
 
@@ -355,21 +349,21 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     }
 
     if (item.Selected) {
-        painter.setPen(Color(SelectedBorderColor, palette));
-        painter.setBrush(Color(SelectedBackColor, palette));
-        DrawShape(painter, SelectionShape, r, CurvatureX, CurvatureY);
+        painter.setPen(color(SelectedBorderColor, palette));
+        painter.setBrush(color(SelectedBackColor, palette));
+        DrawShape(painter, Selection, r, CurvatureX, CurvatureY);
     }
 
     if (images && !item.Icon.isNull() && !item.Separator) {
         const QPoint at = rtl ? QPoint(right - column + 1, top + 1) : QPoint(left + 1, top + 1);
         if (item.Selected && ShowImageShadow)
-            painter.drawImage(at, RaisedIcon(item.Icon, Color(ShadowColor, palette), ShadowPosX, ShadowPosY));
+            painter.drawImage(at, raisedIcon(item.Icon, color(ShadowColor, palette), ShadowPosX, ShadowPosY));
         else
             painter.drawImage(at, item.Icon);
     }
 
     if (item.Checked) {
-        const QColor check = Color(item.Selected ? SelectedCheckColor : CheckColor, palette);
+        const QColor check = color(item.Selected ? SelectedCheckColor : CheckColor, palette);
         painter.setPen(check);
         // Over an icon column the box is hollow, so the icon shows through.
         if (images)
@@ -378,21 +372,20 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
             painter.setBrush(check);
         const int boxWidth = images ? column : 8;
         const QRect box(left + 1, top + 1, boxWidth - 2, r.height() - 2);
-        DrawShape(painter, SelectionShape,
-                  QStyle::visualRect(rtl ? Qt::RightToLeft : Qt::LeftToRight, r, box), CurvatureX,
-                  CurvatureY);
+        DrawShape(painter, Selection, QStyle::visualRect(rtl ? Qt::RightToLeft : Qt::LeftToRight, r, box),
+                  CurvatureX, CurvatureY);
     }
 
     // Texts on the painter's own grounds (the white drop-downs, the light-blue selection)
     // stay readable when the desktop's colour scheme is dark.
-    const QColor ground = Color(item.Selected      ? SelectedBackColor
+    const QColor ground = color(item.Selected      ? SelectedBackColor
                                 : item.MenuBarItem ? MenuBarColor
                                                    : BackColor,
                                 palette);
     const QPalette onGround = PaletteOnGround(ground, palette);
 
     if (item.Separator) {
-        painter.setPen(Color(LineColor, onGround));
+        painter.setPen(color(LineColor, onGround));
         const int y = textTop / 2 + textBottom / 2;
         // From the caption column to the far edge of the menu.
         if (rtl)
@@ -407,7 +400,7 @@ void TVelkMenu::DrawItem(QPainter& painter, const TMenuItemPaint& item, const QP
     if (item.DefaultItem)
         font.setBold(true);
     painter.setFont(font);
-    painter.setPen(Color(!item.Enabled   ? DisableTextColor
+    painter.setPen(color(!item.Enabled   ? DisableTextColor
                          : item.Selected ? SelectedTextColor
                                          : TextColor,
                          onGround));

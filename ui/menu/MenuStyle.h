@@ -30,14 +30,14 @@ class QPalette;
 class QProxyStyle;
 class QWidget;
 
-enum class MSelShape : unsigned char
+enum class SelectionShape : unsigned char
 {
-    ssRect = 0,
-    ssRoundRect = 1
+    Rectangle = 0,
+    RoundedRectangle = 1
 };
 
 // What the drawing routine needs to know of one item.
-struct TMenuItemPaint
+struct MenuItemPaint
 {
     QRect Rect;
     bool MenuBarItem = false; // a top-level item of the menu bar
@@ -54,13 +54,13 @@ struct TMenuItemPaint
     QString ShortCut; // "Ctrl+N", "Shift+F1"; empty when none
 };
 
-class TVelkMenu : public QObject
+class MenuStyle : public QObject
 {
     Q_OBJECT
 
   public:
-    explicit TVelkMenu(QMainWindow* owner);
-    ~TVelkMenu() override;
+    explicit MenuStyle(QMainWindow* owner);
+    ~MenuStyle() override;
 
     ColorValue BackColor = 0x00FFFFFF;
     ColorValue ImageBackColor = SystemColor(15);   // button face
@@ -74,50 +74,45 @@ class TVelkMenu : public QObject
     ColorValue SelectedBorderColor = SystemColor(21);
     ColorValue SelectedTextColor = SystemColor(14); // highlight text
     ColorValue SelectedCheckColor = SystemColor(21);
-    MSelShape SelectionShape = MSelShape::ssRoundRect;
+    SelectionShape Selection = SelectionShape::RoundedRectangle;
     int CurvatureX = 3;
     int CurvatureY = 3;
     int ShadowPosX = 1; // how far a raised icon moves left of its shadow
     int ShadowPosY = 1; // and up
     bool ShowImageShadow = true;
 
-    const QFont& Font() const { return MenuFont; }
+    const QFont& font() const { return MenuFont; }
     // Takes a copy; the painted menus are measured again with it.
-    void SetFont(const QFont& font);
+    void setFont(const QFont& font);
 
-    QMainWindow* Owner() const { return OwnerWindow; }
-
-    // The project's web site (without one, the installed user guide); assigning it changes
-    // nothing.
-    QString Homepage() const;
-    void SetHomepage(const QString&) {}
+    QMainWindow* owner() const { return OwnerWindow; }
 
     // A measure handler may change the width and height of one item before its menu is
     // laid out; a menu is as wide as its widest item.
     using MeasureHandler = std::function<void(QAction* item, int& width, int& height)>;
-    void SetMeasureItem(QAction* item, MeasureHandler handler);
-    void MeasureItem(const QWidget* menu, const QString& caption, int& width, int& height) const;
+    void setMeasureItem(QAction* item, MeasureHandler handler);
+    void measureItem(const QWidget* menu, const QString& caption, int& width, int& height) const;
 
     // The drawing routine for one item.
-    void DrawItem(QPainter& painter, const TMenuItemPaint& item, const QPalette& palette) const;
+    void drawItem(QPainter& painter, const MenuItemPaint& item, const QPalette& palette) const;
 
-    QColor Color(ColorValue value, const QPalette& palette) const;
+    QColor color(ColorValue value, const QPalette& palette) const;
 
     // Redraws the painted menus after a change of the properties.
-    void Repaint();
+    void repaint();
 
     // The icon of a selected item: the icon moved up and left over its silhouette in
     // ShadowColor, the silhouette made from the icon's alpha channel.
-    static QImage RaisedIcon(const QImage& icon, const QColor& shadow, int shadowPosX, int shadowPosY);
+    static QImage raisedIcon(const QImage& icon, const QColor& shadow, int shadowPosX, int shadowPosY);
 
     // The platform's shortcut text with the modifiers in the order Shift+, Ctrl+, Alt+.
-    static QString ShortCutText(const QString& nativeText);
+    static QString shortcutText(const QString& nativeText);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void FollowOwnerDirection();
+    void followOwnerDirection();
 
     QMainWindow* OwnerWindow;
     QProxyStyle* Style;

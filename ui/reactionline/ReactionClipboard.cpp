@@ -57,16 +57,16 @@ void ReactionLine::paste()
     PasteInProgress = true;
     CaretPos = 0;
     FirstVisible = 0;
-    Edit(std::string());
+    edit(std::string());
     // Each character is typed as if from the keyboard, then the window gets to run its
     // events, so the line fills visibly and stays responsive.
     QPointer<ReactionLine> self(this);
     for (uint ch : typed) {
         if (reading.Textbook && ch != U'\r')
-            InsertChar(char32_t(ch));
+            insertChar(char32_t(ch));
         else
-            hfKeyPress(char32_t(ch));
-        hfKeyUp();
+            keyTyped(char32_t(ch));
+        keyUp();
         QEventLoop pause;
         QTimer::singleShot(PasteStepMs, &pause, &QEventLoop::quit);
         pause.exec();

@@ -17,13 +17,13 @@
 
 #include <algorithm>
 
-// TextBtn: holds the keyboard focus for the line and shows nothing; key-down, character,
+// KeyReceiver: holds the keyboard focus for the line and shows nothing; key-down, character,
 // key-up and focus events go to the line's hf handlers. Always left to right. Unlike an
 // edit box it claims no shortcut, so the window's Copy, Paste, Save ... keys stay theirs.
-class TKeyCatcher : public QWidget
+class KeyBox : public QWidget
 {
   public:
-    explicit TKeyCatcher(ReactionLine* line) : QWidget(line), Line(line)
+    explicit KeyBox(ReactionLine* line) : QWidget(line), Line(line)
     {
         setLayoutDirection(Qt::LeftToRight);
         setFocusPolicy(Qt::StrongFocus);
@@ -48,39 +48,39 @@ class TKeyCatcher : public QWidget
     {
         if (!event->isAutoRepeat())
             PressedKeys.insert(event->key());
-        Line->hfKeyDown(event->key());
+        Line->keyDown(event->key());
         // Delete produces no character of its own on the platform the line is modelled on.
         if (event->key() == Qt::Key_Delete)
             return;
         for (char32_t ch : event->text().toUcs4())
-            Line->hfKeyPress(ch);
+            Line->keyTyped(ch);
     }
 
     void keyReleaseEvent(QKeyEvent* event) override
     {
         if (!event->isAutoRepeat() && PressedKeys.remove(event->key()))
-            Line->hfKeyUp();
+            Line->keyUp();
     }
 
     void inputMethodEvent(QInputMethodEvent* event) override
     {
         for (char32_t ch : event->commitString().toUcs4())
-            Line->hfKeyPress(ch);
+            Line->keyTyped(ch);
         if (!event->commitString().isEmpty())
-            Line->hfKeyUp();
+            Line->keyUp();
         event->accept();
     }
 
     void focusInEvent(QFocusEvent* event) override
     {
         QWidget::focusInEvent(event);
-        Line->hfEnter();
+        Line->focusEntered();
     }
 
     void focusOutEvent(QFocusEvent* event) override
     {
         QWidget::focusOutEvent(event);
-        Line->hfExit();
+        Line->focusLeft();
     }
 
   private:
@@ -98,19 +98,19 @@ int BlinkInterval()
 } // namespace
 
 ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
-    : QWidget(parent), Document(document), TextBtn(new TKeyCatcher(this)), BlinkTim(new QTimer(this))
+    : QWidget(parent), Document(document), KeyReceiver(new KeyBox(this)), BlinkTimer(new QTimer(this))
 {
-    connect(Document, &DocumentModel::reactionTextChanged, this, &ReactionLine::FollowDocument);
+    connect(Document, &DocumentModel::reactionTextChanged, this, &ReactionLine::followDocument);
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The key box lies just outside the line, where it never shows.
-    TextBtn->setObjectName("TextBtn");
-    TextBtn->setGeometry(-66, 0, 65, 21);
-    BlinkTim->setObjectName("BlinkTim");
-    BlinkTim->setInterval(500);
-    connect(BlinkTim, &QTimer::timeout, this, &ReactionLine::BlinkTimTimer);
-    DrawReaction();
+    KeyReceiver->setObjectName("keyBox");
+    KeyReceiver->setGeometry(-66, 0, 65, 21);
+    BlinkTimer->setObjectName("blinkTimer");
+    BlinkTimer->setInterval(500);
+    connect(BlinkTimer, &QTimer::timeout, this, &ReactionLine::blink);
+    draw();
 }
 
 const std::string& ReactionLine::text() const
@@ -118,17 +118,17 @@ const std::string& ReactionLine::text() const
     return Document->reactionText();
 }
 
-void ReactionLine::FollowDocument()
+void ReactionLine::followDocument()
 {
     CaretPos = std::min(CaretPos, static_cast<int>(text().size()));
     FirstVisible = std::min(FirstVisible, CaretPos);
-    DrawReaction();
+    draw();
 }
 
-void ReactionLine::Edit(const std::string& text)
+void ReactionLine::edit(const std::string& text)
 {
     if (text == this->text())
-        DrawReaction();
+        draw();
     else
         Document->setReaction(text); // drawn as the document tells its change
 }
@@ -136,8 +136,8 @@ void ReactionLine::Edit(const std::string& text)
 void ReactionLine::setCaretPos(int pos)
 {
     CaretPos = std::clamp(pos, 0, int(text().size()));
-    ScrollToCaret();
-    DrawReaction();
+    scrollToCaret();
+    draw();
 }
 
 void ReactionLine::setHelpMode(bool on)
@@ -148,18 +148,18 @@ void ReactionLine::setHelpMode(bool on)
 
 void ReactionLine::focusEditor()
 {
-    TextBtn->setFocus(Qt::MouseFocusReason);
+    KeyReceiver->setFocus(Qt::MouseFocusReason);
 }
 
 void ReactionLine::forgetPressedKeys()
 {
-    TextBtn->PressedKeys.clear();
+    KeyReceiver->PressedKeys.clear();
 }
 
-void ReactionLine::hfKeyDown(int key)
+void ReactionLine::keyDown(int key)
 {
     // The caret stays still while a key is held.
-    BlinkTim->stop();
+    BlinkTimer->stop();
     std::string text = this->text();
     const int count = int(CharWidths.size());
     switch (key) {
@@ -190,27 +190,27 @@ void ReactionLine::hfKeyDown(int key)
     default:
         break;
     }
-    ScrollToCaret();
+    scrollToCaret();
     // Deleting is an edit: it removes the coefficients like typing does.
     if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-        ::TidyReaction(text, CaretPos, Keys.ChB);
+        ::TidyReaction(text, CaretPos, Keys.AutoCase);
         FirstVisible = std::min(FirstVisible, CaretPos);
     }
-    Edit(text);
-    BlinkTimTimer();
+    edit(text);
+    blink();
 }
 
-void ReactionLine::hfKeyPress(char32_t typed)
+void ReactionLine::keyTyped(char32_t typed)
 {
     const char32_t ch = MapKey(typed, Keys);
     if (ch == U'\r') {
         emit balanceRequested();
         return;
     }
-    InsertChar(ch);
+    insertChar(ch);
 }
 
-void ReactionLine::InsertChar(char32_t ch)
+void ReactionLine::insertChar(char32_t ch)
 {
     // Anything outside the alphabet inserts nothing, yet still tidies the line: even a
     // dropped key removes the coefficients of a balanced reaction.
@@ -220,53 +220,53 @@ void ReactionLine::InsertChar(char32_t ch)
         text.insert(size_t(CaretPos), 1, char(ch));
         ++CaretPos;
     }
-    ::TidyReaction(text, CaretPos, Keys.ChB);
+    ::TidyReaction(text, CaretPos, Keys.AutoCase);
     FirstVisible = std::min(FirstVisible, CaretPos);
-    Edit(text);
-    ScrollToCaret(); // with the widths of the text as drawn
-    DrawReaction();
-    BlinkTimTimer();
+    edit(text);
+    scrollToCaret(); // with the widths of the text as drawn
+    draw();
+    blink();
 }
 
-void ReactionLine::hfKeyUp()
+void ReactionLine::keyUp()
 {
     // Every key released in the line is an edit of the document, even one that moved the
     // caret alone.
     Document->setReaction(text());
-    BlinkTim->start();
+    BlinkTimer->start();
 }
 
-void ReactionLine::hfEnter()
+void ReactionLine::focusEntered()
 {
     // In help mode the line shows the help cursor and no caret.
     if (!HelpMode)
-        BlinkTim->start();
+        BlinkTimer->start();
 }
 
-void ReactionLine::hfExit()
+void ReactionLine::focusLeft()
 {
-    BlinkTim->stop();
+    BlinkTimer->stop();
     if (CaretShown)
-        BlinkTimTimer(); // erases the caret
+        blink(); // erases the caret
 }
 
-void ReactionLine::TextImgMouseDown(int x)
+void ReactionLine::pressAt(int x)
 {
     // The caret goes to the first boundary at or right of the click: a click inside a
     // character puts it after that character, a click right of the text at the end.
-    const long long target = x + WidthBefore(FirstVisible);
+    const long long target = x + widthBefore(FirstVisible);
     const int count = int(CharWidths.size());
     int n = 0;
     long long before = 0;
     while (n < count && before < target)
         before += CharWidths[size_t(n++)];
     CaretPos = n;
-    ScrollToCaret();
-    DrawReaction();
-    BlinkTimTimer();
+    scrollToCaret();
+    draw();
+    blink();
 }
 
-void ReactionLine::TextImgClick()
+void ReactionLine::click()
 {
     if (HelpMode)
         emit helpRequested();
@@ -274,12 +274,12 @@ void ReactionLine::TextImgClick()
         focusEditor();
 }
 
-void ReactionLine::BlinkTimTimer()
+void ReactionLine::blink()
 {
-    BlinkTim->setInterval(BlinkInterval()); // the first tick came after 500 ms
+    BlinkTimer->setInterval(BlinkInterval()); // the first tick came after 500 ms
     CaretShown = !CaretShown;
     // Within the line once scrolled; kept in range before that too.
-    CaretX = int(std::clamp(WidthBefore(CaretPos) - WidthBefore(FirstVisible), -(1LL << 20), 1LL << 20));
+    CaretX = int(std::clamp(widthBefore(CaretPos) - widthBefore(FirstVisible), -(1LL << 20), 1LL << 20));
     if (Picture.isNull())
         return;
     // One pixel wide, from y = 1 to the line's height - 2 (excluded); hiding paints it white.
@@ -298,23 +298,23 @@ void ReactionLine::BlinkTimTimer()
     update();
 }
 
-void ReactionLine::TidyReaction()
+void ReactionLine::tidy()
 {
     std::string text = this->text();
-    ::TidyReaction(text, CaretPos, Keys.ChB);
+    ::TidyReaction(text, CaretPos, Keys.AutoCase);
     // A removed coefficient before the caret may have moved the caret left of the scroll.
     FirstVisible = std::min(FirstVisible, CaretPos);
-    Edit(text);
+    edit(text);
 }
 
-void ReactionLine::ScrollToCaret()
+void ReactionLine::scrollToCaret()
 {
-    // Keeps the caret within the line: 0 <= WidthBefore(CaretPos) - WidthBefore(FirstVisible) < W.
+    // Keeps the caret within the line: 0 <= widthBefore(CaretPos) - widthBefore(FirstVisible) < W.
     // FirstVisible never passes the caret, so a line narrower than a character ends the loop.
     // The span is updated one character at a time, so a long line scrolls in linear time.
     const int lineWidth = width();
     const int count = int(CharWidths.size());
-    long long span = WidthBefore(CaretPos) - WidthBefore(FirstVisible);
+    long long span = widthBefore(CaretPos) - widthBefore(FirstVisible);
     while (FirstVisible < CaretPos && span >= lineWidth) {
         if (FirstVisible < count)
             span -= CharWidths[size_t(FirstVisible)];
@@ -327,7 +327,7 @@ void ReactionLine::ScrollToCaret()
     }
 }
 
-long long ReactionLine::WidthBefore(int n) const
+long long ReactionLine::widthBefore(int n) const
 {
     n = std::clamp(n, 0, int(CharWidths.size()));
     long long width = 0;
@@ -336,7 +336,7 @@ long long ReactionLine::WidthBefore(int n) const
     return width;
 }
 
-void ReactionLine::DrawReaction()
+void ReactionLine::draw()
 {
     // Whoever replaced the text may have left the caret beyond its end.
     CaretPos = std::clamp(CaretPos, 0, int(text().size()));
@@ -348,7 +348,7 @@ void ReactionLine::DrawReaction()
     Picture = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&Picture);
     painter.fillRect(Picture.rect(), Qt::white);
-    CharWidths = ::DrawReaction(painter, text(), Fonts, -WidthBefore(FirstVisible), lineHeight,
+    CharWidths = ::DrawReaction(painter, text(), Fonts, -widthBefore(FirstVisible), lineHeight,
                                 PaletteOnGround(Qt::white, palette()));
     painter.end();
     // The drawing covered the caret; the next blink step paints it again.
@@ -361,7 +361,7 @@ void ReactionLine::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // System colours of the fonts follow the desktop's colour scheme.
     if (event->type() == QEvent::PaletteChange)
-        DrawReaction();
+        draw();
 }
 
 void ReactionLine::paintEvent(QPaintEvent*)
@@ -374,18 +374,18 @@ void ReactionLine::paintEvent(QPaintEvent*)
 void ReactionLine::mousePressEvent(QMouseEvent* event)
 {
     Pressed = true;
-    TextImgMouseDown(qRound(event->position().x()));
+    pressAt(qRound(event->position().x()));
 }
 
 void ReactionLine::mouseReleaseEvent(QMouseEvent* event)
 {
     if (Pressed && rect().contains(event->position().toPoint()))
-        TextImgClick();
+        click();
     Pressed = false;
 }
 
 void ReactionLine::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    DrawReaction();
+    draw();
 }

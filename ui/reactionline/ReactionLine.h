@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The reaction line (TextImg): a picture on which the document's reaction is drawn, with its
-// own blinking caret, not a text box. A hidden key box (TextBtn) holds the keyboard focus and
-// hands its keys here; each typed character is mapped through the key sets, inserted and
-// tidied (TidyReaction), and the reaction goes to the document, which the line then draws
-// again (DrawReaction). The text is the document's alone: the line keeps the caret, the
-// scrolling and the blinking, and does Copy and Paste with the key options it types with.
+// The reaction line: a picture on which the document's reaction is drawn, with its own
+// blinking caret, not a text box. A hidden key box holds the keyboard focus and hands its
+// keys here; each typed character is mapped through the key sets, inserted and tidied
+// (TidyReaction), and the reaction goes to the document, which the line then draws again
+// (DrawReaction). The text is the document's alone: the line keeps the caret, the scrolling
+// and the blinking, and does Copy and Paste with the key options it types with.
 
 #include "core/ReactionText.h"
 #include "document/FontSettings.h"
@@ -19,7 +19,7 @@
 
 class DocumentModel;
 class QTimer;
-class TKeyCatcher;
+class KeyBox;
 
 class ReactionLine : public QWidget
 {
@@ -55,20 +55,20 @@ class ReactionLine : public QWidget
     const QImage& picture() const { return Picture; }
 
     // The line's handlers, run by its key box, its mouse events and its timer.
-    void hfKeyDown(int key); // a Qt key code
-    void hfKeyPress(char32_t ch);
-    void hfKeyUp();
-    void hfEnter();
-    void hfExit();
-    void TextImgMouseDown(int x);
-    void TextImgClick();
-    void BlinkTimTimer();
-    void TidyReaction();
-    void ScrollToCaret();
-    long long WidthBefore(int n) const; // a document's line may be wider than an int holds
+    void keyDown(int key); // a Qt key code
+    void keyTyped(char32_t ch);
+    void keyUp();
+    void focusEntered();
+    void focusLeft();
+    void pressAt(int x);
+    void click();
+    void blink();
+    void tidy();
+    void scrollToCaret();
+    long long widthBefore(int n) const; // a document's line may be wider than an int holds
     // Draws the text with its fonts on the picture, at the line's height for ReactionFont;
     // the caret is hidden until the next blink step.
-    void DrawReaction();
+    void draw();
 
   signals:
     void balanceRequested(); // Enter
@@ -84,11 +84,11 @@ class ReactionLine : public QWidget
   private:
     // A character that reached the line (mapped already): inserted at the caret when it is
     // one of the alphabet, then the line is tidied.
-    void InsertChar(char32_t ch);
+    void insertChar(char32_t ch);
     // The document's reaction changed: the caret stays within it.
-    void FollowDocument();
+    void followDocument();
     // An edit of the line's text: the document takes it (and the line is drawn again).
-    void Edit(const std::string& text);
+    void edit(const std::string& text);
 
     DocumentModel* Document;
     int CaretPos = 0;            // characters before the caret
@@ -102,6 +102,6 @@ class ReactionLine : public QWidget
     bool HelpMode = false;
     bool PasteInProgress = false;
     bool Pressed = false; // a mouse button went down on the line
-    TKeyCatcher* TextBtn;
-    QTimer* BlinkTim;
+    KeyBox* KeyReceiver;
+    QTimer* BlinkTimer;
 };
