@@ -256,9 +256,9 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
     return Status::CannotBalance;
 }
 
-// The reaction completed with the medium's ion and water, appended to the products unless
-// the text holds them already; their coefficients may take either sign (and 0 drops one),
-// while every substance of the text must stay on its side. True when that balances in
+// The reaction of ions completed with the medium's ion and water, appended to the products
+// unless the text holds them already; their coefficients may take either sign (and 0 drops
+// one), while every substance of the text must stay on its side. True when that balances in
 // exactly one way.
 bool Complete(const std::string& text, Medium medium, BalanceOutcome* outcome)
 {
@@ -274,8 +274,6 @@ bool Complete(const std::string& text, Medium medium, BalanceOutcome* outcome)
     try {
         ReactionReading reading;
         ReadReaction(completed, false, reading);
-        if (!reading.Charged())
-            return false;
         const ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants);
         if (exact.Dimension != 1)
             return false;
@@ -404,16 +402,18 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
         put(prepared[i]);
     }
     text.resize(size_t(out - text.data()));
-    // Remove every "1" that stands alone: not after "-" or a digit, not before a digit.
-    // Each character is judged by the kept one before it and the next one, so the kept
-    // text is written over the text itself; the first and the last character are handled
-    // after the walk.
+    // Remove every "1" that stands alone: not after "-" or a digit, not before a digit, and
+    // not between a letter and a lower-case one, which it keeps apart (O1p is O and p, Op
+    // one symbol). Each character is judged by the kept one before it and the next one, so
+    // the kept text is written over the text itself; the first and the last character are
+    // handled after the walk.
     char* const t = text.data();
     const size_t n = text.size();
     size_t kept = n > 0 ? 1 : 0;
     for (size_t p = 1; p + 1 < n; ++p) {
         const char before = t[kept - 1];
-        if (t[p] == '1' && before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]))
+        const bool joins = (IsUpperLetter(before) || IsLowerLetter(before)) && IsLowerLetter(t[p + 1]);
+        if (t[p] == '1' && before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]) && !joins)
             continue;
         t[kept++] = t[p];
     }
@@ -492,9 +492,10 @@ BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase, Medium m
     }
     if (outcome.status == Status::Balanced)
         return outcome;
-    // A reaction that reads but does not balance may balance in solution.
+    // A reaction of ions that reads but does not balance may balance in solution.
     const RefusalReason r = outcome.Reason;
-    if (r == RefusalReason::ElementOnOneSide || r >= RefusalReason::ChargeOnOneSide) {
+    const bool ions = outcome.TidiedText.find('^') != std::string::npos;
+    if (ions && (r == RefusalReason::ElementOnOneSide || r >= RefusalReason::ChargeOnOneSide)) {
         if (medium != Medium::None && Complete(outcome.TidiedText, medium, &outcome))
             return outcome;
         outcome.CompletesInAcid = Complete(outcome.TidiedText, Medium::Acidic, nullptr);

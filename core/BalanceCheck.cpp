@@ -6,9 +6,23 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+namespace {
+
+using BigInt = boost::multiprecision::cpp_int;
+
+// A written coefficient as a number; cpp_int's own reading would take "010" for octal.
+BigInt Decimal(const std::string& digits)
+{
+    BigInt n = 0;
+    for (const char c : digits)
+        n = n * 10 + (c - '0');
+    return n;
+}
+
+} // namespace
+
 ReactionCheck CheckReaction(std::string reactionText, bool autoCase)
 {
-    using BigInt = boost::multiprecision::cpp_int;
     ReactionCheck check;
     std::vector<std::string> given = GivenCoefficients(reactionText);
     int caretPos = 0;
@@ -24,7 +38,7 @@ ReactionCheck CheckReaction(std::string reactionText, bool autoCase)
         std::vector<BigInt> coefficients;
         BigInt common = 0;
         for (const std::string& text : given) {
-            coefficients.emplace_back(text.empty() ? "1" : text);
+            coefficients.push_back(text.empty() ? BigInt(1) : Decimal(text));
             common = boost::multiprecision::gcd(common, coefficients.back());
         }
         bool balanced = true;

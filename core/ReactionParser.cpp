@@ -54,13 +54,50 @@ std::int64_t ParseCount(std::string_view text)
     return value;
 }
 
+// A symbol of up to seven letters as one number, its letters folded to lower case: finding
+// it among the elements is then a comparison of numbers. Longer symbols get 0 and are
+// compared letter by letter.
+std::uint64_t SymbolKey(std::string_view symbol)
+{
+    if (symbol.size() > 7)
+        return 0;
+    std::uint64_t key = symbol.size();
+    for (const char c : symbol)
+        key = key << 8 | static_cast<unsigned char>(c | 0x20);
+    return key;
+}
+
+// The element list with the key of each of its symbols.
+struct ElementKeys
+{
+    const std::vector<std::string>& Elements;
+    std::vector<std::uint64_t>& Keys;
+
+    ElementKeys(const std::vector<std::string>& elements, std::vector<std::uint64_t>& keys)
+        : Elements(elements), Keys(keys)
+    {
+        Keys.clear();
+        for (const std::string& element : Elements)
+            Keys.push_back(SymbolKey(element));
+    }
+
+    int Find(std::string_view symbol) const
+    {
+        const std::uint64_t key = SymbolKey(symbol);
+        for (size_t i = 0; i < Keys.size(); ++i)
+            if (Keys[i] == key && (key != 0 || SameSymbol(Elements[i], symbol)))
+                return int(i);
+        return -1;
+    }
+};
+
 // Reads one formula item by item into row. Each open group is counted into a segment of its
 // own on one stack (so deeply nested input cannot exhaust the call stack), and multiplied
 // into the enclosing segment when its ")" and count are read.
-void CountFormula(std::string_view formula, const std::vector<std::string>& elements, std::int64_t* row,
+void CountFormula(std::string_view formula, const ElementKeys& elements, std::int64_t* row,
                   std::vector<std::int64_t>& stack)
 {
-    const size_t width = elements.size();
+    const size_t width = elements.Keys.size();
     stack.assign(width, 0);
     size_t depth = 0; // open groups
     size_t i = 0;
@@ -82,7 +119,7 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             const size_t start = i++;
             while (i < formula.size() && IsLowerLetter(formula[i]))
                 ++i;
-            const int index = IndexOfSymbol(elements, formula.substr(start, i - start));
+            const int index = elements.Find(formula.substr(start, i - start));
             if (index < 0)
                 throw InvalidReactionError("symbol missing from the element list");
             const std::int64_t n = readCount();
@@ -105,7 +142,7 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             const bool negative = formula[i++] == '-';
             if (i != formula.size())
                 throw InvalidReactionError("a charge before the end of its formula");
-            const int index = IndexOfSymbol(elements, ChargeSymbol);
+            const int index = elements.Find(ChargeSymbol);
             if (index < 0)
                 throw InvalidReactionError("charge missing from the element list");
             stack[size_t(index)] = negative ? -n : n;
@@ -266,6 +303,8 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
 {
     elements.clear();
     sides.clear();
+    thread_local std::vector<std::uint64_t> keys;
+    const ElementKeys list(elements, keys);
     size_t start = std::string_view::npos; // of the current symbol
     unsigned char chargeSides = 0;
     auto close = [&](size_t end) {
@@ -276,10 +315,11 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
                               IsElectronAt(prepared, start);
         if (!electron) {
             const std::string_view symbol = prepared.substr(start, end - start);
-            int index = IndexOfSymbol(elements, symbol);
+            int index = list.Find(symbol);
             if (index < 0) {
                 index = int(elements.size());
                 elements.emplace_back(symbol);
+                keys.push_back(SymbolKey(symbol));
                 sides.push_back(0);
             }
             sides[size_t(index)] |= start < arrow ? 1 : 2;
@@ -321,8 +361,10 @@ void CountFormulas(const std::vector<std::string_view>& formulas, const std::vec
     table.Elements = elements.size();
     table.Counts.assign(formulas.size() * elements.size(), 0);
     thread_local std::vector<std::int64_t> stack;
+    thread_local std::vector<std::uint64_t> keys;
+    const ElementKeys list(elements, keys);
     for (size_t k = 0; k < formulas.size(); ++k)
-        CountFormula(formulas[k], elements, table.Counts.data() + k * elements.size(), stack);
+        CountFormula(formulas[k], list, table.Counts.data() + k * elements.size(), stack);
     if (stack.capacity() > (1 << 16))
         stack = std::vector<std::int64_t>(); // kept for the next formulas unless very large
 }

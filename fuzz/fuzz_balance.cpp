@@ -11,6 +11,7 @@
 #include "core/ChargeNotation.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
+#include "core/ReactionParser.h"
 #include "core/ReactionText.h"
 
 #include <boost/multiprecision/cpp_int.hpp>
@@ -31,6 +32,15 @@ bool IsLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Decimal digits as a number (cpp_int's own reading takes a leading 0 for octal).
+BigInt Decimal(const std::string& digits)
+{
+    BigInt n = 0;
+    for (const char c : digits)
+        n = n * 10 + (c - '0');
+    return n;
+}
+
 // A count as the reaction text writes it: digits, "-" and digits, or a bare "-" (-1); none is 1.
 BigInt Count(const std::string& text, size_t& i)
 {
@@ -39,7 +49,7 @@ BigInt Count(const std::string& text, size_t& i)
     const size_t start = i;
     while (i < text.size() && IsDigitChar(text[i]))
         ++i;
-    const BigInt n = i == start ? BigInt(1) : BigInt(text.substr(start, i - start));
+    const BigInt n = i == start ? BigInt(1) : Decimal(text.substr(start, i - start));
     return negative ? BigInt(-n) : n;
 }
 
@@ -71,7 +81,7 @@ void AddFormula(const std::string& text, size_t& i, const BigInt& times, Tally& 
         size_t start = ++i;
         while (i < text.size() && IsDigitChar(text[i]))
             ++i;
-        const BigInt n = i == start ? BigInt(1) : BigInt(text.substr(start, i - start));
+        const BigInt n = i == start ? BigInt(1) : Decimal(text.substr(start, i - start));
         tally["^"] += (text[i++] == '-' ? -n : n) * times;
     }
 }
@@ -87,7 +97,7 @@ void CheckBalanced(const std::string& reaction)
         const size_t start = i;
         while (i < reaction.size() && IsDigitChar(reaction[i]))
             ++i;
-        const BigInt coefficient = i == start ? BigInt(1) : BigInt(reaction.substr(start, i - start));
+        const BigInt coefficient = i == start ? BigInt(1) : Decimal(reaction.substr(start, i - start));
         if (coefficient <= 0 || i == reaction.size() || reaction[i] == '-')
             std::abort();
         AddFormula(reaction, i, coefficient, sides[side]);

@@ -29,6 +29,8 @@ void TestCore::composeBalancedReaction_data()
                                              << "1|1" << 1 << "e-1>H";
     QTest::newRow("final count of -1 becomes a bare minus") << "H1|e-1"
                                                             << "1|1" << 1 << "H>e-";
+    QTest::newRow("a 1 that keeps two symbols apart") << "P4O1p1|H1"
+                                                      << "1|1" << 1 << "P4O1p>H";
     QTest::newRow("count 21 kept") << "H21|H1"
                                    << "1|21" << 1 << "H21>21H";
     QTest::newRow("a coefficient beyond 64 bits")

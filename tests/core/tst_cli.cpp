@@ -235,10 +235,13 @@ void TestCommandLine::balanceNotations_data()
            "  Reactants : products\n  Fe  1 : 1\n  charge  2 : 2\n"
         << "" << 0;
     QTest::newRow("check: not balanced, or not a reaction")
-        << QStringList{"--check"} << "2h2=o2 h2o\nH2+O2\n"
+        << QStringList{"--check"} << "2h2=o2 h2o\nH2+O2\n010H2+5O2>10H2O\n"
         << "2H2+O2>H2O\n  The coefficients do not balance the reaction.\n  They are in lowest terms.\n"
            "  Reactants : products\n  H  4 : 2  ≠\n  O  2 : 1  ≠\n"
            "H2+O2\n  Invalid reaction\n  The reaction has no arrow (>) between its two sides.\n"
+           "010H2+5O2>10H2O\n  The coefficients balance the reaction.\n"
+           "  They are not in lowest terms: each can be divided by 5.\n  Reactants : products\n"
+           "  H  20 : 20\n  O  10 : 10\n"
         << "" << 1;
 
     QTest::newRow("unknown format") << QStringList{"--balance", "--format", "rtf", "H2+O2>H2O"} << ""
