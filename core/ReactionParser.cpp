@@ -48,6 +48,12 @@ std::int64_t ParseCount(std::string_view text)
     const bool negative = !text.empty() && text[0] == '-';
     if (text.size() == size_t(negative))
         throw InvalidReactionError("a missing count");
+    if (text.size() <= 18) { // cannot leave 64 bits
+        std::int64_t value = 0;
+        for (size_t i = negative; i < text.size(); ++i)
+            value = value * 10 + (text[i] - '0');
+        return negative ? -value : value;
+    }
     std::int64_t value = 0;
     for (size_t i = negative; i < text.size(); ++i)
         value = AddCounts(MultiplyCounts(value, 10), negative ? -(text[i] - '0') : text[i] - '0');
@@ -305,41 +311,33 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
     sides.clear();
     thread_local std::vector<std::uint64_t> keys;
     const ElementKeys list(elements, keys);
-    size_t start = std::string_view::npos; // of the current symbol
     unsigned char chargeSides = 0;
-    auto close = [&](size_t end) {
-        if (start == std::string_view::npos)
-            return;
-        // The electron's e is no element.
-        const bool electron = end == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
-                              IsElectronAt(prepared, start);
-        if (!electron) {
-            const std::string_view symbol = prepared.substr(start, end - start);
-            int index = list.Find(symbol);
-            if (index < 0) {
-                index = int(elements.size());
-                elements.emplace_back(symbol);
-                keys.push_back(SymbolKey(symbol));
-                sides.push_back(0);
-            }
-            sides[size_t(index)] |= start < arrow ? 1 : 2;
-        }
-        start = std::string_view::npos;
-    };
-    for (size_t i = 0; i < prepared.size(); ++i) {
+    // A symbol is a letter and the lower-case letters after it.
+    for (size_t i = 0; i < prepared.size();) {
         const char c = prepared[i];
-        if (IsLowerLetter(c)) {
-            if (start == std::string_view::npos)
-                start = i;
+        if (!IsUpperLetter(c) && !IsLowerLetter(c)) {
+            if (c == '^')
+                chargeSides |= i < arrow ? 1 : 2;
+            ++i;
             continue;
         }
-        close(i);
-        if (IsUpperLetter(c))
-            start = i;
-        else if (c == '^')
-            chargeSides |= i < arrow ? 1 : 2;
+        const size_t start = i++;
+        while (i < prepared.size() && IsLowerLetter(prepared[i]))
+            ++i;
+        // The electron's e is no element.
+        if (i == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
+            IsElectronAt(prepared, start))
+            continue;
+        const std::string_view symbol = prepared.substr(start, i - start);
+        int index = list.Find(symbol);
+        if (index < 0) {
+            index = int(elements.size());
+            elements.emplace_back(symbol);
+            keys.push_back(SymbolKey(symbol));
+            sides.push_back(0);
+        }
+        sides[size_t(index)] |= start < arrow ? 1 : 2;
     }
-    close(prepared.size());
     if (chargeSides != 0) {
         elements.emplace_back(ChargeSymbol);
         sides.push_back(chargeSides);

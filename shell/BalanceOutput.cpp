@@ -41,6 +41,12 @@ std::string LeftToRight(const std::string& text, Language lang)
     return lang == Language::Farsi ? "\u2066" + text + "\u2069" : text;
 }
 
+// A Farsi line that begins with a formula or a reaction still runs right to left.
+std::string RightToLeftLine(const std::string& line, Language lang)
+{
+    return lang == Language::Farsi ? "\u200F" + line : line;
+}
+
 std::string Filled(const LocalText& text, Language lang, const std::string& first,
                    const std::string& second = {})
 {
@@ -187,7 +193,7 @@ std::vector<std::string> RefusalLines(const BalanceOutcome& outcome, Language la
         lines.push_back(
             Filled(Texts::ReasonSeveralReactions, lang, std::to_string(outcome.Reactions.size())));
         for (const std::string& text : outcome.Reactions)
-            lines.push_back(reaction(text));
+            lines.push_back(RightToLeftLine(reaction(text), lang));
         if (outcome.GivenCoefficientsUnsettled)
             lines.push_back(Texts::ReasonGivenUnsettled.In(lang));
         break;
@@ -228,10 +234,13 @@ std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, b
                         ? Texts::CheckLowestTerms.In(lang)
                         : Filled(Texts::CheckNotLowestTerms, lang, check.CommonDivisor));
     lines.push_back(Texts::CheckTallyHeading.In(lang));
+    // The tallies run in the direction of the heading: in Farsi the reactants' on the right.
     for (size_t e = 0; e < check.Elements.size(); ++e) {
         const bool charge = check.Elements[e] == ChargeSymbol;
-        const std::string name = charge ? Texts::ChargeName.In(lang) : check.Elements[e];
-        lines.push_back(name + "  " + LeftToRight(check.Left[e] + " : " + check.Right[e], lang) +
+        const std::string name = charge ? Texts::ChargeName.In(lang) : LeftToRight(check.Elements[e], lang);
+        lines.push_back(RightToLeftLine(name + "  " + LeftToRight(check.Left[e], lang) + " : " +
+                                            LeftToRight(check.Right[e], lang),
+                                        lang) +
                         (check.Left[e] == check.Right[e] ? "" : "  ≠"));
     }
     return lines;

@@ -64,8 +64,8 @@ void TSTMainForm::ReactionCheckExecute()
     const ReactionCheck check = CheckReaction(TextImg->text(), TextImg->keyOptions().ChB);
     const Language lang = Doc->language();
     QString text = QString::fromStdString(ReactionAsUnicode(check.Text));
-    if (lang == Language::Farsi)
-        text = QChar(0x2066) + text + QChar(0x2069);
+    if (lang == Language::Farsi) // the reaction left to right, on a line that runs right to left
+        text = QChar(0x200F) + (QChar(0x2066) + text + QChar(0x2069));
     for (const std::string& line : CheckLines(check, lang, true))
         text += '\r' + QString::fromStdString(line);
     Message(text, check.status == BalanceOutcome::Status::Balanced ? MsgKind::Information : MsgKind::Warning,
