@@ -8,8 +8,9 @@
 #include <string_view>
 #include <vector>
 
-// A tidied reaction text read into what the solver and the check work on. Shared by
-// Balance and Check; the rest of the program sees only their results.
+// A tidied reaction text read into what the solver and the check work on, and the texts
+// Balance composes from it. Shared by Balance and Check; the rest of the program sees only
+// their results (and the functions Balance.h declares, which live here too).
 struct ReactionReading
 {
     std::string Prepared;                   // every count made explicit
