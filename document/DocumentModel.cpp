@@ -159,8 +159,10 @@ BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medi
                                       const std::vector<std::string>& given)
 {
     setModified(true);
-    BalanceOutcome outcome = BalanceReaction(
-        given.empty() ? ReactionText : WithGivenCoefficients(ReactionText, given), autoCase, medium);
+    // The text's own coefficients, when it still has them, are the ones given.
+    const bool own = given.empty() || !GivenCoefficients(ReactionText).empty();
+    BalanceOutcome outcome =
+        BalanceReaction(own ? ReactionText : WithGivenCoefficients(ReactionText, given), autoCase, medium);
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         setReactionText(outcome.TidiedText);
         return outcome;

@@ -144,6 +144,17 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), line);
 }
 
+void TestWorkflow::coefficients_the_line_shows_choose_among_several_forms()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->document()->setReactionText("2KMnO4+5H2O2+3H2SO4>K2SO4+MnSO4+O2+H2O"); // as a book's, pasted
+    w->WeightBtnClick();
+    QVERIFY(messages.Shown.empty());
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()),
+             QString("2KMnO4+5H2O2+3H2SO4>K2SO4+2MnSO4+5O2+8H2O"));
+}
+
 void TestWorkflow::check_tells_whether_the_written_coefficients_balance()
 {
     MessageRecorder messages;
