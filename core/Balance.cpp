@@ -156,16 +156,20 @@ bool KeepsSides(const std::vector<std::vector<std::string>>& forms)
 // The independent reactions as forms in which every substance keeps its side, when some
 // choice of free substances gives them (C+O2>CO+CO2 is C+O2>CO2 and 2C+O2>2CO, never a
 // form that turns CO into CO2); the choices are tried in turn, the last substances first,
-// up to a bound. Otherwise the first basis, its substances moved as its signs say.
+// up to a bound (and not for many forms of many substances, where each try is long).
+// Otherwise the first basis, its substances moved as its signs say.
 std::vector<std::vector<std::string>> SideKeepingForms(const ReactionReading& reading,
                                                        const ExactSolution& exact)
 {
     const size_t n = reading.Formulas.size();
     const size_t d = size_t(exact.Dimension);
+    if (exact.Forms.size() < d)
+        return exact.Forms;      // too many to choose among
     std::vector<size_t> pick(d); // the free substances, counted from the last one
     for (size_t i = 0; i < d; ++i)
         pick[i] = i;
-    for (int tries = 0; tries < 200 && !KeepsSides(exact.Forms); ++tries) {
+    const int bound = n * d > 2000 ? 0 : 200;
+    for (int tries = 0; tries < bound && !KeepsSides(exact.Forms); ++tries) {
         std::vector<size_t> order;
         for (size_t k = 0; k < n; ++k)
             if (std::find(pick.begin(), pick.end(), n - 1 - k) == pick.end())
@@ -235,7 +239,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
     }
     const std::vector<std::vector<std::int64_t>> ratios = GivenRatios(given, reading.Formulas.size());
     if (!ratios.empty()) {
-        ExactSolution chosen = SolveExactly(reading.Counts, reading.Reactants, ratios);
+        ExactSolution chosen = SolveExactly(reading.Counts, reading.Reactants, ratios, {}, 1);
         if (chosen.Dimension == 1 && AllPositive(chosen.Forms.front())) {
             outcome.GivenCoefficientsChose = true;
             return Decide(reading, chosen.Forms.front(), outcome);
@@ -243,6 +247,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
         outcome.GivenCoefficientsUnsettled = true;
     }
     outcome.Reason = RefusalReason::SeveralReactions;
+    outcome.ReactionCount = exact.Dimension;
     for (const std::vector<std::string>& form : SideKeepingForms(reading, exact))
         outcome.Reactions.push_back(ComposeSigned(reading, form));
     return Status::CannotBalance;
@@ -266,7 +271,7 @@ bool Complete(const std::string& text, Medium medium, BalanceOutcome* outcome)
     try {
         ReactionReading reading;
         ReadReaction(completed, false, reading);
-        const ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants);
+        const ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants, {}, {}, 1);
         if (exact.Dimension != 1)
             return false;
         std::vector<std::string> form = exact.Forms.front();

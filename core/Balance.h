@@ -38,7 +38,7 @@ enum class RefusalReason
     NoBalancedForm,      // readable, the elements on both sides, and yet no coefficients fit
     SubstanceLeftOut,    // Names: the substances whose coefficient would be 0; Reactions: what balances
     WrongSide,           // Names: the substances to move; Reactions: the reaction with them moved
-    SeveralReactions     // Reactions: one per independent reaction, in smallest whole numbers
+    SeveralReactions     // ReactionCount of them; Reactions: the first 100, in smallest whole numbers
 };
 
 // The reason's name in machine-readable output: "no_arrow", "wrong_side", ...
@@ -73,6 +73,8 @@ struct BalanceOutcome
     std::vector<std::string> Names;
     std::vector<std::string> OtherNames;
     std::vector<std::string> Reactions;
+    // How many independent reactions the text holds (SeveralReactions).
+    int ReactionCount = 0;
     // Coefficients were given for a reaction of several forms, but did not settle one.
     bool GivenCoefficientsUnsettled = false;
     // A refused reaction that completing in the medium would balance.

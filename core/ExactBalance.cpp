@@ -3,6 +3,7 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <utility>
@@ -112,7 +113,7 @@ template <class Int> class Elimination
         }
     }
 
-    ExactSolution Solve()
+    ExactSolution Solve(size_t maxForms)
     {
         thread_local std::vector<size_t> pivots; // the pivot column of each row in turn
         pivots.clear();
@@ -134,11 +135,11 @@ template <class Int> class Elimination
         }
         ExactSolution solution;
         solution.Dimension = int(Columns - pivots.size());
-        solution.Forms.reserve(size_t(solution.Dimension));
+        solution.Forms.reserve(std::min(size_t(solution.Dimension), maxForms));
         thread_local std::vector<Int> x;
         x.resize(Columns);
         size_t next = 0; // index into pivots
-        for (size_t free = 0; free < Columns; ++free) {
+        for (size_t free = 0; free < Columns && solution.Forms.size() < maxForms; ++free) {
             if (next < pivots.size() && pivots[next] == free) {
                 ++next;
                 continue;
@@ -231,7 +232,7 @@ template <class Int> class Elimination
 
 ExactSolution SolveExactly(const CountTable& counts, int reactants,
                            const std::vector<std::vector<std::int64_t>>& extraRows,
-                           const std::vector<size_t>& order)
+                           const std::vector<size_t>& order, size_t maxForms)
 {
     // The 64-bit storage is kept from reaction to reaction, unless one was very large.
     thread_local std::vector<std::int64_t> cells;
@@ -244,10 +245,11 @@ ExactSolution SolveExactly(const CountTable& counts, int reactants,
         }
     } releaseLarge;
     try {
-        return Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve();
+        return Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve(maxForms);
     } catch (const Overflow&) {
         std::vector<BigInt> bigCells;
-        ExactSolution solution = Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve();
+        ExactSolution solution =
+            Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve(maxForms);
         solution.Large = true;
         return solution;
     }

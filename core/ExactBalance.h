@@ -19,7 +19,7 @@ struct ExactSolution
     int Dimension = 0;
     // A basis of the forms, one per free substance, as decimal texts ("3", "-2", "0"): each
     // in the smallest whole numbers, its first nonzero entry positive. With one form it is
-    // the form itself, whatever the signs.
+    // the form itself, whatever the signs. At most the number asked for.
     std::vector<std::vector<std::string>> Forms;
     // True when the integers of any size were needed.
     bool Large = false;
@@ -30,6 +30,8 @@ struct ExactSolution
 // substance: how given coefficients narrow several forms down. order, when given, is the
 // order in which the elimination takes the substances: the last ones it cannot pivot on are
 // the free ones, each of which gives a form of the basis (the forms keep substance order).
+// The first maxForms forms are worked out: a reaction of thousands of substances can have
+// thousands of forms of thousands of numbers each.
 ExactSolution SolveExactly(const CountTable& counts, int reactants,
                            const std::vector<std::vector<std::int64_t>>& extraRows = {},
-                           const std::vector<size_t>& order = {});
+                           const std::vector<size_t>& order = {}, size_t maxForms = 100);

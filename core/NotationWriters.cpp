@@ -249,7 +249,7 @@ std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcom
         add("reaction", JsonString(reaction));
         break;
     case RefusalReason::SeveralReactions:
-        add("count", std::to_string(outcome.Reactions.size()));
+        add("count", std::to_string(outcome.ReactionCount));
         add("reactions", strings(outcome.Reactions));
         if (outcome.GivenCoefficientsUnsettled)
             add("given_coefficients", "\"unsettled\"");

@@ -190,10 +190,13 @@ std::vector<std::string> RefusalLines(const BalanceOutcome& outcome, Language la
         lines.push_back(Filled(Texts::ReasonWrongSide, lang, names, first));
         break;
     case RefusalReason::SeveralReactions:
-        lines.push_back(
-            Filled(Texts::ReasonSeveralReactions, lang, std::to_string(outcome.Reactions.size())));
-        for (const std::string& text : outcome.Reactions)
-            lines.push_back(RightToLeftLine(reaction(text), lang));
+        lines.push_back(Filled(Texts::ReasonSeveralReactions, lang, std::to_string(outcome.ReactionCount)));
+        // A dozen at most: a box or a line of standard error holds no more (JSON a hundred).
+        for (size_t k = 0; k < outcome.Reactions.size() && k < 12; ++k)
+            lines.push_back(RightToLeftLine(reaction(outcome.Reactions[k]), lang));
+        if (outcome.ReactionCount > 12)
+            lines.push_back(
+                Filled(Texts::ReasonMoreReactions, lang, std::to_string(outcome.ReactionCount - 12)));
         if (outcome.GivenCoefficientsUnsettled)
             lines.push_back(Texts::ReasonGivenUnsettled.In(lang));
         break;

@@ -96,7 +96,8 @@ const LocalText HelpModePrompt{"Click on item you need information about",
 
 const LocalText ReactionCheckCaption{"C&heck", "&بررسی"};
 const LocalText ReactionCheckHint{"Check|Tells whether the coefficients written balance the reaction",
-                                  "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را موازنه "
+                                  "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
+                                  "موازنه "
                                   "می‌کنند"};
 const LocalText ReasonEmpty{"There is no reaction to balance.", "واکنشی برای موازنه نوشته نشده است."};
 const LocalText ReasonNoArrow{"The reaction has no arrow (>) between its two sides.",
@@ -131,6 +132,7 @@ const LocalText ReasonWrongSide{"%1 belongs on the other side: %2", "جای %1 �
 const LocalText ReasonSeveralReactions{
     "It is %1 independent reactions written as one:",
     "این %1 واکنش مستقل است که یکجا نوشته شده‌اند:"};
+const LocalText ReasonMoreReactions{"and %1 more.", "و %1 واکنش دیگر."};
 const LocalText ReasonGivenUnsettled{
     "The coefficients written do not settle which one is meant.",
     "ضریب‌های نوشته‌شده معلوم نمی‌کنند کدام منظور است."};
@@ -258,6 +260,7 @@ const std::vector<const LocalText*>& BalanceTexts()
         &Texts::ReasonLeftOut,
         &Texts::ReasonWrongSide,
         &Texts::ReasonSeveralReactions,
+        &Texts::ReasonMoreReactions,
         &Texts::ReasonGivenUnsettled,
         &Texts::OfferAcidic,
         &Texts::OfferBasic,

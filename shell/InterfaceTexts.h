@@ -91,6 +91,7 @@ extern const LocalText ReasonNoBalancedForm;
 extern const LocalText ReasonLeftOut;
 extern const LocalText ReasonWrongSide;
 extern const LocalText ReasonSeveralReactions;
+extern const LocalText ReasonMoreReactions;
 extern const LocalText ReasonGivenUnsettled;
 extern const LocalText OfferAcidic;
 extern const LocalText OfferBasic;
