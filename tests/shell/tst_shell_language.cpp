@@ -216,7 +216,7 @@ void TestShell::the_caption_names_the_file_in_both_languages()
 void TestShell::every_farsi_text_is_persian_and_fits_the_code_page()
 {
     std::vector<const LocalText*> all = ShellTexts();
-    for (const auto* list : {&KeyOptionsTexts(), &OptionsTexts(), &MessageBoxTexts()})
+    for (const auto* list : {&BalanceTexts(), &KeyOptionsTexts(), &OptionsTexts(), &MessageBoxTexts()})
         all.insert(all.end(), list->begin(), list->end());
     const std::vector<const LocalText*> about = AboutTexts();
     all.insert(all.end(), about.begin(), about.end());
