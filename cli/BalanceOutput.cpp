@@ -1,47 +1,93 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/BalanceOutput.h"
 
+#include "core/ReactionText.h"
 #include "core/TextbookNotation.h"
 #include "texts/Messages.h"
-
-#include <cstdio>
+#include "texts/Texts.h"
 
 namespace {
 
-// The character as it stands when it can be shown, and always its code: a control
-// character would otherwise act on the terminal.
-std::string Described(char32_t ch)
+// The reaction text as the one typed on the command line gives it, with the coefficients
+// the line wrote in front of their substances: the textbook reading keeps them aside, and
+// a typed line holds them where its keys put them (the reaction line's clean-up, which
+// Balance runs, takes them out). When the typed keys do not give the reading back exactly
+// (a character typing drops), the reading stands alone.
+std::string WithWrittenCoefficients(const std::string& line, const NotationReading& reading,
+                                    const KeyMap& typing, bool autoCase)
 {
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", unsigned(ch));
-    const bool printable = ch >= 0x20 && ch != 0x7F && !(ch >= 0x80 && ch < 0xA0);
-    return printable ? "'" + EncodeUtf8(std::u32string(1, ch)) + "' (" + code + ")" : std::string(code);
+    if (reading.Textbook)
+        return WithGivenCoefficients(reading.Text, reading.Coefficients);
+    const size_t begin = line.find_first_not_of(" \t");
+    const size_t end = line.find_last_not_of(" \t");
+    std::string keys;
+    for (char32_t ch : DecodeUtf8(line.substr(begin, end + 1 - begin)))
+        if (const char c = typing.Typed(ch))
+            keys += c;
+    if (GivenCoefficients(keys).empty())
+        return reading.Text;
+    std::string tidied = keys;
+    int caret = 0;
+    TidyReaction(tidied, caret, autoCase);
+    return tidied == reading.Text ? keys : reading.Text;
+}
+
+// The line read as --balance and --check read it, or the reason it does not read.
+bool ReadLine(const std::string& line, std::string& text, std::string& note)
+{
+    static const KeyOptions keys; // the default key sets, as in a new reaction line
+    static const KeyMap typing(keys);
+    const NotationReading reading = ReadReactionLine(line, keys, typing);
+    if (reading.BadPosition) {
+        note = "cannot read " + DescribedCharacter(reading.BadCharacter) + " at character " +
+               std::to_string(reading.BadPosition);
+        return false;
+    }
+    text = WithWrittenCoefficients(line, reading, typing, keys.AutoCase);
+    return true;
 }
 
 } // namespace
 
-BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notation, AtomicWeights weights)
+BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notation, AtomicWeights weights,
+                         Medium medium)
 {
     BalancedLine result;
     if (IsBlankLine(line))
         return result;
-    static const KeyOptions keys; // the default key sets, as in a new reaction line
-    static const KeyMap typing(keys);
-    const NotationReading reading = ReadReactionLine(line, keys, typing);
+    std::string text;
     BalanceOutcome outcome;
-    if (reading.BadPosition) {
-        outcome.status = BalanceOutcome::Status::InvalidReaction;
-        result.Note = "cannot read " + Described(reading.BadCharacter) + " at character " +
-                      std::to_string(reading.BadPosition);
-    } else {
-        outcome = BalanceReaction(reading.Text, keys.AutoCase);
-    }
+    if (ReadLine(line, text, result.Note))
+        outcome = BalanceReaction(text, KeyOptions().AutoCase, medium);
+    else
+        outcome.Reason = RefusalReason::UnreadableCharacter;
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
+    if (result.Failed && result.Note.empty())
+        result.Note = RefusalNote(outcome);
     if (notation.WriteRecord)
         result.Output = notation.WriteRecord(line, outcome, weights);
     else if (!result.Failed)
         result.Output = notation.Write(outcome.BalancedText);
     else
         result.Output = FirstLine(BalanceMessage(outcome.status)->In(Language::English));
+    return result;
+}
+
+BalancedLine CheckLine(const std::string& line)
+{
+    BalancedLine result;
+    result.Failed = true;
+    if (IsBlankLine(line))
+        return result;
+    std::string text;
+    if (!ReadLine(line, text, result.Note)) {
+        result.Output = Texts::MsgInvalidReaction.In(Language::English);
+        return result;
+    }
+    const ReactionCheck check = CheckReaction(text, KeyOptions().AutoCase);
+    result.Failed = check.status != BalanceOutcome::Status::Balanced;
+    result.Output = check.Text;
+    for (const std::string& checked : CheckLines(check, Language::English, false))
+        result.Output += "\n  " + checked;
     return result;
 }

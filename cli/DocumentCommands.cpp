@@ -83,9 +83,9 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (!Open(document, input, marks, err))
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
-    if (const LocalText* message =
-            BalanceMessage(document.balance(KeyOptions().AutoCase, CommandLineWeights()))) {
-        err << FirstLine(message->In(Language::English)) << '\n';
+    const BalanceOutcome outcome = document.balance(KeyOptions().AutoCase, CommandLineWeights());
+    if (const LocalText* message = BalanceMessage(outcome.status)) {
+        err << FirstLine(message->In(Language::English)) << '\n' << RefusalNote(outcome) << '\n';
         return 1;
     }
     const bool complete = document.calculateUntilFilled();

@@ -139,7 +139,9 @@ PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& key
     if (alone ? !TextbookNotationApplies(line, keys) : !ShowsTextbookSign(DecodeUtf8(line)))
         return pasted;
     pasted.Textbook = true;
-    pasted.Text = ReadTextbookNotation(line).Text;
+    NotationReading reading = ReadTextbookNotation(line);
+    pasted.Text = std::move(reading.Text);
+    pasted.Coefficients = std::move(reading.Coefficients);
     pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';
     return pasted;
 }

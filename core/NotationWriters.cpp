@@ -214,7 +214,7 @@ std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcom
     const char* status = balanced                                                  ? "balanced"
                          : outcome.status == BalanceOutcome::Status::CannotBalance ? "cannot_balance"
                                                                                    : "invalid_reaction";
-    const auto number = [](long long n) { return std::to_string(n); };
+    const auto number = [](const std::string& n) { return n; };
     const auto mass = [weights](const std::string& formula) {
         try {
             return MolarMass(formula, weights);
@@ -222,9 +222,58 @@ std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcom
             return std::string("null");
         }
     };
+    const auto strings = [](const std::vector<std::string>& items) { return JsonArray(items, JsonString); };
+    std::string details;
+    const auto add = [&details](const char* key, const std::string& value) {
+        details += std::string(",\"") + key + "\":" + value;
+    };
+    const std::string first = outcome.Names.empty() ? std::string() : outcome.Names.front();
+    const std::string reaction = outcome.Reactions.empty() ? std::string() : outcome.Reactions.front();
+    switch (outcome.Reason) {
+    case RefusalReason::UnreadableCharacter:
+        add("character", JsonString(first));
+        break;
+    case RefusalReason::UnreadableFormula:
+        add("formula", JsonString(first));
+        break;
+    case RefusalReason::ElementOnOneSide:
+        add("only_left", strings(outcome.Names));
+        add("only_right", strings(outcome.OtherNames));
+        break;
+    case RefusalReason::ChargeOnOneSide:
+        add("side", JsonString(first));
+        break;
+    case RefusalReason::SubstanceLeftOut:
+    case RefusalReason::WrongSide:
+        add(outcome.Reason == RefusalReason::WrongSide ? "moved" : "left_out", strings(outcome.Names));
+        add("reaction", JsonString(reaction));
+        break;
+    case RefusalReason::SeveralReactions:
+        add("count", std::to_string(outcome.ReactionCount));
+        add("reactions", strings(outcome.Reactions));
+        if (outcome.GivenCoefficientsUnsettled)
+            add("given_coefficients", "\"unsettled\"");
+        break;
+    default:
+        break;
+    }
+    std::vector<std::string> media;
+    if (outcome.CompletesInAcid)
+        media.push_back("acid");
+    if (outcome.CompletesInBase)
+        media.push_back("base");
+    if (!media.empty())
+        add("completes_in", strings(media));
+    if (outcome.CompletedIn != Medium::None)
+        add("medium", outcome.CompletedIn == Medium::Acidic ? "\"acid\"" : "\"base\"");
+    if (outcome.GivenCoefficientsChose)
+        add("given_coefficients", "\"chose\"");
     return "{\"input\":" + JsonString(input) + ",\"status\":\"" + status +
            "\",\"balanced\":" + (balanced ? JsonString(outcome.BalancedText) : "null") +
-           ",\"substances\":" + JsonArray(outcome.Formulas, JsonString) +
-           ",\"coefficients\":" + JsonArray(outcome.Coefficients, number) +
-           ",\"molar_masses\":" + JsonArray(outcome.Formulas, mass) + "}";
+           ",\"substances\":" + strings(outcome.Formulas) +
+           ",\"coefficients\":" + JsonArray(outcome.CoefficientTexts, number) +
+           ",\"molar_masses\":" + JsonArray(outcome.Formulas, mass) + ",\"reason\":" +
+           (outcome.Reason == RefusalReason::None ? "null"
+                                                  : "\"" + std::string(RefusalCode(outcome.Reason)) + "\"") +
+           details + "}";
 }

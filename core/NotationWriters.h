@@ -23,8 +23,13 @@ std::string ReactionAsHtml(const std::string& reaction);
 
 // One JSON object, on one line, for one balanced (or failed) input line: the keys input,
 // status ("balanced", "invalid_reaction" or "cannot_balance"), balanced (the balanced text,
-// null after a failure), substances, coefficients and molar_masses (null for a substance
+// null after a failure), substances, coefficients, molar_masses (null for a substance
 // whose mass is unknown, such as one holding a symbol the element table lacks), summed from
-// the chosen atomic weights.
+// the chosen atomic weights, and reason (null, or RefusalCode's name) with what the reason
+// names: character, formula, only_left and only_right, side, moved or left_out and
+// reaction, count and reactions (the first hundred; given_coefficients "unsettled" when
+// they chose none); completes_in lists the
+// media a refusal would balance in, medium the one an answer was completed in, given_coefficients "chose"
+// when they picked the answer.
 std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome,
                           AtomicWeights weights = AtomicWeights::Table);

@@ -268,6 +268,7 @@ class Reader
     void Build()
     {
         std::vector<std::string> substances;
+        std::vector<std::string> coefficients; // given before each substance
         std::vector<const Piece*> separators;
         std::vector<Part> parts(1);
         std::size_t blank = 0; // 1-based position of a blank after formula characters
@@ -275,6 +276,7 @@ class Reader
             const Piece* piece = k < pieces.size() ? &pieces[k] : nullptr;
             if (!piece || piece->Kind == PieceKind::Plus || piece->Kind == PieceKind::Arrow) {
                 substances.push_back(Compose(parts));
+                coefficients.push_back(parts.front().Count);
                 if (piece)
                     separators.push_back(piece);
                 parts.assign(1, Part());
@@ -315,6 +317,8 @@ class Reader
         // become Cu2+Zn. Arrows are all kept, so that Balance rejects an empty side or a
         // second arrow.
         std::string text = substances.front();
+        if (!text.empty())
+            reading.Coefficients.push_back(coefficients.front());
         int arrows = 0;
         for (std::size_t k = 0; k < separators.size(); ++k) {
             if (separators[k]->Kind == PieceKind::Arrow)
@@ -324,6 +328,7 @@ class Reader
             if (!substances[k + 1].empty()) {
                 text += arrows ? std::string(std::size_t(arrows), '>') : text.empty() ? "" : "+";
                 text += substances[k + 1];
+                reading.Coefficients.push_back(coefficients[k + 1]);
                 arrows = 0;
             }
         }

@@ -4,6 +4,7 @@
 #include "core/ReactionText.h"
 
 #include <string>
+#include <vector>
 
 // Reading reactions as people write them in books, on web pages and in documents
 // (2H₂ + O₂ → 2H₂O, CuSO₄·5H₂O, Zn(s) + HCl(aq), Fe³⁺) into the compact reaction text that
@@ -21,6 +22,9 @@ struct NotationReading
     // The unusable characters are left out of Text, as typing leaves them out.
     std::size_t BadPosition = 0;
     char32_t BadCharacter = 0;
+    // The coefficient written before each substance of Text ("" where none), when Textbook:
+    // Balance lets them choose among several balanced forms, and Check checks them.
+    std::vector<std::string> Coefficients;
 };
 
 // True when text shows a sign of textbook notation: a Unicode arrow, subscript or
@@ -55,7 +59,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 struct PastedReading
 {
     bool Textbook = false;
-    std::string Text;     // the reading, when Textbook
-    bool Balance = false; // a carriage return ended the line
+    std::string Text;                      // the reading, when Textbook
+    bool Balance = false;                  // a carriage return ended the line
+    std::vector<std::string> Coefficients; // given before each substance of Text
 };
 PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys);

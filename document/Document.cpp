@@ -117,13 +117,17 @@ void Document::setLanguage(Language lang)
     markModified(true);
 }
 
-BalanceOutcome::Status Document::balance(bool autoCase, AtomicWeights weights)
+BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium medium,
+                                 const std::vector<std::string>& given)
 {
     markModified(true);
-    const BalanceOutcome outcome = BalanceReaction(reaction(), autoCase);
+    // The text's own coefficients, when it still has them, are the ones given.
+    const bool own = given.empty() || !GivenCoefficients(reaction()).empty();
+    BalanceOutcome outcome =
+        BalanceReaction(own ? reaction() : WithGivenCoefficients(reaction(), given), autoCase, medium);
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         replaceReaction(outcome.TidiedText);
-        return outcome.status;
+        return outcome;
     }
     // One row a substance, as far as a document can hold them: only a document made with
     // thousands of columns and a reaction of hundreds of substances reaches the limit, and
@@ -131,7 +135,7 @@ BalanceOutcome::Status Document::balance(bool autoCase, AtomicWeights weights)
     const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / columnCount());
     const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
     resizeRows(rows);
-    FillBalanceColumns(Content.Data.Cells, typesList(), outcome.Formulas, outcome.Coefficients, weights);
+    FillBalanceColumns(Content.Data.Cells, typesList(), outcome.Formulas, outcome.CoefficientTexts, weights);
     // What Balance writes is given, also where it wrote the text a cell already had.
     for (int c = 0; c < columnCount(); ++c) {
         const char type = typeCodeOf(c);
@@ -143,7 +147,7 @@ BalanceOutcome::Status Document::balance(bool autoCase, AtomicWeights weights)
     if (rows > 1)
         Observer->cellsChanged({1, rows - 1, 0, columnCount() - 1});
     replaceReaction(outcome.BalancedText);
-    return outcome.status;
+    return outcome;
 }
 
 bool Document::calculate()

@@ -116,8 +116,11 @@ class Document
     void setLanguage(Language lang);
     // Balance: tidies and balances the reaction; on success the grid gets one row per
     // substance with the typed columns filled (molar masses from weights) and the reaction
-    // its coefficients, otherwise the reaction is left tidied.
-    BalanceOutcome::Status balance(bool autoCase, AtomicWeights weights);
+    // its coefficients, otherwise the reaction is left tidied. given holds the coefficients
+    // the line showed before its clean-up (they may choose among several balanced forms); a
+    // medium completes a reaction of ions that needs it.
+    BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
+                           const std::vector<std::string>& given = {});
     // One Calculate Grid sweep; the cells it fills are worked out. False when it stopped at
     // its work limit.
     bool calculate();

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReactionAsUnicode(text);
     ReactionAsLatex(text);
     ReactionAsHtml(text);
-    BalanceOutcome outcome = BalanceReaction(reading.Text, true, std::chrono::milliseconds(20));
+    BalanceOutcome outcome = BalanceReaction(reading.Text, true);
     BalanceAsJson(text, outcome);
     return 0;
 }

@@ -74,9 +74,10 @@ void DocumentModel::setLanguage(Language lang)
         emit languageChanged(lang);
 }
 
-BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weights)
+BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
+                                      const std::vector<std::string>& given)
 {
-    return Doc.balance(autoCase, weights);
+    return Doc.balance(autoCase, weights, medium, given);
 }
 
 bool DocumentModel::calculate()

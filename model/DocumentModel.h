@@ -46,7 +46,8 @@ class DocumentModel : public QObject
     void applyOptions(const DocumentOptions& options);
     // The interface follows the language even when it stays the same, as at start-up.
     void setLanguage(Language lang);
-    BalanceOutcome::Status balance(bool autoCase, AtomicWeights weights);
+    BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
+                           const std::vector<std::string>& given = {});
     bool calculate();
     bool calculateUntilFilled();
     bool recalculate();

@@ -75,6 +75,38 @@ extern const LocalText MsgGridHelp;
 extern const LocalText MsgGridTooLarge;
 extern const LocalText HelpModePrompt;
 
+// Balance's reasons, its offer to complete a reaction in solution, and Check. Written with
+// the Persian letters (ی, ک); "%1" and "%2" stand for what a reason names.
+extern const LocalText ReactionCheckCaption;
+extern const LocalText ReactionCheckHint;
+extern const LocalText ReasonEmpty;
+extern const LocalText ReasonNoArrow;
+extern const LocalText ReasonSeveralArrows;
+extern const LocalText ReasonUnreadableCharacter;
+extern const LocalText ReasonMissingSubstance;
+extern const LocalText ReasonUnreadableFormula;
+extern const LocalText ReasonOnlyReactants;
+extern const LocalText ReasonOnlyProducts;
+extern const LocalText ReasonChargeOnlyReactants;
+extern const LocalText ReasonChargeOnlyProducts;
+extern const LocalText ReasonNoBalancedForm;
+extern const LocalText ReasonLeftOut;
+extern const LocalText ReasonWrongSide;
+extern const LocalText ReasonSeveralReactions;
+extern const LocalText ReasonMoreReactions;
+extern const LocalText ReasonGivenUnsettled;
+extern const LocalText OfferAcidic;
+extern const LocalText OfferBasic;
+extern const LocalText OfferBoth;
+extern const LocalText ButtonAcidic;
+extern const LocalText ButtonBasic;
+extern const LocalText CheckBalanced;
+extern const LocalText CheckNotBalanced;
+extern const LocalText CheckLowestTerms;
+extern const LocalText CheckNotLowestTerms;
+extern const LocalText CheckTallyHeading;
+extern const LocalText ChargeName;
+
 // Texts that are the same in both languages.
 extern const char* const SettingsFarsiCaption;
 extern const char* const SettingsFarsiHint;
@@ -87,3 +119,5 @@ extern const char* const ProblemFarsiText;
 
 // Every LocalText of the main window, for checks over all of them.
 const std::vector<const LocalText*>& ShellTexts();
+// The texts of Balance's reasons, the completion offer and Check.
+const std::vector<const LocalText*>& BalanceTexts();

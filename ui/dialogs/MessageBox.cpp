@@ -119,7 +119,10 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
         if (!(request.Buttons & def.Flag))
             continue;
         QPushButton* button = box->addButton(def.Standard);
-        button->setText(def.Caption.In(Language::English));
+        const LocalText* own = def.Flag == ButtonYes  ? request.YesCaption
+                               : def.Flag == ButtonNo ? request.NoCaption
+                                                      : nullptr;
+        button->setText(own ? own->In(request.Lang) : def.Caption.In(Language::English));
         button->setStyle(ShapedCaptionStyle::Instance()); // a Farsi accelerator keeps its word joined
     }
     box->setDefaultButton((request.Buttons & ButtonOk) ? QMessageBox::Ok : QMessageBox::Yes);

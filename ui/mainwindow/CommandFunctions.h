@@ -22,6 +22,7 @@ void Quit(const CommandContext& context);
 void CopyReaction(const CommandContext& context);
 void PasteReaction(const CommandContext& context);
 void RecalculateGrid(const CommandContext& context);
+void CheckCoefficients(const CommandContext& context);
 void Balance(const CommandContext& context);
 void CalculateGrid(const CommandContext& context);
 

@@ -23,6 +23,7 @@ std::vector<CommandRow> CommandRows()
         {"pasteReaction", ReactionPasteCaption, ReactionPasteHint, "Ctrl+W", "edit-paste", Menu::Reaction, 1, 22, PasteReaction},
         // F5 recalculates, as it refreshes in most programs; F9, the spreadsheets' key, is Farsi.
         {"recalculateGrid", ReactionRecalculateCaption, ReactionRecalculateHint, "F5", "view-refresh", Menu::Reaction, 2, 23, RecalculateGrid},
+        {"checkCoefficients", ReactionCheckCaption, ReactionCheckHint, "Ctrl+K", "", Menu::Reaction, 2, 0, CheckCoefficients},
         {"options", SettingsOptionsCaption, SettingsOptionsHint, "F3", "preferences-system", Menu::Settings, 1, 33, ShowOptions},
         {"keyOptions", SettingsKeyCaption, SettingsKeyHint, "F4", "preferences-desktop-keyboard", Menu::Settings, 1, 34, ShowKeyOptions},
         {"preciseWeights", SettingsPreciseWeightsCaption, SettingsPreciseWeightsHint, "", "", Menu::Settings, 1, 0, ChoosePreciseWeights, true},

@@ -26,7 +26,13 @@ int DesktopServices::message(const LocalText& text, MessageKind kind, int button
 
 int DesktopServices::message(const QString& text, MessageKind kind, int buttons) const
 {
-    return ShowMessageBox({text, kind, buttons, Document->language()}, programFont(), Window);
+    return message(MessageRequest{text, kind, buttons});
+}
+
+int DesktopServices::message(MessageRequest request) const
+{
+    request.Lang = Document->language();
+    return ShowMessageBox(request, programFont(), Window);
 }
 
 QFont DesktopServices::programFont() const

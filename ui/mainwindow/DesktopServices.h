@@ -29,6 +29,7 @@ class DesktopServices
     // The message box, with the program font, in the document's language.
     int message(const LocalText& text, MessageKind kind, int buttons) const;
     int message(const QString& text, MessageKind kind, int buttons) const;
+    int message(MessageRequest request) const; // its language is the document's
     QFont programFont() const;
 
     QString askFileName(FileDialogKind kind, const QString& title, const QString& filter) const;

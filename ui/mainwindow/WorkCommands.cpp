@@ -2,6 +2,7 @@
 // The Reaction, Settings and Help menus and the window's two buttons. The work is the
 // document's and the reaction line's; here are the window's messages and dialogs.
 
+#include "core/NotationWriters.h"
 #include "model/DocumentModel.h"
 #include "model/HelpPages.h"
 #include "texts/Messages.h"
@@ -18,13 +19,54 @@
 
 #include <QAction>
 
+namespace {
+// Balances the line, completed in medium, the coefficients given choosing among several
+// forms. A refusal shows its reason, and offers the solution that would balance it.
+void BalanceIn(const CommandContext& context, Medium medium, const std::vector<std::string>& given)
+{
+    const BalanceOutcome outcome = context.Document.balance(context.Line.keyOptions().AutoCase,
+                                                            context.Window.chosenWeights(), medium, given);
+    if (outcome.status == BalanceOutcome::Status::Balanced)
+        return;
+    const Language lang = context.Document.language();
+    MessageRequest request{QString::fromStdString(RefusalMessage(outcome, lang)), MessageKind::Error,
+                           ButtonOk};
+    // A reaction that balances in solution: the box offers to complete it.
+    if (outcome.CompletesInAcid || outcome.CompletesInBase) {
+        request.Buttons =
+            ButtonYes | (outcome.CompletesInAcid && outcome.CompletesInBase ? ButtonNo : 0) | ButtonCancel;
+        request.YesCaption = outcome.CompletesInAcid ? &Texts::ButtonAcidic : &Texts::ButtonBasic;
+        request.NoCaption = &Texts::ButtonBasic;
+    }
+    const int answer = context.Desktop.message(request);
+    if (answer == AnswerYes || answer == AnswerNo)
+        BalanceIn(context, answer == AnswerYes && outcome.CompletesInAcid ? Medium::Acidic : Medium::Basic,
+                  given);
+}
+} // namespace
+
 void Balance(const CommandContext& context)
 {
+    // Coefficients the line shows (a book's, pasted) may choose among several balanced
+    // forms; the clean-up takes them out of the line.
+    const std::vector<std::string> given = GivenCoefficients(context.Line.text());
     context.Line.tidy();
-    const BalanceOutcome::Status outcome =
-        context.Document.balance(context.Line.keyOptions().AutoCase, context.Window.chosenWeights());
-    if (const LocalText* message = BalanceMessage(outcome))
-        context.Desktop.message(*message, MessageKind::Error, ButtonOk);
+    BalanceIn(context, Medium::None, given);
+}
+
+void CheckCoefficients(const CommandContext& context)
+{
+    const ReactionCheck check = CheckReaction(context.Line.text(), context.Line.keyOptions().AutoCase);
+    const Language lang = context.Document.language();
+    QString text = QString::fromStdString(ReactionAsUnicode(check.Text));
+    if (lang == Language::Farsi) // the reaction left to right, on a line that runs right to left
+        text = QChar(0x200F) + (QChar(0x2066) + text + QChar(0x2069));
+    for (const std::string& line : CheckLines(check, lang, true))
+        text += '\r' + QString::fromStdString(line);
+    context.Desktop.message(text,
+                            check.status == BalanceOutcome::Status::Balanced ? MessageKind::Information
+                                                                             : MessageKind::Warning,
+                            ButtonOk);
 }
 
 void CalculateGrid(const CommandContext& context)

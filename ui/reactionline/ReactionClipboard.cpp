@@ -3,6 +3,7 @@
 
 #include "ui/reactionline/ReactionLine.h"
 
+#include "core/Balance.h"
 #include "core/Notations.h"
 #include "core/TextbookNotation.h"
 
@@ -61,7 +62,21 @@ void ReactionLine::paste()
     // Each character is typed as if from the keyboard, then the window gets to run its
     // events, so the line fills visibly and stays responsive.
     QPointer<ReactionLine> self(this);
+    // The coefficients the book gave stand in front of their substances once the reading is
+    // in, as a balanced reaction's do (the next key takes them away): Check checks them, and
+    // Balance lets them choose among several balanced forms.
+    auto giveCoefficients = [&] {
+        if (reading.Textbook && !reading.Coefficients.empty()) {
+            const std::string given = WithGivenCoefficients(text(), reading.Coefficients);
+            CaretPos = int(given.size());
+            edit(given);
+            scrollToCaret();
+            draw();
+        }
+    };
     for (uint ch : typed) {
+        if (ch == U'\r')
+            giveCoefficients();
         if (reading.Textbook && ch != U'\r')
             insertChar(char32_t(ch));
         else
@@ -75,5 +90,7 @@ void ReactionLine::paste()
         if (!isVisible())
             break; // its window was closed meanwhile: stop typing into it
     }
+    if (!reading.Balance && self && isVisible())
+        giveCoefficients();
     PasteInProgress = false;
 }
