@@ -9,73 +9,7 @@
 
 #include <algorithm>
 
-namespace {
-// Before a defaults file is read: 12 unnamed columns and one empty substance row.
-constexpr int StartColumns = 12;
-} // namespace
-
-Document::Document()
-{
-    DocumentData& data = Content.Data;
-    data.Cells.assign(2, GridRow(StartColumns));
-    data.Widths.assign(StartColumns, DefaultColumnWidth);
-    data.TypesList = BuiltInTypesList();
-    data.Formulas = BuiltInFormulaLines();
-    Content.WorkedOut.assign(2, std::vector<bool>(StartColumns, false));
-}
-
-const std::string& Document::cell(int column, int row) const
-{
-    static const std::string outside;
-    if (column < 0 || column >= columnCount() || row < 0 || row >= rowCount())
-        return outside;
-    return cells()[size_t(row)][size_t(column)];
-}
-
-bool Document::isWorkedOut(int column, int row) const
-{
-    return column >= 0 && column < columnCount() && row >= 1 && row < rowCount() &&
-           Content.WorkedOut[size_t(row)][size_t(column)];
-}
-
-std::vector<CellPlace> Document::workedOutCells() const
-{
-    std::vector<CellPlace> marked;
-    for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
-        for (size_t c = 0; c < Content.WorkedOut[r].size(); ++c)
-            if (Content.WorkedOut[r][c])
-                marked.emplace_back(int(c), int(r));
-    return marked;
-}
-
-bool Document::hasWorkedOutCells() const
-{
-    for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
-        if (std::find(Content.WorkedOut[r].begin(), Content.WorkedOut[r].end(), true) !=
-            Content.WorkedOut[r].end())
-            return true;
-    return false;
-}
-
-int Document::columnWidth(int column) const
-{
-    return column >= 0 && column < columnCount() ? columnWidths()[size_t(column)] : 0;
-}
-
-char Document::typeCodeOf(int column) const
-{
-    return TypeCodeAt(typesList(), column);
-}
-
-DocumentOptions Document::options() const
-{
-    return {fonts(), ItemLinesOf(cells().front(), columnWidths(), typesList()), formulas()};
-}
-
-std::string Document::caption() const
-{
-    return DocumentCaption(FileName);
-}
+Document::Document() = default;
 
 void Document::setReaction(const std::string& text)
 {
@@ -286,11 +220,5 @@ std::vector<std::string> Document::htmlPage() const
 
 void Document::restore(const DocumentContent& content)
 {
-    Observer->gridShapeAboutToChange(DocumentObserver::Shape::Whole, rowCount(),
-                                     int(content.Data.Cells.size()));
-    Content = content;
-    Observer->gridShapeChanged(DocumentObserver::Shape::Whole);
-    Observer->reactionChanged();
-    Observer->languageChanged();
-    Observer->fontsChanged();
+    replaceContent(content);
 }

@@ -28,7 +28,7 @@ std::string ReadText(const QSettings& settings, const char* name)
 }
 } // namespace
 
-Settings Settings::read()
+Settings Settings::load()
 {
     Settings read;
     const QSettings settings(Organisation, Application);
@@ -72,7 +72,7 @@ Settings Settings::read()
     return read;
 }
 
-void Settings::write() const
+void Settings::save() const
 {
     QSettings settings(Organisation, Application);
     settings.setValue("Width", Bounds.width());
@@ -89,7 +89,7 @@ void Settings::write() const
     settings.sync();
 }
 
-void Settings::writePreciseWeights() const
+void Settings::savePreciseWeights() const
 {
     if (PreciseWeights)
         QSettings(Organisation, Application).setValue("PreciseWeights", *PreciseWeights ? 1 : 0);

@@ -5,9 +5,9 @@
 // application "ST1": every key is read and written here alone, by its name, in the order
 // the program has always kept (the window's bounds and state, the language, the key sets),
 // so that files written by earlier versions read as they did.
-//   Settings settings = Settings::read();
+//   Settings settings = Settings::load();
 //   settings.Keys.PlusKeys = "+=";
-//   settings.write();
+//   settings.save();
 
 #include "core/ReactionText.h"
 #include "texts/Language.h"
@@ -30,11 +30,11 @@ struct Settings
 
     // The stored values; what is missing keeps its default. The window's values count as
     // they are read: the first missing or malformed one ends their reading.
-    static Settings read();
+    static Settings load();
     // Every value that has one.
-    void write() const;
+    void save() const;
     // The choice of atomic weights alone, kept as soon as it is made.
-    void writePreciseWeights() const;
+    void savePreciseWeights() const;
 };
 
 // The interface language of the user's locale, for a first run: Farsi when the locale reads

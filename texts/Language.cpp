@@ -8,9 +8,9 @@ const std::vector<LanguageRow>& Languages()
     // clang-format off
     static const std::vector<LanguageRow> rows = {
         {Language::English, "English", "E", "New.KVX", false,
-         "switchToEnglish", "F10", "language-english", Texts::SettingsEnglishCaption, Texts::SettingsEnglishHint},
+         "switchToEnglish", "F10", "language-english", Texts::SwitchToEnglishCaption, Texts::SwitchToEnglishHint},
         {Language::Farsi, "Farsi", "F", "NewF.KVX", true,
-         "switchToFarsi", "F9", "language-farsi", Texts::SettingsFarsiCaption, Texts::SettingsFarsiHint},
+         "switchToFarsi", "F9", "language-farsi", Texts::SwitchToFarsiCaption, Texts::SwitchToFarsiHint},
     };
     // clang-format on
     return rows;

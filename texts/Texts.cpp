@@ -1,73 +1,101 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window's texts: its menus and commands, its own captions and its messages.
+
 #include "texts/Texts.h"
 
 namespace Texts {
 
-const LocalText File1Caption{"&File", "پر&ونده"};
-const LocalText Reaction1Caption{"&Reaction", "&واکنش"};
-const LocalText Settings1Caption{"&Settings", "تنظیما&ت"};
-const LocalText Help1Caption{"&Help", "راهن&مایی"};
-const LocalText FileNewCaption{"&New", "ج&دید"};
-const LocalText FileNewHint{"New|Creates a new file", "جدید|یک پرونده جدید ایجاد می کند"};
-const LocalText FileOpenCaption{"&Open...", "گ&شودن"};
-const LocalText FileOpenHint{"Open|Opens an existing file", "گشودن|یک پرونده را باز می کند"};
-const LocalText FileSaveCaption{"&Save", "ذ&خیره"};
-const LocalText FileSaveHint{"Save|Saves file", "ذخیره|پرونده را ذخیره می کند"};
-const LocalText FileSaveAsCaption{"Save &As...", "ذخیره با &نام جدید"};
-const LocalText FileSaveAsHint{"Save As|Saves file with a new name",
-                               "ذخیره با نام جدید |پرونده را با نام جدید ذخیره می کند"};
+// The menus and their commands: a caption, and a hint ("short|long": the tool tip and the
+// status bar's text).
+const LocalText FileMenu{"&File", "پر&ونده"};
+const LocalText ReactionMenu{"&Reaction", "&واکنش"};
+const LocalText SettingsMenu{"&Settings", "تنظیما&ت"};
+const LocalText HelpMenu{"&Help", "راهن&مایی"};
+const LocalText NewDocumentCaption{"&New", "ج&دید"};
+const LocalText NewDocumentHint{"New|Creates a new file", "جدید|یک پرونده جدید ایجاد می کند"};
+const LocalText OpenDocumentCaption{"&Open...", "گ&شودن"};
+const LocalText OpenDocumentHint{"Open|Opens an existing file", "گشودن|یک پرونده را باز می کند"};
+const LocalText SaveDocumentCaption{"&Save", "ذ&خیره"};
+const LocalText SaveDocumentHint{"Save|Saves file", "ذخیره|پرونده را ذخیره می کند"};
+const LocalText SaveDocumentAsCaption{"Save &As...", "ذخیره با &نام جدید"};
+const LocalText SaveDocumentAsHint{"Save As|Saves file with a new name",
+                                   "ذخیره با نام جدید |پرونده را با نام جدید ذخیره می کند"};
 const LocalText ExportBitmapCaption{"&Export as Bitmap", "&تبدیل به تصویر"};
 const LocalText ExportBitmapHint{"Export as Bitmap|Exports file as a bitmap picture (BMP)",
                                  "تبدیل به تصویر|پرونده را تبدیل به یک تصویر BMP می کند"};
 const LocalText ExportHtmlCaption{"Export as &HTML file", "ت&بدیل به صفحه ی وب"};
 const LocalText ExportHtmlHint{"Export as HTML file|Exports file as a web page",
                                "تبدیل به صفحه ی وب|پرونده را تبدیل به یک صفحه ی وب می کند"};
-const LocalText FileExitCaption{"E&xit", "خ&روج"};
-const LocalText FileExitHint{"Exit|Quits the application", "خروج|خروج از برنامه"};
-const LocalText ReactionCopyCaption{"&Copy", "&کپی"};
-const LocalText ReactionCopyHint{"Copy|Copies the reaction and puts it on the Clipboard",
+const LocalText QuitCaption{"E&xit", "خ&روج"};
+const LocalText QuitHint{"Exit|Quits the application", "خروج|خروج از برنامه"};
+const LocalText CopyReactionCaption{"&Copy", "&کپی"};
+const LocalText CopyReactionHint{"Copy|Copies the reaction and puts it on the Clipboard",
                                  "کپی|واکنش را در Clipboard کپی می کند"};
-const LocalText ReactionPasteCaption{"&Paste", "&فرا خوانی"};
-const LocalText ReactionPasteHint{"Paste|Inserts the contents of the Clipboard as reaction",
+const LocalText PasteReactionCaption{"&Paste", "&فرا خوانی"};
+const LocalText PasteReactionHint{"Paste|Inserts the contents of the Clipboard as reaction",
                                   "فرا خوانی| واکنش کپی شده در Clipboard را فرا می خواند"};
-const LocalText ReactionRecalculateCaption{"&Recalculate Grid", "&محاسبه مجدد جدول"};
-const LocalText ReactionRecalculateHint{
+const LocalText RecalculateGridCaption{"&Recalculate Grid", "&محاسبه مجدد جدول"};
+const LocalText RecalculateGridHint{
     "Recalculate Grid|Clears calculated cells and calculates grid again",
     "محاسبه مجدد جدول|خانه های محاسبه شده را پاک می کند و جدول را دوباره محاسبه می کند"};
-const LocalText SettingsOptionsCaption{"&Options", "تنظیما&ت"};
-const LocalText SettingsOptionsHint{"Options|Changes Options", "تنظیمات|تغییر تنظیمات برنامه"};
-const LocalText SettingsKeyCaption{"&Key Options", "تنظیمات کلید&ها"};
-const LocalText SettingsKeyHint{"Key Options|Changes key Options", "تنظیمات کلیدها|تغییر تنظیمات کلیدها"};
-const LocalText SettingsPreciseWeightsCaption{"&Precise Atomic Weights", "&جرم های اتمی دقیق"};
-const LocalText SettingsPreciseWeightsHint{
+const LocalText CheckCoefficientsCaption{"C&heck", "&بررسی"};
+const LocalText CheckCoefficientsHint{
+    "Check|Tells whether the coefficients written balance the reaction",
+    "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
+    "موازنه "
+    "می‌کنند"};
+const LocalText OptionsCaption{"&Options", "تنظیما&ت"};
+const LocalText OptionsHint{"Options|Changes Options", "تنظیمات|تغییر تنظیمات برنامه"};
+const LocalText KeyOptionsCaption{"&Key Options", "تنظیمات کلید&ها"};
+const LocalText KeyOptionsHint{"Key Options|Changes key Options", "تنظیمات کلیدها|تغییر تنظیمات کلیدها"};
+const LocalText PreciseWeightsCaption{"&Precise Atomic Weights", "&جرم های اتمی دقیق"};
+const LocalText PreciseWeightsHint{
     "Precise Atomic Weights|Calculates molar masses with IUPAC standard atomic weights",
     "جرم های اتمی دقیق|جرم مولی مواد را با جرم های اتمی استاندارد IUPAC محاسبه می کند"};
-const LocalText HelpHelpCaption{"&Help", "&راهنمایی"};
-const LocalText HelpHelpHint{"Help", "راهنمایی"};
-const LocalText HelpOnlineCaption{"&Online Help", "را&هنمایی از طریق اینترنت"};
-const LocalText HelpOnlineHint{"Online Help|Opens the user guide of Stoikon",
+const LocalText HelpCaption{"&Help", "&راهنمایی"};
+const LocalText HelpHint{"Help", "راهنمایی"};
+const LocalText OnlineHelpCaption{"&Online Help", "را&هنمایی از طریق اینترنت"};
+const LocalText OnlineHelpHint{"Online Help|Opens the user guide of Stoikon",
                                "راهنمایی از طریق اینترنت|راهنمای کاربر Stoikon را باز می کند"};
-const LocalText HelpMailCaption{"&Comments and problems", "&نظرات و مشکلات"};
-const LocalText HelpMailHint{"Comments and problems|If you have any comments or problems send me it",
+const LocalText CommentsCaption{"&Comments and problems", "&نظرات و مشکلات"};
+const LocalText CommentsHint{"Comments and problems|If you have any comments or problems send me it",
                              "نظرات و مشکلات|اگر پیشنهاد یا مشکلی دارید آن را برای من بفرستید"};
-const LocalText HelpWebsiteCaption{"&Visit Website", "&صفحه وب"};
-const LocalText HelpWebsiteHint{"Visit Website|Opens my website URL", "صفحه وب|دیدار از صفحه وب من"};
-const LocalText HelpSourceCaption{"&Source Code", "&کد برنامه"};
-const LocalText HelpSourceHint{
+const LocalText WebsiteCaption{"&Visit Website", "&صفحه وب"};
+const LocalText WebsiteHint{"Visit Website|Opens my website URL", "صفحه وب|دیدار از صفحه وب من"};
+const LocalText SourceCodeCaption{"&Source Code", "&کد برنامه"};
+const LocalText SourceCodeHint{
     "Source Code|Shows where to get the source code of this free program (GNU GPL)",
     "کد برنامه|نشان می دهد کد این برنامه آزاد (GNU GPL) را از کجا می توان گرفت"};
-const LocalText HelpAboutCaption{"&About...", "&درباره این برنامه"};
-const LocalText HelpAboutHint{"About|Shows some information about this program",
-                              "درباره این برنامه|به دست آوردن اطلاعاتی درباره این برنامه"};
-const LocalText MsgCannotOpenAddress{"Can not open this address:", "نمی توانم این نشانی را باز کنم:"};
-const LocalText Lbl1Caption{"Reaction:", "واکنش:"};
-const LocalText Lbl2Caption{"Substances' properties:", "خواص مواد:"};
-const LocalText WeightBtnCaption{"Balance", "موازنه"};
-const LocalText CalGridCaption{"Calculate Grid", "محاسبه جدول"};
-const LocalText CalGridHint{"Click to calculate grid", "برای محاسبه جدول کلیک کنید"};
-const LocalText TextImgHint{"Click to type reaction", "برای نوشتن واکنش کلیک کنید"};
+const LocalText AboutCaption{"&About...", "&درباره این برنامه"};
+const LocalText AboutHint{"About|Shows some information about this program",
+                          "درباره این برنامه|به دست آوردن اطلاعاتی درباره این برنامه"};
+
+// The commands that are the same in both languages: each language's own command is offered
+// in the other language's interface, in its own words.
+const char* const SwitchToFarsiCaption = "&Farsi";
+const char* const SwitchToFarsiHint = "Farsi|Changes program's language to Farsi";
+const char* const SwitchToEnglishCaption = "&انگلیسی";
+const char* const SwitchToEnglishHint = "انگلیسی|تغییر زبان برنامه به انگلیسی";
+const char* const FarsiProblemsCaption = "&Problem with Farsi language";
+const char* const FarsiProblemsHint = "If you can not read Farsi texts click this item";
+const char* const FarsiProblemsText =
+    "1- A font with Persian letters must be installed, such as DejaVu (Debian package fonts-dejavu-core) "
+    "or Noto (fonts-noto-core); start Stoikon again after installing it.\r2- To type Farsi, add the "
+    "Persian keyboard layout in your desktop's keyboard settings.";
+
+// The main window.
+const LocalText ReactionLabel{"Reaction:", "واکنش:"};
+const LocalText GridLabel{"Substances' properties:", "خواص مواد:"};
+const LocalText BalanceButton{"Balance", "موازنه"};
+const LocalText CalculateButton{"Calculate Grid", "محاسبه جدول"};
+const LocalText CalculateButtonHint{"Click to calculate grid", "برای محاسبه جدول کلیک کنید"};
+const LocalText ReactionLineHint{"Click to type reaction", "برای نوشتن واکنش کلیک کنید"};
 const LocalText OpenDialogTitle{"Open", "گشودن"};
 const LocalText SaveDialogTitle{"Save", "ذخیره"};
+const LocalText HelpModePrompt{"Click on item you need information about",
+                               "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
+
+// Messages; "\r" breaks their lines.
 const LocalText MsgSaveChanges{"Save changes?", "آیا تغییرات را ذخیره کنم؟"};
 const LocalText MsgCannotBalance{"Can not balance this reaction\rIt may be has more than one answer or it is "
                                  "more than one separate reaction.",
@@ -79,6 +107,7 @@ const LocalText MsgCannotOpen{"Can not open this file", "نمی توانم ای�
 const LocalText MsgCannotSave{"Can not save this file", "نمی توانم این پرونده را ذخیره کنم"};
 const LocalText MsgAlreadyExists{" already exists.\rDo you want to replace it?",
                                  " از قبل وجود دارد.\rآیا می خواهید آن را جایگزین کنید؟"};
+const LocalText MsgCannotOpenAddress{"Can not open this address:", "نمی توانم این نشانی را باز کنم:"};
 const LocalText MsgReactionHelp{
     "In most cases you have not to use Shift key for letters case.\rTo change or view key settings choose "
     "Key Options from Settings menu.\rTo type an ion, write ^ and its charge after the formula: Fe^3+. An "
@@ -94,144 +123,64 @@ const LocalText MsgGridHelp{
     "تنظیمات را انتخاب نمایید."};
 const LocalText MsgGridTooLarge{"The grid is too large to calculate completely",
                                 "جدول برای محاسبه کامل بیش از حد بزرگ است"};
-const LocalText HelpModePrompt{"Click on item you need information about",
-                               "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
-
-const LocalText ReactionCheckCaption{"C&heck", "&بررسی"};
-const LocalText ReactionCheckHint{
-    "Check|Tells whether the coefficients written balance the reaction",
-    "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
-    "موازنه "
-    "می‌کنند"};
-const LocalText ReasonEmpty{"There is no reaction to balance.", "واکنشی برای موازنه نوشته نشده است."};
-const LocalText ReasonNoArrow{"The reaction has no arrow (>) between its two sides.",
-                              "واکنش پیکانی (>) میان دو طرف خود ندارد."};
-const LocalText ReasonSeveralArrows{"The reaction has more than one arrow (>).",
-                                    "واکنش بیش از یک پیکان (>) دارد."};
-const LocalText ReasonUnreadableCharacter{
-    "It holds a character that has no place in a formula: %1",
-    "نویسه‌ای دارد که جایی در فرمول ندارد: %1"};
-const LocalText ReasonMissingSubstance{
-    "A \"+\" or the arrow has no substance on one side.",
-    "یک «+» یا پیکان در یک طرف خود ماده‌ای ندارد."};
-const LocalText ReasonUnreadableFormula{"%1 cannot be read as a formula.",
-                                        "%1 را نمی‌توان فرمول خواند."};
-const LocalText ReasonOnlyReactants{"%1 appears only among the reactants.",
-                                    "%1 فقط در واکنش‌دهنده‌ها هست."};
-const LocalText ReasonOnlyProducts{"%1 appears only among the products.",
-                                   "%1 فقط در فراورده‌ها هست."};
-const LocalText ReasonChargeOnlyReactants{
-    "Only the reactants carry a charge, and it cannot balance.",
-    "فقط واکنش‌دهنده‌ها بار دارند و بار موازنه نمی‌شود."};
-const LocalText ReasonChargeOnlyProducts{
-    "Only the products carry a charge, and it cannot balance.",
-    "فقط فراورده‌ها بار دارند و بار موازنه نمی‌شود."};
-const LocalText ReasonNoBalancedForm{
-    "No coefficients give every element (and the charge) the same total on both sides.",
-    "هیچ ضریبی مقدار هر عنصر (و بار) را در دو طرف برابر "
-    "نمی‌کند."};
-const LocalText ReasonLeftOut{"It balances only without %1: %2",
-                              "فقط بدون %1 موازنه می‌شود: %2"};
-const LocalText ReasonWrongSide{"%1 belongs on the other side: %2", "جای %1 در طرف دیگر است: %2"};
-const LocalText ReasonSeveralReactions{
-    "It is %1 independent reactions written as one:",
-    "این %1 واکنش مستقل است که یکجا نوشته شده‌اند:"};
-const LocalText ReasonMoreReactions{"and %1 more.", "و %1 واکنش دیگر."};
-const LocalText ReasonGivenUnsettled{
-    "The coefficients written do not settle which one is meant.",
-    "ضریب‌های نوشته‌شده معلوم نمی‌کنند کدام منظور است."};
-const LocalText OfferAcidic{
-    "It balances in acidic solution, completed with H⁺ and H₂O.",
-    "در محیط اسیدی، با افزودن H⁺ و H₂O، موازنه می‌شود."};
-const LocalText OfferBasic{
-    "It balances in basic solution, completed with OH⁻ and H₂O.",
-    "در محیط بازی، با افزودن OH⁻ و H₂O، موازنه می‌شود."};
-const LocalText OfferBoth{"It balances in acidic solution (completed with H⁺ and H₂O) or in basic solution "
-                          "(with OH⁻ and H₂O).",
-                          "در محیط اسیدی (با افزودن H⁺ و H₂O) یا بازی (با افزودن OH⁻ و H₂O) موازنه "
-                          "می‌شود."};
-const LocalText ButtonAcidic{"&Acidic Solution", "محیط &اسیدی"};
-const LocalText ButtonBasic{"&Basic Solution", "محیط &بازی"};
-const LocalText CheckBalanced{"The coefficients balance the reaction.",
-                              "ضریب‌ها واکنش را موازنه می‌کنند."};
-const LocalText CheckNotBalanced{"The coefficients do not balance the reaction.",
-                                 "ضریب‌ها واکنش را موازنه نمی‌کنند."};
-const LocalText CheckLowestTerms{"They are in lowest terms.",
-                                 "ضریب‌ها ساده‌ترین عددهای ممکن‌اند."};
-const LocalText CheckNotLowestTerms{
-    "They are not in lowest terms: each can be divided by %1.",
-    "ضریب‌ها ساده نشده‌اند: همه بر %1 بخش‌پذیرند."};
-const LocalText CheckTallyHeading{"Reactants : products",
-                                  "واکنش‌دهنده‌ها : فراورده‌ها"};
-const LocalText ChargeName{"charge", "بار"};
-
-const char* const SettingsFarsiCaption = "&Farsi";
-const char* const SettingsFarsiHint = "Farsi|Changes program's language to Farsi";
-const char* const SettingsEnglishCaption = "&انگلیسی";
-const char* const SettingsEnglishHint = "انگلیسی|تغییر زبان برنامه به انگلیسی";
-const char* const ProblemFarsiCaption = "&Problem with Farsi language";
-const char* const ProblemFarsiHint = "If you can not read Farsi texts click this item";
-const char* const ProblemFarsiText =
-    "1- A font with Persian letters must be installed, such as DejaVu (Debian package fonts-dejavu-core) "
-    "or Noto (fonts-noto-core); start Stoikon again after installing it.\r2- To type Farsi, add the "
-    "Persian keyboard layout in your desktop's keyboard settings.";
-
 } // namespace Texts
 
-const std::vector<const LocalText*>& ShellTexts()
+const std::vector<const LocalText*>& AllTexts()
 {
     static const std::vector<const LocalText*> all = {
-        &Texts::File1Caption,
-        &Texts::Reaction1Caption,
-        &Texts::Settings1Caption,
-        &Texts::Help1Caption,
-        &Texts::FileNewCaption,
-        &Texts::FileNewHint,
-        &Texts::FileOpenCaption,
-        &Texts::FileOpenHint,
-        &Texts::FileSaveCaption,
-        &Texts::FileSaveHint,
-        &Texts::FileSaveAsCaption,
-        &Texts::FileSaveAsHint,
+        &Texts::FileMenu,
+        &Texts::ReactionMenu,
+        &Texts::SettingsMenu,
+        &Texts::HelpMenu,
+        &Texts::NewDocumentCaption,
+        &Texts::NewDocumentHint,
+        &Texts::OpenDocumentCaption,
+        &Texts::OpenDocumentHint,
+        &Texts::SaveDocumentCaption,
+        &Texts::SaveDocumentHint,
+        &Texts::SaveDocumentAsCaption,
+        &Texts::SaveDocumentAsHint,
         &Texts::ExportBitmapCaption,
         &Texts::ExportBitmapHint,
         &Texts::ExportHtmlCaption,
         &Texts::ExportHtmlHint,
-        &Texts::FileExitCaption,
-        &Texts::FileExitHint,
-        &Texts::ReactionCopyCaption,
-        &Texts::ReactionCopyHint,
-        &Texts::ReactionPasteCaption,
-        &Texts::ReactionPasteHint,
-        &Texts::ReactionRecalculateCaption,
-        &Texts::ReactionRecalculateHint,
-        &Texts::SettingsOptionsCaption,
-        &Texts::SettingsOptionsHint,
-        &Texts::SettingsKeyCaption,
-        &Texts::SettingsKeyHint,
-        &Texts::SettingsPreciseWeightsCaption,
-        &Texts::SettingsPreciseWeightsHint,
-        &Texts::HelpHelpCaption,
-        &Texts::HelpHelpHint,
-        &Texts::HelpOnlineCaption,
-        &Texts::HelpOnlineHint,
-        &Texts::HelpMailCaption,
-        &Texts::HelpMailHint,
-        &Texts::HelpWebsiteCaption,
-        &Texts::HelpWebsiteHint,
-        &Texts::HelpSourceCaption,
-        &Texts::HelpSourceHint,
-        &Texts::HelpAboutCaption,
-        &Texts::HelpAboutHint,
-        &Texts::MsgCannotOpenAddress,
-        &Texts::Lbl1Caption,
-        &Texts::Lbl2Caption,
-        &Texts::WeightBtnCaption,
-        &Texts::CalGridCaption,
-        &Texts::CalGridHint,
-        &Texts::TextImgHint,
+        &Texts::QuitCaption,
+        &Texts::QuitHint,
+        &Texts::CopyReactionCaption,
+        &Texts::CopyReactionHint,
+        &Texts::PasteReactionCaption,
+        &Texts::PasteReactionHint,
+        &Texts::RecalculateGridCaption,
+        &Texts::RecalculateGridHint,
+        &Texts::CheckCoefficientsCaption,
+        &Texts::CheckCoefficientsHint,
+        &Texts::OptionsCaption,
+        &Texts::OptionsHint,
+        &Texts::KeyOptionsCaption,
+        &Texts::KeyOptionsHint,
+        &Texts::PreciseWeightsCaption,
+        &Texts::PreciseWeightsHint,
+        &Texts::HelpCaption,
+        &Texts::HelpHint,
+        &Texts::OnlineHelpCaption,
+        &Texts::OnlineHelpHint,
+        &Texts::CommentsCaption,
+        &Texts::CommentsHint,
+        &Texts::WebsiteCaption,
+        &Texts::WebsiteHint,
+        &Texts::SourceCodeCaption,
+        &Texts::SourceCodeHint,
+        &Texts::AboutCaption,
+        &Texts::AboutHint,
+        &Texts::ReactionLabel,
+        &Texts::GridLabel,
+        &Texts::BalanceButton,
+        &Texts::CalculateButton,
+        &Texts::CalculateButtonHint,
+        &Texts::ReactionLineHint,
         &Texts::OpenDialogTitle,
         &Texts::SaveDialogTitle,
+        &Texts::HelpModePrompt,
         &Texts::MsgSaveChanges,
         &Texts::MsgCannotBalance,
         &Texts::MsgInvalidReaction,
@@ -239,19 +188,55 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::MsgCannotOpen,
         &Texts::MsgCannotSave,
         &Texts::MsgAlreadyExists,
+        &Texts::MsgCannotOpenAddress,
         &Texts::MsgReactionHelp,
         &Texts::MsgGridHelp,
         &Texts::MsgGridTooLarge,
-        &Texts::HelpModePrompt,
-    };
-    return all;
-}
-
-const std::vector<const LocalText*>& BalanceTexts()
-{
-    static const std::vector<const LocalText*> all = {
-        &Texts::ReactionCheckCaption,
-        &Texts::ReactionCheckHint,
+        &Texts::OptionsTitle,
+        &Texts::FontsPage,
+        &Texts::GridPage,
+        &Texts::ProgramFontLabel,
+        &Texts::GridFontLabel,
+        &Texts::ReactionFontLabel,
+        &Texts::NumbersFontLabel,
+        &Texts::SubscriptsFontLabel,
+        &Texts::SubscriptsPositionLabel,
+        &Texts::NameLabel,
+        &Texts::SizeLabel,
+        &Texts::ColorLabel,
+        &Texts::ItemsLabel,
+        &Texts::FormulasLabel,
+        &Texts::TypeLabel,
+        &Texts::WidthLabel,
+        &Texts::DefaultButton,
+        &Texts::HelpButton,
+        &Texts::MoveUpHint,
+        &Texts::MoveDownHint,
+        &Texts::DeleteHint,
+        &Texts::NewItemHint,
+        &Texts::OkHint,
+        &Texts::CancelHint,
+        &Texts::DefaultHint,
+        &Texts::ListHint,
+        &Texts::MissingFaceHint,
+        &Texts::FormulaHelp1,
+        &Texts::FormulaHelp2,
+        &Texts::FormulaHelp3,
+        &Texts::FormulaHelp4,
+        &Texts::KeyOptionsTitle,
+        &Texts::AutoCaseCaption,
+        &Texts::AboutTitle,
+        &Texts::AboutName,
+        &Texts::AboutVersion,
+        &Texts::AboutNotice,
+        &Texts::WarningTitle,
+        &Texts::ErrorTitle,
+        &Texts::InformationTitle,
+        &Texts::ConfirmTitle,
+        &Texts::OkButton,
+        &Texts::CancelButton,
+        &Texts::YesButton,
+        &Texts::NoButton,
         &Texts::ReasonEmpty,
         &Texts::ReasonNoArrow,
         &Texts::ReasonSeveralArrows,
@@ -271,8 +256,8 @@ const std::vector<const LocalText*>& BalanceTexts()
         &Texts::OfferAcidic,
         &Texts::OfferBasic,
         &Texts::OfferBoth,
-        &Texts::ButtonAcidic,
-        &Texts::ButtonBasic,
+        &Texts::AcidicButton,
+        &Texts::BasicButton,
         &Texts::CheckBalanced,
         &Texts::CheckNotBalanced,
         &Texts::CheckLowestTerms,
@@ -281,4 +266,38 @@ const std::vector<const LocalText*>& BalanceTexts()
         &Texts::ChargeName,
     };
     return all;
+}
+
+const std::vector<const LocalText*>& ShownOnlyTexts()
+{
+    static const std::vector<const LocalText*> shown = {
+        &Texts::ReasonEmpty,
+        &Texts::ReasonNoArrow,
+        &Texts::ReasonSeveralArrows,
+        &Texts::ReasonUnreadableCharacter,
+        &Texts::ReasonMissingSubstance,
+        &Texts::ReasonUnreadableFormula,
+        &Texts::ReasonOnlyReactants,
+        &Texts::ReasonOnlyProducts,
+        &Texts::ReasonChargeOnlyReactants,
+        &Texts::ReasonChargeOnlyProducts,
+        &Texts::ReasonNoBalancedForm,
+        &Texts::ReasonLeftOut,
+        &Texts::ReasonWrongSide,
+        &Texts::ReasonSeveralReactions,
+        &Texts::ReasonMoreReactions,
+        &Texts::ReasonGivenUnsettled,
+        &Texts::OfferAcidic,
+        &Texts::OfferBasic,
+        &Texts::OfferBoth,
+        &Texts::AcidicButton,
+        &Texts::BasicButton,
+        &Texts::CheckBalanced,
+        &Texts::CheckNotBalanced,
+        &Texts::CheckLowestTerms,
+        &Texts::CheckNotLowestTerms,
+        &Texts::CheckTallyHeading,
+        &Texts::ChargeName,
+    };
+    return shown;
 }

@@ -270,7 +270,7 @@ void TestEditor::key_options_are_read_from_the_settings()
         for (auto it = stored.begin(); it != stored.end(); ++it)
             registry.setValue(it.key(), it.value());
     }
-    const KeyOptions keys = Settings::read().Keys;
+    const KeyOptions keys = Settings::load().Keys;
     for (int i = 0; i < 4; ++i)
         QCOMPARE(QString::fromStdString(
                      std::vector{keys.PlusKeys, keys.OpenKeys, keys.CloseKeys, keys.ArrowKeys}[i]),

@@ -61,7 +61,7 @@ void TestMenu::a_menu_is_as_wide_as_its_widest_item_or_its_first_item_s_request(
     QFETCH(int, request);
     auto* m = W()->findChild<QMenu*>(menu);
     // An item is as wide as its caption, the gap and its shortcut, plus the extra width.
-    const QFontMetrics metrics(Window->Find<MenuStyle>("menuStyle")->font());
+    const QFontMetrics metrics(Window->Find<MenuStyle>("menuStyle")->menuFont());
     int widest = request;
     for (QAction* action : m->actions()) {
         if (action->isSeparator() || !action->isVisible())
@@ -88,7 +88,7 @@ void TestMenu::the_menu_font_follows_the_program_font()
 {
     const int before = Window->Find<QMenu>("fileMenu")->sizeHint().height();
     Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 20; });
-    QCOMPARE(Window->Find<MenuStyle>("menuStyle")->font().pointSize(), 20);
+    QCOMPARE(Window->Find<MenuStyle>("menuStyle")->menuFont().pointSize(), 20);
     // Rows keep their icon height; the items are measured again with the larger font.
     QCOMPARE(Window->Find<QMenu>("fileMenu")->sizeHint().height(), before);
     QVERIFY(Window->Find<QMenu>("helpMenu")->sizeHint().width() > 200);

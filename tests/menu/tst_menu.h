@@ -72,7 +72,7 @@ class TestMenu : public QObject
     MainWindow* W() const { return Window->Window; }
     QColor Expected(ColorValue value, const QWidget* widget) const
     {
-        return Window->Find<MenuStyle>("menuStyle")->color(value, widget->palette());
+        return Window->Find<MenuStyle>("menuStyle")->colorOf(value, widget->palette());
     }
     void EnterHelpMode()
     {

@@ -12,25 +12,14 @@
 #include <QStyle>
 
 namespace {
-const LocalText AboutCaption{"About...", "درباره این برنامه"};
-const LocalText TitText{"Stoikon", "Stoikon"};
-const LocalText VerText{"Version 1.0", "نسخه 1"};
-const LocalText MeText{"Copyright (C) 2026 Stoikon team\nFor chemistry students and teachers",
-                       "حق نشر (C) 2026 گروه Stoikon\nبرای دانش آموزان و معلمان شیمی"};
 
 // The parts' places in the left-to-right layout; mirrored in a right-to-left one.
-const QRect ImgRect(32, 24, 32, 32);
-const QRect TitRect(80, 24, 212, 33);
-const QRect VerRect(80, 72, 212, 17);
-const QRect MeRect(80, 96, 212, 33);
-const QRect SiteRect(32, 88, 33, 33);
+const QRect IconPlace(32, 24, 32, 32);
+const QRect TitlePlace(80, 24, 212, 33);
+const QRect VersionPlace(80, 72, 212, 17);
+const QRect NoticePlace(80, 96, 212, 33);
+const QRect SiteLinkPlace(32, 88, 33, 33);
 } // namespace
-
-std::vector<const LocalText*> AboutTexts()
-{
-    return {&AboutCaption,           &TitText,           &VerText, &MeText, &Texts::HelpModePrompt,
-            &Texts::MsgReactionHelp, &Texts::MsgGridHelp};
-}
 
 void SiteLink::mousePressEvent(QMouseEvent* event)
 {
@@ -89,17 +78,20 @@ void AboutDialog::retranslate(Language lang)
     for (QLabel* label : {title, version, notice})
         label->setAlignment(Qt::AlignAbsolute | Qt::AlignTop |
                             (lang == Language::Farsi ? Qt::AlignRight : Qt::AlignLeft));
-    notice->setText(MeText.In(lang));
-    version->setText(VerText.In(lang));
-    title->setText(TitText.In(lang));
-    setWindowTitle(AboutCaption.In(lang));
+    notice->setText(Texts::AboutNotice.In(lang));
+    version->setText(Texts::AboutVersion.In(lang));
+    title->setText(Texts::AboutName.In(lang));
+    setWindowTitle(Texts::AboutTitle.In(lang));
     placeParts();
 }
 
 void AboutDialog::placeParts()
 {
-    const std::pair<QWidget*, QRect> parts[] = {
-        {icon, ImgRect}, {title, TitRect}, {version, VerRect}, {notice, MeRect}, {siteLink, SiteRect}};
+    const std::pair<QWidget*, QRect> parts[] = {{icon, IconPlace},
+                                                {title, TitlePlace},
+                                                {version, VersionPlace},
+                                                {notice, NoticePlace},
+                                                {siteLink, SiteLinkPlace}};
     for (const auto& [part, place] : parts)
         part->setGeometry(QStyle::visualRect(layoutDirection(), rect(), place));
 }

@@ -58,6 +58,3 @@ class AboutDialog : public QDialog
 
     DocumentModel* Document; // its program font is the box's font
 };
-
-// Every text of the about box and of help mode in both languages, for checks over all.
-std::vector<const LocalText*> AboutTexts();

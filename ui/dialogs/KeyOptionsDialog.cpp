@@ -3,6 +3,8 @@
 
 #include "model/DocumentModel.h"
 
+#include "texts/Texts.h"
+
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,17 +13,6 @@
 #include <QScreen>
 
 #include <algorithm>
-
-namespace {
-const LocalText KOFormCaption{"Key Options", "تنظیمات کلیدها"};
-const LocalText ChBCaption{"Elements auto identification", "تشخیص اتوماتیک عناصر"};
-} // namespace
-
-const std::vector<const LocalText*>& KeyOptionsTexts()
-{
-    static const std::vector<const LocalText*> all = {&KOFormCaption, &ChBCaption};
-    return all;
-}
 
 KeyOptionsDialog::KeyOptionsDialog(DocumentModel* document, QWidget* parent) : QDialog(parent)
 {
@@ -121,7 +112,7 @@ void KeyOptionsDialog::prepareToOpen(const QFont& programFont)
 
 void KeyOptionsDialog::retranslate(Language lang)
 {
-    setWindowTitle(KOFormCaption.In(lang));
-    autoCase->setText(ChBCaption.In(lang));
+    setWindowTitle(Texts::KeyOptionsTitle.In(lang));
+    autoCase->setText(Texts::AutoCaseCaption.In(lang));
     fitCaption();
 }

@@ -17,9 +17,6 @@ class DocumentModel;
 class QCheckBox;
 class QLineEdit;
 
-// The dialog's texts in both languages, for checks over all of them.
-const std::vector<const LocalText*>& KeyOptionsTexts();
-
 class KeyOptionsDialog : public QDialog
 {
     Q_OBJECT

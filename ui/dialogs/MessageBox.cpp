@@ -5,6 +5,8 @@
 #include "ui/dialogs/ShapedCaption.h"
 #include "ui/dialogs/WindowFrame.h"
 
+#include "texts/Texts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,14 +14,6 @@
 #include <QPushButton>
 
 namespace {
-const LocalText TitleWarning{"Warning", "توجه"};
-const LocalText TitleError{"Error", "خطا"};
-const LocalText TitleInformation{"Information", "اطلاعات"};
-const LocalText TitleConfirm{"Confirm", "تایید"};
-const LocalText OkCaption{"OK", "قبول"};
-const LocalText CancelCaption{"Cancel", "لغو"};
-const LocalText YesCaption{"&Yes", "&بلی"};
-const LocalText NoCaption{"&No", "&خیر"};
 
 MessageBoxHook& Hook()
 {
@@ -53,15 +47,15 @@ const LocalText& TitleOf(MessageKind kind)
 {
     switch (kind) {
     case MessageKind::Warning:
-        return TitleWarning;
+        return Texts::WarningTitle;
     case MessageKind::Error:
-        return TitleError;
+        return Texts::ErrorTitle;
     case MessageKind::Information:
-        return TitleInformation;
+        return Texts::InformationTitle;
     case MessageKind::Confirmation:
         break;
     }
-    return TitleConfirm;
+    return Texts::ConfirmTitle;
 }
 
 QMessageBox::Icon IconOf(MessageKind kind)
@@ -80,14 +74,6 @@ QMessageBox::Icon IconOf(MessageKind kind)
 }
 
 } // namespace
-
-const std::vector<const LocalText*>& MessageBoxTexts()
-{
-    static const std::vector<const LocalText*> all = {&TitleWarning, &TitleError, &TitleInformation,
-                                                      &TitleConfirm, &OkCaption,  &CancelCaption,
-                                                      &YesCaption,   &NoCaption};
-    return all;
-}
 
 void SetMessageBoxHook(MessageBoxHook hook)
 {
@@ -111,10 +97,10 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
         QMessageBox::StandardButton Standard;
         const LocalText& Caption;
     };
-    const ButtonDef defs[] = {{ButtonYes, QMessageBox::Yes, YesCaption},
-                              {ButtonNo, QMessageBox::No, NoCaption},
-                              {ButtonOk, QMessageBox::Ok, OkCaption},
-                              {ButtonCancel, QMessageBox::Cancel, CancelCaption}};
+    const ButtonDef defs[] = {{ButtonYes, QMessageBox::Yes, Texts::YesButton},
+                              {ButtonNo, QMessageBox::No, Texts::NoButton},
+                              {ButtonOk, QMessageBox::Ok, Texts::OkButton},
+                              {ButtonCancel, QMessageBox::Cancel, Texts::CancelButton}};
     for (const ButtonDef& def : defs) {
         if (!(request.Buttons & def.Flag))
             continue;
@@ -136,7 +122,8 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
     if (request.Lang == Language::Farsi) {
         box->setLayoutDirection(Qt::RightToLeft);
         box->setWindowTitle(TitleOf(request.Kind).In(Language::Farsi));
-        const LocalText* captions[] = {&OkCaption, &YesCaption, &NoCaption, &CancelCaption};
+        const LocalText* captions[] = {&Texts::OkButton, &Texts::YesButton, &Texts::NoButton,
+                                       &Texts::CancelButton};
         for (QAbstractButton* button : box->buttons()) {
             for (const LocalText* caption : captions) {
                 if (button->text() == caption->In(Language::English)) {

@@ -67,6 +67,3 @@ int ShowMessageBox(const MessageRequest& request, const QFont& font, QWidget* pa
 // set, ShowMessageBox calls it and returns its answer without showing anything.
 using MessageBoxHook = std::function<int(const MessageRequest&)>;
 void SetMessageBoxHook(MessageBoxHook hook);
-
-// The titles and button captions of the box in both languages, for checks over all of them.
-const std::vector<const LocalText*>& MessageBoxTexts();

@@ -5,6 +5,7 @@
 #include "model/DocumentModel.h"
 #include "model/GridModel.h"
 #include "render/FontConvert.h"
+#include "texts/Texts.h"
 #include "ui/dialogs/ColorBox.h"
 #include "ui/dialogs/MessageBox.h"
 
@@ -82,6 +83,34 @@ int NumberIn(const QLineEdit* field, int emptyValue, int oldValue)
 }
 } // namespace
 
+OptionsDialog::OptionsDialog(DocumentModel* document, QWidget* parent) : OptionsPages(document, parent)
+{
+    connect(itemList, &QListWidget::currentRowChanged, this, &OptionsDialog::showItem);
+    connect(itemName, &QLineEdit::textChanged, this, &OptionsDialog::itemEdited);
+    connect(itemType, qOverload<int>(&QComboBox::currentIndexChanged), this, &OptionsDialog::itemEdited);
+    connect(itemWidth, &QLineEdit::textChanged, this, &OptionsDialog::itemEdited);
+    connect(itemUpButton, &QToolButton::clicked, this, &OptionsDialog::moveItemUp);
+    connect(itemDownButton, &QToolButton::clicked, this, &OptionsDialog::moveItemDown);
+    connect(itemNewButton, &QToolButton::clicked, this, &OptionsDialog::addItem);
+    connect(itemDeleteButton, &QToolButton::clicked, this, &OptionsDialog::deleteItem);
+    connect(formulaList, &QListWidget::currentRowChanged, this, &OptionsDialog::showFormula);
+    connect(formulaTarget, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &OptionsDialog::formulaEdited);
+    connect(formulaExpression, &QLineEdit::textChanged, this, &OptionsDialog::formulaEdited);
+    connect(formulaNewButton, &QToolButton::clicked, this, &OptionsDialog::addFormula);
+    connect(formulaDeleteButton, &QToolButton::clicked, this, &OptionsDialog::deleteFormula);
+    connect(helpButton, &QPushButton::clicked, this, &OptionsDialog::showFormulaHelp);
+    connect(defaultButton, &QPushButton::clicked, this, &OptionsDialog::applyAsDefault);
+    connect(okButton, &QPushButton::clicked, this, &OptionsDialog::applyAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
+
+    redrawTimer = new QTimer(this);
+    redrawTimer->setObjectName("Tim");
+    redrawTimer->setInterval(100);
+    redrawTimer->setSingleShot(true);
+    connect(redrawTimer, &QTimer::timeout, this, &OptionsDialog::redrawRequested);
+}
+
 void OptionsDialog::showEvent(QShowEvent* event)
 {
     load();
@@ -140,7 +169,9 @@ int OptionsDialog::addMissingFace(QComboBox* box, const QString& name) const
     QFont italic = font();
     italic.setItalic(true);
     box->setItemData(index, italic, Qt::FontRole);
-    box->setItemData(index, MissingFaceText(Document->language(), QFontInfo(QFont(name)).family()),
+    box->setItemData(index,
+                     QString::fromUtf8(Texts::MissingFaceHint.In(Document->language()))
+                         .arg(QFontInfo(QFont(name)).family()),
                      Qt::ToolTipRole);
     return index;
 }
@@ -272,17 +303,6 @@ void OptionsDialog::applyAsDefault()
 {
     applySettings();
     done(DefaultResult);
-}
-
-void OptionsDialog::cancel()
-{
-    reject();
-}
-
-void OptionsDialog::redrawLater()
-{
-    redrawTimer->stop();
-    emit redrawRequested();
 }
 
 void OptionsDialog::applySettings()

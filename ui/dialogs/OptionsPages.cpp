@@ -2,11 +2,13 @@
 // The options dialog's controls: its two pages and its buttons, each control at its
 // left-to-right place, mirrored in a right-to-left dialog.
 
-#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/OptionsPages.h"
 
 #include "model/DocumentModel.h"
 #include "render/CodePageValidator.h"
+#include "texts/Texts.h"
 #include "ui/dialogs/ColorBox.h"
+#include "ui/dialogs/Hints.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -23,12 +25,35 @@
 #include <QToolButton>
 
 namespace {
+const LocalText* const FontTitles[] = {&Texts::ProgramFontLabel, &Texts::GridFontLabel,
+                                       &Texts::ReactionFontLabel, &Texts::NumbersFontLabel,
+                                       &Texts::SubscriptsFontLabel};
+const LocalText* const FormulaHelpLines[] = {&Texts::FormulaHelp1, &Texts::FormulaHelp2, &Texts::FormulaHelp3,
+                                             &Texts::FormulaHelp4};
+
+// Buttons and lists show the short part of a hint as the tool tip and the long part in a
+// status bar, as the main window's controls do.
+void SetHint(QWidget* widget, const LocalText& hint, Language lang)
+{
+    const QString text = hint.In(lang);
+    widget->setToolTip(ShortHint(text));
+    widget->setStatusTip(LongHint(text));
+}
+
+QString FormulaHelpText(Language lang)
+{
+    QStringList lines;
+    for (const LocalText* line : FormulaHelpLines)
+        lines << line->In(lang);
+    return lines.join(QLatin1Char('\n'));
+}
+
 // The type names in type-code order, as the item editor lists them.
 const char* const TypeNames[] = {"Text",          "Integer",          "Real", "Substance Number",
                                  "Atomic Weight", "Substance Formula"};
 } // namespace
 
-OptionsDialog::OptionsDialog(DocumentModel* document, QWidget* parent) : QDialog(parent), Document(document)
+OptionsPages::OptionsPages(DocumentModel* document, QWidget* parent) : QDialog(parent), Document(document)
 {
     setObjectName("optionsDialog");
     setFixedSize(521, 351);
@@ -39,25 +64,19 @@ OptionsDialog::OptionsDialog(DocumentModel* document, QWidget* parent) : QDialog
     createFontsPage();
     createGridPage();
     createButtons();
-
-    redrawTimer = new QTimer(this);
-    redrawTimer->setObjectName("Tim");
-    redrawTimer->setInterval(100);
-    redrawTimer->setSingleShot(true);
-    connect(redrawTimer, &QTimer::timeout, this, &OptionsDialog::redrawLater);
     retranslate(document->language());
-    connect(document, &DocumentModel::languageChanged, this, &OptionsDialog::retranslate);
+    connect(document, &DocumentModel::languageChanged, this, &OptionsPages::retranslate);
 }
 
-QToolButton* OptionsDialog::glyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y,
-                                        int w, int h)
+QToolButton* OptionsPages::glyphButton(QWidget* parent, const char* name, const char* glyph, int x, int y,
+                                       int w, int h)
 {
     auto* button = Add<QToolButton>(parent, name, x, y, w, h);
     button->setIcon(QIcon(QString::fromLatin1(glyph)));
     return button;
 }
 
-void OptionsDialog::createFontsPage()
+void OptionsPages::createFontsPage()
 {
     fontsPage = new QWidget;
     fontsPage->setObjectName("Fonts");
@@ -131,7 +150,7 @@ void OptionsDialog::createFontsPage()
     subscriptsPosition->setValidator(digits);
 }
 
-void OptionsDialog::createGridPage()
+void OptionsPages::createGridPage()
 {
     gridPage = new QWidget;
     gridPage->setObjectName("Grd");
@@ -177,25 +196,9 @@ void OptionsDialog::createGridPage()
     formulaHelp = new QLabel(gridPage);
     formulaHelp->setObjectName("Label29");
     formulaHelp->hide();
-
-    connect(itemList, &QListWidget::currentRowChanged, this, &OptionsDialog::showItem);
-    connect(itemName, &QLineEdit::textChanged, this, &OptionsDialog::itemEdited);
-    connect(itemType, qOverload<int>(&QComboBox::currentIndexChanged), this, &OptionsDialog::itemEdited);
-    connect(itemWidth, &QLineEdit::textChanged, this, &OptionsDialog::itemEdited);
-    connect(itemUpButton, &QToolButton::clicked, this, &OptionsDialog::moveItemUp);
-    connect(itemDownButton, &QToolButton::clicked, this, &OptionsDialog::moveItemDown);
-    connect(itemNewButton, &QToolButton::clicked, this, &OptionsDialog::addItem);
-    connect(itemDeleteButton, &QToolButton::clicked, this, &OptionsDialog::deleteItem);
-    connect(formulaList, &QListWidget::currentRowChanged, this, &OptionsDialog::showFormula);
-    connect(formulaTarget, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &OptionsDialog::formulaEdited);
-    connect(formulaExpression, &QLineEdit::textChanged, this, &OptionsDialog::formulaEdited);
-    connect(formulaNewButton, &QToolButton::clicked, this, &OptionsDialog::addFormula);
-    connect(formulaDeleteButton, &QToolButton::clicked, this, &OptionsDialog::deleteFormula);
-    connect(helpButton, &QPushButton::clicked, this, &OptionsDialog::showFormulaHelp);
 }
 
-void OptionsDialog::createButtons()
+void OptionsPages::createButtons()
 {
     defaultButton = Add<QPushButton>(this, "Def", 8, 318, 75, 25);
     okButton = Add<QPushButton>(this, "OK", 358, 318, 75, 25);
@@ -204,18 +207,15 @@ void OptionsDialog::createButtons()
     lineHeightProbe = new QLabel(QStringLiteral("A"), this);
     lineHeightProbe->setObjectName("ChLbl");
     lineHeightProbe->hide();
-    connect(defaultButton, &QPushButton::clicked, this, &OptionsDialog::applyAsDefault);
-    connect(okButton, &QPushButton::clicked, this, &OptionsDialog::applyAndClose);
-    connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancel);
 }
 
-void OptionsDialog::Place(QWidget* widget, int x, int y, int w, int h)
+void OptionsPages::Place(QWidget* widget, int x, int y, int w, int h)
 {
     Placed.emplace_back(widget, QRect(x, y, w, h));
     widget->setGeometry(x, y, w, h);
 }
 
-void OptionsDialog::placeAll()
+void OptionsPages::placeAll()
 {
     for (const auto& [widget, rect] : Placed) {
         const QWidget* parent = widget->parentWidget();
@@ -223,10 +223,53 @@ void OptionsDialog::placeAll()
     }
 }
 
-bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
+bool OptionsPages::eventFilter(QObject* watched, QEvent* event)
 {
     // The pages get their size from the tab widget; mirror their controls again then.
     if (event->type() == QEvent::Resize && (watched == fontsPage || watched == gridPage))
         placeAll();
     return QDialog::eventFilter(watched, event);
+}
+
+void OptionsPages::retranslate(Language lang)
+{
+    // A dialog is a window of its own and does not follow the main window's direction.
+    setLayoutDirection(lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    setWindowTitle(Texts::OptionsTitle.In(lang));
+    pages->setTabText(0, Texts::FontsPage.In(lang));
+    pages->setTabText(1, Texts::GridPage.In(lang));
+    for (int i = 0; i < 5; ++i) {
+        fontRows[i].title->setText(FontTitles[i]->In(lang));
+        fontRows[i].nameLabel->setText(Texts::NameLabel.In(lang));
+        fontRows[i].sizeLabel->setText(Texts::SizeLabel.In(lang));
+        fontRows[i].colorLabel->setText(Texts::ColorLabel.In(lang));
+    }
+    subscriptsLabel->setText(Texts::SubscriptsPositionLabel.In(lang));
+    itemsLabel->setText(Texts::ItemsLabel.In(lang));
+    itemNameLabel->setText(Texts::NameLabel.In(lang));
+    itemTypeLabel->setText(Texts::TypeLabel.In(lang));
+    itemWidthLabel->setText(Texts::WidthLabel.In(lang));
+    formulasLabel->setText(Texts::FormulasLabel.In(lang));
+    defaultButton->setText(Texts::DefaultButton.In(lang));
+    okButton->setText(Texts::OkButton.In(lang));
+    cancelButton->setText(Texts::CancelButton.In(lang));
+    helpButton->setText(Texts::HelpButton.In(lang));
+
+    SetHint(itemUpButton, Texts::MoveUpHint, lang);
+    SetHint(itemDownButton, Texts::MoveDownHint, lang);
+    SetHint(itemDeleteButton, Texts::DeleteHint, lang);
+    SetHint(formulaDeleteButton, Texts::DeleteHint, lang);
+    SetHint(itemNewButton, Texts::NewItemHint, lang);
+    SetHint(formulaNewButton, Texts::NewItemHint, lang);
+    SetHint(okButton, Texts::OkHint, lang);
+    SetHint(cancelButton, Texts::CancelHint, lang);
+    SetHint(defaultButton, Texts::DefaultHint, lang);
+    SetHint(helpButton, Texts::HelpButton, lang);
+    SetHint(itemList, Texts::ListHint, lang);
+    SetHint(formulaList, Texts::ListHint, lang);
+
+    formulaHelp->setText(FormulaHelpText(lang));
+    formulaHelp->setAlignment(lang == Language::Farsi ? Qt::AlignRight | Qt::AlignAbsolute
+                                                      : Qt::AlignLeft | Qt::AlignAbsolute);
+    placeAll();
 }

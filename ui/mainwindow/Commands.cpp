@@ -12,29 +12,29 @@ std::vector<CommandRow> CommandRows()
     using namespace Texts;
     // clang-format off
     std::vector<CommandRow> rows = {
-        {"newDocument", FileNewCaption, FileNewHint, "Ctrl+N", "document-new", Menu::File, 1, 11, NewDocument},
-        {"openDocument", FileOpenCaption, FileOpenHint, "Ctrl+O", "document-open", Menu::File, 1, 12, OpenDocument},
-        {"saveDocument", FileSaveCaption, FileSaveHint, "Ctrl+S", "document-save", Menu::File, 1, 13, SaveDocument},
-        {"saveDocumentAs", FileSaveAsCaption, FileSaveAsHint, "", "document-save-as", Menu::File, 1, 14, SaveDocumentAs},
+        {"newDocument", NewDocumentCaption, NewDocumentHint, "Ctrl+N", "document-new", Menu::File, 1, 11, NewDocument},
+        {"openDocument", OpenDocumentCaption, OpenDocumentHint, "Ctrl+O", "document-open", Menu::File, 1, 12, OpenDocument},
+        {"saveDocument", SaveDocumentCaption, SaveDocumentHint, "Ctrl+S", "document-save", Menu::File, 1, 13, SaveDocument},
+        {"saveDocumentAs", SaveDocumentAsCaption, SaveDocumentAsHint, "", "document-save-as", Menu::File, 1, 14, SaveDocumentAs},
         // The exports come here, in their order (group 2, tool bar places 15 and on).
-        {"quit", FileExitCaption, FileExitHint, "Ctrl+Q", "application-exit", Menu::File, 3, 0, Quit},
+        {"quit", QuitCaption, QuitHint, "Ctrl+Q", "application-exit", Menu::File, 3, 0, Quit},
         // Copy has a key of its own: Ctrl+Q stays with Exit.
-        {"copyReaction", ReactionCopyCaption, ReactionCopyHint, "Ctrl+C", "edit-copy", Menu::Reaction, 1, 21, CopyReaction},
-        {"pasteReaction", ReactionPasteCaption, ReactionPasteHint, "Ctrl+W", "edit-paste", Menu::Reaction, 1, 22, PasteReaction},
+        {"copyReaction", CopyReactionCaption, CopyReactionHint, "Ctrl+C", "edit-copy", Menu::Reaction, 1, 21, CopyReaction},
+        {"pasteReaction", PasteReactionCaption, PasteReactionHint, "Ctrl+W", "edit-paste", Menu::Reaction, 1, 22, PasteReaction},
         // F5 recalculates, as it refreshes in most programs; F9, the spreadsheets' key, is Farsi.
-        {"recalculateGrid", ReactionRecalculateCaption, ReactionRecalculateHint, "F5", "view-refresh", Menu::Reaction, 2, 23, RecalculateGrid},
-        {"checkCoefficients", ReactionCheckCaption, ReactionCheckHint, "Ctrl+K", "", Menu::Reaction, 2, 0, CheckCoefficients},
-        {"options", SettingsOptionsCaption, SettingsOptionsHint, "F3", "preferences-system", Menu::Settings, 1, 33, ShowOptions},
-        {"keyOptions", SettingsKeyCaption, SettingsKeyHint, "F4", "preferences-desktop-keyboard", Menu::Settings, 1, 34, ShowKeyOptions},
-        {"preciseWeights", SettingsPreciseWeightsCaption, SettingsPreciseWeightsHint, "", "", Menu::Settings, 1, 0, ChoosePreciseWeights, true},
+        {"recalculateGrid", RecalculateGridCaption, RecalculateGridHint, "F5", "view-refresh", Menu::Reaction, 2, 23, RecalculateGrid},
+        {"checkCoefficients", CheckCoefficientsCaption, CheckCoefficientsHint, "Ctrl+K", "", Menu::Reaction, 2, 0, CheckCoefficients},
+        {"options", OptionsCaption, OptionsHint, "F3", "preferences-system", Menu::Settings, 1, 33, ShowOptions},
+        {"keyOptions", KeyOptionsCaption, KeyOptionsHint, "F4", "preferences-desktop-keyboard", Menu::Settings, 1, 34, ShowKeyOptions},
+        {"preciseWeights", PreciseWeightsCaption, PreciseWeightsHint, "", "", Menu::Settings, 1, 0, ChoosePreciseWeights, true},
         // The languages come here (group 2, tool bar places 31 and on).
-        {"help", HelpHelpCaption, HelpHelpHint, "F1", "help-contents", Menu::Help, 1, 41, StartHelpMode},
-        {"onlineHelp", HelpOnlineCaption, HelpOnlineHint, "", "help-browser", Menu::Help, 1, 42, ShowOnlineHelp},
-        {"farsiProblems", {ProblemFarsiCaption, ProblemFarsiCaption}, {ProblemFarsiHint, ProblemFarsiHint}, "", "", Menu::Help, 1, 0, ExplainFarsiProblems},
-        {"comments", HelpMailCaption, HelpMailHint, "Shift+F1", "mail-message-new", Menu::Help, 2, 43, WriteComments},
-        {"website", HelpWebsiteCaption, HelpWebsiteHint, "", "internet-web-browser", Menu::Help, 2, 44, VisitWebsite},
-        {"sourceCode", HelpSourceCaption, HelpSourceHint, "", "text-x-script", Menu::Help, 2, 45, ShowSourceCode},
-        {"about", HelpAboutCaption, HelpAboutHint, "", "help-about", Menu::Help, 3, 46, ShowAbout},
+        {"help", HelpCaption, HelpHint, "F1", "help-contents", Menu::Help, 1, 41, StartHelpMode},
+        {"onlineHelp", OnlineHelpCaption, OnlineHelpHint, "", "help-browser", Menu::Help, 1, 42, ShowOnlineHelp},
+        {"farsiProblems", {FarsiProblemsCaption, FarsiProblemsCaption}, {FarsiProblemsHint, FarsiProblemsHint}, "", "", Menu::Help, 1, 0, ExplainFarsiProblems},
+        {"comments", CommentsCaption, CommentsHint, "Shift+F1", "mail-message-new", Menu::Help, 2, 43, WriteComments},
+        {"website", WebsiteCaption, WebsiteHint, "", "internet-web-browser", Menu::Help, 2, 44, VisitWebsite},
+        {"sourceCode", SourceCodeCaption, SourceCodeHint, "", "text-x-script", Menu::Help, 2, 45, ShowSourceCode},
+        {"about", AboutCaption, AboutHint, "", "help-about", Menu::Help, 3, 46, ShowAbout},
     };
     // clang-format on
 

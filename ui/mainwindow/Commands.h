@@ -16,17 +16,18 @@
 class DesktopServices;
 class DocumentModel;
 class GridView;
-class MainWindow;
 class ReactionLine;
+struct WindowParts;
 
-// What a command works with.
+// What a command works with: the document, the views, the desktop's services and the
+// window's other parts.
 struct CommandContext
 {
-    MainWindow& Window; // its dialogs, help mode, language switch and settings
     DocumentModel& Document;
     ReactionLine& Line;
     GridView& Grid;
     const DesktopServices& Desktop;
+    const WindowParts& Parts;
 };
 
 enum class Menu

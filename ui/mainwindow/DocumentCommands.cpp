@@ -11,10 +11,12 @@
 #include "ui/dialogs/Hints.h"
 #include "ui/grid/GridView.h"
 #include "ui/mainwindow/CommandFunctions.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/DesktopServices.h"
+#include "ui/mainwindow/WindowParts.h"
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QDir>
+#include <QMainWindow>
 
 namespace {
 const char* const DocumentFilter = "Stoikon File (*.KVX *.kvx)";
@@ -46,7 +48,7 @@ void StartNewDocument(const CommandContext& context)
     context.Document.startNew(context.Desktop.defaultsFile(context.Document.language()));
     context.Line.draw(); // the fonts may be new
     context.Line.focusEditor();
-    context.Window.setWindowTitle(context.Document.caption());
+    context.Parts.Window->setWindowTitle(context.Document.caption());
 }
 
 void OpenFile(const CommandContext& context, const QString& fileName)
@@ -140,5 +142,5 @@ void ExportDocument(const CommandContext& context, const DocumentExport& row)
 
 void Quit(const CommandContext& context)
 {
-    context.Window.close();
+    context.Parts.Window->close();
 }

@@ -28,7 +28,7 @@ void HelpMode::addGrid(GridView* grid)
     }
 }
 
-void HelpMode::start()
+void HelpMode::enter()
 {
     On = true;
     showPointer(true);

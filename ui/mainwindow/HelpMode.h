@@ -33,7 +33,7 @@ class HelpMode : public QObject
     void addGrid(GridView* grid);
 
     bool isOn() const { return On; }
-    void start();
+    void enter();
     // In help mode: help mode ends, the topic's help is shown, and true says that the click
     // was taken. Otherwise false: the control acts.
     bool explain(Topic topic);

@@ -46,7 +46,7 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name)
 } // namespace
 
 MainWindow::MainWindow(const QString& commandLineFile)
-    : Document(new DocumentModel(this)), Desktop(Document, this), UserSettings(Settings::read()),
+    : Document(new DocumentModel(this)), Desktop(Document, this), UserSettings(Settings::load()),
       CommandLineFile(commandLineFile)
 {
     // The pictures are compiled into a static library; make sure the linker keeps them.
@@ -59,24 +59,26 @@ MainWindow::MainWindow(const QString& commandLineFile)
 
     // The language first: the window re-captions itself after the switch has mirrored it, and
     // every part made later after the window.
-    Languages = std::make_unique<LanguageSwitch>(Document, this);
+    Parts.Window = this;
+    Parts.UserSettings = &UserSettings;
+    Parts.Languages = new LanguageSwitch(Document, this);
     connect(Document, &DocumentModel::languageChanged, this, &MainWindow::retranslate);
     createCommands();
     createPanels();
-    auto* status = Named(new StatusBar(Document, this), "statusBar");
-    setStatusBar(status);
-    status->setSizeGripEnabled(true);
+    Parts.Status = Named(new StatusBar(Document, this), "statusBar");
+    setStatusBar(Parts.Status);
+    Parts.Status->setSizeGripEnabled(true);
     createMenuStyle();
     connectDocument();
     applyFonts();
     placeWindow();
     Widgets.reactionLine->draw();
-    Help = std::make_unique<HelpMode>(Desktop, status, this);
+    Parts.Help = new HelpMode(Desktop, Parts.Status, this);
     for (QWidget* control :
          {static_cast<QWidget*>(Widgets.reactionLine), static_cast<QWidget*>(Widgets.balanceButton),
           static_cast<QWidget*>(Widgets.calculateButton)})
-        Help->addControl(control);
-    Help->addGrid(Widgets.grid);
+        Parts.Help->addControl(control);
+    Parts.Help->addGrid(Widgets.grid);
     createDialogs();
 }
 
@@ -84,7 +86,7 @@ MainWindow::~MainWindow() = default;
 
 CommandContext MainWindow::context()
 {
-    return {*this, *Document, *Widgets.reactionLine, *Widgets.grid, Desktop};
+    return {*Document, *Widgets.reactionLine, *Widgets.grid, Desktop, Parts};
 }
 
 QAction* MainWindow::command(const char* id) const
@@ -146,9 +148,10 @@ void MainWindow::createCommands()
         if (QWidget* button = toolBar->widgetForAction(toolButtons[i].second))
             button->setFixedSize(31, 30);
     }
-    command("preciseWeights")->setChecked(UserSettings.PreciseWeights.value_or(false));
-    for (const LanguageRow& language : ::Languages())
-        Languages->addCommand(language.Id, command(language.SwitchId));
+    Parts.PreciseWeights = command("preciseWeights");
+    Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(false));
+    for (const LanguageRow& language : Languages())
+        Parts.Languages->addCommand(language.Id, command(language.SwitchId));
 }
 
 void MainWindow::createPanels()
@@ -182,7 +185,7 @@ void MainWindow::createMenuStyle()
     Painter->SelectedTextColor = SystemColor(7);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
-    Painter->setFont(font);
+    Painter->setMenuFont(font);
     // The first item of a menu sets the menu's least width.
     for (QMenu* menu : {Menus.file, Menus.reaction, Menus.settings, Menus.help})
         Painter->setMeasureItem(
@@ -192,20 +195,20 @@ void MainWindow::createMenuStyle()
 
 void MainWindow::createDialogs()
 {
-    Dialogs.about = new AboutDialog(Document, this);
-    Dialogs.options = new OptionsDialog(Document, this);
-    Dialogs.keyOptions = new KeyOptionsDialog(Document, this);
-    connect(Dialogs.about, &AboutDialog::siteClicked, command("website"), &QAction::trigger);
+    Parts.About = new AboutDialog(Document, this);
+    Parts.Options = new OptionsDialog(Document, this);
+    Parts.KeyOptions = new KeyOptionsDialog(Document, this);
+    connect(Parts.About, &AboutDialog::siteClicked, command("website"), &QAction::trigger);
     // The dialog shows the line's keys, and every edit in it is in force at once.
-    Dialogs.keyOptions->setKeys(UserSettings.Keys);
-    connect(Dialogs.keyOptions, &KeyOptionsDialog::keysChanged, this, [this](const KeyOptions& keys) {
+    Parts.KeyOptions->setKeys(UserSettings.Keys);
+    connect(Parts.KeyOptions, &KeyOptionsDialog::keysChanged, this, [this](const KeyOptions& keys) {
         UserSettings.Keys = keys;
         Widgets.reactionLine->setKeyOptions(keys);
     });
-    connect(Dialogs.options, &OptionsDialog::settingsApplied, Widgets.grid, &GridView::setDefaultRowHeight);
-    connect(Dialogs.options, &OptionsDialog::redrawRequested, Widgets.reactionLine, &ReactionLine::draw);
+    connect(Parts.Options, &OptionsDialog::settingsApplied, Widgets.grid, &GridView::setDefaultRowHeight);
+    connect(Parts.Options, &OptionsDialog::redrawRequested, Widgets.reactionLine, &ReactionLine::draw);
     // Default's file is written once the dialog has closed, however it was shown.
-    connect(Dialogs.options, &QDialog::finished, this, [this](int result) {
+    connect(Parts.Options, &QDialog::finished, this, [this](int result) {
         if (result == OptionsDialog::DefaultResult) {
             WriteDefaults(context()); // a failure is silent
         }
@@ -215,16 +218,16 @@ void MainWindow::createDialogs()
 void MainWindow::connectDocument()
 {
     const auto balance = [this] {
-        if (Help->explain(HelpMode::Topic::Reaction))
+        if (Parts.Help->explain(HelpMode::Topic::Reaction))
             return;
         Balance(context());
     };
     connect(Widgets.balanceButton, &QPushButton::clicked, this, balance);
     connect(Widgets.reactionLine, &ReactionLine::balanceRequested, this, balance);
     connect(Widgets.reactionLine, &ReactionLine::helpRequested, this,
-            [this] { Help->explain(HelpMode::Topic::Reaction); });
+            [this] { Parts.Help->explain(HelpMode::Topic::Reaction); });
     connect(Widgets.calculateButton, &QPushButton::clicked, this, [this] {
-        if (Help->explain(HelpMode::Topic::Grid))
+        if (Parts.Help->explain(HelpMode::Topic::Grid))
             return;
         CalculateGrid(context());
     });
@@ -262,28 +265,28 @@ void MainWindow::applyFonts()
     Widgets.reactionLine->setFonts(Document->fonts());
     setFont(Desktop.programFont());
     Widgets.grid->setFont(ToQFont(Document->fonts().GridFont));
-    Painter->setFont(Desktop.programFont());
+    Painter->setMenuFont(Desktop.programFont());
     layOut();
 }
 
 void MainWindow::retranslate()
 {
     const Language lang = Document->language();
-    Menus.file->setTitle(QString::fromUtf8(Texts::File1Caption.In(lang)));
-    Menus.reaction->setTitle(QString::fromUtf8(Texts::Reaction1Caption.In(lang)));
-    Menus.settings->setTitle(QString::fromUtf8(Texts::Settings1Caption.In(lang)));
-    Menus.help->setTitle(QString::fromUtf8(Texts::Help1Caption.In(lang)));
+    Menus.file->setTitle(QString::fromUtf8(Texts::FileMenu.In(lang)));
+    Menus.reaction->setTitle(QString::fromUtf8(Texts::ReactionMenu.In(lang)));
+    Menus.settings->setTitle(QString::fromUtf8(Texts::SettingsMenu.In(lang)));
+    Menus.help->setTitle(QString::fromUtf8(Texts::HelpMenu.In(lang)));
     for (auto it = Captions.cbegin(); it != Captions.cend(); ++it) {
         it.key()->setText(QString::fromUtf8(it.value().first.In(lang)));
         SetHint(it.key(), QString::fromUtf8(it.value().second.In(lang)));
     }
     showCaption();
-    Widgets.reactionLabel->setText(QString::fromUtf8(Texts::Lbl1Caption.In(lang)));
-    Widgets.gridLabel->setText(QString::fromUtf8(Texts::Lbl2Caption.In(lang)));
-    Widgets.balanceButton->setText(QString::fromUtf8(Texts::WeightBtnCaption.In(lang)));
-    Widgets.calculateButton->setText(QString::fromUtf8(Texts::CalGridCaption.In(lang)));
-    SetHint(Widgets.calculateButton, QString::fromUtf8(Texts::CalGridHint.In(lang)));
-    SetHint(Widgets.reactionLine, QString::fromUtf8(Texts::TextImgHint.In(lang)));
+    Widgets.reactionLabel->setText(QString::fromUtf8(Texts::ReactionLabel.In(lang)));
+    Widgets.gridLabel->setText(QString::fromUtf8(Texts::GridLabel.In(lang)));
+    Widgets.balanceButton->setText(QString::fromUtf8(Texts::BalanceButton.In(lang)));
+    Widgets.calculateButton->setText(QString::fromUtf8(Texts::CalculateButton.In(lang)));
+    SetHint(Widgets.calculateButton, QString::fromUtf8(Texts::CalculateButtonHint.In(lang)));
+    SetHint(Widgets.reactionLine, QString::fromUtf8(Texts::ReactionLineHint.In(lang)));
     layOut();
 }
 
@@ -309,7 +312,7 @@ void MainWindow::startUp()
     if (Started)
         return;
     Started = true;
-    Languages->switchTo(UserSettings.Lang.value_or(LocaleLanguage()));
+    Parts.Languages->switchTo(UserSettings.Lang.value_or(LocaleLanguage()));
     StartNewDocument(context());
     if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
         OpenFile(context(), QFileInfo(CommandLineFile).absoluteFilePath());
@@ -321,15 +324,10 @@ void MainWindow::usePreciseWeights()
     command("preciseWeights")->setChecked(true);
 }
 
-AtomicWeights MainWindow::chosenWeights() const
-{
-    return command("preciseWeights")->isChecked() ? AtomicWeights::Precise : AtomicWeights::Table;
-}
-
 bool MainWindow::event(QEvent* event)
 {
     // In help mode the status bar keeps its prompt instead of showing hints.
-    if (event->type() == QEvent::StatusTip && Help && Help->isOn())
+    if (event->type() == QEvent::StatusTip && Parts.Help && Parts.Help->isOn())
         return true;
     if (event->type() == QEvent::WindowActivate && !Started)
         startUp();

@@ -18,13 +18,12 @@
 #include "model/Settings.h"
 #include "ui/mainwindow/Commands.h"
 #include "ui/mainwindow/DesktopServices.h"
+#include "ui/mainwindow/WindowParts.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
-
-#include <memory>
 
 class AboutDialog;
 class DocumentModel;
@@ -53,19 +52,15 @@ class MainWindow : public QMainWindow
     DesktopServices& desktop() { return Desktop; }
     CommandContext context();
     QAction* command(const char* id) const;
-    HelpMode& helpMode() const { return *Help; }
-    LanguageSwitch& languageSwitch() const { return *Languages; }
-    Settings& settings() { return UserSettings; }
-    OptionsDialog* optionsDialog() const { return Dialogs.options; }
-    KeyOptionsDialog* keyOptionsDialog() const { return Dialogs.keyOptions; }
-    AboutDialog* aboutDialog() const { return Dialogs.about; }
+    HelpMode& helpMode() const { return *Parts.Help; }
+    LanguageSwitch& languageSwitch() const { return *Parts.Languages; }
+    Settings& userSettings() { return UserSettings; }
 
     // The first activation: the language of the last run, a new document, the command line's
     // file. Later activations start nothing.
     void startUp();
     // --precise: the precise weights for this run, the stored setting left as it was.
     void usePreciseWeights();
-    AtomicWeights chosenWeights() const;
 
   protected:
     bool event(QEvent* event) override;
@@ -113,15 +108,8 @@ class MainWindow : public QMainWindow
         GridView* grid = nullptr;
         QPushButton* calculateButton = nullptr;
     } Widgets;
-    struct
-    {
-        OptionsDialog* options = nullptr;
-        KeyOptionsDialog* keyOptions = nullptr;
-        AboutDialog* about = nullptr;
-    } Dialogs;
+    WindowParts Parts;
     MenuStyle* Painter = nullptr;
-    std::unique_ptr<LanguageSwitch> Languages;
-    std::unique_ptr<HelpMode> Help;
 
     bool Started = false;
     QRect StoredBounds; // the frame's bounds read at start-up

@@ -56,5 +56,5 @@ void MainWindow::keepPlacement()
     UserSettings.Bounds = isMinimized() ? normalGeometry().marginsAdded(FrameMargins(this)) : frameGeometry();
     UserSettings.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     UserSettings.Lang = Document->language();
-    UserSettings.write();
+    UserSettings.save();
 }

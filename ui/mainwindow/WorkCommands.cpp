@@ -5,16 +5,18 @@
 #include "core/NotationWriters.h"
 #include "model/DocumentModel.h"
 #include "model/HelpPages.h"
+#include "model/Settings.h"
 #include "texts/Messages.h"
 #include "texts/Texts.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/mainwindow/CommandFunctions.h"
+#include "ui/mainwindow/DesktopServices.h"
 #include "ui/mainwindow/HelpMode.h"
 #include "ui/mainwindow/LanguageSwitch.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/StatusBar.h"
+#include "ui/mainwindow/WindowParts.h"
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
@@ -24,8 +26,10 @@ namespace {
 // forms. A refusal shows its reason, and offers the solution that would balance it.
 void BalanceIn(const CommandContext& context, Medium medium, const std::vector<std::string>& given)
 {
-    const BalanceOutcome outcome = context.Document.balance(context.Line.keyOptions().AutoCase,
-                                                            context.Window.chosenWeights(), medium, given);
+    const AtomicWeights weights =
+        context.Parts.PreciseWeights->isChecked() ? AtomicWeights::Precise : AtomicWeights::Table;
+    const BalanceOutcome outcome =
+        context.Document.balance(context.Line.keyOptions().AutoCase, weights, medium, given);
     if (outcome.status == BalanceOutcome::Status::Balanced)
         return;
     const Language lang = context.Document.language();
@@ -35,8 +39,8 @@ void BalanceIn(const CommandContext& context, Medium medium, const std::vector<s
     if (outcome.CompletesInAcid || outcome.CompletesInBase) {
         request.Buttons =
             ButtonYes | (outcome.CompletesInAcid && outcome.CompletesInBase ? ButtonNo : 0) | ButtonCancel;
-        request.YesCaption = outcome.CompletesInAcid ? &Texts::ButtonAcidic : &Texts::ButtonBasic;
-        request.NoCaption = &Texts::ButtonBasic;
+        request.YesCaption = outcome.CompletesInAcid ? &Texts::AcidicButton : &Texts::BasicButton;
+        request.NoCaption = &Texts::BasicButton;
     }
     const int answer = context.Desktop.message(request);
     if (answer == AnswerYes || answer == AnswerNo)
@@ -49,14 +53,15 @@ void Balance(const CommandContext& context)
 {
     // Coefficients the line shows (a book's, pasted) may choose among several balanced
     // forms; the clean-up takes them out of the line.
-    const std::vector<std::string> given = GivenCoefficients(context.Line.text());
+    const std::vector<std::string> given = GivenCoefficients(context.Document.reactionText());
     context.Line.tidy();
     BalanceIn(context, Medium::None, given);
 }
 
 void CheckCoefficients(const CommandContext& context)
 {
-    const ReactionCheck check = CheckReaction(context.Line.text(), context.Line.keyOptions().AutoCase);
+    const ReactionCheck check =
+        CheckReaction(context.Document.reactionText(), context.Line.keyOptions().AutoCase);
     const Language lang = context.Document.language();
     QString text = QString::fromStdString(ReactionAsUnicode(check.Text));
     if (lang == Language::Farsi) // the reaction left to right, on a line that runs right to left
@@ -73,14 +78,14 @@ void CalculateGrid(const CommandContext& context)
 {
     // Only a grid made to be slow stops short of its end; the status bar says so.
     if (!context.Document.calculate())
-        static_cast<StatusBar*>(context.Window.statusBar())->showNotice(Texts::MsgGridTooLarge);
+        context.Parts.Status->showNotice(Texts::MsgGridTooLarge);
 }
 
 void RecalculateGrid(const CommandContext& context)
 {
     // The worked-out cells go and the grid fills again from the values given now.
     if (!context.Document.recalculate())
-        static_cast<StatusBar*>(context.Window.statusBar())->showNotice(Texts::MsgGridTooLarge);
+        context.Parts.Status->showNotice(Texts::MsgGridTooLarge);
 }
 
 void CopyReaction(const CommandContext& context)
@@ -96,12 +101,12 @@ void PasteReaction(const CommandContext& context)
 void ShowOptions(const CommandContext& context)
 {
     // The dialog loads itself as it shows; its Default result has the defaults file written.
-    context.Window.optionsDialog()->exec();
+    context.Parts.Options->exec();
 }
 
 void ShowKeyOptions(const CommandContext& context)
 {
-    KeyOptionsDialog* dialog = context.Window.keyOptionsDialog();
+    KeyOptionsDialog* dialog = context.Parts.KeyOptions;
     dialog->setKeys(context.Line.keyOptions());
     dialog->prepareToOpen(context.Desktop.programFont());
     dialog->exec();
@@ -110,19 +115,19 @@ void ShowKeyOptions(const CommandContext& context)
 void ChoosePreciseWeights(const CommandContext& context)
 {
     // Kept as soon as it is chosen; it applies from the next Balance.
-    Settings& settings = context.Window.settings();
-    settings.PreciseWeights = context.Window.command("preciseWeights")->isChecked();
-    settings.writePreciseWeights();
+    Settings& settings = *context.Parts.UserSettings;
+    settings.PreciseWeights = context.Parts.PreciseWeights->isChecked();
+    settings.savePreciseWeights();
 }
 
 void SwitchLanguage(const CommandContext& context, Language lang)
 {
-    context.Window.languageSwitch().switchTo(lang);
+    context.Parts.Languages->switchTo(lang);
 }
 
 void StartHelpMode(const CommandContext& context)
 {
-    context.Window.helpMode().start();
+    context.Parts.Help->enter();
 }
 
 void ShowOnlineHelp(const CommandContext& context)
@@ -132,7 +137,7 @@ void ShowOnlineHelp(const CommandContext& context)
 
 void ExplainFarsiProblems(const CommandContext& context)
 {
-    context.Desktop.message(QString::fromUtf8(Texts::ProblemFarsiText), MessageKind::Information, ButtonOk);
+    context.Desktop.message(QString::fromUtf8(Texts::FarsiProblemsText), MessageKind::Information, ButtonOk);
 }
 
 void WriteComments(const CommandContext& context)
@@ -152,5 +157,5 @@ void ShowSourceCode(const CommandContext& context)
 
 void ShowAbout(const CommandContext& context)
 {
-    context.Window.aboutDialog()->exec();
+    context.Parts.About->exec();
 }

@@ -78,10 +78,10 @@ class MenuProxyStyle : public QProxyStyle
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         if (!item)
             return QProxyStyle::sizeFromContents(type, option, size, widget);
-        const QFontMetrics metrics(Painter->font());
+        const QFontMetrics metrics(Painter->menuFont());
         if (type == CT_MenuBarItem) {
             const QSize base = QProxyStyle::sizeFromContents(type, option, size, widget);
-            return {CaptionWidth(Painter->font(), item->text, option, widget) + BarItemExtraWidth,
+            return {CaptionWidth(Painter->menuFont(), item->text, option, widget) + BarItemExtraWidth,
                     std::max(base.height(), metrics.height() + TextRowExtraHeight)};
         }
         if (type == CT_Menu)
@@ -94,7 +94,7 @@ class MenuProxyStyle : public QProxyStyle
             return {1, SeparatorHeight};
         const QString caption = item->text.section(QLatin1Char('\t'), 0, 0);
         const QString shortCut = item->text.section(QLatin1Char('\t'), 1);
-        int width = CaptionWidth(Painter->font(), caption, option, widget) + ItemExtraWidth;
+        int width = CaptionWidth(Painter->menuFont(), caption, option, widget) + ItemExtraWidth;
         if (!shortCut.isEmpty())
             width += ShortcutGap + metrics.horizontalAdvance(shortCut);
         int height = item->maxIconWidth > 0 ? RowHeight : metrics.height() + TextRowExtraHeight;
@@ -109,10 +109,10 @@ class MenuProxyStyle : public QProxyStyle
     {
         switch (element) {
         case PE_PanelMenu:
-            painter->fillRect(option->rect, Painter->color(Painter->BackColor, option->palette));
+            painter->fillRect(option->rect, Painter->colorOf(Painter->BackColor, option->palette));
             return;
         case PE_PanelMenuBar:
-            painter->fillRect(option->rect, Painter->color(Painter->MenuBarColor, option->palette));
+            painter->fillRect(option->rect, Painter->colorOf(Painter->MenuBarColor, option->palette));
             return;
         case PE_FrameMenu:
             painter->save();
@@ -131,10 +131,10 @@ class MenuProxyStyle : public QProxyStyle
     {
         switch (element) {
         case CE_MenuEmptyArea:
-            painter->fillRect(option->rect, Painter->color(Painter->BackColor, option->palette));
+            painter->fillRect(option->rect, Painter->colorOf(Painter->BackColor, option->palette));
             return;
         case CE_MenuBarEmptyArea:
-            painter->fillRect(option->rect, Painter->color(Painter->MenuBarColor, option->palette));
+            painter->fillRect(option->rect, Painter->colorOf(Painter->MenuBarColor, option->palette));
             return;
         case CE_MenuItem:
         case CE_MenuBarItem:
@@ -223,7 +223,7 @@ MenuStyle::~MenuStyle()
             widget->setStyle(nullptr);
 }
 
-void MenuStyle::setFont(const QFont& font)
+void MenuStyle::setMenuFont(const QFont& font)
 {
     MenuFont = font;
     // A font change makes Qt measure the items again.
@@ -252,7 +252,7 @@ void MenuStyle::measureItem(const QWidget* menu, const QString& caption, int& wi
     }
 }
 
-QColor MenuStyle::color(ColorValue value, const QPalette& palette) const
+QColor MenuStyle::colorOf(ColorValue value, const QPalette& palette) const
 {
     return ToQColor(value, palette);
 }
@@ -326,7 +326,7 @@ void MenuStyle::drawItem(QPainter& painter, const MenuItemPaint& item, const QPa
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    painter.fillRect(r, color(item.MenuBarItem ? MenuBarColor : BackColor, palette));
+    painter.fillRect(r, colorOf(item.MenuBarItem ? MenuBarColor : BackColor, palette));
 
     // The icon column, in the button-face colour even for an item without an icon.
     const bool images = !item.MenuBarItem && item.HasImages;
@@ -334,7 +334,7 @@ void MenuStyle::drawItem(QPainter& painter, const MenuItemPaint& item, const QPa
     if (images) {
         const QRect strip =
             rtl ? QRect(right - column, top, column, r.height()) : QRect(left, top, column, r.height());
-        painter.fillRect(strip, color(ImageBackColor, palette));
+        painter.fillRect(strip, colorOf(ImageBackColor, palette));
         (rtl ? textRight : textLeft) += rtl ? -column : column;
     }
 
@@ -349,21 +349,22 @@ void MenuStyle::drawItem(QPainter& painter, const MenuItemPaint& item, const QPa
     }
 
     if (item.Selected) {
-        painter.setPen(color(SelectedBorderColor, palette));
-        painter.setBrush(color(SelectedBackColor, palette));
+        painter.setPen(colorOf(SelectedBorderColor, palette));
+        painter.setBrush(colorOf(SelectedBackColor, palette));
         DrawShape(painter, Selection, r, CurvatureX, CurvatureY);
     }
 
     if (images && !item.Icon.isNull() && !item.Separator) {
         const QPoint at = rtl ? QPoint(right - column + 1, top + 1) : QPoint(left + 1, top + 1);
         if (item.Selected && ShowImageShadow)
-            painter.drawImage(at, raisedIcon(item.Icon, color(ShadowColor, palette), ShadowPosX, ShadowPosY));
+            painter.drawImage(at,
+                              raisedIcon(item.Icon, colorOf(ShadowColor, palette), ShadowPosX, ShadowPosY));
         else
             painter.drawImage(at, item.Icon);
     }
 
     if (item.Checked) {
-        const QColor check = color(item.Selected ? SelectedCheckColor : CheckColor, palette);
+        const QColor check = colorOf(item.Selected ? SelectedCheckColor : CheckColor, palette);
         painter.setPen(check);
         // Over an icon column the box is hollow, so the icon shows through.
         if (images)
@@ -378,14 +379,14 @@ void MenuStyle::drawItem(QPainter& painter, const MenuItemPaint& item, const QPa
 
     // Texts on the painter's own grounds (the white drop-downs, the light-blue selection)
     // stay readable when the desktop's colour scheme is dark.
-    const QColor ground = color(item.Selected      ? SelectedBackColor
-                                : item.MenuBarItem ? MenuBarColor
-                                                   : BackColor,
-                                palette);
+    const QColor ground = colorOf(item.Selected      ? SelectedBackColor
+                                  : item.MenuBarItem ? MenuBarColor
+                                                     : BackColor,
+                                  palette);
     const QPalette onGround = PaletteOnGround(ground, palette);
 
     if (item.Separator) {
-        painter.setPen(color(LineColor, onGround));
+        painter.setPen(colorOf(LineColor, onGround));
         const int y = textTop / 2 + textBottom / 2;
         // From the caption column to the far edge of the menu.
         if (rtl)
@@ -400,10 +401,10 @@ void MenuStyle::drawItem(QPainter& painter, const MenuItemPaint& item, const QPa
     if (item.DefaultItem)
         font.setBold(true);
     painter.setFont(font);
-    painter.setPen(color(!item.Enabled   ? DisableTextColor
-                         : item.Selected ? SelectedTextColor
-                                         : TextColor,
-                         onGround));
+    painter.setPen(colorOf(!item.Enabled   ? DisableTextColor
+                           : item.Selected ? SelectedTextColor
+                                           : TextColor,
+                           onGround));
     painter.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font);
     textTop += (textBottom - textTop - metrics.height()) / 2;

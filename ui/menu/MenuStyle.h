@@ -81,9 +81,9 @@ class MenuStyle : public QObject
     int ShadowPosY = 1; // and up
     bool ShowImageShadow = true;
 
-    const QFont& font() const { return MenuFont; }
+    const QFont& menuFont() const { return MenuFont; }
     // Takes a copy; the painted menus are measured again with it.
-    void setFont(const QFont& font);
+    void setMenuFont(const QFont& font);
 
     QMainWindow* owner() const { return OwnerWindow; }
 
@@ -96,7 +96,7 @@ class MenuStyle : public QObject
     // The drawing routine for one item.
     void drawItem(QPainter& painter, const MenuItemPaint& item, const QPalette& palette) const;
 
-    QColor color(ColorValue value, const QPalette& palette) const;
+    QColor colorOf(ColorValue value, const QPalette& palette) const;
 
     // Redraws the painted menus after a change of the properties.
     void repaint();

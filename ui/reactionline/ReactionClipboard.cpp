@@ -6,6 +6,7 @@
 #include "core/Balance.h"
 #include "core/Notations.h"
 #include "core/TextbookNotation.h"
+#include "model/DocumentModel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,7 +28,7 @@ void ReactionLine::copy()
     for (const ReactionNotation& notation : ReactionNotations()) {
         if (!notation.MimeType)
             continue;
-        const QString written = QString::fromStdString(notation.Write(text()));
+        const QString written = QString::fromStdString(notation.Write(Document->reactionText()));
         if (QLatin1String(notation.MimeType) == QLatin1String("text/html"))
             mime->setHtml(written);
         else if (QLatin1String(notation.MimeType) == QLatin1String("text/plain"))
@@ -67,7 +68,7 @@ void ReactionLine::paste()
     // Balance lets them choose among several balanced forms.
     auto giveCoefficients = [&] {
         if (reading.Textbook && !reading.Coefficients.empty()) {
-            const std::string given = WithGivenCoefficients(text(), reading.Coefficients);
+            const std::string given = WithGivenCoefficients(Document->reactionText(), reading.Coefficients);
             CaretPos = int(given.size());
             edit(given);
             scrollToCaret();

@@ -113,21 +113,16 @@ ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     draw();
 }
 
-const std::string& ReactionLine::text() const
-{
-    return Document->reactionText();
-}
-
 void ReactionLine::followDocument()
 {
-    CaretPos = std::min(CaretPos, static_cast<int>(text().size()));
+    CaretPos = std::min(CaretPos, static_cast<int>(Document->reactionText().size()));
     FirstVisible = std::min(FirstVisible, CaretPos);
     draw();
 }
 
 void ReactionLine::edit(const std::string& text)
 {
-    if (text == this->text())
+    if (text == Document->reactionText())
         draw();
     else
         Document->setReaction(text); // drawn as the document tells its change
@@ -135,7 +130,7 @@ void ReactionLine::edit(const std::string& text)
 
 void ReactionLine::setCaretPos(int pos)
 {
-    CaretPos = std::clamp(pos, 0, int(text().size()));
+    CaretPos = std::clamp(pos, 0, int(Document->reactionText().size()));
     scrollToCaret();
     draw();
 }
@@ -160,7 +155,7 @@ void ReactionLine::keyDown(int key)
 {
     // The caret stays still while a key is held.
     BlinkTimer->stop();
-    std::string text = this->text();
+    std::string text = Document->reactionText();
     const int count = int(CharWidths.size());
     switch (key) {
     case Qt::Key_Right:
@@ -214,7 +209,7 @@ void ReactionLine::insertChar(char32_t ch)
 {
     // Anything outside the alphabet inserts nothing, yet still tidies the line: even a
     // dropped key removes the coefficients of a balanced reaction.
-    std::string text = this->text();
+    std::string text = Document->reactionText();
     if (ch < 0x80 && IsReactionChar(char(ch))) {
         CaretPos = std::clamp(CaretPos, 0, int(text.size()));
         text.insert(size_t(CaretPos), 1, char(ch));
@@ -232,7 +227,7 @@ void ReactionLine::keyUp()
 {
     // Every key released in the line is an edit of the document, even one that moved the
     // caret alone.
-    Document->setReaction(text());
+    Document->setReaction(Document->reactionText());
     BlinkTimer->start();
 }
 
@@ -287,7 +282,8 @@ void ReactionLine::blink()
     // that moving into the charge shows even where its invisible "^" leaves x unchanged.
     int top = 1;
     int bottom = Picture.height() - 3;
-    if (ChargeOpenAt(text(), size_t(std::clamp(CaretPos, 0, int(text().size()))))) {
+    if (ChargeOpenAt(Document->reactionText(),
+                     size_t(std::clamp(CaretPos, 0, int(Document->reactionText().size()))))) {
         top = std::max(top, SuperscriptTop());
         bottom = std::min(bottom, SuperscriptTop() + SuperscriptHeight(Fonts) - 1);
     }
@@ -300,7 +296,7 @@ void ReactionLine::blink()
 
 void ReactionLine::tidy()
 {
-    std::string text = this->text();
+    std::string text = Document->reactionText();
     ::TidyReaction(text, CaretPos, Keys.AutoCase);
     // A removed coefficient before the caret may have moved the caret left of the scroll.
     FirstVisible = std::min(FirstVisible, CaretPos);
@@ -339,7 +335,7 @@ long long ReactionLine::widthBefore(int n) const
 void ReactionLine::draw()
 {
     // Whoever replaced the text may have left the caret beyond its end.
-    CaretPos = std::clamp(CaretPos, 0, int(text().size()));
+    CaretPos = std::clamp(CaretPos, 0, int(Document->reactionText().size()));
     FirstVisible = std::clamp(FirstVisible, 0, CaretPos);
     // The line is as high as ReactionFont needs; its owner lays itself out around it.
     const int lineHeight = ReactionLineHeight(Fonts);
@@ -348,8 +344,8 @@ void ReactionLine::draw()
     Picture = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&Picture);
     painter.fillRect(Picture.rect(), Qt::white);
-    CharWidths = ::DrawReaction(painter, text(), Fonts, -widthBefore(FirstVisible), lineHeight,
-                                PaletteOnGround(Qt::white, palette()));
+    CharWidths = ::DrawReaction(painter, Document->reactionText(), Fonts, -widthBefore(FirstVisible),
+                                lineHeight, PaletteOnGround(Qt::white, palette()));
     painter.end();
     // The drawing covered the caret; the next blink step paints it again.
     CaretShown = false;

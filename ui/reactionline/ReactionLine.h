@@ -28,7 +28,6 @@ class ReactionLine : public QWidget
   public:
     ReactionLine(DocumentModel* document, QWidget* parent);
 
-    const std::string& text() const;
     void setCaretPos(int pos); // kept within the text and in view
     // The fonts of the next drawing.
     void setFonts(const FontSettings& fonts) { Fonts = fonts; }

@@ -1,18 +1,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The steps the document's operations are made of: each changes one part of the document
-// and tells the observer, so that views follow every change however it came about.
-
-#include "document/Document.h"
+#include "document/DocumentState.h"
 
 #include "grid/GridItems.h"
 
 #include <algorithm>
 
 namespace {
+// Before a defaults file is read: 12 unnamed columns and one empty substance row.
+constexpr int StartColumns = 12;
 constexpr int MaxColumnWidth = 10000;
 } // namespace
 
-void Document::markModified(bool modified)
+DocumentState::DocumentState()
+{
+    DocumentData& data = Content.Data;
+    data.Cells.assign(2, GridRow(StartColumns));
+    data.Widths.assign(StartColumns, DefaultColumnWidth);
+    data.TypesList = BuiltInTypesList();
+    data.Formulas = BuiltInFormulaLines();
+    Content.WorkedOut.assign(2, std::vector<bool>(StartColumns, false));
+}
+
+const std::string& DocumentState::cell(int column, int row) const
+{
+    static const std::string outside;
+    if (column < 0 || column >= columnCount() || row < 0 || row >= rowCount())
+        return outside;
+    return cells()[size_t(row)][size_t(column)];
+}
+
+bool DocumentState::isWorkedOut(int column, int row) const
+{
+    return column >= 0 && column < columnCount() && row >= 1 && row < rowCount() &&
+           Content.WorkedOut[size_t(row)][size_t(column)];
+}
+
+std::vector<CellPlace> DocumentState::workedOutCells() const
+{
+    std::vector<CellPlace> marked;
+    for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
+        for (size_t c = 0; c < Content.WorkedOut[r].size(); ++c)
+            if (Content.WorkedOut[r][c])
+                marked.emplace_back(int(c), int(r));
+    return marked;
+}
+
+bool DocumentState::hasWorkedOutCells() const
+{
+    for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
+        if (std::find(Content.WorkedOut[r].begin(), Content.WorkedOut[r].end(), true) !=
+            Content.WorkedOut[r].end())
+            return true;
+    return false;
+}
+
+int DocumentState::columnWidth(int column) const
+{
+    return column >= 0 && column < columnCount() ? columnWidths()[size_t(column)] : 0;
+}
+
+char DocumentState::typeCodeOf(int column) const
+{
+    return TypeCodeAt(typesList(), column);
+}
+
+DocumentOptions DocumentState::options() const
+{
+    return {fonts(), ItemLinesOf(cells().front(), columnWidths(), typesList()), formulas()};
+}
+
+std::string DocumentState::caption() const
+{
+    return DocumentCaption(FileName);
+}
+
+void DocumentState::markModified(bool modified)
 {
     if (Modified == modified)
         return;
@@ -20,7 +82,7 @@ void Document::markModified(bool modified)
     Observer->modifiedChanged();
 }
 
-void Document::replaceReaction(const std::string& text)
+void DocumentState::replaceReaction(const std::string& text)
 {
     if (reaction() == text)
         return;
@@ -28,7 +90,7 @@ void Document::replaceReaction(const std::string& text)
     Observer->reactionChanged();
 }
 
-void Document::replaceLanguage(Language lang)
+void DocumentState::replaceLanguage(Language lang)
 {
     if (language() == lang)
         return;
@@ -36,7 +98,7 @@ void Document::replaceLanguage(Language lang)
     Observer->languageChanged();
 }
 
-void Document::replaceFonts(const FontSettings& fonts)
+void DocumentState::replaceFonts(const FontSettings& fonts)
 {
     if (this->fonts() == fonts)
         return;
@@ -44,7 +106,7 @@ void Document::replaceFonts(const FontSettings& fonts)
     Observer->fontsChanged();
 }
 
-void Document::replaceFileName(const std::string& path)
+void DocumentState::replaceFileName(const std::string& path)
 {
     if (FileName == path)
         return;
@@ -52,7 +114,7 @@ void Document::replaceFileName(const std::string& path)
     Observer->fileNameChanged();
 }
 
-void Document::resizeRows(int rows)
+void DocumentState::resizeRows(int rows)
 {
     rows = std::max(rows, 1);
     const int old = rowCount();
@@ -64,7 +126,7 @@ void Document::resizeRows(int rows)
     Observer->gridShapeChanged(DocumentObserver::Shape::Rows);
 }
 
-void Document::resizeColumns(int columns)
+void DocumentState::resizeColumns(int columns)
 {
     columns = std::max(columns, 1);
     const int old = columnCount();
@@ -79,7 +141,7 @@ void Document::resizeColumns(int columns)
     Observer->gridShapeChanged(DocumentObserver::Shape::Columns);
 }
 
-void Document::replaceCells(const GridCells& cells)
+void DocumentState::replaceCells(const GridCells& cells)
 {
     // Sized to the rows and to the first row's columns; without rows only the data rows go
     // and the columns stay.
@@ -100,7 +162,7 @@ void Document::replaceCells(const GridCells& cells)
     Observer->gridShapeChanged(DocumentObserver::Shape::Whole);
 }
 
-void Document::replaceData(const DocumentData& data)
+void DocumentState::replaceData(const DocumentData& data)
 {
     replaceLanguage(data.Lang);
     replaceReaction(data.ReactionText);
@@ -112,14 +174,14 @@ void Document::replaceData(const DocumentData& data)
     Content.Data.TypesList = data.TypesList;
 }
 
-void Document::writeCell(int column, int row, const std::string& text)
+void DocumentState::writeCell(int column, int row, const std::string& text)
 {
     Content.Data.Cells[size_t(row)][size_t(column)] = text;
     Content.WorkedOut[size_t(row)][size_t(column)] = false;
     Observer->cellsChanged({row, row, column, column});
 }
 
-void Document::setWidth(int column, int width)
+void DocumentState::setWidth(int column, int width)
 {
     if (column < 0 || column >= columnCount())
         return;
@@ -130,7 +192,7 @@ void Document::setWidth(int column, int width)
     Observer->columnWidthChanged(column);
 }
 
-void Document::emptyDataRows()
+void DocumentState::emptyDataRows()
 {
     for (size_t r = 1; r < Content.Data.Cells.size(); ++r) {
         std::fill(Content.Data.Cells[r].begin(), Content.Data.Cells[r].end(), std::string());
@@ -140,7 +202,7 @@ void Document::emptyDataRows()
         Observer->cellsChanged({1, rowCount() - 1, 0, columnCount() - 1});
 }
 
-void Document::emptyWorkedOutCells()
+void DocumentState::emptyWorkedOutCells()
 {
     const std::vector<CellPlace> marked = workedOutCells();
     for (const auto& [column, row] : marked) {
@@ -151,7 +213,7 @@ void Document::emptyWorkedOutCells()
         Observer->cellsChanged({marked.front().second, marked.back().second, 0, columnCount() - 1});
 }
 
-void Document::markWorkedOut(const std::vector<CellPlace>& places)
+void DocumentState::markWorkedOut(const std::vector<CellPlace>& places)
 {
     for (const auto& [column, row] : places) {
         if (column < 0 || column >= columnCount() || row < 1 || row >= rowCount() || isWorkedOut(column, row))
@@ -161,11 +223,22 @@ void Document::markWorkedOut(const std::vector<CellPlace>& places)
     }
 }
 
-size_t Document::emptyDataCells() const
+size_t DocumentState::emptyDataCells() const
 {
     size_t empty = 0;
     for (size_t r = 1; r < cells().size(); ++r)
         for (const std::string& text : cells()[r])
             empty += text.empty() ? 1 : 0;
     return empty;
+}
+
+void DocumentState::replaceContent(const DocumentContent& content)
+{
+    Observer->gridShapeAboutToChange(DocumentObserver::Shape::Whole, rowCount(),
+                                     int(content.Data.Cells.size()));
+    Content = content;
+    Observer->gridShapeChanged(DocumentObserver::Shape::Whole);
+    Observer->reactionChanged();
+    Observer->languageChanged();
+    Observer->fontsChanged();
 }
