@@ -216,18 +216,21 @@ void TestShell::the_caption_names_the_file_in_both_languages()
 void TestShell::every_farsi_text_is_persian_and_fits_the_code_page()
 {
     std::vector<const LocalText*> all = ShellTexts();
-    for (const auto* list : {&BalanceTexts(), &KeyOptionsTexts(), &OptionsTexts(), &MessageBoxTexts()})
+    for (const auto* list : {&KeyOptionsTexts(), &OptionsTexts(), &MessageBoxTexts()})
         all.insert(all.end(), list->begin(), list->end());
     const std::vector<const LocalText*> about = AboutTexts();
     all.insert(all.end(), about.begin(), about.end());
-    QVERIFY(all.size() > 100);
-    for (const LocalText* text : all) {
+    const size_t stored = all.size(); // texts that may end up in documents and pages
+    // The reasons Balance gives are only shown, so they may hold subscripts and arrows.
+    all.insert(all.end(), BalanceTexts().begin(), BalanceTexts().end());
+    QVERIFY(stored > 100);
+    for (size_t i = 0; i < all.size(); ++i) {
         // Persian yeh and keheh: a Persian keyboard types them, and the Arabic ones show
         // dotted final yehs and are not found by a search typed in Persian.
-        const QString farsi = QString::fromUtf8(text->In(Language::Farsi));
+        const QString farsi = QString::fromUtf8(all[i]->In(Language::Farsi));
         QVERIFY2(!farsi.contains(QChar(0x064A)) && !farsi.contains(QChar(0x0643)), qPrintable(farsi));
         for (char32_t ch : farsi.toUcs4())
-            QVERIFY2(CodePageHolds(ch), qPrintable(farsi));
+            QVERIFY2(i >= stored || CodePageHolds(ch), qPrintable(farsi));
     }
 }
 
