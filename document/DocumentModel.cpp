@@ -3,13 +3,12 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
+#include "document/FilePath.h"
 #include "document/HtmlPage.h"
 #include "grid/BalanceColumns.h"
 #include "grid/GridCalculation.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -98,7 +97,7 @@ bool DocumentModel::load(const QString& fileName, std::string* reason)
         doc = ReadDocumentLines(*lines);
     } catch (const DocumentReadError& error) {
         if (reason)
-            *reason = QFile::encodeName(fileName).toStdString() + ": " + error.what();
+            *reason = PathBytes(fileName) + ": " + error.what();
         // The language line comes before anything that can be wrong: the file's language
         // is in force for the message and the new document that follow.
         if (lines->size() > 1)
@@ -156,7 +155,7 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
 }
 
 BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                      const std::vector<std::string>& given)
+                                      const std::vector<std::string>& given, bool keepRows)
 {
     setModified(true);
     // The text's own coefficients, when it still has them, are the ones given.
@@ -172,7 +171,7 @@ BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medi
     // then the last substances have no row.
     const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / Grid->gridColumnCount());
     const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
-    Grid->setGridRowCount(rows);
+    Grid->setGridRowCount(keepRows ? std::max(rows, Grid->gridRowCount()) : rows);
     GridCells cells = Grid->cells();
     FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.CoefficientTexts, weights);
     Grid->updateCells(cells);

@@ -4,6 +4,7 @@
 
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
+#include "document/FilePath.h"
 #include "editor/KOU.h"
 #include "editor/ReactionLine.h"
 #include "grid/GridModel.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -149,8 +149,8 @@ void TSTMainForm::FormActivate()
         SettingsEnglishExecute();
     Doc->setModified(false);
     FileNewExecute();
-    if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
-        FileOpenAccept(QFileInfo(CommandLineFile).absoluteFilePath());
+    if (PathIsFile(CommandLineFile))
+        FileOpenAccept(AbsolutePath(CommandLineFile));
     menuBar()->update();
 }
 
