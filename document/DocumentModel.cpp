@@ -33,8 +33,11 @@ void DocumentModel::setLanguage(Language lang)
     emit languageChanged(lang);
 }
 
-void DocumentModel::setFonts(const FontSettings& fonts)
+void DocumentModel::setFonts(const FontSettings& givenFonts)
 {
+    FontSettings fonts = givenFonts;
+    for (int i = 0; i < FontSettings::Count; ++i)
+        fonts.At(i).Size = std::clamp(fonts.At(i).Size, SmallestFontSize, LargestFontSize);
     if (Fonts == fonts)
         return;
     Fonts = fonts;

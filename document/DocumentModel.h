@@ -38,6 +38,7 @@ class DocumentModel : public QObject
     Language language() const { return DocumentLanguage; }
     void setLanguage(Language lang);
     const FontSettings& fonts() const { return Fonts; }
+    // Font sizes are kept within those a font dialog offers.
     void setFonts(const FontSettings& fonts);
     const std::vector<std::string>& formulas() const { return Formulas; }
     void setFormulas(const std::vector<std::string>& formulas) { Formulas = formulas; }

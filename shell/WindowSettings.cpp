@@ -4,6 +4,7 @@
 
 #include "dialogs/WindowFrame.h"
 #include "document/DocumentModel.h"
+#include "document/UserFiles.h"
 #include "editor/KOU.h"
 #include "editor/ReactionLine.h"
 #include "shell/MainU.h"
@@ -12,6 +13,9 @@
 #include <QLocale>
 #include <QScreen>
 #include <QSettings>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 // Reads one whole-number value; false when it is missing or not a number.
@@ -44,6 +48,22 @@ bool LocaleIsFarsi()
     return QLocale(preferred.isEmpty() ? locale : preferred).language() == QLocale::Persian;
 }
 
+// Stored bounds are whatever the settings file holds, a hand-edited one included: the size
+// is kept between a usable least and the largest screen's working area, and the position
+// near the screens (a window beyond them is brought back by KeepOnScreen).
+QRect WithinScreens(int left, int top, int width, int height)
+{
+    QSize largest(0, 0);
+    for (QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->availableGeometry().size());
+    const QSize least(200, 150);
+    largest = largest.expandedTo(least);
+    constexpr int farthest = 1 << 20;
+    return QRect(std::clamp(left, -farthest, farthest), std::clamp(top, -farthest, farthest),
+                 std::clamp(width, least.width(), largest.width()),
+                 std::clamp(height, least.height(), largest.height()));
+}
+
 // A window that would lie entirely off every screen (a monitor unplugged since the last
 // run) is brought back onto the primary screen.
 void KeepOnScreen(QWidget* window)
@@ -63,36 +83,30 @@ void TSTMainForm::ReadWindowSettings()
     TextImg->setKeyOptions(ReadKeyOptions());
     // Until a language is stored, the window starts in the language of the user's locale.
     StartupFarsi = LocaleIsFarsi();
-    QSettings settings("Velk", "ST1");
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     // Not one of the window's values: read whatever the others hold.
-    Actions.SettingsPreciseWeights->setChecked(settings.value("PreciseWeights").toString() ==
+    Actions.SettingsPreciseWeights->setChecked(settings->value("PreciseWeights").toString() ==
                                                QLatin1String("1"));
     // The bounds are the frame's, as designed or as they were at the last close. Each value
     // counts as soon as it is read; the first missing or malformed one ends the reading and
     // the rest keep their defaults (all of them on a first run).
-    QRect bounds(10, 9, 780, 551);
+    int left = 10;
+    int top = 9;
+    int width = 780;
+    int height = 551;
     Qt::WindowState state = Qt::WindowNoState;
     int value = 0;
     do {
-        if (!ReadInt(settings, "Width", value))
-            break;
-        bounds.setWidth(value);
-        if (!ReadInt(settings, "Height", value))
-            break;
-        bounds.setHeight(value);
-        if (!ReadInt(settings, "Top", value))
-            break;
-        bounds.moveTop(value);
-        if (!ReadInt(settings, "Left", value))
-            break;
-        bounds.moveLeft(value);
-        if (!ReadInt(settings, "WS", value))
+        if (!ReadInt(*settings, "Width", width) || !ReadInt(*settings, "Height", height) ||
+            !ReadInt(*settings, "Top", top) || !ReadInt(*settings, "Left", left) ||
+            !ReadInt(*settings, "WS", value))
             break;
         state = value == 1 ? Qt::WindowMinimized : value == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
-        if (!ReadInt(settings, "Lang", value))
+        if (!ReadInt(*settings, "Lang", value))
             break;
         StartupFarsi = value != 0;
     } while (false);
+    const QRect bounds = WithinScreens(left, top, width, height);
     // Until the window manager has framed the window its frame is not known: the client
     // area takes the whole bounds, and is fitted inside the frame when it first shows.
     SetFrameBounds(this, bounds, FrameMargins(this));
@@ -119,7 +133,7 @@ void TSTMainForm::FitFrameToStoredBounds()
 void TSTMainForm::SettingsPreciseWeightsExecute()
 {
     // Kept as soon as it is chosen; it applies from the next Balance.
-    QSettings("Velk", "ST1").setValue("PreciseWeights", Actions.SettingsPreciseWeights->isChecked() ? 1 : 0);
+    OpenUserSettings()->setValue("PreciseWeights", Actions.SettingsPreciseWeights->isChecked() ? 1 : 0);
 }
 
 AtomicWeights TSTMainForm::ChosenWeights() const
@@ -134,16 +148,16 @@ void TSTMainForm::UsePreciseWeights()
 
 void TSTMainForm::WriteWindowSettings()
 {
-    QSettings settings("Velk", "ST1");
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     // The frame's bounds; a minimised window keeps those it will be restored to.
     const QRect bounds = isMinimized() ? normalGeometry().marginsAdded(FrameMargins(this)) : frameGeometry();
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-    settings.setValue("Width", bounds.width());
-    settings.setValue("Height", bounds.height());
-    settings.setValue("Top", bounds.y());
-    settings.setValue("Left", bounds.x());
-    settings.setValue("WS", state);
-    settings.setValue("Lang", Doc->language() == Language::Farsi ? 1 : 0);
+    settings->setValue("Width", bounds.width());
+    settings->setValue("Height", bounds.height());
+    settings->setValue("Top", bounds.y());
+    settings->setValue("Left", bounds.x());
+    settings->setValue("WS", state);
+    settings->setValue("Lang", Doc->language() == Language::Farsi ? 1 : 0);
     WriteKeyOptions(TextImg->keyOptions());
-    settings.sync();
+    settings->sync();
 }
