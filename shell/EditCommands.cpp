@@ -84,6 +84,11 @@ void TSTMainForm::GridSetEditText(int col, int, const QString& text)
     });
 }
 
+void TSTMainForm::SaySeparatorDropped()
+{
+    statusBar()->showMessage(Texts::MsgSeparatorDropped.In(Doc->language()));
+}
+
 void TSTMainForm::CalGridClick()
 {
     if (HelpMode) {

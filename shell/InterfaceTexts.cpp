@@ -96,6 +96,15 @@ const LocalText MsgGridTooLarge{"The grid is too large to calculate completely",
                                 "جدول برای محاسبه کامل بیش از حد بزرگ است"};
 const LocalText HelpModePrompt{"Click on item you need information about",
                                "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
+const LocalText MsgSeparatorDropped{
+    "A comma separates the cells in the file, so a cell or a name can not hold one",
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند و در خانه یا نام نمی‌آید؛ «،» را به کار "
+    "ببرید"};
+const LocalText CalculatingTitle{"Calculating the grid", "محاسبه جدول"};
+const LocalText CalculatingCancel{"Cancel", "لغو"};
+const LocalText MsgCalculationStopped{"Calculation stopped; the cells worked out so far stay",
+                                      "محاسبه متوقف شد؛ خانه‌هایی که تا اینجا پر شده‌اند "
+                                      "می‌مانند"};
 
 const LocalText ReactionCheckCaption{"C&heck", "&بررسی"};
 const LocalText ReactionCheckHint{"Check|Tells whether the coefficients written balance the reaction",

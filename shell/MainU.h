@@ -96,6 +96,7 @@ class TSTMainForm : public QMainWindow
     void ReactionCheckExecute();
     void GridClick();
     void GridSetEditText(int col, int row, const QString& text);
+    void SaySeparatorDropped();
     void CalGridClick();
     void ReactionRecalculateExecute();
     void ReactionCopyExecute();
