@@ -202,28 +202,41 @@ bool DocumentModel::calculateGrid(bool* complete)
     return changed;
 }
 
+DocumentModel::CalculationJob DocumentModel::calculationJob(bool recalculate) const
+{
+    CalculationJob job{Grid->cells(), Formulas, recalculate};
+    if (recalculate)
+        for (size_t r = 1; r < job.Cells.size(); ++r)
+            for (size_t c = 0; c < job.Cells[r].size(); ++c)
+                if (Grid->isWorkedOut(int(c), int(r)))
+                    job.Cells[r][c].clear();
+    return job;
+}
+
+void DocumentModel::applyCalculation(const CalculationJob& job)
+{
+    if (job.Recalculate)
+        Grid->clearWorkedOutCells();
+    Grid->updateCells(job.Cells, GridModel::Origin::WorkedOut);
+    setModified(true);
+}
+
 bool DocumentModel::recalculateGrid()
 {
-    Grid->clearWorkedOutCells();
-    // A sweep that fills no empty cell ends it. Counting only empty cells that fill keeps it
-    // finite even when a formula keeps rewriting a full cell (a target in another letter
-    // case than its column), and every sweep before the last fills at least one.
-    const auto emptyCells = [this] {
-        size_t empty = 0;
-        for (size_t r = 1; r < Grid->cells().size(); ++r)
-            for (const std::string& cell : Grid->cells()[r])
-                empty += cell.empty() ? 1 : 0;
-        return empty;
-    };
-    bool complete = true;
-    for (size_t before = emptyCells(), after = 0; before > 0 && complete; before = after) {
-        calculateGrid(&complete);
-        after = emptyCells();
-        if (after >= before)
-            break;
-    }
-    setModified(true);
-    return complete;
+    CalculationJob job = calculationJob(true);
+    CalculationBudget budget;
+    const CalculationEnd end = CalculateUntilSettled(job.Cells, job.Formulas, budget);
+    applyCalculation(job);
+    return end == CalculationEnd::Settled;
+}
+
+bool DocumentModel::calculateUntilSettled()
+{
+    CalculationJob job = calculationJob(false);
+    CalculationBudget budget;
+    const CalculationEnd end = CalculateUntilSettled(job.Cells, job.Formulas, budget);
+    applyCalculation(job);
+    return end == CalculationEnd::Settled;
 }
 
 std::vector<std::string> DocumentModel::htmlPage() const

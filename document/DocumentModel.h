@@ -14,6 +14,7 @@
 #include "core/Language.h"
 #include "core/PreciseWeights.h"
 #include "document/FontSettings.h"
+#include "grid/GridCells.h"
 
 #include <QObject>
 #include <QString>
@@ -85,8 +86,25 @@ class DocumentModel : public QObject
     bool calculateGrid(bool* complete = nullptr);
     // Recalculate: empties every worked-out cell, then sweeps until a sweep fills no empty
     // cell, so the results follow the given values as they are now. Marks the document
-    // modified. False when a sweep stopped at its work limit.
+    // modified. False when the sweeps together reached the work limit.
     bool recalculateGrid();
+    // Sweeps until one fills no empty cell, all of them within one work limit (the command
+    // line's --calculate). False when they reached it.
+    bool calculateUntilSettled();
+
+    // A calculation away from the model, for a worker thread while the window waits: the
+    // cells it starts from (for Recalculate without the worked-out cells) and the formulas.
+    struct CalculationJob
+    {
+        GridCells Cells;
+        std::vector<std::string> Formulas;
+        bool Recalculate = false;
+    };
+    CalculationJob calculationJob(bool recalculate) const;
+    // Takes a job's cells into the grid: the cells it filled are worked out, and for
+    // Recalculate the worked-out cells it did not fill again are empty. Marks the document
+    // modified.
+    void applyCalculation(const CalculationJob& job);
 
     // The HTML page of the reaction and the grid, as lines and as a file.
     std::vector<std::string> htmlPage() const;

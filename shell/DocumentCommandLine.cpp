@@ -146,12 +146,9 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     case BalanceOutcome::Status::Balanced:
         break;
     }
-    // Every sweep can fill cells from values the one before wrote; stop when one fills
-    // nothing (a row count's worth of sweeps is always enough for formulas that chain).
-    const int limit = document.grid()->gridRowCount() + 10;
-    bool complete = true;
-    for (int i = 0; i < limit && complete && document.calculateGrid(&complete); ++i) {
-    }
+    // Every sweep can fill cells from values the one before wrote; the sweeps go on until
+    // one fills nothing, within one work limit for them all.
+    const bool complete = document.calculateUntilSettled();
     std::string reason;
     if (const int status = Saved(document.saveTo(PathOf(*output), &reason), reason, err); status != 0)
         return status;

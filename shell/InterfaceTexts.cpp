@@ -98,13 +98,14 @@ const LocalText HelpModePrompt{"Click on item you need information about",
                                "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
 const LocalText MsgSeparatorDropped{
     "A comma separates the cells in the file, so a cell or a name can not hold one",
-    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند و در خانه یا نام نمی‌آید؛ «،» را به کار "
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند و در خانه یا نام نمی‌آید؛ «،» را به "
+    "کار "
     "ببرید"};
 const LocalText CalculatingTitle{"Calculating the grid", "محاسبه جدول"};
 const LocalText CalculatingCancel{"Cancel", "لغو"};
-const LocalText MsgCalculationStopped{"Calculation stopped; the cells worked out so far stay",
-                                      "محاسبه متوقف شد؛ خانه‌هایی که تا اینجا پر شده‌اند "
-                                      "می‌مانند"};
+const LocalText MsgCalculationCancelled{
+    "Calculation cancelled; the grid is as it was",
+    "محاسبه لغو شد؛ جدول همان‌گونه که بود ماند"};
 
 const LocalText ReactionCheckCaption{"C&heck", "&بررسی"};
 const LocalText ReactionCheckHint{"Check|Tells whether the coefficients written balance the reaction",

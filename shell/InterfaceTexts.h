@@ -78,7 +78,7 @@ extern const LocalText HelpModePrompt;
 extern const LocalText MsgSeparatorDropped;
 extern const LocalText CalculatingTitle;
 extern const LocalText CalculatingCancel;
-extern const LocalText MsgCalculationStopped;
+extern const LocalText MsgCalculationCancelled;
 
 // Balance's reasons, its offer to complete a reaction in solution, and Check. Written with
 // the Persian letters (ی, ک); "%1" and "%2" stand for what a reason names.
