@@ -15,7 +15,7 @@
 namespace {
 // How long the work goes on before the progress dialog shows: a calculation that is over
 // sooner shows nothing at all.
-constexpr int ProgressDelayMs = 400;
+constexpr int ProgressDelayMs = 250;
 // How often the window looks at the work while it waits.
 constexpr int PollMs = 25;
 } // namespace
@@ -61,7 +61,9 @@ CalculationEnd RunCalculation(QWidget* window, DocumentModel::CalculationJob& jo
         progress->setAutoReset(false);
         progress->setAutoClose(false);
         progress->setMinimumDuration(0);
+        // Its button, Escape and closing it all cancel.
         QObject::connect(progress.get(), &QProgressDialog::canceled, &loop, [&budget] { budget.Cancel(); });
+        QObject::connect(progress.get(), &QDialog::rejected, &loop, [&budget] { budget.Cancel(); });
         progress->show();
         // The dialog holds the keys and clicks now.
         loop.exec();
