@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <pwd.h>
@@ -41,6 +42,19 @@ QString UserFolder(const char* variable, const char* underHome)
     const QString home = HomeFolder();
     return home.isEmpty() || home == QLatin1String("/") ? QString() : home + QLatin1String(underHome);
 }
+// One whole-number value; false when it is missing or not a number.
+bool ReadInt(const QSettings& settings, const char* name, int& value)
+{
+    const QVariant v = settings.value(QLatin1String(name));
+    if (!v.isValid())
+        return false;
+    bool ok = false;
+    const int n = v.toString().toInt(&ok);
+    if (ok)
+        value = n;
+    return ok;
+}
+
 // Checked before the settings open it: a missing file is made by the first write.
 bool SettingsFileReadable(const QString& path)
 {
@@ -87,4 +101,25 @@ std::unique_ptr<QSettings> OpenUserSettings()
         path.clear();
     // A settings object without a file keeps its values in memory only.
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+StoredWindow ReadStoredWindow(const QSettings& settings, QSize largestScreen)
+{
+    StoredWindow stored;
+    int left = stored.Bounds.left();
+    int top = stored.Bounds.top();
+    int width = stored.Bounds.width();
+    int height = stored.Bounds.height();
+    int language = 0;
+    if (ReadInt(settings, "Width", width) && ReadInt(settings, "Height", height) &&
+        ReadInt(settings, "Top", top) && ReadInt(settings, "Left", left) &&
+        ReadInt(settings, "WS", stored.State) && ReadInt(settings, "Lang", language))
+        stored.Farsi = language != 0;
+    const QSize least(200, 150);
+    largestScreen = largestScreen.expandedTo(least);
+    constexpr int farthest = 1 << 20;
+    stored.Bounds = QRect(std::clamp(left, -farthest, farthest), std::clamp(top, -farthest, farthest),
+                          std::clamp(width, least.width(), largestScreen.width()),
+                          std::clamp(height, least.height(), largestScreen.height()));
+    return stored;
 }

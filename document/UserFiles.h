@@ -7,10 +7,12 @@
 // rules say; without HOME the home folder is the one the system's user database names,
 // and without that there is no user folder at all (never "/" or the current folder).
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -32,3 +34,16 @@ constexpr long long MaxSettingsBytes = 64 * 1024;
 // start, a link to /dev/zero fill the memory) or is larger than MaxSettingsBytes is neither
 // read nor written: the settings start from their defaults and live in memory only.
 std::unique_ptr<QSettings> OpenUserSettings();
+
+// The main window's values in the settings, in the order they are written: each counts as
+// soon as it is read, and the first missing or malformed one ends the reading, the rest
+// keeping their defaults (all of them on a first run). The values are whatever the file
+// holds, a hand-edited one included: the size is kept between a usable least and the
+// largest screen's working area, and the position near the screens.
+struct StoredWindow
+{
+    QRect Bounds{10, 9, 780, 551}; // the frame's, as designed
+    int State = 0;                 // 1 minimised, 2 maximised, anything else normal
+    std::optional<bool> Farsi;     // the language, once one was stored
+};
+StoredWindow ReadStoredWindow(const QSettings& settings, QSize largestScreen);

@@ -18,19 +18,6 @@
 #include <memory>
 
 namespace {
-// Reads one whole-number value; false when it is missing or not a number.
-bool ReadInt(const QSettings& settings, const char* name, int& value)
-{
-    const QVariant v = settings.value(QLatin1String(name));
-    if (!v.isValid())
-        return false;
-    bool ok = false;
-    const int n = v.toString().toInt(&ok);
-    if (ok)
-        value = n;
-    return ok;
-}
-
 // Whether the user's locale reads messages in Farsi, by the C library's precedence: LC_ALL,
 // LC_MESSAGES, LANG, and then the first language of LANGUAGE when the locale is not C.
 bool LocaleIsFarsi()
@@ -46,22 +33,6 @@ bool LocaleIsFarsi()
         return false;
     const QString preferred = qEnvironmentVariable("LANGUAGE").section(QLatin1Char(':'), 0, 0);
     return QLocale(preferred.isEmpty() ? locale : preferred).language() == QLocale::Persian;
-}
-
-// Stored bounds are whatever the settings file holds, a hand-edited one included: the size
-// is kept between a usable least and the largest screen's working area, and the position
-// near the screens (a window beyond them is brought back by KeepOnScreen).
-QRect WithinScreens(int left, int top, int width, int height)
-{
-    QSize largest(0, 0);
-    for (QScreen* screen : QGuiApplication::screens())
-        largest = largest.expandedTo(screen->availableGeometry().size());
-    const QSize least(200, 150);
-    largest = largest.expandedTo(least);
-    constexpr int farthest = 1 << 20;
-    return QRect(std::clamp(left, -farthest, farthest), std::clamp(top, -farthest, farthest),
-                 std::clamp(width, least.width(), largest.width()),
-                 std::clamp(height, least.height(), largest.height()));
 }
 
 // A window that would lie entirely off every screen (a monitor unplugged since the last
@@ -87,26 +58,17 @@ void TSTMainForm::ReadWindowSettings()
     // Not one of the window's values: read whatever the others hold.
     Actions.SettingsPreciseWeights->setChecked(settings->value("PreciseWeights").toString() ==
                                                QLatin1String("1"));
-    // The bounds are the frame's, as designed or as they were at the last close. Each value
-    // counts as soon as it is read; the first missing or malformed one ends the reading and
-    // the rest keep their defaults (all of them on a first run).
-    int left = 10;
-    int top = 9;
-    int width = 780;
-    int height = 551;
-    Qt::WindowState state = Qt::WindowNoState;
-    int value = 0;
-    do {
-        if (!ReadInt(*settings, "Width", width) || !ReadInt(*settings, "Height", height) ||
-            !ReadInt(*settings, "Top", top) || !ReadInt(*settings, "Left", left) ||
-            !ReadInt(*settings, "WS", value))
-            break;
-        state = value == 1 ? Qt::WindowMinimized : value == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
-        if (!ReadInt(*settings, "Lang", value))
-            break;
-        StartupFarsi = value != 0;
-    } while (false);
-    const QRect bounds = WithinScreens(left, top, width, height);
+    // The bounds are the frame's, as designed or as they were at the last close.
+    QSize largestScreen(0, 0);
+    for (QScreen* screen : QGuiApplication::screens())
+        largestScreen = largestScreen.expandedTo(screen->availableGeometry().size());
+    const StoredWindow stored = ReadStoredWindow(*settings, largestScreen);
+    if (stored.Farsi)
+        StartupFarsi = *stored.Farsi;
+    const QRect bounds = stored.Bounds;
+    const Qt::WindowState state = stored.State == 1   ? Qt::WindowMinimized
+                                  : stored.State == 2 ? Qt::WindowMaximized
+                                                      : Qt::WindowNoState;
     // Until the window manager has framed the window its frame is not known: the client
     // area takes the whole bounds, and is fitted inside the frame when it first shows.
     SetFrameBounds(this, bounds, FrameMargins(this));
