@@ -183,8 +183,10 @@ int ReplacementFile::TakeOver(const struct stat* old, int oldFd)
         return ::fchmod(Fd, 0666 & ~mask) == 0 ? 0 : errno;
     }
     // Only root may give a file to another user, and a user may give it only to a group of
-    // their own; the owner is the saving user's anyway unless root saves.
-    static_cast<void>(::fchown(Fd, old->st_uid, old->st_gid));
+    // their own; the owner is the saving user's anyway unless root saves. Where the group
+    // cannot be kept, the file has the user's own.
+    if (::fchown(Fd, old->st_uid, old->st_gid) != 0 && errno != EPERM)
+        return errno;
     if (oldFd < 0)
         return ::fchmod(Fd, old->st_mode & 07777) == 0 ? 0 : errno;
     // The permissions with their access control list, whose mask the group bits of the

@@ -98,7 +98,8 @@ const LocalText HelpModePrompt{"Click on item you need information about",
                                "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
 const LocalText MsgSeparatorDropped{
     "A comma separates the cells in the file, so a cell or a name can not hold one",
-    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند و در خانه یا نام نمی‌آید؛ «،» را به "
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند و در خانه یا نام نمی‌آید؛ «،» را "
+    "به "
     "کار "
     "ببرید"};
 const LocalText CalculatingTitle{"Calculating the grid", "محاسبه جدول"};
@@ -252,6 +253,10 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::MsgGridHelp,
         &Texts::MsgGridTooLarge,
         &Texts::HelpModePrompt,
+        &Texts::MsgSeparatorDropped,
+        &Texts::CalculatingTitle,
+        &Texts::CalculatingCancel,
+        &Texts::MsgCalculationCancelled,
     };
     return all;
 }

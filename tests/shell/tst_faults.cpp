@@ -144,16 +144,15 @@ class AsAnotherUser
         if (::geteuid() != 0 || !nobody)
             return;
         Groups.resize(size_t(::getgroups(0, nullptr)));
-        ::getgroups(int(Groups.size()), Groups.data());
-        if (::setgroups(0, nullptr) != 0 || ::setegid(nobody->pw_gid) != 0 || ::seteuid(nobody->pw_uid) != 0)
+        if (::getgroups(int(Groups.size()), Groups.data()) < 0 || ::setgroups(0, nullptr) != 0 ||
+            ::setegid(nobody->pw_gid) != 0 || ::seteuid(nobody->pw_uid) != 0)
             qFatal("cannot become nobody");
     }
     ~AsAnotherUser()
     {
-        if (::geteuid() != 0 && ::seteuid(0) == 0) {
-            ::setegid(0);
-            ::setgroups(Groups.size(), Groups.data());
-        }
+        if (::geteuid() != 0 &&
+            (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(Groups.size(), Groups.data()) != 0))
+            qFatal("cannot become root again");
     }
     static uid_t Uid() { return ::getpwnam("nobody")->pw_uid; }
 
@@ -232,10 +231,10 @@ QString TestFaults::MakeFault(const QString& fault, const QString& folder)
         ::chmod(path.constData(), own ? 0444 : 0666);
         ::chmod(QFile::encodeName(folder).constData(), own ? 0755 : 0777);
         ::chmod(QFile::encodeName(Dir->path()).constData(), 0755); // root runs the save as nobody
-        if (own && root) {
-            ::chown(path.constData(), AsAnotherUser::Uid(), gid_t(-1));
-            ::chown(QFile::encodeName(folder).constData(), AsAnotherUser::Uid(), gid_t(-1));
-        }
+        if (own && root &&
+            (::chown(path.constData(), AsAnotherUser::Uid(), gid_t(-1)) != 0 ||
+             ::chown(QFile::encodeName(folder).constData(), AsAnotherUser::Uid(), gid_t(-1)) != 0))
+            return "the file could not be given to nobody";
     }
     return QString();
 }
