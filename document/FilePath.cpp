@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/FilePath.h"
 
+#include "core/ReactionText.h"
+
 #include <QDir>
 
 #include <climits>
@@ -52,21 +54,7 @@ std::size_t Utf8Sequence(std::string_view bytes, char32_t& code)
 
 void AppendUtf8(std::string& bytes, char32_t code)
 {
-    if (code < 0x80) {
-        bytes += static_cast<char>(code);
-    } else if (code < 0x800) {
-        bytes += static_cast<char>(0xC0 | (code >> 6));
-        bytes += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        bytes += static_cast<char>(0xE0 | (code >> 12));
-        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        bytes += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        bytes += static_cast<char>(0xF0 | (code >> 18));
-        bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        bytes += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    bytes += EncodeUtf8(std::u32string(1, code));
 }
 
 bool Stat(const QString& path, struct stat& info)
