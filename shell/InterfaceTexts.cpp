@@ -98,9 +98,7 @@ const LocalText HelpModePrompt{"Click on item you need information about",
                                "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
 const LocalText MsgSeparatorDropped{
     "A comma separates the cells in the file, so a cell or a name can not hold one",
-    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند و در خانه یا نام نمی‌آید؛ «،» را "
-    "به "
-    "کار "
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، «،» را به کار "
     "ببرید"};
 const LocalText CalculatingTitle{"Calculating the grid", "محاسبه جدول"};
 const LocalText CalculatingCancel{"Cancel", "لغو"};
@@ -109,10 +107,11 @@ const LocalText MsgCalculationCancelled{
     "محاسبه لغو شد؛ جدول همان‌گونه که بود ماند"};
 
 const LocalText ReactionCheckCaption{"C&heck", "&بررسی"};
-const LocalText ReactionCheckHint{"Check|Tells whether the coefficients written balance the reaction",
-                                  "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
-                                  "موازنه "
-                                  "می‌کنند"};
+const LocalText ReactionCheckHint{
+    "Check|Tells whether the coefficients written balance the reaction",
+    "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
+    "موازنه "
+    "می‌کنند"};
 const LocalText ReasonEmpty{"There is no reaction to balance.", "واکنشی برای موازنه نوشته نشده است."};
 const LocalText ReasonNoArrow{"The reaction has no arrow (>) between its two sides.",
                               "واکنش پیکانی (>) میان دو طرف خود ندارد."};
