@@ -223,16 +223,12 @@ void DocumentModel::applyCalculation(const CalculationJob& job)
 
 bool DocumentModel::recalculateGrid()
 {
-    CalculationJob job = calculationJob(true);
-    CalculationBudget budget;
-    const CalculationEnd end = CalculateUntilSettled(job.Cells, job.Formulas, budget);
-    applyCalculation(job);
-    return end == CalculationEnd::Settled;
+    return calculateUntilSettled(true);
 }
 
-bool DocumentModel::calculateUntilSettled()
+bool DocumentModel::calculateUntilSettled(bool recalculate)
 {
-    CalculationJob job = calculationJob(false);
+    CalculationJob job = calculationJob(recalculate);
     CalculationBudget budget;
     const CalculationEnd end = CalculateUntilSettled(job.Cells, job.Formulas, budget);
     applyCalculation(job);

@@ -89,8 +89,9 @@ class DocumentModel : public QObject
     // modified. False when the sweeps together reached the work limit.
     bool recalculateGrid();
     // Sweeps until one fills no empty cell, all of them within one work limit (the command
-    // line's --calculate). False when they reached it.
-    bool calculateUntilSettled();
+    // line's --calculate; Recalculate's sweeps after it empties the worked-out cells). False
+    // when they reached it.
+    bool calculateUntilSettled(bool recalculate = false);
 
     // A calculation away from the model, for a worker thread while the window waits: the
     // cells it starts from (for Recalculate without the worked-out cells) and the formulas.
