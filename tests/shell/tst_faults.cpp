@@ -147,10 +147,11 @@ class AsAnotherUser
         if (::getgroups(int(Groups.size()), Groups.data()) < 0 || ::setgroups(0, nullptr) != 0 ||
             ::setegid(nobody->pw_gid) != 0 || ::seteuid(nobody->pw_uid) != 0)
             qFatal("cannot become nobody");
+        Switched = true;
     }
     ~AsAnotherUser()
     {
-        if (::geteuid() != 0 &&
+        if (Switched &&
             (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(Groups.size(), Groups.data()) != 0))
             qFatal("cannot become root again");
     }
@@ -158,6 +159,7 @@ class AsAnotherUser
 
   private:
     std::vector<gid_t> Groups;
+    bool Switched = false;
 };
 } // namespace
 
