@@ -146,8 +146,12 @@ void TOpsForm::CreateGridPage()
     Label24 = Add<QLabel>(Grd, "Label24", 8, 188, 44, 16);
     GIName = Add<QLineEdit>(Grd, "GIName", 54, 184, 159, 23);
     // ":" ends the name in the item line and "=" ends a formula target, so neither
-    // could come back out of a name.
-    GIName->setValidator(new TCodePageValidator(this, QStringLiteral(":=")));
+    // could come back out of a name; a comma would split the document's header row.
+    GIName->setValidator(
+        new TCodePageValidator(this, QStringLiteral(":=") + CellSeparators, [this](const QString& dropped) {
+            if (dropped.contains(CellSeparators))
+                emit separatorDropped();
+        }));
     Label25 = Add<QLabel>(Grd, "Label25", 8, 215, 44, 16);
     GIType = Add<QComboBox>(Grd, "GIType", 54, 211, 159, 23);
     for (const char* name : TypeNames)

@@ -108,6 +108,8 @@ class TOpsForm : public QDialog
     void settingsApplied(int gridRowHeight);
     // 100 ms after OK or Default: the reaction line is to be drawn with the new fonts.
     void redrawRequested();
+    // A comma typed or pasted into an item name was dropped.
+    void separatorDropped();
 
   protected:
     void showEvent(QShowEvent* event) override;

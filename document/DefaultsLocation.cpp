@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DefaultsLocation.h"
 
+#include "document/UserFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #ifndef STOIKON_DATA_FROM_BIN
 #define STOIKON_DATA_FROM_BIN "../share/stoikon"
@@ -15,10 +16,10 @@ const char* const DataSubfolder = "stoikon";
 // Earlier versions kept the user's defaults here; a copy saved then is still found.
 const char* const EarlierUserSubfolder = "Stoikon";
 
-// Empty when the system names no data folder for the user.
+// Empty when the user has no data folder.
 QString UserDataFolder(const char* subfolder)
 {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString data = UserDataHome();
     return data.isEmpty() ? QString() : QDir(data).filePath(subfolder);
 }
 
@@ -52,7 +53,7 @@ QStringList DefaultsSearchFolders(const QString& programFolder)
     AddOnce(folders, DefaultsWriteFolder(programFolder));
     AddOnce(folders, UserDataFolder(DataSubfolder));
     AddOnce(folders, UserDataFolder(EarlierUserSubfolder));
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    for (const QString& data : SystemDataFolders())
         AddOnce(folders, QDir(data).filePath(DataSubfolder));
     AddOnce(folders, QDir(programFolder).filePath(QStringLiteral(STOIKON_DATA_FROM_BIN)));
     AddOnce(folders, programFolder);

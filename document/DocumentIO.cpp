@@ -4,15 +4,7 @@
 #include "core/CodePage.h"
 #include "document/DocumentFile.h"
 #include "document/FileAccess.h"
-
-#include <QFile>
-
-namespace {
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-} // namespace
+#include "document/FilePath.h"
 
 QByteArray EncodeCodePage(const QString& text)
 {
@@ -28,7 +20,7 @@ std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path, s
 {
     std::string text;
     try {
-        text = DecodeCodePage(ReadRegularFile(LocalPath(path)));
+        text = DecodeCodePage(ReadRegularFile(PathBytes(path)));
     } catch (const FileError& error) {
         if (reason)
             *reason = error.what();
@@ -36,7 +28,7 @@ std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path, s
     }
     if (CountDocumentLines(text) > MaxDocumentLines) {
         if (reason)
-            *reason = LocalPath(path) + ": more than " + std::to_string(MaxDocumentLines) + " lines";
+            *reason = PathBytes(path) + ": more than " + std::to_string(MaxDocumentLines) + " lines";
         return std::nullopt;
     }
     return SplitDocumentLines(text);
@@ -45,7 +37,7 @@ std::optional<std::vector<std::string>> ReadCodePageLines(const QString& path, s
 bool WriteFileBytes(const QString& path, std::string_view bytes, std::string* reason)
 {
     try {
-        ReplaceFile(LocalPath(path), bytes);
+        ReplaceFile(PathBytes(path), bytes);
     } catch (const FileError& error) {
         if (reason)
             *reason = error.what();

@@ -3,13 +3,12 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
+#include "document/FilePath.h"
 #include "document/HtmlPage.h"
 #include "grid/BalanceColumns.h"
 #include "grid/GridCalculation.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -34,8 +33,11 @@ void DocumentModel::setLanguage(Language lang)
     emit languageChanged(lang);
 }
 
-void DocumentModel::setFonts(const FontSettings& fonts)
+void DocumentModel::setFonts(const FontSettings& givenFonts)
 {
+    FontSettings fonts = givenFonts;
+    for (int i = 0; i < FontSettings::Count; ++i)
+        fonts.At(i).Size = std::clamp(fonts.At(i).Size, SmallestFontSize, LargestFontSize);
     if (Fonts == fonts)
         return;
     Fonts = fonts;
@@ -98,7 +100,7 @@ bool DocumentModel::load(const QString& fileName, std::string* reason)
         doc = ReadDocumentLines(*lines);
     } catch (const DocumentReadError& error) {
         if (reason)
-            *reason = QFile::encodeName(fileName).toStdString() + ": " + error.what();
+            *reason = PathBytes(fileName) + ": " + error.what();
         // The language line comes before anything that can be wrong: the file's language
         // is in force for the message and the new document that follow.
         if (lines->size() > 1)
@@ -156,7 +158,7 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
 }
 
 BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                      const std::vector<std::string>& given)
+                                      const std::vector<std::string>& given, bool keepRows)
 {
     setModified(true);
     // The text's own coefficients, when it still has them, are the ones given.
@@ -172,7 +174,7 @@ BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medi
     // then the last substances have no row.
     const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / Grid->gridColumnCount());
     const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
-    Grid->setGridRowCount(rows);
+    Grid->setGridRowCount(keepRows ? std::max(rows, Grid->gridRowCount()) : rows);
     GridCells cells = Grid->cells();
     FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.CoefficientTexts, weights);
     Grid->updateCells(cells);
@@ -200,28 +202,37 @@ bool DocumentModel::calculateGrid(bool* complete)
     return changed;
 }
 
+DocumentModel::CalculationJob DocumentModel::calculationJob(bool recalculate) const
+{
+    CalculationJob job{Grid->cells(), Formulas, recalculate};
+    if (recalculate)
+        for (size_t r = 1; r < job.Cells.size(); ++r)
+            for (size_t c = 0; c < job.Cells[r].size(); ++c)
+                if (Grid->isWorkedOut(int(c), int(r)))
+                    job.Cells[r][c].clear();
+    return job;
+}
+
+void DocumentModel::applyCalculation(const CalculationJob& job)
+{
+    if (job.Recalculate)
+        Grid->clearWorkedOutCells();
+    Grid->updateCells(job.Cells, GridModel::Origin::WorkedOut);
+    setModified(true);
+}
+
 bool DocumentModel::recalculateGrid()
 {
-    Grid->clearWorkedOutCells();
-    // A sweep that fills no empty cell ends it. Counting only empty cells that fill keeps it
-    // finite even when a formula keeps rewriting a full cell (a target in another letter
-    // case than its column), and every sweep before the last fills at least one.
-    const auto emptyCells = [this] {
-        size_t empty = 0;
-        for (size_t r = 1; r < Grid->cells().size(); ++r)
-            for (const std::string& cell : Grid->cells()[r])
-                empty += cell.empty() ? 1 : 0;
-        return empty;
-    };
-    bool complete = true;
-    for (size_t before = emptyCells(), after = 0; before > 0 && complete; before = after) {
-        calculateGrid(&complete);
-        after = emptyCells();
-        if (after >= before)
-            break;
-    }
-    setModified(true);
-    return complete;
+    return calculateUntilSettled(true);
+}
+
+bool DocumentModel::calculateUntilSettled(bool recalculate)
+{
+    CalculationJob job = calculationJob(recalculate);
+    CalculationBudget budget;
+    const CalculationEnd end = CalculateUntilSettled(job.Cells, job.Formulas, budget);
+    applyCalculation(job);
+    return end == CalculationEnd::Settled;
 }
 
 std::vector<std::string> DocumentModel::htmlPage() const

@@ -14,6 +14,7 @@
 #include "core/Language.h"
 #include "core/PreciseWeights.h"
 #include "document/FontSettings.h"
+#include "grid/GridCells.h"
 
 #include <QObject>
 #include <QString>
@@ -38,6 +39,7 @@ class DocumentModel : public QObject
     Language language() const { return DocumentLanguage; }
     void setLanguage(Language lang);
     const FontSettings& fonts() const { return Fonts; }
+    // Font sizes are kept within those a font dialog offers.
     void setFonts(const FontSettings& fonts);
     const std::vector<std::string>& formulas() const { return Formulas; }
     void setFormulas(const std::vector<std::string>& formulas) { Formulas = formulas; }
@@ -74,16 +76,36 @@ class DocumentModel : public QObject
     // and the reaction its coefficients. Marks the document modified whatever the outcome.
     // given holds the coefficients the line showed before its clean-up (they may choose
     // among several balanced forms); a medium completes a reaction of ions that needs it.
+    // With keepRows, rows past the substances (a note, a substance the reaction lost) stay.
     BalanceOutcome balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table,
-                           Medium medium = Medium::None, const std::vector<std::string>& given = {});
+                           Medium medium = Medium::None, const std::vector<std::string>& given = {},
+                           bool keepRows = false);
     // One Calculate Grid sweep; true when it filled a cell. The cells it writes are marked
     // as worked out. Marks the document modified. complete, when given, tells whether the
     // sweep ended before its work limit.
     bool calculateGrid(bool* complete = nullptr);
     // Recalculate: empties every worked-out cell, then sweeps until a sweep fills no empty
     // cell, so the results follow the given values as they are now. Marks the document
-    // modified. False when a sweep stopped at its work limit.
+    // modified. False when the sweeps together reached the work limit.
     bool recalculateGrid();
+    // Sweeps until one fills no empty cell, all of them within one work limit (the command
+    // line's --calculate; Recalculate's sweeps after it empties the worked-out cells). False
+    // when they reached it.
+    bool calculateUntilSettled(bool recalculate = false);
+
+    // A calculation away from the model, for a worker thread while the window waits: the
+    // cells it starts from (for Recalculate without the worked-out cells) and the formulas.
+    struct CalculationJob
+    {
+        GridCells Cells;
+        std::vector<std::string> Formulas;
+        bool Recalculate = false;
+    };
+    CalculationJob calculationJob(bool recalculate) const;
+    // Takes a job's cells into the grid: the cells it filled are worked out, and for
+    // Recalculate the worked-out cells it did not fill again are empty. Marks the document
+    // modified.
+    void applyCalculation(const CalculationJob& job);
 
     // The HTML page of the reaction and the grid, as lines and as a file.
     std::vector<std::string> htmlPage() const;

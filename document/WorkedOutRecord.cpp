@@ -5,20 +5,25 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
 #include "document/DocumentModel.h"
+#include "document/FileAccess.h"
+#include "document/FilePath.h"
 #include "grid/GridModel.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 const QByteArray Signature = "Stoikon worked-out cells 1";
 // Enough for a teacher's worksheets; older records go first.
 constexpr int KeptRecords = 500;
+// A record names each worked-out cell in a line of two numbers: the largest grid a document
+// holds, every cell worked out, takes under 4 MiB.
+constexpr std::size_t MaxRecordBytes = 4 * 1024 * 1024;
 
 // The bytes a save of the document writes, as a digest.
 QByteArray DocumentDigest(const DocumentModel& document)
@@ -31,13 +36,17 @@ QByteArray DocumentDigest(const DocumentModel& document)
     return hash.result().toHex();
 }
 
+// The record of a document is named after the digest of the document's full path, its
+// links resolved where it exists.
 QString RecordPath(const QString& folder, const QString& fileName)
 {
-    const QFileInfo file(fileName);
-    const QString path =
-        file.canonicalFilePath().isEmpty() ? file.absoluteFilePath() : file.canonicalFilePath();
+    std::string path = PathBytes(AbsolutePath(fileName));
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        path = real;
+        std::free(real);
+    }
     const QByteArray key =
-        QCryptographicHash::hash(QFile::encodeName(path), QCryptographicHash::Sha1).toHex();
+        QCryptographicHash::hash(QByteArray::fromStdString(path), QCryptographicHash::Sha1).toHex();
     return QDir(folder).filePath(QString::fromLatin1(key) + QStringLiteral(".marks"));
 }
 
@@ -72,9 +81,7 @@ void SaveWorkedOutRecord(const QString& folder, const QString& fileName, const D
     for (const auto& [column, row] : marked)
         text += QByteArray::number(column) + ' ' + QByteArray::number(row) + '\n';
     // The record is a convenience: a failure to write it costs the marks, nothing else.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size())
-        file.commit();
+    WriteFileBytes(path, std::string_view(text.constData(), std::size_t(text.size())));
     DropOldRecords(folder);
 }
 
@@ -82,10 +89,15 @@ void RestoreWorkedOutMarks(const QString& folder, const QString& fileName, Docum
 {
     if (folder.isEmpty())
         return;
-    QFile file(RecordPath(folder, fileName));
-    if (file.size() > 16 * 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+    // Read as a document is: a record that is not a regular file, or is larger than a record
+    // of the largest grid, is not this program's.
+    std::string bytes;
+    try {
+        bytes = ReadRegularFile(PathBytes(RecordPath(folder, fileName)), MaxRecordBytes);
+    } catch (const FileError&) {
         return;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    }
+    const QList<QByteArray> lines = QByteArray::fromStdString(bytes).split('\n');
     if (lines.size() < 2 || lines[0] != Signature || lines[1] != DocumentDigest(document))
         return;
     GridModel* grid = document.grid();

@@ -6,12 +6,12 @@
 #include "core/ChargeNotation.h"
 #include "document/DocumentIO.h"
 #include "document/DocumentModel.h"
+#include "document/FilePath.h"
 #include "editor/DrawReaction.h"
 #include "editor/FontConvert.h"
 #include "grid/GridModel.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
@@ -137,7 +137,7 @@ bool WriteBitmapFile(const QImage& picture, const QString& fileName, std::string
     QImageWriter writer(&buffer, "bmp");
     if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB888))) {
         if (reason)
-            *reason = QFile::encodeName(fileName).toStdString() + ": the picture is too large to draw";
+            *reason = PathBytes(fileName) + ": the picture is too large to draw";
         return false;
     }
     return WriteFileBytes(fileName, std::string_view(bytes.constData(), size_t(bytes.size())), reason);

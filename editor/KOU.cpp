@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/KOU.h"
 
+#include "document/UserFiles.h"
+
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 const LocalText KOFormCaption{"Key Options", "تنظیمات کلیدها"};
@@ -126,28 +129,28 @@ void TKOForm::Recaption(Language lang)
 KeyOptions ReadKeyOptions()
 {
     KeyOptions keys;
-    QSettings settings("Velk", "ST1");
-    if (settings.allKeys().isEmpty())
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
+    if (settings->allKeys().isEmpty())
         return keys; // first run: the defaults stay
     // A missing text reads as empty: that set then maps nothing.
-    keys.KP = settings.value("KP").toString().toStdString();
-    keys.KOP = settings.value("KOP").toString().toStdString();
-    keys.KCP = settings.value("KCP").toString().toStdString();
+    keys.KP = settings->value("KP").toString().toStdString();
+    keys.KOP = settings->value("KOP").toString().toStdString();
+    keys.KCP = settings->value("KCP").toString().toStdString();
     // A missing or unreadable switch keeps its default (on) and the reading goes on to KF.
     bool ok = false;
-    const int chb = settings.value("ChB").toString().toInt(&ok);
+    const int chb = settings->value("ChB").toString().toInt(&ok);
     if (ok)
         keys.ChB = chb != 0;
-    keys.KF = settings.value("KF").toString().toStdString();
+    keys.KF = settings->value("KF").toString().toStdString();
     return keys;
 }
 
 void WriteKeyOptions(const KeyOptions& keys)
 {
-    QSettings settings("Velk", "ST1");
-    settings.setValue("KP", QString::fromStdString(keys.KP));
-    settings.setValue("KOP", QString::fromStdString(keys.KOP));
-    settings.setValue("KCP", QString::fromStdString(keys.KCP));
-    settings.setValue("ChB", keys.ChB ? 1 : 0);
-    settings.setValue("KF", QString::fromStdString(keys.KF));
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
+    settings->setValue("KP", QString::fromStdString(keys.KP));
+    settings->setValue("KOP", QString::fromStdString(keys.KOP));
+    settings->setValue("KCP", QString::fromStdString(keys.KCP));
+    settings->setValue("ChB", keys.ChB ? 1 : 0);
+    settings->setValue("KF", QString::fromStdString(keys.KF));
 }

@@ -11,19 +11,28 @@
 // give back the document read; a failed file changes nothing but the language. The line's
 // painting must take the widths its measuring gives, and the picture must stay within the
 // export's size limits.
+//
+// The same bytes are also the user's settings file, read as the window reads it at start:
+// the window's stored bounds must come out within the screen, and the key options it holds
+// must type a reaction.
 
 #include "core/CodePage.h"
+#include "core/ReactionText.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentModel.h"
 #include "document/HtmlPage.h"
+#include "document/UserFiles.h"
 #include "editor/BitmapExport.h"
 #include "editor/DrawReaction.h"
+#include "editor/KOU.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -82,7 +91,11 @@ bool Open(DocumentModel& model, const std::string& bytes, std::string& reason)
 void RequireLoaded(const DocumentModel& model, const DocumentData& doc)
 {
     const DocumentData held = model.toData();
-    Require(held.ReactionText == doc.ReactionText && held.Farsi == doc.Farsi && held.Fonts == doc.Fonts &&
+    // The font sizes within those a font dialog offers.
+    FontSettings fonts = doc.Fonts;
+    for (int i = 0; i < FontSettings::Count; ++i)
+        fonts.At(i).Size = std::clamp(fonts.At(i).Size, SmallestFontSize, LargestFontSize);
+    Require(held.ReactionText == doc.ReactionText && held.Farsi == doc.Farsi && held.Fonts == fonts &&
             held.Formulas == doc.Formulas && held.TypesList == doc.TypesList);
     Require(!model.isModified() && model.fileName() == FilePath());
     const GridModel& grid = *model.grid();
@@ -126,6 +139,28 @@ void Draw(const DocumentModel& model)
             (long long)picture.width() * picture.height() <= MaxPicturePixels);
 }
 
+// The bytes as the settings file, in a configuration folder of the fuzzer's own.
+void ReadAsSettings(const std::string& bytes)
+{
+    static const QTemporaryDir config;
+    static const bool pointed = [] {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        return QDir(config.path()).mkpath("Velk");
+    }();
+    Require(pointed && UserSettingsPath() == config.path() + "/Velk/ST1.conf");
+    QFile file(UserSettingsPath());
+    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    Require(file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+    file.close();
+
+    const QSize screen(1920, 1080);
+    const QRect bounds = ReadStoredWindow(*OpenUserSettings(), screen).Bounds;
+    Require(bounds.width() >= 200 && bounds.width() <= screen.width() && bounds.height() >= 150 &&
+            bounds.height() <= screen.height());
+    Require(std::abs(bounds.left()) <= 1 << 20 && std::abs(bounds.top()) <= 1 << 20);
+    TypeReaction("h2=o2 h2o kmno4+hcl", ReadKeyOptions());
+}
+
 // A fresh document's data, which a failed open leaves as it was but for the language.
 DocumentData Untouched(bool farsi)
 {
@@ -145,6 +180,7 @@ extern "C" const char* __lsan_default_suppressions()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ReadAsSettings(bytes);
     const std::string text = DecodeCodePage(bytes);
     Require(EncodeCodePage(text) == bytes && KeepCodePageText(text) == text);
     const std::vector<std::string> lines = SplitDocumentLines(text);

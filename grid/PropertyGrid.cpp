@@ -16,6 +16,7 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableView(parent)
     auto* delegate = new TCellDelegate(this);
     setItemDelegate(delegate);
     connect(delegate, &TCellDelegate::cellTextEdited, this, &TPropertyGrid::cellTextEdited);
+    connect(delegate, &TCellDelegate::separatorDropped, this, &TPropertyGrid::separatorDropped);
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);

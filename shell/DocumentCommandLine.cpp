@@ -4,30 +4,51 @@
 #include "core/ReactionText.h"
 #include "document/DefaultsLocation.h"
 #include "document/DocumentModel.h"
+#include "document/FilePath.h"
 #include "editor/BitmapExport.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 #include "shell/BalanceOutput.h"
 #include "shell/CommandLine.h"
 
-#include <QDir>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
 
+#include <sys/stat.h>
+
 namespace {
+// An empty path (an unset variable in a script) is a mistake, never the current folder or
+// the document itself.
 bool Usage(const std::vector<std::string>& operands, std::size_t count, const char* usage, std::ostream& err)
 {
-    if (operands.size() == count)
+    if (operands.size() == count && std::none_of(operands.begin(), operands.end(),
+                                                 [](const std::string& operand) { return operand.empty(); }))
         return true;
     err << "Usage: stoikon " << usage << '\n';
     return false;
 }
 
+// An export written over its own document would replace the document with the page.
+bool DistinctOutput(const std::string& input, const std::string& output, std::ostream& err)
+{
+    struct stat in;
+    struct stat out;
+    const bool same =
+        input == output || (::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
+                            in.st_dev == out.st_dev && in.st_ino == out.st_ino);
+    if (same)
+        err << "stoikon: " << output << " is the document itself\n";
+    return !same;
+}
+
+// The path's bytes reach the file system as they were given.
 QString PathOf(const std::string& operand)
 {
-    return QString::fromLocal8Bit(operand.c_str());
+    return PathFromBytes(operand);
 }
 
 // A failure prints the program's message (the first line of the window's message box for
@@ -51,7 +72,8 @@ int Saved(bool written, const std::string& reason, std::ostream& err)
 
 int RunExportHtml(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
 {
-    if (!Usage(operands, 2, "--export-html DOCUMENT.KVX PAGE.html", err))
+    if (!Usage(operands, 2, "--export-html DOCUMENT.KVX PAGE.html", err) ||
+        !DistinctOutput(operands[0], operands[1], err))
         return 2;
     DocumentModel document;
     if (!Open(document, operands[0], err))
@@ -62,7 +84,8 @@ int RunExportHtml(const std::vector<std::string>& operands, std::istream&, std::
 
 int RunExportBitmap(const std::vector<std::string>& operands, std::istream&, std::ostream&, std::ostream& err)
 {
-    if (!Usage(operands, 2, "--export-bitmap DOCUMENT.KVX PICTURE.bmp", err))
+    if (!Usage(operands, 2, "--export-bitmap DOCUMENT.KVX PICTURE.bmp", err) ||
+        !DistinctOutput(operands[0], operands[1], err))
         return 2;
     DocumentModel document;
     if (!Open(document, operands[0], err))
@@ -91,26 +114,28 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
         err << "Usage: stoikon --calculate DOCUMENT.KVX [-o OUTPUT.KVX]\n";
         return 2;
     };
-    std::string input;
-    std::string output;
+    std::optional<std::string> input;
+    std::optional<std::string> output;
     for (std::size_t i = 0; i < operands.size(); ++i) {
-        if (operands[i] == "-o" && i + 1 < operands.size() && output.empty())
+        if (operands[i] == "-o" && i + 1 < operands.size() && !output)
             output = operands[++i];
-        else if (operands[i] != "-o" && input.empty())
+        else if (operands[i] != "-o" && !input)
             input = operands[i];
         else
             return badUsage();
     }
-    if (input.empty())
+    if (!input || input->empty() || (output && output->empty()))
         return badUsage();
-    if (output.empty())
+    if (!output)
         output = input;
 
     DocumentModel document;
-    if (!Open(document, input, err))
+    if (!Open(document, *input, err))
         return 1;
-    // Balanced with the default key options, as the command line reads every reaction.
-    const BalanceOutcome outcome = document.balance(KeyOptions().ChB, CommandLineWeights());
+    // Balanced with the default key options, as the command line reads every reaction. A
+    // row the user added stays: the command works out cells and nothing else.
+    const BalanceOutcome outcome =
+        document.balance(KeyOptions().ChB, CommandLineWeights(), Medium::None, {}, true);
     switch (outcome.status) {
     case BalanceOutcome::Status::InvalidReaction:
         err << "Invalid reaction\n" << RefusalNote(outcome) << '\n';
@@ -121,14 +146,11 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     case BalanceOutcome::Status::Balanced:
         break;
     }
-    // Every sweep can fill cells from values the one before wrote; stop when one fills
-    // nothing (a row count's worth of sweeps is always enough for formulas that chain).
-    const int limit = document.grid()->gridRowCount() + 10;
-    bool complete = true;
-    for (int i = 0; i < limit && complete && document.calculateGrid(&complete); ++i) {
-    }
+    // Every sweep can fill cells from values the one before wrote; the sweeps go on until
+    // one fills nothing, within one work limit for them all.
+    const bool complete = document.calculateUntilSettled();
     std::string reason;
-    if (const int status = Saved(document.saveTo(PathOf(output), &reason), reason, err); status != 0)
+    if (const int status = Saved(document.saveTo(PathOf(*output), &reason), reason, err); status != 0)
         return status;
     // Saved as far as it was calculated.
     if (!complete)
@@ -149,9 +171,7 @@ int RunDefaults(const std::vector<std::string>& operands, std::istream&, std::os
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const auto local = [](const QString& path) {
-        return QDir::toNativeSeparators(path).toLocal8Bit().toStdString();
-    };
+    const auto local = [](const QString& path) { return PathBytes(path); };
     int status = 0;
     for (const bool farsi : {false, true}) {
         const QString name = DefaultsFileName(farsi);

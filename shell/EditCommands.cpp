@@ -14,6 +14,7 @@
 #include "grid/GridModel.h"
 #include "grid/PropertyGrid.h"
 #include "shell/BalanceOutput.h"
+#include "shell/CalculationRun.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
@@ -84,23 +85,38 @@ void TSTMainForm::GridSetEditText(int col, int, const QString& text)
     });
 }
 
+void TSTMainForm::SaySeparatorDropped()
+{
+    statusBar()->showMessage(Texts::MsgSeparatorDropped.In(Doc->language()));
+}
+
 void TSTMainForm::CalGridClick()
 {
     if (HelpMode) {
         EndHelpMode(true);
         return;
     }
-    // Only a grid made to be slow stops short of its end; the status bar says so.
-    bool complete = true;
-    Doc->calculateGrid(&complete);
-    if (!complete)
-        statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
+    CalculateInWindow(false);
 }
 
 void TSTMainForm::ReactionRecalculateExecute()
 {
     // The worked-out cells go and the grid fills again from the values given now.
-    if (!Doc->recalculateGrid())
+    CalculateInWindow(true);
+}
+
+void TSTMainForm::CalculateInWindow(bool recalculate)
+{
+    DocumentModel::CalculationJob job = Doc->calculationJob(recalculate);
+    const CalculationEnd end = RunCalculation(this, job, recalculate, Doc->language());
+    // A cancelled calculation leaves the document as it was.
+    if (end == CalculationEnd::Cancelled) {
+        statusBar()->showMessage(Texts::MsgCalculationCancelled.In(Doc->language()));
+        return;
+    }
+    Doc->applyCalculation(job);
+    // Only a grid made to be slow stops short of its end; the status bar says so.
+    if (end == CalculationEnd::OutOfWork)
         statusBar()->showMessage(Texts::MsgGridTooLarge.In(Doc->language()));
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/DefaultsLocation.h"
 #include "document/DocumentModel.h"
+#include "document/FilePath.h"
 #include "document/WorkedOutRecord.h"
 #include "editor/BitmapExport.h"
 #include "editor/ReactionLine.h"
@@ -15,9 +16,17 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <iostream>
+
 namespace {
 const char* const DocumentFilter = "Stoikon File (*.KVX *.kvx)";
 const char* const HtmlFilter = "HTML files (*.htm *.html)";
+
+// The message box says what failed; standard error also says why, as the command line does.
+void ReportFileFailure(const char* message, const std::string& reason)
+{
+    std::cerr << message << '\n' << reason << std::endl;
+}
 } // namespace
 
 QString TSTMainForm::DefaultsFilePath(Language lang) const
@@ -74,11 +83,13 @@ void TSTMainForm::FileOpenAccept(const QString& fileName)
 {
     if (!AskSaveChanges())
         return;
-    if (Doc->load(fileName)) {
+    std::string reason;
+    if (Doc->load(fileName, &reason)) {
         RestoreWorkedOutMarks(MarksFolderPath(), fileName, *Doc);
         TextImg->DrawReaction(); // the fonts may be new
         return;
     }
+    ReportFileFailure("Can not open this file", reason);
     Message(Texts::MsgCannotOpen, MsgKind::Error, mbOK);
     // Nothing of the failed file can be saved over it: the new document is untitled and
     // asks nothing.
@@ -96,8 +107,8 @@ QString TSTMainForm::ChooseSaveFileName(FileDialogKind kind, const QString& titl
             return QString();
         if (QFileInfo(name).suffix().isEmpty())
             name += extension;
-        if (QFileInfo::exists(name) && Message(name + Texts::MsgAlreadyExists.In(Doc->language()),
-                                               MsgKind::Warning, mbYes | mbNo) != mrYes)
+        if (PathExists(name) && Message(name + Texts::MsgAlreadyExists.In(Doc->language()), MsgKind::Warning,
+                                        mbYes | mbNo) != mrYes)
             continue;
         return name;
     }
@@ -105,7 +116,9 @@ QString TSTMainForm::ChooseSaveFileName(FileDialogKind kind, const QString& titl
 
 bool TSTMainForm::FileSaveAsAccept(const QString& chosenName)
 {
-    if (!Doc->saveTo(chosenName)) {
+    std::string reason;
+    if (!Doc->saveTo(chosenName, &reason)) {
+        ReportFileFailure("Can not save this file", reason);
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
         return false;
     }
@@ -143,8 +156,11 @@ void TSTMainForm::FileHTMLExecute()
                            QStringLiteral(".html"));
     if (name.isEmpty())
         return;
-    if (!Doc->writeHtmlPage(name))
+    std::string reason;
+    if (!Doc->writeHtmlPage(name, &reason)) {
+        ReportFileFailure("Can not save this file", reason);
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+    }
 }
 
 void TSTMainForm::FilePrintExecute()
@@ -156,6 +172,9 @@ void TSTMainForm::FilePrintExecute()
         return;
     // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
     const QImage picture = RenderBitmap(BitmapSourceOf(*Doc, Grid->rowHeights()), palette());
-    if (!WriteBitmapFile(picture, fileName))
+    std::string reason;
+    if (!WriteBitmapFile(picture, fileName, &reason)) {
+        ReportFileFailure("Can not save this file", reason);
         Message(Texts::MsgCannotSave, MsgKind::Error, mbOK);
+    }
 }

@@ -96,12 +96,22 @@ const LocalText MsgGridTooLarge{"The grid is too large to calculate completely",
                                 "جدول برای محاسبه کامل بیش از حد بزرگ است"};
 const LocalText HelpModePrompt{"Click on item you need information about",
                                "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
+const LocalText MsgSeparatorDropped{
+    "A comma separates the cells in the file, so a cell or a name can not hold one",
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، «،» را به کار "
+    "ببرید"};
+const LocalText CalculatingTitle{"Calculating the grid", "محاسبه جدول"};
+const LocalText CalculatingCancel{"Cancel", "لغو"};
+const LocalText MsgCalculationCancelled{
+    "Calculation cancelled; the grid is as it was",
+    "محاسبه لغو شد؛ جدول همان‌گونه که بود ماند"};
 
 const LocalText ReactionCheckCaption{"C&heck", "&بررسی"};
-const LocalText ReactionCheckHint{"Check|Tells whether the coefficients written balance the reaction",
-                                  "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
-                                  "موازنه "
-                                  "می‌کنند"};
+const LocalText ReactionCheckHint{
+    "Check|Tells whether the coefficients written balance the reaction",
+    "بررسی|نشان می‌دهد آیا ضریب‌های نوشته‌شده واکنش را "
+    "موازنه "
+    "می‌کنند"};
 const LocalText ReasonEmpty{"There is no reaction to balance.", "واکنشی برای موازنه نوشته نشده است."};
 const LocalText ReasonNoArrow{"The reaction has no arrow (>) between its two sides.",
                               "واکنش پیکانی (>) میان دو طرف خود ندارد."};
@@ -242,6 +252,10 @@ const std::vector<const LocalText*>& ShellTexts()
         &Texts::MsgGridHelp,
         &Texts::MsgGridTooLarge,
         &Texts::HelpModePrompt,
+        &Texts::MsgSeparatorDropped,
+        &Texts::CalculatingTitle,
+        &Texts::CalculatingCancel,
+        &Texts::MsgCalculationCancelled,
     };
     return all;
 }

@@ -74,6 +74,11 @@ extern const LocalText MsgReactionHelp;
 extern const LocalText MsgGridHelp;
 extern const LocalText MsgGridTooLarge;
 extern const LocalText HelpModePrompt;
+// The status bar's and the calculation's own texts, never stored in a document.
+extern const LocalText MsgSeparatorDropped;
+extern const LocalText CalculatingTitle;
+extern const LocalText CalculatingCancel;
+extern const LocalText MsgCalculationCancelled;
 
 // Balance's reasons, its offer to complete a reaction in solution, and Check. Written with
 // the Persian letters (ی, ک); "%1" and "%2" stand for what a reason names.

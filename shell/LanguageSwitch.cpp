@@ -88,7 +88,8 @@ void TSTMainForm::RecaptionStatusBar()
     const Language lang = Doc->language();
     // A notice of a command (help mode's prompt, a grid too large) is said again.
     const QString shown = statusBar()->currentMessage();
-    for (const LocalText* notice : {&Texts::HelpModePrompt, &Texts::MsgGridTooLarge}) {
+    for (const LocalText* notice : {&Texts::HelpModePrompt, &Texts::MsgGridTooLarge,
+                                    &Texts::MsgSeparatorDropped, &Texts::MsgCalculationCancelled}) {
         if (shown == notice->In(Language::English) || shown == notice->In(Language::Farsi)) {
             statusBar()->showMessage(notice->In(lang));
             return;

@@ -96,6 +96,7 @@ class TSTMainForm : public QMainWindow
     void ReactionCheckExecute();
     void GridClick();
     void GridSetEditText(int col, int row, const QString& text);
+    void SaySeparatorDropped();
     void CalGridClick();
     void ReactionRecalculateExecute();
     void ReactionCopyExecute();
@@ -152,6 +153,8 @@ class TSTMainForm : public QMainWindow
     void SetCaption();       // "Stoikon - " + name, or "Stoikon - Untitled"
     void InstallHelpMode();  // routes clicks anywhere on the grid to GridClick in help mode
     void OpenTarget(const QString& target);
+    // Calculate Grid (one sweep) or Recalculate, the work away from the window (CalculationRun).
+    void CalculateInWindow(bool recalculate);
     // The status bar's message in the document's language, after a switch.
     void RecaptionStatusBar();
     QString DefaultsFilePath(Language lang) const; // where New reads the defaults of a language

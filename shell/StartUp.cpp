@@ -4,6 +4,7 @@
 
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
+#include "document/FilePath.h"
 #include "editor/KOU.h"
 #include "editor/ReactionLine.h"
 #include "grid/GridModel.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -61,6 +61,7 @@ void TSTMainForm::AttachDialogs(TAboutForm* about, TOpsForm* ops, TKOForm* keys)
         return;
     connect(ops, &TOpsForm::settingsApplied, Grid, &TPropertyGrid::SetDefaultRowHeight);
     connect(ops, &TOpsForm::redrawRequested, TextImg, &ReactionLine::DrawReaction);
+    connect(ops, &TOpsForm::separatorDropped, this, &TSTMainForm::SaySeparatorDropped);
     // Default's file is written once the dialog has closed, however it was shown.
     connect(ops, &QDialog::finished, this, [this](int result) {
         if (result == TOpsForm::DefaultResult)
@@ -95,6 +96,7 @@ void TSTMainForm::CreatePanels()
     Grid->setObjectName("Grid");
     Grid->setGridModel(Doc->grid());
     connect(Grid, &TPropertyGrid::cellTextEdited, this, &TSTMainForm::GridSetEditText);
+    connect(Grid, &TPropertyGrid::separatorDropped, this, &TSTMainForm::SaySeparatorDropped);
     connect(Grid, &QAbstractItemView::clicked, this, &TSTMainForm::GridClick);
     CalGrid = new QPushButton(Panel);
     CalGrid->setObjectName("CalGrid");
@@ -149,8 +151,8 @@ void TSTMainForm::FormActivate()
         SettingsEnglishExecute();
     Doc->setModified(false);
     FileNewExecute();
-    if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
-        FileOpenAccept(QFileInfo(CommandLineFile).absoluteFilePath());
+    if (PathIsFile(CommandLineFile))
+        FileOpenAccept(AbsolutePath(CommandLineFile));
     menuBar()->update();
 }
 

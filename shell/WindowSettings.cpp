@@ -4,6 +4,7 @@
 
 #include "dialogs/WindowFrame.h"
 #include "document/DocumentModel.h"
+#include "document/UserFiles.h"
 #include "editor/KOU.h"
 #include "editor/ReactionLine.h"
 #include "shell/MainU.h"
@@ -13,20 +14,10 @@
 #include <QScreen>
 #include <QSettings>
 
-namespace {
-// Reads one whole-number value; false when it is missing or not a number.
-bool ReadInt(const QSettings& settings, const char* name, int& value)
-{
-    const QVariant v = settings.value(QLatin1String(name));
-    if (!v.isValid())
-        return false;
-    bool ok = false;
-    const int n = v.toString().toInt(&ok);
-    if (ok)
-        value = n;
-    return ok;
-}
+#include <algorithm>
+#include <memory>
 
+namespace {
 // Whether the user's locale reads messages in Farsi, by the C library's precedence: LC_ALL,
 // LC_MESSAGES, LANG, and then the first language of LANGUAGE when the locale is not C.
 bool LocaleIsFarsi()
@@ -63,36 +54,21 @@ void TSTMainForm::ReadWindowSettings()
     TextImg->setKeyOptions(ReadKeyOptions());
     // Until a language is stored, the window starts in the language of the user's locale.
     StartupFarsi = LocaleIsFarsi();
-    QSettings settings("Velk", "ST1");
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     // Not one of the window's values: read whatever the others hold.
-    Actions.SettingsPreciseWeights->setChecked(settings.value("PreciseWeights").toString() ==
+    Actions.SettingsPreciseWeights->setChecked(settings->value("PreciseWeights").toString() ==
                                                QLatin1String("1"));
-    // The bounds are the frame's, as designed or as they were at the last close. Each value
-    // counts as soon as it is read; the first missing or malformed one ends the reading and
-    // the rest keep their defaults (all of them on a first run).
-    QRect bounds(10, 9, 780, 551);
-    Qt::WindowState state = Qt::WindowNoState;
-    int value = 0;
-    do {
-        if (!ReadInt(settings, "Width", value))
-            break;
-        bounds.setWidth(value);
-        if (!ReadInt(settings, "Height", value))
-            break;
-        bounds.setHeight(value);
-        if (!ReadInt(settings, "Top", value))
-            break;
-        bounds.moveTop(value);
-        if (!ReadInt(settings, "Left", value))
-            break;
-        bounds.moveLeft(value);
-        if (!ReadInt(settings, "WS", value))
-            break;
-        state = value == 1 ? Qt::WindowMinimized : value == 2 ? Qt::WindowMaximized : Qt::WindowNoState;
-        if (!ReadInt(settings, "Lang", value))
-            break;
-        StartupFarsi = value != 0;
-    } while (false);
+    // The bounds are the frame's, as designed or as they were at the last close.
+    QSize largestScreen(0, 0);
+    for (QScreen* screen : QGuiApplication::screens())
+        largestScreen = largestScreen.expandedTo(screen->availableGeometry().size());
+    const StoredWindow stored = ReadStoredWindow(*settings, largestScreen);
+    if (stored.Farsi)
+        StartupFarsi = *stored.Farsi;
+    const QRect bounds = stored.Bounds;
+    const Qt::WindowState state = stored.State == 1   ? Qt::WindowMinimized
+                                  : stored.State == 2 ? Qt::WindowMaximized
+                                                      : Qt::WindowNoState;
     // Until the window manager has framed the window its frame is not known: the client
     // area takes the whole bounds, and is fitted inside the frame when it first shows.
     SetFrameBounds(this, bounds, FrameMargins(this));
@@ -119,7 +95,7 @@ void TSTMainForm::FitFrameToStoredBounds()
 void TSTMainForm::SettingsPreciseWeightsExecute()
 {
     // Kept as soon as it is chosen; it applies from the next Balance.
-    QSettings("Velk", "ST1").setValue("PreciseWeights", Actions.SettingsPreciseWeights->isChecked() ? 1 : 0);
+    OpenUserSettings()->setValue("PreciseWeights", Actions.SettingsPreciseWeights->isChecked() ? 1 : 0);
 }
 
 AtomicWeights TSTMainForm::ChosenWeights() const
@@ -134,16 +110,16 @@ void TSTMainForm::UsePreciseWeights()
 
 void TSTMainForm::WriteWindowSettings()
 {
-    QSettings settings("Velk", "ST1");
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
     // The frame's bounds; a minimised window keeps those it will be restored to.
     const QRect bounds = isMinimized() ? normalGeometry().marginsAdded(FrameMargins(this)) : frameGeometry();
     const int state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-    settings.setValue("Width", bounds.width());
-    settings.setValue("Height", bounds.height());
-    settings.setValue("Top", bounds.y());
-    settings.setValue("Left", bounds.x());
-    settings.setValue("WS", state);
-    settings.setValue("Lang", Doc->language() == Language::Farsi ? 1 : 0);
+    settings->setValue("Width", bounds.width());
+    settings->setValue("Height", bounds.height());
+    settings->setValue("Top", bounds.y());
+    settings->setValue("Left", bounds.x());
+    settings->setValue("WS", state);
+    settings->setValue("Lang", Doc->language() == Language::Farsi ? 1 : 0);
     WriteKeyOptions(TextImg->keyOptions());
-    settings.sync();
+    settings->sync();
 }
