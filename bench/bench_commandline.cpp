@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line's input side: a very long line typed in, and a million lines through
-// --balance, read and answered as they stream by.
+// The command line's input side: a very long line typed in, a million lines through
+// --balance, read and answered as they stream by, and lines far past the input's limit.
 #include "bench/Corpus.h"
 #include "cli/CommandLine.h"
 #include "core/ReactionText.h"
@@ -42,6 +42,34 @@ class LineSource : public std::streambuf
     std::vector<std::string> Lines;
     size_t Left;
     size_t Next = 0;
+    std::string Buffer;
+};
+
+// Standard input of one line of length letters, a buffer at a time, and a short reaction.
+class LongLineSource : public std::streambuf
+{
+  public:
+    explicit LongLineSource(size_t length) : Left(length) {}
+
+  protected:
+    int_type underflow() override
+    {
+        if (Left == 0 && Done)
+            return traits_type::eof();
+        if (Left == 0) {
+            Buffer = "\nh2=o2 h2o\n";
+            Done = true;
+        } else {
+            Buffer.assign(std::min<size_t>(Left, 65536), 'h');
+            Left -= Buffer.size();
+        }
+        setg(Buffer.data(), Buffer.data(), Buffer.data() + Buffer.size());
+        return traits_type::to_int_type(Buffer[0]);
+    }
+
+  private:
+    size_t Left;
+    bool Done = false;
     std::string Buffer;
 };
 
@@ -91,6 +119,21 @@ void BM_BalanceMillionLines(benchmark::State& state)
     state.counters["peak_rss_MB"] = PeakMegabytes();
 }
 
+// A line of 50 MB and one of 200 MB on standard input: each is answered as too long, in the
+// memory of one buffer.
+void BM_BalanceHugeLine(benchmark::State& state)
+{
+    for (auto _ : state) {
+        LongLineSource source(size_t(state.range(0)) * 1000000);
+        std::istream in(&source);
+        ByteCounter sink;
+        std::ostream out(&sink);
+        std::ostringstream err;
+        RunCommandLine({"--balance"}, in, out, err);
+    }
+    state.counters["peak_rss_MB"] = PeakMegabytes();
+}
+
 // A 100 KB line typed in one character at a time, with a tidy after each.
 void BM_TypeLongLine(benchmark::State& state)
 {
@@ -107,3 +150,4 @@ void BM_TypeLongLine(benchmark::State& state)
 
 BENCHMARK(BM_BalanceMillionLines)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeLongLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BalanceHugeLine)->Arg(50)->Arg(200)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -73,6 +73,20 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     return result;
 }
 
+BalancedLine UnreadLine(const ReactionNotation* notation, AtomicWeights weights, std::string note)
+{
+    BalanceOutcome invalid;
+    invalid.status = BalanceOutcome::Status::InvalidReaction;
+    BalancedLine result;
+    result.Failed = true;
+    result.Note = std::move(note);
+    if (notation && notation->WriteRecord)
+        result.Output = notation->WriteRecord("", invalid, weights);
+    else
+        result.Output = FirstLine(BalanceMessage(invalid.status)->In(Language::English));
+    return result;
+}
+
 BalancedLine CheckLine(const std::string& line)
 {
     BalancedLine result;

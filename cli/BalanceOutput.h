@@ -27,6 +27,10 @@ struct BalancedLine
 BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notation, AtomicWeights weights,
                          Medium medium = Medium::None);
 
+// A line that is not read at all (too long to be): the notation's record of an invalid
+// reaction, or for any other notation and for Check "Invalid reaction"; Failed, with note.
+BalancedLine UnreadLine(const ReactionNotation* notation, AtomicWeights weights, std::string note);
+
 // The line checked: the reaction with its coefficients, a line per element (and the charge)
 // with its tallies, and the verdict; Failed when they do not balance or the line does not
 // read.

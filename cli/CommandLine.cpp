@@ -6,11 +6,14 @@
 #include "core/Balance.h"
 #include "core/ElementTable.h"
 #include "core/Errors.h"
+#include "core/NotationWriters.h"
 #include "core/ReactionText.h"
 #include "core/TextbookNotation.h"
 #include "generated/Version.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -20,43 +23,81 @@ namespace {
 
 AtomicWeights RunWeights = AtomicWeights::Table;
 
-// The lines of standard input, passed on as they arrive: onBytes gets each piece of the
-// current line (never a line feed, and not the one CR before it) and onLine(blank) its
-// end, blank when the line holds nothing but blanks and tabs. Nothing is kept but what the
-// callers keep, so input of any length takes little memory. Before a read that may have
-// to wait, what is written so far is flushed: a result shows as soon as it is ready.
-template <class OnBytes, class OnLine>
-void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLine)
+// The longest line of standard input that is read: a reaction or a formula is a few hundred
+// bytes at most, and a line a thousand times longer still balances in a moment.
+constexpr std::size_t MaxInputLineBytes = 64 * 1024;
+const std::string TooLongNote = "line too long (more than " + std::to_string(MaxInputLineBytes) + " bytes)";
+
+// Output that could not be written (a full disk, /dev/full, a closed standard output) fails
+// the run with the cause on standard error, as the core utilities report it. The stream is
+// flushed once more to learn the cause when it failed earlier.
+bool OutputWritten(std::ostream& out, std::ostream& err)
+{
+    const bool failedBefore = !out;
+    out.clear();
+    errno = 0;
+    out.flush();
+    if (out && !failedBefore)
+        return true;
+    const int cause = errno;
+    err << "stoikon: write error" << (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string())
+        << '\n';
+    return false;
+}
+
+// One line of standard input, as ReadLines passes it on.
+struct InputLine
+{
+    std::string Text;  // without its line feed, nor the one CR before it; empty when too long
+    bool Blank = true; // nothing but blanks and tabs
+    bool TooLong = false;
+};
+
+// The lines of standard input, each passed to onLine as soon as it ends. A line longer than
+// MaxInputLineBytes is not kept: it is passed on empty and marked too long, so input of any
+// length takes little memory. Before a read that may have to wait, what is written so far
+// is flushed: a result shows as soon as it is ready. Reading stops once the output fails.
+template <class OnLine> void ReadLines(std::istream& in, std::ostream& out, OnLine onLine)
 {
     std::streambuf* source = in.rdbuf();
     char chunk[1 << 16];
+    InputLine line;
     bool anyByte = false; // the line has begun
-    bool blank = true;
-    bool heldCR = false; // a CR that is dropped if the line ends right after it
+    bool heldCR = false;  // a CR that is dropped if the line ends right after it
+    auto keep = [&](std::string_view bytes) {
+        if (line.TooLong)
+            return;
+        if (line.Text.size() + bytes.size() > MaxInputLineBytes) {
+            line.TooLong = true;
+            line.Blank = false;
+            std::string().swap(line.Text);
+            return;
+        }
+        if (line.Blank && bytes.find_first_not_of(" \t") != std::string_view::npos)
+            line.Blank = false;
+        line.Text.append(bytes);
+    };
     auto piece = [&](std::string_view bytes) {
         if (bytes.empty())
             return;
         anyByte = true;
         if (heldCR) {
-            onBytes(std::string_view("\r"));
-            blank = false;
+            keep("\r");
             heldCR = false;
         }
         if (bytes.back() == '\r') {
             heldCR = true;
             bytes.remove_suffix(1);
         }
-        if (blank && bytes.find_first_not_of(" \t") != std::string_view::npos)
-            blank = false;
-        onBytes(bytes);
+        keep(bytes);
     };
     auto endLine = [&]() {
-        onLine(blank);
+        onLine(line);
+        line = InputLine();
         anyByte = false;
-        blank = true;
         heldCR = false;
     };
-    for (;;) {
+    while (out) {
         std::streamsize available = source->in_avail();
         if (available <= 0) {
             out.flush();
@@ -76,7 +117,7 @@ void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLi
         }
         piece(bytes);
     }
-    if (anyByte)
+    if (anyByte && out)
         endLine();
 }
 
@@ -109,22 +150,27 @@ bool TakeNamedOption(std::vector<std::string>& operands, const std::string& opti
 }
 
 // The reactions of a mode, one at a time: the operands, or else the lines of standard input.
+// The line is kept whole (whether it is textbook notation depends on all of it), unless it
+// is too long: then it comes empty, and tooLong is set.
 template <class Each>
 void ForEachReaction(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, Each each)
 {
     std::size_t number = 0;
     for (const std::string& reaction : operands)
-        each(reaction, "reaction", ++number);
-    if (operands.empty()) {
-        // The line is kept whole: whether it is textbook notation depends on all of it.
-        std::string line;
-        ReadLines(
-            in, out, [&](std::string_view bytes) { line.append(bytes); },
-            [&](bool) {
-                each(line, "line", ++number);
-                line.clear();
-            });
-    }
+        each(reaction, "reaction", ++number, false);
+    if (operands.empty())
+        ReadLines(in, out, [&](const InputLine& line) { each(line.Text, "line", ++number, line.TooLong); });
+}
+
+// A line's answer on standard output, the note on standard error; a failure fails the run.
+void Answer(const BalancedLine& result, const char* kind, std::size_t number, std::ostream& out,
+            std::ostream& err, int& status)
+{
+    out << result.Output << '\n';
+    if (!result.Note.empty())
+        err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
+    if (result.Failed)
+        status = 1;
 }
 
 // Each reaction is read as textbook notation or typed keys (ReadReactionLine), balanced and
@@ -147,14 +193,12 @@ int RunBalance(const std::vector<std::string>& givenOperands, std::istream& in, 
         !TakeNamedOption(operands, "--medium", "medium", "acid or base", readMedium, err))
         return 2;
     int status = 0;
-    ForEachReaction(operands, in, out, [&](const std::string& line, const char* kind, std::size_t number) {
-        const BalancedLine result = BalanceLine(line, *notation, RunWeights, medium);
-        out << result.Output << '\n';
-        if (!result.Note.empty())
-            err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
-        if (result.Failed)
-            status = 1;
-    });
+    ForEachReaction(operands, in, out,
+                    [&](const std::string& line, const char* kind, std::size_t number, bool tooLong) {
+                        Answer(tooLong ? UnreadLine(notation, RunWeights, TooLongNote)
+                                       : BalanceLine(line, *notation, RunWeights, medium),
+                               kind, number, out, err, status);
+                    });
     return status;
 }
 
@@ -162,20 +206,17 @@ int RunBalance(const std::vector<std::string>& givenOperands, std::istream& in, 
 int RunCheck(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream& err)
 {
     int status = 0;
-    ForEachReaction(operands, in, out, [&](const std::string& line, const char* kind, std::size_t number) {
-        if (IsBlankLine(line))
-            return;
-        const BalancedLine result = CheckLine(line);
-        out << result.Output << '\n';
-        if (!result.Note.empty())
-            err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
-        if (result.Failed)
-            status = 1;
-    });
+    ForEachReaction(operands, in, out,
+                    [&](const std::string& line, const char* kind, std::size_t number, bool tooLong) {
+                        if (tooLong || !IsBlankLine(line))
+                            Answer(tooLong ? UnreadLine(nullptr, RunWeights, TooLongNote) : CheckLine(line),
+                                   kind, number, out, err, status);
+                    });
     return status;
 }
 
-int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream&)
+int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+                 std::ostream& err)
 {
     int status = 0;
     auto weigh = [&](const std::string& formula) {
@@ -189,14 +230,17 @@ int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std
     for (const std::string& formula : operands)
         weigh(formula);
     if (operands.empty()) {
-        std::string line;
-        ReadLines(
-            in, out, [&](std::string_view bytes) { line.append(bytes); },
-            [&](bool blank) {
-                if (!blank)
-                    weigh(line);
-                line.clear();
-            });
+        std::size_t number = 0;
+        ReadLines(in, out, [&](const InputLine& line) {
+            ++number;
+            if (line.TooLong) {
+                out << "Invalid formula\n";
+                err << "stoikon: line " << number << ": " << TooLongNote << '\n';
+                status = 1;
+            } else if (!line.Blank) {
+                weigh(line.Text);
+            }
+        });
     }
     return status;
 }
@@ -302,8 +346,11 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
     }
     const std::string& name = args.front();
     for (const CommandLineOption& option : CommandLineOptions())
-        if (option.Run && (name == option.Name || (name == "-h" && option.Name == "--help")))
-            return option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
+        if (option.Run && (name == option.Name || (name == "-h" && option.Name == "--help"))) {
+            const int status =
+                option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
+            return OutputWritten(out, err) ? status : 1;
+        }
     err << "stoikon: unknown option '" << name << "'\n"
         << "Try 'stoikon --help' for the list of options.\n";
     return 2;

@@ -9,16 +9,36 @@
 #include "texts/Messages.h"
 #include "texts/Texts.h"
 
+#include <algorithm>
+#include <optional>
 #include <ostream>
 
+#include <sys/stat.h>
+
 namespace {
+// An empty path (an unset variable in a script) is a mistake, never the current folder or
+// the document itself.
 bool Usage(const std::vector<std::string>& operands, std::size_t count, const std::string& usage,
            std::ostream& err)
 {
-    if (operands.size() == count)
+    if (operands.size() == count && std::none_of(operands.begin(), operands.end(),
+                                                 [](const std::string& operand) { return operand.empty(); }))
         return true;
     err << "Usage: stoikon " << usage << '\n';
     return false;
+}
+
+// An export written over its own document would replace the document with the page.
+bool DistinctOutput(const std::string& input, const std::string& output, std::ostream& err)
+{
+    struct stat in;
+    struct stat out;
+    const bool same =
+        input == output || (::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
+                            in.st_dev == out.st_dev && in.st_ino == out.st_ino);
+    if (same)
+        err << "stoikon: " << output << " is the document itself\n";
+    return !same;
 }
 
 // A failure prints the program's message (the first line of the window's message box for
@@ -42,7 +62,8 @@ bool Open(Document& document, const std::string& path, const std::string& marksF
 
 int RunExport(const DocumentExport& row, const std::vector<std::string>& operands, std::ostream& err)
 {
-    if (!Usage(operands, 2, std::string(row.Option) + " DOCUMENT.KVX " + row.FileOperand, err))
+    if (!Usage(operands, 2, std::string(row.Option) + " DOCUMENT.KVX " + row.FileOperand, err) ||
+        !DistinctOutput(operands[0], operands[1], err))
         return 2;
     Document document;
     if (!Open(document, operands[0], std::string(), err))
@@ -62,35 +83,39 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
         err << "Usage: stoikon --calculate DOCUMENT.KVX [-o OUTPUT.KVX]\n";
         return 2;
     };
-    std::string input;
-    std::string output;
+    std::optional<std::string> input;
+    std::optional<std::string> output;
     for (std::size_t i = 0; i < operands.size(); ++i) {
-        if (operands[i] == "-o" && i + 1 < operands.size() && output.empty())
+        if (operands[i] == "-o" && i + 1 < operands.size() && !output)
             output = operands[++i];
-        else if (operands[i] != "-o" && input.empty())
+        else if (operands[i] != "-o" && !input)
             input = operands[i];
         else
             return badUsage();
     }
-    if (input.empty())
+    if (!input || input->empty() || (output && output->empty()))
         return badUsage();
-    if (output.empty())
+    if (!output)
         output = input;
 
     // As the window opens, calculates and saves: the worked-out cells are remembered too.
     const std::string marks = WorkedOutRecordFolder();
     Document document;
-    if (!Open(document, input, marks, err))
+    if (!Open(document, *input, marks, err))
         return 1;
-    // Balanced with the default key options, as the command line reads every reaction.
-    const BalanceOutcome outcome = document.balance(KeyOptions().AutoCase, CommandLineWeights());
+    // Balanced with the default key options, as the command line reads every reaction. A
+    // row the user added stays: the command works out cells and nothing else.
+    const BalanceOutcome outcome =
+        document.balance(KeyOptions().AutoCase, CommandLineWeights(), Medium::None, {}, true);
     if (const LocalText* message = BalanceMessage(outcome.status)) {
         err << FirstLine(message->In(Language::English)) << '\n' << RefusalNote(outcome) << '\n';
         return 1;
     }
-    const bool complete = document.calculateUntilFilled();
+    // Every sweep can fill cells from values the one before wrote; the sweeps go on until
+    // one fills nothing, within one work limit for them all.
+    const bool complete = document.calculateUntilSettled();
     try {
-        document.save(output, marks);
+        document.save(*output, marks);
     } catch (const FileError& error) {
         Failed(Texts::MsgCannotSave, error, err);
         return 1;

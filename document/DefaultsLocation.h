@@ -27,5 +27,6 @@ std::vector<std::string> DefaultsSearchFolders(const std::string& programFolder 
 // The first of the search folders that holds the file; empty when none does.
 std::string FindDefaultsFile(const std::string& name, const std::string& programFolder = ProgramFolder());
 
-// Where Default writes: beside the program in a build tree, otherwise the user's data folder.
+// Where Default writes: beside the program in a build tree, otherwise the user's data folder
+// (empty when the user has none).
 std::string DefaultsWriteFolder(const std::string& programFolder = ProgramFolder());

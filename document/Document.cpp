@@ -52,7 +52,7 @@ void Document::setLanguage(Language lang)
 }
 
 BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                 const std::vector<std::string>& given)
+                                 const std::vector<std::string>& given, bool keepRows)
 {
     markModified(true);
     // The text's own coefficients, when it still has them, are the ones given.
@@ -68,7 +68,7 @@ BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium me
     // then the last substances have no row.
     const long long rowsThatFit = std::max<long long>(2, MaxDocumentCells / columnCount());
     const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
-    resizeRows(rows);
+    resizeRows(keepRows ? std::max(rows, rowCount()) : rows);
     FillBalanceColumns(Content.Data.Cells, typesList(), outcome.Formulas, outcome.CoefficientTexts, weights);
     // What Balance writes is given, also where it wrote the text a cell already had.
     for (int c = 0; c < columnCount(); ++c) {
@@ -84,49 +84,67 @@ BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium me
     return outcome;
 }
 
-bool Document::calculate()
+CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 {
-    // A sweep only ever fills empty cells: the ones it filled are the worked-out ones.
-    GridCells& cells = Content.Data.Cells;
-    std::vector<std::vector<bool>> wasEmpty(cells.size());
-    for (size_t r = 1; r < cells.size(); ++r)
-        for (const std::string& text : cells[r])
-            wasEmpty[r].push_back(text.empty());
-    const bool complete = CalculateGrid(cells, formulas());
-    CellRange filled{rowCount(), -1, columnCount(), -1};
-    for (size_t r = 1; r < cells.size(); ++r)
-        for (size_t c = 0; c < cells[r].size(); ++c)
-            if (wasEmpty[r][c] && !cells[r][c].empty()) {
-                Content.WorkedOut[r][c] = true;
-                filled = {std::min(filled.FirstRow, int(r)), int(r), std::min(filled.FirstColumn, int(c)),
-                          std::max(filled.LastColumn, int(c))};
-            }
-    if (filled.LastRow >= 0)
-        Observer->cellsChanged(filled);
-    markModified(true);
-    return complete;
+    if (UntilSettled)
+        return CalculateUntilSettled(Cells, Formulas, budget);
+    if (CalculateGrid(Cells, Formulas, budget))
+        return CalculationEnd::Settled;
+    return budget.Cancelled() ? CalculationEnd::Cancelled : CalculationEnd::OutOfWork;
 }
 
-bool Document::calculateUntilFilled()
+Document::CalculationJob Document::calculationJob(bool recalculate, bool untilSettled) const
 {
-    // A sweep that fills no empty cell ends it; every sweep before the last fills at least
-    // one, so it ends, also when a formula could write a full cell again.
-    bool complete = true;
-    for (size_t before = emptyDataCells(); complete;) {
-        complete = calculate();
-        const size_t after = emptyDataCells();
-        if (after >= before)
-            break;
-        before = after;
-    }
+    CalculationJob job{cells(), formulas(), recalculate, untilSettled};
+    if (recalculate)
+        for (const auto& [column, row] : workedOutCells())
+            job.Cells[size_t(row)][size_t(column)].clear();
+    return job;
+}
+
+void Document::applyCalculation(const CalculationJob& job)
+{
+    // A sweep only ever fills empty cells: the ones it filled are the worked-out ones.
+    CellRange changed{rowCount(), -1, columnCount(), -1};
+    for (int r = 1; r < rowCount() && r < int(job.Cells.size()); ++r)
+        for (int c = 0; c < columnCount() && c < int(job.Cells[size_t(r)].size()); ++c) {
+            const bool startedEmpty = cell(c, r).empty() || (job.Recalculate && isWorkedOut(c, r));
+            const std::string& text = job.Cells[size_t(r)][size_t(c)];
+            if (!startedEmpty || (text == cell(c, r) && isWorkedOut(c, r) == !text.empty()))
+                continue;
+            Content.Data.Cells[size_t(r)][size_t(c)] = text;
+            Content.WorkedOut[size_t(r)][size_t(c)] = !text.empty();
+            changed = {std::min(changed.FirstRow, r), r, std::min(changed.FirstColumn, c),
+                       std::max(changed.LastColumn, c)};
+        }
+    if (changed.LastRow >= 0)
+        Observer->cellsChanged(changed);
     markModified(true);
-    return complete;
+}
+
+namespace {
+bool RunAtOnce(Document& document, Document::CalculationJob job)
+{
+    CalculationBudget budget;
+    const CalculationEnd end = job.run(budget);
+    document.applyCalculation(job);
+    return end == CalculationEnd::Settled;
+}
+} // namespace
+
+bool Document::calculate()
+{
+    return RunAtOnce(*this, calculationJob(false, false));
+}
+
+bool Document::calculateUntilSettled()
+{
+    return RunAtOnce(*this, calculationJob(false, true));
 }
 
 bool Document::recalculate()
 {
-    emptyWorkedOutCells();
-    return calculateUntilFilled();
+    return RunAtOnce(*this, calculationJob(true, true));
 }
 
 void Document::resizeColumn(int column, int width)

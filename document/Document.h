@@ -10,7 +10,7 @@
 //   Document document;
 //   document.open("water.KVX", WorkedOutRecordFolder());
 //   document.balance(true, AtomicWeights::Table);
-//   document.calculateUntilFilled();
+//   document.calculateUntilSettled();
 //   document.save("water.KVX", WorkedOutRecordFolder());
 //
 // An undo stack takes content() before an operation and restore()s it to undo it.
@@ -18,6 +18,7 @@
 #include "core/Balance.h"
 #include "core/PreciseWeights.h"
 #include "document/DocumentState.h"
+#include "grid/GridCalculation.h"
 
 #include <string>
 #include <vector>
@@ -42,18 +43,39 @@ class Document : public DocumentState
     // substance with the typed columns filled (molar masses from weights) and the reaction
     // its coefficients, otherwise the reaction is left tidied. given holds the coefficients
     // the line showed before its clean-up (they may choose among several balanced forms); a
-    // medium completes a reaction of ions that needs it.
+    // medium completes a reaction of ions that needs it. With keepRows, rows past the
+    // substances (a note, a substance the reaction lost) stay.
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
-                           const std::vector<std::string>& given = {});
-    // One Calculate Grid sweep; the cells it fills are worked out. False when it stopped at
-    // its work limit.
+                           const std::vector<std::string>& given = {}, bool keepRows = false);
+    // Calculate Grid: one sweep; the cells it fills are worked out. False when it stopped
+    // at its work limit.
     bool calculate();
-    // Sweeps until one fills no empty cell: what a sweep writes can fill more in the next.
-    // False when a sweep stopped at its work limit.
-    bool calculateUntilFilled();
-    // Recalculate: the worked-out cells are emptied, then calculated until filled again from
-    // the values given now.
+    // Sweeps until one fills no empty cell, as what a sweep writes can fill more in the next,
+    // all within one work limit (--calculate). False when they reached it.
+    bool calculateUntilSettled();
+    // Recalculate: the worked-out cells are emptied, then calculated until settled again
+    // from the values given now.
     bool recalculate();
+
+    // A calculation away from the document, on a worker thread while the window waits: the
+    // cells it starts from (for Recalculate without the worked-out cells), the formulas, and
+    // whether it is one sweep or sweeps until settled. calculate(), calculateUntilSettled()
+    // and recalculate() are a job run at once and applied.
+    struct CalculationJob
+    {
+        GridCells Cells;
+        std::vector<std::string> Formulas;
+        bool Recalculate = false;
+        bool UntilSettled = false;
+
+        CalculationEnd run(CalculationBudget& budget);
+    };
+    CalculationJob calculationJob(bool recalculate, bool untilSettled) const;
+    // Takes a job's cells in: the cells it filled are worked out, and for Recalculate the
+    // worked-out cells it did not fill again are empty. The document must not have changed
+    // since the job was made.
+    void applyCalculation(const CalculationJob& job);
+
     // A column dragged wider or narrower on screen. The width is saved with the document but
     // asks for no save, as the program has always had it.
     void resizeColumn(int column, int width);

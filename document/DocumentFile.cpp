@@ -231,6 +231,8 @@ DocumentData ReadDocumentLines(const std::vector<std::string>& lines)
 
     DocumentData doc;
     doc.ReactionText = line(0);
+    if (doc.ReactionText.size() > MaxReactionBytes)
+        Fail("the reaction is longer than " + std::to_string(MaxReactionBytes) + " bytes");
     doc.Lang = LanguageOfDocumentTag(line(1));
     const long long rows = count("row count", line(2));
     const long long columns = count("column count", line(3));

@@ -65,6 +65,11 @@ constexpr long long MaxDocumentCells = 250000;
 // breaks would otherwise take 1.6 GB at the largest size read.
 constexpr std::size_t MaxDocumentLines = 2000000;
 
+// A reaction line longer than this refuses the document. A real reaction has a few hundred
+// characters at most; one of 64 KiB still opens, balances, draws and exports at once, while
+// a reaction of megabytes would take seconds and gigabytes at each of those.
+constexpr std::size_t MaxReactionBytes = 64 * 1024;
+
 // The number of lines SplitDocumentLines gives.
 std::size_t CountDocumentLines(const std::string& text);
 

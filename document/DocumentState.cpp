@@ -98,8 +98,11 @@ void DocumentState::replaceLanguage(Language lang)
     Observer->languageChanged();
 }
 
-void DocumentState::replaceFonts(const FontSettings& fonts)
+void DocumentState::replaceFonts(const FontSettings& givenFonts)
 {
+    FontSettings fonts = givenFonts;
+    for (int i = 0; i < FontSettings::Count; ++i)
+        fonts.At(i).Size = std::clamp(fonts.At(i).Size, SmallestFontSize, LargestFontSize);
     if (this->fonts() == fonts)
         return;
     Content.Data.Fonts = fonts;
@@ -202,17 +205,6 @@ void DocumentState::emptyDataRows()
         Observer->cellsChanged({1, rowCount() - 1, 0, columnCount() - 1});
 }
 
-void DocumentState::emptyWorkedOutCells()
-{
-    const std::vector<CellPlace> marked = workedOutCells();
-    for (const auto& [column, row] : marked) {
-        Content.WorkedOut[size_t(row)][size_t(column)] = false;
-        Content.Data.Cells[size_t(row)][size_t(column)].clear();
-    }
-    if (!marked.empty())
-        Observer->cellsChanged({marked.front().second, marked.back().second, 0, columnCount() - 1});
-}
-
 void DocumentState::markWorkedOut(const std::vector<CellPlace>& places)
 {
     for (const auto& [column, row] : places) {
@@ -221,15 +213,6 @@ void DocumentState::markWorkedOut(const std::vector<CellPlace>& places)
         Content.WorkedOut[size_t(row)][size_t(column)] = true;
         Observer->cellsChanged({row, row, column, column});
     }
-}
-
-size_t DocumentState::emptyDataCells() const
-{
-    size_t empty = 0;
-    for (size_t r = 1; r < cells().size(); ++r)
-        for (const std::string& text : cells()[r])
-            empty += text.empty() ? 1 : 0;
-    return empty;
 }
 
 void DocumentState::replaceContent(const DocumentContent& content)

@@ -98,7 +98,7 @@ class DocumentState
     void markModified(bool modified);
     void replaceReaction(const std::string& text);
     void replaceLanguage(Language lang);
-    void replaceFonts(const FontSettings& fonts);
+    void replaceFonts(const FontSettings& fonts); // sizes kept within those a font dialog offers
     void replaceFileName(const std::string& path);
     void replaceContent(const DocumentContent& content);
     void resizeRows(int rows);
@@ -108,9 +108,7 @@ class DocumentState
     void writeCell(int column, int row, const std::string& text);
     void setWidth(int column, int width);
     void emptyDataRows();
-    void emptyWorkedOutCells();
     void markWorkedOut(const std::vector<CellPlace>& places); // data cells within the grid
-    std::size_t emptyDataCells() const;
 
     DocumentContent Content;
     std::string FileName;

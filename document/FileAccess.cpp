@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/FileAccess.h"
 
+#include "document/FileTemporary.h"
+
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,8 +35,7 @@ std::string SizeText(std::size_t bytes)
     return bytes % MiB == 0 ? std::to_string(bytes / MiB) + " MiB" : std::to_string(bytes) + " bytes";
 }
 
-// Closes the descriptor on every way out; Close reports the result of closing, since a
-// file system may report a failed write only then.
+// Closes the descriptor on every way out.
 class Descriptor
 {
   public:
@@ -48,62 +49,33 @@ class Descriptor
     Descriptor& operator=(const Descriptor&) = delete;
 
     int Get() const { return Fd; }
-    bool Close()
-    {
-        const int fd = Fd;
-        Fd = -1;
-        return ::close(fd) == 0;
-    }
 
   private:
     int Fd;
 };
 
-std::string FolderOf(const std::string& path)
+// The file a save of path writes: path itself or, through symbolic links, the file they
+// lead to, which is created where the last link leads nowhere yet. The link stays a link.
+std::string ResolveLinks(const std::string& path)
 {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A new, hidden file beside target, named after it so that one left behind by a crash
-// shows what it belonged to. Created with the usual permissions (0666 less the umask).
-int CreateTemporary(const std::string& target, std::string& temporary)
-{
-    static std::mt19937 random(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
-    const std::size_t slash = target.find_last_of('/');
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1);
-    // The suffix must not push a long name beyond what the folder allows.
-    const std::string stem = FolderOf(target) + "/." + name.substr(0, 200) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = stem + std::to_string(random() % 1000000000u);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info;
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno == ENOENT)
+                return current;
+            Fail(path, errno);
+        }
+        if (!S_ISLNK(info.st_mode))
+            return current;
+        std::string link(PATH_MAX + 1, '\0');
+        const ssize_t size = ::readlink(current.c_str(), link.data(), link.size());
+        if (size < 0)
+            Fail(path, errno);
+        link.resize(static_cast<std::size_t>(size));
+        current = link.empty() || link[0] == '/' ? link : FolderOf(current) + "/" + link;
     }
-    return -1;
-}
-
-// Writes every byte and flushes the file to the disk; the error number of the first
-// failure, or 0. Data still in the system's buffers may yet fail to reach the disk (a full
-// disk, a network file system), so only a flushed and closed file may replace the old one.
-int WriteFlushed(Descriptor& file, std::string_view bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(file.Get(), bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        if (written == 0)
-            return EIO;
-        done += static_cast<std::size_t>(written);
-    }
-    if (::fsync(file.Get()) != 0 || !file.Close())
-        return errno;
-    return 0;
+    Fail(path, ELOOP);
 }
 
 } // namespace
@@ -161,40 +133,35 @@ std::string ReadRegularFile(const std::string& path, std::size_t maxBytes)
 
 void ReplaceFile(const std::string& path, std::string_view bytes)
 {
-    std::string target = path;
+    const std::string target = ResolveLinks(path);
     struct stat old;
-    const bool exists = ::stat(path.c_str(), &old) == 0;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
         Fail(path, errno);
+    int oldFd = -1;
     if (exists) {
         RequireRegularFile(path, old);
-        // Through a link, the file it leads to is replaced and the link stays.
-        char* real = ::realpath(path.c_str(), nullptr);
-        if (!real)
+        // The rename needs only the folder's permission; the file's own decides, as it does
+        // for any program that writes into it.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
             Fail(path, errno);
-        target = real;
-        std::free(real);
+        // A replaced file would become the saving user's.
+        if (old.st_uid != ::geteuid() && ::geteuid() != 0)
+            throw FileError(path, "the file belongs to another user");
+        // Its permissions and attributes are read from it; a file the user may write but not
+        // read keeps only its mode.
+        oldFd = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     }
-
-    std::string temporary;
-    const int fd = CreateTemporary(target, temporary);
-    if (fd < 0)
-        Fail(path, errno);
-    Descriptor file(fd);
-    if (exists) {
-        // Best effort: only root may give a file to another user, and some file systems
-        // have neither owners nor modes.
-        const bool ownerKept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
-        const bool modeKept = ::fchmod(fd, old.st_mode & 07777) == 0;
-        static_cast<void>(ownerKept && modeKept);
-    }
-    int error = WriteFlushed(file, bytes);
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
+    const Descriptor oldFile(oldFd);
+    RemoveStaleTemporaries(target);
+    ReplacementFile replacement(path, target);
+    int error = replacement.Write(bytes);
+    if (error == 0)
+        error = replacement.TakeOver(exists ? &old : nullptr, oldFile.Get());
+    if (error == 0)
+        error = replacement.Commit();
+    if (error != 0)
         Fail(path, error);
-    }
     // The rename itself reaches the disk with the folder; the file is already replaced,
     // so a failure here is not reported.
     const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

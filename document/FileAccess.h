@@ -31,10 +31,13 @@ constexpr std::size_t MaxReadBytes = 16 * 1024 * 1024;
 std::string ReadRegularFile(const std::string& path, std::size_t maxBytes = MaxReadBytes);
 
 // Replaces the file at path by bytes, or creates it. The bytes go to a temporary file in
-// the same folder, which is flushed to the disk and only then renamed over the old one;
-// every write, the flush and the rename are checked, and on any failure the temporary
-// file is removed and the old file stays as it was. A path that exists must be a regular
-// file (a link to one replaces its target); a device, a FIFO or a directory is refused.
-// The replacement keeps the old file's permissions and, where allowed, its owner.
-// Throws FileError.
+// the same folder (see ReplacementFile), which is flushed to the disk and only then renamed
+// over the old one; every write, the flush and the rename are checked, and on any failure
+// the old file stays as it was and no temporary file is left. A path that exists must be a
+// regular file the user could write in place, and the user's own unless the user is root
+// (a rename would otherwise replace a write-protected file, or give someone's file to the
+// saving user); a device, a FIFO or a directory is refused. A symbolic link stays and its
+// target is replaced, or created when the link leads nowhere yet; a hard link is split, the
+// other names keeping the old contents. The replacement keeps the old file's owner, group,
+// permissions, access control list and extended attributes. Throws FileError.
 void ReplaceFile(const std::string& path, std::string_view bytes);

@@ -42,6 +42,12 @@ struct FontSpec
     bool operator!=(const FontSpec& o) const { return !(*this == o); }
 };
 
+// The sizes a font dialog offers, up to 72 points. A document's size beyond them (a
+// hand-edited or damaged file) would make the window's text too large for its menus and
+// buttons to be reached, so the document takes the nearest of them.
+constexpr int SmallestFontSize = 1;
+constexpr int LargestFontSize = 72;
+
 struct FontSettings
 {
     FontSpec ProgramFont{"Tahoma", 8, false, false, ClWindowText};

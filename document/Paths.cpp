@@ -51,6 +51,11 @@ std::string CanonicalPath(const std::string& path)
         std::free(resolved);
         return canonical;
     }
+    return AbsolutePath(path);
+}
+
+std::string AbsolutePath(const std::string& path)
+{
     if (!path.empty() && path[0] == '/')
         return CleanPath(path);
     std::vector<char> folder(PATH_MAX);

@@ -12,6 +12,9 @@ std::string CleanPath(const std::string& path);
 // folder and name joined by one "/"; name alone when it is absolute or folder is empty.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The path made absolute from the working folder, "." and ".." resolved on its text.
+std::string AbsolutePath(const std::string& path);
+
 // The path with every link and "." or ".." resolved, for a path that exists; otherwise
 // the path made absolute from the working folder and cleaned.
 std::string CanonicalPath(const std::string& path);

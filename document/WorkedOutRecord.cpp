@@ -7,6 +7,7 @@
 #include "document/FileAccess.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -16,7 +17,9 @@ namespace {
 const std::string Signature = "Stoikon worked-out cells 1";
 // Enough for a teacher's worksheets; older records go first.
 constexpr std::size_t KeptRecords = 500;
-constexpr std::size_t MaxRecordBytes = 16 * 1024 * 1024;
+// A record names each worked-out cell in a line of two numbers: the largest grid a document
+// holds, every cell worked out, takes under 4 MiB.
+constexpr std::size_t MaxRecordBytes = 4 * 1024 * 1024;
 
 std::string RecordPath(const std::string& folder, const std::string& path)
 {
@@ -59,7 +62,8 @@ void DropOldRecords(const std::string& folder)
 
 std::string WorkedOutRecordFolder()
 {
-    return JoinPath(DefaultsWriteFolder(), "marks");
+    const std::string base = DefaultsWriteFolder();
+    return base.empty() ? base : JoinPath(base, "marks");
 }
 
 void SaveWorkedOutRecord(const std::string& folder, const std::string& path, std::string_view bytes,

@@ -11,7 +11,12 @@
 // give back the document read; a failed file changes nothing but the language. The line's
 // painting must take the widths its measuring gives, and the picture must stay within the
 // export's size limits.
+//
+// The same bytes are also the user's settings file, read as the window reads it at start:
+// the window's stored bounds must come out within the range a rectangle holds, and the key
+// options it holds must type a reaction.
 
+#include "core/ReactionText.h"
 #include "document/DocumentFile.h"
 #include "document/Exports.h"
 #include "document/FileAccess.h"
@@ -19,13 +24,16 @@
 #include "grid/GridItems.h"
 #include "model/DocumentModel.h"
 #include "model/GridModel.h"
+#include "model/Settings.h"
 #include "render/BitmapExport.h"
 #include "render/DrawReaction.h"
 #include "texts/CodePage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -90,7 +98,11 @@ bool Open(DocumentModel& model, const std::string& bytes, std::string& reason)
 void RequireLoaded(const DocumentModel& model, const DocumentData& doc)
 {
     const DocumentData held = model.document().data();
-    Require(held.ReactionText == doc.ReactionText && held.Lang == doc.Lang && held.Fonts == doc.Fonts &&
+    // The font sizes within those a font dialog offers.
+    FontSettings fonts = doc.Fonts;
+    for (int i = 0; i < FontSettings::Count; ++i)
+        fonts.At(i).Size = std::clamp(fonts.At(i).Size, SmallestFontSize, LargestFontSize);
+    Require(held.ReactionText == doc.ReactionText && held.Lang == doc.Lang && held.Fonts == fonts &&
             held.Formulas == doc.Formulas && held.TypesList == doc.TypesList);
     Require(!model.isModified() && model.fileName() == FilePath());
     const GridModel& grid = *model.grid();
@@ -134,6 +146,29 @@ void Draw(const DocumentModel& model)
             (long long)picture.width() * picture.height() <= MaxPicturePixels);
 }
 
+// The bytes as the settings file, in a configuration folder of the fuzzer's own.
+void ReadAsSettings(const std::string& bytes)
+{
+    static const QTemporaryDir config;
+    static const bool pointed = [] {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        return QDir(config.path()).mkpath("Velk");
+    }();
+    const QString path = QString::fromStdString(UserSettingsPath());
+    Require(pointed && path == config.path() + "/Velk/ST1.conf");
+    QFile file(path);
+    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    Require(file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+    file.close();
+
+    const Settings settings = Settings::load();
+    const QRect bounds = settings.Bounds;
+    Require(bounds.width() >= 0 && bounds.width() <= 1 << 20 && bounds.height() >= 0 &&
+            bounds.height() <= 1 << 20);
+    Require(std::abs(bounds.left()) <= 1 << 20 && std::abs(bounds.top()) <= 1 << 20);
+    TypeReaction("h2=o2 h2o kmno4+hcl", settings.Keys);
+}
+
 // A fresh document's data, which a failed open leaves as it was but for the language.
 DocumentData Untouched(Language lang)
 {
@@ -153,6 +188,7 @@ extern "C" const char* __lsan_default_suppressions()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ReadAsSettings(bytes);
     const std::string text = DecodeCodePage(bytes);
     Require(EncodeCodePage(text) == bytes && KeepCodePageText(text) == text);
     const std::vector<std::string> lines = SplitDocumentLines(text);

@@ -181,7 +181,7 @@ std::size_t NextRow(const std::vector<std::uint64_t>& bits, std::size_t from, st
 // lines that can still write are tried, and only with the rows whose cells fill their
 // references to b. A line that names no other row gives the same text with every partner,
 // so it is tried once until row a changes.
-bool SweepCompiled(GridCells& cells, Compiled& compiled, long long workLimit)
+bool SweepCompiled(GridCells& cells, Compiled& compiled, CalculationBudget& budget)
 {
     const std::size_t rows = cells.size();
     const TargetColumns targets(cells[0]);
@@ -236,7 +236,7 @@ bool SweepCompiled(GridCells& cells, Compiled& compiled, long long workLimit)
             }
             if (Apply(rowA, writes, cells[0].size()))
                 findLive();
-            if (work > workLimit)
+            if (!budget.Allows(work))
                 return false;
             from = b + 1;
         }
@@ -245,7 +245,7 @@ bool SweepCompiled(GridCells& cells, Compiled& compiled, long long workLimit)
             if (!line.RefsB.empty() && !Has(line.RowsB, a) && compiled.FillsB(rowA, line))
                 Set(line.RowsB, a);
         work += static_cast<long long>(lineCount);
-        if (work > workLimit)
+        if (!budget.Allows(work))
             return false;
     }
     return true;
@@ -254,10 +254,10 @@ bool SweepCompiled(GridCells& cells, Compiled& compiled, long long workLimit)
 } // namespace
 
 std::optional<bool> CalculateCompiled(GridCells& cells, const std::vector<std::string>& formulas,
-                                      long long workLimit)
+                                      CalculationBudget& budget)
 {
     std::optional<Compiled> compiled = Compile(cells, formulas);
     if (!compiled)
         return std::nullopt;
-    return SweepCompiled(cells, *compiled, workLimit);
+    return SweepCompiled(cells, *compiled, budget);
 }

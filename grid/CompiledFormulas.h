@@ -7,6 +7,7 @@
 // it fills are exactly those of the substitution as text, as long as the grid's texts
 // cannot change what a formula refers to.
 
+#include "grid/GridCalculation.h"
 #include "grid/GridCells.h"
 
 #include <optional>
@@ -17,4 +18,4 @@
 // what a formula refers to once substituted; otherwise whether the sweep ended within the
 // work limit.
 std::optional<bool> CalculateCompiled(GridCells& cells, const std::vector<std::string>& formulas,
-                                      long long workLimit);
+                                      CalculationBudget& budget);

@@ -202,35 +202,36 @@ std::optional<std::string> EvaluateFlatExpression(const std::string& text)
 }
 
 // Each group is replaced by its value as text, innermost first, and read again as an
-// ordinary operand of the enclosing level. Working with a stack of open positions
-// rather than recursing keeps deeply nested input from exhausting the call stack; the
-// result is the same because a group's value depends only on its own text. A ")"
-// with no "(" before it stays in the text as an ordinary character.
+// ordinary operand of the enclosing level. Every open group keeps its own text until its
+// ")" comes, so each character is copied once and the work grows with the length of the
+// expression, however deep its groups; a stack of texts rather than recursion keeps deep
+// input from exhausting the call stack. A ")" with no "(" before it stays in the text as an
+// ordinary character.
 std::optional<std::string> EvaluateExpression(const std::string& text)
 {
-    std::string work = text;
-    std::vector<std::size_t> openPositions;
-    std::size_t i = 0;
-    while (i < work.size()) {
-        if (work[i] == '(') {
-            openPositions.push_back(i);
-            ++i;
-        } else if (work[i] == ')' && !openPositions.empty()) {
-            const std::size_t open = openPositions.back();
-            openPositions.pop_back();
-            const std::optional<std::string> value =
-                EvaluateFlatExpression(work.substr(open + 1, i - open - 1));
-            if (!value)
+    std::vector<std::string> levels(1);
+    std::size_t from = 0; // the start of the characters not yet copied to the innermost level
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '(' && (text[i] != ')' || levels.size() == 1))
+            continue;
+        levels.back().append(text, from, i - from);
+        from = i + 1;
+        if (text[i] == '(') {
+            if (levels.size() > MaxFormulaDepth)
                 return std::nullopt;
-            work.replace(open, i - open + 1, *value);
-            i = open + value->size();
-        } else {
-            ++i;
+            levels.emplace_back();
+            continue;
         }
+        const std::optional<std::string> value = EvaluateFlatExpression(levels.back());
+        if (!value)
+            return std::nullopt;
+        levels.pop_back();
+        levels.back() += *value;
     }
-    if (!openPositions.empty())
+    if (levels.size() > 1)
         return std::nullopt;
-    return EvaluateFlatExpression(work);
+    levels.back().append(text, from, std::string::npos);
+    return EvaluateFlatExpression(levels.back());
 }
 
 std::string FormatGeneral(long double value, int significantDigits)

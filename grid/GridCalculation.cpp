@@ -58,7 +58,8 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 } // namespace
 
-bool CalculateGridByText(GridCells& cells, const std::vector<std::string>& formulas, long long workLimit)
+namespace {
+bool SweepByText(GridCells& cells, const std::vector<std::string>& formulas, CalculationBudget& budget)
 {
     const std::size_t rowCount = cells.size();
     if (rowCount <= 2 || formulas.empty())
@@ -101,17 +102,54 @@ bool CalculateGridByText(GridCells& cells, const std::vector<std::string>& formu
             for (const std::string& line : SplitLines(text))
                 TryLine(line, cells[a], targets, evaluations, writes, work);
             Apply(cells[a], writes, columnCount);
-            if (work > workLimit)
+            if (!budget.Allows(work))
                 return false;
         }
     }
     return true;
 }
 
-bool CalculateGrid(GridCells& cells, const std::vector<std::string>& formulas, long long workLimit)
+std::size_t EmptyCells(const GridCells& cells)
 {
+    std::size_t empty = 0;
+    for (std::size_t r = 1; r < cells.size(); ++r)
+        for (const std::string& cell : cells[r])
+            empty += cell.empty() ? 1 : 0;
+    return empty;
+}
+} // namespace
+
+bool CalculateGridByText(GridCells& cells, const std::vector<std::string>& formulas, long long workLimit)
+{
+    CalculationBudget budget(workLimit);
+    return SweepByText(cells, formulas, budget);
+}
+
+bool CalculateGrid(GridCells& cells, const std::vector<std::string>& formulas, CalculationBudget& budget)
+{
+    budget.StartSweep();
     if (cells.size() <= 2 || formulas.empty())
         return true;
-    const std::optional<bool> complete = CalculateCompiled(cells, formulas, workLimit);
-    return complete ? *complete : CalculateGridByText(cells, formulas, workLimit);
+    const std::optional<bool> complete = CalculateCompiled(cells, formulas, budget);
+    return complete ? *complete : SweepByText(cells, formulas, budget);
+}
+
+bool CalculateGrid(GridCells& cells, const std::vector<std::string>& formulas, long long workLimit)
+{
+    CalculationBudget budget(workLimit);
+    return CalculateGrid(cells, formulas, budget);
+}
+
+CalculationEnd CalculateUntilSettled(GridCells& cells, const std::vector<std::string>& formulas,
+                                     CalculationBudget& budget)
+{
+    for (std::size_t before = EmptyCells(cells); before > 0;) {
+        if (!CalculateGrid(cells, formulas, budget))
+            return budget.Cancelled() ? CalculationEnd::Cancelled : CalculationEnd::OutOfWork;
+        const std::size_t after = EmptyCells(cells);
+        if (after >= before)
+            break;
+        before = after;
+    }
+    return CalculationEnd::Settled;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/DocumentModel.h"
 
-#include "model/FileNames.h"
+#include "model/FilePath.h"
 #include "model/GridModel.h"
 
 class DocumentModel::Relay : public DocumentObserver
@@ -43,12 +43,12 @@ DocumentModel::~DocumentModel()
 
 QString DocumentModel::fileName() const
 {
-    return ShownPath(Doc.fileName());
+    return PathFromBytes(Doc.fileName());
 }
 
 QString DocumentModel::caption() const
 {
-    return ShownPath(Doc.caption());
+    return PathFromBytes(Doc.caption());
 }
 
 void DocumentModel::setReaction(const std::string& text)
@@ -85,14 +85,24 @@ bool DocumentModel::calculate()
     return Doc.calculate();
 }
 
-bool DocumentModel::calculateUntilFilled()
+bool DocumentModel::calculateUntilSettled()
 {
-    return Doc.calculateUntilFilled();
+    return Doc.calculateUntilSettled();
 }
 
 bool DocumentModel::recalculate()
 {
     return Doc.recalculate();
+}
+
+Document::CalculationJob DocumentModel::calculationJob(bool recalculate, bool untilSettled) const
+{
+    return Doc.calculationJob(recalculate, untilSettled);
+}
+
+void DocumentModel::applyCalculation(const Document::CalculationJob& job)
+{
+    Doc.applyCalculation(job);
 }
 
 void DocumentModel::resizeColumn(int column, int width)
@@ -102,22 +112,22 @@ void DocumentModel::resizeColumn(int column, int width)
 
 void DocumentModel::startNew(const QString& defaultsFile)
 {
-    Doc.startNew(NativePath(defaultsFile));
+    Doc.startNew(PathBytes(defaultsFile));
 }
 
 void DocumentModel::open(const QString& fileName, const QString& marksFolder)
 {
-    Doc.open(NativePath(fileName), NativePath(marksFolder));
+    Doc.open(PathBytes(fileName), PathBytes(marksFolder));
 }
 
 void DocumentModel::save(const QString& fileName, const QString& marksFolder)
 {
-    Doc.save(NativePath(fileName), NativePath(marksFolder));
+    Doc.save(PathBytes(fileName), PathBytes(marksFolder));
 }
 
 void DocumentModel::saveDefaults(const QString& fileName) const
 {
-    Doc.saveDefaults(NativePath(fileName));
+    Doc.saveDefaults(PathBytes(fileName));
 }
 
 void DocumentModel::restore(const DocumentContent& content)

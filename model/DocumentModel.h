@@ -49,8 +49,10 @@ class DocumentModel : public QObject
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
                            const std::vector<std::string>& given = {});
     bool calculate();
-    bool calculateUntilFilled();
+    bool calculateUntilSettled();
     bool recalculate();
+    Document::CalculationJob calculationJob(bool recalculate, bool untilSettled) const;
+    void applyCalculation(const Document::CalculationJob& job);
     void resizeColumn(int column, int width);
     void startNew(const QString& defaultsFile);
     void open(const QString& fileName, const QString& marksFolder);

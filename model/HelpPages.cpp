@@ -4,7 +4,7 @@
 #include "document/Paths.h"
 #include "generated/Version.h"
 #include "generated/WebAddresses.h"
-#include "model/FileNames.h"
+#include "model/FilePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +14,7 @@ QString UserGuidePath(Language lang)
 {
     const QString name =
         lang == Language::Farsi ? QStringLiteral("user-guide-fa.html") : QStringLiteral("user-guide.html");
-    const QDir program(ShownPath(ProgramFolder()));
+    const QDir program(PathFromBytes(ProgramFolder()));
     const QString installed =
         QDir::cleanPath(program.filePath(QString::fromUtf8(DocFolderFromProgram) + '/' + name));
     const QString beside = program.filePath(name);

@@ -1,13 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Settings.h"
 
+#include "document/Paths.h"
+#include "document/UserFolders.h"
+#include "model/FilePath.h"
+
 #include <QLocale>
 #include <QSettings>
 
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+#include <sys/stat.h>
+
 namespace {
-// Where the settings are kept: the program's names, as earlier versions kept them.
-const char* const Organisation = "Velk";
-const char* const Application = "ST1";
+// The largest settings file that is read: the program's own settings take a few hundred bytes.
+constexpr long long MaxSettingsBytes = 64 * 1024;
+
+// Checked before the settings open it: a missing file is made by the first write.
+bool SettingsFileReadable(const std::string& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode) && info.st_size <= MaxSettingsBytes;
+}
+
+// The settings file read with the same care as a document: one that is not a regular file
+// (a FIFO would block the start, a link to /dev/zero fill the memory) or is larger than
+// MaxSettingsBytes is neither read nor written, and the settings live in memory only.
+std::unique_ptr<QSettings> OpenUserSettings()
+{
+    std::string path = UserSettingsPath();
+    if (!path.empty() && !SettingsFileReadable(path))
+        path.clear();
+    return std::make_unique<QSettings>(PathFromBytes(path), QSettings::IniFormat);
+}
 
 // Reads one whole-number value; false when it is missing or not a number.
 bool ReadInt(const QSettings& settings, const char* name, int& value)
@@ -31,7 +60,8 @@ std::string ReadText(const QSettings& settings, const char* name)
 Settings Settings::load()
 {
     Settings read;
-    const QSettings settings(Organisation, Application);
+    const std::unique_ptr<QSettings> file = OpenUserSettings();
+    const QSettings& settings = *file;
     // The key sets, on any run but the first: a missing text reads as empty, and that set
     // then maps nothing; a missing or unreadable switch keeps its default (on).
     if (!settings.allKeys().isEmpty()) {
@@ -48,33 +78,27 @@ Settings Settings::load()
             settings.value(QStringLiteral("PreciseWeights")).toString() == QLatin1String("1");
     // Each value counts as soon as it is read; the first missing or malformed one ends the
     // reading and the rest keep their defaults (all of them on a first run).
-    int value = 0;
-    do {
-        if (!ReadInt(settings, "Width", value))
-            break;
-        read.Bounds.setWidth(value);
-        if (!ReadInt(settings, "Height", value))
-            break;
-        read.Bounds.setHeight(value);
-        if (!ReadInt(settings, "Top", value))
-            break;
-        read.Bounds.moveTop(value);
-        if (!ReadInt(settings, "Left", value))
-            break;
-        read.Bounds.moveLeft(value);
-        if (!ReadInt(settings, "WS", value))
-            break;
-        read.WindowState = value;
-        if (!ReadInt(settings, "Lang", value))
-            break;
-        read.Lang = value != 0 ? Language::Farsi : Language::English;
-    } while (false);
+    int left = read.Bounds.left();
+    int top = read.Bounds.top();
+    int width = read.Bounds.width();
+    int height = read.Bounds.height();
+    int language = 0;
+    if (ReadInt(settings, "Width", width) && ReadInt(settings, "Height", height) &&
+        ReadInt(settings, "Top", top) && ReadInt(settings, "Left", left) &&
+        ReadInt(settings, "WS", read.WindowState) && ReadInt(settings, "Lang", language))
+        read.Lang = language != 0 ? Language::Farsi : Language::English;
+    // A hand-edited file may hold any number: far past every screen is as far as a rectangle
+    // holds without overflowing (the window fits the bounds to its screens).
+    constexpr int farthest = 1 << 20;
+    read.Bounds = QRect(std::clamp(left, -farthest, farthest), std::clamp(top, -farthest, farthest),
+                        std::clamp(width, 0, farthest), std::clamp(height, 0, farthest));
     return read;
 }
 
 void Settings::save() const
 {
-    QSettings settings(Organisation, Application);
+    const std::unique_ptr<QSettings> file = OpenUserSettings();
+    QSettings& settings = *file;
     settings.setValue("Width", Bounds.width());
     settings.setValue("Height", Bounds.height());
     settings.setValue("Top", Bounds.y());
@@ -92,7 +116,13 @@ void Settings::save() const
 void Settings::savePreciseWeights() const
 {
     if (PreciseWeights)
-        QSettings(Organisation, Application).setValue("PreciseWeights", *PreciseWeights ? 1 : 0);
+        OpenUserSettings()->setValue("PreciseWeights", *PreciseWeights ? 1 : 0);
+}
+
+std::string UserSettingsPath()
+{
+    const std::string config = UserConfigHome();
+    return config.empty() ? std::string() : JoinPath(config, "Velk/ST1.conf");
 }
 
 Language LocaleLanguage()

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The user settings, kept between runs with QSettings under the organisation "Velk" and the
-// application "ST1": every key is read and written here alone, by its name, in the order
-// the program has always kept (the window's bounds and state, the language, the key sets),
-// so that files written by earlier versions read as they did.
+// The user settings, kept between runs by QSettings in Velk/ST1.conf in the user's
+// configuration folder, as earlier versions named it: every key is read and written here alone, by its name,
+// in the order the program has always kept (the window's bounds and state, the language, the key sets), so
+// that files written by earlier versions read as they did.
 //   Settings settings = Settings::load();
 //   settings.Keys.PlusKeys = "+=";
 //   settings.save();
@@ -15,6 +15,7 @@
 #include <QRect>
 
 #include <optional>
+#include <string>
 
 struct Settings
 {
@@ -36,6 +37,11 @@ struct Settings
     // The choice of atomic weights alone, kept as soon as it is made.
     void savePreciseWeights() const;
 };
+
+// The settings file, by the XDG rules; empty without a home folder. The program's own file is
+// read with the care a document is: what is not a regular file of at most 64 KiB is passed
+// over, and the settings then start from their defaults and live in memory only.
+std::string UserSettingsPath();
 
 // The interface language of the user's locale, for a first run: Farsi when the locale reads
 // messages in Farsi (LC_ALL, LC_MESSAGES, LANG and LANGUAGE, as the C library counts them).

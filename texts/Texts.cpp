@@ -94,6 +94,7 @@ const LocalText OpenDialogTitle{"Open", "گشودن"};
 const LocalText SaveDialogTitle{"Save", "ذخیره"};
 const LocalText HelpModePrompt{"Click on item you need information about",
                                "روی گزینه ای که به اطلاعاتی در مورد آن نیاز دارید کلیک کنید"};
+const LocalText CalculatingTitle{"Calculating the grid", "محاسبه جدول"};
 
 // Messages; "\r" breaks their lines.
 const LocalText MsgSaveChanges{"Save changes?", "آیا تغییرات را ذخیره کنم؟"};
@@ -123,6 +124,14 @@ const LocalText MsgGridHelp{
     "تنظیمات را انتخاب نمایید."};
 const LocalText MsgGridTooLarge{"The grid is too large to calculate completely",
                                 "جدول برای محاسبه کامل بیش از حد بزرگ است"};
+const LocalText MsgCalculationCancelled{
+    "Calculation cancelled; the grid is as it was",
+    "محاسبه لغو شد؛ جدول همان‌گونه که بود ماند"};
+const LocalText MsgSeparatorDropped{
+    "A comma separates the cells in the file, so a cell or a name can not hold one",
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، «،» را به "
+    "کار "
+    "ببرید"};
 } // namespace Texts
 
 const std::vector<const LocalText*>& AllTexts()
@@ -181,6 +190,7 @@ const std::vector<const LocalText*>& AllTexts()
         &Texts::OpenDialogTitle,
         &Texts::SaveDialogTitle,
         &Texts::HelpModePrompt,
+        &Texts::CalculatingTitle,
         &Texts::MsgSaveChanges,
         &Texts::MsgCannotBalance,
         &Texts::MsgInvalidReaction,
@@ -192,6 +202,8 @@ const std::vector<const LocalText*>& AllTexts()
         &Texts::MsgReactionHelp,
         &Texts::MsgGridHelp,
         &Texts::MsgGridTooLarge,
+        &Texts::MsgCalculationCancelled,
+        &Texts::MsgSeparatorDropped,
         &Texts::OptionsTitle,
         &Texts::FontsPage,
         &Texts::GridPage,

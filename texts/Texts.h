@@ -82,6 +82,7 @@ extern const LocalText ReactionLineHint;
 extern const LocalText OpenDialogTitle;
 extern const LocalText SaveDialogTitle;
 extern const LocalText HelpModePrompt;
+extern const LocalText CalculatingTitle;
 
 // Messages; "\r" breaks their lines.
 extern const LocalText MsgSaveChanges;
@@ -95,6 +96,8 @@ extern const LocalText MsgCannotOpenAddress;
 extern const LocalText MsgReactionHelp;
 extern const LocalText MsgGridHelp;
 extern const LocalText MsgGridTooLarge;
+extern const LocalText MsgCalculationCancelled;
+extern const LocalText MsgSeparatorDropped;
 
 // The options dialog.
 extern const LocalText OptionsTitle;

@@ -5,6 +5,7 @@
 // read whole, and the command line run with string streams.
 
 #include "cli/CommandLine.h"
+#include "model/FilePath.h"
 #include "render/BitmapExport.h"
 #include "tests/common/ExampleDocument.h"
 
@@ -41,7 +42,7 @@ inline int RunCommand(const QStringList& args, QString* errors = nullptr)
     Q_UNUSED(registered);
     std::vector<std::string> argv;
     for (const QString& arg : args)
-        argv.push_back(QFile::encodeName(arg).toStdString());
+        argv.push_back(PathBytes(arg));
     std::istringstream in;
     std::ostringstream out, err;
     const int status = RunCommandLine(argv, in, out, err);

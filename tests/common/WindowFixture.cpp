@@ -13,6 +13,8 @@
 
 TestSettings::TestSettings()
 {
+    // The program finds its settings file by the XDG rules; the tests' own look through QSettings.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.path()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.path());
 }

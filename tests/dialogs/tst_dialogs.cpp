@@ -126,6 +126,8 @@ void TestOptionsDialog::number_and_name_fields_refuse_other_characters_data()
     QTest::newRow("name: colon and equals") << "GIName"
                                             << "Mol:x=y"
                                             << "Molxy";
+    // The comma separates the names in the document's header row; Farsi's own comma stays.
+    QTest::newRow("name: comma") << "GIName" << QString::fromUtf8("Mol,g،") << QString::fromUtf8("Molg،");
     // What a document cannot store (Windows-1256) would be lost on saving.
     QTest::newRow("name: Greek delta")
         << "GIName" << QString::fromUtf8("\u0394H \u06a9") << QString::fromUtf8("H \u06a9");

@@ -40,6 +40,9 @@ void DocumentTest::refusesBadFiles_data()
     QTest::newRow("only a reaction line") << QByteArray("2H2+O2>2H2O\r\n") << "line 2 is missing";
     static const char garbage[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe,,,\n-\n\xc3";
     QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1) << "row count";
+    QTest::newRow("a reaction past the reader's limit")
+        << ExampleWith(0, std::string(MaxReactionBytes + 1, 'H').c_str())
+        << "the reaction is longer than 65536 bytes";
     // Counts
     QTest::newRow("row count not a number")
         << ExampleWith(2, "four") << "row count \"four\" is not a whole number of zero or more";

@@ -116,11 +116,16 @@ void TestGrid::evaluates_expressions()
 
 void TestGrid::deeply_nested_groups_are_evaluated()
 {
-    const int depth = 5000;
-    const std::string text = std::string(depth, '(') + "1+1" + std::string(depth, ')');
+    const int depth = int(MaxFormulaDepth);
+    const auto nested = [](int levels) {
+        return std::string(size_t(levels), '(') + "1+1" + std::string(size_t(levels), ')');
+    };
     // Each group's value is read again with one more leading "0".
-    QCOMPARE(Outcome(EvaluateExpression(text)), QString(depth, QLatin1Char('0')) + QLatin1Char('2'));
-    QVERIFY(!EvaluateExpression(std::string(depth, '(') + "1").has_value());
+    QCOMPARE(Outcome(EvaluateExpression(nested(depth))), QString(depth, QLatin1Char('0')) + QLatin1Char('2'));
+    QVERIFY(!EvaluateExpression(std::string(size_t(depth), '(') + "1").has_value());
+    // Deeper than any formula a person writes: a failure, at once.
+    QVERIFY(!EvaluateExpression(nested(depth + 1)).has_value());
+    QVERIFY(!EvaluateExpression(nested(1000000)).has_value());
 }
 
 void TestGrid::formats_numbers_data()

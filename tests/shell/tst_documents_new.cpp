@@ -6,7 +6,7 @@
 
 #include "document/DefaultsLocation.h"
 #include "document/DocumentFile.h"
-#include "model/FileNames.h"
+#include "model/FilePath.h"
 #include "tests/common/TestFiles.h"
 #include "texts/CodePage.h"
 #include "ui/grid/GridView.h"
@@ -132,11 +132,11 @@ void TestDocuments::defaults_are_looked_for_in_order_and_written_where_new_looks
     if (buildTree)
         WriteBytes(places["program"] + "/CMakeCache.txt", "");
 
-    const std::string program = NativePath(places["program"]);
-    QCOMPARE(ShownPath(FindDefaultsFile("New.KVX", program)),
+    const std::string program = PathBytes(places["program"]);
+    QCOMPARE(PathFromBytes(FindDefaultsFile("New.KVX", program)),
              found.isEmpty() ? QString() : places[found] + "/New.KVX");
-    QCOMPARE(ShownPath(DefaultsWriteFolder(program)), places[written]);
-    QCOMPARE(ShownPath(DefaultsSearchFolders(program).front()), places[written]);
+    QCOMPARE(PathFromBytes(DefaultsWriteFolder(program)), places[written]);
+    QCOMPARE(PathFromBytes(DefaultsSearchFolders(program).front()), places[written]);
 }
 
 void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document_data()

@@ -1,83 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving and opening when the disk or the path is not what a save expects: a full disk, a
-// device node, a FIFO, a directory, a read-only folder, /dev/zero. A failed save says so
-// and leaves the old file exactly as it was; what is not a document is refused at once,
-// without waiting for a writer or reading until the memory runs out.
+// Failed saves and what is not a document; the helpers the fault tests share.
+
+#include "tst_faults.h"
 
 #include "document/DocumentFile.h"
 #include "document/FileAccess.h"
 #include "model/DocumentModel.h"
+#include "model/FilePath.h"
 #include "tests/common/TestFiles.h"
 #include "tests/common/WindowFixture.h"
 
-#include <QDir>
 #include <QTest>
 
-#include <memory>
+#include <optional>
 
+#include <acl/libacl.h>
 #include <fcntl.h>
+#include <sys/acl.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
-
-class TestFaults : public QObject
-{
-    Q_OBJECT
-
-  private slots:
-    void init();
-    void cleanup();
-
-    void a_failed_save_says_so_and_keeps_the_old_file_data();
-    void a_failed_save_says_so_and_keeps_the_old_file();
-    void what_is_not_a_document_is_refused_at_once_data();
-    void what_is_not_a_document_is_refused_at_once();
-
-  private:
-    QString PathOf(const QString& name) const { return QDir(Dir->path()).filePath(name); }
-    // Makes the fault at folder/New.KVX; an empty answer, or why the fault cannot be made.
-    QString MakeFault(const QString& fault, const QString& folder);
-    bool MountSmallDisk(const QString& folder);
-
-    std::unique_ptr<TestSettings> Settings;
-    std::unique_ptr<QTemporaryDir> Dir;
-    QStringList Mounted;
-};
-
-namespace {
-// What a path holds, to tell that a failed save left it alone: its kind and device
-// number, its bytes when it is a file, and the names in its folder (no temporary file
-// may be left behind).
-struct Snapshot
-{
-    mode_t Kind = 0;
-    dev_t Device = 0;
-    QByteArray Bytes;
-    QStringList Folder;
-    bool operator==(const Snapshot& o) const
-    {
-        return Kind == o.Kind && Device == o.Device && Bytes == o.Bytes && Folder == o.Folder;
-    }
-};
+#include <sys/xattr.h>
 
 Snapshot Take(const QString& path)
 {
     Snapshot snapshot;
-    struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) == 0) {
-        snapshot.Kind = info.st_mode & S_IFMT;
-        snapshot.Device = info.st_rdev;
-    }
-    if (S_ISREG(snapshot.Kind)) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            snapshot.Bytes = file.readAll();
+    const QByteArray name = QByteArray::fromStdString(PathBytes(path));
+    ::lstat(name.constData(), &snapshot.Info);
+    if (S_ISREG(snapshot.Info.st_mode)) {
+        snapshot.Bytes = QByteArray::fromStdString(ReadRegularFile(name.toStdString()));
+        if (acl_t acl = ::acl_get_file(name.constData(), ACL_TYPE_ACCESS)) {
+            char* text = ::acl_to_any_text(acl, nullptr, ',', 0);
+            snapshot.Access = text;
+            ::acl_free(text);
+            ::acl_free(acl);
+        }
+        char value[256];
+        const ssize_t size = ::getxattr(name.constData(), "user.note", value, sizeof value);
+        snapshot.Attributes = size < 0 ? QByteArray() : QByteArray(value, int(size));
     }
     snapshot.Folder = QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
     return snapshot;
 }
-} // namespace
+
+bool ShareFile(const QString& path, const char* entry)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0)
+        return false;
+    acl_t acl = ::acl_from_mode(info.st_mode);
+    acl_t extra = ::acl_from_text(entry);
+    acl_entry_t from;
+    acl_entry_t to;
+    for (int which = ACL_FIRST_ENTRY; ::acl_get_entry(extra, which, &from) == 1; which = ACL_NEXT_ENTRY)
+        if (::acl_create_entry(&acl, &to) == 0)
+            ::acl_copy_entry(to, from);
+    const bool shared = ::acl_calc_mask(&acl) == 0 &&
+                        ::acl_set_file(name.constData(), ACL_TYPE_ACCESS, acl) == 0 &&
+                        ::setxattr(name.constData(), "user.note", "kept", 4, 0) == 0;
+    ::acl_free(extra);
+    ::acl_free(acl);
+    return shared;
+}
 
 void TestFaults::init()
 {
@@ -108,10 +92,12 @@ QString TestFaults::MakeFault(const QString& fault, const QString& folder)
 {
     const QString target = QDir(folder).filePath("New.KVX");
     const QByteArray path = QFile::encodeName(target);
+    const bool root = ::geteuid() == 0;
     if (fault == "full disk") {
         if (!MountSmallDisk(folder))
             return "mounting a small tmpfs needs root; the full disk is not tested";
         WriteBytes(target, ExampleBytes());
+        ShareFile(target);
         // Filled to the last byte, so the next write fails.
         const int fd = ::open(QFile::encodeName(folder + "/filler").constData(), O_WRONLY | O_CREAT, 0644);
         const QByteArray block(512, 'x');
@@ -120,10 +106,10 @@ QString TestFaults::MakeFault(const QString& fault, const QString& folder)
         ::close(fd);
     } else if (fault == "read-only folder") {
         // Root writes into any folder whatever its mode, so it gets a read-only disk.
-        const bool root = ::geteuid() == 0;
         if (root && !MountSmallDisk(folder))
             return "root needs a read-only tmpfs for this case, and mounting one failed";
         WriteBytes(target, ExampleBytes());
+        ShareFile(target);
         if (root)
             ::mount(nullptr, QFile::encodeName(folder).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
         else
@@ -137,6 +123,20 @@ QString TestFaults::MakeFault(const QString& fault, const QString& folder)
     } else if (fault == "directory") {
         QDir(folder).mkdir("New.KVX");
         WriteBytes(target + "/inside", "kept");
+    } else if (fault == "write-protected file" || fault == "another user's file") {
+        const bool own = fault == "write-protected file";
+        if (!own && !root)
+            return "another user's file needs root to be made; it is not tested";
+        // The file in the saving user's own folder, or someone else's in a folder open to all.
+        WriteBytes(target, ExampleBytes());
+        ShareFile(target);
+        ::chmod(path.constData(), own ? 0444 : 0666);
+        ::chmod(QFile::encodeName(folder).constData(), own ? 0755 : 0777);
+        ::chmod(QFile::encodeName(Dir->path()).constData(), 0755); // root runs the save as nobody
+        if (own && root &&
+            (::chown(path.constData(), AsAnotherUser::Uid(), gid_t(-1)) != 0 ||
+             ::chown(QFile::encodeName(folder).constData(), AsAnotherUser::Uid(), gid_t(-1)) != 0))
+            return "the file could not be given to nobody";
     }
     return QString();
 }
@@ -152,14 +152,18 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file_data()
         {"device node", "not a regular file"},
         {"FIFO", "not a regular file"},
         {"directory", "Is a directory"},
-        {"read-only folder", ::geteuid() == 0 ? "Read-only file system" : "Permission denied"}};
+        {"read-only folder", ::geteuid() == 0 ? "Read-only file system" : "Permission denied"},
+        {"write-protected file", "Permission denied"},
+        {"another user's file", "the file belongs to another user"}};
     // Every way the program writes a file: the three commands of the command line (the
     // document both to another file and over itself), the window's Save, and the
     // options dialog's Default.
     for (const auto& [fault, cause] : faults)
         for (const QString command :
              {"calculate -o", "calculate", "export-html", "export-bitmap", "Save", "Default"})
-            if (command != "calculate" || fault == "full disk" || fault == "read-only folder")
+            // A document must be there to be calculated in place.
+            if (command != "calculate" || fault == "full disk" || fault == "read-only folder" ||
+                fault.endsWith("file"))
                 QTest::newRow(qPrintable(fault + ", " + command)) << fault << command << cause;
 }
 
@@ -177,12 +181,16 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file()
         QSKIP(qPrintable(skip));
     const QString target = QDir(folder).filePath("New.KVX");
     const Snapshot before = Take(target);
+    const bool asUser = fault.endsWith("file"); // what root may do, a user may not
 
     if (command == "Save" || command == "Default") {
         MessageRecorder messages;
         WindowFixture w;
         OpenFile(w->context(), source);
         QVERIFY(messages.Shown.empty());
+        std::optional<AsAnotherUser> user;
+        if (asUser)
+            user.emplace();
         if (command == "Save") {
             w.MarkModified();
             SaveTo(w->context(), target);
@@ -202,6 +210,9 @@ void TestFaults::a_failed_save_says_so_and_keeps_the_old_file()
         else
             args = QStringList{"--" + command, source, target};
         QString errors;
+        std::optional<AsAnotherUser> user;
+        if (asUser)
+            user.emplace();
         QCOMPARE(RunCommand(args, &errors), 1);
         QCOMPARE(errors, "Can not save this file\n" + target + ": " + cause + "\n");
     }
@@ -248,4 +259,3 @@ void TestFaults::what_is_not_a_document_is_refused_at_once()
 }
 
 QTEST_MAIN(TestFaults)
-#include "tst_faults.moc"

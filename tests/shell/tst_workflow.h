@@ -36,6 +36,7 @@ class TestWorkflow : public QObject
     void small_amounts_fill_every_cell_that_large_ones_fill_data();
     void small_amounts_fill_every_cell_that_large_ones_fill();
     void recalculate_follows_a_changed_given_mass_and_marks_worked_out_cells();
+    void a_long_recalculation_shows_its_progress_and_cancel_leaves_the_grid();
     void precise_atomic_weights_apply_to_balance_and_are_kept();
 
     void cells_take_only_the_keys_of_their_column_type_data();

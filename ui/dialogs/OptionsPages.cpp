@@ -167,8 +167,12 @@ void OptionsPages::createGridPage()
     itemNameLabel = Add<QLabel>(gridPage, "Label24", 8, 188, 44, 16);
     itemName = Add<QLineEdit>(gridPage, "GIName", 54, 184, 159, 23);
     // ":" ends the name in the item line and "=" ends a formula target, so neither
-    // could come back out of a name.
-    itemName->setValidator(new CodePageValidator(this, QStringLiteral(":=")));
+    // could come back out of a name; a comma would split the document's header row.
+    itemName->setValidator(
+        new CodePageValidator(this, QStringLiteral(":=") + CellSeparators, [this](const QString& dropped) {
+            if (dropped.contains(CellSeparators))
+                emit separatorDropped();
+        }));
     itemTypeLabel = Add<QLabel>(gridPage, "Label25", 8, 215, 44, 16);
     itemType = Add<QComboBox>(gridPage, "GIType", 54, 211, 159, 23);
     for (const char* name : TypeNames)

@@ -75,6 +75,10 @@ class OptionsPages : public QDialog
     QPushButton* cancelButton = nullptr;
     QLabel* lineHeightProbe = nullptr; // measures the grid font's line height
 
+  signals:
+    // A comma typed or pasted into an item name was dropped.
+    void separatorDropped();
+
   protected:
     OptionsPages(DocumentModel* document, QWidget* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -35,7 +35,10 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         const int col = index.column();
         const int row = index.row() + 1;
         line->installEventFilter(const_cast<CellDelegate*>(this));
-        line->setValidator(new CodePageValidator(line)); // what is pasted, too
+        // What is pasted, too.
+        line->setValidator(new CodePageValidator(line, CellSeparators, [this](const QString&) {
+            emit const_cast<CellDelegate*>(this)->separatorDropped();
+        }));
         // The column's type decides the keys; the options that change it are not open meanwhile.
         if (const auto* model = qobject_cast<const GridModel*>(index.model()))
             line->setProperty("stoikonType", QChar(model->typeCodeOf(col)));

@@ -35,6 +35,8 @@ class CellDelegate : public QStyledItemDelegate
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).
     void cellTextEdited(int column, int row, const QString& text);
+    // A comma typed or pasted into a cell editor was dropped.
+    void separatorDropped();
 
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

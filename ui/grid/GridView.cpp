@@ -16,6 +16,7 @@ GridView::GridView(QWidget* parent) : QTableView(parent)
     auto* delegate = new CellDelegate(this);
     setItemDelegate(delegate);
     connect(delegate, &CellDelegate::cellTextEdited, this, &GridView::cellTextEdited);
+    connect(delegate, &CellDelegate::separatorDropped, this, &GridView::separatorDropped);
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);

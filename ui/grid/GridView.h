@@ -39,6 +39,8 @@ class GridView : public QTableView
   signals:
     // Every change of a cell editor's text, as it is typed (rows count the header as 0).
     void cellTextEdited(int column, int row, const QString& text);
+    // A comma typed or pasted into a cell was dropped.
+    void separatorDropped();
 
   protected:
     // Rows are resized by dragging the line under a row, as there is no row header.

@@ -2,9 +2,10 @@
 #include "ui/mainwindow/DesktopServices.h"
 
 #include "document/DefaultsLocation.h"
+#include "document/Paths.h"
 #include "document/WorkedOutRecord.h"
 #include "model/DocumentModel.h"
-#include "model/FileNames.h"
+#include "model/FilePath.h"
 #include "render/FontConvert.h"
 #include "texts/Texts.h"
 
@@ -60,7 +61,7 @@ QString DesktopServices::askSaveFileName(const QString& title, const QString& fi
             return QString();
         if (QFileInfo(name).suffix().isEmpty())
             name += extension;
-        if (QFileInfo::exists(name) &&
+        if (PathExists(PathBytes(name)) &&
             message(name + QString::fromUtf8(Texts::MsgAlreadyExists.In(Document->language())),
                     MessageKind::Warning, ButtonYes | ButtonNo) != AnswerYes)
             continue;
@@ -85,16 +86,16 @@ void DesktopServices::openAddress(const QString& target) const
 QString DesktopServices::defaultsFile(Language lang) const
 {
     const QString name = QString::fromLatin1(LanguageRowOf(lang).DefaultsFile);
-    return DefaultsFolder.isEmpty() ? ShownPath(FindDefaultsFile(NativePath(name)))
+    return DefaultsFolder.isEmpty() ? PathFromBytes(FindDefaultsFile(PathBytes(name)))
                                     : QDir(DefaultsFolder).filePath(name);
 }
 
 QString DesktopServices::defaultsWriteFolder() const
 {
-    return DefaultsFolder.isEmpty() ? ShownPath(DefaultsWriteFolder()) : DefaultsFolder;
+    return DefaultsFolder.isEmpty() ? PathFromBytes(DefaultsWriteFolder()) : DefaultsFolder;
 }
 
 QString DesktopServices::marksFolder() const
 {
-    return MarksFolder.isEmpty() ? ShownPath(WorkedOutRecordFolder()) : MarksFolder;
+    return MarksFolder.isEmpty() ? PathFromBytes(WorkedOutRecordFolder()) : MarksFolder;
 }

@@ -6,7 +6,7 @@
 #include "document/Exports.h"
 #include "document/FileAccess.h"
 #include "model/DocumentModel.h"
-#include "model/FileNames.h"
+#include "model/FilePath.h"
 #include "texts/Texts.h"
 #include "ui/dialogs/Hints.h"
 #include "ui/grid/GridView.h"
@@ -18,8 +18,17 @@
 #include <QDir>
 #include <QMainWindow>
 
+#include <iostream>
+
 namespace {
 const char* const DocumentFilter = "Stoikon File (*.KVX *.kvx)";
+
+// The message box says what failed; standard error also says why, as the command line does.
+void ReportFileFailure(const CommandContext& context, const LocalText& message, const FileError& error)
+{
+    std::cerr << message.In(Language::English) << '\n' << error.what() << std::endl;
+    context.Desktop.message(message, MessageKind::Error, ButtonOk);
+}
 
 QString DocumentFileName(const CommandContext& context)
 {
@@ -58,8 +67,8 @@ void OpenFile(const CommandContext& context, const QString& fileName)
     try {
         context.Document.open(fileName, context.Desktop.marksFolder());
         context.Line.draw(); // the fonts may be new
-    } catch (const FileError&) {
-        context.Desktop.message(Texts::MsgCannotOpen, MessageKind::Error, ButtonOk);
+    } catch (const FileError& error) {
+        ReportFileFailure(context, Texts::MsgCannotOpen, error);
         // Nothing of the failed file can be saved over it: the new document is untitled and
         // asks nothing.
         StartNewDocument(context);
@@ -70,8 +79,8 @@ bool SaveTo(const CommandContext& context, const QString& fileName)
 {
     try {
         context.Document.save(fileName, context.Desktop.marksFolder());
-    } catch (const FileError&) {
-        context.Desktop.message(Texts::MsgCannotSave, MessageKind::Error, ButtonOk);
+    } catch (const FileError& error) {
+        ReportFileFailure(context, Texts::MsgCannotSave, error);
         return false;
     }
     return true;
@@ -134,9 +143,9 @@ void ExportDocument(const CommandContext& context, const DocumentExport& row)
         return;
     // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
     try {
-        row.Write(context.Document.document(), ExportView{context.Grid.rowHeights()}, NativePath(fileName));
-    } catch (const FileError&) {
-        context.Desktop.message(Texts::MsgCannotSave, MessageKind::Error, ButtonOk);
+        row.Write(context.Document.document(), ExportView{context.Grid.rowHeights()}, PathBytes(fileName));
+    } catch (const FileError& error) {
+        ReportFileFailure(context, Texts::MsgCannotSave, error);
     }
 }
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow/MainWindow.h"
 
+#include "document/Paths.h"
 #include "grid/GridItems.h"
 #include "model/DocumentModel.h"
+#include "model/FilePath.h"
 #include "model/GridModel.h"
 #include "render/BitmapExport.h"
 #include "render/FontConvert.h"
@@ -22,7 +24,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -207,6 +208,8 @@ void MainWindow::createDialogs()
     });
     connect(Parts.Options, &OptionsDialog::settingsApplied, Widgets.grid, &GridView::setDefaultRowHeight);
     connect(Parts.Options, &OptionsDialog::redrawRequested, Widgets.reactionLine, &ReactionLine::draw);
+    connect(Parts.Options, &OptionsPages::separatorDropped, this,
+            [this] { Parts.Status->showNotice(Texts::MsgSeparatorDropped); });
     // Default's file is written once the dialog has closed, however it was shown.
     connect(Parts.Options, &QDialog::finished, this, [this](int result) {
         if (result == OptionsDialog::DefaultResult) {
@@ -233,6 +236,8 @@ void MainWindow::connectDocument()
     });
     connect(Widgets.grid, &GridView::cellTextEdited, this,
             [this](int column, int, const QString& text) { warnAboutCell(column, text); });
+    connect(Widgets.grid, &GridView::separatorDropped, this,
+            [this] { Parts.Status->showNotice(Texts::MsgSeparatorDropped); });
     connect(Document, &DocumentModel::fontsChanged, this, &MainWindow::applyFonts);
     connect(Document, &DocumentModel::fileNameChanged, this, &MainWindow::showCaption);
 }
@@ -314,8 +319,8 @@ void MainWindow::startUp()
     Started = true;
     Parts.Languages->switchTo(UserSettings.Lang.value_or(LocaleLanguage()));
     StartNewDocument(context());
-    if (!CommandLineFile.isEmpty() && QFileInfo(CommandLineFile).isFile())
-        OpenFile(context(), QFileInfo(CommandLineFile).absoluteFilePath());
+    if (const std::string file = PathBytes(CommandLineFile); !file.empty() && IsRegularFile(file))
+        OpenFile(context(), PathFromBytes(AbsolutePath(file)));
     menuBar()->update();
 }
 

@@ -9,7 +9,22 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
+// The stored bounds are whatever the settings file holds, a hand-edited one included: the
+// size is kept between a usable least and the largest screen's working area (KeepOnScreen
+// then brings a window lying off every screen back).
+QRect UsableBounds(const QRect& stored)
+{
+    const QSize least(200, 150);
+    QSize largest = least;
+    for (QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->availableGeometry().size());
+    return QRect(stored.topLeft(), QSize(std::clamp(stored.width(), least.width(), largest.width()),
+                                         std::clamp(stored.height(), least.height(), largest.height())));
+}
+
 // A window that would lie entirely off every screen (a monitor unplugged since the last
 // run) is brought back onto the primary screen.
 void KeepOnScreen(QWidget* window)
@@ -27,7 +42,7 @@ void MainWindow::placeWindow()
 {
     // Until the window manager has framed the window its frame is not known: the client
     // area takes the whole bounds, and is fitted inside the frame when it first shows.
-    const QRect bounds = UserSettings.Bounds;
+    const QRect bounds = UsableBounds(UserSettings.Bounds);
     SetFrameBounds(this, bounds, FrameMargins(this));
     KeepOnScreen(this);
     StoredBounds = QRect(pos(), bounds.size());

@@ -11,6 +11,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/mainwindow/CalculationRun.h"
 #include "ui/mainwindow/CommandFunctions.h"
 #include "ui/mainwindow/DesktopServices.h"
 #include "ui/mainwindow/HelpMode.h"
@@ -20,6 +21,7 @@
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
+#include <QMainWindow>
 
 namespace {
 // Balances the line, completed in medium, the coefficients given choosing among several
@@ -74,18 +76,32 @@ void CheckCoefficients(const CommandContext& context)
                             ButtonOk);
 }
 
+namespace {
+// The work runs away from the window (CalculationRun), and the document takes its cells
+// only once it is over: a cancelled calculation leaves the document as it was.
+void CalculateInWindow(const CommandContext& context, Document::CalculationJob job)
+{
+    const CalculationEnd end = RunCalculation(context.Parts.Window, job, context.Document.language());
+    if (end == CalculationEnd::Cancelled) {
+        context.Parts.Status->showNotice(Texts::MsgCalculationCancelled);
+        return;
+    }
+    context.Document.applyCalculation(job);
+    // Only a grid made to be slow stops short of its end; the status bar says so.
+    if (end == CalculationEnd::OutOfWork)
+        context.Parts.Status->showNotice(Texts::MsgGridTooLarge);
+}
+} // namespace
+
 void CalculateGrid(const CommandContext& context)
 {
-    // Only a grid made to be slow stops short of its end; the status bar says so.
-    if (!context.Document.calculate())
-        context.Parts.Status->showNotice(Texts::MsgGridTooLarge);
+    CalculateInWindow(context, context.Document.calculationJob(false, false));
 }
 
 void RecalculateGrid(const CommandContext& context)
 {
     // The worked-out cells go and the grid fills again from the values given now.
-    if (!context.Document.recalculate())
-        context.Parts.Status->showNotice(Texts::MsgGridTooLarge);
+    CalculateInWindow(context, context.Document.calculationJob(true, true));
 }
 
 void CopyReaction(const CommandContext& context)
