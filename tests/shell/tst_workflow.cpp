@@ -122,15 +122,15 @@ void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w.Find<TKOForm>("KOForm")->ChB->setChecked(false); // keep "Lr" as typed
+    w.Find<TKOForm>("KOForm")->ChB->setChecked(false); // keep "Xy" as typed
     SetColumns(w, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
     w.Grid()->setGridRowCount(4);
     for (int r = 1; r < 4; ++r)
         w.Grid()->setCell(2, r, "left over");
-    w->document()->setReactionText("Lr+O2>Lr2O3");
+    w->document()->setReactionText("Xy+O2>Xy2O3");
     w->WeightBtnClick();
     QVERIFY(messages.Shown.empty());
-    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Xy+3O2>2Xy2O3"));
     QCOMPARE(Column(w, 2), (QStringList{"", "31.98", ""}));
 }
 
