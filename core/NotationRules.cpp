@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // When textbook notation applies, and the readings of a command-line line and of Paste.
+#include "core/ElementTable.h"
+#include "core/Errors.h"
 #include "core/NotationChars.h"
 #include "core/TextbookNotation.h"
+#include "core/TextbookNotationReader.h"
 
 #include <algorithm>
 
@@ -32,18 +35,41 @@ bool HasArrow(const Chars& s)
     return false;
 }
 
+// A capital and a lower-case letter that typing would not keep as they stand, while they
+// name a group (Ph, Et) or an element (Nh, Cn): written with care, not typed.
+bool IsCarefulName(const Chars& s, std::size_t i)
+{
+    if (i + 1 >= s.size() || s[i] < U'A' || s[i] > U'Z' || s[i + 1] < U'a' || s[i + 1] > U'z' ||
+        (i + 2 < s.size() && s[i + 2] >= U'a' && s[i + 2] <= U'z'))
+        return false;
+    const char pair[2] = {char(s[i]), char(s[i + 1])};
+    if (KeepsLowerCase(pair[0], pair[1]))
+        return false;
+    WrittenReaction groups;
+    return FindElement(std::string_view(pair, 2)) >= 0 || !GroupFormula(std::string(pair, 2), groups).empty();
+}
+
 // Every sign of textbook notation but the "=" rule.
 bool ShowsTextbookSign(const Chars& s)
 {
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = s[i];
+        if (IsAsciiLetter(c) && IsCarefulName(s, i))
+            return true;
+        // The electron as e- (Cu>Cu^2++2e-).
+        if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
+            (i == 0 || !IsAsciiLetter(s[i - 1])))
+            return true;
         if (IsAsciiLetter(c) || IsAsciiDigit(c))
             continue; // the most of any text, and no sign
         if (c >= 0x80 ? IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
                             IsSuperscript(c) || IsHydrateDot(c)
                       : c == U'*' || c == U'{' || (c == U'(' && StateSymbolAt(s, i)) ||
-                            (c == U'\\' && StartsWith(s, i, "\\ce{")))
+                            (c == U'\\' && i + 1 < s.size() && IsAsciiLetter(s[i + 1])) || ShowsMarkup(s, i))
+            return true;
+        // A charge with its sign first: S^-2, Cr^+3.
+        if (c == U'^' && i + 2 < s.size() && ChargeSign(s[i + 1]) && IsAsciiDigit(s[i + 2]))
             return true;
         if ((c == U'-' || c == U'=') && i + 1 < s.size() && s[i + 1] == U'>')
             return true;
@@ -117,7 +143,55 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
     }
     if (reading.BadPosition)
         reading.BadPosition += begin;
+    if (begin > 0) {
+        // The places of the written substances count from the start of the line as given.
+        auto shift = [begin](WrittenReaction& written) {
+            for (WrittenSubstance& substance : written.Substances) {
+                substance.CoefficientBegin += begin;
+                substance.FormulaBegin += begin;
+            }
+        };
+        shift(reading.Written);
+        for (ReadingCandidate& other : reading.Others)
+            shift(other.Written);
+    }
     return reading;
+}
+
+NotationReading ReadFormula(const std::string& formula)
+{
+    const Chars s = DecodeUtf8(formula);
+    std::size_t begin = 0, end = s.size();
+    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
+        ++begin;
+    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
+        --end;
+    const Chars chars = s.substr(begin, end - begin);
+    // A formula has no arrow, so "." is a hydrate dot wherever it stands between formulas.
+    bool textbook = ShowsTextbookSign(chars);
+    for (char32_t c : chars)
+        textbook = textbook || c == U'[' || c == U']' || c == U'.';
+    NotationReading reading;
+    reading.Text = EncodeUtf8(chars);
+    return textbook ? ReadTextbookNotation(reading.Text) : reading;
+}
+
+std::string MolarMassAsWritten(const std::string& formula, AtomicWeights weights)
+{
+    NotationReading reading = ReadFormula(formula);
+    if (!reading.Textbook) {
+        try {
+            return MolarMass(reading.Text, weights);
+        } catch (const StoikonError&) {
+            // A formula that reads as it stands but does not weigh (Fe3+) may still read as
+            // textbook notation.
+            reading = ReadTextbookNotation(reading.Text);
+        }
+    }
+    if (reading.BadPosition || reading.Written.Substances.size() != 1 ||
+        reading.Text.find('>') != std::string::npos)
+        throw InvalidReactionError("not one formula");
+    return MolarMass(reading.Text, weights);
 }
 
 PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys)

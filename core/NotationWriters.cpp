@@ -208,7 +208,8 @@ std::string ReactionAsHtml(const std::string& reaction)
     return out;
 }
 
-std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome, AtomicWeights weights)
+std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome, AtomicWeights weights,
+                          const std::string& written)
 {
     const bool balanced = outcome.status == BalanceOutcome::Status::Balanced;
     const char* status = balanced                                                  ? "balanced"
@@ -223,7 +224,8 @@ std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcom
         }
     };
     return "{\"input\":" + JsonString(input) + ",\"status\":\"" + status +
-           "\",\"balanced\":" + (balanced ? JsonString(outcome.BalancedText) : "null") +
+           "\",\"balanced\":" + (balanced ? JsonString(outcome.BalancedText) : "null") + ",\"written\":" +
+           (balanced ? JsonString(written.empty() ? outcome.BalancedText : written) : "null") +
            ",\"substances\":" + JsonArray(outcome.Formulas, JsonString) +
            ",\"coefficients\":" + JsonArray(outcome.Coefficients, number) +
            ",\"molar_masses\":" + JsonArray(outcome.Formulas, mass) + "}";

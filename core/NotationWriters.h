@@ -3,6 +3,7 @@
 
 #include "core/Balance.h"
 #include "core/PreciseWeights.h"
+#include "core/WrittenReaction.h"
 
 #include <string>
 
@@ -23,8 +24,27 @@ std::string ReactionAsHtml(const std::string& reaction);
 
 // One JSON object, on one line, for one balanced (or failed) input line: the keys input,
 // status ("balanced", "invalid_reaction" or "cannot_balance"), balanced (the balanced text,
-// null after a failure), substances, coefficients and molar_masses (null for a substance
-// whose mass is unknown, such as one holding a symbol the element table lacks), summed from
-// the chosen atomic weights.
+// null after a failure), written (the balanced reaction in the notation of the input, when
+// given, otherwise the balanced text; null after a failure), substances, coefficients and
+// molar_masses (null for a substance whose mass is unknown, such as one holding a symbol
+// the element table lacks), summed from the chosen atomic weights.
 std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome,
-                          AtomicWeights weights = AtomicWeights::Table);
+                          AtomicWeights weights = AtomicWeights::Table, const std::string& written = "");
+
+// A reaction written as it was read (WrittenReaction), with coefficients in front of its
+// substances: CuSO₄·5H₂O, K₄[Fe(CN)₆], Zn(s), ⇌, Fe³⁺ in unicode; \ce{CuSO4*5H2O},
+// \ce{Na+}, \ce{BaSO4 v} and ->[\Delta] in the LaTeX of mhchem, which reads back the same.
+enum class WrittenFormat
+{
+    Unicode,
+    Latex,
+    Html
+};
+std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<long long>& coefficients,
+                              WrittenFormat format);
+
+// input as it was given, its given coefficients replaced by coefficients (a 1 left out):
+// "Zn(s) + HCl(aq) → ZnCl2(aq) + H2(g)" becomes "Zn(s) + 2HCl(aq) → ZnCl2(aq) + H2(g)".
+// Empty when the places of written do not fit input.
+std::string InputWithCoefficients(const std::string& input, const WrittenReaction& written,
+                                  const std::vector<long long>& coefficients);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PreciseWeights.h"
 #include "core/ReactionText.h"
+#include "core/WrittenReaction.h"
 
 #include <string>
 
@@ -9,6 +11,13 @@
 // (2H₂ + O₂ → 2H₂O, CuSO₄·5H₂O, Zn(s) + HCl(aq), Fe³⁺) into the compact reaction text that
 // Balance reads (H2+O2>H2O, CuSO4(H2O)5, Fe^3+). Text that shows none of the textbook signs
 // keeps its typed meaning, key by key, so h2=o2 h2o still reads as H2+O2>H2O.
+
+// One way of reading a text: its compact text and how it was written.
+struct ReadingCandidate
+{
+    std::string Text;
+    WrittenReaction Written;
+};
 
 // What a text reads as. Text may still need tidying, which Balance and the reaction line do
 // anyway; the given coefficients are already gone from a textbook reading.
@@ -21,6 +30,13 @@ struct NotationReading
     // The unusable characters are left out of Text, as typing leaves them out.
     std::size_t BadPosition = 0;
     char32_t BadCharacter = 0;
+    // When the unusable thing at BadPosition is a name no element or group has: "Xy".
+    std::string BadName;
+    // How a textbook reading was written (its places count from the start of the text).
+    WrittenReaction Written;
+    // The other readings of signs that may be charges and of Pr and Ac, in the order they
+    // are tried when Text does not balance: Mn2+ as Mn^2+ first, then as Mn2^+.
+    std::vector<ReadingCandidate> Others;
 };
 
 // True when text shows a sign of textbook notation: a Unicode arrow, subscript or
@@ -47,6 +63,15 @@ bool IsBlankLine(const std::string& line);
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys);
 // The same with keys decoded once (typing is KeyMap(keys)), for many lines.
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys, const KeyMap& typing);
+
+// One formula as --molar-mass reads it: as --balance reads a substance (CuSO4·5H2O,
+// [Cu(NH3)4]SO4, H₂O, PhCH3) when it shows a sign of textbook notation, a square bracket or a
+// dot; otherwise as it stands (co, OH-1), blanks around it ignored.
+NotationReading ReadFormula(const std::string& formula);
+
+// The molar mass of a formula so read (MolarMass of its compact text). Throws a StoikonError
+// for anything but one weighable formula.
+std::string MolarMassAsWritten(const std::string& formula, AtomicWeights weights);
 
 // Paste's reading of clipboard text. Its first line that is not blank is read as textbook
 // notation when it shows a sign of it, or when it is the only line and the "=" rule holds;

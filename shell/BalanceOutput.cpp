@@ -3,6 +3,7 @@
 
 #include "core/Balance.h"
 #include "core/NotationWriters.h"
+#include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 
 #include <cstdio>
@@ -10,8 +11,17 @@
 
 namespace {
 
-std::string Written(const std::string& balanced, BalanceFormat format)
+// The balanced reaction in format: a reaction read as textbook notation in the notation it
+// was written in, a typed one from its compact text.
+std::string Written(const BalanceOutcome& outcome, const WrittenReaction* written, BalanceFormat format)
 {
+    const std::string& balanced = outcome.BalancedText;
+    const WrittenFormat writtenFormat = format == BalanceFormat::Unicode ? WrittenFormat::Unicode
+                                        : format == BalanceFormat::Latex ? WrittenFormat::Latex
+                                                                         : WrittenFormat::Html;
+    if (written && written->IsWhole() && written->Substances.size() == outcome.Coefficients.size() &&
+        format != BalanceFormat::Plain)
+        return ReactionAsWritten(*written, outcome.Coefficients, writtenFormat);
     switch (format) {
     case BalanceFormat::Unicode:
         return ReactionAsUnicode(balanced);
@@ -60,18 +70,28 @@ BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWe
     static const KeyMap typing(keys);
     const NotationReading reading = ReadReactionLine(line, keys, typing);
     BalanceOutcome outcome;
+    WrittenReaction written;
     if (reading.BadPosition) {
         outcome.status = BalanceOutcome::Status::InvalidReaction;
-        result.Note = "cannot read " + Described(reading.BadCharacter) + " at character " +
-                      std::to_string(reading.BadPosition);
+        result.Note =
+            "cannot read " +
+            (reading.BadName.empty() ? Described(reading.BadCharacter) : "'" + reading.BadName + "'") +
+            " at character " + std::to_string(reading.BadPosition) +
+            (reading.BadName.empty() ? "" : ": no element or group has that symbol");
     } else {
-        outcome = BalanceReaction(reading.Text, keys.ChB);
+        const ChosenReading chosen = BalanceReading(reading, keys.ChB);
+        outcome = chosen.Outcome;
+        written = ChosenWritten(reading, chosen);
+        result.Note = ReadingNote(chosen, Language::English);
     }
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
+    const WrittenReaction* asWritten = reading.Textbook ? &written : nullptr;
     if (format == BalanceFormat::Json)
-        result.Output = BalanceAsJson(line, outcome, weights);
+        result.Output =
+            BalanceAsJson(line, outcome, weights,
+                          asWritten ? InputWithCoefficients(line, written, outcome.Coefficients) : "");
     else if (!result.Failed)
-        result.Output = Written(outcome.BalancedText, format);
+        result.Output = Written(outcome, asWritten, format);
     else
         result.Output = outcome.status == BalanceOutcome::Status::CannotBalance
                             ? "Can not balance this reaction"

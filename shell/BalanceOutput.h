@@ -24,8 +24,8 @@ struct BalancedLine
 {
     std::string Output; // without the line feed
     bool Failed = false;
-    // Why the reading failed, for standard error: "cannot read '@' (U+0040) at character 10";
-    // empty when it did not.
+    // For standard error: why the reading failed ("cannot read '@' (U+0040) at character 10"),
+    // or how letters typed in lower case were read ("Read co2 as CO2"); empty otherwise.
     std::string Note;
 };
 

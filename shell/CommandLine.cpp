@@ -5,6 +5,7 @@
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/ReactionText.h"
+#include "core/TextbookNotation.h"
 #include "shell/BalanceOutput.h"
 
 #include <algorithm>
@@ -147,7 +148,7 @@ int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std
     int status = 0;
     auto weigh = [&](const std::string& formula) {
         try {
-            out << MolarMass(formula, RunWeights) << '\n';
+            out << MolarMassAsWritten(formula, RunWeights) << '\n';
         } catch (const StoikonError&) {
             out << "Invalid formula\n";
             status = 1;
