@@ -70,11 +70,14 @@ std::vector<ReadAs> Differences(const std::string& typed, const std::string& rea
 
 } // namespace
 
-ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings)
+ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
+                              std::chrono::milliseconds budget)
 {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
     ChosenReading chosen;
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        BalanceOutcome outcome = BalanceReaction(texts[k], autoCase);
+    for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
+        BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, budget);
         if (k == 0)
             chosen.Outcome = outcome;
         if (outcome.status == BalanceOutcome::Status::Balanced) {
@@ -102,7 +105,9 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     }
     std::vector<std::pair<std::vector<std::string>, BalanceOutcome>> balancing;
     for (const std::vector<std::string>& split : splits) {
-        BalanceOutcome outcome = BalanceReaction(WithSplit(text, split), autoCase);
+        if (!timeLeft())
+            break;
+        BalanceOutcome outcome = BalanceReaction(WithSplit(text, split), autoCase, budget);
         if (outcome.status == BalanceOutcome::Status::Balanced)
             balancing.emplace_back(split, std::move(outcome));
     }
@@ -134,12 +139,12 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     return chosen;
 }
 
-ChosenReading BalanceReading(const NotationReading& reading, bool autoCase)
+ChosenReading BalanceReading(const NotationReading& reading, bool autoCase, std::chrono::milliseconds budget)
 {
     std::vector<std::string> texts{reading.Text};
     for (const ReadingCandidate& other : reading.Others)
         texts.push_back(other.Text);
-    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase);
+    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, budget);
 }
 
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen)

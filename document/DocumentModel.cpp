@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentModel.h"
 
+#include "core/ReadingChoice.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
 #include "document/HtmlPage.h"
@@ -155,10 +156,13 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
     return WriteCodePageLines(fileName, WriteDocumentLines(doc));
 }
 
-BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weights)
+BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weights, std::string* note)
 {
     setModified(true);
-    const BalanceOutcome outcome = BalanceReaction(ReactionText, autoCase);
+    const ChosenReading chosen = BalanceReadings({ReactionText}, autoCase, autoCase);
+    if (note)
+        *note = ReadingNote(chosen, DocumentLanguage);
+    const BalanceOutcome& outcome = chosen.Outcome;
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         setReactionText(outcome.TidiedText);
         return outcome.status;

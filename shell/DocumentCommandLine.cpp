@@ -109,7 +109,11 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (!Open(document, input, err))
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
-    switch (document.balance(KeyOptions().ChB, CommandLineWeights())) {
+    std::string note;
+    const BalanceOutcome::Status status = document.balance(KeyOptions().ChB, CommandLineWeights(), &note);
+    if (!note.empty())
+        err << "stoikon: " << note << '\n';
+    switch (status) {
     case BalanceOutcome::Status::InvalidReaction:
         err << "Invalid reaction\n";
         return 1;

@@ -23,7 +23,13 @@ void TSTMainForm::WeightBtnClick()
         return;
     }
     TextImg->TidyReaction();
-    switch (Doc->balance(TextImg->keyOptions().ChB, ChosenWeights())) {
+    // Letters typed in lower case may have been read otherwise (co2 as CO2): the status bar
+    // says so, or names the readings that would balance.
+    std::string note;
+    const BalanceOutcome::Status status = Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), &note);
+    if (!note.empty())
+        statusBar()->showMessage(QString::fromStdString(note));
+    switch (status) {
     case BalanceOutcome::Status::InvalidReaction:
         Message(Texts::MsgInvalidReaction, MsgKind::Error, mbOK);
         break;

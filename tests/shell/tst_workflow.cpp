@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 void TestWorkflow::init()
@@ -116,6 +117,30 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     QCOMPARE(messages.Texts(), QStringList{message});
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
     QCOMPARE(messages.Shown.front().Buttons, int(mbOK));
+}
+
+void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances_data()
+{
+    QTest::addColumn<bool>("farsi");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("English") << false << "Read co2 as CO2";
+    QTest::newRow("Farsi") << true << QString::fromUtf8("co2 به صورت CO2 خوانده شد");
+}
+
+void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances()
+{
+    QFETCH(bool, farsi);
+    QFETCH(QString, note);
+    MessageRecorder messages;
+    WindowFixture w;
+    if (farsi)
+        w->SettingsFarsiExecute();
+    // ch4=o2 co2=h2o as typed: the automatic case made co2 cobalt.
+    w->document()->setReactionText("CH4+O2>Co2+H2O");
+    w->WeightBtnClick();
+    QVERIFY(messages.Shown.empty());
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("CH4+2O2>CO2+2H2O"));
+    QCOMPARE(w->statusBar()->currentMessage(), note);
 }
 
 void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
