@@ -3,6 +3,7 @@
 #include "core/ElementTable.h"
 #include "core/Errors.h"
 #include "core/NotationChars.h"
+#include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 #include "core/TextbookNotationReader.h"
 
@@ -88,6 +89,18 @@ bool HasOneEquals(const Chars& s)
     return std::count(s.begin(), s.end(), U'=') == 1;
 }
 
+// s without the blanks and invisible characters around it, which run to begin and from end.
+Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
+{
+    begin = 0;
+    end = s.size();
+    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
+        ++begin;
+    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
+        --end;
+    return s.substr(begin, end - begin);
+}
+
 } // namespace
 
 bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys)
@@ -116,12 +129,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys, const KeyMap& typing)
 {
     const Chars s = DecodeUtf8(line);
-    std::size_t begin = 0, end = s.size();
-    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
-        ++begin;
-    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
-        --end;
-    const Chars chars = s.substr(begin, end - begin);
+    std::size_t begin = 0, end = 0;
+    const Chars chars = Trimmed(s, begin, end);
     const std::string trimmed = chars.size() == s.size() ? line : EncodeUtf8(chars);
     NotationReading reading;
     bool textbook = ShowsTextbookSign(chars);
@@ -160,13 +169,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 
 NotationReading ReadFormula(const std::string& formula)
 {
-    const Chars s = DecodeUtf8(formula);
-    std::size_t begin = 0, end = s.size();
-    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
-        ++begin;
-    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
-        --end;
-    const Chars chars = s.substr(begin, end - begin);
+    std::size_t begin = 0, end = 0;
+    const Chars chars = Trimmed(DecodeUtf8(formula), begin, end);
     // A formula has no arrow, so "." is a hydrate dot wherever it stands between formulas.
     bool textbook = ShowsTextbookSign(chars);
     for (char32_t c : chars)
@@ -213,7 +217,10 @@ PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& key
     if (alone ? !TextbookNotationApplies(line, keys) : !ShowsTextbookSign(DecodeUtf8(line)))
         return pasted;
     pasted.Textbook = true;
-    pasted.Text = ReadTextbookNotation(line).Text;
+    // Where a sign may be a charge or not (Mn2+), the line gets the reading that balances.
+    const NotationReading reading = ReadTextbookNotation(line);
+    const std::size_t chosen = reading.Others.empty() ? 0 : BalanceReading(reading, false).Candidate;
+    pasted.Text = chosen == 0 ? reading.Text : reading.Others[chosen - 1].Text;
     pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';
     return pasted;
 }

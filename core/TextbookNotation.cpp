@@ -61,8 +61,11 @@ Reader::Reader(std::u32string chars, std::vector<std::size_t> places)
 
 NotationReading Reader::Read()
 {
+    // "=" between two formulas is a double bond (CH2=CH2) when the text has another arrow:
+    // ">" of any arrow, a Unicode or LaTeX arrow, or an "=" with a blank beside it.
     for (std::size_t i = 0; i < end; ++i)
-        if (s[i] == U'>' || IsUnicodeArrow(s[i]) ||
+        if (s[i] == U'>' || IsUnicodeArrow(s[i]) || (s[i] == U'\\' && StartsWith(s, i, "\\right")) ||
+            StartsWith(s, i, "\\to ") || StartsWith(s, i, "\\long") ||
             (s[i] == U'=' && ((i > 0 && IsBlank(s[i - 1])) || (i + 1 < end && IsBlank(s[i + 1])))))
             equalsMayBeBond = true;
     Scan();
@@ -256,11 +259,14 @@ std::size_t Reader::ScanArrow(std::size_t i, ArrowKind kind, std::size_t next)
 {
     pieces.push_back({PieceKind::Arrow, ">", i, ChargeStyle::Caret, kind});
     while (next < end && s[next] == U'[') {
+        // Square brackets and braces inside each close in turn: ->[\ce{H2O}], ->[[H+]].
         std::size_t j = next + 1;
-        int depth = 1;
-        for (; j < end && depth > 0; ++j)
-            depth += s[j] == U'[' || s[j] == U'{' ? 1 : s[j] == U']' || s[j] == U'}' ? -1 : 0;
-        if (depth > 0)
+        int squares = 1, braces = 0;
+        for (; j < end && squares > 0 && braces >= 0; ++j) {
+            squares += s[j] == U'[' ? 1 : s[j] == U']' ? -1 : 0;
+            braces += s[j] == U'{' ? 1 : s[j] == U'}' ? -1 : 0;
+        }
+        if (squares > 0 || braces != 0)
             break;
         if (!arrowSeen)
             reading.Written.Conditions.push_back(EncodeUtf8(s.substr(next + 1, j - next - 2)));

@@ -42,16 +42,23 @@ struct NotationReading
 // True when text shows a sign of textbook notation: a Unicode arrow, subscript or
 // superscript; "->" or "=>"; a "+" with blanks on both sides; a state symbol (s), (l), (g)
 // or (aq); a hydrate dot (· • ∙ ⋅ *, or "." between a formula and a formula, in a text
-// that also has an arrow); a charge in braces; a \ce{...} wrapper. It also applies when the
-// typed reading (with keys) would have no arrow but the text holds exactly one "=".
+// that also has an arrow); a charge in braces or with its sign first (S^-2); the electron
+// as e-; a LaTeX command (\ce{...}); a web page's <sub>, <sup> or &rarr;; a group (Ph, Et)
+// or an element (Nh) that typing would write otherwise. It also applies when the typed
+// reading (with keys) would have no arrow but the text holds exactly one "=".
 bool TextbookNotationApplies(const std::string& text, const KeyOptions& keys);
 
-// Reads text (UTF-8) as textbook notation: subscript digits are counts, superscripts and
-// {3+} or ^{2-} are charges (Fe^3+), every arrow and "=" is ">", "+" separates, blanks are
-// spacing, a hydrate dot with its count becomes a group (CuSO4·5H2O is CuSO4(H2O)5), state
-// symbols and given coefficients are dropped, square brackets are parentheses. A "+" with
-// no substance on one side, a blank inside a formula and any character of no known kind
-// are unusable.
+// Reads text (UTF-8) as textbook notation: subscript digits are counts; superscripts,
+// ^3+, ^{2-}, {3+}, (3+), sign first (^-2, {+3}) and a sign that touches its formula and
+// ends it (Na+ + Cl-, Fe+3) are charges; e-, e and a lone {-} are the electron; every arrow
+// and "=" is ">", what brackets right after an arrow hold stands over it; "+" separates;
+// blanks are spacing; a hydrate dot with its count becomes a group (CuSO4·5H2O is
+// CuSO4(H2O)5); states (also mhchem's " v" and " ^") and given coefficients (2, 0.5, 1/2)
+// are dropped; square brackets are parentheses; "-", "=" and "#" between formulas are bonds;
+// Me, Et, Pr, Bu, Ph, Ac, Bn and Ts are their groups (Pr, Ac and Ts only beside carbon or
+// before OH or NH). A formula written all in lower case takes the letter case of typing.
+// A "+" with no substance on one side, a blank inside a formula, a name that no element or
+// group has and any character of no known kind are unusable.
 NotationReading ReadTextbookNotation(const std::string& text);
 
 // True when line holds nothing but blanks (Unicode spaces too) and invisible characters.

@@ -360,7 +360,7 @@ void Reader::Readings(const std::vector<std::vector<std::vector<WrittenToken>>>&
             picks.push_back(pick);
         }
     } else {
-        for (std::size_t c = 0; c < choices.size(); ++c)
+        for (std::size_t c = 0; c < choices.size() && picks.size() < 32; ++c)
             for (std::size_t option = 1; option < choices[c].Options; ++option) {
                 picks.emplace_back(choices.size(), 0);
                 picks.back()[c] = option;
@@ -371,6 +371,9 @@ void Reader::Readings(const std::vector<std::vector<std::vector<WrittenToken>>>&
     };
     std::stable_sort(picks.begin(), picks.end(),
                      [&](const auto& a, const auto& b) { return changes(a) < changes(b); });
+    // A few dozen readings are plenty; a reaction of thousands of ions tries no more.
+    if (picks.size() > 32)
+        picks.resize(32);
     for (const std::vector<std::size_t>& pick : picks) {
         ReadingCandidate candidate{"", written};
         for (std::size_t c = 0; c < choices.size(); ++c) {
