@@ -37,17 +37,21 @@ bool HasArrow(const Chars& s)
 }
 
 // A capital and a lower-case letter that typing would not keep as they stand, while they
-// name a group (Ph, Et) or an element (Nh, Cn): written with care, not typed.
-bool IsCarefulName(const Chars& s, std::size_t i)
+// name a group (Ph, Et) or an element (Nh, Cn): written with care, not typed. So is Pr, Ac
+// or Ts before OH or NH (PrOH, AcOH), the groups rather than the elements; with anyGroup,
+// any group name is.
+bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
 {
     if (i + 1 >= s.size() || s[i] < U'A' || s[i] > U'Z' || s[i + 1] < U'a' || s[i + 1] > U'z' ||
         (i + 2 < s.size() && s[i + 2] >= U'a' && s[i + 2] <= U'z'))
         return false;
-    const char pair[2] = {char(s[i]), char(s[i + 1])};
-    if (KeepsLowerCase(pair[0], pair[1]))
-        return false;
+    const std::string pair = EncodeUtf8(s.substr(i, 2));
     WrittenReaction groups;
-    return FindElement(std::string_view(pair, 2)) >= 0 || !GroupFormula(std::string(pair, 2), groups).empty();
+    groups.ElementsAsGroups = {pair};
+    const bool group = !GroupFormula(pair, groups).empty();
+    if ((group && anyGroup) || (group && (StartsWith(s, i + 2, "OH") || StartsWith(s, i + 2, "NH"))))
+        return true;
+    return !KeepsLowerCase(pair[0], pair[1]) && (FindElement(pair) >= 0 || group);
 }
 
 // Every sign of textbook notation but the "=" rule.
@@ -173,8 +177,9 @@ NotationReading ReadFormula(const std::string& formula)
     const Chars chars = Trimmed(DecodeUtf8(formula), begin, end);
     // A formula has no arrow, so "." is a hydrate dot wherever it stands between formulas.
     bool textbook = ShowsTextbookSign(chars);
-    for (char32_t c : chars)
-        textbook = textbook || c == U'[' || c == U']' || c == U'.';
+    for (std::size_t i = 0; i < chars.size(); ++i)
+        textbook = textbook || chars[i] == U'[' || chars[i] == U']' || chars[i] == U'.' ||
+                   IsCarefulName(chars, i, true);
     NotationReading reading;
     reading.Text = EncodeUtf8(chars);
     return textbook ? ReadTextbookNotation(reading.Text) : reading;

@@ -372,8 +372,9 @@ std::size_t Reader::ScanOther(std::size_t i)
     } else if (IsUnicodeArrow(c) || c == U'>') {
         const ArrowKind kind = c == 0x21CC || c == 0x21CB   ? ArrowKind::Equilibrium
                                : c == 0x21C4 || c == 0x21C6 ? ArrowKind::TwoArrows
-                               : c == 0x2194 || c == 0x27F7 ? ArrowKind::BothWays
-                                                            : ArrowKind::Forward;
+                               : c == 0x2194 || c == 0x27F7 || c == 0x21D4 || c == 0x27FA
+                                   ? ArrowKind::BothWays
+                                   : ArrowKind::Forward;
         next = ScanArrow(i, kind, next);
     } else if (c == U'<' || ((c == U'-' || c == U'=') && ArrowAt(i) && c != U'=') ||
                (c == U'=' && i + 1 < end && (s[i + 1] == U'>' || s[i + 1] == U'='))) {

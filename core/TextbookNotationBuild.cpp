@@ -185,10 +185,8 @@ WrittenSubstance Reader::BuildSubstance(const std::vector<const Piece*>& items)
             const WrittenKind kind = partHasFormula ? WrittenKind::Count : WrittenKind::Multiplier;
             if (!partHasFormula && !dot)
                 break; // a coefficient after all
-            if (!tokens.empty() && tokens.back().Kind == kind && piece.Text != "-" &&
-                tokens.back().Text != "-")
-                tokens.back().Text += piece.Text;
-            else if (!tokens.empty() && tokens.back().Kind == kind && tokens.back().Text == "-")
+            // A "-" starts a negative count; digits add to the count before them.
+            if (!tokens.empty() && tokens.back().Kind == kind && piece.Text != "-")
                 tokens.back().Text += piece.Text;
             else
                 tokens.push_back({kind, piece.Text});
@@ -233,11 +231,15 @@ WrittenSubstance Reader::BuildSubstance(const std::vector<const Piece*>& items)
     // The electron: e with or without its charge, or a lone charge, {-}.
     if (!tokens.empty() && tokens.front().Kind == WrittenKind::Charge)
         tokens.insert(tokens.begin(), {WrittenKind::Symbol, "e"});
-    else if (!tokens.empty() && tokens.front().Kind == WrittenKind::Symbol && tokens.front().Text == "E" &&
-             !caseWritten && std::count_if(tokens.begin(), tokens.end(), [](const WrittenToken& token) {
-                                 return token.Kind == WrittenKind::Symbol;
-                             }) == 1)
+    const auto symbols = std::count_if(tokens.begin(), tokens.end(), [](const WrittenToken& token) {
+        return token.Kind == WrittenKind::Symbol;
+    });
+    if (symbols == 1 && tokens.front().Kind == WrittenKind::Symbol && tokens.front().Text == "E" &&
+        !caseWritten)
         tokens.front().Text = "e";
+    // A state or a dot alone is no substance.
+    if (symbols == 0)
+        tokens.clear();
     return substance;
 }
 

@@ -66,9 +66,10 @@ void TestCommandLine::run_data()
                                          << "58.44\nInvalid formula\nInvalid formula\nInvalid formula\n"
                                          << 1;
     QTest::newRow("formulas as --balance reads them")
-        << QStringList{"--molar-mass", "CuSO4·5H2O", "CuSO4.5H2O", "[Cu(NH3)4]SO4", "H₂O", "PhCH3", "Fe3+"}
+        << QStringList{"--molar-mass", "CuSO4·5H2O", "CuSO4.5H2O", "[Cu(NH3)4]SO4",
+                       "H₂O",          "PhCH3",      "AcOH",       "Fe3+"}
         << ""
-        << "249.61\n249.61\n227.72\n18.01\n92.15\n55.847\n"
+        << "249.61\n249.61\n227.72\n18.01\n92.15\n60.04\n55.847\n"
         << 0;
     QTest::newRow("an ion weighs its atoms, the electron nothing known")
         << QStringList{"--molar-mass", "SO4^2-", "e^-"} << ""

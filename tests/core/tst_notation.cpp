@@ -282,6 +282,7 @@ void TestCore::writtenForms_data()
     Row("MeOH + O2 -> CO2 + H2O", "2CH3OH+3O2>2CO2+4H2O");
     Row("AcOH + EtOH -> AcOEt + H2O", "CH3COOH+C2H5OH>CH3COOC2H5+H2O");
     Row("Ac2O + H2O -> AcOH", "(CH3CO)2O+H2O>2CH3COOH");
+    Row("AcOH+NaOH>AcONa+H2O", "CH3COOH+NaOH>CH3COONa+H2O");
     Row("PrOH + O2 -> CO2 + H2O", "2C3H7OH+9O2>6CO2+8H2O");
     Row("n-BuOH + O2 -> CO2 + H2O", "C4H9OH+6O2>4CO2+5H2O");
     Row("Ph3P + O2 -> Ph3PO", "2(C6H5)3P+O2>2(C6H5)3PO");
