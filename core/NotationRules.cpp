@@ -224,6 +224,10 @@ PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& key
     pasted.Textbook = true;
     // Where a sign may be a charge or not (Mn2+), the line gets the reading that balances.
     const NotationReading reading = ReadTextbookNotation(line);
+    if (!reading.BadName.empty()) {
+        pasted.BadName = reading.BadName;
+        return pasted;
+    }
     const std::size_t chosen = reading.Others.empty() ? 0 : BalanceReading(reading, false).Candidate;
     pasted.Text = chosen == 0 ? reading.Text : reading.Others[chosen - 1].Text;
     pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';

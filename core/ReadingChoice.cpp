@@ -75,16 +75,34 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
 {
     const auto deadline = std::chrono::steady_clock::now() + budget;
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
+    // A reading balanced only with a coefficient below 1 (I3- read as I^3-) gives way to
+    // one that balances with all of them positive.
+    const auto positive = [](const BalanceOutcome& outcome) {
+        return outcome.status == BalanceOutcome::Status::Balanced &&
+               std::all_of(outcome.Coefficients.begin(), outcome.Coefficients.end(),
+                           [](long long c) { return c > 0; });
+    };
     ChosenReading chosen;
+    std::size_t firstBalanced = texts.size();
+    BalanceOutcome balanced;
     for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
         BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, budget);
         if (k == 0)
             chosen.Outcome = outcome;
-        if (outcome.status == BalanceOutcome::Status::Balanced) {
+        if (positive(outcome)) {
             chosen.Outcome = std::move(outcome);
             chosen.Candidate = k;
             return chosen;
         }
+        if (outcome.status == BalanceOutcome::Status::Balanced && firstBalanced == texts.size()) {
+            firstBalanced = k;
+            balanced = std::move(outcome);
+        }
+    }
+    if (firstBalanced < texts.size()) {
+        chosen.Outcome = std::move(balanced);
+        chosen.Candidate = firstBalanced;
+        return chosen;
     }
     if (!caseReadings || texts.empty())
         return chosen;
@@ -161,6 +179,7 @@ const LocalText ReadAsPair{"%1 as %2", "%1 به صورت %2"};
 const LocalText ReadAsNote{"Read %1", "%1 خوانده شد"};
 const LocalText OthersBalanceNote{"Kept as typed; it balances when read as %1",
                                   "همان طور که تایپ شده ماند؛ با این خوانش موازنه می شود: %1"};
+const LocalText UnknownName{"No element or group is called %1", "هیچ عنصر یا گروهی به نام %1 نیست"};
 const LocalText ListComma{", ", "، "};
 const LocalText ListOr{" or ", " یا "};
 
@@ -194,4 +213,9 @@ std::string ReadingNote(const ChosenReading& chosen, Language language)
     for (const std::vector<ReadAs>& reading : chosen.Balancing)
         readings += (readings.empty() ? "" : ListOr.In(language)) + Pairs(reading, language);
     return readings.empty() ? "" : Filled(OthersBalanceNote.In(language), readings);
+}
+
+std::string UnknownNameNote(const std::string& name, Language language)
+{
+    return Filled(UnknownName.In(language), name);
 }

@@ -54,3 +54,7 @@ WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReadin
 // The note for the status bar and standard error: "Read co2 as CO2" when a split reading
 // was used, the readings that also balance when several do, "" otherwise.
 std::string ReadingNote(const ChosenReading& chosen, Language language);
+
+// The note for a name that no element or group has, which a paste is refused for: "No
+// element or group is called Xy".
+std::string UnknownNameNote(const std::string& name, Language language);

@@ -89,5 +89,7 @@ struct PastedReading
     bool Textbook = false;
     std::string Text;     // the reading, when Textbook
     bool Balance = false; // a carriage return ended the line
+    // A name in it that no element or group has ("Xy"): the paste is refused, Text empty.
+    std::string BadName;
 };
 PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys);

@@ -82,10 +82,11 @@ class ReactionLine : public QWidget
     void DrawReaction();
 
   signals:
-    void textEdited();       // the text changed by typing, deleting, pasting or tidying
-    void edited();           // a key was released in the line: the document has changed
-    void balanceRequested(); // Enter
-    void helpRequested();    // a click in help mode
+    void textEdited();                      // the text changed by typing, deleting, pasting or tidying
+    void edited();                          // a key was released in the line: the document has changed
+    void balanceRequested();                // Enter
+    void helpRequested();                   // a click in help mode
+    void pasteRefused(const QString& name); // the clipboard names what no element or group is
 
   protected:
     void changeEvent(QEvent* event) override;

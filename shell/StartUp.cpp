@@ -2,6 +2,7 @@
 // The window's start-up (FormCreate, FormActivate), its shutdown (FormClose) and the wiring
 // of its parts to the document and the dialogs.
 
+#include "core/ReadingChoice.h"
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
 #include "editor/KOU.h"
@@ -108,6 +109,10 @@ void TSTMainForm::ConnectDocument()
     connect(TextImg, &ReactionLine::edited, Doc, [this] { Doc->setModified(true); });
     connect(TextImg, &ReactionLine::balanceRequested, this, &TSTMainForm::WeightBtnClick);
     connect(TextImg, &ReactionLine::helpRequested, this, [this] { EndHelpMode(false); });
+    connect(TextImg, &ReactionLine::pasteRefused, this, [this](const QString& name) {
+        statusBar()->showMessage(
+            QString::fromStdString(UnknownNameNote(name.toStdString(), Doc->language())));
+    });
     connect(Doc, &DocumentModel::reactionTextChanged, TextImg,
             [this] { TextImg->setText(Doc->reactionText()); });
     connect(Doc, &DocumentModel::fontsChanged, this, &TSTMainForm::ApplyFonts);

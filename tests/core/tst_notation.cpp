@@ -238,6 +238,7 @@ void TestCore::writtenForms_data()
     Row("SO42- + Ba2+ -> BaSO4", "SO4^2-+Ba^2+>BaSO4");
     Row("O22- + H+ -> H2O2", "O2^2-+2H^+>H2O2");
     Row("Hg22+ + Cl- -> Hg2Cl2", "Hg2^2++2Cl^->Hg2Cl2");
+    Row("N3- + H+ → HN3", "N3^-+H^+>HN3");
     Row("[Fe(CN)6]4- + Ce4+ -> [Fe(CN)6]3- + Ce3+", "(Fe(CN)6)^4-+Ce^4+>(Fe(CN)6)^3-+Ce^3+");
     Row("Cl− + Ag⁺ → AgCl", "Cl^-+Ag^+>AgCl");
     // Sign first
