@@ -2,17 +2,22 @@
 # Installation, laid out as a Linux desktop program: the program alone in bin/, its
 # defaults files in share/stoikon (read only; the user's own copies go to the user's data
 # folder), a desktop entry, AppStream metainfo, the icon in the hicolor theme, a MIME type
-# for ".KVX" documents, a man page and bash completion.
+# for ".KVX" documents, a man page and bash completion; in share/doc/stoikon the README, the
+# user guide the Help menu opens, the changelog and the copyright notice.
 
 include(GNUInstallDirs)
 
 set(STOIKON_DATADIR ${CMAKE_INSTALL_DATADIR}/stoikon)
+set(STOIKON_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/stoikon)
 
 # The program finds the data of its own installation from its own folder, wherever the
 # prefix is (a relocated tree, /opt, a packaging root).
 file(RELATIVE_PATH stoikon_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/stoikon)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/document/DefaultsLocation.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS STOIKON_DATA_FROM_BIN="${stoikon_data_from_bin}")
+file(RELATIVE_PATH stoikon_doc_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/doc/stoikon)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/HelpPages.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS STOIKON_DOC_FROM_BIN="${stoikon_doc_from_bin}")
 
 install(TARGETS stoikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -24,8 +29,10 @@ install(FILES
 
 install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/org.example.stoikon.metainfo.xml
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+set(STOIKON_METAINFO_IN ${CMAKE_SOURCE_DIR}/resources/stoikon.metainfo.xml.in)
+set(STOIKON_METAINFO_OUT ${CMAKE_BINARY_DIR}/${STOIKON_APP_ID}.metainfo.xml)
+include(${CMAKE_CURRENT_LIST_DIR}/Metainfo.cmake)
+install(FILES ${STOIKON_METAINFO_OUT} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # One picture per size the icon set has, named after the program.
 file(GLOB stoikon_app_icons RELATIVE ${CMAKE_SOURCE_DIR}/resources/appicon
@@ -43,22 +50,41 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon-mime.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
     RENAME stoikon.xml)
 
-# The man page, compressed as Debian keeps man pages when gzip is at hand.
+# Compressed as Debian keeps man pages and long documents (gzip -9n: no name nor time in
+# the file, so a rebuild gives the same bytes), when gzip is at hand.
 find_program(STOIKON_GZIP gzip)
-if(STOIKON_GZIP)
-    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/stoikon.1.gz
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/stoikon.1 ${CMAKE_BINARY_DIR}/stoikon.1
-        COMMAND ${STOIKON_GZIP} -9 -n -f ${CMAKE_BINARY_DIR}/stoikon.1
-        DEPENDS ${CMAKE_SOURCE_DIR}/resources/stoikon.1
+function(stoikon_install_gzipped source name destination)
+    if(NOT STOIKON_GZIP)
+        install(FILES ${source} DESTINATION ${destination} RENAME ${name})
+        return()
+    endif()
+    set(plain ${CMAKE_BINARY_DIR}/compressed/${name})
+    add_custom_command(OUTPUT ${plain}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${plain}
+        COMMAND ${STOIKON_GZIP} -9 -n -f ${plain}
+        DEPENDS ${source}
         VERBATIM)
-    add_custom_target(stoikon_manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/stoikon.1.gz)
-    install(FILES ${CMAKE_BINARY_DIR}/stoikon.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-else()
-    install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+    add_custom_target(stoikon_compressed_${name} ALL DEPENDS ${plain}.gz)
+    install(FILES ${plain}.gz DESTINATION ${destination})
+endfunction()
+
+stoikon_install_gzipped(${CMAKE_SOURCE_DIR}/resources/stoikon.1 stoikon.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${CMAKE_SOURCE_DIR}/resources/stoikon.bash-completion
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
     RENAME stoikon)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/copyright
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/stoikon)
+
+# The user guide in both languages, which Help opens when Stoikon has no web site; a program
+# run from its build tree finds it beside itself.
+foreach(guide user-guide.html user-guide-fa.html)
+    configure_file(${CMAKE_SOURCE_DIR}/docs/${guide} ${CMAKE_BINARY_DIR}/${guide} COPYONLY)
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/${guide} DESTINATION ${STOIKON_DOCDIR})
+endforeach()
+stoikon_install_gzipped(${CMAKE_SOURCE_DIR}/README.md README.md ${STOIKON_DOCDIR})
+# Stoikon is its own Debian package (a native one), so its changelog is changelog.gz.
+stoikon_install_gzipped(${CMAKE_SOURCE_DIR}/resources/changelog changelog ${STOIKON_DOCDIR})
+if(STOIKON_HOMEPAGE)
+    set(STOIKON_COPYRIGHT_SOURCE "Source: ${STOIKON_HOMEPAGE}st.html\n")
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/resources/copyright.in ${CMAKE_BINARY_DIR}/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${STOIKON_DOCDIR})

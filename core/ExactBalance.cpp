@@ -1,176 +1,256 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ExactBalance.h"
 
-#include "core/Errors.h"
+#include <boost/multiprecision/cpp_int.hpp>
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 #include <utility>
 
 namespace {
 
-// The fraction operations never reduce a zero (0/5 stays 0/5), so here every zero is set
-// back to 0/1 to keep denominators from growing through the elimination.
-Fraction Canonical(const Fraction& f)
+using BigInt = boost::multiprecision::cpp_int;
+
+// Thrown by the 64-bit operations when their result would not fit: the solve starts again
+// with BigInt, whose operations of the same names never throw.
+struct Overflow
 {
-    return f.Numerator == 0 ? MakeFraction(0) : f;
+};
+
+std::int64_t Mul(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r;
+    if (__builtin_mul_overflow(a, b, &r))
+        throw Overflow();
+    return r;
 }
 
-Fraction Negate(const Fraction& f)
+std::int64_t Sub(std::int64_t a, std::int64_t b)
 {
-    return Canonical(MultiplyFractions(f, MakeFraction(-1)));
+    std::int64_t r;
+    if (__builtin_sub_overflow(a, b, &r))
+        throw Overflow();
+    return r;
 }
 
-Fraction Divide(const Fraction& a, const Fraction& b)
+std::int64_t Neg(std::int64_t a)
 {
-    return Canonical(MultiplyFractions(a, ReciprocalFraction(b)));
+    return Sub(0, a);
 }
 
-// Rows are elements, columns substances; product columns are negated so that a balanced
-// set of coefficients is a vector of the null space.
-class Matrix
+// Greatest common divisor of the magnitudes; 0 only when both are 0.
+std::int64_t Gcd(std::int64_t a, std::int64_t b)
+{
+    std::uint64_t s = a < 0 ? std::uint64_t(Neg(a)) : std::uint64_t(a);
+    std::uint64_t t = b < 0 ? std::uint64_t(Neg(b)) : std::uint64_t(b);
+    if (s == 0 || t == 0)
+        return std::int64_t(s | t);
+    // Binary (Stein's) algorithm: shifts instead of divisions.
+    const int shift = __builtin_ctzll(s | t);
+    s >>= __builtin_ctzll(s);
+    do {
+        t >>= __builtin_ctzll(t);
+        if (s > t)
+            std::swap(s, t);
+        t -= s;
+    } while (t != 0);
+    return std::int64_t(s << shift);
+}
+
+void AppendDecimal(std::string& out, std::int64_t n)
+{
+    if (n >= 0 && n < 10) { // most coefficients
+        out += char('0' + n);
+        return;
+    }
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, n).ptr);
+}
+
+BigInt Mul(const BigInt& a, const BigInt& b)
+{
+    return a * b;
+}
+BigInt Sub(const BigInt& a, const BigInt& b)
+{
+    return a - b;
+}
+BigInt Neg(const BigInt& a)
+{
+    return -a;
+}
+BigInt Gcd(const BigInt& a, const BigInt& b)
+{
+    return boost::multiprecision::gcd(a, b);
+}
+void AppendDecimal(std::string& out, const BigInt& n)
+{
+    out += n.str();
+}
+
+// Gauss-Jordan elimination without fractions: every row is kept as whole numbers with no
+// common divisor, so the numbers stay as small as the reaction allows. The pivot columns
+// do not depend on the order of the rows, and neither do the forms, so the answer is the
+// same on both paths.
+template <class Int> class Elimination
 {
   public:
-    // cells is the storage, kept by the caller from run to run.
-    Matrix(const CountTable& counts, int reactants, std::vector<Fraction>& cells)
-        : Rows(counts.Elements), Columns(counts.Substances), Cells(cells)
+    // Column c of the matrix is substance order[c].
+    Elimination(const CountTable& counts, int reactants, const std::vector<std::vector<std::int64_t>>& extra,
+                const std::vector<size_t>& order, std::vector<Int>& cells)
+        : Rows(counts.Elements + extra.size()), Columns(counts.Substances), Order(order), Cells(cells)
     {
-        Cells.resize(Rows * Columns);
-        for (size_t e = 0; e < Rows; ++e)
-            for (size_t k = 0; k < Columns; ++k)
-                At(e, k) =
-                    MakeFraction(int(k) < reactants ? counts.At(k, e) : -std::int64_t(counts.At(k, e)));
+        Cells.assign(Rows * Columns, Int(0));
+        for (size_t c = 0; c < Columns; ++c) {
+            const size_t k = Substance(c);
+            for (size_t e = 0; e < counts.Elements; ++e) {
+                const Int n(counts.At(k, e));
+                At(e, c) = int(k) < reactants ? n : Neg(n);
+            }
+            for (size_t r = 0; r < extra.size(); ++r)
+                At(counts.Elements + r, c) = k < extra[r].size() ? Int(extra[r][k]) : Int(0);
+        }
     }
-    Fraction& At(size_t row, size_t column) { return Cells[row * Columns + column]; }
-    void SwapRows(size_t a, size_t b)
+
+    ExactSolution Solve(size_t maxForms)
     {
+        thread_local std::vector<size_t> pivots; // the pivot column of each row in turn
+        pivots.clear();
+        size_t row = 0;
+        for (size_t col = 0; col < Columns && row < Rows; ++col) {
+            size_t found = row;
+            while (found < Rows && At(found, col) == 0)
+                ++found;
+            if (found == Rows)
+                continue;
+            if (found != row)
+                for (size_t c = 0; c < Columns; ++c)
+                    std::swap(At(row, c), At(found, c));
+            for (size_t r = 0; r < Rows; ++r)
+                if (r != row && At(r, col) != 0)
+                    Clear(r, row, col);
+            pivots.push_back(col);
+            ++row;
+        }
+        ExactSolution solution;
+        solution.Dimension = int(Columns - pivots.size());
+        solution.Forms.reserve(std::min(size_t(solution.Dimension), maxForms));
+        thread_local std::vector<Int> x;
+        x.resize(Columns);
+        size_t next = 0; // index into pivots
+        for (size_t free = 0; free < Columns && solution.Forms.size() < maxForms; ++free) {
+            if (next < pivots.size() && pivots[next] == free) {
+                ++next;
+                continue;
+            }
+            solution.Forms.push_back(Form(pivots, free, x));
+        }
+        return solution;
+    }
+
+  private:
+    Int& At(size_t r, size_t c) { return Cells[r * Columns + c]; }
+    size_t Substance(size_t column) const { return Order.empty() ? column : Order[column]; }
+
+    // row r loses its entry in column col: r·a − p·b with a, b the two entries over their
+    // common divisor; then r is divided by the common divisor of its entries.
+    void Clear(size_t r, size_t p, size_t col)
+    {
+        const Int g = Gcd(At(p, col), At(r, col));
+        const Int a = g == 1 ? At(p, col) : At(p, col) / g;
+        const Int b = g == 1 ? At(r, col) : At(r, col) / g;
+        bool large = false;
+        for (size_t c = 0; c < Columns; ++c) {
+            At(r, c) = Sub(Mul(At(r, c), a), Mul(At(p, c), b));
+            large = large || IsLarge(At(r, c));
+        }
+        if (!large)
+            return;
+        Int common(0);
         for (size_t c = 0; c < Columns; ++c)
-            std::swap(At(a, c), At(b, c));
+            common = Gcd(common, At(r, c));
+        if (common > 1)
+            for (size_t c = 0; c < Columns; ++c)
+                At(r, c) /= common;
+    }
+
+    // Rows of small numbers are left as they are: dividing out their common divisor costs
+    // more than it saves.
+    static bool IsLarge(const Int& n) { return n > (1 << 20) || n < -(1 << 20); }
+
+    // The form with the free column free set and every other free column zero: each pivot
+    // row p·x[pivot] + q·x[free] = 0 gives x[pivot] = −q·x[free]/p, so x[free] is the least
+    // common multiple of the p/gcd(p, q).
+    std::vector<std::string> Form(const std::vector<size_t>& pivots, size_t free, std::vector<Int>& x)
+    {
+        Int scale(1);
+        for (size_t r = 0; r < pivots.size(); ++r) {
+            const Int& q = At(r, free);
+            if (q == 0)
+                continue;
+            Int step = At(r, pivots[r]) / Gcd(At(r, pivots[r]), q);
+            if (step < 0)
+                step = Neg(step);
+            if (step != 1)
+                scale = Mul(scale / Gcd(scale, step), step);
+        }
+        for (Int& v : x)
+            v = 0;
+        x[free] = scale;
+        for (size_t r = 0; r < pivots.size(); ++r) {
+            const Int& p = At(r, pivots[r]);
+            const Int& q = At(r, free);
+            if (q == 0)
+                continue;
+            const Int g = Gcd(p, q);
+            x[pivots[r]] = g == 1 ? Neg(Mul(q, scale / p)) : Neg(Mul(q / g, scale / (p / g)));
+        }
+        Int common(0);
+        size_t first = Columns; // the column of the first substance with a nonzero entry
+        for (size_t c = 0; c < Columns; ++c) {
+            common = Gcd(common, x[c]);
+            if (x[c] != 0 && (first == Columns || Substance(c) < Substance(first)))
+                first = c;
+        }
+        const bool flip = x[first] < 0;
+        std::vector<std::string> texts(Columns);
+        for (size_t c = 0; c < Columns; ++c) {
+            const Int v = common == 1 ? x[c] : x[c] / common;
+            AppendDecimal(texts[Substance(c)], flip ? Neg(v) : v);
+        }
+        return texts;
     }
 
     const size_t Rows;
     const size_t Columns;
-
-  private:
-    std::vector<Fraction>& Cells;
+    const std::vector<size_t>& Order;
+    std::vector<Int>& Cells;
 };
-
-// row r += factor * row p. Where row p holds zero the sum is the entry itself (every entry
-// is kept reduced with a positive denominator), but the products the addition forms along
-// the way must still fit 64 bits, as they would if they were carried out.
-void AddRowMultiple(Matrix& m, size_t r, size_t p, const Fraction& factor)
-{
-    for (size_t c = 0; c < m.Columns; ++c) {
-        Fraction& target = m.At(r, c);
-        const Fraction& source = m.At(p, c);
-        if (source.Numerator == 0) {
-            std::int64_t unused;
-            if (__builtin_mul_overflow(target.Numerator, factor.Denominator, &unused) ||
-                __builtin_mul_overflow(target.Denominator, factor.Denominator, &unused))
-                ThrowFractionOverflow();
-            continue;
-        }
-        target = Canonical(AddFractions(target, MultiplyFractions(factor, source)));
-    }
-}
 
 } // namespace
 
-ExactSolution SolveExactly(const CountTable& counts, int reactants)
+ExactSolution SolveExactly(const CountTable& counts, int reactants,
+                           const std::vector<std::vector<std::int64_t>>& extraRows,
+                           const std::vector<size_t>& order, size_t maxForms)
 {
-    thread_local std::vector<Fraction> cells;
-    thread_local std::vector<size_t> pivotColumn;
-    // The storage is kept for the next reaction, unless this one was very large.
+    // The 64-bit storage is kept from reaction to reaction, unless one was very large.
+    thread_local std::vector<std::int64_t> cells;
     struct ReleaseLarge
     {
         ~ReleaseLarge()
         {
-            if (cells.capacity() > (1 << 16)) {
-                cells = std::vector<Fraction>();
-                pivotColumn = std::vector<size_t>();
-            }
+            if (cells.capacity() > (1 << 16))
+                cells = std::vector<std::int64_t>();
         }
     } releaseLarge;
-    Matrix m(counts, reactants, cells);
-    const size_t columns = m.Columns;
-    // Reduced row echelon form; pivotColumn[r] is the pivot column of row r.
-    pivotColumn.clear();
-    size_t row = 0;
-    for (size_t col = 0; col < columns && row < m.Rows; ++col) {
-        size_t found = row;
-        while (found < m.Rows && m.At(found, col).Numerator == 0)
-            ++found;
-        if (found == m.Rows)
-            continue;
-        m.SwapRows(row, found);
-        const Fraction pivot = m.At(row, col);
-        // A zero stays 0/1, as the division would leave it (unless a negative pivot's sign
-        // cannot change in 64 bits: then the division reports the overflow).
-        for (size_t c = 0; c < columns; ++c)
-            if (m.At(row, c).Numerator != 0 || pivot.Numerator == std::numeric_limits<std::int64_t>::min())
-                m.At(row, c) = Divide(m.At(row, c), pivot);
-        for (size_t r = 0; r < m.Rows; ++r) {
-            if (r == row || m.At(r, col).Numerator == 0)
-                continue;
-            AddRowMultiple(m, r, row, Negate(m.At(r, col)));
-        }
-        pivotColumn.push_back(col);
-        ++row;
-    }
-
-    ExactSolution solution;
-    solution.Dimension = int(columns - pivotColumn.size());
-    if (solution.Dimension != 1)
+    try {
+        return Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve(maxForms);
+    } catch (const Overflow&) {
+        std::vector<BigInt> bigCells;
+        ExactSolution solution =
+            Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve(maxForms);
+        solution.Large = true;
         return solution;
-    // The pivot columns rise, so the free column is the first that is not the next of them.
-    size_t freeColumn = 0;
-    while (freeColumn < pivotColumn.size() && pivotColumn[freeColumn] == freeColumn)
-        ++freeColumn;
-    std::vector<Fraction>& values = solution.Values;
-    values.assign(columns, MakeFraction(0));
-    values[freeColumn] = MakeFraction(1);
-    for (size_t r = 0; r < pivotColumn.size(); ++r)
-        values[pivotColumn[r]] = Negate(m.At(r, freeColumn));
-    bool flip = false;
-    for (const Fraction& v : values) {
-        if (v.Numerator != 0) {
-            flip = v.Numerator < 0;
-            break;
-        }
     }
-    if (flip)
-        for (Fraction& v : values)
-            v = Negate(v);
-    return solution;
-}
-
-ExactSolution SolveExactly(const std::vector<std::string>& countVectors, int reactants)
-{
-    return SolveExactly(CountTable::FromTexts(countVectors), reactants);
-}
-
-bool IsBalanced(const CountTable& counts, int reactants, const std::vector<long long>& coefficients)
-{
-    if (coefficients.size() != counts.Substances)
-        return false;
-    bool anyNonzero = false;
-    for (long long c : coefficients)
-        anyNonzero = anyNonzero || c != 0;
-    if (!anyNonzero)
-        return false;
-    for (size_t e = 0; e < counts.Elements; ++e) {
-        __int128 total = 0;
-        for (size_t k = 0; k < counts.Substances; ++k)
-            total += __int128(counts.At(k, e)) * coefficients[k] * (int(k) < reactants ? 1 : -1);
-        if (total != 0)
-            return false;
-    }
-    return true;
-}
-
-bool IsBalanced(const std::vector<std::string>& countVectors, int reactants,
-                const std::vector<long long>& coefficients)
-{
-    if (coefficients.size() != countVectors.size())
-        return false;
-    return IsBalanced(CountTable::FromTexts(countVectors), reactants, coefficients);
 }

@@ -1,31 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/Fraction.h"
 #include "core/ReactionParser.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// The safety net around the text solver: exact rational elimination on the element
-// equations. It tells how many independent balanced forms a reaction has, and gives the
-// one form when there is exactly one.
+// The balanced forms of a reaction, solved exactly: the null space of the element matrix
+// (one row per element and the charge, one column per substance, products counted
+// negative), found by integer elimination. Whole numbers of 64 bits carry the usual
+// reaction; when a step would leave them, the whole solve runs again with integers of any
+// size, so no answer is ever cut short or wrong.
 struct ExactSolution
 {
-    // Dimension of the solution space: 1 for a reaction with one balanced form, 0 for none,
-    // 2 or more for several independent forms (or separate reactions).
+    // The number of independent balanced forms: 1 for a reaction with one balanced form,
+    // 0 for none, 2 or more for several (or separate reactions written as one).
     int Dimension = 0;
-    // When Dimension is 1: one fraction per substance, the first nonzero one positive.
-    std::vector<Fraction> Values;
+    // A basis of the forms, one per free substance, as decimal texts ("3", "-2", "0"): each
+    // in the smallest whole numbers, its first nonzero entry positive. With one form it is
+    // the form itself, whatever the signs. At most the number asked for.
+    std::vector<std::vector<std::string>> Forms;
+    // True when the integers of any size were needed.
+    bool Large = false;
 };
 
-// One count row per substance, reactants first. Throws ArithmeticOverflowError when the
-// elimination leaves 64 bits.
-ExactSolution SolveExactly(const CountTable& counts, int reactants);
-ExactSolution SolveExactly(const std::vector<std::string>& countVectors, int reactants);
-
-// True when the coefficients are not all zero and every element has the same number of
-// atoms on both sides.
-bool IsBalanced(const CountTable& counts, int reactants, const std::vector<long long>& coefficients);
-bool IsBalanced(const std::vector<std::string>& countVectors, int reactants,
-                const std::vector<long long>& coefficients);
+// counts holds one row per substance, reactants first. Each of extraRows is one more
+// equation on the coefficients as written (no sign for the products), one entry per
+// substance: how given coefficients narrow several forms down. order, when given, is the
+// order in which the elimination takes the substances: the last ones it cannot pivot on are
+// the free ones, each of which gives a form of the basis (the forms keep substance order).
+// The first maxForms forms are worked out: a reaction of thousands of substances can have
+// thousands of forms of thousands of numbers each.
+ExactSolution SolveExactly(const CountTable& counts, int reactants,
+                           const std::vector<std::vector<std::int64_t>>& extraRows = {},
+                           const std::vector<size_t>& order = {}, size_t maxForms = 100);

@@ -228,8 +228,13 @@ PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& key
         pasted.BadName = reading.BadName;
         return pasted;
     }
-    const std::size_t chosen = reading.Others.empty() ? 0 : BalanceReading(reading, false).Candidate;
+    const std::size_t chosen =
+        reading.Others.empty()
+            ? 0
+            : BalanceReading(reading, WithGivenCoefficients(reading.Text, reading.Coefficients), false)
+                  .Candidate;
     pasted.Text = chosen == 0 ? reading.Text : reading.Others[chosen - 1].Text;
+    pasted.Coefficients = reading.Coefficients;
     pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';
     return pasted;
 }

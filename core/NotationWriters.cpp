@@ -216,7 +216,7 @@ std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcom
     const char* status = balanced                                                  ? "balanced"
                          : outcome.status == BalanceOutcome::Status::CannotBalance ? "cannot_balance"
                                                                                    : "invalid_reaction";
-    const auto number = [](long long n) { return std::to_string(n); };
+    const auto number = [](const std::string& n) { return n; };
     const auto mass = [weights](const std::string& formula) {
         try {
             return MolarMass(formula, weights);
@@ -224,12 +224,61 @@ std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcom
             return std::string("null");
         }
     };
+    const auto strings = [](const std::vector<std::string>& items) { return JsonArray(items, JsonString); };
+    std::string details;
+    const auto add = [&details](const char* key, const std::string& value) {
+        details += std::string(",\"") + key + "\":" + value;
+    };
+    const std::string first = outcome.Names.empty() ? std::string() : outcome.Names.front();
+    const std::string reaction = outcome.Reactions.empty() ? std::string() : outcome.Reactions.front();
+    switch (outcome.Reason) {
+    case RefusalReason::UnreadableCharacter:
+        add("character", JsonString(first));
+        break;
+    case RefusalReason::UnreadableFormula:
+        add("formula", JsonString(first));
+        break;
+    case RefusalReason::ElementOnOneSide:
+        add("only_left", strings(outcome.Names));
+        add("only_right", strings(outcome.OtherNames));
+        break;
+    case RefusalReason::ChargeOnOneSide:
+        add("side", JsonString(first));
+        break;
+    case RefusalReason::SubstanceLeftOut:
+    case RefusalReason::WrongSide:
+        add(outcome.Reason == RefusalReason::WrongSide ? "moved" : "left_out", strings(outcome.Names));
+        add("reaction", JsonString(reaction));
+        break;
+    case RefusalReason::SeveralReactions:
+        add("count", std::to_string(outcome.ReactionCount));
+        add("reactions", strings(outcome.Reactions));
+        if (outcome.GivenCoefficientsUnsettled)
+            add("given_coefficients", "\"unsettled\"");
+        break;
+    default:
+        break;
+    }
+    std::vector<std::string> media;
+    if (outcome.CompletesInAcid)
+        media.push_back("acid");
+    if (outcome.CompletesInBase)
+        media.push_back("base");
+    if (!media.empty())
+        add("completes_in", strings(media));
+    if (outcome.CompletedIn != Medium::None)
+        add("medium", outcome.CompletedIn == Medium::Acidic ? "\"acid\"" : "\"base\"");
+    if (outcome.GivenCoefficientsChose)
+        add("given_coefficients", "\"chose\"");
     return "{\"input\":" + JsonString(input) + ",\"status\":\"" + status +
            "\",\"balanced\":" + (balanced ? JsonString(outcome.BalancedText) : "null") + ",\"written\":" +
            (balanced ? JsonString(written.empty() ? outcome.BalancedText : written) : "null") +
-           ",\"substances\":" + JsonArray(outcome.Formulas, JsonString) +
-           ",\"coefficients\":" + JsonArray(outcome.Coefficients, number) +
-           ",\"molar_masses\":" + JsonArray(outcome.Formulas, mass) + "}";
+           ",\"substances\":" + strings(outcome.Formulas) +
+           ",\"coefficients\":" + JsonArray(outcome.CoefficientTexts, number) +
+           ",\"molar_masses\":" + JsonArray(outcome.Formulas, mass) + ",\"reason\":" +
+           (outcome.Reason == RefusalReason::None ? "null"
+                                                  : "\"" + std::string(RefusalCode(outcome.Reason)) + "\"") +
+           details + "}";
 }
 
 namespace {
@@ -331,16 +380,16 @@ std::string Arrow(const WrittenReaction& written, WrittenFormat format)
 
 } // namespace
 
-std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<long long>& coefficients,
+std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<std::string>& coefficients,
                               WrittenFormat format)
 {
     std::string out;
     for (std::size_t k = 0; k < written.Substances.size(); ++k) {
         if (k > 0)
             out += k == written.Reactants ? Arrow(written, format) : " + ";
-        const long long coefficient = k < coefficients.size() ? coefficients[k] : 1;
-        if (coefficient != 1)
-            out += std::to_string(coefficient) + (written.SpacedCoefficients ? " " : "");
+        const std::string coefficient = k < coefficients.size() ? coefficients[k] : "1";
+        if (coefficient != "1")
+            out += coefficient + (written.SpacedCoefficients ? " " : "");
         for (const WrittenToken& token : written.Substances[k].Tokens)
             out += TokenText(token, format);
     }
@@ -348,7 +397,7 @@ std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<
 }
 
 std::string InputWithCoefficients(const std::string& input, const WrittenReaction& written,
-                                  const std::vector<long long>& coefficients)
+                                  const std::vector<std::string>& coefficients)
 {
     if (!written.IsWhole() || written.Substances.size() != coefficients.size())
         return "";
@@ -364,8 +413,8 @@ std::string InputWithCoefficients(const std::string& input, const WrittenReactio
         const std::u32string given =
             chars.substr(substance.CoefficientBegin, substance.FormulaBegin - substance.CoefficientBegin);
         const bool spaced = given.empty() ? written.SpacedCoefficients : Notation::IsBlank(given.back());
-        if (coefficients[k] != 1)
-            out += DecodeUtf8(std::to_string(coefficients[k]) + (spaced ? " " : ""));
+        if (coefficients[k] != "1")
+            out += DecodeUtf8(coefficients[k] + (spaced ? " " : ""));
         at = substance.FormulaBegin;
     }
     return EncodeUtf8(out + chars.substr(at));

@@ -24,10 +24,15 @@ std::string ReactionAsHtml(const std::string& reaction);
 
 // One JSON object, on one line, for one balanced (or failed) input line: the keys input,
 // status ("balanced", "invalid_reaction" or "cannot_balance"), balanced (the balanced text,
-// null after a failure), written (the balanced reaction in the notation of the input, when
-// given, otherwise the balanced text; null after a failure), substances, coefficients and
-// molar_masses (null for a substance whose mass is unknown, such as one holding a symbol
-// the element table lacks), summed from the chosen atomic weights.
+// null after a failure), substances, coefficients, molar_masses (null for a substance
+// whose mass is unknown, such as one holding a symbol the element table lacks), summed from
+// the chosen atomic weights, and reason (null, or RefusalCode's name) with what the reason
+// names: character, formula, only_left and only_right, side, moved or left_out and
+// reaction, count and reactions (the first hundred; given_coefficients "unsettled" when
+// they chose none); completes_in lists the
+// media a refusal would balance in, medium the one an answer was completed in, given_coefficients "chose"
+// when they picked the answer. After balanced comes written: the balanced reaction in the
+// notation of the input when given, otherwise the balanced text (null after a failure).
 std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome,
                           AtomicWeights weights = AtomicWeights::Table, const std::string& written = "");
 
@@ -40,11 +45,11 @@ enum class WrittenFormat
     Latex,
     Html
 };
-std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<long long>& coefficients,
+std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<std::string>& coefficients,
                               WrittenFormat format);
 
 // input as it was given, its given coefficients replaced by coefficients (a 1 left out):
 // "Zn(s) + HCl(aq) → ZnCl2(aq) + H2(g)" becomes "Zn(s) + 2HCl(aq) → ZnCl2(aq) + H2(g)".
 // Empty when the places of written do not fit input.
 std::string InputWithCoefficients(const std::string& input, const WrittenReaction& written,
-                                  const std::vector<long long>& coefficients);
+                                  const std::vector<std::string>& coefficients);

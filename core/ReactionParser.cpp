@@ -3,7 +3,6 @@
 
 #include "core/ChargeNotation.h"
 #include "core/Errors.h"
-#include "core/Fraction.h"
 
 #include <algorithm>
 
@@ -22,20 +21,89 @@ std::string_view Trim(std::string_view s)
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-std::int32_t CheckedCount(std::int64_t value)
+[[noreturn]] void CountTooLarge()
 {
-    if (value > INT32_MAX || value < INT32_MIN)
-        throw InvalidReactionError("element count outside 32 bits");
-    return static_cast<std::int32_t>(value);
+    throw InvalidReactionError("an element count outside 64 bits");
 }
+
+std::int64_t AddCounts(std::int64_t a, std::int64_t b)
+{
+    std::int64_t sum;
+    if (__builtin_add_overflow(a, b, &sum))
+        CountTooLarge();
+    return sum;
+}
+
+std::int64_t MultiplyCounts(std::int64_t a, std::int64_t b)
+{
+    std::int64_t product;
+    if (__builtin_mul_overflow(a, b, &product))
+        CountTooLarge();
+    return product;
+}
+
+// A count as written: an optional "-" and digits, within 64 bits.
+std::int64_t ParseCount(std::string_view text)
+{
+    const bool negative = !text.empty() && text[0] == '-';
+    if (text.size() == size_t(negative))
+        throw InvalidReactionError("a missing count");
+    if (text.size() <= 18) { // cannot leave 64 bits
+        std::int64_t value = 0;
+        for (size_t i = negative; i < text.size(); ++i)
+            value = value * 10 + (text[i] - '0');
+        return negative ? -value : value;
+    }
+    std::int64_t value = 0;
+    for (size_t i = negative; i < text.size(); ++i)
+        value = AddCounts(MultiplyCounts(value, 10), negative ? -(text[i] - '0') : text[i] - '0');
+    return value;
+}
+
+// A symbol of up to seven letters as one number, its letters folded to lower case: finding
+// it among the elements is then a comparison of numbers. Longer symbols get 0 and are
+// compared letter by letter.
+std::uint64_t SymbolKey(std::string_view symbol)
+{
+    if (symbol.size() > 7)
+        return 0;
+    std::uint64_t key = symbol.size();
+    for (const char c : symbol)
+        key = key << 8 | static_cast<unsigned char>(c | 0x20);
+    return key;
+}
+
+// The element list with the key of each of its symbols.
+struct ElementKeys
+{
+    const std::vector<std::string>& Elements;
+    std::vector<std::uint64_t>& Keys;
+
+    ElementKeys(const std::vector<std::string>& elements, std::vector<std::uint64_t>& keys)
+        : Elements(elements), Keys(keys)
+    {
+        Keys.clear();
+        for (const std::string& element : Elements)
+            Keys.push_back(SymbolKey(element));
+    }
+
+    int Find(std::string_view symbol) const
+    {
+        const std::uint64_t key = SymbolKey(symbol);
+        for (size_t i = 0; i < Keys.size(); ++i)
+            if (Keys[i] == key && (key != 0 || SameSymbol(Elements[i], symbol)))
+                return int(i);
+        return -1;
+    }
+};
 
 // Reads one formula item by item into row. Each open group is counted into a segment of its
 // own on one stack (so deeply nested input cannot exhaust the call stack), and multiplied
 // into the enclosing segment when its ")" and count are read.
-void CountFormula(std::string_view formula, const std::vector<std::string>& elements, std::int32_t* row,
-                  std::vector<std::int32_t>& stack)
+void CountFormula(std::string_view formula, const ElementKeys& elements, std::int64_t* row,
+                  std::vector<std::int64_t>& stack)
 {
-    const size_t width = elements.size();
+    const size_t width = elements.Keys.size();
     stack.assign(width, 0);
     size_t depth = 0; // open groups
     size_t i = 0;
@@ -49,7 +117,7 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             ++i;
         while (i < formula.size() && IsDigitChar(formula[i]))
             ++i;
-        return ParseInt32(formula.substr(start, i - start));
+        return ParseCount(formula.substr(start, i - start));
     };
     while (i < formula.size()) {
         const char c = formula[i];
@@ -57,12 +125,12 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             const size_t start = i++;
             while (i < formula.size() && IsLowerLetter(formula[i]))
                 ++i;
-            const int index = IndexOfSymbol(elements, formula.substr(start, i - start));
+            const int index = elements.Find(formula.substr(start, i - start));
             if (index < 0)
                 throw InvalidReactionError("symbol missing from the element list");
-            const std::int32_t n = readCount();
-            std::int32_t& entry = stack[stack.size() - width + size_t(index)];
-            entry = CheckedCount(std::int64_t(entry) + n);
+            const std::int64_t n = readCount();
+            std::int64_t& entry = stack[stack.size() - width + size_t(index)];
+            entry = AddCounts(entry, n);
         } else if (c == '^') {
             // The charge ends its formula: "^", a count (1 when none), then its sign.
             if (i == 0 && !electron)
@@ -72,7 +140,7 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             const size_t start = ++i;
             while (i < formula.size() && IsDigitChar(formula[i]))
                 ++i;
-            const std::int32_t n = i == start ? 1 : ParseInt32(formula.substr(start, i - start));
+            const std::int64_t n = i == start ? 1 : ParseCount(formula.substr(start, i - start));
             if (n == 0)
                 throw InvalidReactionError("a charge of 0");
             if (i >= formula.size() || (formula[i] != '+' && formula[i] != '-'))
@@ -80,7 +148,7 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             const bool negative = formula[i++] == '-';
             if (i != formula.size())
                 throw InvalidReactionError("a charge before the end of its formula");
-            const int index = IndexOfSymbol(elements, ChargeSymbol);
+            const int index = elements.Find(ChargeSymbol);
             if (index < 0)
                 throw InvalidReactionError("charge missing from the element list");
             stack[size_t(index)] = negative ? -n : n;
@@ -95,13 +163,13 @@ void CountFormula(std::string_view formula, const std::vector<std::string>& elem
             ++i;
             if (depth == 0)
                 throw InvalidReactionError("unmatched ')'");
-            const std::int32_t n = readCount();
+            const std::int64_t n = readCount();
             if (n == 0)
                 throw InvalidReactionError("group count 0");
             const size_t inner = stack.size() - width;
             for (size_t k = 0; k < width; ++k)
                 stack[inner - width + k] =
-                    CheckedCount(stack[inner - width + k] + std::int64_t(stack[inner + k]) * n);
+                    AddCounts(stack[inner - width + k], MultiplyCounts(stack[inner + k], n));
             stack.resize(inner);
             --depth;
         } else {
@@ -129,9 +197,14 @@ bool SameSymbol(std::string_view a, std::string_view b)
 
 int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol)
 {
-    for (size_t i = 0; i < elements.size(); ++i)
-        if (SameSymbol(elements[i], symbol))
+    // Most symbols differ in length or in their first letter.
+    const char first = symbol.empty() ? '\0' : ToLower(symbol[0]);
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const std::string& element = elements[i];
+        if (element.size() == symbol.size() && (symbol.empty() || ToLower(element[0]) == first) &&
+            SameSymbol(element, symbol))
             return int(i);
+    }
     return -1;
 }
 
@@ -166,29 +239,30 @@ bool NeedsCount(char before, char c, const ChargeState& charge)
 
 std::string PrepareReaction(std::string_view text)
 {
-    // The first character is never examined; an inserted "1" becomes the character before
-    // the next one, so one place gets one "1". Counted first, so a long text is written into
-    // a buffer of its final size.
-    auto walk = [&](auto&& append) {
-        ChargeState charge;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (i > 0 && NeedsCount(text[i - 1], text[i], charge)) {
-                append('1');
-                charge.Append('1');
-            }
-            append(text[i]);
-            charge.Append(text[i]);
-        }
-        return charge;
-    };
-    size_t size = 1;
-    walk([&](char) { ++size; });
     std::string result;
-    result.reserve(size);
-    const ChargeState end = walk([&](char c) { result += c; });
-    if (!result.empty() && !IsDigitChar(result.back()) && !end.Closed)
-        result += '1';
+    PrepareReaction(text, result);
     return result;
+}
+
+void PrepareReaction(std::string_view text, std::string& result)
+{
+    // The first character is never examined; an inserted "1" becomes the character before
+    // the next one, so one place gets one "1". At most every character gets one, so the
+    // buffer is sized once.
+    result.resize(2 * text.size() + 1);
+    size_t size = 0;
+    ChargeState charge;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i > 0 && NeedsCount(text[i - 1], text[i], charge)) {
+            result[size++] = '1';
+            charge.Append('1');
+        }
+        result[size++] = text[i];
+        charge.Append(text[i]);
+    }
+    if (size > 0 && !IsDigitChar(result[size - 1]) && !charge.Closed)
+        result[size++] = '1';
+    result.resize(size);
 }
 
 std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reactants)
@@ -196,17 +270,21 @@ std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reac
     std::vector<std::string_view> formulas;
     formulas.reserve(1 + size_t(std::count_if(prepared.begin(), prepared.end(),
                                               [](char c) { return c == '+' || c == '>'; })));
+    SplitFormulas(prepared, reactants, formulas);
+    return formulas;
+}
+
+void SplitFormulas(std::string_view prepared, int& reactants, std::vector<std::string_view>& formulas)
+{
+    formulas.clear();
     reactants = -1;
     size_t start = 0;
-    for (size_t from = 0;;) {
-        const size_t separator = prepared.find_first_of("+>", from);
-        if (separator == std::string_view::npos)
-            break;
-        from = separator + 1;
-        if (!IsSeparatorAt(prepared, separator))
-            continue; // a charge's sign
+    for (size_t separator = 0; separator < prepared.size(); ++separator) {
+        const char c = prepared[separator];
+        if ((c != '+' && c != '>') || !IsSeparatorAt(prepared, separator))
+            continue; // a charge's sign, or no separator at all
         formulas.push_back(Trim(prepared.substr(start, separator - start)));
-        if (prepared[separator] == '>' && reactants < 0)
+        if (c == '>' && reactants < 0)
             reactants = int(formulas.size());
         start = separator + 1;
     }
@@ -214,7 +292,6 @@ std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reac
         formulas.push_back(Trim(prepared.substr(start)));
     if (reactants < 0)
         reactants = int(formulas.size());
-    return formulas;
 }
 
 SubstanceLists SplitSubstances(std::string_view prepared)
@@ -227,116 +304,78 @@ SubstanceLists SplitSubstances(std::string_view prepared)
     return lists;
 }
 
-std::vector<std::string> CollectElements(std::string_view prepared, size_t arrow,
-                                         std::vector<unsigned char>& sides)
+void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::string>& elements,
+                     std::vector<unsigned char>& sides)
 {
-    std::vector<std::string> elements;
+    elements.clear();
     sides.clear();
-    size_t start = std::string_view::npos; // of the current symbol
+    thread_local std::vector<std::uint64_t> keys;
+    const ElementKeys list(elements, keys);
     unsigned char chargeSides = 0;
-    auto close = [&](size_t end) {
-        if (start == std::string_view::npos)
-            return;
-        // The electron's e is no element.
-        const bool electron = end == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
-                              IsElectronAt(prepared, start);
-        if (!electron) {
-            const std::string_view symbol = prepared.substr(start, end - start);
-            int index = IndexOfSymbol(elements, symbol);
-            if (index < 0) {
-                index = int(elements.size());
-                elements.emplace_back(symbol);
-                sides.push_back(0);
-            }
-            sides[size_t(index)] |= start < arrow ? 1 : 2;
-        }
-        start = std::string_view::npos;
-    };
-    for (size_t i = 0; i < prepared.size(); ++i) {
+    // A symbol is a letter and the lower-case letters after it.
+    for (size_t i = 0; i < prepared.size();) {
         const char c = prepared[i];
-        if (IsLowerLetter(c)) {
-            if (start == std::string_view::npos)
-                start = i;
+        if (!IsUpperLetter(c) && !IsLowerLetter(c)) {
+            if (c == '^')
+                chargeSides |= i < arrow ? 1 : 2;
+            ++i;
             continue;
         }
-        close(i);
-        if (IsUpperLetter(c))
-            start = i;
-        else if (c == '^')
-            chargeSides |= i < arrow ? 1 : 2;
+        const size_t start = i++;
+        while (i < prepared.size() && IsLowerLetter(prepared[i]))
+            ++i;
+        // The electron's e is no element.
+        if (i == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
+            IsElectronAt(prepared, start))
+            continue;
+        const std::string_view symbol = prepared.substr(start, i - start);
+        int index = list.Find(symbol);
+        if (index < 0) {
+            index = int(elements.size());
+            elements.emplace_back(symbol);
+            keys.push_back(SymbolKey(symbol));
+            sides.push_back(0);
+        }
+        sides[size_t(index)] |= start < arrow ? 1 : 2;
     }
-    close(prepared.size());
     if (chargeSides != 0) {
         elements.emplace_back(ChargeSymbol);
         sides.push_back(chargeSides);
     }
-    return elements;
 }
 
 std::vector<std::string> CollectElements(std::string_view prepared)
 {
+    std::vector<std::string> elements;
     std::vector<unsigned char> sides;
-    return CollectElements(prepared, std::string_view::npos, sides);
+    CollectElements(prepared, std::string_view::npos, elements, sides);
+    return elements;
 }
 
-CountTable CountTable::FromTexts(const std::vector<std::string>& countVectors)
+void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
+                   CountTable& table)
 {
-    std::vector<std::vector<long long>> rows;
-    size_t width = 0;
-    for (const std::string& text : countVectors) {
-        rows.push_back(ParseCountVector(text));
-        width = std::max(width, rows.back().size());
-    }
-    CountTable table(rows.size(), width);
-    for (size_t k = 0; k < rows.size(); ++k)
-        for (size_t e = 0; e < rows[k].size(); ++e)
-            table.Cell(k, e) = std::int32_t(rows[k][e]);
-    return table;
+    table.Substances = formulas.size();
+    table.Elements = elements.size();
+    table.Counts.assign(formulas.size() * elements.size(), 0);
+    thread_local std::vector<std::int64_t> stack;
+    thread_local std::vector<std::uint64_t> keys;
+    const ElementKeys list(elements, keys);
+    for (size_t k = 0; k < formulas.size(); ++k)
+        CountFormula(formulas[k], list, table.Counts.data() + k * elements.size(), stack);
+    if (stack.capacity() > (1 << 16))
+        stack = std::vector<std::int64_t>(); // kept for the next formulas unless very large
 }
 
 CountTable CountFormulas(const std::vector<std::string_view>& formulas,
                          const std::vector<std::string>& elements)
 {
-    CountTable table(formulas.size(), elements.size());
-    std::vector<std::int32_t> stack;
-    for (size_t k = 0; k < formulas.size(); ++k)
-        CountFormula(formulas[k], elements, table.Counts.data() + k * elements.size(), stack);
+    CountTable table;
+    CountFormulas(formulas, elements, table);
     return table;
 }
 
 CountTable CountFormulas(const std::vector<std::string>& formulas, const std::vector<std::string>& elements)
 {
     return CountFormulas(std::vector<std::string_view>(formulas.begin(), formulas.end()), elements);
-}
-
-std::vector<std::string> CountElements(const std::vector<std::string>& formulas,
-                                       const std::vector<std::string>& elements)
-{
-    const CountTable table = CountFormulas(formulas, elements);
-    std::vector<std::string> vectors;
-    vectors.reserve(formulas.size());
-    for (size_t k = 0; k < table.Substances; ++k) {
-        std::string text;
-        for (size_t e = 0; e < table.Elements; ++e) {
-            if (e > 0)
-                text += ',';
-            AppendWholeNumber(text, table.At(k, e));
-        }
-        vectors.push_back(std::move(text));
-    }
-    return vectors;
-}
-
-std::vector<long long> ParseCountVector(std::string_view text)
-{
-    std::vector<long long> counts;
-    size_t start = 0;
-    while (start <= text.size() && !text.empty()) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos)
-            comma = text.size();
-        counts.push_back(ParseInt32(text.substr(start, comma - start)));
-        start = comma + 1;
-    }
-    return counts;
 }

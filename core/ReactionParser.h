@@ -22,11 +22,12 @@ inline bool IsDigitChar(char c)
     return c >= '0' && c <= '9';
 }
 
-// Reading a reaction text (or one formula) into the solver's inputs. Every step works on
-// text, in this order: PrepareReaction, SplitSubstances, CollectElements, CountElements.
+// Reading a reaction text (or one formula) into the solver's inputs, in this order:
+// PrepareReaction, SplitFormulas, CollectElements, CountFormulas.
 
 // Makes every count explicit: H2+O2>H2O becomes H2+O2>H2O1, Ca(OH)2 becomes Ca1(O1H1)2.
 std::string PrepareReaction(std::string_view text);
+void PrepareReaction(std::string_view text, std::string& result);
 
 struct SubstanceLists
 {
@@ -38,16 +39,17 @@ SubstanceLists SplitSubstances(std::string_view prepared);
 // The same cut as views into the text, reactants and then products; reactants receives
 // their number.
 std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reactants);
+void SplitFormulas(std::string_view prepared, int& reactants, std::vector<std::string_view>& formulas);
 
 // Distinct element symbols in order of first appearance, compared without regard to case.
 std::vector<std::string> CollectElements(std::string_view prepared);
-// The same for a whole reaction, with for each element the sides that hold it: bit 1 the
-// text before position arrow, bit 2 the text after it.
-std::vector<std::string> CollectElements(std::string_view prepared, size_t arrow,
-                                         std::vector<unsigned char>& sides);
+// The same for a whole reaction into elements, with for each element the sides that hold it:
+// bit 1 the text before position arrow, bit 2 the text after it.
+void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::string>& elements,
+                     std::vector<unsigned char>& sides);
 
-// The count vectors as numbers: row k holds substance k's count of every element of the
-// list, in list order. The solver works on this; CountElements gives its text form.
+// The count vectors: row k holds substance k's count of every element of the list, in list
+// order.
 class CountTable
 {
   public:
@@ -56,34 +58,22 @@ class CountTable
         : Substances(substances), Elements(elements), Counts(substances * elements, 0)
     {
     }
-    // Rows of different lengths, as comma-joined texts may have, are padded with zeros.
-    static CountTable FromTexts(const std::vector<std::string>& countVectors);
-
-    std::int32_t At(size_t substance, size_t element) const
-    {
-        return element < Elements ? Counts[substance * Elements + element] : 0;
-    }
-    std::int32_t& Cell(size_t substance, size_t element) { return Counts[substance * Elements + element]; }
+    std::int64_t At(size_t substance, size_t element) const { return Counts[substance * Elements + element]; }
 
     size_t Substances = 0;
     size_t Elements = 0;
-    std::vector<std::int32_t> Counts;
+    std::vector<std::int64_t> Counts;
 };
 
 // One row per formula, in element-list order. Throws InvalidReactionError on anything
 // outside the formula grammar (a symbol not starting with a letter, a missing or zero group
-// count, unmatched parentheses, a stray character) and ConversionError on a count outside
-// 32 bits.
+// count, unmatched parentheses, a stray character) or a count outside 64 bits.
 CountTable CountFormulas(const std::vector<std::string_view>& formulas,
                          const std::vector<std::string>& elements);
 CountTable CountFormulas(const std::vector<std::string>& formulas, const std::vector<std::string>& elements);
-
-// The same as comma-joined texts ("2,0,1"), one per formula.
-std::vector<std::string> CountElements(const std::vector<std::string>& formulas,
-                                       const std::vector<std::string>& elements);
-
-// The counts of one comma-joined vector.
-std::vector<long long> ParseCountVector(std::string_view text);
+// The same into table, whose storage is kept.
+void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
+                   CountTable& table);
 
 // Position of symbol in elements ignoring letter case, or -1.
 int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol);

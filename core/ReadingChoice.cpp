@@ -6,6 +6,7 @@
 #include "core/ReactionParser.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -71,38 +72,20 @@ std::vector<ReadAs> Differences(const std::string& typed, const std::string& rea
 } // namespace
 
 ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
-                              std::chrono::milliseconds budget)
+                              Medium medium)
 {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
-    // A reading balanced only with a coefficient below 1 (I3- read as I^3-) gives way to
-    // one that balances with all of them positive.
-    const auto positive = [](const BalanceOutcome& outcome) {
-        return outcome.status == BalanceOutcome::Status::Balanced &&
-               std::all_of(outcome.Coefficients.begin(), outcome.Coefficients.end(),
-                           [](long long c) { return c > 0; });
-    };
     ChosenReading chosen;
-    std::size_t firstBalanced = texts.size();
-    BalanceOutcome balanced;
     for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
-        BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, budget);
+        BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, medium);
         if (k == 0)
             chosen.Outcome = outcome;
-        if (positive(outcome)) {
+        if (outcome.status == BalanceOutcome::Status::Balanced) {
             chosen.Outcome = std::move(outcome);
             chosen.Candidate = k;
             return chosen;
         }
-        if (outcome.status == BalanceOutcome::Status::Balanced && firstBalanced == texts.size()) {
-            firstBalanced = k;
-            balanced = std::move(outcome);
-        }
-    }
-    if (firstBalanced < texts.size()) {
-        chosen.Outcome = std::move(balanced);
-        chosen.Candidate = firstBalanced;
-        return chosen;
     }
     if (!caseReadings || texts.empty())
         return chosen;
@@ -125,7 +108,7 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     for (const std::vector<std::string>& split : splits) {
         if (!timeLeft())
             break;
-        BalanceOutcome outcome = BalanceReaction(WithSplit(text, split), autoCase, budget);
+        BalanceOutcome outcome = BalanceReaction(WithSplit(text, split), autoCase, medium);
         if (outcome.status == BalanceOutcome::Status::Balanced)
             balancing.emplace_back(split, std::move(outcome));
     }
@@ -157,12 +140,13 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     return chosen;
 }
 
-ChosenReading BalanceReading(const NotationReading& reading, bool autoCase, std::chrono::milliseconds budget)
+ChosenReading BalanceReading(const NotationReading& reading, const std::string& text, bool autoCase,
+                             Medium medium)
 {
-    std::vector<std::string> texts{reading.Text};
+    std::vector<std::string> texts{text};
     for (const ReadingCandidate& other : reading.Others)
-        texts.push_back(other.Text);
-    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, budget);
+        texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
+    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);
 }
 
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen)

@@ -5,7 +5,6 @@
 #include "core/Language.h"
 #include "core/TextbookNotation.h"
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -38,15 +37,16 @@ struct ChosenReading
 // Balances the first of texts that balances, in their order; when none does and
 // caseReadings, tries the first text with its ambiguous two-letter symbols read as two
 // (Co as CO, No as NO, Cs as CS, Hf as HF, Sc as SC, Si as SI ...). Never throws. The
-// readings after the first are tried while budget (which each balance gets too) lasts.
+// readings after the first are tried for a few seconds at most.
 ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
-                              std::chrono::milliseconds budget = std::chrono::milliseconds(5000));
+                              Medium medium = Medium::None);
 
-// The same for a line read as typed keys or textbook notation: its text, then its other
-// readings. A textbook reading keeps the letter case it was written in; typed letters take
-// the automatic case when autoCase.
-ChosenReading BalanceReading(const NotationReading& reading, bool autoCase,
-                             std::chrono::milliseconds budget = std::chrono::milliseconds(5000));
+// The same for a line read as typed keys or textbook notation: text (the reading's text as
+// Balance is to get it, with the coefficients the line wrote), then the reading's others
+// with the same coefficients. A textbook reading keeps the letter case it was written in;
+// typed letters take the automatic case when autoCase.
+ChosenReading BalanceReading(const NotationReading& reading, const std::string& text, bool autoCase,
+                             Medium medium = Medium::None);
 
 // How the reading Balance used was written, its split symbols read apart.
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen);

@@ -6,6 +6,7 @@
 #include "core/WrittenReaction.h"
 
 #include <string>
+#include <vector>
 
 // Reading reactions as people write them in books, on web pages and in documents
 // (2H₂ + O₂ → 2H₂O, CuSO₄·5H₂O, Zn(s) + HCl(aq), Fe³⁺) into the compact reaction text that
@@ -37,6 +38,9 @@ struct NotationReading
     // The other readings of signs that may be charges and of Pr and Ac, in the order they
     // are tried when Text does not balance: Mn2+ as Mn^2+ first, then as Mn2^+.
     std::vector<ReadingCandidate> Others;
+    // The coefficient written before each substance of Text ("" where none), when Textbook:
+    // Balance lets them choose among several balanced forms, and Check checks them.
+    std::vector<std::string> Coefficients;
 };
 
 // True when text shows a sign of textbook notation: a Unicode arrow, subscript or
@@ -87,8 +91,9 @@ std::string MolarMassAsWritten(const std::string& formula, AtomicWeights weights
 struct PastedReading
 {
     bool Textbook = false;
-    std::string Text;     // the reading, when Textbook
-    bool Balance = false; // a carriage return ended the line
+    std::string Text;                      // the reading, when Textbook
+    bool Balance = false;                  // a carriage return ended the line
+    std::vector<std::string> Coefficients; // given before each substance of Text
     // A name in it that no element or group has ("Xy"): the paste is refused, Text empty.
     std::string BadName;
 };

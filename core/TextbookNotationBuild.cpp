@@ -143,6 +143,8 @@ WrittenSubstance Reader::BuildSubstance(const std::vector<const Piece*>& items)
             items[k]->Kind == PieceKind::Digit)) {
         if (items[k]->Kind == PieceKind::Blank && k > 0)
             reading.Written.SpacedCoefficients = true;
+        else if (items[k]->Kind != PieceKind::Blank)
+            substance.Given += items[k]->Text;
         ++k;
     }
     std::size_t first = 0;
@@ -288,6 +290,10 @@ void Reader::Build()
         if (substance.Tokens.empty())
             continue;
         others.push_back(ChargeReadings(substance.Tokens));
+        // Whole coefficients may choose among several balanced forms.
+        const bool whole = std::all_of(substance.Given.begin(), substance.Given.end(),
+                                       [](char c) { return c >= '0' && c <= '9'; });
+        reading.Coefficients.push_back(whole ? substance.Given : "");
         written.Substances.push_back(std::move(substance));
     }
     // A "+" with no substance on one side is unusable: "+ H2" must not quietly become H2.

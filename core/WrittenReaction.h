@@ -47,6 +47,7 @@ struct WrittenToken
 struct WrittenSubstance
 {
     std::vector<WrittenToken> Tokens;
+    std::string Given; // the coefficient written before it: "2", "0.5", "1/2", "" when none
     // Where it stands in the text as given, in characters from 0: its given coefficient runs
     // from CoefficientBegin to FormulaBegin (the same place when none was given).
     std::size_t CoefficientBegin = 0;

@@ -15,11 +15,11 @@ namespace {
 const LocalText TitleWarning{"Warning", "توجه"};
 const LocalText TitleError{"Error", "خطا"};
 const LocalText TitleInformation{"Information", "اطلاعات"};
-const LocalText TitleConfirm{"Confirm", "تاييد"};
+const LocalText TitleConfirm{"Confirm", "تایید"};
 const LocalText ButtonOK{"OK", "قبول"};
 const LocalText ButtonCancel{"Cancel", "لغو"};
-const LocalText ButtonYes{"&Yes", "&بلي"};
-const LocalText ButtonNo{"&No", "&خير"};
+const LocalText ButtonYes{"&Yes", "&بلی"};
+const LocalText ButtonNo{"&No", "&خیر"};
 
 MessageBoxHook& Hook()
 {
@@ -119,7 +119,10 @@ QMessageBox* BuildMessageBox(const MessageRequest& request, const QFont& font, Q
         if (!(request.Buttons & def.Flag))
             continue;
         QPushButton* button = box->addButton(def.Standard);
-        button->setText(def.Caption.In(Language::English));
+        const LocalText* own = def.Flag == mbYes  ? request.YesCaption
+                               : def.Flag == mbNo ? request.NoCaption
+                                                  : nullptr;
+        button->setText(own ? own->In(request.Lang) : def.Caption.In(Language::English));
         button->setStyle(TShapedCaptionStyle::Instance()); // a Farsi accelerator keeps its word joined
     }
     box->setDefaultButton((request.Buttons & mbOK) ? QMessageBox::Ok : QMessageBox::Yes);

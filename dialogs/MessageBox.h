@@ -46,6 +46,9 @@ struct MessageRequest
     MsgKind Kind = MsgKind::Information;
     int Buttons = mbOK;
     Language Lang = Language::English;
+    // Captions in place of Yes and No, for a choice between two actions.
+    const LocalText* YesCaption = nullptr;
+    const LocalText* NoCaption = nullptr;
 };
 
 // Builds the box, ready to show: icon, text, buttons in the order Yes, No, OK, Cancel,

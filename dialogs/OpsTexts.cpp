@@ -13,45 +13,45 @@
 #include <QToolButton>
 
 namespace {
-const LocalText Caption{"Options", "تنظيمات"};
+const LocalText Caption{"Options", "تنظیمات"};
 const LocalText FontsPage{"Fonts", "قلم ها"};
 const LocalText GridPage{"Grid", "جدول"};
 const LocalText Label1Text{"Program Font :", "قلم برنامه :"};
 const LocalText Label6Text{"Grid Font :", "قلم جدول :"};
-const LocalText Label10Text{"Reaction Font :", "قلم واكنش :"};
-const LocalText Label14Text{"Numbers Font :", "قلم ضرايب :"};
-const LocalText Label18Text{"Subscripts Font :", "قلم زيرنويس ها :"};
-const LocalText Label21Text{"Subscripts Position:", "موقعيت زيرنويس ها:"};
+const LocalText Label10Text{"Reaction Font :", "قلم واکنش :"};
+const LocalText Label14Text{"Numbers Font :", "قلم ضرایب :"};
+const LocalText Label18Text{"Subscripts Font :", "قلم زیرنویس ها :"};
+const LocalText Label21Text{"Subscripts Position:", "موقعیت زیرنویس ها:"};
 const LocalText NameText{"Name:", "نام:"};
 const LocalText SizeText{"Size:", "اندازه:"};
 const LocalText ColorText{"Color:", "رنگ:"};
-const LocalText Label23Text{"Items :", "آيتم ها :"};
+const LocalText Label23Text{"Items :", "آیتم ها :"};
 const LocalText Label27Text{"Formulas :", "فرمول ها :"};
 const LocalText Label25Text{"Type:", "نوع:"};
 const LocalText Label26Text{"Width:", "پهنا:"};
-const LocalText DefText{"Default", "پيش فرض"};
+const LocalText DefText{"Default", "پیش فرض"};
 const LocalText OKText{"OK", "قبول"};
 const LocalText CancelText{"Cancel", "لغو"};
-const LocalText HelpText{"Help", "راهنمايي"};
+const LocalText HelpText{"Help", "راهنمایی"};
 const LocalText UpHint{"Move Up|Moves current item one step up",
-                       "حركت به بالا|اين آيتم را يك مرحله بالا مي برد"};
+                       "حرکت به بالا|این آیتم را یک مرحله بالا می برد"};
 const LocalText DownHint{"Move Down|Moves current item one step down",
-                         "حركت به پايين|اين آيتم را يك مرحله پايين مي برد"};
-const LocalText DeleteHint{"Delete|Deletes current item", "حذف|اين آيتم را پاك مي كند"};
-const LocalText NewHint{"New|Creates a new item", "ايجاد|يك آيتم جديد مي سازد"};
-const LocalText OKHint{"Close this dialog and apply changes", "بستن اين پنجره و افزودن تغييرات"};
+                         "حرکت به پایین|این آیتم را یک مرحله پایین می برد"};
+const LocalText DeleteHint{"Delete|Deletes current item", "حذف|این آیتم را پاک می کند"};
+const LocalText NewHint{"New|Creates a new item", "ایجاد|یک آیتم جدید می سازد"};
+const LocalText OKHint{"Close this dialog and apply changes", "بستن این پنجره و افزودن تغییرات"};
 const LocalText CancelHint{"Close this dialog without applying changes",
-                           "بستن اين پنجره بدون افزودن تغييرات"};
+                           "بستن این پنجره بدون افزودن تغییرات"};
 const LocalText DefHint{"Remember current settings for all new files",
-                        "انتخاب اين ها به عنوان تنظيمات پيش فرض فايل هاي جديد"};
-const LocalText ListHint{"Click on an item to edit it", "براي ويرايش يک گزينه روي آن کليک کنيد"};
+                        "انتخاب این ها به عنوان تنظیمات پیش فرض فایل های جدید"};
+const LocalText ListHint{"Click on an item to edit it", "برای ویرایش یک گزینه روی آن کلیک کنید"};
 const LocalText MissingFaceHint{"This font is not installed; it is shown with %1",
-                                "اين قلم نصب نشده است و با %1 نمايش داده مي شود"};
+                                "این قلم نصب نشده است و با %1 نمایش داده می شود"};
 const LocalText FormulaHelp1{"Use # mark before functions' name.",
-                             "پيش از نام توابع علامت # را به كار بريد."};
-const LocalText FormulaHelp2{"a=Current Substance , b=Another Substance", "a=ماده مورد نظر , b=ماده اي ديگر"};
+                             "پیش از نام توابع علامت # را به کار برید."};
+const LocalText FormulaHelp2{"a=Current Substance , b=Another Substance", "a=ماده مورد نظر , b=ماده ای دیگر"};
 const LocalText FormulaHelp3{"Supported mathematical operators: !, ^(power), *, /, +, -",
-                             "عمليات رياضي قابل قبول: !, ^(توان), *, /, +, -"};
+                             "عملیات ریاضی قابل قبول: !, ^(توان), *, /, +, -"};
 const LocalText FormulaHelp4{"Example: ((#Mol(b) * 5) + 1) / (#Mol(a))",
                              "مثال: ((a)مول#) / (1 + (5 * (b)مول#))"};
 

@@ -58,7 +58,7 @@ void DrawShapedCaption(QPainter& painter, const QRect& rect, int flags, const QS
     if (width <= 0)
         return;
     // Under the letter's ink: Farsi letters have dots and tails below the baseline, which an
-    // underline at the font's own depth would run into (the dot of "ب" would read as "ي").
+    // underline at the font's own depth would run into (the dot of "ب" would read as "ی").
     const QFontMetricsF metrics(painter.font(), painter.device());
     qreal depth = std::max<qreal>(1, std::round(metrics.underlinePos()));
     for (const QGlyphRun& run : layout.glyphRuns(split.Letter, next - split.Letter)) {

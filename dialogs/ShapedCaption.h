@@ -3,7 +3,7 @@
 
 // Captions with a keyboard accelerator ("&" before a letter), drawn as one shaped string.
 // Qt draws the underlined letter as a text run of its own, which breaks the joining of the
-// Farsi letters around it (ج|ديد for "ج&ديد"). Here the caption is shaped whole, without
+// Farsi letters around it (ج|دید for "ج&دید"). Here the caption is shaped whole, without
 // its "&", and the underline is drawn afterwards under the accelerator's glyph as the shaped
 // word has it, so the word reads joined and the accelerator still shows. The "&" stays in
 // the caption itself, so Alt and the letter still work.

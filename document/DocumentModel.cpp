@@ -156,16 +156,20 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
     return WriteCodePageLines(fileName, WriteDocumentLines(doc));
 }
 
-BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weights, std::string* note)
+BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
+                                      const std::vector<std::string>& given, std::string* note)
 {
     setModified(true);
-    const ChosenReading chosen = BalanceReadings({ReactionText}, autoCase, autoCase);
+    // The text's own coefficients, when it still has them, are the ones given.
+    const bool own = given.empty() || !GivenCoefficients(ReactionText).empty();
+    ChosenReading chosen = BalanceReadings({own ? ReactionText : WithGivenCoefficients(ReactionText, given)},
+                                           autoCase, autoCase, medium);
     if (note)
         *note = ReadingNote(chosen, DocumentLanguage);
-    const BalanceOutcome& outcome = chosen.Outcome;
+    BalanceOutcome outcome = std::move(chosen.Outcome);
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         setReactionText(outcome.TidiedText);
-        return outcome.status;
+        return outcome;
     }
     // One row a substance, as far as a document can hold them: only a document made with
     // thousands of columns and a reaction of hundreds of substances reaches the limit, and
@@ -174,7 +178,7 @@ BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weigh
     const int rows = static_cast<int>(std::min<long long>(outcome.Formulas.size() + 1, rowsThatFit));
     Grid->setGridRowCount(rows);
     GridCells cells = Grid->cells();
-    FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.Coefficients, weights);
+    FillBalanceColumns(cells, Grid->typesList(), outcome.Formulas, outcome.CoefficientTexts, weights);
     Grid->updateCells(cells);
     // What Balance writes is given, also where it wrote the text a cell already had.
     for (int c = 0; c < Grid->gridColumnCount(); ++c) {
@@ -185,7 +189,7 @@ BalanceOutcome::Status DocumentModel::balance(bool autoCase, AtomicWeights weigh
                 Grid->setWorkedOut(c, r, false);
     }
     setReactionText(outcome.BalancedText);
-    return outcome.status;
+    return outcome;
 }
 
 bool DocumentModel::calculateGrid(bool* complete)

@@ -72,11 +72,14 @@ class DocumentModel : public QObject
     // Balance: tidies and balances the reaction; on success the grid gets one row per
     // substance with the typed columns filled (molar masses from the chosen atomic weights)
     // and the reaction its coefficients. Marks the document modified whatever the outcome.
+    // given holds the coefficients the line showed before its clean-up (they may choose
+    // among several balanced forms); a medium completes a reaction of ions that needs it.
     // With autoCase, a reaction that does not balance as cased is tried with its two-letter
     // symbols read as two (Co2 as CO2); note, when given, receives what was read so, or the
     // readings that would balance, in the document's language ("" when none).
-    BalanceOutcome::Status balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table,
-                                   std::string* note = nullptr);
+    BalanceOutcome balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table,
+                           Medium medium = Medium::None, const std::vector<std::string>& given = {},
+                           std::string* note = nullptr);
     // One Calculate Grid sweep; true when it filled a cell. The cells it writes are marked
     // as worked out. Marks the document modified. complete, when given, tells whether the
     // sweep ended before its work limit.

@@ -12,8 +12,8 @@
 #include <algorithm>
 
 namespace {
-const LocalText KOFormCaption{"Key Options", "تنظيمات كليدها"};
-const LocalText ChBCaption{"Elements auto identification", "تشخيص اتوماتيک عناصر"};
+const LocalText KOFormCaption{"Key Options", "تنظیمات کلیدها"};
+const LocalText ChBCaption{"Elements auto identification", "تشخیص اتوماتیک عناصر"};
 } // namespace
 
 const std::vector<const LocalText*>& KeyOptionsTexts()

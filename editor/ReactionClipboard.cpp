@@ -3,6 +3,7 @@
 
 #include "editor/ReactionLine.h"
 
+#include "core/Balance.h"
 #include "core/NotationWriters.h"
 #include "core/TextbookNotation.h"
 
@@ -59,7 +60,21 @@ void ReactionLine::paste()
     // Each character is typed as if from the keyboard, then the window gets to run its
     // events, so the line fills visibly and stays responsive.
     QPointer<ReactionLine> self(this);
+    // The coefficients the book gave stand in front of their substances once the reading is
+    // in, as a balanced reaction's do (the next key takes them away): Check checks them, and
+    // Balance lets them choose among several balanced forms.
+    auto giveCoefficients = [&] {
+        if (reading.Textbook && !reading.Coefficients.empty()) {
+            ReactionText = WithGivenCoefficients(ReactionText, reading.Coefficients);
+            CaretPos = int(ReactionText.size());
+            ScrollToCaret();
+            DrawReaction();
+            emit textEdited();
+        }
+    };
     for (uint ch : typed) {
+        if (ch == U'\r')
+            giveCoefficients();
         if (reading.Textbook && ch != U'\r')
             InsertChar(char32_t(ch));
         else
@@ -73,5 +88,7 @@ void ReactionLine::paste()
         if (!isVisible())
             break; // its window was closed meanwhile: stop typing into it
     }
+    if (!reading.Balance && self && isVisible())
+        giveCoefficients();
     PasteInProgress = false;
 }

@@ -9,7 +9,6 @@
 #include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,15 +16,13 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds Budget(20);
-
 ChosenReading Balanced(const std::string& line, NotationReading& reading)
 {
     reading = ReadReactionLine(line, KeyOptions());
     for (char c : reading.Text)
         if (!IsReactionChar(c))
             std::abort();
-    return BalanceReading(reading, true, Budget);
+    return BalanceReading(reading, WithGivenCoefficients(reading.Text, reading.Coefficients), true);
 }
 
 void ReadsBackAs(const std::string& written, const std::string& balanced)
@@ -52,12 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ChosenReading chosen = Balanced(text, reading);
     const BalanceOutcome& outcome = chosen.Outcome;
     const WrittenReaction written = ChosenWritten(reading, chosen);
-    const std::string withCoefficients = InputWithCoefficients(text, written, outcome.Coefficients);
+    const std::string withCoefficients = InputWithCoefficients(text, written, outcome.CoefficientTexts);
     BalanceAsJson(text, outcome, AtomicWeights::Table, withCoefficients);
-    // Only a reaction balanced with positive coefficients has a written form to read back.
-    if (reading.BadPosition || outcome.status != BalanceOutcome::Status::Balanced ||
-        std::any_of(outcome.Coefficients.begin(), outcome.Coefficients.end(),
-                    [](long long c) { return c <= 0; }))
+    if (reading.BadPosition || outcome.status != BalanceOutcome::Status::Balanced)
         return 0;
     const std::string& balanced = outcome.BalancedText;
     ReadsBackAs(balanced, balanced);
@@ -67,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reading.Textbook || !written.IsWhole())
         return 0;
     for (WrittenFormat format : {WrittenFormat::Unicode, WrittenFormat::Latex, WrittenFormat::Html})
-        ReadsBackAs(ReactionAsWritten(written, outcome.Coefficients, format), balanced);
+        ReadsBackAs(ReactionAsWritten(written, outcome.CoefficientTexts, format), balanced);
     ReadsBackAs(withCoefficients, balanced);
     return 0;
 }

@@ -17,8 +17,8 @@ std::string MolarMassOrEmpty(const std::string& formula, AtomicWeights weights)
 } // namespace
 
 void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesList,
-                        const std::vector<std::string>& formulas, const std::vector<long long>& coefficients,
-                        AtomicWeights weights)
+                        const std::vector<std::string>& formulas,
+                        const std::vector<std::string>& coefficients, AtomicWeights weights)
 {
     if (cells.empty())
         return;
@@ -34,9 +34,8 @@ void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesL
         }
     };
     sweep(GridType::SubstanceFormula, [&](int i) { return formulas[i]; });
-    sweep(GridType::SubstanceNumber, [&](int i) {
-        return i < static_cast<int>(coefficients.size()) ? std::to_string(coefficients[i]) : std::string();
-    });
+    sweep(GridType::SubstanceNumber,
+          [&](int i) { return i < static_cast<int>(coefficients.size()) ? coefficients[i] : std::string(); });
     sweep(GridType::AtomicWeight, [&](int i) {
         if (masses.empty())
             for (const std::string& formula : formulas)

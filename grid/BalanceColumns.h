@@ -16,5 +16,6 @@
 // Weight cell, so no value from an earlier reaction is left beside it; other columns are
 // not touched. The molar masses are summed from the chosen atomic weights.
 void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesList,
-                        const std::vector<std::string>& formulas, const std::vector<long long>& coefficients,
+                        const std::vector<std::string>& formulas,
+                        const std::vector<std::string>& coefficients,
                         AtomicWeights weights = AtomicWeights::Table);

@@ -6,11 +6,13 @@ STOIKON_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 STOIKON_BUILD="${STOIKON_BUILD:-$STOIKON_ROOT/build}"
 
 # Debian packages the build, the tests and the running program need (libcanberra for the
-# message boxes' sounds); the last line is for the install tests (validators, the man page
-# viewer), for building the .deb with cpack, and for the clipboard and window tests on a
-# virtual X server under a window manager.
-STOIKON_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libgl-dev libcanberra-dev fonts-dejavu-core
-    fonts-liberation desktop-file-utils appstream man-db dpkg-dev file xvfb x11-utils openbox)
+# message boxes' sounds, Boost's headers for whole numbers of any size in Balance); the last
+# line is for the install tests (validators, the man page viewer), for building the .deb with
+# cpack and checking it with lintian, and for the clipboard and window tests on a virtual X
+# server under a window manager.
+STOIKON_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libgl-dev libcanberra-dev libboost-dev
+    fonts-dejavu-core fonts-liberation desktop-file-utils appstream man-db dpkg-dev file lintian xvfb
+    x11-utils openbox)
 
 stoikon_install_packages() {
     local missing=()

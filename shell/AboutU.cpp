@@ -12,12 +12,11 @@
 #include <QStyle>
 
 namespace {
-const LocalText AboutCaption{"About...", "درباره اين برنامه"};
+const LocalText AboutCaption{"About...", "درباره این برنامه"};
 const LocalText TitText{"Stoikon", "Stoikon"};
 const LocalText VerText{"Version 1.0", "نسخه 1"};
-// Farsi texts keep to the letters of the Windows-1256 code page (Arabic yeh and kaf).
 const LocalText MeText{"Copyright (C) 2026 Stoikon team\nFor chemistry students and teachers",
-                       "حق نشر (C) 2026 گروه Stoikon\nبراي دانش آموزان و معلمان شيمي"};
+                       "حق نشر (C) 2026 گروه Stoikon\nبرای دانش آموزان و معلمان شیمی"};
 
 // The parts' places in the left-to-right layout; mirrored in a right-to-left one.
 const QRect ImgRect(32, 24, 32, 32);

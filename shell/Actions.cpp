@@ -31,6 +31,7 @@ const std::vector<ActionDef>& ActionTable()
         {&A::ReactionPaste, "ReactionPaste", "Reaction", QKeySequence("Ctrl+W"), 14, &Texts::ReactionPasteCaption, &Texts::ReactionPasteHint, nullptr, nullptr, &F::ReactionPasteExecute},
         // F5 recalculates, as it refreshes in most programs; F9, the spreadsheets' key, is Farsi.
         {&A::ReactionRecalculate, "ReactionRecalculate", "Reaction", QKeySequence("F5"), 19, &Texts::ReactionRecalculateCaption, &Texts::ReactionRecalculateHint, nullptr, nullptr, &F::ReactionRecalculateExecute},
+        {&A::ReactionCheck, "ReactionCheck", "Reaction", QKeySequence("Ctrl+K"), -1, &Texts::ReactionCheckCaption, &Texts::ReactionCheckHint, nullptr, nullptr, &F::ReactionCheckExecute},
         {&A::SettingsOptions, "SettingsOptions", "Settings", QKeySequence("F3"), 7, &Texts::SettingsOptionsCaption, &Texts::SettingsOptionsHint, nullptr, nullptr, &F::SettingsOptionsExecute},
         {&A::SettingsKey, "SettingsKey", "Settings", QKeySequence("F4"), 11, &Texts::SettingsKeyCaption, &Texts::SettingsKeyHint, nullptr, nullptr, &F::SettingsKeyExecute},
         {&A::SettingsPreciseWeights, "SettingsPreciseWeights", "Settings", QKeySequence(), -1, &Texts::SettingsPreciseWeightsCaption, &Texts::SettingsPreciseWeightsHint, nullptr, nullptr, &F::SettingsPreciseWeightsExecute},
@@ -84,7 +85,7 @@ void TSTMainForm::CreateActions()
     connect(Actions.FileExit, &QAction::triggered, this, &QWidget::close);
     Actions.SettingsPreciseWeights->setCheckable(true);
     addActions({Actions.FileNew, Actions.FileOpen, Actions.FileSave, Actions.FilePrint, Actions.FileHTML,
-                Actions.FileExit, Actions.ReactionCopy, Actions.ReactionPaste, Actions.ReactionRecalculate,
+                Actions.FileExit, Actions.ReactionCopy, Actions.ReactionPaste, Actions.ReactionRecalculate, Actions.ReactionCheck,
                 Actions.SettingsOptions, Actions.SettingsKey, Actions.SettingsEnglish, Actions.SettingsFarsi,
                 Actions.HelpHelp, Actions.HelpMail});
 }
@@ -104,7 +105,7 @@ void TSTMainForm::CreateMenus()
     Reaction1->setObjectName("Reaction1");
     Reaction1->addActions({Actions.ReactionCopy, Actions.ReactionPaste});
     Reaction1->addSeparator()->setObjectName("N6");
-    Reaction1->addAction(Actions.ReactionRecalculate);
+    Reaction1->addActions({Actions.ReactionRecalculate, Actions.ReactionCheck});
 
     Settings1 = bar->addMenu(QString());
     Settings1->setObjectName("Settings1");

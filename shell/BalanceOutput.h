@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Balance.h"
+#include "core/BalanceCheck.h"
+#include "core/Language.h"
 #include "core/PreciseWeights.h"
 
 #include <string>
+#include <vector>
 
-// One line of --balance: read (textbook notation or typed keys), balanced and written in the
-// chosen notation.
+// One line of --balance or --check: read (textbook notation or typed keys), balanced or
+// checked and written in the chosen notation; and the words for why a reaction has no
+// answer and for what a check found, which the window shows too.
 
 enum class BalanceFormat
 {
@@ -24,12 +29,32 @@ struct BalancedLine
 {
     std::string Output; // without the line feed
     bool Failed = false;
-    // For standard error: why the reading failed ("cannot read '@' (U+0040) at character 10"),
-    // or how letters typed in lower case were read ("Read co2 as CO2"); empty otherwise.
+    // What standard error says about the line: why the reading failed ("cannot read '@'
+    // (U+0040) at character 10"), why the reaction has no answer, or how letters typed in
+    // lower case were read ("Read co2 as CO2"); empty otherwise.
     std::string Note;
 };
 
 // A blank line gives an empty output line, so that outputs stay in step with inputs. A
-// character that no reading can use fails the line as an invalid reaction. The JSON form's
-// molar masses are summed from weights.
-BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWeights weights);
+// character that no reading can use fails the line as an invalid reaction. The coefficients
+// the line gives choose among several balanced forms; a medium completes a reaction of ions
+// that needs it. The JSON form's molar masses are summed from weights.
+BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWeights weights,
+                         Medium medium = Medium::None);
+
+// The line checked: the reaction with its coefficients, a line per element (and the charge)
+// with its tallies, and the verdict; Failed when they do not balance or the line does not
+// read.
+BalancedLine CheckLine(const std::string& line);
+
+// Why a refused reaction has no answer, a sentence (or a heading and the reactions) a line,
+// in lang; reactions in the unicode notation or the compact one.
+std::vector<std::string> RefusalLines(const BalanceOutcome& outcome, Language lang, bool unicode);
+
+// The same in English on one line, for standard error, with the --medium that would
+// complete the reaction.
+std::string RefusalNote(const BalanceOutcome& outcome);
+
+// What a check found: the verdict, whether the coefficients are in lowest terms, and the
+// tally of each element and the charge (or why the reaction does not read).
+std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, bool unicode);

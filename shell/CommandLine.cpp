@@ -82,30 +82,51 @@ void ReadLines(std::istream& in, std::ostream& out, OnBytes onBytes, OnLine onLi
         endLine();
 }
 
-// --format NAME or --format=NAME, anywhere among the operands of --balance, is taken out of
-// them. False, with a message, for a missing or unknown name.
-bool TakeFormatOption(std::vector<std::string>& operands, BalanceFormat& format, std::ostream& err)
+// --OPTION NAME or --OPTION=NAME, anywhere among the operands, is taken out of them and
+// read by parse. False, with a message naming the choices, for a missing or unknown name.
+template <class Parse>
+bool TakeNamedOption(std::vector<std::string>& operands, const std::string& option, const char* what,
+                     const char* choices, Parse parse, std::ostream& err)
 {
     std::vector<std::string> rest;
     for (std::size_t k = 0; k < operands.size(); ++k) {
         const std::string& operand = operands[k];
-        if (operand != "--format" && operand.rfind("--format=", 0) != 0) {
+        if (operand != option && operand.rfind(option + "=", 0) != 0) {
             rest.push_back(operand);
             continue;
         }
-        const bool joined = operand != "--format";
+        const bool joined = operand != option;
         if (!joined && k + 1 == operands.size()) {
-            err << "stoikon: --format needs a name: plain, unicode, latex, html or json\n";
+            err << "stoikon: " << option << " needs a name: " << choices << "\n";
             return false;
         }
-        const std::string name = joined ? operand.substr(std::string("--format=").size()) : operands[++k];
-        if (!ParseBalanceFormat(name, format)) {
-            err << "stoikon: unknown format '" << name << "': plain, unicode, latex, html or json\n";
+        const std::string name = joined ? operand.substr(option.size() + 1) : operands[++k];
+        if (!parse(name)) {
+            err << "stoikon: unknown " << what << " '" << name << "': " << choices << "\n";
             return false;
         }
     }
     operands = rest;
     return true;
+}
+
+// The reactions of a mode, one at a time: the operands, or else the lines of standard input.
+template <class Each>
+void ForEachReaction(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, Each each)
+{
+    std::size_t number = 0;
+    for (const std::string& reaction : operands)
+        each(reaction, "reaction", ++number);
+    if (operands.empty()) {
+        // The line is kept whole: whether it is textbook notation depends on all of it.
+        std::string line;
+        ReadLines(
+            in, out, [&](std::string_view bytes) { line.append(bytes); },
+            [&](bool) {
+                each(line, "line", ++number);
+                line.clear();
+            });
+    }
 }
 
 // Each reaction is read as textbook notation or typed keys (ReadReactionLine), balanced and
@@ -115,31 +136,42 @@ int RunBalance(const std::vector<std::string>& givenOperands, std::istream& in, 
 {
     std::vector<std::string> operands = givenOperands;
     BalanceFormat format = BalanceFormat::Plain;
-    if (!TakeFormatOption(operands, format, err))
+    Medium medium = Medium::None;
+    const auto readMedium = [&medium](const std::string& name) {
+        medium = name == "acid" ? Medium::Acidic : name == "base" ? Medium::Basic : Medium::None;
+        return medium != Medium::None;
+    };
+    if (!TakeNamedOption(
+            operands, "--format", "format", "plain, unicode, latex, html or json",
+            [&format](const std::string& name) { return ParseBalanceFormat(name, format); }, err) ||
+        !TakeNamedOption(operands, "--medium", "medium", "acid or base", readMedium, err))
         return 2;
     int status = 0;
-    std::size_t number = 0;
-    auto balance = [&](const std::string& line, const char* kind) {
-        ++number;
-        const BalancedLine result = BalanceLine(line, format, RunWeights);
+    ForEachReaction(operands, in, out, [&](const std::string& line, const char* kind, std::size_t number) {
+        const BalancedLine result = BalanceLine(line, format, RunWeights, medium);
         out << result.Output << '\n';
         if (!result.Note.empty())
             err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
         if (result.Failed)
             status = 1;
-    };
-    for (const std::string& reaction : operands)
-        balance(reaction, "reaction");
-    if (operands.empty()) {
-        // The line is kept whole: whether it is textbook notation depends on all of it.
-        std::string line;
-        ReadLines(
-            in, out, [&](std::string_view bytes) { line.append(bytes); },
-            [&](bool) {
-                balance(line, "line");
-                line.clear();
-            });
-    }
+    });
+    return status;
+}
+
+// Each reaction as written, its coefficients checked; 0 when all of them balance.
+int RunCheck(const std::vector<std::string>& operands, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    int status = 0;
+    ForEachReaction(operands, in, out, [&](const std::string& line, const char* kind, std::size_t number) {
+        if (IsBlankLine(line))
+            return;
+        const BalancedLine result = CheckLine(line);
+        out << result.Output << '\n';
+        if (!result.Note.empty())
+            err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
+        if (result.Failed)
+            status = 1;
+    });
     return status;
 }
 
@@ -207,13 +239,20 @@ int RunVersion(const std::vector<std::string>&, std::istream&, std::ostream& out
 std::vector<CommandLineOption>& Options()
 {
     static std::vector<CommandLineOption> options = {
-        {"--balance", "[--format FORMAT] [REACTION...]",
+        {"--balance", "[--format FORMAT] [--medium MEDIUM] [REACTION...]",
          "balance each reaction, typed as in the reaction line (h2=o2 h2o is H2+O2>H2O) or "
          "written as books write it, with subscripts, arrows, charges, hydrate dots and states "
          "(Zn(s) + 2HCl(aq) -> ZnCl2(aq) + H2(g)); without one, read reactions from standard "
          "input, one per line; FORMAT is plain (2H2+O2>2H2O, the default), unicode, latex "
-         "(mhchem), html or json",
+         "(mhchem), html or json. Coefficients written in front choose among several balanced "
+         "forms; a refusal says why on standard error. --medium acid or base completes a redox "
+         "reaction of ions that lacks only hydrogen and oxygen with H^+ or OH^- and H2O",
          RunBalance},
+        {"--check", "[REACTION...]",
+         "check whether the coefficients as written balance each reaction (1 where none is "
+         "written): the tally of each element and the charge on both sides, and whether they "
+         "are in lowest terms; exit status 0 when every reaction balances",
+         RunCheck},
         {"--molar-mass", "[FORMULA...]",
          "print the molar mass of each formula; without one, read formulas from standard input",
          RunMolarMass},
@@ -260,9 +299,16 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
 {
     std::vector<std::string> args = givenArgs;
     RunWeights = TakePreciseOption(args) ? AtomicWeights::Precise : AtomicWeights::Table;
-    // No option, or a document path: the window takes over.
-    if (args.empty() || args.front().size() < 2 || args.front()[0] != '-')
-        return -1;
+    // No option, or a document path: the window takes over. It opens one document and
+    // nothing else; more after it is a mistaken call (an option put after the document).
+    if (args.empty() || args.front().size() < 2 || args.front()[0] != '-') {
+        if (args.size() <= 1)
+            return -1;
+        err << "stoikon: '" << args[1] << "' after the document '" << args.front()
+            << "': the window opens one document, and an option comes first\n"
+            << "Try 'stoikon --help' for the list of options.\n";
+        return 2;
+    }
     const std::string& name = args.front();
     for (const CommandLineOption& option : CommandLineOptions())
         if (option.Run && (name == option.Name || (name == "-h" && option.Run == RunHelp)))

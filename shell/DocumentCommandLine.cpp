@@ -7,6 +7,7 @@
 #include "editor/BitmapExport.h"
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
+#include "shell/BalanceOutput.h"
 #include "shell/CommandLine.h"
 
 #include <QDir>
@@ -110,15 +111,16 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
     std::string note;
-    const BalanceOutcome::Status status = document.balance(KeyOptions().ChB, CommandLineWeights(), &note);
+    const BalanceOutcome outcome =
+        document.balance(KeyOptions().ChB, CommandLineWeights(), Medium::None, {}, &note);
     if (!note.empty())
         err << "stoikon: " << note << '\n';
-    switch (status) {
+    switch (outcome.status) {
     case BalanceOutcome::Status::InvalidReaction:
-        err << "Invalid reaction\n";
+        err << "Invalid reaction\n" << RefusalNote(outcome) << '\n';
         return 1;
     case BalanceOutcome::Status::CannotBalance:
-        err << "Can not balance this reaction\n";
+        err << "Can not balance this reaction\n" << RefusalNote(outcome) << '\n';
         return 1;
     case BalanceOutcome::Status::Balanced:
         break;

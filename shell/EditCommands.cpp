@@ -3,6 +3,9 @@
 // dialogs: the window's side. The work is the document's and the line's; the window shows
 // their messages.
 
+#include "core/BalanceCheck.h"
+#include "core/NotationWriters.h"
+#include "dialogs/MessageBox.h"
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
 #include "editor/KOU.h"
@@ -10,6 +13,7 @@
 #include "grid/GridItems.h"
 #include "grid/GridModel.h"
 #include "grid/PropertyGrid.h"
+#include "shell/BalanceOutput.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 
@@ -22,23 +26,56 @@ void TSTMainForm::WeightBtnClick()
         EndHelpMode(false);
         return;
     }
+    // Coefficients the line shows (a book's, pasted) may choose among several balanced
+    // forms; the clean-up takes them out of the line.
+    const std::vector<std::string> given = GivenCoefficients(TextImg->text());
     TextImg->TidyReaction();
+    BalanceLine(Medium::None, given);
+}
+
+void TSTMainForm::BalanceLine(Medium medium, const std::vector<std::string>& given)
+{
     // Letters typed in lower case may have been read otherwise (co2 as CO2): the status bar
     // says so, or names the readings that would balance.
     std::string note;
-    const BalanceOutcome::Status status = Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), &note);
+    const BalanceOutcome outcome =
+        Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), medium, given, &note);
     if (!note.empty())
         statusBar()->showMessage(QString::fromStdString(note));
-    switch (status) {
-    case BalanceOutcome::Status::InvalidReaction:
-        Message(Texts::MsgInvalidReaction, MsgKind::Error, mbOK);
-        break;
-    case BalanceOutcome::Status::CannotBalance:
-        Message(Texts::MsgCannotBalance, MsgKind::Error, mbOK);
-        break;
-    case BalanceOutcome::Status::Balanced:
-        break;
+    if (outcome.status == BalanceOutcome::Status::Balanced)
+        return;
+    // The message names the case, and the reason follows on the lines under it.
+    const Language lang = Doc->language();
+    QString text = QString::fromUtf8(outcome.status == BalanceOutcome::Status::InvalidReaction
+                                         ? Texts::MsgInvalidReaction.In(lang)
+                                         : Texts::MsgCannotBalance.In(lang));
+    if (outcome.Reason != RefusalReason::SeveralReactions)
+        text = text.section('\r', 0, 0).trimmed();
+    for (const std::string& line : RefusalLines(outcome, lang, true))
+        text += '\r' + QString::fromStdString(line);
+    MessageRequest request{text, MsgKind::Error, mbOK, lang};
+    // A reaction that balances in solution: the box offers to complete it.
+    if (outcome.CompletesInAcid || outcome.CompletesInBase) {
+        request.Buttons = mbYes | (outcome.CompletesInAcid && outcome.CompletesInBase ? mbNo : 0) | mbCancel;
+        request.YesCaption = outcome.CompletesInAcid ? &Texts::ButtonAcidic : &Texts::ButtonBasic;
+        request.NoCaption = &Texts::ButtonBasic;
     }
+    const int answer = ShowMessageBox(request, ProgramQFont(), this);
+    if (answer == mrYes || answer == mrNo)
+        BalanceLine(answer == mrYes && outcome.CompletesInAcid ? Medium::Acidic : Medium::Basic, given);
+}
+
+void TSTMainForm::ReactionCheckExecute()
+{
+    const ReactionCheck check = CheckReaction(TextImg->text(), TextImg->keyOptions().ChB);
+    const Language lang = Doc->language();
+    QString text = QString::fromStdString(ReactionAsUnicode(check.Text));
+    if (lang == Language::Farsi) // the reaction left to right, on a line that runs right to left
+        text = QChar(0x200F) + (QChar(0x2066) + text + QChar(0x2069));
+    for (const std::string& line : CheckLines(check, lang, true))
+        text += '\r' + QString::fromStdString(line);
+    Message(text, check.status == BalanceOutcome::Status::Balanced ? MsgKind::Information : MsgKind::Warning,
+            mbOK);
 }
 
 void TSTMainForm::GridSetEditText(int col, int, const QString& text)

@@ -6,11 +6,12 @@
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
+#include "shell/HelpPages.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
-#include "shell/WebAddresses.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -67,10 +68,16 @@ class THelpModeGridFilter : public QObject
 
 void TSTMainForm::OpenTarget(const QString& target)
 {
-    if (UrlOpener)
-        UrlOpener(target);
-    else
-        QDesktopServices::openUrl(QUrl(target)); // a failure is not reported
+    // A guide left out of the installation, or no program to open the address with (the
+    // desktop's opener comes with xdg-utils), is said instead of passing in silence.
+    const QUrl url(target);
+    const auto openOnDesktop = [&url] {
+        return (!url.isLocalFile() || QFileInfo::exists(url.toLocalFile())) && QDesktopServices::openUrl(url);
+    };
+    if (!(UrlOpener ? UrlOpener(target) : openOnDesktop()))
+        Message(QString::fromUtf8(Texts::MsgCannotOpenAddress.In(Doc->language())) + '\r' +
+                    (url.isLocalFile() ? url.toLocalFile() : target),
+                MsgKind::Error, mbOK);
 }
 
 void TSTMainForm::InstallHelpMode()
@@ -114,22 +121,22 @@ void TSTMainForm::EndHelpMode(bool gridTopic)
 
 void TSTMainForm::HelpWebsiteExecute()
 {
-    OpenTarget(QString::fromLatin1(SiteAddress));
+    OpenTarget(HelpPageAddress(HelpPage::Website, Doc->language()));
 }
 
 void TSTMainForm::HelpSourceExecute()
 {
-    OpenTarget(QString::fromLatin1(SiteAddress) + "st.html");
+    OpenTarget(HelpPageAddress(HelpPage::SourceCode, Doc->language()));
 }
 
 void TSTMainForm::HelpOnlineExecute()
 {
-    OpenTarget(QString::fromLatin1(SiteAddress) + "sthlp.html");
+    OpenTarget(HelpPageAddress(HelpPage::OnlineHelp, Doc->language()));
 }
 
 void TSTMainForm::HelpMailExecute()
 {
-    OpenTarget(QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
+    OpenTarget(HelpPageAddress(HelpPage::Feedback, Doc->language()));
 }
 
 void TSTMainForm::HelpAboutExecute()

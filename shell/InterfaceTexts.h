@@ -2,9 +2,10 @@
 #pragma once
 
 // Every text of the main window in both interface languages, kept in one place.
-// Farsi texts are written exactly as the program has always shown them (Arabic kaf
-// and yeh beside the Farsi keheh), and all of them fit the Windows-1256 code page
-// that documents and web pages are written in. "\r" marks a line break in messages.
+// Farsi texts are written in Persian letters (yeh U+06CC and keheh U+06A9, never the
+// Arabic yeh and kaf), and all of them fit the Windows-1256 code page that documents and
+// web pages are written in (its yeh byte stores the Persian yeh). "\r" marks a line break
+// in messages.
 
 #include "core/Language.h"
 
@@ -53,6 +54,7 @@ extern const LocalText HelpSourceCaption;
 extern const LocalText HelpSourceHint;
 extern const LocalText HelpAboutCaption;
 extern const LocalText HelpAboutHint;
+extern const LocalText MsgCannotOpenAddress;
 extern const LocalText Lbl1Caption;
 extern const LocalText Lbl2Caption;
 extern const LocalText WeightBtnCaption;
@@ -73,6 +75,38 @@ extern const LocalText MsgGridHelp;
 extern const LocalText MsgGridTooLarge;
 extern const LocalText HelpModePrompt;
 
+// Balance's reasons, its offer to complete a reaction in solution, and Check. Written with
+// the Persian letters (ی, ک); "%1" and "%2" stand for what a reason names.
+extern const LocalText ReactionCheckCaption;
+extern const LocalText ReactionCheckHint;
+extern const LocalText ReasonEmpty;
+extern const LocalText ReasonNoArrow;
+extern const LocalText ReasonSeveralArrows;
+extern const LocalText ReasonUnreadableCharacter;
+extern const LocalText ReasonMissingSubstance;
+extern const LocalText ReasonUnreadableFormula;
+extern const LocalText ReasonOnlyReactants;
+extern const LocalText ReasonOnlyProducts;
+extern const LocalText ReasonChargeOnlyReactants;
+extern const LocalText ReasonChargeOnlyProducts;
+extern const LocalText ReasonNoBalancedForm;
+extern const LocalText ReasonLeftOut;
+extern const LocalText ReasonWrongSide;
+extern const LocalText ReasonSeveralReactions;
+extern const LocalText ReasonMoreReactions;
+extern const LocalText ReasonGivenUnsettled;
+extern const LocalText OfferAcidic;
+extern const LocalText OfferBasic;
+extern const LocalText OfferBoth;
+extern const LocalText ButtonAcidic;
+extern const LocalText ButtonBasic;
+extern const LocalText CheckBalanced;
+extern const LocalText CheckNotBalanced;
+extern const LocalText CheckLowestTerms;
+extern const LocalText CheckNotLowestTerms;
+extern const LocalText CheckTallyHeading;
+extern const LocalText ChargeName;
+
 // Texts that are the same in both languages.
 extern const char* const SettingsFarsiCaption;
 extern const char* const SettingsFarsiHint;
@@ -85,3 +119,5 @@ extern const char* const ProblemFarsiText;
 
 // Every LocalText of the main window, for checks over all of them.
 const std::vector<const LocalText*>& ShellTexts();
+// The texts of Balance's reasons, the completion offer and Check.
+const std::vector<const LocalText*>& BalanceTexts();

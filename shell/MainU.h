@@ -15,6 +15,7 @@
 // The handlers keep the program's names (WeightBtnClick, FileSaveExecute, ...) as the entry
 // points that menus, buttons and keys run.
 
+#include "core/Balance.h"
 #include "core/Language.h"
 #include "core/PreciseWeights.h"
 #include "dialogs/MessageBox.h"
@@ -23,6 +24,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class DocumentModel;
 class QAction;
@@ -86,6 +89,11 @@ class TSTMainForm : public QMainWindow
 
     // ---- Reaction line, grid, Balance, Calculate Grid, settings dialogs ----
     void WeightBtnClick();
+    // Balances the line (completed in medium, the coefficients given choosing among several
+    // forms); a refusal shows its reason, and offers the solution that would balance it.
+    void BalanceLine(Medium medium, const std::vector<std::string>& given);
+    // Check: whether the coefficients the line shows balance it, with the tallies.
+    void ReactionCheckExecute();
     void GridClick();
     void GridSetEditText(int col, int row, const QString& text);
     void CalGridClick();
@@ -168,6 +176,7 @@ class TSTMainForm : public QMainWindow
         QAction* ReactionCopy = nullptr;
         QAction* ReactionPaste = nullptr;
         QAction* ReactionRecalculate = nullptr;
+        QAction* ReactionCheck = nullptr;
         QAction* SettingsOptions = nullptr;
         QAction* SettingsKey = nullptr;
         QAction* SettingsPreciseWeights = nullptr;

@@ -3,8 +3,8 @@
 
 #include "dialogs/ShapedCaption.h"
 #include "editor/FontConvert.h"
+#include "shell/HelpPages.h"
 #include "shell/VelkMenuMetrics.h"
-#include "shell/WebAddresses.h"
 
 #include <QAction>
 #include <QApplication>
@@ -235,7 +235,7 @@ void TVelkMenu::SetFont(const QFont& font)
 
 QString TVelkMenu::Homepage() const
 {
-    return QString::fromLatin1(SiteAddress);
+    return HelpPageAddress(HelpPage::Website, Language::English);
 }
 
 void TVelkMenu::SetMeasureItem(QAction* item, MeasureHandler handler)

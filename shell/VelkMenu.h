@@ -87,7 +87,8 @@ class TVelkMenu : public QObject
 
     QMainWindow* Owner() const { return OwnerWindow; }
 
-    // The project's web site; assigning it changes nothing.
+    // The project's web site (without one, the installed user guide); assigning it changes
+    // nothing.
     QString Homepage() const;
     void SetHomepage(const QString&) {}
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CommandLine.h"
+#include "shell/DisplayStart.h"
 #include "shell/DocumentCommandLine.h"
 #include "shell/MainU.h"
 #include "shell/StoikonApp.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
     if (status >= 0)
         return status;
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = StartOnDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stoikon"));
     QApplication::setDesktopFileName(QStringLiteral("stoikon"));
     std::vector<std::string> windowArgs = args;
@@ -30,5 +31,5 @@ int main(int argc, char** argv)
     if (precise)
         window->UsePreciseWeights();
     window->show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -38,10 +38,6 @@ void TestCommandLine::run_data()
     QTest::newRow("balanced text balances again") << QStringList{"--balance", "2H2+O2>2H2O"} << ""
                                                   << "2H2+O2>2H2O\n"
                                                   << 0;
-    QTest::newRow("one failure fails the run")
-        << QStringList{"--balance", "H2+O2>H2O", "H2+O2", "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O"} << ""
-        << "2H2+O2>2H2O\nInvalid reaction\nCan not balance this reaction\n"
-        << 1;
     QTest::newRow("standard input, CR LF, a blank line kept in step")
         << QStringList{"--balance"} << "H2+O2>H2O\r\n \t\nfe+o2>fe2o3\n"
         << "2H2+O2>2H2O\n\n4Fe+3O2>2Fe2O3\n"
@@ -183,7 +179,9 @@ void TestCommandLine::balanceNotations_data()
                        "Cu>Cu^2++e^-", "Fe^3+>Fe^2+"}
         << ""
         << "MnO₄⁻ + 8H⁺ + 5Fe²⁺ → Mn²⁺ + 5Fe³⁺ + 4H₂O\nCu → Cu²⁺ + 2e⁻\nCan not balance this reaction\n"
-        << "" << 1;
+        << "stoikon: reaction 3: No coefficients give every element (and the charge) the same total on both "
+           "sides.\n"
+        << 1;
     QTest::newRow("latex, the format last")
         << QStringList{"--balance", "h2=o2 h2o", "--format", "latex"} << ""
         << "\\ce{2H2 + O2 -> 2H2O}\n"
@@ -191,21 +189,78 @@ void TestCommandLine::balanceNotations_data()
     QTest::newRow("html, failures as in plain")
         << QStringList{"--balance", "--format=html", "H2+O2>H2O", "H2+O2"} << ""
         << "2H<sub>2</sub> + O<sub>2</sub> &rarr; 2H<sub>2</sub>O\nInvalid reaction\n"
-        << "" << 1;
+        << "stoikon: reaction 2: The reaction has no arrow (>) between its two sides.\n"
+        << 1;
     QTest::newRow("json, one object a line, blank lines kept")
-        << QStringList{"--balance", "--format", "json"} << "H2 + O2 -> H2O\n\nC+O2>CO+CO2\n"
+        << QStringList{"--balance", "--format", "json"} << "H2 + O2 -> H2O\n\nFe+O2>FeO+Fe2O3\n"
         << "{\"input\":\"H2 + O2 -> H2O\",\"status\":\"balanced\",\"balanced\":\"2H2+O2>2H2O\","
            "\"written\":\"2H2 + O2 -> 2H2O\",\"substances\":[\"H2\",\"O2\",\"H2O\"],\"coefficients\":[2,1,2],"
-           "\"molar_masses\":[2.02,31.98,18.01]}\n\n"
-           "{\"input\":\"C+O2>CO+CO2\",\"status\":\"cannot_balance\",\"balanced\":null,\"written\":null,"
-           "\"substances\":[],\"coefficients\":[],\"molar_masses\":[]}\n"
-        << "" << 1;
+           "\"molar_masses\":[2.02,31.98,18.01],\"reason\":null}\n\n"
+           "{\"input\":\"Fe+O2>FeO+Fe2O3\",\"status\":\"cannot_balance\",\"balanced\":null,\"written\":null,"
+           "\"substances\":[],\"coefficients\":[],\"molar_masses\":[],\"reason\":\"several_reactions\","
+           "\"count\":2,\"reactions\":[\"2Fe+O2>2FeO\",\"4Fe+3O2>2Fe2O3\"]}\n"
+        << "stoikon: line 3: It is 2 independent reactions written as one: 2Fe+O2>2FeO; 4Fe+3O2>2Fe2O3\n"
+        << 1;
     QTest::newRow("json, precise weights")
         << QStringList{"--precise", "--balance", "--format", "json", "H2O>H2+O2"} << ""
         << "{\"input\":\"H2O>H2+O2\",\"status\":\"balanced\",\"balanced\":"
            "\"2H2O>2H2+O2\",\"written\":\"2H2O>2H2+O2\",\"substances\":[\"H2O\",\"H2\",\"O2\"],"
-           "\"coefficients\":[2,2,1],\"molar_masses\":[18.015,2.016,31.998]}\n"
+           "\"coefficients\":[2,2,1],\"molar_masses\":[18.015,2.016,31.998],\"reason\":null}\n"
         << "" << 0;
+    // Why not, and what would balance
+    QTest::newRow("one failure fails the run, each says why")
+        << QStringList{"--balance", "H2+O2>H2O", "H2+O2", "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O", "Fe2O3>FeO+Fe"}
+        << ""
+        << "2H2+O2>2H2O\nInvalid reaction\nCan not balance this reaction\nCan not balance this reaction\n"
+        << "stoikon: reaction 2: The reaction has no arrow (>) between its two sides.\n"
+           "stoikon: reaction 3: It is 2 independent reactions written as one: NaOH+HCl>NaCl+H2O; "
+           "2NaOH+H2SO4>Na2SO4+2H2O\n"
+           "stoikon: reaction 4: Fe belongs on the other side: Fe2O3+Fe>3FeO\n"
+        << 1;
+    QTest::newRow("coefficients a book gives choose among several forms")
+        << QStringList{"--balance", "2KMnO4 + 5H2O2 + 3H2SO4 → K2SO4 + MnSO4 + O2 + H2O",
+                       "2kmno4=5h2o2=3h2so4 k2so4=mnso4=o2=h2o"}
+        << ""
+        << "2KMnO4+5H2O2+3H2SO4>K2SO4+2MnSO4+5O2+8H2O\n2KMnO4+5H2O2+3H2SO4>K2SO4+2MnSO4+5O2+8H2O\n"
+        << "" << 0;
+    QTest::newRow("completed in solution when asked")
+        << QStringList{"--balance", "MnO4^- + Fe^2+ -> Mn^2+ + Fe^3+", "--medium", "acid", "Fe^3+>Fe^2+"}
+        << ""
+        << "MnO4^-+5Fe^2++8H^+>Mn^2++5Fe^3++4H2O\nCan not balance this reaction\n"
+        << "stoikon: reaction 2: No coefficients give every element (and the charge) the same total on both "
+           "sides.\n"
+        << 1;
+    QTest::newRow("completion offered")
+        << QStringList{"--balance", "Cr2O7^2- + I^- -> Cr^3+ + I2"} << ""
+        << "Invalid reaction\n"
+        << "stoikon: reaction 1: O appears only among the reactants. It balances in acidic solution "
+           "(completed "
+           "with H⁺ and H₂O) or in basic solution (with OH⁻ and H₂O). (--medium acid or base)\n"
+        << 1;
+    QTest::newRow("unknown medium") << QStringList{"--balance", "--medium=neutral", "H2+O2>H2O"} << ""
+                                    << ""
+                                    << "stoikon: unknown medium 'neutral': acid or base\n"
+                                    << 2;
+
+    // --check
+    QTest::newRow("check: balanced, and not in lowest terms")
+        << QStringList{"--check", "4H₂ + 2O₂ → 4H₂O", "Fe^3++e^->Fe^2+"} << ""
+        << "4H2+2O2>4H2O\n  The coefficients balance the reaction.\n"
+           "  They are not in lowest terms: each can be divided by 2.\n  Reactants : products\n"
+           "  H  8 : 8\n  O  4 : 4\n"
+           "Fe^3++e^->Fe^2+\n  The coefficients balance the reaction.\n  They are in lowest terms.\n"
+           "  Reactants : products\n  Fe  1 : 1\n  charge  2 : 2\n"
+        << "" << 0;
+    QTest::newRow("check: not balanced, or not a reaction")
+        << QStringList{"--check"} << "2h2=o2 h2o\nH2+O2\n010H2+5O2>10H2O\n"
+        << "2H2+O2>H2O\n  The coefficients do not balance the reaction.\n  They are in lowest terms.\n"
+           "  Reactants : products\n  H  4 : 2  ≠\n  O  2 : 1  ≠\n"
+           "H2+O2\n  Invalid reaction\n  The reaction has no arrow (>) between its two sides.\n"
+           "010H2+5O2>10H2O\n  The coefficients balance the reaction.\n"
+           "  They are not in lowest terms: each can be divided by 5.\n  Reactants : products\n"
+           "  H  20 : 20\n  O  10 : 10\n"
+        << "" << 1;
+
     QTest::newRow("unknown format") << QStringList{"--balance", "--format", "rtf", "H2+O2>H2O"} << ""
                                     << ""
                                     << "stoikon: unknown format 'rtf': plain, unicode, latex, html or json\n"
@@ -240,6 +295,11 @@ void TestCommandLine::help_listsEveryOption()
     QCOMPARE(RunCommandLine({"--frobnicate", "x"}, in, unknownOut, unknownErr), 2);
     QVERIFY(unknownOut.str().empty());
     QVERIFY(unknownErr.str().find("--frobnicate") != std::string::npos);
+    // So is anything after a document: an option there is a mistake, not a window to open
+    std::ostringstream afterOut, afterErr;
+    QCOMPARE(RunCommandLine({"missing.KVX", "--balance", "x"}, in, afterOut, afterErr), 2);
+    QVERIFY(afterOut.str().empty());
+    QVERIFY(afterErr.str().find("'--balance' after the document 'missing.KVX'") != std::string::npos);
 }
 
 namespace {

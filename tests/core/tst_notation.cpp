@@ -15,16 +15,17 @@ namespace {
 
 // A line read and balanced as --balance does it: the balanced text, or why it failed.
 QString Balanced(const std::string& line, WrittenReaction* written = nullptr,
-                 std::vector<long long>* coefficients = nullptr)
+                 std::vector<std::string>* coefficients = nullptr)
 {
     const NotationReading reading = ReadReactionLine(line, KeyOptions());
     if (reading.BadPosition)
         return "unreadable";
-    const ChosenReading chosen = BalanceReading(reading, true);
+    const ChosenReading chosen =
+        BalanceReading(reading, WithGivenCoefficients(reading.Text, reading.Coefficients), true);
     if (written && reading.Textbook)
         *written = ChosenWritten(reading, chosen);
     if (coefficients)
-        *coefficients = chosen.Outcome.Coefficients;
+        *coefficients = chosen.Outcome.CoefficientTexts;
     switch (chosen.Outcome.status) {
     case BalanceOutcome::Status::Balanced:
         return QString::fromStdString(chosen.Outcome.BalancedText);
@@ -37,7 +38,7 @@ QString Balanced(const std::string& line, WrittenReaction* written = nullptr,
 
 // Written in every notation and read back, the reaction balances the same way.
 void CheckWrittenBack(const std::string& line, const WrittenReaction& written,
-                      const std::vector<long long>& coefficients, const QString& balanced)
+                      const std::vector<std::string>& coefficients, const QString& balanced)
 {
     for (WrittenFormat format : {WrittenFormat::Unicode, WrittenFormat::Latex, WrittenFormat::Html}) {
         const std::string text = ReactionAsWritten(written, coefficients, format);
@@ -308,7 +309,7 @@ void TestCore::writtenForms()
     QFETCH(QString, written);
     QFETCH(QString, balanced);
     WrittenReaction form;
-    std::vector<long long> coefficients;
+    std::vector<std::string> coefficients;
     QCOMPARE(Balanced(written.toStdString(), &form, &coefficients), balanced);
     if (!form.Substances.empty())
         CheckWrittenBack(written.toStdString(), form, coefficients, balanced);
@@ -427,7 +428,7 @@ void TestCore::writtenBack()
     QFETCH(QString, latex);
     QFETCH(QString, html);
     WrittenReaction form;
-    std::vector<long long> coefficients;
+    std::vector<std::string> coefficients;
     Balanced(written.toStdString(), &form, &coefficients);
     QCOMPARE(QString::fromStdString(ReactionAsWritten(form, coefficients, WrittenFormat::Unicode)), unicode);
     QCOMPARE(QString::fromStdString(ReactionAsWritten(form, coefficients, WrittenFormat::Latex)), latex);
@@ -460,7 +461,7 @@ void TestCore::notationRoundTrip()
         QVERIFY2(Balanced(written) == balanced, written.c_str());
     const std::string unicode = ReactionAsUnicode(reaction.toStdString());
     WrittenReaction form;
-    std::vector<long long> coefficients;
+    std::vector<std::string> coefficients;
     QCOMPARE(Balanced(unicode, &form, &coefficients), balanced);
     CheckWrittenBack(unicode, form, coefficients, balanced);
 }
@@ -476,29 +477,46 @@ void TestCore::balanceAsJson_data()
         << "H2+O2>H2O"
         << R"({"input":"H₂ + O₂ → H₂O","status":"balanced","balanced":"2H2+O2>2H2O","written":"2H2+O2>2H2O",)"
            R"("substances":["H2","O2","H2O"],"coefficients":[2,1,2],)"
-           R"("molar_masses":[2.02,31.98,18.01]})";
+           R"("molar_masses":[2.02,31.98,18.01],"reason":null})";
     QTest::newRow("a mass the table lacks is null")
         << "X+O2>X2O"
         << "X+O2>X2O"
         << R"({"input":"X+O2>X2O","status":"balanced",)"
            R"("balanced":"4X+O2>2X2O","written":"4X+O2>2X2O","substances":["X","O2","X2O"],)"
-           R"("coefficients":[4,1,2],"molar_masses":[null,31.98,null]})";
+           R"("coefficients":[4,1,2],"molar_masses":[null,31.98,null],"reason":null})";
     QTest::newRow("ions: the charge weighs nothing, the electron has no mass")
         << "Cu²⁺ + e⁻ → Cu"
         << "Cu^2++e^->Cu"
         << R"({"input":"Cu²⁺ + e⁻ → Cu","status":"balanced","balanced":"Cu^2++2e^->Cu","written":"Cu^2++2e^->Cu",)"
-           R"("substances":["Cu^2+","e^-","Cu"],"coefficients":[1,2,1],"molar_masses":[63.54,null,63.54]})";
+           R"("substances":["Cu^2+","e^-","Cu"],"coefficients":[1,2,1],"molar_masses":[63.54,null,63.54],)"
+           R"("reason":null})";
     QTest::newRow("invalid, input escaped")
         << "\"H2\" + O2\t\\"
         << "H2+O2"
         << R"({"input":"\"H2\" + O2\u0009\\","status":"invalid_reaction",)"
            R"("balanced":null,"written":null,"substances":[],"coefficients":[],)"
-           R"("molar_masses":[]})";
-    QTest::newRow("cannot balance")
+           R"("molar_masses":[],"reason":"no_arrow"})";
+    QTest::newRow("two reactions in one")
         << "C+O2>CO+CO2"
         << "C+O2>CO+CO2"
         << R"({"input":"C+O2>CO+CO2","status":"cannot_balance","balanced":null,"written":null,)"
-           R"("substances":[],"coefficients":[],"molar_masses":[]})";
+           R"("substances":[],"coefficients":[],"molar_masses":[],)"
+           R"("reason":"several_reactions","count":2,"reactions":["2C+O2>2CO","C+O2>CO2"]})";
+    QTest::newRow("a substance on the wrong side")
+        << "Fe2O3>FeO+Fe"
+        << "Fe2O3>FeO+Fe"
+        << R"({"input":"Fe2O3>FeO+Fe","status":"cannot_balance",)"
+           R"("balanced":null,"written":null,"substances":[],"coefficients":[],)"
+           R"("molar_masses":[],"reason":"wrong_side","moved":["Fe"],)"
+           R"("reaction":"Fe2O3+Fe>3FeO"})";
+    QTest::newRow("ions that balance in solution")
+        << "MnO4^- + Fe^2+ -> Mn^2+ + Fe^3+"
+        << "MnO4^-+Fe^2+>Mn^2++Fe^3+"
+        << R"({"input":"MnO4^- + Fe^2+ -> Mn^2+ + Fe^3+",)"
+           R"("status":"invalid_reaction","balanced":null,"written":null,"substances":[],)"
+           R"("coefficients":[],"molar_masses":[],)"
+           R"("reason":"element_on_one_side","only_left":["O"],)"
+           R"("only_right":[],"completes_in":["acid","base"]})";
 }
 
 void TestCore::balanceAsJson()

@@ -290,9 +290,9 @@ void TestOptionsDialog::texts_follow_the_interface_language_data()
     QTest::newRow("English") << false << "Options"
                              << "OK"
                              << "Use # mark before functions' name." << false;
-    QTest::newRow("Farsi") << true << "تنظيمات"
+    QTest::newRow("Farsi") << true << "تنظیمات"
                            << "قبول"
-                           << "پيش از نام توابع علامت # را به كار بريد." << true;
+                           << "پیش از نام توابع علامت # را به کار برید." << true;
 }
 
 void TestOptionsDialog::texts_follow_the_interface_language()

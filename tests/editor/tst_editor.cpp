@@ -330,8 +330,8 @@ void TestEditor::the_key_options_dialog_follows_the_language()
     TestSettings settings;
     WindowFixture w;
     w->ApplyLanguage(Language::Farsi);
-    QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QString::fromUtf8("تنظيمات كليدها"));
-    QCOMPARE(w.Find<TKOForm>("KOForm")->ChB->text(), QString::fromUtf8("تشخيص اتوماتيک عناصر"));
+    QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QString::fromUtf8("تنظیمات کلیدها"));
+    QCOMPARE(w.Find<TKOForm>("KOForm")->ChB->text(), QString::fromUtf8("تشخیص اتوماتیک عناصر"));
     w->ApplyLanguage(Language::English);
     QCOMPARE(w.Find<TKOForm>("KOForm")->windowTitle(), QStringLiteral("Key Options"));
 }

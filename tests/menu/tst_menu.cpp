@@ -6,6 +6,7 @@
 #include "editor/ReactionLine.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
+#include "shell/HelpPages.h"
 #include "shell/InterfaceTexts.h"
 #include "shell/VelkMenuMetrics.h"
 #include "shell/WebAddresses.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QUrl>
 
 using namespace MenuMetrics;
 
@@ -231,23 +233,42 @@ void TestMenu::hovering_menu_items_in_help_mode_keeps_the_prompt()
 void TestMenu::web_commands_open_their_targets_data()
 {
     QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("farsi");
     QTest::addColumn<QString>("target");
-    const QString site = QString::fromLatin1(SiteAddress);
-    QTest::newRow("Visit Website") << "HelpWebsite" << site;
-    QTest::newRow("Source Code") << "HelpSource" << site + "st.html";
-    QTest::newRow("Online Help") << "HelpOnline" << site + "sthlp.html";
-    QTest::newRow("Comments and problems") << "HelpMail"
-                                           << "mailto:" + QString::fromLatin1(MailAddress);
+    // The configured site and mail address, or else the guide of the interface language.
+    const QString site = QString::fromUtf8(SiteAddress);
+    const QString mail = QString::fromUtf8(MailAddress);
+    const QString guide = QUrl::fromLocalFile(UserGuidePath(Language::English)).toString();
+    const QString guideFa = QUrl::fromLocalFile(UserGuidePath(Language::Farsi)).toString();
+    QVERIFY(guide.endsWith("/share/doc/stoikon/user-guide.html"));
+    QTest::newRow("Visit Website") << "HelpWebsite" << false << (site.isEmpty() ? guide : site);
+    QTest::newRow("Source Code") << "HelpSource" << false
+                                 << (site.isEmpty() ? guide + "#source" : site + "st.html");
+    QTest::newRow("Online Help") << "HelpOnline" << false << (site.isEmpty() ? guide : site + "sthlp.html");
+    QTest::newRow("Online Help in Farsi")
+        << "HelpOnline" << true << (site.isEmpty() ? guideFa : site + "sthlp.html");
+    QTest::newRow("Comments and problems")
+        << "HelpMail" << false << (mail.isEmpty() ? guide + "#feedback" : "mailto:" + mail);
 }
 
 void TestMenu::web_commands_open_their_targets()
 {
     QFETCH(QString, action);
+    QFETCH(bool, farsi);
     QFETCH(QString, target);
-    QVERIFY(QString::fromLatin1(SiteAddress).endsWith('/'));
+    QVERIFY(QString::fromUtf8(SiteAddress).isEmpty() || QString::fromUtf8(SiteAddress).endsWith('/'));
+    if (farsi)
+        W()->SettingsFarsiExecute();
     W()->findChild<QAction*>(action)->trigger();
     QCOMPARE(Opened, QStringList{target});
     QVERIFY(Messages->Shown.empty());
+
+    // An address nothing opens (no xdg-open, a guide left out) is said, not passed over.
+    W()->SetUrlOpener([](const QString&) { return false; });
+    W()->findChild<QAction*>(action)->trigger();
+    QCOMPARE(Messages->Shown.size(), size_t(1));
+    QVERIFY(Messages->Shown.front().Text.contains(QUrl(target).isLocalFile() ? QUrl(target).toLocalFile()
+                                                                             : target));
 }
 
 void TestMenu::the_about_box_site_opens_the_same_address_as_visit_website()
@@ -269,7 +290,7 @@ void TestMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
     W()->SettingsFarsiExecute();
     about->show();
     QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(about->windowTitle(), QString::fromUtf8("درباره اين برنامه"));
+    QCOMPARE(about->windowTitle(), QString::fromUtf8("درباره این برنامه"));
     QCOMPARE(about->Ver->text(), QString::fromUtf8("نسخه 1"));
     QCOMPARE(about->Tit->text(), QString("Stoikon"));
     // The icon stands at the right edge, the texts to its left, aligned to the right.

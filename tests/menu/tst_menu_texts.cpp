@@ -150,7 +150,7 @@ void TestMenu::a_caption_with_an_accelerator_is_drawn_as_one_text_run()
                          qPrintable(action->text()));
         }
     }
-    // The buttons of the message box: "&Yes" and "&No", in Farsi "&بلي" and "&خير".
+    // The buttons of the message box: "&Yes" and "&No", in Farsi "&بلی" and "&خیر".
     const Language lang = farsi ? Language::Farsi : Language::English;
     std::unique_ptr<QMessageBox> box(BuildMessageBox(
         {"?", MsgKind::Confirmation, mbYes | mbNo | mbCancel, lang}, W()->ProgramQFont(), W()));

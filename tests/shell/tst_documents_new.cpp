@@ -167,7 +167,7 @@ void TestDocuments::bad_files_show_the_message_and_leave_a_clean_new_document()
     if (exists)
         WriteBytes(PathOf("bad.KVX"), bytes);
     w->FileOpenAccept(PathOf("bad.KVX"));
-    QCOMPARE(messages.Texts(), QStringList{farsi ? QString::fromUtf8("نمي توانم اين پرونده را باز كنم")
+    QCOMPARE(messages.Texts(), QStringList{farsi ? QString::fromUtf8("نمی توانم این پرونده را باز کنم")
                                                  : QString("Can not open this file")});
     // The new document is in the file's language, from that language's defaults.
     QCOMPARE(w->document()->language(), farsi ? Language::Farsi : Language::English);

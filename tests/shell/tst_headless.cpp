@@ -86,7 +86,8 @@ void TestHeadless::command_line_reports_bad_documents_and_usage_data()
     QTest::newRow("garbage document")
         << QStringList{"--export-html", "garbage.KVX", "x.html"} << 1 << "Can not open this file";
     QTest::newRow("unbalanceable reaction")
-        << QStringList{"--calculate", "twin.KVX"} << 1 << "Can not balance this reaction";
+        << QStringList{"--calculate", "twin.KVX"} << 1
+        << "Can not balance this reaction\nIt is 2 independent reactions written as one: NaOH+HCl>NaCl+H2O;";
     QTest::newRow("output cannot be written")
         << QStringList{"--export-html", "twin.KVX", "garbage.KVX/x.html"} << 1 << "Can not save this file";
     QTest::newRow("no output named") << QStringList{"--export-bitmap", "twin.KVX"} << 2 << "Usage:";

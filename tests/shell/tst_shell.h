@@ -47,7 +47,7 @@ class TestShell : public QObject
     void each_kind_of_message_has_its_own_sound();
     void problem_with_farsi_stays_english();
 
-    void every_farsi_text_fits_the_code_page();
+    void every_farsi_text_is_persian_and_fits_the_code_page();
     void key_options_stay_left_to_right_in_farsi();
     void status_messages_start_at_the_reading_side();
     void every_caption_fits_its_control_data();

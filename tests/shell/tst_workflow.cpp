@@ -86,29 +86,54 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
 {
     QTest::addColumn<QString>("reaction");
     QTest::addColumn<bool>("farsi");
+    QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("line"); // the reaction line afterwards
 
-    const QString invalid = "Invalid reaction";
-    const QString invalidFa = QString::fromUtf8("واکنش غلط است");
+    const QString invalid = "Invalid reaction\r";
+    const QString invalidFa = QString::fromUtf8("واکنش غلط است\r");
     const QString cannot =
         "Can not balance this reaction\rIt may be has more than one answer or it is more than "
-        "one separate reaction.";
-    const QString cannotFa =
-        QString::fromUtf8("نمي توانم اين واکنش را موازنه کنم \r ممکن است اين واکنش بيش از يک "
-                          "جواب داشته باشد يا بيش از يک واکنش مجزا باشد");
-    // Which reactions fail, and how, is the core's (tst_balance); here the message.
-    QTest::newRow("empty") << "" << false << invalid;
-    QTest::newRow("two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << false << cannot;
-    QTest::newRow("farsi: empty") << "" << true << invalidFa;
-    QTest::newRow("farsi: two reactions in one") << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << true << cannotFa;
+        "one separate reaction.\r";
+    const QString cannotFa = QString::fromUtf8("نمی توانم این واکنش را موازنه کنم\r");
+    const QString ions = "MnO4^-+Fe^2+>Mn^2++Fe^3+";
+    const QString offer = invalid + "O appears only among the reactants.\rIt balances in acidic solution "
+                                    "(completed with H⁺ and H₂O) or in basic solution (with OH⁻ and H₂O).";
+    const int choice = mbYes | mbNo | mbCancel;
+    // Which reactions fail, and why, is the core's (tst_balance); here the message and its
+    // reason under it, in the language of the window.
+    QTest::newRow("empty") << "" << false << int(mrOk) << invalid + "There is no reaction to balance."
+                           << int(mbOK) << "";
+    QTest::newRow("two reactions in one")
+        << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O" << false << int(mrOk)
+        << cannot + "It is 2 independent reactions written as one:\rNaOH + HCl → NaCl + H₂O\r"
+                    "2NaOH + H₂SO₄ → Na₂SO₄ + 2H₂O"
+        << int(mbOK) << "NaOH+HCl+H2SO4>NaCl+Na2SO4+H2O";
+    QTest::newRow("farsi: empty") << "" << true << int(mrOk)
+                                  << invalidFa + QString::fromUtf8("واکنشی برای موازنه نوشته نشده است.")
+                                  << int(mbOK) << "";
+    QTest::newRow("farsi: wrong side")
+        << "Fe2O3>FeO+Fe" << true << int(mrOk)
+        << cannotFa + QString::fromUtf8("جای \u2066Fe\u2069 در طرف دیگر است: \u2066Fe₂O₃ + Fe → 3FeO\u2069")
+        << int(mbOK) << "Fe2O3>FeO+Fe";
+    QTest::newRow("completion declined") << ions << false << int(mrCancel) << offer << choice << ions;
+    QTest::newRow("completed in acidic solution")
+        << ions << false << int(mrYes) << offer << choice << "MnO4^-+5Fe^2++8H^+>Mn^2++5Fe^3++4H2O";
+    QTest::newRow("completed in basic solution")
+        << ions << false << int(mrNo) << offer << choice << "MnO4^-+5Fe^2++4H2O>Mn^2++5Fe^3++8OH^-";
 }
 
 void TestWorkflow::failing_reactions_show_their_message_in_the_interface_language()
 {
     QFETCH(QString, reaction);
     QFETCH(bool, farsi);
+    QFETCH(int, answer);
     QFETCH(QString, message);
+    QFETCH(int, buttons);
+    QFETCH(QString, line);
     MessageRecorder messages;
+    messages.DefaultAnswer = answer;
     WindowFixture w;
     if (farsi)
         w->SettingsFarsiExecute();
@@ -116,7 +141,38 @@ void TestWorkflow::failing_reactions_show_their_message_in_the_interface_languag
     w->WeightBtnClick();
     QCOMPARE(messages.Texts(), QStringList{message});
     QCOMPARE(messages.Shown.front().Kind, MsgKind::Error);
-    QCOMPARE(messages.Shown.front().Buttons, int(mbOK));
+    QCOMPARE(messages.Shown.front().Buttons, buttons);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), line);
+}
+
+void TestWorkflow::coefficients_the_line_shows_choose_among_several_forms()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->document()->setReactionText("2KMnO4+5H2O2+3H2SO4>K2SO4+MnSO4+O2+H2O"); // as a book's, pasted
+    w->WeightBtnClick();
+    QVERIFY(messages.Shown.empty());
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()),
+             QString("2KMnO4+5H2O2+3H2SO4>K2SO4+2MnSO4+5O2+8H2O"));
+}
+
+void TestWorkflow::check_tells_whether_the_written_coefficients_balance()
+{
+    MessageRecorder messages;
+    WindowFixture w;
+    w->document()->setReactionText("4H2+2O2>4H2O");
+    w.Action("ReactionCheck")->trigger();
+    w->document()->setReactionText("H2+O2>H2O");
+    w.Action("ReactionCheck")->trigger();
+    QCOMPARE(messages.Texts(),
+             (QStringList{"4H₂ + 2O₂ → 4H₂O\rThe coefficients balance the reaction.\rThey are not "
+                          "in lowest terms: each can be divided by 2.\rReactants : products\r"
+                          "H  8 : 8\rO  4 : 4",
+                          "H₂ + O₂ → H₂O\rThe coefficients do not balance the reaction.\rThey "
+                          "are in lowest terms.\rReactants : products\rH  2 : 2\rO  2 : 1  ≠"}));
+    QCOMPARE(messages.Shown.front().Kind, MsgKind::Information);
+    QCOMPARE(messages.Shown.back().Kind, MsgKind::Warning);
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2>H2O")); // as it was
 }
 
 void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances_data()

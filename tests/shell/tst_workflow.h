@@ -25,6 +25,8 @@ class TestWorkflow : public QObject
     void failing_reactions_show_their_message_in_the_interface_language();
     void lower_case_is_read_as_the_one_reading_that_balances_data();
     void lower_case_is_read_as_the_one_reading_that_balances();
+    void coefficients_the_line_shows_choose_among_several_forms();
+    void check_tells_whether_the_written_coefficients_balance();
     void symbols_without_a_weight_leave_empty_weight_cells();
     void a_charged_formula_reads_left_to_right_in_the_farsi_grid();
     void a_failed_balance_leaves_the_grid_and_marks_the_document();

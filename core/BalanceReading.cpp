@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/BalanceReading.h"
+
+#include "core/ChargeNotation.h"
+#include "core/Errors.h"
+#include "core/ReactionText.h"
+
+#include <algorithm>
+
+namespace {
+
+using Status = BalanceOutcome::Status;
+
+[[noreturn]] void Refuse(Status status, RefusalReason reason, std::vector<std::string> names = {},
+                         std::vector<std::string> otherNames = {})
+{
+    throw ReactionRefused{status, reason, std::move(names), std::move(otherNames)};
+}
+
+} // namespace
+
+bool ReactionReading::Charged() const
+{
+    return !Elements.empty() && Elements.back() == ChargeSymbol;
+}
+
+void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
+{
+    if (text.empty())
+        Refuse(Status::InvalidReaction, RefusalReason::Empty);
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!IsReactionChar(text[i])) // only from a document: typing drops them
+            Refuse(Status::InvalidReaction, RefusalReason::UnreadableCharacter,
+                   {EncodeUtf8(DecodeUtf8(text.substr(i)).substr(0, 1))});
+    const size_t arrow = text.find('>');
+    if (arrow == std::string::npos)
+        Refuse(Status::InvalidReaction, RefusalReason::NoArrow);
+    if (text.find('>', arrow + 1) != std::string::npos)
+        Refuse(Status::InvalidReaction, RefusalReason::SeveralArrows);
+
+    PrepareReaction(text, r.Prepared);
+    SplitFormulas(r.Prepared, r.Reactants, r.Formulas);
+    int shownReactants = 0;
+    SplitFormulas(text, shownReactants, r.Shown);
+    if (r.Shown.size() != r.Formulas.size() || r.Reactants == 0 || size_t(r.Reactants) == r.Formulas.size())
+        Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
+    for (const std::string_view formula : r.Shown)
+        if (formula.empty())
+            Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
+
+    CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
+    try {
+        CountFormulas(r.Formulas, r.Elements, r.Counts);
+    } catch (const StoikonError&) {
+        // Named: the first formula that does not read on its own.
+        for (size_t k = 0; k < r.Formulas.size(); ++k)
+            try {
+                CountFormulas(std::vector<std::string_view>{r.Formulas[k]}, r.Elements);
+            } catch (const StoikonError&) {
+                Refuse(Status::InvalidReaction, RefusalReason::UnreadableFormula, {std::string(r.Shown[k])});
+            }
+        throw;
+    }
+    // A formula without atoms (the electron has its charge) is no substance either.
+    for (size_t k = 0; k < r.Formulas.size(); ++k) {
+        bool hasAtoms = false;
+        for (size_t e = 0; e < r.Elements.size(); ++e)
+            hasAtoms = hasAtoms || r.Counts.At(k, e) != 0;
+        if (!hasAtoms)
+            Refuse(Status::InvalidReaction, RefusalReason::UnreadableFormula, {std::string(r.Shown[k])});
+    }
+    // Both sides must hold the same elements. Charge, listed last, may stand on one side
+    // alone (Cu>Cu^2++2e^-): it balances when it sums to the same on both.
+    if (bothSides) {
+        std::vector<std::string> leftOnly, rightOnly;
+        for (size_t e = 0; e + r.Charged() < r.Elements.size(); ++e)
+            if (r.Sides[e] != 3)
+                (r.Sides[e] == 1 ? leftOnly : rightOnly).push_back(r.Elements[e]);
+        if (!leftOnly.empty() || !rightOnly.empty())
+            Refuse(Status::InvalidReaction, RefusalReason::ElementOnOneSide, leftOnly, rightOnly);
+    }
+}
+
+std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
+                                    const std::vector<std::string>& coefficients, int reactants)
+{
+    size_t size = 0;
+    for (size_t i = 0; i < prepared.size(); ++i)
+        size += prepared[i].size() + 1 + (i < coefficients.size() ? coefficients[i].size() : 1);
+    std::string text(size, '\0');
+    char* out = text.data();
+    const auto put = [&out](std::string_view piece) {
+        std::copy(piece.begin(), piece.end(), out);
+        out += piece.size();
+    };
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        if (i > 0)
+            *out++ = int(i) == reactants ? '>' : '+';
+        put(i < coefficients.size() ? std::string_view(coefficients[i]) : std::string_view("1"));
+        put(prepared[i]);
+    }
+    text.resize(size_t(out - text.data()));
+    // Remove every "1" that stands alone: not after "-" or a digit, not before a digit, and
+    // not between a letter and a lower-case one, which it keeps apart (O1p is O and p, Op
+    // one symbol). Each character is judged by the kept one before it and the next one, so
+    // the kept text is written over the text itself; the first and the last character are
+    // handled after the walk.
+    char* const t = text.data();
+    const size_t n = text.size();
+    size_t kept = n > 0 ? 1 : 0;
+    for (size_t p = 1; p + 1 < n; ++p) {
+        const char before = t[kept - 1];
+        const bool joins = (IsUpperLetter(before) || IsLowerLetter(before)) && IsLowerLetter(t[p + 1]);
+        if (t[p] == '1' && before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]) && !joins)
+            continue;
+        t[kept++] = t[p];
+    }
+    if (n > 1)
+        t[kept++] = t[n - 1];
+    text.resize(kept);
+    if (!text.empty() && text[0] == '1' && (text.size() < 2 || !IsDigitChar(text[1])))
+        text.erase(0, 1);
+    // Unlike the walk, a "-" does not protect the last "1": a final count of -1 is written
+    // as a bare "-", which reads back as -1.
+    if (text.size() >= 2 && text.back() == '1' && !IsDigitChar(text[text.size() - 2]))
+        text.pop_back();
+    return text;
+}
+
+std::vector<std::string> GivenCoefficients(std::string_view text)
+{
+    std::vector<std::string> given;
+    size_t substance = 0;
+    bool start = true; // nothing of the substance read yet
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsSeparatorAt(text, i)) {
+            // The clean-up removes the second of two separators side by side.
+            if (i == 0 || !IsSeparatorAt(text, i - 1))
+                ++substance;
+            start = true;
+            continue;
+        }
+        if (start && IsDigitChar(text[i])) {
+            size_t end = i;
+            while (end < text.size() && IsDigitChar(text[end]))
+                ++end;
+            given.resize(substance + 1);
+            given[substance] = text.substr(i, end - i);
+            i = end - 1;
+        }
+        start = false;
+    }
+    if (!given.empty())
+        given.resize(substance + 1);
+    return given;
+}
+
+std::string WithGivenCoefficients(std::string_view text, const std::vector<std::string>& coefficients)
+{
+    std::string out;
+    size_t substance = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i == 0 || IsSeparatorAt(text, i - 1)) {
+            if (substance < coefficients.size())
+                out += coefficients[substance];
+            ++substance;
+        }
+        if (i < text.size())
+            out += text[i];
+    }
+    return out;
+}

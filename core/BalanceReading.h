@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Balance.h"
+#include "core/ReactionParser.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A tidied reaction text read into what the solver and the check work on, and the texts
+// Balance composes from it. Shared by Balance and Check; the rest of the program sees only
+// their results (and the functions Balance.h declares, which live here too).
+struct ReactionReading
+{
+    std::string Prepared;                   // every count made explicit
+    std::vector<std::string_view> Formulas; // into Prepared, reactants first
+    std::vector<std::string_view> Shown;    // the same substances in the text as given
+    int Reactants = 0;
+    std::vector<std::string> Elements; // the charge, when any, last (ChargeSymbol)
+    std::vector<unsigned char> Sides;  // per element: bit 1 left, bit 2 right
+    CountTable Counts;
+
+    bool Charged() const;
+};
+
+// Why a text cannot be read; thrown by ReadReaction and caught by the command.
+struct ReactionRefused
+{
+    BalanceOutcome::Status Status;
+    RefusalReason Reason;
+    std::vector<std::string> Names;
+    std::vector<std::string> OtherNames;
+};
+
+// Reads text (tidied; it must outlive the reading, whose Shown views point into it) into
+// reading, whose storage is kept from reaction to reaction. With bothSides, an element
+// found on one side only refuses the reaction, as Balance does; the check reads it anyway
+// and shows the difference.
+void ReadReaction(const std::string& text, bool bothSides, ReactionReading& reading);
