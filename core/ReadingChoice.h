@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/Balance.h"
-#include "core/Language.h"
 #include "core/TextbookNotation.h"
 
 #include <string>
@@ -50,11 +49,3 @@ ChosenReading BalanceReading(const NotationReading& reading, const std::string& 
 
 // How the reading Balance used was written, its split symbols read apart.
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen);
-
-// The note for the status bar and standard error: "Read co2 as CO2" when a split reading
-// was used, the readings that also balance when several do, "" otherwise.
-std::string ReadingNote(const ChosenReading& chosen, Language language);
-
-// The note for a name that no element or group has, which a paste is refused for: "No
-// element or group is called Xy".
-std::string UnknownNameNote(const std::string& name, Language language);

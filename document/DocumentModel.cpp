@@ -157,16 +157,16 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
 }
 
 BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                      const std::vector<std::string>& given, std::string* note)
+                                      const std::vector<std::string>& given, ChosenReading* reading)
 {
     setModified(true);
     // The text's own coefficients, when it still has them, are the ones given.
     const bool own = given.empty() || !GivenCoefficients(ReactionText).empty();
     ChosenReading chosen = BalanceReadings({own ? ReactionText : WithGivenCoefficients(ReactionText, given)},
                                            autoCase, autoCase, medium);
-    if (note)
-        *note = ReadingNote(chosen, DocumentLanguage);
-    BalanceOutcome outcome = std::move(chosen.Outcome);
+    BalanceOutcome outcome = chosen.Outcome;
+    if (reading)
+        *reading = std::move(chosen);
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         setReactionText(outcome.TidiedText);
         return outcome;

@@ -13,6 +13,7 @@
 #include "core/Balance.h"
 #include "core/Language.h"
 #include "core/PreciseWeights.h"
+#include "core/ReadingChoice.h"
 #include "document/FontSettings.h"
 
 #include <QObject>
@@ -75,11 +76,11 @@ class DocumentModel : public QObject
     // given holds the coefficients the line showed before its clean-up (they may choose
     // among several balanced forms); a medium completes a reaction of ions that needs it.
     // With autoCase, a reaction that does not balance as cased is tried with its two-letter
-    // symbols read as two (Co2 as CO2); note, when given, receives what was read so, or the
-    // readings that would balance, in the document's language ("" when none).
+    // symbols read as two (Co2 as CO2); reading, when given, receives what was read so, or
+    // the readings that would balance.
     BalanceOutcome balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table,
                            Medium medium = Medium::None, const std::vector<std::string>& given = {},
-                           std::string* note = nullptr);
+                           ChosenReading* reading = nullptr);
     // One Calculate Grid sweep; true when it filled a cell. The cells it writes are marked
     // as worked out. Marks the document modified. complete, when given, tells whether the
     // sweep ended before its work limit.

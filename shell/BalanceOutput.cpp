@@ -234,6 +234,26 @@ std::string RefusalNote(const BalanceOutcome& outcome)
     return note;
 }
 
+std::string ReadingNote(const ChosenReading& chosen, Language lang)
+{
+    const auto pairs = [lang](const std::vector<ReadAs>& read) {
+        std::string text;
+        for (const ReadAs& pair : read)
+            text +=
+                (text.empty()              ? ""
+                 : lang == Language::Farsi ? "، "
+                                           : ", ") +
+                Filled(Texts::ReadAsPair, lang, LeftToRight(pair.Typed, lang), LeftToRight(pair.Read, lang));
+        return text;
+    };
+    if (!chosen.Read.empty())
+        return Filled(Texts::ReadAsNote, lang, pairs(chosen.Read));
+    std::string readings;
+    for (const std::vector<ReadAs>& reading : chosen.Balancing)
+        readings += (readings.empty() ? "" : Texts::ReadingsOr.In(lang)) + pairs(reading);
+    return readings.empty() ? "" : Filled(Texts::OthersBalanceNote, lang, readings);
+}
+
 std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, bool unicode)
 {
     std::vector<std::string> lines;

@@ -110,9 +110,10 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
     if (!Open(document, input, err))
         return 1;
     // Balanced with the default key options, as the command line reads every reaction.
-    std::string note;
+    ChosenReading reading;
     const BalanceOutcome outcome =
-        document.balance(KeyOptions().ChB, CommandLineWeights(), Medium::None, {}, &note);
+        document.balance(KeyOptions().ChB, CommandLineWeights(), Medium::None, {}, &reading);
+    const std::string note = ReadingNote(reading, Language::English);
     if (!note.empty())
         err << "stoikon: " << note << '\n';
     switch (outcome.status) {

@@ -37,9 +37,10 @@ void TSTMainForm::BalanceLine(Medium medium, const std::vector<std::string>& giv
 {
     // Letters typed in lower case may have been read otherwise (co2 as CO2): the status bar
     // says so, or names the readings that would balance.
-    std::string note;
+    ChosenReading reading;
     const BalanceOutcome outcome =
-        Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), medium, given, &note);
+        Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), medium, given, &reading);
+    const std::string note = ReadingNote(reading, Doc->language());
     if (!note.empty())
         statusBar()->showMessage(QString::fromStdString(note));
     if (outcome.status == BalanceOutcome::Status::Balanced)

@@ -2,7 +2,6 @@
 // The window's start-up (FormCreate, FormActivate), its shutdown (FormClose) and the wiring
 // of its parts to the document and the dialogs.
 
-#include "core/ReadingChoice.h"
 #include "dialogs/OpsU.h"
 #include "document/DocumentModel.h"
 #include "editor/KOU.h"
@@ -10,6 +9,7 @@
 #include "grid/GridModel.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 #include "shell/StatusBar.h"
 
@@ -111,7 +111,7 @@ void TSTMainForm::ConnectDocument()
     connect(TextImg, &ReactionLine::helpRequested, this, [this] { EndHelpMode(false); });
     connect(TextImg, &ReactionLine::pasteRefused, this, [this](const QString& name) {
         statusBar()->showMessage(
-            QString::fromStdString(UnknownNameNote(name.toStdString(), Doc->language())));
+            QString::fromUtf8(Texts::UnknownName.In(Doc->language())).replace("%1", name));
     });
     connect(Doc, &DocumentModel::reactionTextChanged, TextImg,
             [this] { TextImg->setText(Doc->reactionText()); });

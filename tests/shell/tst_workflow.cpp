@@ -180,7 +180,8 @@ void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances_data()
     QTest::addColumn<bool>("farsi");
     QTest::addColumn<QString>("note");
     QTest::newRow("English") << false << "Read co2 as CO2";
-    QTest::newRow("Farsi") << true << QString::fromUtf8("co2 به صورت CO2 خوانده شد");
+    // The formulas run left to right within the Farsi sentence.
+    QTest::newRow("Farsi") << true << QString::fromUtf8("\u2066co2\u2069 به صورت \u2066CO2\u2069 خوانده شد");
 }
 
 void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances()
