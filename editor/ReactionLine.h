@@ -82,11 +82,12 @@ class ReactionLine : public QWidget
     void DrawReaction();
 
   signals:
-    void textEdited();                      // the text changed by typing, deleting, pasting or tidying
-    void edited();                          // a key was released in the line: the document has changed
-    void balanceRequested();                // Enter
-    void helpRequested();                   // a click in help mode
-    void pasteRefused(const QString& name); // the clipboard names what no element or group is
+    void textEdited();       // the text changed by typing, deleting, pasting or tidying
+    void edited();           // a key was released in the line: the document has changed
+    void balanceRequested(); // Enter
+    void helpRequested();    // a click in help mode
+    // Paste found a name in the clipboard that no element or group has, and took nothing.
+    void pasteRefused(const QString& name);
 
   protected:
     void changeEvent(QEvent* event) override;
