@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentModel.h"
 
+#include "core/ReadingChoice.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentIO.h"
 #include "document/FilePath.h"
@@ -158,13 +159,17 @@ bool DocumentModel::writeDefaults(const QString& fileName) const
 }
 
 BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                      const std::vector<std::string>& given, bool keepRows)
+                                      const std::vector<std::string>& given, ChosenReading* reading,
+                                      bool keepRows)
 {
     setModified(true);
     // The text's own coefficients, when it still has them, are the ones given.
     const bool own = given.empty() || !GivenCoefficients(ReactionText).empty();
-    BalanceOutcome outcome =
-        BalanceReaction(own ? ReactionText : WithGivenCoefficients(ReactionText, given), autoCase, medium);
+    ChosenReading chosen = BalanceReadings({own ? ReactionText : WithGivenCoefficients(ReactionText, given)},
+                                           autoCase, autoCase, medium);
+    BalanceOutcome outcome = chosen.Outcome;
+    if (reading)
+        *reading = std::move(chosen);
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         setReactionText(outcome.TidiedText);
         return outcome;

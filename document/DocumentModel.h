@@ -13,6 +13,7 @@
 #include "core/Balance.h"
 #include "core/Language.h"
 #include "core/PreciseWeights.h"
+#include "core/ReadingChoice.h"
 #include "document/FontSettings.h"
 #include "grid/GridCells.h"
 
@@ -76,10 +77,13 @@ class DocumentModel : public QObject
     // and the reaction its coefficients. Marks the document modified whatever the outcome.
     // given holds the coefficients the line showed before its clean-up (they may choose
     // among several balanced forms); a medium completes a reaction of ions that needs it.
-    // With keepRows, rows past the substances (a note, a substance the reaction lost) stay.
+    // With autoCase, a reaction that does not balance as cased is tried with its two-letter
+    // symbols read as two (Co2 as CO2); reading, when given, receives what was read so, or
+    // the readings that would balance. With keepRows, rows past the substances (a note, a
+    // substance the reaction lost) stay.
     BalanceOutcome balance(bool autoCase, AtomicWeights weights = AtomicWeights::Table,
                            Medium medium = Medium::None, const std::vector<std::string>& given = {},
-                           bool keepRows = false);
+                           ChosenReading* reading = nullptr, bool keepRows = false);
     // One Calculate Grid sweep; true when it filled a cell. The cells it writes are marked
     // as worked out. Marks the document modified. complete, when given, tells whether the
     // sweep ended before its work limit.

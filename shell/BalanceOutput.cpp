@@ -3,6 +3,7 @@
 
 #include "core/ChargeNotation.h"
 #include "core/NotationWriters.h"
+#include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 #include "shell/InterfaceTexts.h"
 
@@ -11,8 +12,17 @@
 
 namespace {
 
-std::string Written(const std::string& balanced, BalanceFormat format)
+// The balanced reaction in format: a reaction read as textbook notation in the notation it
+// was written in, a typed one from its compact text.
+std::string Written(const BalanceOutcome& outcome, const WrittenReaction* written, BalanceFormat format)
 {
+    const std::string& balanced = outcome.BalancedText;
+    const WrittenFormat writtenFormat = format == BalanceFormat::Unicode ? WrittenFormat::Unicode
+                                        : format == BalanceFormat::Latex ? WrittenFormat::Latex
+                                                                         : WrittenFormat::Html;
+    if (written && written->IsWhole() && written->Substances.size() == outcome.CoefficientTexts.size() &&
+        format != BalanceFormat::Plain)
+        return ReactionAsWritten(*written, outcome.CoefficientTexts, writtenFormat);
     switch (format) {
     case BalanceFormat::Unicode:
         return ReactionAsUnicode(balanced);
@@ -95,15 +105,18 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
     return tidied == reading.Text ? keys : reading.Text;
 }
 
-// The line read as --balance and --check read it, or the reason it does not read.
-bool ReadLine(const std::string& line, std::string& text, std::string& note)
+// The line read as --balance and --check read it, and the text Balance gets from it (with
+// the coefficients it wrote), or the reason it does not read.
+bool ReadLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
 {
     static const KeyOptions keys; // the default key sets, as in a new reaction line
     static const KeyMap typing(keys);
-    const NotationReading reading = ReadReactionLine(line, keys, typing);
+    reading = ReadReactionLine(line, keys, typing);
     if (reading.BadPosition) {
-        note = "cannot read " + Described(reading.BadCharacter) + " at character " +
-               std::to_string(reading.BadPosition);
+        const bool name = !reading.BadName.empty();
+        note = "cannot read " + (name ? "'" + reading.BadName + "'" : Described(reading.BadCharacter)) +
+               " at character " + std::to_string(reading.BadPosition) +
+               (name ? ": no element or group has that symbol" : "");
         return false;
     }
     text = WithWrittenCoefficients(line, reading, typing, keys.ChB);
@@ -115,6 +128,8 @@ std::string Joined(const std::vector<std::string>& lines)
 {
     std::string out;
     for (const std::string& line : lines) {
+        if (line.empty())
+            continue;
         if (!out.empty())
             out += out.back() == ':' || out.back() == '.' ? " " : "; ";
         out += line;
@@ -219,6 +234,26 @@ std::string RefusalNote(const BalanceOutcome& outcome)
     return note;
 }
 
+std::string ReadingNote(const ChosenReading& chosen, Language lang)
+{
+    const auto pairs = [lang](const std::vector<ReadAs>& read) {
+        std::string text;
+        for (const ReadAs& pair : read)
+            text +=
+                (text.empty()              ? ""
+                 : lang == Language::Farsi ? "، "
+                                           : ", ") +
+                Filled(Texts::ReadAsPair, lang, LeftToRight(pair.Typed, lang), LeftToRight(pair.Read, lang));
+        return text;
+    };
+    if (!chosen.Read.empty())
+        return Filled(Texts::ReadAsNote, lang, pairs(chosen.Read));
+    std::string readings;
+    for (const std::vector<ReadAs>& reading : chosen.Balancing)
+        readings += (readings.empty() ? "" : Texts::ReadingsOr.In(lang)) + pairs(reading);
+    return readings.empty() ? "" : Filled(Texts::OthersBalanceNote, lang, readings);
+}
+
 std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, bool unicode)
 {
     std::vector<std::string> lines;
@@ -255,18 +290,28 @@ BalancedLine BalanceLine(const std::string& line, BalanceFormat format, AtomicWe
     if (IsBlankLine(line))
         return result;
     std::string text;
+    NotationReading reading;
     BalanceOutcome outcome;
-    if (ReadLine(line, text, result.Note))
-        outcome = BalanceReaction(text, KeyOptions().ChB, medium);
-    else
+    WrittenReaction written;
+    const bool read = ReadLine(line, reading, text, result.Note);
+    if (read) {
+        const ChosenReading chosen = BalanceReading(reading, text, KeyOptions().ChB, medium);
+        outcome = chosen.Outcome;
+        written = ChosenWritten(reading, chosen);
+        result.Note = ReadingNote(chosen, Language::English);
+    } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
+    }
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
-    if (result.Failed && result.Note.empty())
-        result.Note = RefusalNote(outcome);
+    if (result.Failed && read)
+        result.Note = Joined({RefusalNote(outcome), result.Note});
+    const WrittenReaction* asWritten = reading.Textbook ? &written : nullptr;
     if (format == BalanceFormat::Json)
-        result.Output = BalanceAsJson(line, outcome, weights);
+        result.Output =
+            BalanceAsJson(line, outcome, weights,
+                          asWritten ? InputWithCoefficients(line, written, outcome.CoefficientTexts) : "");
     else if (!result.Failed)
-        result.Output = Written(outcome.BalancedText, format);
+        result.Output = Written(outcome, asWritten, format);
     else
         result.Output = outcome.status == BalanceOutcome::Status::CannotBalance
                             ? "Can not balance this reaction"
@@ -281,7 +326,8 @@ BalancedLine CheckLine(const std::string& line)
     if (IsBlankLine(line))
         return result;
     std::string text;
-    if (!ReadLine(line, text, result.Note)) {
+    NotationReading reading;
+    if (!ReadLine(line, reading, text, result.Note)) {
         result.Output = "Invalid reaction";
         return result;
     }

@@ -5,6 +5,7 @@
 #include "core/BalanceCheck.h"
 #include "core/Language.h"
 #include "core/PreciseWeights.h"
+#include "core/ReadingChoice.h"
 
 #include <string>
 #include <vector>
@@ -30,7 +31,8 @@ struct BalancedLine
     std::string Output; // without the line feed
     bool Failed = false;
     // What standard error says about the line: why the reading failed ("cannot read '@'
-    // (U+0040) at character 10") or why the reaction has no answer; empty when it has one.
+    // (U+0040) at character 10"), why the reaction has no answer, or how letters typed in
+    // lower case were read ("Read co2 as CO2"); empty otherwise.
     std::string Note;
 };
 
@@ -53,6 +55,10 @@ std::vector<std::string> RefusalLines(const BalanceOutcome& outcome, Language la
 // The same in English on one line, for standard error, with the --medium that would
 // complete the reaction.
 std::string RefusalNote(const BalanceOutcome& outcome);
+
+// How letters typed in lower case were read, in lang: "Read co2 as CO2", or the readings
+// that would balance when several do; "" when the text was read as it stands.
+std::string ReadingNote(const ChosenReading& chosen, Language lang);
 
 // What a check found: the verdict, whether the coefficients are in lowest terms, and the
 // tally of each element and the charge (or why the reaction does not read).

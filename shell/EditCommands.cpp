@@ -36,7 +36,14 @@ void TSTMainForm::WeightBtnClick()
 
 void TSTMainForm::BalanceLine(Medium medium, const std::vector<std::string>& given)
 {
-    const BalanceOutcome outcome = Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), medium, given);
+    // Letters typed in lower case may have been read otherwise (co2 as CO2): the status bar
+    // says so, or names the readings that would balance.
+    ChosenReading reading;
+    const BalanceOutcome outcome =
+        Doc->balance(TextImg->keyOptions().ChB, ChosenWeights(), medium, given, &reading);
+    const std::string note = ReadingNote(reading, Doc->language());
+    if (!note.empty())
+        statusBar()->showMessage(QString::fromStdString(note));
     if (outcome.status == BalanceOutcome::Status::Balanced)
         return;
     // The message names the case, and the reason follows on the lines under it.

@@ -111,6 +111,13 @@ extern const LocalText CheckLowestTerms;
 extern const LocalText CheckNotLowestTerms;
 extern const LocalText CheckTallyHeading;
 extern const LocalText ChargeName;
+// How letters typed in lower case were read ("Read co2 as CO2"), and the name a paste is
+// refused for.
+extern const LocalText ReadAsPair;
+extern const LocalText ReadAsNote;
+extern const LocalText OthersBalanceNote;
+extern const LocalText ReadingsOr;
+extern const LocalText UnknownName;
 
 // Texts that are the same in both languages.
 extern const char* const SettingsFarsiCaption;
@@ -124,5 +131,5 @@ extern const char* const ProblemFarsiText;
 
 // Every LocalText of the main window, for checks over all of them.
 const std::vector<const LocalText*>& ShellTexts();
-// The texts of Balance's reasons, the completion offer and Check.
+// The texts of Balance's reasons, the completion offer, Check and the readings of lower case.
 const std::vector<const LocalText*>& BalanceTexts();

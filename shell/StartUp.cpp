@@ -10,6 +10,7 @@
 #include "grid/GridModel.h"
 #include "grid/PropertyGrid.h"
 #include "shell/AboutU.h"
+#include "shell/InterfaceTexts.h"
 #include "shell/MainU.h"
 #include "shell/StatusBar.h"
 
@@ -110,6 +111,10 @@ void TSTMainForm::ConnectDocument()
     connect(TextImg, &ReactionLine::edited, Doc, [this] { Doc->setModified(true); });
     connect(TextImg, &ReactionLine::balanceRequested, this, &TSTMainForm::WeightBtnClick);
     connect(TextImg, &ReactionLine::helpRequested, this, [this] { EndHelpMode(false); });
+    connect(TextImg, &ReactionLine::pasteRefused, this, [this](const QString& name) {
+        statusBar()->showMessage(
+            QString::fromUtf8(Texts::UnknownName.In(Doc->language())).replace("%1", name));
+    });
     connect(Doc, &DocumentModel::reactionTextChanged, TextImg,
             [this] { TextImg->setText(Doc->reactionText()); });
     connect(Doc, &DocumentModel::fontsChanged, this, &TSTMainForm::ApplyFonts);
