@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/BalanceOutput.h"
 
+#include "core/NotationWriters.h"
 #include "core/ReactionText.h"
+#include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 #include "texts/Messages.h"
 #include "texts/Texts.h"
@@ -32,15 +34,19 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
     return tidied == reading.Text ? keys : reading.Text;
 }
 
-// The line read as --balance and --check read it, or the reason it does not read.
-bool ReadLine(const std::string& line, std::string& text, std::string& note)
+// The line read as --balance and --check read it, and the text Balance gets from it (with
+// the coefficients it wrote), or the reason it does not read.
+bool ReadLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
 {
     static const KeyOptions keys; // the default key sets, as in a new reaction line
     static const KeyMap typing(keys);
-    const NotationReading reading = ReadReactionLine(line, keys, typing);
+    reading = ReadReactionLine(line, keys, typing);
     if (reading.BadPosition) {
-        note = "cannot read " + DescribedCharacter(reading.BadCharacter) + " at character " +
-               std::to_string(reading.BadPosition);
+        const bool name = !reading.BadName.empty();
+        note = "cannot read " +
+               (name ? "'" + reading.BadName + "'" : DescribedCharacter(reading.BadCharacter)) +
+               " at character " + std::to_string(reading.BadPosition) +
+               (name ? ": no element or group has that symbol" : "");
         return false;
     }
     text = WithWrittenCoefficients(line, reading, typing, keys.AutoCase);
@@ -56,16 +62,30 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     if (IsBlankLine(line))
         return result;
     std::string text;
+    NotationReading reading;
     BalanceOutcome outcome;
-    if (ReadLine(line, text, result.Note))
-        outcome = BalanceReaction(text, KeyOptions().AutoCase, medium);
-    else
+    WrittenReaction written;
+    const bool read = ReadLine(line, reading, text, result.Note);
+    if (read) {
+        const ChosenReading chosen = BalanceReading(reading, text, KeyOptions().AutoCase, medium);
+        outcome = chosen.Outcome;
+        written = ChosenWritten(reading, chosen);
+        result.Note = ReadingNote(chosen, Language::English);
+    } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
+    }
     result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
-    if (result.Failed && result.Note.empty())
-        result.Note = RefusalNote(outcome);
+    if (result.Failed && read)
+        result.Note = JoinedLines({RefusalNote(outcome), result.Note});
+    // A reaction read as textbook notation is written back in the notation it came in.
+    const bool asWritten =
+        reading.Textbook && written.IsWhole() && written.Substances.size() == outcome.CoefficientTexts.size();
     if (notation.WriteRecord)
-        result.Output = notation.WriteRecord(line, outcome, weights);
+        result.Output = notation.WriteRecord(
+            line, outcome, weights,
+            reading.Textbook ? InputWithCoefficients(line, written, outcome.CoefficientTexts) : "");
+    else if (!result.Failed && asWritten && notation.WriteAsWritten)
+        result.Output = notation.WriteAsWritten(written, outcome.CoefficientTexts);
     else if (!result.Failed)
         result.Output = notation.Write(outcome.BalancedText);
     else
@@ -81,7 +101,7 @@ BalancedLine UnreadLine(const ReactionNotation* notation, AtomicWeights weights,
     result.Failed = true;
     result.Note = std::move(note);
     if (notation && notation->WriteRecord)
-        result.Output = notation->WriteRecord("", invalid, weights);
+        result.Output = notation->WriteRecord("", invalid, weights, "");
     else
         result.Output = FirstLine(BalanceMessage(invalid.status)->In(Language::English));
     return result;
@@ -94,7 +114,8 @@ BalancedLine CheckLine(const std::string& line)
     if (IsBlankLine(line))
         return result;
     std::string text;
-    if (!ReadLine(line, text, result.Note)) {
+    NotationReading reading;
+    if (!ReadLine(line, reading, text, result.Note)) {
         result.Output = Texts::MsgInvalidReaction.In(Language::English);
         return result;
     }

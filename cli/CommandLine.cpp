@@ -221,7 +221,7 @@ int RunMolarMass(const std::vector<std::string>& operands, std::istream& in, std
     int status = 0;
     auto weigh = [&](const std::string& formula) {
         try {
-            out << MolarMass(formula, RunWeights) << '\n';
+            out << MolarMassAsWritten(formula, RunWeights) << '\n';
         } catch (const StoikonError&) {
             out << "Invalid formula\n";
             status = 1;

@@ -105,8 +105,12 @@ int RunCalculate(const std::vector<std::string>& operands, std::istream&, std::o
         return 1;
     // Balanced with the default key options, as the command line reads every reaction. A
     // row the user added stays: the command works out cells and nothing else.
+    ChosenReading reading;
     const BalanceOutcome outcome =
-        document.balance(KeyOptions().AutoCase, CommandLineWeights(), Medium::None, {}, true);
+        document.balance(KeyOptions().AutoCase, CommandLineWeights(), Medium::None, {}, &reading, true);
+    const std::string note = ReadingNote(reading, Language::English);
+    if (!note.empty())
+        err << "stoikon: " << note << '\n';
     if (const LocalText* message = BalanceMessage(outcome.status)) {
         err << FirstLine(message->In(Language::English)) << '\n' << RefusalNote(outcome) << '\n';
         return 1;

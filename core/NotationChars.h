@@ -31,10 +31,12 @@ inline bool IsAsciiDigit(char32_t c)
     return c >= U'0' && c <= U'9';
 }
 
-// → ⟶ ⇒ ⟹ ⇌ ⇋ ⇄ ⇆ ↔ ⟷: every one separates the reactants from the products.
+// → ⟶ ⇒ ⟹ ⇌ ⇋ ⇄ ⇆ ↔ ⟷ ⇔ ⟺: every one separates the reactants from the products.
 inline bool IsUnicodeArrow(char32_t c)
 {
     switch (c) {
+    case 0x21D4:
+    case 0x27FA:
     case 0x2192:
     case 0x27F6:
     case 0x21D2:

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // When textbook notation applies, and the readings of a command-line line and of Paste.
+#include "core/ElementTable.h"
+#include "core/Errors.h"
 #include "core/NotationChars.h"
+#include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
+#include "core/TextbookNotationReader.h"
 
 #include <algorithm>
 
@@ -32,18 +36,45 @@ bool HasArrow(const Chars& s)
     return false;
 }
 
+// A capital and a lower-case letter that typing would not keep as they stand, while they
+// name a group (Ph, Et) or an element (Nh, Cn): written with care, not typed. So is Pr, Ac
+// or Ts before OH or NH (PrOH, AcOH), the groups rather than the elements; with anyGroup,
+// any group name is.
+bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
+{
+    if (i + 1 >= s.size() || s[i] < U'A' || s[i] > U'Z' || s[i + 1] < U'a' || s[i + 1] > U'z' ||
+        (i + 2 < s.size() && s[i + 2] >= U'a' && s[i + 2] <= U'z'))
+        return false;
+    const std::string pair = EncodeUtf8(s.substr(i, 2));
+    WrittenReaction groups;
+    groups.ElementsAsGroups = {pair};
+    const bool group = !GroupFormula(pair, groups).empty();
+    if ((group && anyGroup) || (group && (StartsWith(s, i + 2, "OH") || StartsWith(s, i + 2, "NH"))))
+        return true;
+    return !KeepsLowerCase(pair[0], pair[1]) && (FindElement(pair) >= 0 || group);
+}
+
 // Every sign of textbook notation but the "=" rule.
 bool ShowsTextbookSign(const Chars& s)
 {
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = s[i];
+        if (IsAsciiLetter(c) && IsCarefulName(s, i))
+            return true;
+        // The electron as e- (Cu>Cu^2++2e-).
+        if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
+            (i == 0 || !IsAsciiLetter(s[i - 1])))
+            return true;
         if (IsAsciiLetter(c) || IsAsciiDigit(c))
             continue; // the most of any text, and no sign
         if (c >= 0x80 ? IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
                             IsSuperscript(c) || IsHydrateDot(c)
                       : c == U'*' || c == U'{' || (c == U'(' && StateSymbolAt(s, i)) ||
-                            (c == U'\\' && StartsWith(s, i, "\\ce{")))
+                            (c == U'\\' && i + 1 < s.size() && IsAsciiLetter(s[i + 1])) || ShowsMarkup(s, i))
+            return true;
+        // A charge with its sign first: S^-2, Cr^+3.
+        if (c == U'^' && i + 2 < s.size() && ChargeSign(s[i + 1]) && IsAsciiDigit(s[i + 2]))
             return true;
         if ((c == U'-' || c == U'=') && i + 1 < s.size() && s[i + 1] == U'>')
             return true;
@@ -60,6 +91,18 @@ bool ShowsTextbookSign(const Chars& s)
 bool HasOneEquals(const Chars& s)
 {
     return std::count(s.begin(), s.end(), U'=') == 1;
+}
+
+// s without the blanks and invisible characters around it, which run to begin and from end.
+Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
+{
+    begin = 0;
+    end = s.size();
+    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
+        ++begin;
+    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
+        --end;
+    return s.substr(begin, end - begin);
 }
 
 } // namespace
@@ -90,12 +133,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys, const KeyMap& typing)
 {
     const Chars s = DecodeUtf8(line);
-    std::size_t begin = 0, end = s.size();
-    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
-        ++begin;
-    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
-        --end;
-    const Chars chars = s.substr(begin, end - begin);
+    std::size_t begin = 0, end = 0;
+    const Chars chars = Trimmed(s, begin, end);
     const std::string trimmed = chars.size() == s.size() ? line : EncodeUtf8(chars);
     NotationReading reading;
     bool textbook = ShowsTextbookSign(chars);
@@ -117,7 +156,51 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
     }
     if (reading.BadPosition)
         reading.BadPosition += begin;
+    if (begin > 0) {
+        // The places of the written substances count from the start of the line as given.
+        auto shift = [begin](WrittenReaction& written) {
+            for (WrittenSubstance& substance : written.Substances) {
+                substance.CoefficientBegin += begin;
+                substance.FormulaBegin += begin;
+            }
+        };
+        shift(reading.Written);
+        for (ReadingCandidate& other : reading.Others)
+            shift(other.Written);
+    }
     return reading;
+}
+
+NotationReading ReadFormula(const std::string& formula)
+{
+    std::size_t begin = 0, end = 0;
+    const Chars chars = Trimmed(DecodeUtf8(formula), begin, end);
+    // A formula has no arrow, so "." is a hydrate dot wherever it stands between formulas.
+    bool textbook = ShowsTextbookSign(chars);
+    for (std::size_t i = 0; i < chars.size(); ++i)
+        textbook = textbook || chars[i] == U'[' || chars[i] == U']' || chars[i] == U'.' ||
+                   IsCarefulName(chars, i, true);
+    NotationReading reading;
+    reading.Text = EncodeUtf8(chars);
+    return textbook ? ReadTextbookNotation(reading.Text) : reading;
+}
+
+std::string MolarMassAsWritten(const std::string& formula, AtomicWeights weights)
+{
+    NotationReading reading = ReadFormula(formula);
+    if (!reading.Textbook) {
+        try {
+            return MolarMass(reading.Text, weights);
+        } catch (const StoikonError&) {
+            // A formula that reads as it stands but does not weigh (Fe3+) may still read as
+            // textbook notation.
+            reading = ReadTextbookNotation(reading.Text);
+        }
+    }
+    if (reading.BadPosition || reading.Written.Substances.size() != 1 ||
+        reading.Text.find('>') != std::string::npos)
+        throw InvalidReactionError("not one formula");
+    return MolarMass(reading.Text, weights);
 }
 
 PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& keys)
@@ -139,9 +222,19 @@ PastedReading ReadPastedText(const std::string& clipboard, const KeyOptions& key
     if (alone ? !TextbookNotationApplies(line, keys) : !ShowsTextbookSign(DecodeUtf8(line)))
         return pasted;
     pasted.Textbook = true;
-    NotationReading reading = ReadTextbookNotation(line);
-    pasted.Text = std::move(reading.Text);
-    pasted.Coefficients = std::move(reading.Coefficients);
+    // Where a sign may be a charge or not (Mn2+), the line gets the reading that balances.
+    const NotationReading reading = ReadTextbookNotation(line);
+    if (!reading.BadName.empty()) {
+        pasted.BadName = reading.BadName;
+        return pasted;
+    }
+    const std::size_t chosen =
+        reading.Others.empty()
+            ? 0
+            : BalanceReading(reading, WithGivenCoefficients(reading.Text, reading.Coefficients), false)
+                  .Candidate;
+    pasted.Text = chosen == 0 ? reading.Text : reading.Others[chosen - 1].Text;
+    pasted.Coefficients = reading.Coefficients;
     pasted.Balance = end < clipboard.size() && clipboard[end] == '\r';
     return pasted;
 }

@@ -3,6 +3,7 @@
 
 #include "core/Balance.h"
 #include "core/PreciseWeights.h"
+#include "core/WrittenReaction.h"
 
 #include <string>
 
@@ -30,6 +31,25 @@ std::string ReactionAsHtml(const std::string& reaction);
 // reaction, count and reactions (the first hundred; given_coefficients "unsettled" when
 // they chose none); completes_in lists the
 // media a refusal would balance in, medium the one an answer was completed in, given_coefficients "chose"
-// when they picked the answer.
+// when they picked the answer. After balanced comes written: the balanced reaction in the
+// notation of the input when given, otherwise the balanced text (null after a failure).
 std::string BalanceAsJson(const std::string& input, const BalanceOutcome& outcome,
-                          AtomicWeights weights = AtomicWeights::Table);
+                          AtomicWeights weights = AtomicWeights::Table, const std::string& written = "");
+
+// A reaction written as it was read (WrittenReaction), with coefficients in front of its
+// substances: CuSO₄·5H₂O, K₄[Fe(CN)₆], Zn(s), ⇌, Fe³⁺ in unicode; \ce{CuSO4*5H2O},
+// \ce{Na+}, \ce{BaSO4 v} and ->[\Delta] in the LaTeX of mhchem, which reads back the same.
+enum class WrittenFormat
+{
+    Unicode,
+    Latex,
+    Html
+};
+std::string ReactionAsWritten(const WrittenReaction& written, const std::vector<std::string>& coefficients,
+                              WrittenFormat format);
+
+// input as it was given, its given coefficients replaced by coefficients (a 1 left out):
+// "Zn(s) + HCl(aq) → ZnCl2(aq) + H2(g)" becomes "Zn(s) + 2HCl(aq) → ZnCl2(aq) + H2(g)".
+// Empty when the places of written do not fit input.
+std::string InputWithCoefficients(const std::string& input, const WrittenReaction& written,
+                                  const std::vector<std::string>& coefficients);

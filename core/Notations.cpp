@@ -8,16 +8,27 @@ std::string AsItStands(const std::string& reaction)
 {
     return reaction;
 }
+
+template <WrittenFormat Format>
+std::string AsWritten(const WrittenReaction& written, const std::vector<std::string>& coefficients)
+{
+    return ReactionAsWritten(written, coefficients, Format);
+}
 } // namespace
 
 const std::vector<ReactionNotation>& ReactionNotations()
 {
     static const std::vector<ReactionNotation> rows = {
-        {"plain", "text/plain", AsItStands, nullptr},     // 2H2+O2>2H2O
-        {"unicode", nullptr, ReactionAsUnicode, nullptr}, // 2H₂ + O₂ → 2H₂O
-        {"latex", nullptr, ReactionAsLatex, nullptr},     // \ce{2H2 + O2 -> 2H2O}
-        {"html", "text/html", ReactionAsHtml, nullptr},   // 2H<sub>2</sub> + O<sub>2</sub> &rarr; ...
-        {"json", nullptr, nullptr, BalanceAsJson},        // {"input":...,"status":"balanced",...}
+        // 2H2+O2>2H2O
+        {"plain", "text/plain", AsItStands, nullptr, nullptr},
+        // 2H₂ + O₂ → 2H₂O
+        {"unicode", nullptr, ReactionAsUnicode, AsWritten<WrittenFormat::Unicode>, nullptr},
+        // \ce{2H2 + O2 -> 2H2O}
+        {"latex", nullptr, ReactionAsLatex, AsWritten<WrittenFormat::Latex>, nullptr},
+        // 2H<sub>2</sub> + O<sub>2</sub> &rarr; 2H<sub>2</sub>O
+        {"html", "text/html", ReactionAsHtml, AsWritten<WrittenFormat::Html>, nullptr},
+        // {"input":...,"status":"balanced",...}
+        {"json", nullptr, nullptr, nullptr, BalanceAsJson},
     };
     return rows;
 }

@@ -7,6 +7,7 @@
 
 #include "core/Balance.h"
 #include "core/PreciseWeights.h"
+#include "core/WrittenReaction.h"
 
 #include <string>
 #include <vector>
@@ -17,10 +18,15 @@ struct ReactionNotation
     const char* MimeType; // what Copy puts the reaction on the clipboard as; null: nothing
     // The compact reaction text (2H2+O2>2H2O) in this notation; null for a record.
     std::string (*Write)(const std::string& reaction);
-    // A record of a whole balancing instead: the input line, the outcome and the molar
-    // masses of its substances, written also when the balancing failed.
-    std::string (*WriteRecord)(const std::string& input, const BalanceOutcome& outcome,
-                               AtomicWeights weights);
+    // A reaction read as textbook notation, given back as it was written (CuSO₄·5H₂O, Fe³⁺,
+    // ⇌) with coefficients; null when the notation writes the compact text only.
+    std::string (*WriteAsWritten)(const WrittenReaction& written,
+                                  const std::vector<std::string>& coefficients);
+    // A record of a whole balancing instead: the input line, the outcome, the molar masses
+    // of its substances and the input with its coefficients when it was textbook notation,
+    // written also when the balancing failed.
+    std::string (*WriteRecord)(const std::string& input, const BalanceOutcome& outcome, AtomicWeights weights,
+                               const std::string& written);
 };
 
 // plain, unicode, latex, html, json.

@@ -13,6 +13,7 @@ struct PreciseRow
 // whose weight is given as an interval has IUPAC's conventional value (H 1.008, C 12.011,
 // Pb 207.2); an element without a standard atomic weight has the mass number of its
 // longest-lived isotope. Lw and Mv stand for lawrencium (Lr-266) and mendelevium (Md-258).
+// Deuterium and tritium weigh their atomic masses, 2.0141 and 3.0160.
 const PreciseRow PreciseRows[] = {
     {"Ac", "227"},    {"Al", "26.982"}, {"Am", "243"},    {"Sb", "121.76"}, {"Ar", "39.95"},
     {"As", "74.922"}, {"At", "210"},    {"Ba", "137.33"}, {"Bk", "247"},    {"Be", "9.0122"},
@@ -34,7 +35,10 @@ const PreciseRow PreciseRows[] = {
     {"S", "32.06"},   {"Ta", "180.95"}, {"Tc", "97"},     {"Te", "127.60"}, {"Tb", "158.93"},
     {"Tl", "204.38"}, {"Th", "232.04"}, {"Tm", "168.93"}, {"Sn", "118.71"}, {"Ti", "47.867"},
     {"W", "183.84"},  {"U", "238.03"},  {"V", "50.942"},  {"Xe", "131.29"}, {"Yb", "173.05"},
-    {"Y", "88.906"},  {"Zn", "65.38"},  {"Zr", "91.222"},
+    {"Y", "88.906"},  {"Zn", "65.38"},  {"Zr", "91.222"}, {"Rf", "267"},    {"Db", "268"},
+    {"Sg", "269"},    {"Bh", "270"},    {"Hs", "269"},    {"Mt", "278"},    {"Ds", "281"},
+    {"Rg", "282"},    {"Cn", "285"},    {"Nh", "286"},    {"Fl", "290"},    {"Mc", "290"},
+    {"Lv", "293"},    {"Ts", "294"},    {"Og", "294"},    {"D", "2.0141"},  {"T", "3.0160"},
 };
 
 } // namespace

@@ -13,6 +13,6 @@ enum class AtomicWeights
     Precise
 };
 
-// The precise weights as text, parallel to MetsLst(): the same 103 symbols in the same
-// order, so a formula has a molar mass under both choices or under neither.
+// The precise weights as text, parallel to MetsLst(): the same symbols in the same order,
+// so a formula has a molar mass under both choices or under neither.
 const std::vector<std::string>& PreciseAWList();

@@ -102,9 +102,8 @@ bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
         // symbol: "co" becomes Co, "ch" becomes CH.
-        const char pair[2] = {state.Empty ? '\0' : text.back(), c};
         const bool secondLetter =
-            !state.Empty && IsUpperLetter(pair[0]) && FindElement(std::string_view(pair, 2)) >= 0;
+            !state.Empty && IsUpperLetter(text.back()) && KeepsLowerCase(text.back(), c);
         if (!secondLetter)
             c = char(c - 'a' + 'A');
     }

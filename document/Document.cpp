@@ -52,13 +52,16 @@ void Document::setLanguage(Language lang)
 }
 
 BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                 const std::vector<std::string>& given, bool keepRows)
+                                 const std::vector<std::string>& given, ChosenReading* reading, bool keepRows)
 {
     markModified(true);
     // The text's own coefficients, when it still has them, are the ones given.
     const bool own = given.empty() || !GivenCoefficients(reaction()).empty();
-    BalanceOutcome outcome =
-        BalanceReaction(own ? reaction() : WithGivenCoefficients(reaction(), given), autoCase, medium);
+    ChosenReading chosen = BalanceReadings({own ? reaction() : WithGivenCoefficients(reaction(), given)},
+                                           autoCase, autoCase, medium);
+    BalanceOutcome outcome = chosen.Outcome;
+    if (reading)
+        *reading = std::move(chosen);
     if (outcome.status != BalanceOutcome::Status::Balanced) {
         replaceReaction(outcome.TidiedText);
         return outcome;

@@ -17,6 +17,7 @@
 
 #include "core/Balance.h"
 #include "core/PreciseWeights.h"
+#include "core/ReadingChoice.h"
 #include "document/DocumentState.h"
 #include "grid/GridCalculation.h"
 
@@ -43,10 +44,13 @@ class Document : public DocumentState
     // substance with the typed columns filled (molar masses from weights) and the reaction
     // its coefficients, otherwise the reaction is left tidied. given holds the coefficients
     // the line showed before its clean-up (they may choose among several balanced forms); a
-    // medium completes a reaction of ions that needs it. With keepRows, rows past the
-    // substances (a note, a substance the reaction lost) stay.
+    // medium completes a reaction of ions that needs it. With autoCase, a reaction that does
+    // not balance as cased is tried with its two-letter symbols read as two (Co2 as CO2);
+    // reading, when given, receives what was read so, or the readings that would balance.
+    // With keepRows, rows past the substances (a note, a substance the reaction lost) stay.
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
-                           const std::vector<std::string>& given = {}, bool keepRows = false);
+                           const std::vector<std::string>& given = {}, ChosenReading* reading = nullptr,
+                           bool keepRows = false);
     // Calculate Grid: one sweep; the cells it fills are worked out. False when it stopped
     // at its work limit.
     bool calculate();

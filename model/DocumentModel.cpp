@@ -75,9 +75,9 @@ void DocumentModel::setLanguage(Language lang)
 }
 
 BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medium medium,
-                                      const std::vector<std::string>& given)
+                                      const std::vector<std::string>& given, ChosenReading* reading)
 {
-    return Doc.balance(autoCase, weights, medium, given);
+    return Doc.balance(autoCase, weights, medium, given, reading);
 }
 
 bool DocumentModel::calculate()

@@ -47,7 +47,7 @@ class DocumentModel : public QObject
     // The interface follows the language even when it stays the same, as at start-up.
     void setLanguage(Language lang);
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
-                           const std::vector<std::string>& given = {});
+                           const std::vector<std::string>& given = {}, ChosenReading* reading = nullptr);
     bool calculate();
     bool calculateUntilSettled();
     bool recalculate();

@@ -69,4 +69,10 @@ const LocalText CheckNotLowestTerms{
 const LocalText CheckTallyHeading{"Reactants : products",
                                   "واکنش‌دهنده‌ها : فراورده‌ها"};
 const LocalText ChargeName{"charge", "بار"};
+const LocalText ReadAsPair{"%1 as %2", "%1 به صورت %2"};
+const LocalText ReadAsNote{"Read %1", "%1 خوانده شد"};
+const LocalText OthersBalanceNote{"Kept as typed; it balances when read as %1",
+                                  "همان طور که تایپ شده ماند؛ با این خوانش موازنه می شود: %1"};
+const LocalText ReadingsOr{" or ", " یا "};
+const LocalText UnknownName{"No element or group is called %1", "هیچ عنصر یا گروهی به نام %1 نیست"};
 } // namespace Texts

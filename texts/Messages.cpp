@@ -4,6 +4,7 @@
 #include "core/ChargeNotation.h"
 #include "core/NotationWriters.h"
 #include "core/ReactionText.h"
+#include "core/ReadingChoice.h"
 #include "texts/Texts.h"
 
 #include <cstdio>
@@ -47,19 +48,20 @@ std::string Listed(const std::vector<std::string>& names, Language lang)
     return out;
 }
 
-// Lines run on as one line for standard error.
-std::string Joined(const std::vector<std::string>& lines)
+} // namespace
+
+std::string JoinedLines(const std::vector<std::string>& lines)
 {
     std::string out;
     for (const std::string& line : lines) {
+        if (line.empty())
+            continue;
         if (!out.empty())
             out += out.back() == ':' || out.back() == '.' ? " " : "; ";
         out += line;
     }
     return out;
 }
-
-} // namespace
 
 // The character as it stands when it can be shown, and always its code: a control
 // character would otherwise act on the terminal.
@@ -176,7 +178,7 @@ std::vector<std::string> RefusalLines(const BalanceOutcome& outcome, Language la
 
 std::string RefusalNote(const BalanceOutcome& outcome)
 {
-    std::string note = Joined(RefusalLines(outcome, Language::English, false));
+    std::string note = JoinedLines(RefusalLines(outcome, Language::English, false));
     if (outcome.CompletesInAcid || outcome.CompletesInBase)
         note += !outcome.CompletesInBase   ? " (--medium acid)"
                 : !outcome.CompletesInAcid ? " (--medium base)"
@@ -212,4 +214,29 @@ std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, b
                         (check.Left[e] == check.Right[e] ? "" : "  ≠"));
     }
     return lines;
+}
+
+std::string ReadingNote(const ChosenReading& chosen, Language lang)
+{
+    const auto pairs = [lang](const std::vector<ReadAs>& read) {
+        std::string text;
+        for (const ReadAs& pair : read)
+            text +=
+                (text.empty()              ? ""
+                 : lang == Language::Farsi ? "، "
+                                           : ", ") +
+                Filled(Texts::ReadAsPair, lang, LeftToRight(pair.Typed, lang), LeftToRight(pair.Read, lang));
+        return text;
+    };
+    if (!chosen.Read.empty())
+        return Filled(Texts::ReadAsNote, lang, pairs(chosen.Read));
+    std::string readings;
+    for (const std::vector<ReadAs>& reading : chosen.Balancing)
+        readings += (readings.empty() ? "" : Texts::ReadingsOr.In(lang)) + pairs(reading);
+    return readings.empty() ? "" : Filled(Texts::OthersBalanceNote, lang, readings);
+}
+
+std::string UnknownNameNote(const std::string& name, Language lang)
+{
+    return Filled(Texts::UnknownName, lang, name);
 }

@@ -2,10 +2,12 @@
 #pragma once
 
 // What the window and the command line say alike about a reaction: the message a Balance
-// outcome gets, the reason a refused reaction has no answer, and what a check found.
+// outcome gets, the reason a refused reaction has no answer, how lower case was read, and
+// what a check found.
 
 #include "core/Balance.h"
 #include "core/BalanceCheck.h"
+#include "core/ReadingChoice.h"
 #include "texts/Language.h"
 
 #include <string>
@@ -29,6 +31,16 @@ std::vector<std::string> RefusalLines(const BalanceOutcome& outcome, Language la
 // The same in English on one line, for standard error, with the --medium that would
 // complete the reaction.
 std::string RefusalNote(const BalanceOutcome& outcome);
+
+// How letters typed in lower case were read, in lang: "Read co2 as CO2", or the readings
+// that would balance when several do; "" when the text was read as it stands.
+std::string ReadingNote(const ChosenReading& chosen, Language lang);
+
+// Why a paste was refused: "No element or group is called Xy".
+std::string UnknownNameNote(const std::string& name, Language lang);
+
+// Lines run on as one line for standard error; empty ones are left out.
+std::string JoinedLines(const std::vector<std::string>& lines);
 
 // What a check found: the verdict, whether the coefficients are in lowest terms, and the
 // tally of each element and the charge (or why the reaction does not read).

@@ -129,7 +129,8 @@ const LocalText MsgCalculationCancelled{
     "محاسبه لغو شد؛ جدول همان‌گونه که بود ماند"};
 const LocalText MsgSeparatorDropped{
     "A comma separates the cells in the file, so a cell or a name can not hold one",
-    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، «،» را به "
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، «،» را "
+    "به "
     "کار "
     "ببرید"};
 } // namespace Texts
@@ -276,6 +277,11 @@ const std::vector<const LocalText*>& AllTexts()
         &Texts::CheckNotLowestTerms,
         &Texts::CheckTallyHeading,
         &Texts::ChargeName,
+        &Texts::ReadAsPair,
+        &Texts::ReadAsNote,
+        &Texts::OthersBalanceNote,
+        &Texts::ReadingsOr,
+        &Texts::UnknownName,
     };
     return all;
 }
@@ -310,6 +316,11 @@ const std::vector<const LocalText*>& ShownOnlyTexts()
         &Texts::CheckNotLowestTerms,
         &Texts::CheckTallyHeading,
         &Texts::ChargeName,
+        &Texts::ReadAsPair,
+        &Texts::ReadAsNote,
+        &Texts::OthersBalanceNote,
+        &Texts::ReadingsOr,
+        &Texts::UnknownName,
     };
     return shown;
 }

@@ -181,6 +181,13 @@ extern const LocalText CheckLowestTerms;
 extern const LocalText CheckNotLowestTerms;
 extern const LocalText CheckTallyHeading;
 extern const LocalText ChargeName;
+// How letters typed in lower case were read ("Read co2 as CO2"), and the name a paste is
+// refused for.
+extern const LocalText ReadAsPair;
+extern const LocalText ReadAsNote;
+extern const LocalText OthersBalanceNote;
+extern const LocalText ReadingsOr;
+extern const LocalText UnknownName;
 } // namespace Texts
 
 // Every text in both languages, for checks over all of them; and those only shown, never

@@ -58,9 +58,15 @@ void TestCommandLine::run_data()
     QTest::newRow("molar mass") << QStringList{"--molar-mass", "H2O", "Ca(OH)2"} << ""
                                 << "18.01\n74.08\n"
                                 << 0;
-    QTest::newRow("unweighable formula") << QStringList{"--molar-mass", "NaCl", "Lr", "H2+O2"} << ""
-                                         << "58.44\nInvalid formula\nInvalid formula\n"
+    QTest::newRow("unweighable formula") << QStringList{"--molar-mass", "NaCl", "Q", "H2+O2", "H2 + O2"} << ""
+                                         << "58.44\nInvalid formula\nInvalid formula\nInvalid formula\n"
                                          << 1;
+    QTest::newRow("formulas as --balance reads them")
+        << QStringList{"--molar-mass", "CuSO4·5H2O", "CuSO4.5H2O", "[Cu(NH3)4]SO4",
+                       "H₂O",          "PhCH3",      "AcOH",       "Fe3+"}
+        << ""
+        << "249.61\n249.61\n227.72\n18.01\n92.15\n60.04\n55.847\n"
+        << 0;
     QTest::newRow("an ion weighs its atoms, the electron nothing known")
         << QStringList{"--molar-mass", "SO4^2-", "e^-"} << ""
         << "96.02\nInvalid formula\n"
@@ -147,11 +153,22 @@ void TestCommandLine::balanceNotations_data()
         << "stoikon: line 1: cannot read U+000D at character 1\n"
            "stoikon: line 2: cannot read U+000D at character 6\n"
         << 1;
-    QTest::newRow("a + that is no separator")
-        << QStringList{"--balance", "Cu2+ + Zn → Cu + Zn2+"} << ""
+    QTest::newRow("a + with no substance before it")
+        << QStringList{"--balance", "Cu + + Zn → Cu + Zn"} << ""
         << "Invalid reaction\n"
         << "stoikon: reaction 1: cannot read '+' (U+002B) at character 4\n"
         << 1;
+    QTest::newRow("a name no element or group has")
+        << QStringList{"--balance", "XyCH3 + O2 → CO2 + H2O"} << ""
+        << "Invalid reaction\n"
+        << "stoikon: reaction 1: cannot read 'Xy' at character 1: no element or group has that symbol\n"
+        << 1;
+    QTest::newRow("lower case read as the one reading that balances")
+        << QStringList{"--balance", "ch4=o2 co2=h2o", "Cu+hno3>cu(no3)2+no+h2o"} << ""
+        << "CH4+2O2>CO2+2H2O\n3Cu+8HNO3>3Cu(NO3)2+2NO+4H2O\n"
+        << "stoikon: reaction 1: Read co2 as CO2\n"
+           "stoikon: reaction 2: Read hno3 as HNO3, cu(no3)2 as Cu(NO3)2, no as NO\n"
+        << 0;
 
     // Formats out
     QTest::newRow("unicode") << QStringList{"--balance", "--format", "unicode", "Fe+O2>Fe2O3"} << ""
@@ -177,9 +194,9 @@ void TestCommandLine::balanceNotations_data()
     QTest::newRow("json, one object a line, blank lines kept")
         << QStringList{"--balance", "--format", "json"} << "H2 + O2 -> H2O\n\nFe+O2>FeO+Fe2O3\n"
         << "{\"input\":\"H2 + O2 -> H2O\",\"status\":\"balanced\",\"balanced\":\"2H2+O2>2H2O\","
-           "\"substances\":[\"H2\",\"O2\",\"H2O\"],\"coefficients\":[2,1,2],"
+           "\"written\":\"2H2 + O2 -> 2H2O\",\"substances\":[\"H2\",\"O2\",\"H2O\"],\"coefficients\":[2,1,2],"
            "\"molar_masses\":[2.02,31.98,18.01],\"reason\":null}\n\n"
-           "{\"input\":\"Fe+O2>FeO+Fe2O3\",\"status\":\"cannot_balance\",\"balanced\":null,"
+           "{\"input\":\"Fe+O2>FeO+Fe2O3\",\"status\":\"cannot_balance\",\"balanced\":null,\"written\":null,"
            "\"substances\":[],\"coefficients\":[],\"molar_masses\":[],\"reason\":\"several_reactions\","
            "\"count\":2,\"reactions\":[\"2Fe+O2>2FeO\",\"4Fe+3O2>2Fe2O3\"]}\n"
         << "stoikon: line 3: It is 2 independent reactions written as one: 2Fe+O2>2FeO; 4Fe+3O2>2Fe2O3\n"
@@ -187,7 +204,7 @@ void TestCommandLine::balanceNotations_data()
     QTest::newRow("json, precise weights")
         << QStringList{"--precise", "--balance", "--format", "json", "H2O>H2+O2"} << ""
         << "{\"input\":\"H2O>H2+O2\",\"status\":\"balanced\",\"balanced\":"
-           "\"2H2O>2H2+O2\",\"substances\":[\"H2O\",\"H2\",\"O2\"],"
+           "\"2H2O>2H2+O2\",\"written\":\"2H2O>2H2+O2\",\"substances\":[\"H2O\",\"H2\",\"O2\"],"
            "\"coefficients\":[2,2,1],\"molar_masses\":[18.015,2.016,31.998],\"reason\":null}\n"
         << "" << 0;
     // Why not, and what would balance

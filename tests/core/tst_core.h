@@ -61,6 +61,12 @@ class TestCore : public QObject
     // Textbook notation in and out
     void readReactionLine_data();
     void readReactionLine();
+    void writtenForms_data();
+    void writtenForms();
+    void writtenBack_data();
+    void writtenBack();
+    void notationRoundTrip_data();
+    void notationRoundTrip();
     void notationWriters_data();
     void notationWriters();
     void balanceAsJson_data();

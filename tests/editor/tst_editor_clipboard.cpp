@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -70,6 +71,15 @@ void TestEditor::pasted_textbook_notation_goes_in_as_read_data()
     QTest::newRow("typed notation still typed") << "zn=hcl zncl2=h2"
                                                 << " >.+"
                                                 << "Zn>HCl>ZnCl2>H2";
+    QTest::newRow("a group, never elements") << "PhCH3 + O2 → CO2 + H2O"
+                                             << " >."
+                                             << "C6H5CH3+O2>CO2+H2O";
+    QTest::newRow("a charge read as the reading that balances") << "N3- + H+ → HN3"
+                                                                << " >."
+                                                                << "N3^-+H^+>HN3";
+    QTest::newRow("a name no element or group has: refused, said in the status bar") << "XyCl + O2 → Cl2O"
+                                                                                     << " >."
+                                                                                     << "";
 }
 
 void TestEditor::pasted_textbook_notation_goes_in_as_read()
@@ -85,6 +95,8 @@ void TestEditor::pasted_textbook_notation_goes_in_as_read()
     w->command("pasteReaction")->trigger();
     QCOMPARE(Text(w), text);
     QVERIFY(messages.Shown.empty());
+    QCOMPARE(w->statusBar()->currentMessage(),
+             QString(text.isEmpty() ? "No element or group is called Xy" : ""));
 }
 
 void TestEditor::a_carriage_return_in_pasted_text_runs_balance_at_that_point()

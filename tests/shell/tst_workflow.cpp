@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 void TestWorkflow::init()
@@ -174,19 +175,44 @@ void TestWorkflow::check_tells_whether_the_written_coefficients_balance()
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2+O2>H2O")); // as it was
 }
 
+void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances_data()
+{
+    QTest::addColumn<bool>("farsi");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("English") << false << "Read co2 as CO2";
+    // The formulas run left to right within the Farsi sentence.
+    QTest::newRow("Farsi") << true << QString::fromUtf8("\u2066co2\u2069 به صورت \u2066CO2\u2069 خوانده شد");
+}
+
+void TestWorkflow::lower_case_is_read_as_the_one_reading_that_balances()
+{
+    QFETCH(bool, farsi);
+    QFETCH(QString, note);
+    MessageRecorder messages;
+    WindowFixture w;
+    if (farsi)
+        w->command("switchToFarsi")->trigger();
+    // ch4=o2 co2=h2o as typed: the automatic case made co2 cobalt.
+    w->document()->setReaction("CH4+O2>Co2+H2O");
+    w->findChild<QPushButton*>("balanceButton")->click();
+    QVERIFY(messages.Shown.empty());
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("CH4+2O2>CO2+2H2O"));
+    QCOMPARE(w->statusBar()->currentMessage(), note);
+}
+
 void TestWorkflow::symbols_without_a_weight_leave_empty_weight_cells()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w.Find<KeyOptionsDialog>("keyOptionsDialog")->autoCase->setChecked(false); // keep "Lr" as typed
+    w.Find<KeyOptionsDialog>("keyOptionsDialog")->autoCase->setChecked(false); // keep "Xy" as typed
     SetColumns(w, {"Formula", "Number", "Weight"}, {"5", "3", "4"});
     w.SetRowCount(4);
     for (int r = 1; r < 4; ++r)
         w.Doc()->setCell(2, r, "left over");
-    w->document()->setReaction("Lr+O2>Lr2O3");
+    w->document()->setReaction("Xy+O2>Xy2O3");
     w->findChild<QPushButton*>("balanceButton")->click();
     QVERIFY(messages.Shown.empty());
-    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Lr+3O2>2Lr2O3"));
+    QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Xy+3O2>2Xy2O3"));
     QCOMPARE(Column(w, 2), (QStringList{"", "31.98", ""}));
 }
 

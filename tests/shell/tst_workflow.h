@@ -23,6 +23,8 @@ class TestWorkflow : public QObject
     void a_second_balance_keeps_the_balanced_text();
     void failing_reactions_show_their_message_in_the_interface_language_data();
     void failing_reactions_show_their_message_in_the_interface_language();
+    void lower_case_is_read_as_the_one_reading_that_balances_data();
+    void lower_case_is_read_as_the_one_reading_that_balances();
     void coefficients_the_line_shows_choose_among_several_forms();
     void check_tells_whether_the_written_coefficients_balance();
     void symbols_without_a_weight_leave_empty_weight_cells();

@@ -8,6 +8,7 @@
 #include "model/GridModel.h"
 #include "render/BitmapExport.h"
 #include "render/FontConvert.h"
+#include "texts/Messages.h"
 #include "texts/Texts.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/Hints.h"
@@ -227,6 +228,10 @@ void MainWindow::connectDocument()
     };
     connect(Widgets.balanceButton, &QPushButton::clicked, this, balance);
     connect(Widgets.reactionLine, &ReactionLine::balanceRequested, this, balance);
+    connect(Widgets.reactionLine, &ReactionLine::pasteRefused, this, [this](const QString& name) {
+        Parts.Status->showNotice(
+            [name = name.toStdString()](Language lang) { return UnknownNameNote(name, lang); });
+    });
     connect(Widgets.reactionLine, &ReactionLine::helpRequested, this,
             [this] { Parts.Help->explain(HelpMode::Topic::Reaction); });
     connect(Widgets.calculateButton, &QPushButton::clicked, this, [this] {

@@ -22,16 +22,21 @@ StatusBar::StatusBar(DocumentModel* document, QWidget* parent) : QStatusBar(pare
 
 void StatusBar::showNotice(const LocalText& notice)
 {
-    Notice = &notice;
-    showMessage(QString::fromUtf8(notice.In(Document->language())));
+    showNotice([&notice](Language lang) { return std::string(notice.In(lang)); });
+}
+
+void StatusBar::showNotice(std::function<std::string(Language)> notice)
+{
+    Notice = std::move(notice);
+    NoticeShown = QString::fromStdString(Notice(Document->language()));
+    showMessage(NoticeShown);
 }
 
 void StatusBar::retranslate(Language lang)
 {
-    const QString shown = currentMessage();
-    if (Notice &&
-        (shown == QString::fromUtf8(Notice->English) || shown == QString::fromUtf8(Notice->Farsi))) {
-        showMessage(QString::fromUtf8(Notice->In(lang)));
+    if (Notice && currentMessage() == NoticeShown) {
+        NoticeShown = QString::fromStdString(Notice(lang));
+        showMessage(NoticeShown);
         return;
     }
     // The window may just have been mirrored under the pointer; Qt only updates the message

@@ -5,6 +5,9 @@
 
 #include <QStatusBar>
 
+#include <functional>
+#include <string>
+
 class DocumentModel;
 
 // The main window's status bar: its message starts at the reading side, the right edge in
@@ -17,6 +20,9 @@ class StatusBar : public QStatusBar
     StatusBar(DocumentModel* document, QWidget* parent);
     // A notice of a command: help mode's prompt, a grid too large to calculate.
     void showNotice(const LocalText& notice);
+    // A notice with names in it, as the language asks for it: how Balance read lower case,
+    // the name a paste was refused for.
+    void showNotice(std::function<std::string(Language)> notice);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -26,5 +32,6 @@ class StatusBar : public QStatusBar
     void retranslate(Language lang);
 
     DocumentModel* Document;
-    const LocalText* Notice = nullptr;
+    std::function<std::string(Language)> Notice;
+    QString NoticeShown; // the notice as last shown, while it stands
 };

@@ -30,8 +30,13 @@ void BalanceIn(const CommandContext& context, Medium medium, const std::vector<s
 {
     const AtomicWeights weights =
         context.Parts.PreciseWeights->isChecked() ? AtomicWeights::Precise : AtomicWeights::Table;
+    // Letters typed in lower case may have been read otherwise (co2 as CO2): the status bar
+    // says so, or names the readings that would balance.
+    ChosenReading reading;
     const BalanceOutcome outcome =
-        context.Document.balance(context.Line.keyOptions().AutoCase, weights, medium, given);
+        context.Document.balance(context.Line.keyOptions().AutoCase, weights, medium, given, &reading);
+    if (!ReadingNote(reading, Language::English).empty())
+        context.Parts.Status->showNotice([reading](Language lang) { return ReadingNote(reading, lang); });
     if (outcome.status == BalanceOutcome::Status::Balanced)
         return;
     const Language lang = context.Document.language();

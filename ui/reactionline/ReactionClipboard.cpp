@@ -52,6 +52,11 @@ void ReactionLine::paste()
     // other text is typed key by key.
     const QString clipboard = mime->text();
     const PastedReading reading = ReadPastedText(clipboard.toStdString(), Keys);
+    if (!reading.BadName.empty()) {
+        // PhCH3 must not become PHCH3: a name no element or group has refuses the paste.
+        emit pasteRefused(QString::fromStdString(reading.BadName));
+        return;
+    }
     const QList<uint> typed =
         reading.Textbook ? QString::fromStdString(reading.Text + (reading.Balance ? "\r" : "")).toUcs4()
                          : clipboard.toUcs4();

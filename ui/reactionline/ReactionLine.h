@@ -72,6 +72,8 @@ class ReactionLine : public QWidget
   signals:
     void balanceRequested(); // Enter
     void helpRequested();    // a click in help mode
+    // Paste found a name in the clipboard that no element or group has, and took nothing.
+    void pasteRefused(const QString& name);
 
   protected:
     void changeEvent(QEvent* event) override;

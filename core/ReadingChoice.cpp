@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ReadingChoice.h"
+
+#include "core/ChargeNotation.h"
+#include "core/ElementTable.h"
+#include "core/ReactionParser.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+// The two-letter symbols of text whose letters are also two symbols, in order of first
+// appearance: Co (C, O), No, Cs, Si, Hf, Sc.
+std::vector<std::string> AmbiguousSymbols(const std::string& text)
+{
+    std::vector<std::string> symbols;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (!IsUpperLetter(text[i]) || !IsLowerLetter(text[i + 1]) ||
+            (i + 2 < text.size() && IsLowerLetter(text[i + 2])))
+            continue;
+        const std::string symbol = text.substr(i, 2);
+        const char second = char(text[i + 1] - 'a' + 'A');
+        if (FindElement(symbol.substr(0, 1)) >= 0 && FindElement(std::string(1, second)) >= 0 &&
+            std::find(symbols.begin(), symbols.end(), symbol) == symbols.end())
+            symbols.push_back(symbol);
+    }
+    return symbols;
+}
+
+// text with every one of symbols written in capitals: Co2 as CO2.
+std::string WithSplit(const std::string& text, const std::vector<std::string>& symbols)
+{
+    std::string read = text;
+    for (std::size_t i = 0; i + 1 < read.size(); ++i)
+        if (IsUpperLetter(read[i]) && IsLowerLetter(read[i + 1]) &&
+            (i + 2 >= read.size() || !IsLowerLetter(read[i + 2])) &&
+            std::find(symbols.begin(), symbols.end(), read.substr(i, 2)) != symbols.end())
+            read[i + 1] = char(read[i + 1] - 'a' + 'A');
+    return read;
+}
+
+std::vector<std::string> Substances(const std::string& text)
+{
+    std::vector<std::string> substances(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsSeparatorAt(text, i))
+            substances.emplace_back();
+        else
+            substances.back() += text[i];
+    }
+    return substances;
+}
+
+// The substances that read otherwise, as typed (in lower case, as typing them gave the
+// two-letter symbol) and as read.
+std::vector<ReadAs> Differences(const std::string& typed, const std::string& read)
+{
+    const std::vector<std::string> before = Substances(typed), after = Substances(read);
+    std::vector<ReadAs> differences;
+    for (std::size_t k = 0; k < before.size() && k < after.size(); ++k) {
+        if (before[k] == after[k])
+            continue;
+        std::string lower = before[k];
+        for (char& c : lower)
+            c = IsUpperLetter(c) ? char(c - 'A' + 'a') : c;
+        differences.push_back({lower, after[k]});
+    }
+    return differences;
+}
+
+} // namespace
+
+ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
+                              Medium medium)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
+    ChosenReading chosen;
+    for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
+        BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, medium);
+        if (k == 0)
+            chosen.Outcome = outcome;
+        if (outcome.status == BalanceOutcome::Status::Balanced) {
+            chosen.Outcome = std::move(outcome);
+            chosen.Candidate = k;
+            return chosen;
+        }
+    }
+    if (!caseReadings || texts.empty())
+        return chosen;
+    const std::string text = chosen.Outcome.TidiedText.empty() ? texts.front() : chosen.Outcome.TidiedText;
+    const std::vector<std::string> symbols = AmbiguousSymbols(text);
+    // Every choice of symbols while they are few (64 readings at most), otherwise one at a time.
+    std::vector<std::vector<std::string>> splits;
+    if (symbols.size() <= 6) {
+        for (unsigned mask = 1; mask < (1u << symbols.size()); ++mask) {
+            splits.emplace_back();
+            for (std::size_t s = 0; s < symbols.size(); ++s)
+                if (mask & (1u << s))
+                    splits.back().push_back(symbols[s]);
+        }
+    } else {
+        for (const std::string& symbol : symbols)
+            splits.push_back({symbol});
+    }
+    std::vector<std::pair<std::vector<std::string>, BalanceOutcome>> balancing;
+    for (const std::vector<std::string>& split : splits) {
+        if (!timeLeft())
+            break;
+        BalanceOutcome outcome = BalanceReaction(WithSplit(text, split), autoCase, medium);
+        if (outcome.status == BalanceOutcome::Status::Balanced)
+            balancing.emplace_back(split, std::move(outcome));
+    }
+    // A symbol that stands alike on both sides balances either way (Cu read as CU); only the
+    // readings that split no more than they need count.
+    const auto within = [](const std::vector<std::string>& small, const std::vector<std::string>& large) {
+        return small.size() < large.size() &&
+               std::all_of(small.begin(), small.end(), [&](const std::string& symbol) {
+                   return std::find(large.begin(), large.end(), symbol) != large.end();
+               });
+    };
+    std::vector<bool> needed;
+    for (const auto& reading : balancing)
+        needed.push_back(std::none_of(balancing.begin(), balancing.end(),
+                                      [&](const auto& other) { return within(other.first, reading.first); }));
+    std::vector<std::pair<std::vector<std::string>, BalanceOutcome>> least;
+    for (std::size_t k = 0; k < balancing.size(); ++k)
+        if (needed[k])
+            least.push_back(std::move(balancing[k]));
+    balancing = std::move(least);
+    if (balancing.size() == 1) {
+        chosen.Split = balancing.front().first;
+        chosen.Outcome = std::move(balancing.front().second);
+        chosen.Read = Differences(text, chosen.Outcome.TidiedText);
+    } else {
+        for (const auto& [split, outcome] : balancing)
+            chosen.Balancing.push_back(Differences(text, outcome.TidiedText));
+    }
+    return chosen;
+}
+
+ChosenReading BalanceReading(const NotationReading& reading, const std::string& text, bool autoCase,
+                             Medium medium)
+{
+    std::vector<std::string> texts{text};
+    for (const ReadingCandidate& other : reading.Others)
+        texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
+    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);
+}
+
+WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen)
+{
+    WrittenReaction written =
+        chosen.Candidate == 0 ? reading.Written : reading.Others[chosen.Candidate - 1].Written;
+    SplitSymbols(written, chosen.Split);
+    return written;
+}
