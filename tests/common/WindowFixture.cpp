@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTest>
 
@@ -17,6 +18,29 @@ TestSettings::TestSettings()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.path()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.path());
+}
+
+void WindowTest::init()
+{
+    Settings = std::make_unique<TestSettings>();
+    Dir = std::make_unique<QTemporaryDir>();
+}
+
+void WindowTest::cleanup()
+{
+    Dir.reset();
+    Settings.reset();
+}
+
+QString WindowTest::PathOf(const QString& name) const
+{
+    return QDir(Dir->path()).filePath(name);
+}
+
+bool Framed(QWidget* window)
+{
+    return QGuiApplication::platformName() != QLatin1String("xcb") ||
+           QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
 }
 
 MessageRecorder::MessageRecorder()

@@ -15,6 +15,7 @@
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QAction>
+#include <QObject>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -88,6 +89,25 @@ class WindowFixture
     std::vector<FileDialogKind> FileDialogsAsked;
     QStringList FileDialogTitles;
 };
+
+// A test class whose every test runs with user settings and a scratch folder of its own.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+  private slots: // before and after each test
+    void init();
+    void cleanup();
+
+  protected:
+    QString PathOf(const QString& name) const; // in the scratch folder
+    std::unique_ptr<TestSettings> Settings;
+    std::unique_ptr<QTemporaryDir> Dir;
+};
+
+// Offscreen the frame is the one Qt computes; under X it is the window manager's, and without
+// one there is nothing to check.
+bool Framed(QWidget* window);
 
 // Types one character as a keyboard would: ASCII as a key click, anything else (a letter of
 // the Farsi layout) as a key event that carries only its text.

@@ -1,18 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tst_core.h"
-
-#include "TestText.h"
+// Balance: the exact solution, the grid lists it fills, and the answers it has always given.
 
 #include "bench/RandomReactions.h"
 #include "core/Balance.h"
+#include "tests/core/TestText.h"
 
 #include <QTest>
 
+class TestBalance : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void composeBalancedReaction_data();
+    void composeBalancedReaction();
+    void balanceReaction_data();
+    void balanceReaction();
+    void balanceReaction_fillsTheGridLists();
+    void balanceReaction_isStableOnItsOwnOutput();
+    void balanceReaction_keepsTheOldAnswers_data();
+    void balanceReaction_keepsTheOldAnswers();
+};
+
 using Status = BalanceOutcome::Status;
+
 Q_DECLARE_METATYPE(Status)
 Q_DECLARE_METATYPE(Medium)
 
-void TestCore::composeBalancedReaction_data()
+void TestBalance::composeBalancedReaction_data()
 {
     QTest::addColumn<QString>("prepared");
     QTest::addColumn<QString>("coefficients");
@@ -38,7 +53,7 @@ void TestCore::composeBalancedReaction_data()
         << "100000000000000000001|1" << 1 << "100000000000000000001H>O";
 }
 
-void TestCore::composeBalancedReaction()
+void TestBalance::composeBalancedReaction()
 {
     QFETCH(QString, prepared);
     QFETCH(QString, coefficients);
@@ -50,7 +65,7 @@ void TestCore::composeBalancedReaction()
              text);
 }
 
-void TestCore::balanceReaction_data()
+void TestBalance::balanceReaction_data()
 {
     QTest::addColumn<QString>("reaction");
     QTest::addColumn<bool>("autoCase");
@@ -219,7 +234,7 @@ void TestCore::balanceReaction_data()
         << "";
 }
 
-void TestCore::balanceReaction()
+void TestBalance::balanceReaction()
 {
     QFETCH(QString, reaction);
     QFETCH(bool, autoCase);
@@ -247,7 +262,7 @@ void TestCore::balanceReaction()
         QVERIFY(c != "0" && c[0] != '-');
 }
 
-void TestCore::balanceReaction_fillsTheGridLists()
+void TestBalance::balanceReaction_fillsTheGridLists()
 {
     BalanceOutcome outcome = BalanceReaction("2ca(oh)2+hcl>cacl2+h2o", true);
     QCOMPARE(outcome.status, Status::Balanced);
@@ -259,7 +274,7 @@ void TestCore::balanceReaction_fillsTheGridLists()
     QCOMPARE(QString::fromStdString(outcome.BalancedText), QString("Ca(OH)2+2HCl>CaCl2+2H2O"));
 }
 
-void TestCore::balanceReaction_isStableOnItsOwnOutput()
+void TestBalance::balanceReaction_isStableOnItsOwnOutput()
 {
     const char* reactions[] = {"H2+O2>H2O", "Cu+HNO3>Cu(NO3)2+NO+H2O", "Al2(SO4)3+Ca(OH)2>Al(OH)3+CaSO4"};
     for (const char* reaction : reactions) {
@@ -274,7 +289,7 @@ void TestCore::balanceReaction_isStableOnItsOwnOutput()
 // digest per 500 random reactions of real compounds: each reaction stands for its balanced
 // text where the old answer was positive and for "-" where it was refused or needed a
 // negative coefficient. The exact path must give the same texts and refuse the others.
-void TestCore::balanceReaction_keepsTheOldAnswers_data()
+void TestBalance::balanceReaction_keepsTheOldAnswers_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("balanced");
@@ -287,7 +302,7 @@ void TestCore::balanceReaction_keepsTheOldAnswers_data()
     QTest::newRow("2500") << 2500 << 137 << Q_UINT64_C(0x6ad59c05a9217d0c);
 }
 
-void TestCore::balanceReaction_keepsTheOldAnswers()
+void TestBalance::balanceReaction_keepsTheOldAnswers()
 {
     QFETCH(int, first);
     QFETCH(int, balanced);
@@ -309,3 +324,6 @@ void TestCore::balanceReaction_keepsTheOldAnswers()
     QCOMPARE(count, balanced);
     QCOMPARE(hash, digest);
 }
+
+QTEST_GUILESS_MAIN(TestBalance)
+#include "tst_balance.moc"
