@@ -90,6 +90,15 @@ class WindowFixture
     QStringList FileDialogTitles;
 };
 
+// User settings of its own, its message boxes recorded and a started main window: what a test
+// of the window's parts has, made in its init and dropped in its cleanup.
+struct StartedWindow
+{
+    TestSettings Settings;
+    MessageRecorder Messages;
+    WindowFixture Window;
+};
+
 // A test class whose every test runs with user settings and a scratch folder of its own.
 class WindowTest : public QObject
 {

@@ -21,9 +21,9 @@ class OptionsDialogTest : public QObject
   private slots: // before and after each test
     void init()
     {
-        Settings = std::make_unique<TestSettings>();
-        Messages = std::make_unique<MessageRecorder>();
-        Window = std::make_unique<WindowFixture>();
+        Started = std::make_unique<StartedWindow>();
+        Window = &Started->Window;
+        Messages = &Started->Messages;
         Ops = Window->Find<OptionsDialog>("optionsDialog");
         Window->MarkSaved();
     }
@@ -31,15 +31,13 @@ class OptionsDialogTest : public QObject
     {
         if (Ops->isVisible())
             Ops->reject();
-        Window.reset();
-        Messages.reset();
-        Settings.reset();
+        Started.reset();
     }
 
   protected:
-    std::unique_ptr<TestSettings> Settings;
-    std::unique_ptr<MessageRecorder> Messages;
-    std::unique_ptr<WindowFixture> Window;
+    std::unique_ptr<StartedWindow> Started;
+    WindowFixture* Window = nullptr;
+    MessageRecorder* Messages = nullptr;
     OptionsDialog* Ops = nullptr;
 
     // Shows the dialog the way a test can drive it: open() instead of a blocking exec().

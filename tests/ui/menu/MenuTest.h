@@ -19,9 +19,9 @@ class MenuTest : public QObject
   private slots: // before and after each test
     void init()
     {
-        Settings = std::make_unique<TestSettings>();
-        Messages = std::make_unique<MessageRecorder>();
-        Window = std::make_unique<WindowFixture>();
+        Started = std::make_unique<StartedWindow>();
+        Window = &Started->Window;
+        Messages = &Started->Messages;
         Opened.clear();
         W()->desktop().setAddressOpener([this](const QString& url) {
             Opened << url;
@@ -29,17 +29,12 @@ class MenuTest : public QObject
         });
         Messages->Shown.clear();
     }
-    void cleanup()
-    {
-        Window.reset();
-        Messages.reset();
-        Settings.reset();
-    }
+    void cleanup() { Started.reset(); }
 
   protected:
-    std::unique_ptr<TestSettings> Settings;
-    std::unique_ptr<MessageRecorder> Messages;
-    std::unique_ptr<WindowFixture> Window;
+    std::unique_ptr<StartedWindow> Started;
+    WindowFixture* Window = nullptr;
+    MessageRecorder* Messages = nullptr;
     QStringList Opened;
 
     MainWindow* W() const { return Window->Window; }
