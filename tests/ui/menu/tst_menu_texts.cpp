@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The owner-drawn menu's texts: shortcut order, captions drawn whole, the gap before a shortcut
-// and dark text on white grounds under a dark desktop scheme.
+// and dark text on white grounds under a dark desktop scheme, in the program font.
 
 #include "document/Exports.h"
 #include "render/BitmapExport.h"
@@ -34,6 +34,7 @@ class TestMenuTexts : public MenuTest
     void a_clear_gap_stands_before_every_shortcut_data();
     void a_clear_gap_stands_before_every_shortcut();
     void a_dark_desktop_keeps_the_texts_on_white_grounds_dark();
+    void the_menu_font_follows_the_program_font();
 };
 
 namespace {
@@ -243,6 +244,16 @@ void TestMenuTexts::a_dark_desktop_keeps_the_texts_on_white_grounds_dark()
         const QRect row = file->actionGeometry(Window->Action(item));
         QVERIFY2(darkInk(menu, row.adjusted(IconColumn + CaptionGap, 2, -2, -2)) > 10, item);
     }
+}
+
+void TestMenuTexts::the_menu_font_follows_the_program_font()
+{
+    const int before = Window->Find<QMenu>("fileMenu")->sizeHint().height();
+    Window->EditFonts([&](FontSettings& f) { f.ProgramFont.Size = 20; });
+    QCOMPARE(Window->Find<MenuStyle>("menuStyle")->menuFont().pointSize(), 20);
+    // Rows keep their icon height; the items are measured again with the larger font.
+    QCOMPARE(Window->Find<QMenu>("fileMenu")->sizeHint().height(), before);
+    QVERIFY(Window->Find<QMenu>("helpMenu")->sizeHint().width() > 200);
 }
 
 QTEST_MAIN(TestMenuTexts)
