@@ -2,8 +2,8 @@
 // The command line's input side: a very long line typed in, a million lines through
 // --balance, read and answered as they stream by, and lines far past the input's limit.
 #include "bench/Corpus.h"
+#include "cli/CommandLine.h"
 #include "core/ReactionText.h"
-#include "shell/CommandLine.h"
 
 #include <benchmark/benchmark.h>
 

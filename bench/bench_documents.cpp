@@ -16,11 +16,12 @@
 // document at a time (--benchmark_filter=/wide) to read it for that document.
 
 #include "document/DocumentFile.h"
-#include "document/DocumentModel.h"
-#include "editor/BitmapExport.h"
+#include "document/Exports.h"
 #include "grid/GridItems.h"
-#include "grid/GridModel.h"
-#include "grid/PropertyGrid.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "render/BitmapExport.h"
+#include "ui/grid/GridView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -176,8 +177,7 @@ long long PeakMegabytes()
 std::unique_ptr<DocumentModel> Opened(const std::string& name)
 {
     auto document = std::make_unique<DocumentModel>();
-    if (!document->load(PathOf(name + ".KVX")))
-        qFatal("cannot open %s", name.c_str());
+    document->open(PathOf(name + ".KVX"), QString());
     return document;
 }
 
@@ -204,29 +204,26 @@ void Register(const std::string& name)
     };
     add("Open", [name](DocumentModel&, benchmark::State&) { benchmark::DoNotOptimize(Opened(name)); });
     add("Draw", [](DocumentModel& document, benchmark::State&) {
-        TPropertyGrid view;
+        GridView view;
         view.resize(760, 300);
         view.setGridModel(document.grid());
         view.show();
         benchmark::DoNotOptimize(view.grab());
     });
-    add("Balance", [](DocumentModel& document, benchmark::State&) { document.balance(true); });
+    add("Balance",
+        [](DocumentModel& document, benchmark::State&) { document.balance(true, AtomicWeights::Table); });
     add("Calculate", [](DocumentModel& document, benchmark::State& state) {
-        bool complete = true;
-        document.calculateGrid(&complete);
-        state.counters["complete"] = complete;
+        state.counters["complete"] = document.calculate();
     });
     add("Recalculate", [](DocumentModel& document, benchmark::State& state) {
-        state.counters["complete"] = document.recalculateGrid();
+        state.counters["complete"] = document.recalculate();
     });
     add("ExportHtml", [name](DocumentModel& document, benchmark::State&) {
-        if (!document.writeHtmlPage(PathOf(name + ".html")))
-            qFatal("page not written");
+        WriteHtmlPage(document.document(), ExportView(), PathOf(name + ".html").toStdString());
     });
     add("ExportBitmap", [name](DocumentModel& document, benchmark::State&) {
-        const std::vector<int> heights(size_t(document.grid()->gridRowCount()), DefaultRowHeight);
-        if (!WriteBitmapFile(RenderBitmap(BitmapSourceOf(document, heights)), PathOf(name + ".bmp")))
-            qFatal("picture not written");
+        WriteBitmapFile(RenderBitmap(BitmapSourceOf(document.document(), ExportView())),
+                        PathOf(name + ".bmp").toStdString());
     });
 }
 

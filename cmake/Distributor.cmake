@@ -35,8 +35,7 @@ if(NOT STOIKON_APP_ID MATCHES "^[a-z][a-z0-9_]*(\\.[A-Za-z][A-Za-z0-9_]*)+$")
 endif()
 
 # The program reads the addresses from a header made here.
-set(STOIKON_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
-configure_file(${CMAKE_SOURCE_DIR}/shell/WebAddresses.h.in ${STOIKON_GENERATED_DIR}/shell/WebAddresses.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/WebAddresses.h.in ${CMAKE_BINARY_DIR}/generated/WebAddresses.h @ONLY)
 
 message(STATUS "Stoikon: web site '${STOIKON_HOMEPAGE}', mail '${STOIKON_MAIL}', "
     "maintainer '${STOIKON_MAINTAINER}', application id ${STOIKON_APP_ID}")

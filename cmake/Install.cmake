@@ -7,17 +7,9 @@
 
 include(GNUInstallDirs)
 
+# The program finds these folders from its own (generated/Version.h).
 set(STOIKON_DATADIR ${CMAKE_INSTALL_DATADIR}/stoikon)
 set(STOIKON_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/stoikon)
-
-# The program finds the data of its own installation from its own folder, wherever the
-# prefix is (a relocated tree, /opt, a packaging root).
-file(RELATIVE_PATH stoikon_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/stoikon)
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/document/DefaultsLocation.cpp APPEND PROPERTY
-    COMPILE_DEFINITIONS STOIKON_DATA_FROM_BIN="${stoikon_data_from_bin}")
-file(RELATIVE_PATH stoikon_doc_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/doc/stoikon)
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/shell/HelpPages.cpp APPEND PROPERTY
-    COMPILE_DEFINITIONS STOIKON_DOC_FROM_BIN="${stoikon_doc_from_bin}")
 
 install(TARGETS stoikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -140,7 +140,7 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
     bool textbook = ShowsTextbookSign(chars);
     if (!textbook) {
         // Typed once: the "=" rule looks at the typed line, and so does the reading.
-        ReactionTyper typer(typing, keys.ChB);
+        ReactionTyper typer(typing, keys.AutoCase);
         typer.Type(trimmed);
         reading.Text = typer.Finish();
         textbook = HasOneEquals(chars) && reading.Text.find('>') == std::string::npos;

@@ -80,8 +80,8 @@ std::string EncodeUtf8(const std::u32string& chars)
 
 char32_t MapKey(char32_t ch, const KeyOptions& keys)
 {
-    const std::u32string sets[4] = {DecodeUtf8(keys.KP), DecodeUtf8(keys.KF), DecodeUtf8(keys.KOP),
-                                    DecodeUtf8(keys.KCP)};
+    const std::u32string sets[4] = {DecodeUtf8(keys.PlusKeys), DecodeUtf8(keys.ArrowKeys),
+                                    DecodeUtf8(keys.OpenKeys), DecodeUtf8(keys.CloseKeys)};
     return MapThroughSets(ch, sets);
 }
 
@@ -142,7 +142,8 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
 }
 
 KeyMap::KeyMap(const KeyOptions& keys)
-    : Sets{DecodeUtf8(keys.KP), DecodeUtf8(keys.KF), DecodeUtf8(keys.KOP), DecodeUtf8(keys.KCP)}
+    : Sets{DecodeUtf8(keys.PlusKeys), DecodeUtf8(keys.ArrowKeys), DecodeUtf8(keys.OpenKeys),
+           DecodeUtf8(keys.CloseKeys)}
 {
     // The same mapping as MapThroughSets, for every ASCII key at once.
     bool member[4][128] = {};
@@ -166,7 +167,7 @@ char KeyMap::TypedBeyondAscii(char32_t ch) const
     return mapped < 0x80 && IsReactionChar(char(mapped)) ? char(mapped) : '\0';
 }
 
-ReactionTyper::ReactionTyper(const KeyOptions& keys) : Map(keys), AutoCase(keys.ChB) {}
+ReactionTyper::ReactionTyper(const KeyOptions& keys) : Map(keys), AutoCase(keys.AutoCase) {}
 
 ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Map(keys), AutoCase(autoCase) {}
 

@@ -8,19 +8,21 @@
 // The pure text rules of the reaction line: how a typed character is mapped through the key
 // sets, which characters may enter the line, and the clean-up run after every edit.
 
-// The key sets: each character of KP types "+", of KOP "(", of KCP ")", of KF the arrow ">".
-// ChB turns on the automatic letter case of element symbols.
+// The key sets: each character of PlusKeys types "+", of OpenKeys "(", of CloseKeys ")", of
+// ArrowKeys the arrow ">". AutoCase turns on the automatic letter case of element symbols.
+// (The user settings keep them as KP, KOP, KCP, KF and ChB.)
 struct KeyOptions
 {
-    std::string KP = "+=";
-    std::string KOP = "([";
-    std::string KCP = ")]";
-    std::string KF = " >.";
-    bool ChB = true;
+    std::string PlusKeys = "+=";
+    std::string OpenKeys = "([";
+    std::string CloseKeys = ")]";
+    std::string ArrowKeys = " >.";
+    bool AutoCase = true;
 };
 
-// Maps one typed character through KP, then KF, then KOP, then KCP, each test applied to
-// the result of the one before (so "=" reaches ">" when KF holds "+"). The sets are UTF-8
+// Maps one typed character through PlusKeys, then ArrowKeys, then OpenKeys, then CloseKeys,
+// each test applied to the result of the one before (so "=" reaches ">" when ArrowKeys holds
+// "+"). The sets are UTF-8
 // and may hold any characters, for example letters of a Farsi keyboard layout.
 char32_t MapKey(char32_t ch, const KeyOptions& keys);
 
@@ -50,7 +52,7 @@ class KeyMap
 
   private:
     char TypedBeyondAscii(char32_t ch) const;
-    std::u32string Sets[4]; // KP, KF, KOP, KCP decoded
+    std::u32string Sets[4]; // PlusKeys, ArrowKeys, OpenKeys, CloseKeys decoded
     char Ascii[128];        // what each ASCII key types, 0 when nothing
 };
 

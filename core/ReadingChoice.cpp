@@ -40,7 +40,8 @@ std::string WithSplit(const std::string& text, const std::vector<std::string>& s
     return read;
 }
 
-std::vector<std::string> Substances(const std::string& text)
+// The texts of the substances of a compact reaction text, in their order.
+std::vector<std::string> SubstanceTexts(const std::string& text)
 {
     std::vector<std::string> substances(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -56,7 +57,7 @@ std::vector<std::string> Substances(const std::string& text)
 // two-letter symbol) and as read.
 std::vector<ReadAs> Differences(const std::string& typed, const std::string& read)
 {
-    const std::vector<std::string> before = Substances(typed), after = Substances(read);
+    const std::vector<std::string> before = SubstanceTexts(typed), after = SubstanceTexts(read);
     std::vector<ReadAs> differences;
     for (std::size_t k = 0; k < before.size() && k < after.size(); ++k) {
         if (before[k] == after[k])

@@ -1,76 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DefaultsLocation.h"
 
-#include "document/UserFiles.h"
+#include "document/UserFolders.h"
+#include "generated/Version.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
-#ifndef STOIKON_DATA_FROM_BIN
-#define STOIKON_DATA_FROM_BIN "../share/stoikon"
-#endif
+#include <algorithm>
 
 namespace {
 const char* const DataSubfolder = "stoikon";
 // Earlier versions kept the user's defaults here; a copy saved then is still found.
 const char* const EarlierUserSubfolder = "Stoikon";
 
-// Empty when the user has no data folder.
-QString UserDataFolder(const char* subfolder)
+// A subfolder of the user's data folder; empty when the user has none.
+std::string UserDataFolder(const char* subfolder)
 {
-    const QString data = UserDataHome();
-    return data.isEmpty() ? QString() : QDir(data).filePath(subfolder);
+    const std::string data = UserDataHome();
+    return data.empty() ? data : JoinPath(data, subfolder);
 }
 
-void AddOnce(QStringList& folders, const QString& folder)
+void AddOnce(std::vector<std::string>& folders, const std::string& folder)
 {
-    const QString clean = QDir::cleanPath(folder);
-    if (!clean.isEmpty() && !folders.contains(clean))
-        folders << clean;
+    const std::string clean = CleanPath(folder);
+    if (!clean.empty() && std::find(folders.begin(), folders.end(), clean) == folders.end())
+        folders.push_back(clean);
 }
 } // namespace
 
-QString DefaultsFileName(bool farsi)
+bool RunsFromBuildTree(const std::string& programFolder)
 {
-    return farsi ? QStringLiteral("NewF.KVX") : QStringLiteral("New.KVX");
+    return PathExists(JoinPath(programFolder, "CMakeCache.txt"));
 }
 
-QString ProgramFolder()
+std::vector<std::string> DefaultsSearchFolders(const std::string& programFolder)
 {
-    return QCoreApplication::applicationDirPath();
-}
-
-bool RunsFromBuildTree(const QString& programFolder)
-{
-    return QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("CMakeCache.txt")));
-}
-
-QStringList DefaultsSearchFolders(const QString& programFolder)
-{
-    QStringList folders;
+    std::vector<std::string> folders;
     // What Default wrote is what the next New reads.
     AddOnce(folders, DefaultsWriteFolder(programFolder));
     AddOnce(folders, UserDataFolder(DataSubfolder));
     AddOnce(folders, UserDataFolder(EarlierUserSubfolder));
-    for (const QString& data : SystemDataFolders())
-        AddOnce(folders, QDir(data).filePath(DataSubfolder));
-    AddOnce(folders, QDir(programFolder).filePath(QStringLiteral(STOIKON_DATA_FROM_BIN)));
+    for (const std::string& data : SystemDataFolders())
+        AddOnce(folders, JoinPath(data, DataSubfolder));
+    AddOnce(folders, JoinPath(programFolder, DataFolderFromProgram));
     AddOnce(folders, programFolder);
     return folders;
 }
 
-QString FindDefaultsFile(const QString& name, const QString& programFolder)
+std::string FindDefaultsFile(const std::string& name, const std::string& programFolder)
 {
-    for (const QString& folder : DefaultsSearchFolders(programFolder)) {
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).isFile())
+    for (const std::string& folder : DefaultsSearchFolders(programFolder)) {
+        const std::string path = JoinPath(folder, name);
+        if (IsRegularFile(path))
             return path;
     }
-    return QString();
+    return std::string();
 }
 
-QString DefaultsWriteFolder(const QString& programFolder)
+std::string DefaultsWriteFolder(const std::string& programFolder)
 {
-    return RunsFromBuildTree(programFolder) ? QDir::cleanPath(programFolder) : UserDataFolder(DataSubfolder);
+    return RunsFromBuildTree(programFolder) ? CleanPath(programFolder) : UserDataFolder(DataSubfolder);
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentFile.h"
 
+#include "document/FileAccess.h"
+#include "texts/CodePage.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -92,6 +95,19 @@ std::size_t CountDocumentLines(const std::string& text)
     return count;
 }
 
+std::vector<std::string> ReadDocumentFile(const std::string& path)
+{
+    const std::string text = DecodeCodePage(ReadRegularFile(path));
+    if (CountDocumentLines(text) > MaxDocumentLines)
+        throw FileError(path, "more than " + std::to_string(MaxDocumentLines) + " lines");
+    return SplitDocumentLines(text);
+}
+
+std::string DocumentFileBytes(const std::vector<std::string>& lines)
+{
+    return EncodeCodePage(JoinDocumentLines(lines));
+}
+
 std::vector<std::string> SplitDocumentLines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -166,7 +182,7 @@ std::vector<std::string> WriteDocumentLines(const DocumentData& doc)
     const std::size_t columns = doc.Widths.size();
     std::vector<std::string> lines;
     lines.push_back(doc.ReactionText);
-    lines.push_back(doc.Farsi ? "F" : "E");
+    lines.push_back(LanguageRowOf(doc.Lang).DocumentTag);
     lines.push_back(std::to_string(doc.Cells.size()));
     lines.push_back(std::to_string(columns));
 
@@ -217,7 +233,7 @@ DocumentData ReadDocumentLines(const std::vector<std::string>& lines)
     doc.ReactionText = line(0);
     if (doc.ReactionText.size() > MaxReactionBytes)
         Fail("the reaction is longer than " + std::to_string(MaxReactionBytes) + " bytes");
-    doc.Farsi = line(1) != "E";
+    doc.Lang = LanguageOfDocumentTag(line(1));
     const long long rows = count("row count", line(2));
     const long long columns = count("column count", line(3));
     // Beside the rows the file needs lines 0-4, five fonts and the formula count (which
@@ -267,7 +283,7 @@ DefaultsData ReadDefaultsLines(const std::vector<std::string>& lines)
     DefaultsData d;
     if (lineCount < 2)
         return d;
-    d.Farsi = lines[1] != "E";
+    d.Lang = LanguageOfDocumentTag(lines[1]);
 
     // The column count is taken only together with a widths line that can hold it,
     // so a malformed count never makes New size the grid to it.

@@ -16,6 +16,7 @@
 #include "core/WholeNumber.h"
 #include "document/FontSettings.h"
 #include "grid/GridCells.h"
+#include "texts/Language.h"
 
 #include <optional>
 #include <stdexcept>
@@ -35,16 +36,16 @@ class DocumentReadError : public std::runtime_error
 struct DocumentData
 {
     std::string ReactionText;
-    bool Farsi = false;      // line 1: exactly "E" is English, anything else Farsi
-    std::vector<int> Widths; // one per column; its size is the column count K
-    GridCells Cells;         // N rows of K cells, row 0 = header names
-    FontSettings Fonts;      // the five fonts and SubscriptsPosition
+    Language Lang = Language::English; // line 1: its document tag
+    std::vector<int> Widths;           // one per column; its size is the column count K
+    GridCells Cells;                   // N rows of K cells, row 0 = header names
+    FontSettings Fonts;                // the five fonts and SubscriptsPosition
     std::vector<std::string> Formulas;
     std::vector<std::string> TypesList; // may be longer than K (surplus entries kept)
 
     bool operator==(const DocumentData& o) const
     {
-        return ReactionText == o.ReactionText && Farsi == o.Farsi && Widths == o.Widths && Cells == o.Cells &&
+        return ReactionText == o.ReactionText && Lang == o.Lang && Widths == o.Widths && Cells == o.Cells &&
                Fonts == o.Fonts && Formulas == o.Formulas && TypesList == o.TypesList;
     }
     bool operator!=(const DocumentData& o) const { return !(*this == o); }
@@ -79,6 +80,14 @@ std::vector<std::string> SplitDocumentLines(const std::string& text);
 // The file text: every line followed by CR LF.
 std::string JoinDocumentLines(const std::vector<std::string>& lines);
 
+// The lines of a file in the code page, as UTF-8: only a regular file of at most
+// MaxReadBytes and MaxDocumentLines lines is read. Throws FileError.
+std::vector<std::string> ReadDocumentFile(const std::string& path);
+
+// What a file of these lines holds: each ended by CR LF, in the code page (the Farsi yeh
+// as the Arabic yeh it is shown as, any other character the code page lacks as "?").
+std::string DocumentFileBytes(const std::vector<std::string>& lines);
+
 // Cuts a line into count fields: each field but the last is the text before the next
 // ","; the last field is whatever remains, commas included. When the commas run out,
 // the fields still missing are empty and the last one takes the rest ("a,b" as four
@@ -108,7 +117,7 @@ DocumentData ReadDocumentLines(const std::vector<std::string>& lines);
 // document's value for it.
 struct DefaultsData
 {
-    std::optional<bool> Farsi;
+    std::optional<Language> Lang;
     std::optional<int> ColumnCount;
     std::optional<std::vector<int>> Widths; // ColumnCount entries
     std::optional<GridRow> HeaderNames;     // ColumnCount texts

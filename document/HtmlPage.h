@@ -6,9 +6,9 @@
 // the arrow as a Wingdings glyph) above the grid as a bordered table. The widget
 // layer encodes the lines to Windows-1256 and ends each with CR LF.
 
-#include "core/Language.h"
 #include "document/FontSettings.h"
 #include "grid/GridCells.h"
+#include "texts/Language.h"
 
 #include <string>
 #include <vector>

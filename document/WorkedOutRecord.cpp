@@ -1,114 +1,124 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/WorkedOutRecord.h"
 
+#include "core/WholeNumber.h"
 #include "document/DefaultsLocation.h"
-#include "document/DocumentFile.h"
-#include "document/DocumentIO.h"
-#include "document/DocumentModel.h"
+#include "document/Digest.h"
 #include "document/FileAccess.h"
-#include "document/FilePath.h"
-#include "grid/GridModel.h"
-
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdlib>
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
-const QByteArray Signature = "Stoikon worked-out cells 1";
+const std::string Signature = "Stoikon worked-out cells 1";
 // Enough for a teacher's worksheets; older records go first.
-constexpr int KeptRecords = 500;
+constexpr std::size_t KeptRecords = 500;
 // A record names each worked-out cell in a line of two numbers: the largest grid a document
 // holds, every cell worked out, takes under 4 MiB.
 constexpr std::size_t MaxRecordBytes = 4 * 1024 * 1024;
 
-// The bytes a save of the document writes, as a digest.
-QByteArray DocumentDigest(const DocumentModel& document)
+std::string RecordPath(const std::string& folder, const std::string& path)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const std::string& line : WriteDocumentLines(document.toData())) {
-        hash.addData(EncodeCodePage(QString::fromStdString(line)));
-        hash.addData(QByteArrayView("\r\n"));
-    }
-    return hash.result().toHex();
+    return JoinPath(folder, Sha1Hex(CanonicalPath(path)) + ".marks");
 }
 
-// The record of a document is named after the digest of the document's full path, its
-// links resolved where it exists.
-QString RecordPath(const QString& folder, const QString& fileName)
+void DropOldRecords(const std::string& folder)
 {
-    std::string path = PathBytes(AbsolutePath(fileName));
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-        path = real;
-        std::free(real);
+    struct Record
+    {
+        std::string Path;
+        struct timespec Modified;
+    };
+    std::vector<Record> records;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            struct stat info;
+            const std::string path = JoinPath(folder, name);
+            if (name.size() > 6 && name.compare(name.size() - 6, 6, ".marks") == 0 &&
+                ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+                records.push_back({path, info.st_mtim});
+        }
+        ::closedir(dir);
     }
-    const QByteArray key =
-        QCryptographicHash::hash(QByteArray::fromStdString(path), QCryptographicHash::Sha1).toHex();
-    return QDir(folder).filePath(QString::fromLatin1(key) + QStringLiteral(".marks"));
-}
-
-void DropOldRecords(const QString& folder)
-{
-    const QFileInfoList records =
-        QDir(folder).entryInfoList({QStringLiteral("*.marks")}, QDir::Files, QDir::Time); // newest first
-    for (int i = KeptRecords; i < records.size(); ++i)
-        QFile::remove(records[i].filePath());
+    if (records.size() <= KeptRecords)
+        return;
+    // Newest first.
+    std::sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
+        if (a.Modified.tv_sec != b.Modified.tv_sec)
+            return a.Modified.tv_sec > b.Modified.tv_sec;
+        if (a.Modified.tv_nsec != b.Modified.tv_nsec)
+            return a.Modified.tv_nsec > b.Modified.tv_nsec;
+        return a.Path < b.Path;
+    });
+    for (std::size_t i = KeptRecords; i < records.size(); ++i)
+        ::unlink(records[i].Path.c_str());
 }
 } // namespace
 
-QString WorkedOutRecordFolder()
+std::string WorkedOutRecordFolder()
 {
-    const QString base = DefaultsWriteFolder();
-    return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("marks"));
+    const std::string base = DefaultsWriteFolder();
+    return base.empty() ? base : JoinPath(base, "marks");
 }
 
-void SaveWorkedOutRecord(const QString& folder, const QString& fileName, const DocumentModel& document)
+void SaveWorkedOutRecord(const std::string& folder, const std::string& path, std::string_view bytes,
+                         const std::vector<CellPlace>& marked)
 {
-    if (folder.isEmpty())
+    if (folder.empty())
         return;
-    const QString path = RecordPath(folder, fileName);
-    const auto marked = document.grid()->workedOutCells();
+    const std::string record = RecordPath(folder, path);
     if (marked.empty()) {
-        QFile::remove(path); // an older record of the path would no longer be true
+        ::unlink(record.c_str()); // an older record of the path would no longer be true
         return;
     }
-    if (!QDir().mkpath(folder))
+    if (!MakeFolders(folder))
         return;
-    QByteArray text = Signature + '\n' + DocumentDigest(document) + '\n';
+    std::string text = Signature + '\n' + Sha256Hex(bytes) + '\n';
     for (const auto& [column, row] : marked)
-        text += QByteArray::number(column) + ' ' + QByteArray::number(row) + '\n';
-    // The record is a convenience: a failure to write it costs the marks, nothing else.
-    WriteFileBytes(path, std::string_view(text.constData(), std::size_t(text.size())));
-    DropOldRecords(folder);
-}
-
-void RestoreWorkedOutMarks(const QString& folder, const QString& fileName, DocumentModel& document)
-{
-    if (folder.isEmpty())
-        return;
-    // Read as a document is: a record that is not a regular file, or is larger than a record
-    // of the largest grid, is not this program's.
-    std::string bytes;
+        text += std::to_string(column) + ' ' + std::to_string(row) + '\n';
     try {
-        bytes = ReadRegularFile(PathBytes(RecordPath(folder, fileName)), MaxRecordBytes);
+        ReplaceFile(record, text);
     } catch (const FileError&) {
         return;
     }
-    const QList<QByteArray> lines = QByteArray::fromStdString(bytes).split('\n');
-    if (lines.size() < 2 || lines[0] != Signature || lines[1] != DocumentDigest(document))
-        return;
-    GridModel* grid = document.grid();
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        const QList<QByteArray> numbers = lines[i].split(' ');
-        bool columnOk = false;
-        bool rowOk = false;
-        const int column = numbers.size() == 2 ? numbers[0].toInt(&columnOk) : -1;
-        const int row = numbers.size() == 2 ? numbers[1].toInt(&rowOk) : -1;
-        // Only cells that hold a value can have been worked out.
-        if (columnOk && rowOk && !grid->cell(column, row).isEmpty())
-            grid->setWorkedOut(column, row, true);
+    DropOldRecords(folder);
+}
+
+std::vector<CellPlace> ReadWorkedOutRecord(const std::string& folder, const std::string& path,
+                                           std::string_view bytes)
+{
+    std::vector<CellPlace> marked;
+    if (folder.empty())
+        return marked;
+    std::string text;
+    try {
+        text = ReadRegularFile(RecordPath(folder, path), MaxRecordBytes);
+    } catch (const FileError&) {
+        return marked;
     }
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(std::string_view(text).substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    if (lines.size() < 2 || lines[0] != Signature || lines[1] != Sha256Hex(bytes))
+        return marked;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const std::size_t blank = lines[i].find(' ');
+        if (blank == std::string_view::npos || lines[i].find(' ', blank + 1) != std::string_view::npos)
+            continue;
+        const auto column = ParseWholeNumber(lines[i].substr(0, blank));
+        const auto row = ParseWholeNumber(lines[i].substr(blank + 1));
+        if (column && row)
+            marked.emplace_back(*column, *row);
+    }
+    return marked;
 }

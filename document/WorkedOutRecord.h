@@ -10,18 +10,25 @@
 // was edited, replaced or copied over since never takes marks that are not its own (a
 // stale mark would let Recalculate empty a given value).
 
-#include <QString>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
-class DocumentModel;
+// A cell as (column, row), row 0 being the header row.
+using CellPlace = std::pair<int, int>;
 
 // The folder of the records: "marks" in the folder the options dialog's Default writes to
 // (the user's data folder, or the build tree for a program run from there).
-QString WorkedOutRecordFolder();
+std::string WorkedOutRecordFolder();
 
-// After a successful save of the document to fileName. A document without worked-out cells
-// leaves no record; only the most recently saved records are kept.
-void SaveWorkedOutRecord(const QString& folder, const QString& fileName, const DocumentModel& document);
+// After bytes were saved to path: the record of the marked cells. A document without
+// worked-out cells leaves no record (an older one of the path goes); only the most recently
+// saved records are kept. A record that cannot be written costs the marks, nothing else.
+void SaveWorkedOutRecord(const std::string& folder, const std::string& path, std::string_view bytes,
+                         const std::vector<CellPlace>& marked);
 
-// After a successful open of fileName: marks the cells the record names when the record is
-// this document's own; otherwise the document stays as opened, every cell given.
-void RestoreWorkedOutMarks(const QString& folder, const QString& fileName, DocumentModel& document);
+// The cells the record of path names, when it was made for exactly these bytes; none when
+// there is no such record.
+std::vector<CellPlace> ReadWorkedOutRecord(const std::string& folder, const std::string& path,
+                                           std::string_view bytes);

@@ -132,7 +132,7 @@ std::string TypedOneByOne(const std::string& typed, const KeyOptions& keys)
             text.insert(size_t(caretPos), 1, char(mapped));
             ++caretPos;
         }
-        TidyReaction(text, caretPos, keys.ChB);
+        TidyReaction(text, caretPos, keys.AutoCase);
     }
     return text;
 }
@@ -147,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     KeyOptions keys;
     for (bool autoCase : {true, false}) {
-        keys.ChB = autoCase;
+        keys.AutoCase = autoCase;
         const std::string typed = TypeReaction(text, keys);
         if (size <= 4096 && typed != TypedOneByOne(text, keys))
             std::abort();

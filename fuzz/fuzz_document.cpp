@@ -13,20 +13,21 @@
 // export's size limits.
 //
 // The same bytes are also the user's settings file, read as the window reads it at start:
-// the window's stored bounds must come out within the screen, and the key options it holds
-// must type a reaction.
+// the window's stored bounds must come out within the range a rectangle holds, and the key
+// options it holds must type a reaction.
 
-#include "core/CodePage.h"
 #include "core/ReactionText.h"
 #include "document/DocumentFile.h"
-#include "document/DocumentModel.h"
+#include "document/Exports.h"
+#include "document/FileAccess.h"
 #include "document/HtmlPage.h"
-#include "document/UserFiles.h"
-#include "editor/BitmapExport.h"
-#include "editor/DrawReaction.h"
-#include "editor/KOU.h"
 #include "grid/GridItems.h"
-#include "grid/GridModel.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "model/Settings.h"
+#include "render/BitmapExport.h"
+#include "render/DrawReaction.h"
+#include "texts/CodePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,7 +83,13 @@ bool Open(DocumentModel& model, const std::string& bytes, std::string& reason)
     Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     Require(file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
     file.close();
-    return model.load(path, &reason);
+    try {
+        model.open(path, QString());
+    } catch (const FileError& error) {
+        reason = error.what();
+        return false;
+    }
+    return true;
 }
 
 // The document as the model holds it: the same, with the widths the grid allows. A grid
@@ -90,12 +97,12 @@ bool Open(DocumentModel& model, const std::string& bytes, std::string& reason)
 // column, so only its shape is checked then.
 void RequireLoaded(const DocumentModel& model, const DocumentData& doc)
 {
-    const DocumentData held = model.toData();
+    const DocumentData held = model.document().data();
     // The font sizes within those a font dialog offers.
     FontSettings fonts = doc.Fonts;
     for (int i = 0; i < FontSettings::Count; ++i)
         fonts.At(i).Size = std::clamp(fonts.At(i).Size, SmallestFontSize, LargestFontSize);
-    Require(held.ReactionText == doc.ReactionText && held.Farsi == doc.Farsi && held.Fonts == fonts &&
+    Require(held.ReactionText == doc.ReactionText && held.Lang == doc.Lang && held.Fonts == fonts &&
             held.Formulas == doc.Formulas && held.TypesList == doc.TypesList);
     Require(!model.isModified() && model.fileName() == FilePath());
     const GridModel& grid = *model.grid();
@@ -133,8 +140,8 @@ void Draw(const DocumentModel& model)
             widths == MeasureReaction(model.reactionText(), fonts));
 
     // The exported picture, rows as high as the command line draws them.
-    const std::vector<int> rowHeights(size_t(model.grid()->gridRowCount()), DefaultRowHeight);
-    const QImage picture = RenderBitmap(BitmapSourceOf(model, rowHeights), QGuiApplication::palette());
+    const QImage picture =
+        RenderBitmap(BitmapSourceOf(model.document(), ExportView()), QGuiApplication::palette());
     Require(!picture.isNull() && picture.width() <= MaxPictureSide && picture.height() <= MaxPictureSide &&
             (long long)picture.width() * picture.height() <= MaxPicturePixels);
 }
@@ -147,26 +154,27 @@ void ReadAsSettings(const std::string& bytes)
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         return QDir(config.path()).mkpath("Velk");
     }();
-    Require(pointed && UserSettingsPath() == config.path() + "/Velk/ST1.conf");
-    QFile file(UserSettingsPath());
+    const QString path = QString::fromStdString(UserSettingsPath());
+    Require(pointed && path == config.path() + "/Velk/ST1.conf");
+    QFile file(path);
     Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     Require(file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
     file.close();
 
-    const QSize screen(1920, 1080);
-    const QRect bounds = ReadStoredWindow(*OpenUserSettings(), screen).Bounds;
-    Require(bounds.width() >= 200 && bounds.width() <= screen.width() && bounds.height() >= 150 &&
-            bounds.height() <= screen.height());
+    const Settings settings = Settings::load();
+    const QRect bounds = settings.Bounds;
+    Require(bounds.width() >= 0 && bounds.width() <= 1 << 20 && bounds.height() >= 0 &&
+            bounds.height() <= 1 << 20);
     Require(std::abs(bounds.left()) <= 1 << 20 && std::abs(bounds.top()) <= 1 << 20);
-    TypeReaction("h2=o2 h2o kmno4+hcl", ReadKeyOptions());
+    TypeReaction("h2=o2 h2o kmno4+hcl", settings.Keys);
 }
 
 // A fresh document's data, which a failed open leaves as it was but for the language.
-DocumentData Untouched(bool farsi)
+DocumentData Untouched(Language lang)
 {
-    static const DocumentData fresh = DocumentModel().toData();
+    static const DocumentData fresh = Document().data();
     DocumentData doc = fresh;
-    doc.Farsi = farsi;
+    doc.Lang = lang;
     return doc;
 }
 } // namespace
@@ -212,7 +220,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!opened) {
         // The reason names the file; the language line, when there is one, is in force.
         Require(reason.rfind(QFile::encodeName(FilePath()).toStdString() + ": ", 0) == 0);
-        Require(model.toData() == Untouched(lines.size() > 1 && lines[1] != "E"));
+        Require(model.document().data() ==
+                Untouched(lines.size() > 1 ? LanguageOfDocumentTag(lines[1]) : Language::English));
         return 0;
     }
     RequireLoaded(model, *doc);

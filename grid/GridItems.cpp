@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/GridItems.h"
 
-#include "core/CodePage.h"
 #include "grid/FormulaEvaluator.h"
+#include "texts/CodePage.h"
 
 #include <cstddef>
 

@@ -4,9 +4,9 @@
 // Files and command lines for the tests: the example document as bytes, files written and
 // read whole, and the command line run with string streams.
 
-#include "document/FilePath.h"
-#include "shell/CommandLine.h"
-#include "shell/DocumentCommandLine.h"
+#include "cli/CommandLine.h"
+#include "model/FilePath.h"
+#include "render/BitmapExport.h"
 #include "tests/common/ExampleDocument.h"
 
 #include <QFile>
@@ -38,7 +38,7 @@ inline QByteArray ReadBytes(const QString& path)
 // The command line with its document modes; errors, when given, receives standard error.
 inline int RunCommand(const QStringList& args, QString* errors = nullptr)
 {
-    static const bool registered = (RegisterDocumentCommands(), true);
+    static const bool registered = (RegisterBitmapExport(), true);
     Q_UNUSED(registered);
     std::vector<std::string> argv;
     for (const QString& arg : args)

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/common/WindowFixture.h"
 
-#include "document/DocumentModel.h"
-#include "editor/ReactionLine.h"
-#include "grid/GridModel.h"
-#include "grid/PropertyGrid.h"
-#include "shell/StoikonApp.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "ui/grid/GridView.h"
+#include "ui/reactionline/ReactionLine.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTest>
 
@@ -17,6 +18,29 @@ TestSettings::TestSettings()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.path()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.path());
+}
+
+void WindowTest::init()
+{
+    Settings = std::make_unique<TestSettings>();
+    Dir = std::make_unique<QTemporaryDir>();
+}
+
+void WindowTest::cleanup()
+{
+    Dir.reset();
+    Settings.reset();
+}
+
+QString WindowTest::PathOf(const QString& name) const
+{
+    return QDir(Dir->path()).filePath(name);
+}
+
+bool Framed(QWidget* window)
+{
+    return QGuiApplication::platformName() != QLatin1String("xcb") ||
+           QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }, 3000);
 }
 
 MessageRecorder::MessageRecorder()
@@ -47,10 +71,10 @@ QStringList MessageRecorder::Texts() const
 
 WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
 {
-    Window = CreateStoikonWindows(commandLineFile);
-    Window->SetDefaultsFolder(Defaults.path());
-    Window->SetMarksFolder(Marks.path());
-    Window->SetFileDialogHook([this](FileDialogKind kind, const QString& title, const QString&) {
+    Window = new MainWindow(commandLineFile);
+    Window->desktop().setDefaultsFolder(Defaults.path());
+    Window->desktop().setMarksFolder(Marks.path());
+    Window->desktop().setFileDialog([this](FileDialogKind kind, const QString& title, const QString&) {
         FileDialogsAsked.push_back(kind);
         FileDialogTitles << title;
         if (FileAnswers.empty())
@@ -66,23 +90,55 @@ WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
 void WindowFixture::Start()
 {
     Window->show();
-    Window->FormActivate();
+    Window->startUp();
     QTest::qWait(1);
 }
 
 WindowFixture::~WindowFixture()
 {
     // Closing asks nothing in tests unless a test queued an answer; drop the changes.
-    Window->document()->setModified(false);
+    Window->document()->startNew(QString());
     Window->close();
     delete Window;
 }
 
+void WindowFixture::EditOptions(const std::function<void(DocumentOptions&)>& edit) const
+{
+    DocumentOptions options = Doc()->document().options();
+    edit(options);
+    Doc()->applyOptions(options);
+}
+
 void WindowFixture::EditFonts(const std::function<void(FontSettings&)>& edit) const
 {
-    FontSettings fonts = Doc()->fonts();
-    edit(fonts);
-    Doc()->setFonts(fonts);
+    EditOptions([&edit](DocumentOptions& options) { edit(options.Fonts); });
+}
+
+void WindowFixture::EditContent(const std::function<void(DocumentContent&)>& edit) const
+{
+    DocumentContent content = Doc()->document().content();
+    edit(content);
+    Doc()->restore(content);
+}
+
+void WindowFixture::SetRowCount(int rows) const
+{
+    EditContent([rows](DocumentContent& content) {
+        const size_t columns = content.Data.Widths.size();
+        content.Data.Cells.resize(size_t(rows), GridRow(columns));
+        content.WorkedOut.resize(size_t(rows), std::vector<bool>(columns, false));
+    });
+}
+
+void WindowFixture::MarkSaved() const
+{
+    const QString name = Doc()->fileName();
+    Doc()->save(name.isEmpty() ? QDir(Scratch.path()).filePath("saved.KVX") : name, Marks.path());
+}
+
+void WindowFixture::MarkModified() const
+{
+    Doc()->setReaction(Doc()->reactionText());
 }
 
 void TypeCharacter(QWidget* target, QChar ch)

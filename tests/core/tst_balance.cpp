@@ -1,18 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tst_core.h"
+// Balance: the exact solution, the reasons of a refusal, and the grid lists it fills.
 
-#include "TestText.h"
-
-#include "bench/RandomReactions.h"
 #include "core/Balance.h"
+#include "tests/core/TestText.h"
 
 #include <QTest>
 
+class TestBalance : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void composeBalancedReaction_data();
+    void composeBalancedReaction();
+    void balanceReaction_data();
+    void balanceReaction();
+    void balanceReaction_fillsTheGridLists();
+    void balanceReaction_isStableOnItsOwnOutput();
+};
+
 using Status = BalanceOutcome::Status;
+
 Q_DECLARE_METATYPE(Status)
 Q_DECLARE_METATYPE(Medium)
 
-void TestCore::composeBalancedReaction_data()
+void TestBalance::composeBalancedReaction_data()
 {
     QTest::addColumn<QString>("prepared");
     QTest::addColumn<QString>("coefficients");
@@ -38,7 +50,7 @@ void TestCore::composeBalancedReaction_data()
         << "100000000000000000001|1" << 1 << "100000000000000000001H>O";
 }
 
-void TestCore::composeBalancedReaction()
+void TestBalance::composeBalancedReaction()
 {
     QFETCH(QString, prepared);
     QFETCH(QString, coefficients);
@@ -50,7 +62,7 @@ void TestCore::composeBalancedReaction()
              text);
 }
 
-void TestCore::balanceReaction_data()
+void TestBalance::balanceReaction_data()
 {
     QTest::addColumn<QString>("reaction");
     QTest::addColumn<bool>("autoCase");
@@ -219,7 +231,7 @@ void TestCore::balanceReaction_data()
         << "";
 }
 
-void TestCore::balanceReaction()
+void TestBalance::balanceReaction()
 {
     QFETCH(QString, reaction);
     QFETCH(bool, autoCase);
@@ -247,7 +259,7 @@ void TestCore::balanceReaction()
         QVERIFY(c != "0" && c[0] != '-');
 }
 
-void TestCore::balanceReaction_fillsTheGridLists()
+void TestBalance::balanceReaction_fillsTheGridLists()
 {
     BalanceOutcome outcome = BalanceReaction("2ca(oh)2+hcl>cacl2+h2o", true);
     QCOMPARE(outcome.status, Status::Balanced);
@@ -259,7 +271,7 @@ void TestCore::balanceReaction_fillsTheGridLists()
     QCOMPARE(QString::fromStdString(outcome.BalancedText), QString("Ca(OH)2+2HCl>CaCl2+2H2O"));
 }
 
-void TestCore::balanceReaction_isStableOnItsOwnOutput()
+void TestBalance::balanceReaction_isStableOnItsOwnOutput()
 {
     const char* reactions[] = {"H2+O2>H2O", "Cu+HNO3>Cu(NO3)2+NO+H2O", "Al2(SO4)3+Ca(OH)2>Al(OH)3+CaSO4"};
     for (const char* reaction : reactions) {
@@ -270,42 +282,5 @@ void TestCore::balanceReaction_isStableOnItsOwnOutput()
     }
 }
 
-// The answers of the old balancing path (text passes with an exact fallback), kept as one
-// digest per 500 random reactions of real compounds: each reaction stands for its balanced
-// text where the old answer was positive and for "-" where it was refused or needed a
-// negative coefficient. The exact path must give the same texts and refuse the others.
-void TestCore::balanceReaction_keepsTheOldAnswers_data()
-{
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("balanced");
-    QTest::addColumn<quint64>("digest");
-    QTest::newRow("0") << 0 << 136 << Q_UINT64_C(0x53c698a1876efc51);
-    QTest::newRow("500") << 500 << 166 << Q_UINT64_C(0xe0200e6d483d2011);
-    QTest::newRow("1000") << 1000 << 151 << Q_UINT64_C(0x80b57c1788ea5089);
-    QTest::newRow("1500") << 1500 << 152 << Q_UINT64_C(0xaaa42470c3e4915d);
-    QTest::newRow("2000") << 2000 << 144 << Q_UINT64_C(0x0ba1b4f1317c2af5);
-    QTest::newRow("2500") << 2500 << 137 << Q_UINT64_C(0x6ad59c05a9217d0c);
-}
-
-void TestCore::balanceReaction_keepsTheOldAnswers()
-{
-    QFETCH(int, first);
-    QFETCH(int, balanced);
-    QFETCH(quint64, digest);
-    ReactionDice dice(2023);
-    for (int i = 0; i < first; ++i)
-        dice.Next();
-    quint64 hash = Q_UINT64_C(0xcbf29ce484222325); // FNV-1a
-    int count = 0;
-    for (int i = 0; i < 500; ++i) {
-        const BalanceOutcome outcome = BalanceReaction(dice.Next(), true);
-        const bool positive = outcome.status == Status::Balanced;
-        count += positive;
-        for (const char c : (positive ? outcome.BalancedText : std::string("-")) + "\n") {
-            hash ^= static_cast<unsigned char>(c);
-            hash *= Q_UINT64_C(0x100000001b3);
-        }
-    }
-    QCOMPARE(count, balanced);
-    QCOMPARE(hash, digest);
-}
+QTEST_GUILESS_MAIN(TestBalance)
+#include "tst_balance.moc"

@@ -2,7 +2,6 @@
 // The textbook corpus, each balanced reaction checked against coefficients worked out here
 // with a small formula reader and an integer null-space computation of the test's own, which
 // balances charge as one more row.
-#include "tst_core.h"
 
 #include "core/Balance.h"
 #include "core/NotationWriters.h"
@@ -13,6 +12,15 @@
 
 #include <map>
 #include <numeric>
+
+class TestCorpus : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void corpus_data();
+    void corpus();
+};
 
 namespace {
 
@@ -153,7 +161,7 @@ int NullSpace(const QString& reaction, std::vector<long long>& solution)
 
 } // namespace
 
-void TestCore::corpus_data()
+void TestCorpus::corpus_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reaction");
@@ -172,7 +180,7 @@ void TestCore::corpus_data()
     QVERIFY2(balanced >= 150, "the corpus holds at least 150 balanced reactions");
 }
 
-void TestCore::corpus()
+void TestCorpus::corpus()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reaction);
@@ -198,3 +206,6 @@ void TestCore::corpus()
     QVERIFY(unicode.Textbook);
     QCOMPARE(BalanceReaction(unicode.Text, true).BalancedText, outcome.BalancedText);
 }
+
+QTEST_GUILESS_MAIN(TestCorpus)
+#include "tst_corpus.moc"

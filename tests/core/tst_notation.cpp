@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Textbook notation: written forms read into the compact reaction text, and the writers.
-#include "tst_core.h"
 
 #include "core/Balance.h"
 #include "core/NotationWriters.h"
@@ -10,6 +9,25 @@
 
 #include <QFile>
 #include <QTest>
+
+class TestNotation : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void readReactionLine_data();
+    void readReactionLine();
+    void writtenForms_data();
+    void writtenForms();
+    void notationWriters_data();
+    void notationWriters();
+    void writtenBack_data();
+    void writtenBack();
+    void notationRoundTrip_data();
+    void notationRoundTrip();
+    void balanceAsJson_data();
+    void balanceAsJson();
+};
 
 namespace {
 
@@ -55,7 +73,7 @@ void Row(const char* written, const char* balanced)
 
 } // namespace
 
-void TestCore::readReactionLine_data()
+void TestNotation::readReactionLine_data()
 {
     QTest::addColumn<QString>("written");
     QTest::addColumn<bool>("textbook");
@@ -181,7 +199,7 @@ void TestCore::readReactionLine_data()
     QTest::newRow("an unknown LaTeX command") << "\\ce{H2 \\pm O2 -> H2O}" << true << "H2O2>H2O" << 8;
 }
 
-void TestCore::readReactionLine()
+void TestNotation::readReactionLine()
 {
     QFETCH(QString, written);
     QFETCH(bool, textbook);
@@ -197,7 +215,7 @@ void TestCore::readReactionLine()
 
 // Reactions as textbooks, web pages, mhchem and other balancers write them, and what they
 // balance to; each written back in every notation reads back the same.
-void TestCore::writtenForms_data()
+void TestNotation::writtenForms_data()
 {
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("balanced");
@@ -304,7 +322,7 @@ void TestCore::writtenForms_data()
     Row("co=o2 co2", "2CO+O2>2CO2");
 }
 
-void TestCore::writtenForms()
+void TestNotation::writtenForms()
 {
     QFETCH(QString, written);
     QFETCH(QString, balanced);
@@ -315,7 +333,7 @@ void TestCore::writtenForms()
         CheckWrittenBack(written.toStdString(), form, coefficients, balanced);
 }
 
-void TestCore::notationWriters_data()
+void TestNotation::notationWriters_data()
 {
     QTest::addColumn<QString>("compact");
     QTest::addColumn<QString>("unicode");
@@ -357,7 +375,7 @@ void TestCore::notationWriters_data()
                                                           << "H<sub>2</sub> + O<sub>2</sub>";
 }
 
-void TestCore::notationWriters()
+void TestNotation::notationWriters()
 {
     QFETCH(QString, compact);
     QFETCH(QString, unicode);
@@ -378,7 +396,7 @@ void TestCore::notationWriters()
     }
 }
 
-void TestCore::writtenBack_data()
+void TestNotation::writtenBack_data()
 {
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("unicode");
@@ -421,7 +439,7 @@ void TestCore::writtenBack_data()
         << "CH<sub>2</sub>=CH<sub>2</sub> + EtOH &rarr; EtOCH<sub>2</sub>-CH<sub>3</sub>";
 }
 
-void TestCore::writtenBack()
+void TestNotation::writtenBack()
 {
     QFETCH(QString, written);
     QFETCH(QString, unicode);
@@ -435,7 +453,7 @@ void TestCore::writtenBack()
     QCOMPARE(QString::fromStdString(ReactionAsWritten(form, coefficients, WrittenFormat::Html)), html);
 }
 
-void TestCore::notationRoundTrip_data()
+void TestNotation::notationRoundTrip_data()
 {
     QTest::addColumn<QString>("reaction");
     QFile file(QStringLiteral(STOIKON_CORPUS_FILE));
@@ -449,7 +467,7 @@ void TestCore::notationRoundTrip_data()
 
 // Every balanced reaction of the corpus written in each notation, from its compact text and
 // from the way a textbook writes it, reads back to the same answer.
-void TestCore::notationRoundTrip()
+void TestNotation::notationRoundTrip()
 {
     QFETCH(QString, reaction);
     const BalanceOutcome outcome = BalanceReaction(reaction.toStdString(), true);
@@ -466,7 +484,7 @@ void TestCore::notationRoundTrip()
     CheckWrittenBack(unicode, form, coefficients, balanced);
 }
 
-void TestCore::balanceAsJson_data()
+void TestNotation::balanceAsJson_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("compact");
@@ -519,7 +537,7 @@ void TestCore::balanceAsJson_data()
            R"("only_right":[],"completes_in":["acid","base"]})";
 }
 
-void TestCore::balanceAsJson()
+void TestNotation::balanceAsJson()
 {
     QFETCH(QString, input);
     QFETCH(QString, compact);
@@ -527,3 +545,6 @@ void TestCore::balanceAsJson()
     const BalanceOutcome outcome = BalanceReaction(compact.toStdString(), true);
     QCOMPARE(QString::fromStdString(BalanceAsJson(input.toStdString(), outcome)), json);
 }
+
+QTEST_GUILESS_MAIN(TestNotation)
+#include "tst_notation.moc"

@@ -1,14 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tst_core.h"
-
-#include "TestText.h"
+// Reactions and formulas read into substances, elements and counts.
 
 #include "core/Errors.h"
 #include "core/ReactionParser.h"
+#include "tests/core/TestText.h"
 
 #include <QTest>
 
-void TestCore::prepareReaction_data()
+class TestReactionParser : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void prepareReaction_data();
+    void prepareReaction();
+    void splitSubstances_data();
+    void splitSubstances();
+    void collectElements_data();
+    void collectElements();
+    void countElements_data();
+    void countElements();
+    void countElements_rejects_data();
+    void countElements_rejects();
+};
+
+void TestReactionParser::prepareReaction_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("prepared");
@@ -38,14 +54,14 @@ void TestCore::prepareReaction_data()
                            << "";
 }
 
-void TestCore::prepareReaction()
+void TestReactionParser::prepareReaction()
 {
     QFETCH(QString, text);
     QFETCH(QString, prepared);
     QCOMPARE(QString::fromStdString(PrepareReaction(text.toStdString())), prepared);
 }
 
-void TestCore::splitSubstances_data()
+void TestReactionParser::splitSubstances_data()
 {
     QTest::addColumn<QString>("prepared");
     QTest::addColumn<QString>("reactants");
@@ -76,7 +92,7 @@ void TestCore::splitSubstances_data()
                                                        << "Fe1^3+";
 }
 
-void TestCore::splitSubstances()
+void TestReactionParser::splitSubstances()
 {
     QFETCH(QString, prepared);
     QFETCH(QString, reactants);
@@ -86,7 +102,7 @@ void TestCore::splitSubstances()
     QCOMPARE(Joined(lists.Products), products);
 }
 
-void TestCore::collectElements_data()
+void TestReactionParser::collectElements_data()
 {
     QTest::addColumn<QString>("prepared");
     QTest::addColumn<QString>("elements");
@@ -104,14 +120,14 @@ void TestCore::collectElements_data()
                                                                         << "Fe|^";
 }
 
-void TestCore::collectElements()
+void TestReactionParser::collectElements()
 {
     QFETCH(QString, prepared);
     QFETCH(QString, elements);
     QCOMPARE(Joined(CollectElements(prepared.toStdString())), elements);
 }
 
-void TestCore::countElements_data()
+void TestReactionParser::countElements_data()
 {
     QTest::addColumn<QString>("formula");
     QTest::addColumn<QString>("elements");
@@ -163,7 +179,7 @@ void TestCore::countElements_data()
                                           << "4294967296,2";
 }
 
-void TestCore::countElements()
+void TestReactionParser::countElements()
 {
     QFETCH(QString, formula);
     QFETCH(QString, elements);
@@ -179,7 +195,7 @@ void TestCore::countElements()
     QCOMPARE(row.join(','), counts);
 }
 
-void TestCore::countElements_rejects_data()
+void TestReactionParser::countElements_rejects_data()
 {
     QTest::addColumn<QString>("formula");
     QTest::newRow("minus inside the digits") << "H2-3";
@@ -196,10 +212,13 @@ void TestCore::countElements_rejects_data()
     QTest::newRow("group product past 64 bits") << "(H4294967296)4294967296";
 }
 
-void TestCore::countElements_rejects()
+void TestReactionParser::countElements_rejects()
 {
     QFETCH(QString, formula);
     std::string prepared = PrepareReaction(formula.toStdString());
     std::vector<std::string> elements = CollectElements(prepared + "+");
     QVERIFY_THROWS_EXCEPTION(StoikonError, CountFormulas(std::vector<std::string>{prepared}, elements));
 }
+
+QTEST_GUILESS_MAIN(TestReactionParser)
+#include "tst_reaction_parser.moc"

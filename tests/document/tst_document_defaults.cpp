@@ -1,9 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Document lines: bad files, the lenient defaults reading and the caption of a path.
 
-#include "tst_document.h"
+#include "tests/document/DocumentLines.h"
 
 #include <QtTest>
+
+class TestDocumentDefaults : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void refusesBadFiles_data();
+    void refusesBadFiles();
+    void formulasMayReachTheLastLine();
+    void readsDefaultsUpToFirstBadLine_data();
+    void readsDefaultsUpToFirstBadLine();
+    void readsAllDefaultsOfAGoodFile();
+    void captionsFromPaths_data();
+    void captionsFromPaths();
+};
 
 namespace {
 
@@ -24,14 +39,14 @@ const FontSpec RedRegular{"Arial", 8, false, false, 255};
 // names, each font, formulas, type codes and position: 12 for a complete file.
 int DefaultsStage(const DefaultsData& d)
 {
-    return int(d.Farsi.has_value()) + int(d.ColumnCount.has_value()) + int(d.Widths.has_value()) +
+    return int(d.Lang.has_value()) + int(d.ColumnCount.has_value()) + int(d.Widths.has_value()) +
            int(d.HeaderNames.has_value()) + int(d.Fonts.size()) + int(d.Formulas.has_value()) +
            int(d.TypesList.has_value()) + int(d.SubscriptsPosition.has_value());
 }
 
 } // namespace
 
-void DocumentTest::refusesBadFiles_data()
+void TestDocumentDefaults::refusesBadFiles_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("reason"); // what the command line prints after the path
@@ -88,7 +103,7 @@ void DocumentTest::refusesBadFiles_data()
     QTest::newRow("grid over a million cells") << Text(big) << "1001 rows and 1000 columns is larger than";
 }
 
-void DocumentTest::refusesBadFiles()
+void TestDocumentDefaults::refusesBadFiles()
 {
     QFETCH(QByteArray, text);
     QFETCH(QString, reason);
@@ -100,7 +115,7 @@ void DocumentTest::refusesBadFiles()
     }
 }
 
-void DocumentTest::formulasMayReachTheLastLine()
+void TestDocumentDefaults::formulasMayReachTheLastLine()
 {
     // The formulas end where the count says, also on the last line, which is then the
     // subscripts position too; no type codes are left.
@@ -117,7 +132,7 @@ void DocumentTest::formulasMayReachTheLastLine()
     QVERIFY(doc.Formulas.empty() && doc.TypesList.empty());
 }
 
-void DocumentTest::readsDefaultsUpToFirstBadLine_data()
+void TestDocumentDefaults::readsDefaultsUpToFirstBadLine_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("stage");
@@ -143,7 +158,7 @@ void DocumentTest::readsDefaultsUpToFirstBadLine_data()
     QTest::newRow("position bad") << ExampleWith(19, "x") << 11;
 }
 
-void DocumentTest::readsDefaultsUpToFirstBadLine()
+void TestDocumentDefaults::readsDefaultsUpToFirstBadLine()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, stage);
@@ -158,7 +173,7 @@ void DocumentTest::readsDefaultsUpToFirstBadLine()
         QCOMPARE(d.Formulas->front(), ExampleLines[15]);
 }
 
-void DocumentTest::readsAllDefaultsOfAGoodFile()
+void TestDocumentDefaults::readsAllDefaultsOfAGoodFile()
 {
     std::vector<std::string> lines = ExampleLines;
     lines[0] = ""; // defaults files carry no reaction
@@ -166,7 +181,7 @@ void DocumentTest::readsAllDefaultsOfAGoodFile()
     lines[13] = FormatFontLine(RedRegular);
     lines.insert(lines.end() - 1, "1"); // a surplus type code
     const DefaultsData d = ReadDefaultsLines(lines);
-    QCOMPARE(d.Farsi, std::optional<bool>(true));
+    QCOMPARE(d.Lang, std::optional<Language>(Language::Farsi));
     QCOMPARE(ToList(*d.HeaderNames), (QStringList{"Formula", "Number", "Mass"}));
     QCOMPARE(d.Fonts.size(), std::size_t(5));
     QVERIFY(d.Fonts[0] == FontSettings().ProgramFont);
@@ -176,7 +191,7 @@ void DocumentTest::readsAllDefaultsOfAGoodFile()
     QCOMPARE(d.SubscriptsPosition, std::optional<int>(0));
 }
 
-void DocumentTest::captionsFromPaths_data()
+void TestDocumentDefaults::captionsFromPaths_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("caption");
@@ -193,9 +208,12 @@ void DocumentTest::captionsFromPaths_data()
                                 << "Stoikon - آب";
 }
 
-void DocumentTest::captionsFromPaths()
+void TestDocumentDefaults::captionsFromPaths()
 {
     QFETCH(QString, path);
     QFETCH(QString, caption);
     QCOMPARE(QString::fromStdString(DocumentCaption(path.toStdString())), caption);
 }
+
+QTEST_GUILESS_MAIN(TestDocumentDefaults)
+#include "tst_document_defaults.moc"

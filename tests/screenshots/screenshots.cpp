@@ -6,12 +6,12 @@
 //   stoikon_screenshots FOLDER --zoomed  the Farsi menus and a Farsi message box, to be made
 //                                        with QT_SCALE_FACTOR=2 so that their letters are sharp
 
-#include "dialogs/MessageBox.h"
-#include "document/DocumentModel.h"
-#include "grid/GridModel.h"
-#include "shell/InterfaceTexts.h"
-#include "shell/MainU.h"
-#include "shell/StoikonApp.h"
+#include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "texts/Texts.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/mainwindow/CommandFunctions.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +48,7 @@ void Settle()
 
 // The window with one menu open over it, cut to the menu and its menu bar item with a
 // little of the window around them.
-QImage OpenMenu(TSTMainForm* window, const char* name)
+QImage OpenMenu(MainWindow* window, const char* name)
 {
     auto* menu = window->findChild<QMenu*>(QLatin1String(name));
     QMenuBar* bar = window->menuBar();
@@ -96,62 +96,63 @@ QImage RightToLeftSheet(const std::vector<QImage>& pictures)
     return sheet;
 }
 
-void Balanced(TSTMainForm* window, const char* reaction)
+void Balanced(MainWindow* window, const char* reaction)
 {
-    window->document()->setReactionText(reaction);
-    window->document()->balance(true);
+    window->document()->setReaction(reaction);
+    window->document()->balance(true, AtomicWeights::Table);
 }
 
 // A new document of the language, from its shipped defaults.
-void NewDocument(TSTMainForm* window, Language lang)
+void NewDocument(MainWindow* window, Language lang)
 {
     if (lang == Language::Farsi)
-        window->SettingsFarsiExecute();
-    window->document()->setModified(false);
-    window->FileNewExecute();
+        window->command("switchToFarsi")->trigger();
+    StartNewDocument(window->context());
     Settle();
 }
 
-void WindowPictures(TSTMainForm* window, Language lang)
+void WindowPictures(MainWindow* window, Language lang)
 {
     const bool farsi = lang == Language::Farsi;
     NewDocument(window, lang);
     Balanced(window, "C3H8+O2>CO2+H2O");
     Settle();
     Save(window->grab().toImage(), farsi ? "window-fa.png" : "window-en.png");
-    Save(OpenMenu(window, "File1"), farsi ? "menu-fa.png" : "menu-en.png");
+    Save(OpenMenu(window, "fileMenu"), farsi ? "menu-fa.png" : "menu-en.png");
     // 20 g of methane burnt, everything else worked out.
     Balanced(window, "CH4+O2>CO2+H2O");
-    window->document()->grid()->setCell(4, 1, "20");
-    window->document()->recalculateGrid();
+    window->document()->setCell(4, 1, "20");
+    window->document()->recalculate();
     Settle();
     Save(window->grab().toImage(), farsi ? "worksheet-fa.png" : "worksheet-en.png");
     // An ionic equation: 2.79 g of iron(II) oxidised by permanganate in acid. A volume at
     // 22.4 L/mol means nothing for ions, so that column is left out.
     Balanced(window, "MnO4^-+H^++Fe^2+>Mn^2++Fe^3++H2O");
-    GridModel* grid = window->document()->grid();
-    grid->setGridColumnCount(5);
-    for (int row = 1; row < grid->gridRowCount(); ++row)
+    DocumentModel* document = window->document();
+    DocumentOptions options = document->document().options();
+    options.ItemLines.resize(5);
+    document->applyOptions(options);
+    for (int row = 1; row < document->grid()->gridRowCount(); ++row)
         for (int column : {3, 4})
-            grid->setCell(column, row, QString());
-    grid->setCell(4, 3, "2.79");
-    window->document()->recalculateGrid();
+            document->setCell(column, row, QString());
+    document->setCell(4, 3, "2.79");
+    document->recalculate();
     Settle();
     Save(window->grab().toImage(), farsi ? "ionic-fa.png" : "ionic-en.png");
 }
 
-void ZoomedPictures(TSTMainForm* window)
+void ZoomedPictures(MainWindow* window)
 {
     NewDocument(window, Language::Farsi);
     std::vector<QImage> menus;
-    for (const char* name : {"File1", "Reaction1", "Settings1", "Help1"})
+    for (const char* name : {"fileMenu", "reactionMenu", "settingsMenu", "helpMenu"})
         menus.push_back(OpenMenu(window, name));
     Save(RightToLeftSheet(menus), "menus-fa.png");
 
     std::unique_ptr<QMessageBox> box(
-        BuildMessageBox({Texts::MsgSaveChanges.In(Language::Farsi), MsgKind::Confirmation,
-                         mbYes | mbNo | mbCancel, Language::Farsi},
-                        window->ProgramQFont(), window));
+        BuildMessageBox({Texts::MsgSaveChanges.In(Language::Farsi), MessageKind::Confirmation,
+                         ButtonYes | ButtonNo | ButtonCancel, Language::Farsi},
+                        window->desktop().programFont(), window));
     box->show();
     Settle();
     QImage picture = box->grab().toImage();
@@ -170,11 +171,11 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QTemporaryDir marks;
 
-    std::unique_ptr<TSTMainForm> window(CreateStoikonWindows());
-    window->SetDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
-    window->SetMarksFolder(marks.path());
+    std::unique_ptr<MainWindow> window(new MainWindow());
+    window->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    window->desktop().setMarksFolder(marks.path());
     window->show();
-    window->FormActivate();
+    window->startUp();
     Settle();
     if (zoomed) {
         ZoomedPictures(window.get());
@@ -182,6 +183,6 @@ int main(int argc, char** argv)
         WindowPictures(window.get(), Language::English);
         WindowPictures(window.get(), Language::Farsi);
     }
-    window->document()->setModified(false);
+    window->document()->startNew(QString()); // closing asks nothing
     return Failed ? 1 : 0;
 }

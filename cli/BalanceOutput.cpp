@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/BalanceOutput.h"
+
+#include "core/NotationWriters.h"
+#include "core/ReactionText.h"
+#include "core/ReadingChoice.h"
+#include "core/TextbookNotation.h"
+#include "texts/Messages.h"
+#include "texts/Texts.h"
+
+namespace {
+
+// The reaction text as the one typed on the command line gives it, with the coefficients
+// the line wrote in front of their substances: the textbook reading keeps them aside, and
+// a typed line holds them where its keys put them (the reaction line's clean-up, which
+// Balance runs, takes them out). When the typed keys do not give the reading back exactly
+// (a character typing drops), the reading stands alone.
+std::string WithWrittenCoefficients(const std::string& line, const NotationReading& reading,
+                                    const KeyMap& typing, bool autoCase)
+{
+    if (reading.Textbook)
+        return WithGivenCoefficients(reading.Text, reading.Coefficients);
+    const size_t begin = line.find_first_not_of(" \t");
+    const size_t end = line.find_last_not_of(" \t");
+    std::string keys;
+    for (char32_t ch : DecodeUtf8(line.substr(begin, end + 1 - begin)))
+        if (const char c = typing.Typed(ch))
+            keys += c;
+    if (GivenCoefficients(keys).empty())
+        return reading.Text;
+    std::string tidied = keys;
+    int caret = 0;
+    TidyReaction(tidied, caret, autoCase);
+    return tidied == reading.Text ? keys : reading.Text;
+}
+
+// The line read as --balance and --check read it, and the text Balance gets from it (with
+// the coefficients it wrote), or the reason it does not read.
+bool ReadLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
+{
+    static const KeyOptions keys; // the default key sets, as in a new reaction line
+    static const KeyMap typing(keys);
+    reading = ReadReactionLine(line, keys, typing);
+    if (reading.BadPosition) {
+        const bool name = !reading.BadName.empty();
+        note = "cannot read " +
+               (name ? "'" + reading.BadName + "'" : DescribedCharacter(reading.BadCharacter)) +
+               " at character " + std::to_string(reading.BadPosition) +
+               (name ? ": no element or group has that symbol" : "");
+        return false;
+    }
+    text = WithWrittenCoefficients(line, reading, typing, keys.AutoCase);
+    return true;
+}
+
+} // namespace
+
+BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notation, AtomicWeights weights,
+                         Medium medium)
+{
+    BalancedLine result;
+    if (IsBlankLine(line))
+        return result;
+    std::string text;
+    NotationReading reading;
+    BalanceOutcome outcome;
+    WrittenReaction written;
+    const bool read = ReadLine(line, reading, text, result.Note);
+    if (read) {
+        const ChosenReading chosen = BalanceReading(reading, text, KeyOptions().AutoCase, medium);
+        outcome = chosen.Outcome;
+        written = ChosenWritten(reading, chosen);
+        result.Note = ReadingNote(chosen, Language::English);
+    } else {
+        outcome.Reason = RefusalReason::UnreadableCharacter;
+    }
+    result.Failed = outcome.status != BalanceOutcome::Status::Balanced;
+    if (result.Failed && read)
+        result.Note = JoinedLines({RefusalNote(outcome), result.Note});
+    // A reaction read as textbook notation is written back in the notation it came in.
+    const bool asWritten =
+        reading.Textbook && written.IsWhole() && written.Substances.size() == outcome.CoefficientTexts.size();
+    if (notation.WriteRecord)
+        result.Output = notation.WriteRecord(
+            line, outcome, weights,
+            reading.Textbook ? InputWithCoefficients(line, written, outcome.CoefficientTexts) : "");
+    else if (!result.Failed && asWritten && notation.WriteAsWritten)
+        result.Output = notation.WriteAsWritten(written, outcome.CoefficientTexts);
+    else if (!result.Failed)
+        result.Output = notation.Write(outcome.BalancedText);
+    else
+        result.Output = FirstLine(BalanceMessage(outcome.status)->In(Language::English));
+    return result;
+}
+
+BalancedLine UnreadLine(const ReactionNotation* notation, AtomicWeights weights, std::string note)
+{
+    BalanceOutcome invalid;
+    invalid.status = BalanceOutcome::Status::InvalidReaction;
+    BalancedLine result;
+    result.Failed = true;
+    result.Note = std::move(note);
+    if (notation && notation->WriteRecord)
+        result.Output = notation->WriteRecord("", invalid, weights, "");
+    else
+        result.Output = FirstLine(BalanceMessage(invalid.status)->In(Language::English));
+    return result;
+}
+
+BalancedLine CheckLine(const std::string& line)
+{
+    BalancedLine result;
+    result.Failed = true;
+    if (IsBlankLine(line))
+        return result;
+    std::string text;
+    NotationReading reading;
+    if (!ReadLine(line, reading, text, result.Note)) {
+        result.Output = Texts::MsgInvalidReaction.In(Language::English);
+        return result;
+    }
+    const ReactionCheck check = CheckReaction(text, KeyOptions().AutoCase);
+    result.Failed = check.status != BalanceOutcome::Status::Balanced;
+    result.Output = check.Text;
+    for (const std::string& checked : CheckLines(check, Language::English, false))
+        result.Output += "\n  " + checked;
+    return result;
+}

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The open document for Qt: a thin QObject over the one Document (document/Document) that
+// forwards its operations and signals what changed, and the grid model over its cells.
+// Windows observe it through its signals; nothing else holds any of the document's state.
+//
+// Every operation marks the document modified but New, Open and Save, which clear the mark,
+// and a column resized on screen. Open and Save throw FileError, whose text says why
+// ("PATH: cause"); the command that ran them catches it and shows its message.
+
+#include "document/Document.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class GridModel;
+
+class DocumentModel : public QObject
+{
+    Q_OBJECT
+
+  public:
+    explicit DocumentModel(QObject* parent = nullptr);
+    ~DocumentModel() override;
+
+    const Document& document() const { return Doc; }
+    GridModel* grid() const { return Grid; }
+
+    const std::string& reactionText() const { return Doc.reaction(); }
+    Language language() const { return Doc.language(); }
+    const FontSettings& fonts() const { return Doc.fonts(); }
+    const std::vector<std::string>& formulas() const { return Doc.formulas(); }
+    // The full path of the file, empty while untitled; the window caption follows it.
+    QString fileName() const;
+    QString caption() const; // "Stoikon - " and the name, or "Stoikon - Untitled"
+    bool isModified() const { return Doc.isModified(); }
+
+    // The document's operations (document/Document.h tells what each does).
+    void setReaction(const std::string& text);
+    void setCell(int column, int row, const QString& text);
+    void applyOptions(const DocumentOptions& options);
+    // The interface follows the language even when it stays the same, as at start-up.
+    void setLanguage(Language lang);
+    BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
+                           const std::vector<std::string>& given = {}, ChosenReading* reading = nullptr);
+    bool calculate();
+    bool calculateUntilSettled();
+    bool recalculate();
+    Document::CalculationJob calculationJob(bool recalculate, bool untilSettled) const;
+    void applyCalculation(const Document::CalculationJob& job);
+    void resizeColumn(int column, int width);
+    void startNew(const QString& defaultsFile);
+    void open(const QString& fileName, const QString& marksFolder);
+    void save(const QString& fileName, const QString& marksFolder);
+    void saveDefaults(const QString& fileName) const;
+    void restore(const DocumentContent& content);
+
+  signals:
+    void modificationChanged(bool modified);
+    void reactionTextChanged();
+    void languageChanged(Language lang);
+    void fontsChanged();
+    void fileNameChanged();
+
+  private:
+    class Relay; // tells the document's changes on as signals
+
+    Document Doc;
+    GridModel* Grid;
+    std::unique_ptr<Relay> Changes;
+    bool LanguageTold = false; // the operation running has told of a new language
+};

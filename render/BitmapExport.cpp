@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Export of the drawn reaction and the grid as a bitmap picture.
+
+#include "render/BitmapExport.h"
+
+#include "core/ChargeNotation.h"
+#include "document/Document.h"
+#include "document/Exports.h"
+#include "document/FileAccess.h"
+#include "grid/GridItems.h"
+#include "render/DrawReaction.h"
+#include "render/FontConvert.h"
+#include "texts/Texts.h"
+
+#include <QBuffer>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+
+namespace {
+// The largest picture the export draws: 16,384 pixels a side and about 8.4 million pixels
+// in all (32 MB while it is drawn, about 130 MB for the whole export). A grid that needs
+// more is cut off at the right and at the bottom, and so is a reaction wider than that.
+constexpr long long MaxPictureSide = 16384;
+constexpr long long MaxPicturePixels = 1LL << 23;
+
+// A cell text far longer than its cell can show is cut to what could be seen (no glyph is
+// narrower than a quarter of a pixel), so that a document's enormous cells do not take the
+// export's time. In the Farsi table the right end of the text shows: the start of a right-
+// to-left text, the end of a left-to-right one.
+QString VisiblePart(const QString& text, int cellWidth, bool farsi)
+{
+    const int keep = 4 * cellWidth + 16;
+    if (text.size() <= keep)
+        return text;
+    return farsi && !text.isRightToLeft() ? text.right(keep) : text.left(keep);
+}
+
+long long SumOfSizes(const std::vector<int>& sizes)
+{
+    long long sum = 0;
+    for (int size : sizes)
+        sum += std::max(size, 0);
+    return sum;
+}
+
+// One row of the table: every cell a rectangle with a black one-pixel border sharing its
+// border lines with its neighbours, and its text.
+// Cells beyond the picture's right edge are left out.
+void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int top, const QColor& textColor)
+{
+    const int rowHeight = std::max(source.RowHeights[row], 0);
+    const bool farsi = source.Lang == Language::Farsi;
+    const size_t cols = source.ColWidths.size();
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int right = painter.device()->width();
+    int left = 10;
+    for (size_t i = 0; i < cols && left < right; ++i) {
+        // The Farsi table reads from right to left: column 0 stands at the right end.
+        const size_t col = farsi ? cols - 1 - i : i;
+        const int width = std::max(source.ColWidths[col], 0);
+        const QRect cell(left, top, width, rowHeight);
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(left, top, std::max(width - 1, 0), std::max(rowHeight - 1, 0)));
+
+        // Text starts 2 pixels in (3 from the right in Farsi) and 3 down: a narrower or
+        // lower cell shows none of it.
+        const GridRow* cells = row < source.Cells.size() ? &source.Cells[row] : nullptr;
+        if (!cells || col >= cells->size() || (*cells)[col].empty() || width <= (farsi ? 3 : 2) ||
+            rowHeight <= 3) {
+            left += width - 1;
+            continue;
+        }
+        const QString text = VisiblePart(QString::fromStdString((*cells)[col]), width, farsi);
+        painter.setPen(textColor);
+        if (!farsi) {
+            painter.setClipRect(cell);
+            painter.drawText(left + 2, top + 3 + metrics.ascent(), text);
+        } else {
+            // Right-aligned, 3 pixels in from the right border, in right-to-left order; a
+            // text wider than its cell is cut at the cell's left border.
+            const int textWidth = metrics.horizontalAdvance(text);
+            const QRect textRect(left + width - textWidth - 3, top, textWidth, rowHeight);
+            painter.setClipRect(textRect.intersected(cell));
+            // A formula with a charge keeps its sign at its end, as in the window's grid.
+            painter.setLayoutDirection(IsChargedFormulaText((*cells)[col]) ? Qt::LeftToRight
+                                                                           : Qt::RightToLeft);
+            painter.drawText(QRect(textRect.left(), top + 3, textWidth, metrics.height()),
+                             Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, text);
+            painter.setLayoutDirection(Qt::RightToLeft);
+        }
+        painter.setClipping(false);
+        left += width - 1;
+    }
+}
+} // namespace
+
+QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
+{
+    const QPalette palette = PaletteOnGround(Qt::white, desktop);
+    const int lineHeight = ReactionLineHeight(source.Fonts);
+    const std::vector<int> charWidths = MeasureReaction(source.ReactionText, source.Fonts);
+    const long long reactionWidth = std::accumulate(charWidths.begin(), charWidths.end(), 0LL);
+    const long long fullWidth = std::max(reactionWidth + 10, 10 + SumOfSizes(source.ColWidths)) + 10;
+    const long long fullHeight = 20 + SumOfSizes(source.RowHeights) + lineHeight + 10;
+    const long long width = std::min(fullWidth, MaxPictureSide);
+    const long long height = std::min({fullHeight, MaxPictureSide, MaxPicturePixels / width});
+
+    QImage picture(int(width), int(height), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    // The whole reaction, unscrolled, as the line draws it.
+    painter.translate(10, 10);
+    DrawReaction(painter, source.ReactionText, source.Fonts, 0, lineHeight, palette);
+    painter.resetTransform();
+
+    painter.setFont(ToQFont(source.Fonts.GridFont));
+    painter.setLayoutDirection(source.Lang == Language::Farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    const QColor textColor = ToQColor(source.Fonts.GridFont.Color, palette);
+    int top = lineHeight + 20;
+    for (size_t row = 0; row < source.RowHeights.size() && top < height; ++row) {
+        PaintGridRow(painter, source, row, top, textColor);
+        top += std::max(source.RowHeights[row], 0) - 1;
+    }
+    return picture;
+}
+
+void WriteBitmapFile(const QImage& picture, const std::string& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // 24 bits a pixel: a picture without transparency, readable by every bitmap viewer.
+    QImageWriter writer(&buffer, "bmp");
+    if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB888)))
+        throw FileError(path, "the picture is too large to draw");
+    ReplaceFile(path, std::string_view(bytes.constData(), size_t(bytes.size())));
+}
+
+BitmapSource BitmapSourceOf(const Document& document, const ExportView& view)
+{
+    BitmapSource source;
+    source.ReactionText = document.reaction();
+    source.Fonts = document.fonts();
+    source.Cells = document.cells();
+    source.ColWidths = document.columnWidths();
+    source.RowHeights = view.RowHeights;
+    if (source.RowHeights.empty())
+        source.RowHeights.assign(size_t(document.rowCount()), DefaultRowHeight);
+    source.Lang = document.language();
+    return source;
+}
+
+namespace {
+void WriteBitmapExport(const Document& document, const ExportView& view, const std::string& path)
+{
+    // Drawing text needs the font database of a GUI application; without a display it is
+    // the offscreen one.
+    std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "stoikon";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    WriteBitmapFile(RenderBitmap(BitmapSourceOf(document, view), QGuiApplication::palette()), path);
+}
+} // namespace
+
+void RegisterBitmapExport()
+{
+    AddDocumentExport({"exportBitmap", "--export-bitmap", "PICTURE.bmp",
+                       "write the document's reaction and grid as a bitmap picture",
+                       &Texts::ExportBitmapCaption, &Texts::ExportBitmapHint, "Ctrl+P", "image-x-generic",
+                       nullptr, "Bitmaps (*.bmp)", ".bmp", 1, WriteBitmapExport});
+}

@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reaction line on a started main window: typing with real key events, the caret keys
+// and the mouse.
+
+#include "tests/ui/reactionline/LineTest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+class TestReactionLine : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void typing_maps_keys_and_tidies_the_line_data();
+    void typing_maps_keys_and_tidies_the_line();
+    void an_input_method_commit_is_typed();
+    void a_second_separator_leaves_text_and_caret_as_they_were();
+    void caret_and_deletion_keys_data();
+    void caret_and_deletion_keys();
+    void every_key_released_marks_the_document_modified_data();
+    void every_key_released_marks_the_document_modified();
+    void a_long_reaction_scrolls_to_keep_the_caret_in_view();
+    void a_click_places_the_caret_data();
+    void a_click_places_the_caret();
+};
+
+namespace {
+bool LineKeepsCaretInView(const WindowFixture& w)
+{
+    const ReactionLine* line = w.Line();
+    const int offset = line->widthBefore(line->caretPos()) - line->widthBefore(line->firstVisible());
+    return offset >= 0 && offset < line->width();
+}
+} // namespace
+
+void TestReactionLine::typing_maps_keys_and_tidies_the_line_data()
+{
+    QTest::addColumn<QStringList>("keySets"); // KP, KOP, KCP, KF; empty = defaults
+    QTest::addColumn<bool>("autoCase");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+
+    auto row = [](const char* name, const char* typed, const char* expected, bool autoCase = true,
+                  const QStringList& keySets = {}) {
+        QTest::newRow(name) << keySets << autoCase << QString::fromUtf8(typed) << QString::fromUtf8(expected);
+    };
+    // default key sets
+    row("blank types the arrow, = types plus", "h2=o2 h2o", "H2+O2>H2O");
+    row("dot types the arrow", "h2o.h2", "H2O>H2");
+    row("brackets type parentheses", "ca[oh]2", "Ca(OH)2");
+    row("a two-letter symbol wins", "co", "Co");
+    row("Shift keeps carbon monoxide", "CO", "CO");
+    row("sodium chloride", "nacl", "NaCl");
+    row("methane", "ch4", "CH4");
+    // tidying
+    row("a digit at the start vanishes", "2h2", "H2");
+    row("a digit after plus vanishes", "h2=3o2", "H2+O2");
+    row("a digit after the arrow vanishes", "h2 2h2o", "H2>H2O");
+    row("a second plus is dropped", "h2==o2", "H2+O2");
+    row("an arrow after plus is dropped", "h2= o2", "H2+O2");
+    row("characters outside the alphabet", "h2@o!", "H2O");
+    row("a Farsi letter is dropped", "hب2", "H2");
+    // ions and the electron
+    row("ions", "mno4^-=h^+", "MnO4^-+H^+");
+    row("a charge's sign, then the separator", "h^++fe^2+", "H^++Fe^2+");
+    row("the electron keeps its lower case", "fe^3+=e^- fe^2+", "Fe^3++e^->Fe^2+");
+    // auto identification off
+    row("letters keep their case", "nacl", "nacl", false);
+    row("digits and separators are still tidied", "2h2==o2", "h2+o2", false);
+    // changed key sets
+    row("a letter in a set types its symbol", "cao", "(AO", true, {"+=", "([c", ")]", " >."});
+    row("empty KF drops the blank", "h2 o2", "H2O2", true, {"+=", "([", ")]", ""});
+    row("empty KF still lets > type the arrow", "h2>o2", "H2>O2", true, {"+=", "([", ")]", ""});
+    row("plus in KF makes = and + type the arrow", "h2=o2+h2o", "H2>O2>H2O", true,
+        {"+=", "([", ")]", " >.+"});
+    row("empty KP leaves + typing itself", "h2=o2+h2o", "H2O2+H2O", true, {"", "([", ")]", " >."});
+    row("a Farsi letter in KF types the arrow", "h2یo2", "H2>O2", true,
+        {"+=", "([", ")]", QString::fromUtf8(" >.ی")});
+}
+
+void TestReactionLine::typing_maps_keys_and_tidies_the_line()
+{
+    QFETCH(QStringList, keySets);
+    QFETCH(bool, autoCase);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    TestSettings settings;
+    WindowFixture w;
+    SetKeySets(w, keySets, autoCase);
+    Type(w, typed);
+    QCOMPARE(Text(w), expected);
+    QCOMPARE(w.Line()->caretPos(), expected.size());
+    QCOMPARE(int(w.Line()->charWidths().size()), expected.size());
+}
+
+void TestReactionLine::an_input_method_commit_is_typed()
+{
+    TestSettings settings;
+    WindowFixture w;
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("h2=o2"));
+    QApplication::sendEvent(w.KeyBox(), &event);
+    QCOMPARE(Text(w), QStringLiteral("H2+O2"));
+}
+
+void TestReactionLine::a_second_separator_leaves_text_and_caret_as_they_were()
+{
+    TestSettings settings;
+    WindowFixture w;
+    Type(w, "h2=o2");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Left);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Left);
+    for (char separator : {'=', '+', ' ', '>'}) {
+        QTest::keyClick(w.KeyBox(), separator);
+        QCOMPARE(Text(w), QStringLiteral("H2+O2"));
+        QCOMPARE(w.Line()->caretPos(), 3);
+    }
+}
+
+void TestReactionLine::caret_and_deletion_keys_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedCaret");
+
+    auto row = [](const char* name, const char* text, int caret, Qt::Key key, const char* expected,
+                  int expectedCaret) {
+        QTest::newRow(name) << QString(text) << caret << int(key) << QString(expected) << expectedCaret;
+    };
+    const char* balanced = "2H2+O2>2H2O";
+    // at the ends nothing changes
+    row("Delete at the end", "H2O", 3, Qt::Key_Delete, "H2O", 3);
+    row("Backspace at the start", "H2O", 0, Qt::Key_Backspace, "H2O", 0);
+    row("Right at the end", "H2O", 3, Qt::Key_Right, "H2O", 3);
+    row("Left at the start", "H2O", 0, Qt::Key_Left, "H2O", 0);
+    // moving and deleting
+    row("Home", "H2O", 2, Qt::Key_Home, "H2O", 0);
+    row("End", "H2O", 1, Qt::Key_End, "H2O", 3);
+    row("Backspace", "H2O", 2, Qt::Key_Backspace, "HO", 1);
+    row("Delete", "H2O", 1, Qt::Key_Delete, "HO", 1);
+    row("Delete tidies a count that became a coefficient", "H2+O2", 3, Qt::Key_Delete, "H2+", 3);
+    // through a charge: the hidden "^" is one more caret position
+    row("Backspace the charge's sign", "Fe^3+", 5, Qt::Key_Backspace, "Fe^3", 4);
+    row("Backspace the charge's count", "Fe^3", 4, Qt::Key_Backspace, "Fe^", 3);
+    row("Backspace the ^", "Fe^", 3, Qt::Key_Backspace, "Fe", 2);
+    row("Delete the hidden ^", "Fe^3+", 2, Qt::Key_Delete, "Fe3+", 2);
+    row("Right onto the ^", "Fe^3+", 2, Qt::Key_Right, "Fe^3+", 3);
+    row("Left off the charge", "Fe^3+", 3, Qt::Key_Left, "Fe^3+", 2);
+    row("Home in an ion", "Fe^3+", 4, Qt::Key_Home, "Fe^3+", 0);
+    row("End in an ion", "Fe^3+", 0, Qt::Key_End, "Fe^3+", 5);
+    // a balanced text keeps its coefficients through caret keys
+    row("balanced: Left", balanced, 3, Qt::Key_Left, balanced, 2);
+    row("balanced: Right", balanced, 3, Qt::Key_Right, balanced, 4);
+    row("balanced: Home", balanced, 3, Qt::Key_Home, balanced, 0);
+    row("balanced: End", balanced, 3, Qt::Key_End, balanced, 11);
+    // ... and loses all of them to any typed character or deletion
+    row("balanced: Escape", balanced, 3, Qt::Key_Escape, "H2+O2>H2O", 2);
+    row("balanced: Delete at the end", balanced, 11, Qt::Key_Delete, "H2+O2>H2O", 9);
+    row("balanced: Backspace at the start", balanced, 0, Qt::Key_Backspace, "H2+O2>H2O", 0);
+    row("balanced: a dropped character", balanced, 11, Qt::Key_Exclam, "H2+O2>H2O", 9);
+}
+
+void TestReactionLine::caret_and_deletion_keys()
+{
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    QFETCH(int, expectedCaret);
+    TestSettings settings;
+    WindowFixture w;
+    SetText(w, text, caret);
+    QTest::keyClick(w.KeyBox(), Qt::Key(key));
+    QCOMPARE(Text(w), expected);
+    QCOMPARE(w.Line()->caretPos(), expectedCaret);
+}
+
+void TestReactionLine::every_key_released_marks_the_document_modified_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("caret key") << int(Qt::Key_Left);
+    QTest::newRow("Home") << int(Qt::Key_Home);
+    QTest::newRow("Shift") << int(Qt::Key_Shift);
+    QTest::newRow("Control") << int(Qt::Key_Control);
+    QTest::newRow("letter") << int(Qt::Key_A);
+}
+
+void TestReactionLine::every_key_released_marks_the_document_modified()
+{
+    QFETCH(int, key);
+    TestSettings settings;
+    WindowFixture w;
+    QVERIFY(!w.Doc()->isModified());
+    QTest::keyClick(w.KeyBox(), Qt::Key(key));
+    QVERIFY(w.Doc()->isModified());
+}
+
+void TestReactionLine::a_long_reaction_scrolls_to_keep_the_caret_in_view()
+{
+    TestSettings settings;
+    WindowFixture w;
+    for (int i = 0; i < 30; ++i) {
+        Type(w, "ch4=");
+        QVERIFY(LineKeepsCaretInView(w));
+    }
+    QVERIFY(w.Line()->firstVisible() > 0);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Home);
+    QCOMPARE(w.Line()->firstVisible(), 0);
+    QTest::keyClick(w.KeyBox(), Qt::Key_End);
+    QVERIFY(w.Line()->firstVisible() > 0);
+    QVERIFY(LineKeepsCaretInView(w));
+}
+
+void TestReactionLine::a_click_places_the_caret_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("boundary"); // -1: right of the text
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("on the first boundary") << "2H2+O" << 0 << 0 << 0;
+    QTest::newRow("inside the first character") << "2H2+O" << 0 << 1 << 1;
+    QTest::newRow("on a boundary") << "2H2+O" << 2 << 0 << 2;
+    QTest::newRow("just after a boundary") << "2H2+O" << 2 << 1 << 3;
+    QTest::newRow("right of the text") << "2H2+O" << -1 << 0 << 5;
+    // the "^" takes no room: a click at the charge's left edge goes before it
+    QTest::newRow("at a charge's left edge") << "Fe^2+" << 3 << 0 << 2;
+    QTest::newRow("inside a charge's count") << "Fe^2+" << 3 << 1 << 4;
+    QTest::newRow("right of a charge") << "Fe^2+" << -1 << 0 << 5;
+}
+
+void TestReactionLine::a_click_places_the_caret()
+{
+    QFETCH(QString, text);
+    QFETCH(int, boundary);
+    QFETCH(int, offset);
+    QFETCH(int, expected);
+    TestSettings settings;
+    WindowFixture w;
+    SetText(w, text, 0);
+    const int x = boundary < 0 ? w.Line()->width() - 2 : w.Line()->widthBefore(boundary) + offset;
+    QTest::mouseClick(w.Line(), Qt::LeftButton, {}, QPoint(x, 5));
+    QCOMPARE(w.Line()->caretPos(), expected);
+    QCOMPARE(Text(w), text); // a click keeps the coefficients
+}
+
+QTEST_MAIN(TestReactionLine)
+#include "tst_reaction_line.moc"

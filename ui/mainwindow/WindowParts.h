@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The parts of the main window that its commands use besides the document and the views:
+// the window itself, its status bar, help mode, the language switch, the user settings,
+// the three dialogs and the item of the atomic weights.
+
+class AboutDialog;
+class HelpMode;
+class KeyOptionsDialog;
+class LanguageSwitch;
+class OptionsDialog;
+class QAction;
+class QMainWindow;
+class StatusBar;
+struct Settings;
+
+struct WindowParts
+{
+    QMainWindow* Window = nullptr; // closed by Quit; its title is the document's caption
+    StatusBar* Status = nullptr;
+    HelpMode* Help = nullptr;
+    LanguageSwitch* Languages = nullptr;
+    Settings* UserSettings = nullptr;
+    OptionsDialog* Options = nullptr;
+    KeyOptionsDialog* KeyOptions = nullptr;
+    AboutDialog* About = nullptr;
+    QAction* PreciseWeights = nullptr; // checked: molar masses from the precise weights
+};
