@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Balance: the exact solution, the reasons of a refusal, and the grid lists it fills.
+// Balance: the exact solution, the grid lists it fills, and the answers it has always given.
 
+#include "bench/RandomReactions.h"
 #include "core/Balance.h"
 #include "tests/core/TestText.h"
 
@@ -17,6 +18,8 @@ class TestBalance : public QObject
     void balanceReaction();
     void balanceReaction_fillsTheGridLists();
     void balanceReaction_isStableOnItsOwnOutput();
+    void balanceReaction_keepsTheOldAnswers_data();
+    void balanceReaction_keepsTheOldAnswers();
 };
 
 using Status = BalanceOutcome::Status;
@@ -280,6 +283,46 @@ void TestBalance::balanceReaction_isStableOnItsOwnOutput()
         QCOMPARE(second.status, Status::Balanced);
         QCOMPARE(QString::fromStdString(second.BalancedText), QString::fromStdString(first.BalancedText));
     }
+}
+
+// The answers of the old balancing path (text passes with an exact fallback), kept as one
+// digest per 500 random reactions of real compounds: each reaction stands for its balanced
+// text where the old answer was positive and for "-" where it was refused or needed a
+// negative coefficient. The exact path must give the same texts and refuse the others.
+void TestBalance::balanceReaction_keepsTheOldAnswers_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("balanced");
+    QTest::addColumn<quint64>("digest");
+    QTest::newRow("0") << 0 << 136 << Q_UINT64_C(0x53c698a1876efc51);
+    QTest::newRow("500") << 500 << 166 << Q_UINT64_C(0xe0200e6d483d2011);
+    QTest::newRow("1000") << 1000 << 151 << Q_UINT64_C(0x80b57c1788ea5089);
+    QTest::newRow("1500") << 1500 << 152 << Q_UINT64_C(0xaaa42470c3e4915d);
+    QTest::newRow("2000") << 2000 << 144 << Q_UINT64_C(0x0ba1b4f1317c2af5);
+    QTest::newRow("2500") << 2500 << 137 << Q_UINT64_C(0x6ad59c05a9217d0c);
+}
+
+void TestBalance::balanceReaction_keepsTheOldAnswers()
+{
+    QFETCH(int, first);
+    QFETCH(int, balanced);
+    QFETCH(quint64, digest);
+    ReactionDice dice(2023);
+    for (int i = 0; i < first; ++i)
+        dice.Next();
+    quint64 hash = Q_UINT64_C(0xcbf29ce484222325); // FNV-1a
+    int count = 0;
+    for (int i = 0; i < 500; ++i) {
+        const BalanceOutcome outcome = BalanceReaction(dice.Next(), true);
+        const bool positive = outcome.status == Status::Balanced;
+        count += positive;
+        for (const char c : (positive ? outcome.BalancedText : std::string("-")) + "\n") {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= Q_UINT64_C(0x100000001b3);
+        }
+    }
+    QCOMPARE(count, balanced);
+    QCOMPARE(hash, digest);
 }
 
 QTEST_GUILESS_MAIN(TestBalance)
