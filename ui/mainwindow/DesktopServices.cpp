@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintDialog>
 #include <QUrl>
 
 DesktopServices::DesktopServices(DocumentModel* document, QWidget* window)
@@ -41,22 +42,31 @@ QFont DesktopServices::programFont() const
     return ToQFont(Document->fonts().ProgramFont);
 }
 
-QString DesktopServices::askFileName(FileDialogKind kind, const QString& title, const QString& filter) const
+QString DesktopServices::askFileName(FileDialogKind kind, const QString& title, const QString& filter,
+                                     const QString& suggested) const
 {
     if (Dialog)
-        return Dialog(kind, title, filter);
+        return Dialog(kind, title, filter, suggested);
     // The program asks about replacing a file itself, after adding the extension.
     const QFileDialog::Options options = QFileDialog::DontConfirmOverwrite;
     if (kind == FileDialogKind::Open)
-        return QFileDialog::getOpenFileName(Window, title, QString(), filter, nullptr, options);
-    return QFileDialog::getSaveFileName(Window, title, QString(), filter, nullptr, options);
+        return QFileDialog::getOpenFileName(Window, title, suggested, filter, nullptr, options);
+    return QFileDialog::getSaveFileName(Window, title, suggested, filter, nullptr, options);
+}
+
+bool DesktopServices::askPrinter(QPrinter& printer) const
+{
+    if (PrintDialog)
+        return PrintDialog(printer);
+    QPrintDialog dialog(&printer, Window);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString DesktopServices::askSaveFileName(const QString& title, const QString& filter,
-                                         const QString& extension) const
+                                         const QString& extension, const QString& suggested) const
 {
     for (;;) {
-        QString name = askFileName(FileDialogKind::Save, title, filter);
+        QString name = askFileName(FileDialogKind::Save, title, filter, suggested);
         if (name.isEmpty())
             return QString();
         if (QFileInfo(name).suffix().isEmpty())

@@ -30,13 +30,15 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap_data(
     QTest::addColumn<QList<int>>("answers"); // the answers to the overwrite question
     QTest::addColumn<QString>("written");
     QTest::addColumn<int>("dialogs");
-    QTest::newRow("a name without extension gets .bmp")
-        << QStringList() << QStringList{"pic"} << QList<int>() << "pic.bmp" << 1;
+    QTest::newRow("a name without extension gets .png")
+        << QStringList() << QStringList{"pic"} << QList<int>() << "pic.png" << 1;
+    QTest::newRow(".bmp writes a bitmap")
+        << QStringList() << QStringList{"pic.bmp"} << QList<int>() << "pic.bmp" << 1;
     QTest::newRow("another extension is kept")
         << QStringList() << QStringList{"pic.img"} << QList<int>() << "pic.img" << 1;
     QTest::newRow("cancel writes nothing") << QStringList() << QStringList{""} << QList<int>() << "" << 1;
     QTest::newRow("No asks for another name")
-        << QStringList{"old.bmp"} << QStringList{"old", "new"} << QList<int>{AnswerNo} << "new.bmp" << 2;
+        << QStringList{"old.png"} << QStringList{"old", "new"} << QList<int>{AnswerNo} << "new.png" << 2;
     QTest::newRow("Yes overwrites") << QStringList{"old.bmp"} << QStringList{"old.bmp"}
                                     << QList<int>{AnswerYes} << "old.bmp" << 1;
 }
@@ -68,7 +70,7 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap()
     if (!answers.isEmpty()) {
         QCOMPARE(messages.Shown[0].Kind, MessageKind::Warning);
         QCOMPARE(messages.Shown[0].Text,
-                 dir.filePath("old.bmp") + " already exists.\rDo you want to replace it?");
+                 dir.filePath(existing.front()) + " already exists.\rDo you want to replace it?");
     }
     for (const QString& name : existing)
         if (name != written)
@@ -80,12 +82,14 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap()
     QFile file(dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray header = file.read(30);
-    QVERIFY(header.startsWith("BM"));
-    QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
+    const bool png = written.endsWith(".png");
+    QVERIFY(header.startsWith(png ? "\x89PNG" : "BM"));
+    if (!png)
+        QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
     int gridHeight = 0;
     for (int row = 0; row < w.Doc()->grid()->gridRowCount(); ++row)
         gridHeight += w.View()->gridRowHeight(row);
-    const QImage picture(dir.filePath(written), "BMP");
+    const QImage picture(dir.filePath(written));
     QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w.Doc()->fonts()) + 10);
 }
 

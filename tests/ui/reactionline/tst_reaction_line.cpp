@@ -25,8 +25,6 @@ class TestReactionLine : public QObject
     void a_second_separator_leaves_text_and_caret_as_they_were();
     void caret_and_deletion_keys_data();
     void caret_and_deletion_keys();
-    void every_key_released_marks_the_document_modified_data();
-    void every_key_released_marks_the_document_modified();
     void a_long_reaction_scrolls_to_keep_the_caret_in_view();
     void a_click_places_the_caret_data();
     void a_click_places_the_caret();
@@ -183,26 +181,6 @@ void TestReactionLine::caret_and_deletion_keys()
     QTest::keyClick(w.KeyBox(), Qt::Key(key));
     QCOMPARE(Text(w), expected);
     QCOMPARE(w.Line()->caretPos(), expectedCaret);
-}
-
-void TestReactionLine::every_key_released_marks_the_document_modified_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("caret key") << int(Qt::Key_Left);
-    QTest::newRow("Home") << int(Qt::Key_Home);
-    QTest::newRow("Shift") << int(Qt::Key_Shift);
-    QTest::newRow("Control") << int(Qt::Key_Control);
-    QTest::newRow("letter") << int(Qt::Key_A);
-}
-
-void TestReactionLine::every_key_released_marks_the_document_modified()
-{
-    QFETCH(int, key);
-    TestSettings settings;
-    WindowFixture w;
-    QVERIFY(!w.Doc()->isModified());
-    QTest::keyClick(w.KeyBox(), Qt::Key(key));
-    QVERIFY(w.Doc()->isModified());
 }
 
 void TestReactionLine::a_long_reaction_scrolls_to_keep_the_caret_in_view()
