@@ -318,7 +318,7 @@ void ReactionLine::paintExtras()
         const bool farsi = lang == Language::Farsi;
         painter.setLayoutDirection(farsi ? Qt::RightToLeft : Qt::LeftToRight);
         painter.drawText(Picture.rect().adjusted(4, 0, -4, 0),
-                         Qt::AlignVCenter | (farsi ? Qt::AlignRight : Qt::AlignLeft),
+                         Qt::AlignVCenter | Qt::AlignAbsolute | (farsi ? Qt::AlignRight : Qt::AlignLeft),
                          QString::fromUtf8(Texts::ReactionPlaceholder.In(lang)));
     }
 }

@@ -103,9 +103,12 @@ bool ReactionLine::keyDown(int key, Qt::KeyboardModifiers modifiers)
         const bool back = key == Qt::Key_Backspace;
         if (hasSelection())
             removeRange(selectionStart(), selectionEnd(), Texts::StepDelete, Run::None);
+        else if (control && back)
+            removeRange(FormulaStartBefore(text, CaretPos), CaretPos, Texts::StepDelete, Run::None);
         else if (control)
-            removeRange(back ? FormulaStartBefore(text, CaretPos) : CaretPos,
-                        back ? CaretPos : FormulaEndAfter(text, CaretPos), Texts::StepDelete, Run::None);
+            // The formula and the separator after it, as editors take a word and its space.
+            removeRange(CaretPos, FormulaEndAfter(text, CaretPos) + (FormulaEndAfter(text, CaretPos) < count),
+                        Texts::StepDelete, Run::None);
         else
             removeRange(back ? std::max(CaretPos - 1, 0) : CaretPos,
                         back ? CaretPos : std::min(CaretPos + 1, count), Texts::StepDelete, Run::Deleting);
