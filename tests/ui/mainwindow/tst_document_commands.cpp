@@ -28,6 +28,7 @@ class TestDocumentCommands : public WindowTest
     void cancel_keeps_everything_and_no_drops_the_changes();
     void yes_with_a_cancelled_save_dialog_stops_new_open_and_close();
     void yes_with_a_failed_save_stops_the_close();
+    void the_dialogs_suggest_a_name_and_ctrl_shift_s_saves_as();
 };
 
 void TestDocumentCommands::a_saved_document_opens_with_every_field_equal()
@@ -250,6 +251,32 @@ void TestDocumentCommands::yes_with_a_failed_save_stops_the_close()
     QVERIFY(!w->close());
     QCOMPARE(messages.Texts(), (QStringList{"Save changes?", "Can not save this file"}));
     QVERIFY(w->document()->isModified());
+}
+
+void TestDocumentCommands::the_dialogs_suggest_a_name_and_ctrl_shift_s_saves_as()
+{
+    WindowFixture w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    // Untitled: a name made from the reaction, without its coefficients.
+    w.Doc()->setReaction("2H2+O2>2H2O");
+    QTest::keySequence(w.Window, QKeySequence("Ctrl+Shift+S"));
+    QCOMPARE(w.FileDialogsAsked, std::vector<FileDialogKind>{FileDialogKind::Save});
+    QCOMPARE(w.FileSuggestions.last(), QString("H2+O2=H2O.KVX"));
+    // Named: the document's own name, in its folder, with the export's extension.
+    w.FileAnswers = {PathOf("water")};
+    w->command("saveDocumentAs")->trigger();
+    w->command("exportBitmap")->trigger();
+    QCOMPARE(w.FileSuggestions.last(), PathOf("water.png"));
+    w->command("exportPdf")->trigger();
+    QCOMPARE(w.FileSuggestions.last(), PathOf("water.pdf"));
+    // The line's frame shows where the keys go.
+    auto* frame = w.Find<QWidget>("reactionLineFrame");
+    QVERIFY(frame->isVisible() && frame->geometry().contains(w.Line()->geometry()));
+    w.View()->setFocus();
+    const QColor unfocused = frame->grab().toImage().pixelColor(0, 0);
+    w.Line()->focusEditor();
+    QVERIFY(frame->grab().toImage().pixelColor(0, 0) != unfocused);
 }
 
 QTEST_MAIN(TestDocumentCommands)
