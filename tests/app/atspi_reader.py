@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the window as a screen reader does, through AT-SPI: the reaction line before and
-# after Balance (its text, and the change told as it happens) and a menu item with its key.
+# after Balance (its text, and the change told as it happens), a formula of the grid as
+# spoken and a menu item with its key.
 # Run inside a virtual X server and a D-Bus session (read_with_atspi.sh).
 import os
 import shutil
@@ -61,7 +62,10 @@ def told(event):
 
 pyatspi.Registry.registerEventListener(told, "object:text-changed:insert")
 try:
-    app = wait_for(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Stoikon"), None))
+    app = wait_for(lambda: "exited" if window.poll() is not None else next(
+        (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Stoikon"), None))
+    if app == "exited":  # as when the virtual server was lost to another run's
+        sys.exit(print("the program exited at its start") or 3)
     if not app:
         sys.exit("FAIL: the program never appeared on the accessibility bus")
     line = wait_for(lambda: next((n for n in descendants(app) if n.name == "Reaction" and n.getRole()
@@ -78,6 +82,8 @@ try:
     wait_for(lambda: spoken in inserted)
     check("told after Balance", spoken in inserted, True)
     check("reaction line after Balance", text.getText(0, -1), spoken)
+
+    check("grid's formula", find_in(app, pyatspi.ROLE_TABLE_CELL, "H 2 O") is not None, True)
 
     check_item = find_in(app, pyatspi.ROLE_MENU_ITEM, "Check")
     check("menu item Check", check_item is not None, True)
