@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Reads the window as a screen reader does, through AT-SPI: the reaction line before and
-# after Balance (its text, and the change told as it happens), a formula of the grid as
-# spoken and a menu item with its key.
-# Run inside a virtual X server and a D-Bus session (read_with_atspi.sh).
+# Reads the window as a screen reader does, through AT-SPI, in English and in Farsi: the
+# reaction line before and after Balance (its text, and the change told as it happens), a
+# formula of the grid and a menu item with its key. Run inside a virtual X server and a D-Bus
+# session (read_with_atspi.sh); exits with 3 when the program could not start there.
 import os
 import shutil
 import subprocess
@@ -14,8 +14,18 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-program, new_document = sys.argv[1], sys.argv[2]
+program, defaults = sys.argv[1], os.path.dirname(sys.argv[2])
+# The document a language starts from, and what is heard of it.
+READINGS = [
+    ("New.KVX", "Reaction", "Balance", "Check", "H 2 plus O 2 yields H 2 O", "2 H 2 plus O 2 yields 2 H 2 O"),
+    ("NewF.KVX", "واکنش", "موازنه", "بررسی", "H 2 به‌اضافه O 2 می‌دهد H 2 O", "2 H 2 به‌اضافه O 2 می‌دهد 2 H 2 O"),
+]
 failures = []
+inserted = []
+
+
+def told(event):
+    inserted.append(event.any_data)
 
 
 def check(what, got, expected):
@@ -42,59 +52,48 @@ def descendants(node):
             yield from descendants(child)
 
 
-def find_in(app, role, name):
-    return next((n for n in descendants(app) if n.getRole() == role and n.name == name), None)
+def find_in(app, roles, name):
+    return next((n for n in descendants(app) if n.getRole() in roles and n.name == name), None)
 
 
-home = tempfile.mkdtemp()
-document = os.path.join(home, "water.KVX")
-with open(new_document, "rb") as source, open(document, "wb") as target:
-    target.write(b"H2+O2>H2O" + source.read())  # the first line holds the reaction
-env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home,
-           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
-window = subprocess.Popen([program, document], env=env)
-inserted = []
-
-
-def told(event):
-    inserted.append(event.any_data)
+def read(home, defaults_name, line_name, balance_name, item_name, typed, balanced):
+    document = os.path.join(home, defaults_name)
+    with open(os.path.join(defaults, defaults_name), "rb") as source, open(document, "wb") as target:
+        target.write(b"H2+O2>H2O" + source.read())  # the first line holds the reaction
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home,
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    window = subprocess.Popen([program, document], env=env)
+    try:
+        app = wait_for(lambda: "exited" if window.poll() is not None else next(
+            (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Stoikon"), None))
+        if app == "exited":  # as when the virtual server was lost to another run's
+            sys.exit(print("the program exited at its start") or 3)
+        line = app and wait_for(lambda: find_in(app, (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY), line_name))
+        if not line:
+            return failures.append(f"{defaults_name}: no text named {line_name}")
+        text = line.queryText()
+        check("reaction line", text.getText(0, -1), typed)
+        check("editable", line.getState().contains(pyatspi.STATE_EDITABLE), True)
+        find_in(app, (pyatspi.ROLE_PUSH_BUTTON,), balance_name).queryAction().doAction(0)
+        wait_for(lambda: balanced in inserted)
+        check("told after Balance", balanced in inserted, True)
+        check("reaction line after Balance", text.getText(0, -1), balanced)
+        check("grid's formula", find_in(app, (pyatspi.ROLE_TABLE_CELL,), "H 2 O") is not None, True)
+        item = find_in(app, (pyatspi.ROLE_MENU_ITEM,), item_name)
+        check(f"menu item {item_name}'s key", item and item.queryAction().getKeyBinding(0), "Ctrl+K")
+    finally:
+        window.terminate()
+        window.wait(10)
 
 
 pyatspi.Registry.registerEventListener(told, "object:text-changed:insert")
-try:
-    app = wait_for(lambda: "exited" if window.poll() is not None else next(
-        (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Stoikon"), None))
-    if app == "exited":  # as when the virtual server was lost to another run's
-        sys.exit(print("the program exited at its start") or 3)
-    if not app:
-        sys.exit("FAIL: the program never appeared on the accessibility bus")
-    line = wait_for(lambda: next((n for n in descendants(app) if n.name == "Reaction" and n.getRole()
-                                  in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)), None))
-    if not line:
-        sys.exit("FAIL: no text named Reaction")
-    text = line.queryText()
-    check("reaction line", text.getText(0, -1), "H 2 plus O 2 yields H 2 O")
-    check("editable", line.getState().contains(pyatspi.STATE_EDITABLE), True)
-
-    balance = find_in(app, pyatspi.ROLE_PUSH_BUTTON, "Balance")
-    balance.queryAction().doAction(0)
-    spoken = "2 H 2 plus O 2 yields 2 H 2 O"
-    wait_for(lambda: spoken in inserted)
-    check("told after Balance", spoken in inserted, True)
-    check("reaction line after Balance", text.getText(0, -1), spoken)
-
-    check("grid's formula", find_in(app, pyatspi.ROLE_TABLE_CELL, "H 2 O") is not None, True)
-
-    check_item = find_in(app, pyatspi.ROLE_MENU_ITEM, "Check")
-    check("menu item Check", check_item is not None, True)
-    if check_item:
-        check("its key", check_item.queryAction().getKeyBinding(0), "Ctrl+K")
-finally:
-    pyatspi.Registry.deregisterEventListener(told, "object:text-changed:insert")
-    window.terminate()
-    window.wait(10)
-    shutil.rmtree(home, ignore_errors=True)
-
+for reading in READINGS:
+    home = tempfile.mkdtemp()
+    try:
+        read(home, *reading)
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
+pyatspi.Registry.deregisterEventListener(told, "object:text-changed:insert")
 if failures:
     sys.exit("FAIL:\n" + "\n".join(failures))
 print("PASS")
