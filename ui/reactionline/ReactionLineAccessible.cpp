@@ -26,7 +26,7 @@ std::map<const QObject*, ReactionLineAccessible*>& Made()
 } // namespace
 
 ReactionLineAccessible::ReactionLineAccessible(QWidget* keyBox, ReactionLine* line)
-    : QAccessibleWidget(keyBox, QAccessible::EditableText), Line(line), Heard(spoken()),
+    : QAccessibleWidget(keyBox, QAccessible::EditableText), Line(line), KeyBox(keyBox), Heard(spoken()),
       HeardCaret(cursorPosition())
 {
     Made()[keyBox] = this;
@@ -34,7 +34,8 @@ ReactionLineAccessible::ReactionLineAccessible(QWidget* keyBox, ReactionLine* li
 
 ReactionLineAccessible::~ReactionLineAccessible()
 {
-    Made().erase(object());
+    // Qt deletes the interface as its key box goes, when object() is null already.
+    Made().erase(KeyBox);
 }
 
 void ReactionLineAccessible::InstallFactory()

@@ -63,6 +63,7 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     int characterAt(int offset) const;
 
     ReactionLine* Line;
+    const QObject* KeyBox;
     QString Heard; // the text screen readers were last told
     int HeardCaret = 0;
 };
