@@ -8,9 +8,24 @@
 #include <map>
 
 namespace {
-// The line's key box: the focus holder the line makes and names.
-QAccessibleInterface* CreateForKeyBox(const QString&, QObject* object)
+// The line itself, around its key box: a frame that says nothing, so that the line's name
+// and hint are heard once, from the key box.
+class LineFrame : public QAccessibleWidget
 {
+  public:
+    explicit LineFrame(QWidget* line) : QAccessibleWidget(line, QAccessible::Client) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name || t == QAccessible::Description ? QString()
+                                                                       : QAccessibleWidget::text(t);
+    }
+};
+
+// The line's frame, and its key box: the focus holder the line makes and names.
+QAccessibleInterface* CreateForLine(const QString&, QObject* object)
+{
+    if (auto* frame = qobject_cast<ReactionLine*>(object))
+        return new LineFrame(frame);
     auto* line = qobject_cast<ReactionLine*>(object ? object->parent() : nullptr);
     if (!line || object->objectName() != QLatin1String("keyBox"))
         return nullptr;
@@ -41,7 +56,7 @@ ReactionLineAccessible::~ReactionLineAccessible()
 void ReactionLineAccessible::InstallFactory()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(&CreateForKeyBox);
+        QAccessible::installFactory(&CreateForLine);
         return true;
     }();
     (void)installed;
