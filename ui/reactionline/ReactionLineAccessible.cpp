@@ -32,6 +32,13 @@ QAccessibleInterface* CreateForLine(const QString&, QObject* object)
     return new ReactionLineAccessible(static_cast<QWidget*>(object), line);
 }
 
+// Where the word that begins at a character's start is: past the blank that parts it from
+// the word before. A caret stands there, so that the word after it is what it is on.
+int WordStart(const QString& spoken, int start)
+{
+    return start < int(spoken.size()) && spoken[start] == QLatin1Char(' ') ? start + 1 : start;
+}
+
 // The key boxes a screen reader asked for, with their interfaces: only they are followed.
 std::map<const QObject*, ReactionLineAccessible*>& Made()
 {
@@ -153,8 +160,8 @@ void ReactionLineAccessible::selection(int, int* startOffset, int* endOffset) co
 int ReactionLineAccessible::cursorPosition() const
 {
     std::vector<int> starts;
-    spoken(&starts);
-    return starts[size_t(std::clamp(Line->caretPos(), 0, int(starts.size()) - 1))];
+    const QString all = spoken(&starts);
+    return WordStart(all, starts[size_t(std::clamp(Line->caretPos(), 0, int(starts.size()) - 1))]);
 }
 
 void ReactionLineAccessible::setCursorPosition(int position)
@@ -206,8 +213,27 @@ int ReactionLineAccessible::offsetAtPoint(const QPoint& point) const
     while (n < int(widths.size()) && right + widths[size_t(n)] <= target)
         right += widths[size_t(n++)];
     std::vector<int> starts;
-    spoken(&starts);
-    return starts[size_t(std::min(n, int(starts.size()) - 1))];
+    const QString all = spoken(&starts);
+    return WordStart(all, starts[size_t(std::min(n, int(starts.size()) - 1))]);
+}
+
+QString ReactionLineAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                                             int* endOffset) const
+{
+    if (type != QAccessible::CharBoundary)
+        return QAccessibleTextInterface::textAtOffset(offset, type, startOffset, endOffset);
+    // A drawn character is heard as its word ("plus" for "+"), so a screen reader that reads
+    // the character after the caret as it moves says the word.
+    std::vector<int> starts;
+    const QString all = spoken(&starts);
+    if (offset < 0 || offset >= int(all.size())) {
+        *startOffset = *endOffset = std::clamp(offset, 0, int(all.size()));
+        return QString();
+    }
+    const int n = characterAt(offset);
+    *startOffset = WordStart(all, starts[size_t(n)]);
+    *endOffset = starts[size_t(n) + 1];
+    return all.mid(*startOffset, *endOffset - *startOffset);
 }
 
 QString ReactionLineAccessible::attributes(int offset, int* startOffset, int* endOffset) const

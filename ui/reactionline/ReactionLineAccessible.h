@@ -40,7 +40,8 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void* interface_cast(QAccessible::InterfaceType t) override;
 
-    // QAccessibleTextInterface: offsets count the spoken text's characters.
+    // QAccessibleTextInterface: offsets count the spoken text's characters; the caret stands
+    // at the first letter of the word of the character after it.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -49,6 +50,9 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
+    // By character, the word of the drawn character at the offset; otherwise as Qt finds it.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                         int* endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;

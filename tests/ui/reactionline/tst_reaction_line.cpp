@@ -263,11 +263,17 @@ void TestReactionLine::text_and_caret_are_read_as_spoken_data()
     QTest::addColumn<QString>("reaction");
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("spoken");
-    QTest::addColumn<int>("offset"); // the caret's, in the spoken text
+    QTest::addColumn<int>("offset");   // the caret's, in the spoken text
+    QTest::addColumn<QString>("word"); // heard as the character after the caret
 
-    QTest::newRow("caret before the arrow") << "2H2+O2>2H2O" << 6 << "2 H 2 plus O 2 yields 2 H 2 O" << 14;
+    QTest::newRow("caret before the arrow")
+        << "2H2+O2>2H2O" << 6 << "2 H 2 plus O 2 yields 2 H 2 O" << 15 << "yields";
+    QTest::newRow("caret before an electron")
+        << "Fe^3++e^->Fe^2+" << 6 << "Fe charge 3 plus plus electron yields Fe charge 2 plus" << 22
+        << "electron";
     QTest::newRow("caret after an electron")
-        << "Fe^3++e^->Fe^2+" << 9 << "Fe charge 3 plus plus electron yields Fe charge 2 plus" << 30;
+        << "Fe^3++e^->Fe^2+" << 9 << "Fe charge 3 plus plus electron yields Fe charge 2 plus" << 31
+        << "yields";
 }
 
 void TestReactionLine::text_and_caret_are_read_as_spoken()
@@ -276,6 +282,7 @@ void TestReactionLine::text_and_caret_are_read_as_spoken()
     QFETCH(int, caret);
     QFETCH(QString, spoken);
     QFETCH(int, offset);
+    QFETCH(QString, word);
     WindowFixture w;
     w.Doc()->setLanguage(Language::English);
     SetText(w, reaction, caret);
@@ -287,6 +294,10 @@ void TestReactionLine::text_and_caret_are_read_as_spoken()
     QAccessibleTextInterface* text = line->textInterface();
     QCOMPARE(text->text(0, text->characterCount()), spoken);
     QCOMPARE(text->cursorPosition(), offset);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(text->textAtOffset(offset, QAccessible::CharBoundary, &start, &end), word);
+    QCOMPARE(end - start, word.size());
     // A screen reader's caret move lands on the line's caret.
     text->setCursorPosition(0);
     QCOMPARE(w.Line()->caretPos(), 0);
