@@ -34,7 +34,7 @@ def check(what, got, expected):
         failures.append(f"{what}: expected {expected!r}, got {got!r}")
 
 
-def wait_for(find, seconds=20):
+def wait_for(find, seconds=40):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         GLib.MainContext.default().iteration(False)
@@ -65,7 +65,7 @@ def read(home, defaults_name, line_name, balance_name, item_name, typed, balance
     window = subprocess.Popen([program, document], env=env)
     try:
         app = wait_for(lambda: "exited" if window.poll() is not None else next(
-            (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Stoikon"), None))
+            (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == window.pid), None))
         if app == "exited":  # as when the virtual server was lost to another run's
             sys.exit(print("the program exited at its start") or 3)
         line = app and wait_for(lambda: find_in(app, (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY), line_name))
