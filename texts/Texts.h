@@ -188,6 +188,19 @@ extern const LocalText ReadAsNote;
 extern const LocalText OthersBalanceNote;
 extern const LocalText ReadingsOr;
 extern const LocalText UnknownName;
+
+// What screen readers say of the reaction line and the grid (only spoken): a reaction's
+// separators, arrow, charge signs, brackets and electrons (the charge is ChargeName), and
+// the description of a worked-out cell.
+extern const LocalText SpokenPlus;
+extern const LocalText SpokenYields;
+extern const LocalText SpokenPositive;
+extern const LocalText SpokenNegative;
+extern const LocalText SpokenOpenBracket;
+extern const LocalText SpokenCloseBracket;
+extern const LocalText SpokenElectron;
+extern const LocalText SpokenElectrons;
+extern const LocalText WorkedOutCell;
 } // namespace Texts
 
 // Every text in both languages, for checks over all of them; and those only shown, never

@@ -5,6 +5,7 @@
 #include "model/DocumentModel.h"
 #include "render/DrawReaction.h"
 #include "render/FontConvert.h"
+#include "ui/reactionline/ReactionLineAccessible.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -101,6 +102,9 @@ ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     : QWidget(parent), Document(document), KeyReceiver(new KeyBox(this)), BlinkTimer(new QTimer(this))
 {
     connect(Document, &DocumentModel::reactionTextChanged, this, &ReactionLine::followDocument);
+    // The spoken text is in the interface's language.
+    connect(Document, &DocumentModel::languageChanged, this,
+            [this] { ReactionLineAccessible::Follow(KeyReceiver); });
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -110,7 +114,18 @@ ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     BlinkTimer->setObjectName("blinkTimer");
     BlinkTimer->setInterval(500);
     connect(BlinkTimer, &QTimer::timeout, this, &ReactionLine::blink);
+    ReactionLineAccessible::InstallFactory();
     draw();
+}
+
+const std::string& ReactionLine::text() const
+{
+    return Document->reactionText();
+}
+
+Language ReactionLine::language() const
+{
+    return Document->language();
 }
 
 void ReactionLine::followDocument()
@@ -350,6 +365,7 @@ void ReactionLine::draw()
     // The drawing covered the caret; the next blink step paints it again.
     CaretShown = false;
     update();
+    ReactionLineAccessible::Follow(KeyReceiver);
 }
 
 void ReactionLine::changeEvent(QEvent* event)

@@ -10,6 +10,7 @@
 
 #include "core/ReactionText.h"
 #include "document/FontSettings.h"
+#include "texts/Language.h"
 
 #include <QImage>
 #include <QWidget>
@@ -46,6 +47,8 @@ class ReactionLine : public QWidget
     void paste();
     bool isPasting() const { return PasteInProgress; }
 
+    const std::string& text() const; // the document's reaction
+    Language language() const;       // the interface's language, that of its spoken text
     int caretPos() const { return CaretPos; }
     int firstVisible() const { return FirstVisible; }
     const std::vector<int>& charWidths() const { return CharWidths; }
