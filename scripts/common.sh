@@ -13,7 +13,7 @@ STOIKON_BUILD="${STOIKON_BUILD:-$STOIKON_ROOT/build}"
 # server under a window manager.
 STOIKON_PACKAGES=(build-essential cmake pkgconf qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev libboost-dev libacl1-dev
     libattr1-dev fonts-dejavu-core fonts-liberation desktop-file-utils appstream man-db dpkg-dev file lintian
-    xvfb x11-utils openbox poppler-utils)
+    xvfb x11-utils openbox dbus-daemon at-spi2-core python3-pyatspi poppler-utils)
 
 stoikon_install_packages() {
     local missing=()

@@ -297,6 +297,15 @@ const std::vector<const LocalText*>& ShownOnlyTexts()
         &Texts::OthersBalanceNote,
         &Texts::ReadingsOr,
         &Texts::UnknownName,
+        &Texts::SpokenPlus,
+        &Texts::SpokenYields,
+        &Texts::SpokenPositive,
+        &Texts::SpokenNegative,
+        &Texts::SpokenOpenBracket,
+        &Texts::SpokenCloseBracket,
+        &Texts::SpokenElectron,
+        &Texts::SpokenElectrons,
+        &Texts::WorkedOutCell,
     };
     return shown;
 }

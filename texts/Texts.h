@@ -189,6 +189,19 @@ extern const LocalText OthersBalanceNote;
 extern const LocalText ReadingsOr;
 extern const LocalText UnknownName;
 
+// What screen readers say of the reaction line and the grid (only spoken): a reaction's
+// separators, arrow, charge signs, brackets and electrons (the charge is ChargeName), and
+// the description of a worked-out cell.
+extern const LocalText SpokenPlus;
+extern const LocalText SpokenYields;
+extern const LocalText SpokenPositive;
+extern const LocalText SpokenNegative;
+extern const LocalText SpokenOpenBracket;
+extern const LocalText SpokenCloseBracket;
+extern const LocalText SpokenElectron;
+extern const LocalText SpokenElectrons;
+extern const LocalText WorkedOutCell;
+
 // Editing and handouts (EditTexts.cpp): the Edit menu and the steps its items name ("%1" in
 // UndoStepCaption), the reaction line's placeholder, Print, the PDF and SVG exports, the
 // students' sheet and the handout's page numbers.

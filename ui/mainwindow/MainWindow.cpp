@@ -43,6 +43,14 @@ void Place(QWidget* child, int x, int y, int w, int h)
     child->setGeometry(QStyle::visualRect(parent->layoutDirection(), parent->rect(), QRect(x, y, w, h)));
 }
 
+// A label's text as the name of what it labels: without its closing colon.
+QString AccessibleName(QString label)
+{
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label;
+}
+
 template <typename Widget> Widget* Named(Widget* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -308,6 +316,9 @@ void MainWindow::retranslate()
     Widgets.calculateButton->setText(QString::fromUtf8(Texts::CalculateButton.In(lang)));
     SetHint(Widgets.calculateButton, QString::fromUtf8(Texts::CalculateButtonHint.In(lang)));
     SetHint(Widgets.reactionLine, QString::fromUtf8(Texts::ReactionLineHint.In(lang)));
+    // Screen readers name the painted line and grid by the labels shown above them.
+    Widgets.reactionLine->setAccessibleName(AccessibleName(Widgets.reactionLabel->text()));
+    Widgets.grid->setAccessibleName(AccessibleName(Widgets.gridLabel->text()));
     showUndoSteps();
     layOut();
 }

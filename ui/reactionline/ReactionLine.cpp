@@ -7,6 +7,7 @@
 #include "render/FontConvert.h"
 #include "texts/Texts.h"
 #include "ui/reactionline/KeyBox.h"
+#include "ui/reactionline/ReactionLineAccessible.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -66,7 +67,8 @@ ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     connect(Document, &DocumentModel::reactionTextChanged, this, &ReactionLine::followDocument);
     // An undo or redo of the line's own edit puts the caret back where it stood.
     connect(Document, &DocumentModel::caretRestored, this, &ReactionLine::setCaretPos);
-    // The placeholder speaks the interface's language.
+    // The placeholder and the spoken text are in the interface's language (draw tells the
+    // screen readers).
     connect(Document, &DocumentModel::languageChanged, this, &ReactionLine::draw);
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::NoFocus);
@@ -82,12 +84,18 @@ ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     BlinkTimer->setObjectName("blinkTimer");
     BlinkTimer->setInterval(500);
     connect(BlinkTimer, &QTimer::timeout, this, &ReactionLine::blink);
+    ReactionLineAccessible::InstallFactory();
     draw();
 }
 
-QString ReactionLine::text() const
+const std::string& ReactionLine::text() const
 {
-    return QString::fromStdString(Document->reactionText());
+    return Document->reactionText();
+}
+
+Language ReactionLine::language() const
+{
+    return Document->language();
 }
 
 int ReactionLine::selectionStart() const
@@ -292,6 +300,7 @@ void ReactionLine::draw()
     // The drawing covered the caret; the next blink step paints it again.
     CaretShown = false;
     update();
+    ReactionLineAccessible::Follow(KeyReceiver);
     tellEditState();
 }
 

@@ -18,6 +18,7 @@
 
 #include "core/ReactionText.h"
 #include "document/FontSettings.h"
+#include "texts/Language.h"
 
 #include <QImage>
 #include <QString>
@@ -40,7 +41,8 @@ class ReactionLine : public QWidget
     ReactionLine(DocumentModel* document, QWidget* parent);
 
     // ---- What it shows, for the window and for assistive technology ----
-    QString text() const;                     // the document's reaction
+    const std::string& text() const;          // the document's reaction
+    Language language() const;                // the interface's language, that of its spoken text
     int caretPos() const { return CaretPos; } // characters before the caret
     bool hasSelection() const { return Anchor >= 0 && Anchor != CaretPos; }
     int selectionStart() const; // the caret's place when nothing is selected

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reaction line on a started main window: typing with real key events, the caret keys
-// and the mouse.
+// and the mouse, and the line as screen readers read it through Qt's accessibility
+// interfaces (what Balance tells them is read through AT-SPI, tests/app/atspi_reader.py, as
+// Qt sends its events only to a platform's bridge).
 
 #include "tests/ui/reactionline/LineTest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -35,6 +38,8 @@ class TestReactionLine : public QObject
     void the_mouse_selects_by_dragging_and_by_double_click();
     void balance_leaves_the_caret_at_the_end_and_the_start_in_view();
     void an_empty_line_shows_its_hint_in_the_interface_language();
+    void text_and_caret_are_read_as_spoken_data();
+    void text_and_caret_are_read_as_spoken();
 };
 
 namespace {
@@ -301,7 +306,7 @@ void TestReactionLine::selection_keys()
         QTest::keySequence(w.KeyBox(), key);
     Type(w, typed);
     QCOMPARE(Text(w), expected);
-    QCOMPARE(w.Line()->text(), expected);
+    QCOMPARE(QString::fromStdString(w.Line()->text()), expected);
     QCOMPARE(w.Line()->caretPos(), expectedCaret);
     QCOMPARE(w.Line()->selectedText(), selected);
     QCOMPARE(w.Line()->hasSelection(), !selected.isEmpty());
@@ -362,6 +367,55 @@ void TestReactionLine::an_empty_line_shows_its_hint_in_the_interface_language()
     QVERIFY(!InkBox(w.Line()->picture(), right, IsInk).isEmpty());
     Type(w, "h");
     QVERIFY(InkBox(w.Line()->picture(), right, IsInk).isEmpty());
+}
+
+void TestReactionLine::text_and_caret_are_read_as_spoken_data()
+{
+    QTest::addColumn<QString>("reaction");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<int>("offset");   // the caret's, in the spoken text
+    QTest::addColumn<QString>("word"); // heard as the character after the caret
+
+    QTest::newRow("caret before the arrow")
+        << "2H2+O2>2H2O" << 6 << "2 H 2 plus O 2 yields 2 H 2 O" << 15 << "yields";
+    QTest::newRow("caret before an electron")
+        << "Fe^3++e^->Fe^2+" << 6 << "Fe charge 3 plus plus electron yields Fe charge 2 plus" << 22
+        << "electron";
+    QTest::newRow("caret after an electron")
+        << "Fe^3++e^->Fe^2+" << 9 << "Fe charge 3 plus plus electron yields Fe charge 2 plus" << 31
+        << "yields";
+}
+
+void TestReactionLine::text_and_caret_are_read_as_spoken()
+{
+    QFETCH(QString, reaction);
+    QFETCH(int, caret);
+    QFETCH(QString, spoken);
+    QFETCH(int, offset);
+    QFETCH(QString, word);
+    WindowFixture w;
+    w.Doc()->setLanguage(Language::English);
+    SetText(w, reaction, caret);
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(w.KeyBox());
+    QVERIFY(line && line->textInterface());
+    QCOMPARE(line->role(), QAccessible::EditableText);
+    QVERIFY(line->state().editable);
+    QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Reaction"));
+    QAccessibleTextInterface* text = line->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()), spoken);
+    QCOMPARE(text->cursorPosition(), offset);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(text->textAtOffset(offset, QAccessible::CharBoundary, &start, &end), word);
+    QCOMPARE(end - start, word.size());
+    // A screen reader's caret move lands on the line's caret.
+    text->setCursorPosition(0);
+    QCOMPARE(w.Line()->caretPos(), 0);
+    text->setCursorPosition(offset);
+    QCOMPARE(w.Line()->caretPos(), caret);
+    QCOMPARE(text->selectionCount(), 0);
+    QVERIFY(text->characterRect(offset - 1).intersects(line->rect()));
 }
 
 QTEST_MAIN(TestReactionLine)
