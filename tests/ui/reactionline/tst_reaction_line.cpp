@@ -416,6 +416,16 @@ void TestReactionLine::text_and_caret_are_read_as_spoken()
     QCOMPARE(w.Line()->caretPos(), caret);
     QCOMPARE(text->selectionCount(), 0);
     QVERIFY(text->characterRect(offset - 1).intersects(line->rect()));
+    // The selection, both ways: a screen reader's is the line's.
+    text->setSelection(0, 0, offset);
+    QCOMPARE(w.Line()->selectedText(), reaction.left(caret));
+    QCOMPARE(text->selectionCount(), 1);
+    int selectedFrom = -1;
+    int selectedTo = -1;
+    text->selection(0, &selectedFrom, &selectedTo);
+    QCOMPARE(std::pair(selectedFrom, selectedTo), std::pair(0, offset));
+    text->removeSelection(0);
+    QVERIFY(!w.Line()->hasSelection());
 }
 
 QTEST_MAIN(TestReactionLine)
