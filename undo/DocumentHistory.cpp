@@ -77,7 +77,8 @@ DocumentHistory::DocumentHistory(DocumentModel* document, QObject* parent)
 
 DocumentHistory::~DocumentHistory()
 {
-    Document->setSteps(nullptr);
+    if (Document)
+        Document->setSteps(nullptr);
 }
 
 bool DocumentHistory::canUndo() const

@@ -12,6 +12,7 @@
 #include "model/DocumentStep.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QUndoStack>
 
 class DocumentModel;
@@ -44,6 +45,6 @@ class DocumentHistory : public QObject, private DocumentStepKeeper
     void markSaved() override;
     void follow(); // the document's flag and the signal
 
-    DocumentModel* Document;
+    QPointer<DocumentModel> Document; // a window deletes its model before its history
     QUndoStack Stack;
 };
