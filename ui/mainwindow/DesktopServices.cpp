@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QUrl>
 
 DesktopServices::DesktopServices(DocumentModel* document, QWidget* window)
@@ -43,7 +44,7 @@ QFont DesktopServices::programFont() const
 }
 
 QString DesktopServices::askFileName(FileDialogKind kind, const QString& title, const QString& filter,
-                                     const QString& suggested) const
+                                     const QString& suggested, QString* chosenFilter) const
 {
     if (Dialog)
         return Dialog(kind, title, filter, suggested);
@@ -51,7 +52,7 @@ QString DesktopServices::askFileName(FileDialogKind kind, const QString& title, 
     const QFileDialog::Options options = QFileDialog::DontConfirmOverwrite;
     if (kind == FileDialogKind::Open)
         return QFileDialog::getOpenFileName(Window, title, suggested, filter, nullptr, options);
-    return QFileDialog::getSaveFileName(Window, title, suggested, filter, nullptr, options);
+    return QFileDialog::getSaveFileName(Window, title, suggested, filter, chosenFilter, options);
 }
 
 bool DesktopServices::askPrinter(QPrinter& printer) const
@@ -66,11 +67,15 @@ QString DesktopServices::askSaveFileName(const QString& title, const QString& fi
                                          const QString& extension, const QString& suggested) const
 {
     for (;;) {
-        QString name = askFileName(FileDialogKind::Save, title, filter, suggested);
+        QString chosenFilter;
+        QString name = askFileName(FileDialogKind::Save, title, filter, suggested, &chosenFilter);
         if (name.isEmpty())
             return QString();
+        // The filter chosen in the dialog ("Bitmaps (*.bmp)") gives its extension.
+        static const QRegularExpression filterExtension(QStringLiteral("\\(\\*(\\.\\w+)\\)$"));
+        const QRegularExpressionMatch chosen = filterExtension.match(chosenFilter);
         if (QFileInfo(name).suffix().isEmpty())
-            name += extension;
+            name += chosen.hasMatch() ? chosen.captured(1) : extension;
         if (PathExists(PathBytes(name)) &&
             message(name + QString::fromUtf8(Texts::MsgAlreadyExists.In(Document->language())),
                     MessageKind::Warning, ButtonYes | ButtonNo) != AnswerYes)

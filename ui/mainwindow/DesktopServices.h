@@ -33,11 +33,13 @@ class DesktopServices
     int message(MessageRequest request) const; // its language is the document's
     QFont programFont() const;
 
-    // The file dialog, offering suggested (a name, or a path) when given.
+    // The file dialog, offering suggested (a name, or a path) when given; chosenFilter, when
+    // given, receives the filter the user chose.
     QString askFileName(FileDialogKind kind, const QString& title, const QString& filter,
-                        const QString& suggested = QString()) const;
-    // The save dialog with the extension rule (added to a name without one) and the question
-    // before a file is replaced, whose No asks again. Empty when cancelled.
+                        const QString& suggested = QString(), QString* chosenFilter = nullptr) const;
+    // The save dialog with the extension rule (the chosen filter's, or extension, added to a
+    // name without one) and the question before a file is replaced, whose No asks again.
+    // Empty when cancelled.
     QString askSaveFileName(const QString& title, const QString& filter, const QString& extension,
                             const QString& suggested) const;
     // The print dialog: false when cancelled.
