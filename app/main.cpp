@@ -2,7 +2,7 @@
 #include "app/DisplayStart.h"
 #include "cli/CommandLine.h"
 #include "model/FilePath.h"
-#include "render/BitmapExport.h"
+#include "render/DrawnExports.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -38,8 +38,9 @@ int main(int argc, char** argv)
     // read in blocks as it arrives and output is buffered until a read would wait.
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    // The bitmap is drawn with Qt Gui: its export is this program's, not the command line's.
-    RegisterBitmapExport();
+    // The picture, the handout and the SVG are drawn with Qt Gui: their exports are this
+    // program's, not the command line's.
+    RegisterDrawnExports();
     const int status = RunCommandLine(args, std::cin, std::cout, std::cerr);
     if (status >= 0)
         return status;

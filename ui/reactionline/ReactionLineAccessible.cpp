@@ -89,6 +89,14 @@ void ReactionLineAccessible::Follow(QWidget* keyBox)
         QAccessibleTextCursorEvent event(keyBox, caret);
         QAccessible::updateAccessibility(&event);
     }
+    std::pair<int, int> selected;
+    self->selection(0, &selected.first, &selected.second);
+    if (selected != self->HeardSelection) {
+        self->HeardSelection = selected;
+        QAccessibleTextSelectionEvent event(keyBox, selected.first, selected.second);
+        event.setCursorPosition(caret);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QString ReactionLineAccessible::spoken(std::vector<int>* starts) const
@@ -151,29 +159,55 @@ void* ReactionLineAccessible::interface_cast(QAccessible::InterfaceType t)
     return QAccessibleWidget::interface_cast(t);
 }
 
+int ReactionLineAccessible::spokenOffset(int pos) const
+{
+    std::vector<int> starts;
+    const QString all = spoken(&starts);
+    return WordStart(all, starts[size_t(std::clamp(pos, 0, int(starts.size()) - 1))]);
+}
+
+int ReactionLineAccessible::linePosition(int offset) const
+{
+    // An offset inside a character's words stands before that character.
+    std::vector<int> starts;
+    spoken(&starts);
+    return offset >= starts.back() ? int(starts.size()) - 1 : characterAt(offset);
+}
+
 void ReactionLineAccessible::selection(int, int* startOffset, int* endOffset) const
 {
-    *startOffset = 0;
-    *endOffset = 0;
+    *startOffset = Line->hasSelection() ? spokenOffset(Line->selectionStart()) : 0;
+    *endOffset = Line->hasSelection() ? spokenOffset(Line->selectionEnd()) : 0;
+}
+
+int ReactionLineAccessible::selectionCount() const
+{
+    return Line->hasSelection() ? 1 : 0;
+}
+
+void ReactionLineAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void ReactionLineAccessible::removeSelection(int)
+{
+    Line->setCaretPos(Line->caretPos());
+}
+
+void ReactionLineAccessible::setSelection(int, int startOffset, int endOffset)
+{
+    Line->setSelection(linePosition(startOffset), linePosition(endOffset));
 }
 
 int ReactionLineAccessible::cursorPosition() const
 {
-    std::vector<int> starts;
-    const QString all = spoken(&starts);
-    return WordStart(all, starts[size_t(std::clamp(Line->caretPos(), 0, int(starts.size()) - 1))]);
+    return spokenOffset(Line->caretPos());
 }
 
 void ReactionLineAccessible::setCursorPosition(int position)
 {
-    // An offset inside a character's words puts the caret before that character.
-    std::vector<int> starts;
-    spoken(&starts);
-    const int count = int(starts.size()) - 1;
-    int pos = characterAt(position);
-    if (position >= starts.back())
-        pos = count;
-    Line->setCaretPos(pos);
+    Line->setCaretPos(linePosition(position));
 }
 
 QString ReactionLineAccessible::text(int startOffset, int endOffset) const

@@ -9,10 +9,11 @@
 // The object screen readers see is the line's key box, which holds the keyboard focus, so
 // that focus, text and caret belong to one object; its place on screen is the line's. The
 // interface reads the line through its public accessors only (text, language, caret,
-// widths) and has no selection to report while the line has none.
+// selection, widths).
 
 #include <QAccessibleWidget>
 
+#include <utility>
 #include <vector>
 
 class ReactionLine;
@@ -43,10 +44,10 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     // QAccessibleTextInterface: offsets count the spoken text's characters; the caret stands
     // at the first letter of the word of the character after it.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    int selectionCount() const override; // the line has one selection at most
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
@@ -65,9 +66,13 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     QString spoken(std::vector<int>* starts = nullptr) const;
     // The character whose words hold the offset (the text's length past the end).
     int characterAt(int offset) const;
+    // Where the line's position pos stands in the spoken text, and back.
+    int spokenOffset(int pos) const;
+    int linePosition(int offset) const;
 
     ReactionLine* Line;
     const QObject* KeyBox;
     QString Heard; // the text screen readers were last told
     int HeardCaret = 0;
+    std::pair<int, int> HeardSelection{0, 0};
 };
