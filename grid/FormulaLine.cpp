@@ -28,6 +28,13 @@ int TargetColumns::Find(const std::string& line, std::size_t equals) const
     return found == ByName.end() ? -1 : found->second;
 }
 
+std::string AsOperand(const std::string& cell)
+{
+    if (cell.empty() || cell[0] != '-' || !ParseRealNumber(cell))
+        return cell;
+    return "(" + cell + ")";
+}
+
 const std::optional<std::string>& Evaluations::Of(const std::string& expression, long long& work)
 {
     const auto known = Known.find(expression);

@@ -38,6 +38,10 @@ class Evaluations
     std::unordered_map<std::string, std::optional<std::string>> Known;
 };
 
+// A cell's text as it goes into a formula: a negative number in parentheses, so that it is
+// one operand with its sign (2*#Mol(a) with -3 is -6, #Mol(a)^2 is 9); any other text as it is.
+std::string AsOperand(const std::string& cell);
+
 // A written cell of one pair: every line of a pair sees the cells as they were when the
 // pair began, and of two lines with the same target the later one wins.
 struct Write

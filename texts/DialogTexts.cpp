@@ -45,6 +45,7 @@ const LocalText FormulaHelp3{"Supported mathematical operators: !, ^(power), *, 
                              "عملیات ریاضی قابل قبول: !, ^(توان), *, /, +, -"};
 const LocalText FormulaHelp4{"Example: ((#Mol(b) * 5) + 1) / (#Mol(a))",
                              "مثال: ((a)مول#) / (1 + (5 * (b)مول#))"};
+const LocalText FormulaReadingLabel{"Read as: ", "خوانده می‌شود: "};
 
 // The key-options dialog and the about box.
 const LocalText KeyOptionsTitle{"Key Options", "تنظیمات کلیدها"};

@@ -239,6 +239,7 @@ const std::vector<const LocalText*>& AllTexts()
             &Texts::FormulaHelp2,
             &Texts::FormulaHelp3,
             &Texts::FormulaHelp4,
+            &Texts::FormulaReadingLabel,
             &Texts::KeyOptionsTitle,
             &Texts::AutoCaseCaption,
             &Texts::AboutTitle,

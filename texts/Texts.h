@@ -131,6 +131,7 @@ extern const LocalText FormulaHelp1;
 extern const LocalText FormulaHelp2;
 extern const LocalText FormulaHelp3;
 extern const LocalText FormulaHelp4;
+extern const LocalText FormulaReadingLabel; // before the formula being edited, as it will be read
 
 // The key-options dialog and the about box.
 extern const LocalText KeyOptionsTitle;
