@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/Document.h"
 
+#include "core/ReactionParser.h"
 #include "document/FileAccess.h"
 #include "document/HtmlPage.h"
 #include "grid/BalanceColumns.h"
@@ -25,6 +26,7 @@ void Document::setCell(int column, int row, const std::string& text)
     if (cell(column, row) != text)
         writeCell(column, row, text);
     markModified(true);
+    settle();
 }
 
 void Document::applyOptions(const DocumentOptions& options)
@@ -43,6 +45,7 @@ void Document::applyOptions(const DocumentOptions& options)
         setWidth(c, columns[size_t(c)].Width);
     }
     Content.Data.Formulas = options.Formulas;
+    settle();
 }
 
 void Document::setLanguage(Language lang)
@@ -84,11 +87,40 @@ BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium me
     if (rows > 1)
         Observer->cellsChanged({1, rows - 1, 0, columnCount() - 1});
     replaceReaction(outcome.BalancedText);
+    settle();
     return outcome;
+}
+
+void Document::useWeights(AtomicWeights weights)
+{
+    GridCells cells = this->cells();
+    if (!RefillMolarMasses(cells, typesList(), weights))
+        return;
+    for (int r = 1; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (cells[size_t(r)][size_t(c)] != cell(c, r))
+                writeCell(c, r, cells[size_t(r)][size_t(c)]);
+    markModified(true);
+    settle();
+}
+
+void Document::settle()
+{
+    if (hasWorkedOutCells() || !Content.Notes.empty())
+        recalculate();
 }
 
 CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 {
+    if (std::optional<WorkOutResult> whole =
+            WorkOutAmounts(Recalculate ? Cells : Given, Formulas, BalanceColumns, Reactants, budget)) {
+        // Worked out whole: every worked-out cell is written anew.
+        Cells = std::move(whole->Cells);
+        Notes = std::move(whole->Notes);
+        LimitingRow = whole->LimitingRow;
+        Recalculate = true;
+        return whole->End;
+    }
     if (UntilSettled)
         return CalculateUntilSettled(Cells, Formulas, budget);
     if (CalculateGrid(Cells, Formulas, budget))
@@ -99,9 +131,24 @@ CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 Document::CalculationJob Document::calculationJob(bool recalculate, bool untilSettled) const
 {
     CalculationJob job{cells(), formulas(), recalculate, untilSettled};
-    if (recalculate)
-        for (const auto& [column, row] : workedOutCells())
-            job.Cells[size_t(row)][size_t(column)].clear();
+    GridCells& given = recalculate ? job.Cells : job.Given;
+    if (!recalculate)
+        given = cells();
+    for (const auto& [column, row] : workedOutCells())
+        given[size_t(row)][size_t(column)].clear();
+    for (int c = 0; c < columnCount(); ++c) {
+        const char type = typeCodeOf(c);
+        job.BalanceColumns.push_back(type == GridType::SubstanceFormula ||
+                                     type == GridType::SubstanceNumber || type == GridType::AtomicWeight);
+    }
+    // The substance rows follow the reaction: its reactants first.
+    job.Reactants = rowCount();
+    try {
+        if (reaction().find('>') != std::string::npos)
+            SplitFormulas(PrepareReaction(reaction()), job.Reactants);
+    } catch (const std::exception&) {
+        job.Reactants = rowCount();
+    }
     return job;
 }
 
@@ -120,6 +167,11 @@ void Document::applyCalculation(const CalculationJob& job)
             changed = {std::min(changed.FirstRow, r), r, std::min(changed.FirstColumn, c),
                        std::max(changed.LastColumn, c)};
         }
+    if (Content.Notes != job.Notes || Content.LimitingRow != job.LimitingRow) {
+        Content.Notes = job.Notes;
+        Content.LimitingRow = job.LimitingRow;
+        changed = {1, rowCount() - 1, 0, columnCount() - 1};
+    }
     if (changed.LastRow >= 0)
         Observer->cellsChanged(changed);
     markModified(true);

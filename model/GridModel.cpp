@@ -27,6 +27,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     const int row = index.row() + 1;
     if (role == WorkedOutRole)
         return doc().isWorkedOut(index.column(), row);
+    if (role == NoteRole) {
+        const CellNote* note = doc().noteAt(index.column(), row);
+        return note ? QString::fromStdString(NoteText(*note, doc().language())) : QString();
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     return QString::fromStdString(doc().cell(index.column(), row));
@@ -142,7 +146,7 @@ void GridModel::cellsChanged(const CellRange& range)
     if (range.LastRow >= 1)
         emit dataChanged(index(std::max(range.FirstRow, 1) - 1, range.FirstColumn),
                          index(range.LastRow - 1, range.LastColumn),
-                         {Qt::DisplayRole, Qt::EditRole, WorkedOutRole});
+                         {Qt::DisplayRole, Qt::EditRole, WorkedOutRole, NoteRole});
 }
 
 void GridModel::widthChanged(int column)

@@ -7,7 +7,8 @@
 // draw only the cells in view, however large the grid.
 //
 // Besides its text each data cell tells through WorkedOutRole whether it was filled by
-// Calculate Grid rather than given (typed, opened, written by Balance).
+// Calculate Grid rather than given (typed, opened, written by Balance), and through NoteRole
+// what the worked-out sheet says beside a given amount (left over, yield, contradiction).
 
 #include "document/Document.h"
 
@@ -21,6 +22,7 @@ class GridModel : public QAbstractTableModel
 
   public:
     static constexpr int WorkedOutRole = Qt::UserRole + 1;
+    static constexpr int NoteRole = Qt::UserRole + 2;
 
     explicit GridModel(DocumentModel* document);
 

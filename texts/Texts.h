@@ -131,6 +131,10 @@ extern const LocalText FormulaHelp1;
 extern const LocalText FormulaHelp2;
 extern const LocalText FormulaHelp3;
 extern const LocalText FormulaHelp4;
+extern const LocalText LimitingReactantNote;
+extern const LocalText ExcessNote;
+extern const LocalText YieldNote;
+extern const LocalText ContradictsNote;
 extern const LocalText FormulaReadingLabel; // before the formula being edited, as it will be read
 
 // The key-options dialog and the about box.

@@ -99,12 +99,15 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
     }
     // Measured in fractions of a pixel as the style lays the text out: a text a fraction
     // too wide is wrapped at its decimal point and cut to "0…" by the style.
-    const int room = TextRoom(*option);
     const QFontMetricsF metrics(option->font);
+    // A given amount's note (what is left over, the yield) follows its value.
+    const QString note = index.data(GridModel::NoteRole).toString();
+    const QString suffix = note.isEmpty() ? QString() : QStringLiteral("  (") + note + QLatin1Char(')');
+    const double room = TextRoom(*option) - metrics.horizontalAdvance(suffix);
     const auto fits = [&metrics, room](const std::string& text) {
         return metrics.horizontalAdvance(QString::fromStdString(text)) <= room;
     };
-    option->text = QString::fromStdString(FitNumberText(option->text.toStdString(), fits));
+    option->text = QString::fromStdString(FitNumberText(option->text.toStdString(), fits)) + suffix;
 }
 
 QStyleOptionViewItem CellDelegate::shownOption(const QStyleOptionViewItem& option,

@@ -6,6 +6,7 @@
 #include "ui/grid/CellDelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -189,4 +190,17 @@ bool GridView::viewportEvent(QEvent* event)
         break;
     }
     return QTableView::viewportEvent(event);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    // Delete empties the cells chosen: a given value goes, and a sheet already calculated
+    // works it out again from the others.
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && state() != EditingState) {
+        for (const QModelIndex& index : selectedIndexes())
+            if (!index.data(Qt::EditRole).toString().isEmpty())
+                model()->setData(index, QString());
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }

@@ -46,6 +46,7 @@ class GridView : public QTableView
     // Rows are resized by dragging the line under a row, as there is no row header.
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void followDirection();

@@ -8,11 +8,14 @@
 #include "ui/grid/GridView.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+
+#include <map>
 
 class TestCalculateWorkflow : public WindowTest
 {
@@ -28,6 +31,7 @@ class TestCalculateWorkflow : public WindowTest
     void recalculate_follows_a_changed_given_mass_and_marks_worked_out_cells();
     void a_long_recalculation_shows_its_progress_and_cancel_leaves_the_grid();
     void precise_atomic_weights_apply_to_balance_and_are_kept();
+    void a_teachers_steps_keep_every_number_consistent();
 };
 
 void TestCalculateWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
@@ -240,6 +244,116 @@ void TestCalculateWorkflow::precise_atomic_weights_apply_to_balance_and_are_kept
     next.Action("preciseWeights")->trigger();
     WindowFixture third;
     QVERIFY(!third.Action("preciseWeights")->isChecked());
+}
+
+namespace {
+long double Number(const WindowFixture& w, int column, int row)
+{
+    return *ParseRealNumber(w.Grid()->cell(column, row).toStdString());
+}
+
+bool Near(long double a, long double b)
+{
+    return std::fabs(a - b) <= 1e-9L * std::max<long double>(1, std::max(std::fabs(a), std::fabs(b)));
+}
+} // namespace
+
+void TestCalculateWorkflow::a_teachers_steps_keep_every_number_consistent()
+{
+    // The shipped sheet: Formula, Number, Weight, Mol, Mass, Volume; rows H2, O2, H2O.
+    enum Column
+    {
+        Formula,
+        Coefficient,
+        Weight,
+        Mol,
+        Mass,
+        Volume
+    };
+    using Kind = CellNote::Kind;
+    struct Step
+    {
+        const char* What;
+        int Row;          // the mass typed into this row's cell
+        const char* Text; // empty: the cell emptied with Delete; null: the weights switched
+        const char* Limiting;
+        std::vector<std::pair<int, Kind>> Notes; // rows with a note beside their mass
+    };
+    const Step steps[] = {
+        {"one given amount", 1, "4", "", {}},
+        {"a change", 1, "6", "", {}},
+        {"a second given amount", 2, "16", "O₂", {{1, Kind::Excess}}},
+        {"a product's actual amount", 3, "15", "O₂", {{1, Kind::Excess}, {3, Kind::Yield}}},
+        {"the weights switched", 0, nullptr, "O₂", {{1, Kind::Excess}, {3, Kind::Yield}}},
+        {"a given amount cleared", 2, "", "", {{3, Kind::Yield}}},
+        {"more product than can form", 3, "100", "", {{3, Kind::Contradicts}}},
+    };
+    WindowFixture w(QString(), false);
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    TypeReaction(w, "h2=o2 h2o");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    const Document& doc = w->document()->document();
+    const auto* limiting = w->statusBar()->findChild<QLabel*>("limitingReactant");
+    for (const Step& step : steps) {
+        if (!step.Text) {
+            w.Action("preciseWeights")->trigger();
+        } else if (*step.Text) {
+            TypeIntoGrid(w, step.Text, Mass, step.Row);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(10); // the editor's text is committed after the key
+        } else {
+            w.View()->setCurrentIndex(w.Grid()->index(step.Row - 1, Mass));
+            QTest::keyClick(w.View(), Qt::Key_Delete);
+        }
+        if (&step == &steps[0])
+            w.Find<QPushButton>("calculateButton")->click();
+        std::map<int, Kind> notes;
+        for (const CellNote& note : doc.notes())
+            notes[note.Row] = note.What;
+        QCOMPARE(notes, (std::map<int, Kind>(step.Notes.begin(), step.Notes.end())));
+        // Every row agrees with itself, its mass and volume with its moles, but for a given
+        // amount marked as contradicting the others.
+        long double extent = -1; // moles per coefficient where nothing is noted
+        for (int r = 1; r <= 3; ++r) {
+            const long double mol = Number(w, Mol, r);
+            const auto note = notes.find(r);
+            const bool contradicts = note != notes.end() && note->second == Kind::Contradicts;
+            QVERIFY2(contradicts || Near(Number(w, Mass, r), mol * Number(w, Weight, r)), step.What);
+            QVERIFY2(Near(Number(w, Volume, r), mol * 22.4L), step.What);
+            if (note == notes.end() || contradicts) {
+                const long double own = mol / Number(w, Coefficient, r);
+                QVERIFY2(extent < 0 || Near(extent, own), step.What);
+                extent = own;
+            }
+        }
+        // What is left over, the yield: against the amount the others decide.
+        for (const CellNote& note : doc.notes()) {
+            const int r = note.Row;
+            const long double decided = extent * Number(w, Coefficient, r) * Number(w, Weight, r);
+            const long double value = note.Value.empty() ? 0 : *ParseRealNumber(note.Value);
+            if (note.What == Kind::Excess)
+                QVERIFY2(Near(Number(w, Mass, r) - value, decided), step.What);
+            else if (note.What == Kind::Yield)
+                QVERIFY2(Near(value, Number(w, Mass, r) / decided * 100), step.What);
+            else
+                QVERIFY2(Number(w, Mass, r) > decided, step.What);
+            QVERIFY2(w.View()->shownCell(Mass, r).text.contains(
+                         QString::fromStdString(NoteText(note, Language::English))),
+                     step.What);
+        }
+        QCOMPARE(limiting->text(),
+                 *step.Limiting ? QStringLiteral("Limiting reactant: ") + QString::fromUtf8(step.Limiting)
+                                : QString());
+        // The command line works out the same cells from the given ones.
+        Document alone;
+        DocumentContent given = doc.content();
+        for (const auto& [column, row] : doc.workedOutCells())
+            given.Data.Cells[size_t(row)][size_t(column)].clear();
+        alone.restore(given);
+        alone.calculateUntilSettled();
+        QVERIFY2(alone.cells() == doc.cells(), step.What);
+    }
 }
 
 QTEST_MAIN(TestCalculateWorkflow)
