@@ -80,6 +80,11 @@ BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medi
     return Doc.balance(autoCase, weights, medium, given, reading);
 }
 
+void DocumentModel::useWeights(AtomicWeights weights)
+{
+    Doc.useWeights(weights);
+}
+
 bool DocumentModel::calculate()
 {
     return Doc.calculate();

@@ -48,6 +48,7 @@ class DocumentModel : public QObject
     void setLanguage(Language lang);
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
                            const std::vector<std::string>& given = {}, ChosenReading* reading = nullptr);
+    void useWeights(AtomicWeights weights);
     bool calculate();
     bool calculateUntilSettled();
     bool recalculate();

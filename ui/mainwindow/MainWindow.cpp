@@ -151,7 +151,7 @@ void MainWindow::createCommands()
             button->setFixedSize(31, 30);
     }
     Parts.PreciseWeights = command("preciseWeights");
-    Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(false));
+    Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(true));
     for (const LanguageRow& language : Languages())
         Parts.Languages->addCommand(language.Id, command(language.SwitchId));
 }
@@ -329,9 +329,9 @@ void MainWindow::startUp()
     menuBar()->update();
 }
 
-void MainWindow::usePreciseWeights()
+void MainWindow::useWeights(AtomicWeights weights)
 {
-    command("preciseWeights")->setChecked(true);
+    command("preciseWeights")->setChecked(weights == AtomicWeights::Precise);
 }
 
 bool MainWindow::event(QEvent* event)

@@ -135,10 +135,12 @@ void ShowKeyOptions(const CommandContext& context)
 
 void ChoosePreciseWeights(const CommandContext& context)
 {
-    // Kept as soon as it is chosen; it applies from the next Balance.
+    // Kept as soon as it is chosen; the sheet's molar masses follow at once, and what was
+    // worked out from them.
     Settings& settings = *context.Parts.UserSettings;
     settings.PreciseWeights = context.Parts.PreciseWeights->isChecked();
     settings.savePreciseWeights();
+    context.Document.useWeights(*settings.PreciseWeights ? AtomicWeights::Precise : AtomicWeights::Table);
 }
 
 void SwitchLanguage(const CommandContext& context, Language lang)
