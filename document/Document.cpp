@@ -113,7 +113,7 @@ void Document::settle()
 CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 {
     if (std::optional<WorkOutResult> whole =
-            WorkOutAmounts(Recalculate ? Cells : Given, Formulas, BalanceColumns, Reactants, budget)) {
+            WorkOutAmounts(Recalculate ? Cells : Given, Formulas, Reactants, budget)) {
         // Worked out whole: every worked-out cell is written anew.
         Cells = std::move(whole->Cells);
         Notes = std::move(whole->Notes);
@@ -131,16 +131,17 @@ CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 Document::CalculationJob Document::calculationJob(bool recalculate, bool untilSettled) const
 {
     CalculationJob job{cells(), formulas(), recalculate, untilSettled};
+    // A name typed with the Persian yeh or kaf refers to a column a document names with the
+    // Arabic letters, and the other way round.
+    for (std::string& name : job.Cells[0])
+        name = WithPersianLetters(name);
+    for (std::string& formula : job.Formulas)
+        formula = WithPersianLetters(formula);
     GridCells& given = recalculate ? job.Cells : job.Given;
     if (!recalculate)
-        given = cells();
+        given = job.Cells;
     for (const auto& [column, row] : workedOutCells())
         given[size_t(row)][size_t(column)].clear();
-    for (int c = 0; c < columnCount(); ++c) {
-        const char type = typeCodeOf(c);
-        job.BalanceColumns.push_back(type == GridType::SubstanceFormula ||
-                                     type == GridType::SubstanceNumber || type == GridType::AtomicWeight);
-    }
     // The substance rows follow the reaction: its reactants first.
     job.Reactants = rowCount();
     try {

@@ -75,7 +75,6 @@ class Document : public DocumentState
         bool Recalculate = false;
         bool UntilSettled = false;
         GridCells Given;                  // Cells without the worked-out values
-        std::vector<bool> BalanceColumns; // the columns Balance writes
         int Reactants = 0;
         std::vector<CellNote> Notes; // what the run found beside the given amounts
         int LimitingRow = 0;

@@ -2,6 +2,7 @@
 #include "grid/AmountAnalysis.h"
 
 #include "grid/FormulaEvaluator.h"
+#include "grid/FormulaLine.h"
 #include "texts/Texts.h"
 
 #include <algorithm>
@@ -29,14 +30,22 @@ bool Exceeds(long double value, long double limit)
 class Analysis
 {
   public:
-    Analysis(const GridCells& given, const std::vector<std::string>& formulas,
-             const std::vector<bool>& balanceColumns, CalculationBudget& budget)
+    Analysis(const GridCells& given, const std::vector<std::string>& formulas, CalculationBudget& budget)
         : Given(given), Formulas(formulas), Budget(budget)
     {
+        // The columns formulas write to; a number given elsewhere (a coefficient, a molar
+        // mass, a density) is a constant of its row.
+        std::vector<bool> written(given[0].size());
+        const TargetColumns targets(given[0]);
+        for (const std::string& formula : formulas) {
+            const std::size_t equals = formula.find('=');
+            if (!formula.empty() && formula[0] == '#' && equals != std::string::npos)
+                if (const int column = targets.Find(formula, equals); column >= 0)
+                    written[size_t(column)] = true;
+        }
         for (int r = 1; r < int(given.size()); ++r)
-            for (int c = 0; c < int(given[size_t(r)].size()); ++c)
-                if ((size_t(c) >= balanceColumns.size() || !balanceColumns[size_t(c)]) &&
-                    NumberIn(given, r, c))
+            for (int c = 0; c < int(given[size_t(r)].size()) && c < int(written.size()); ++c)
+                if (written[size_t(c)] && NumberIn(given, r, c))
                     Amounts[r].push_back(c);
     }
 
@@ -99,10 +108,11 @@ std::string NoteText(const CellNote& note, Language lang, int significantDigits)
 }
 
 std::optional<WorkOutResult> WorkOutAmounts(const GridCells& given, const std::vector<std::string>& formulas,
-                                            const std::vector<bool>& balanceColumns, int reactants,
-                                            CalculationBudget& budget)
+                                            int reactants, CalculationBudget& budget)
 {
-    Analysis analysis(given, formulas, balanceColumns, budget);
+    if (given.size() < 3)
+        return std::nullopt;
+    Analysis analysis(given, formulas, budget);
     if (analysis.Amounts.size() < 2)
         return std::nullopt;
     // A row whose numbers fill no other row (a density, a note) is kept in every calculation.

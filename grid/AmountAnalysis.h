@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Working out a worksheet in which more than one substance has a given amount. Which cells
-// an amount decides is read from the user's formulas themselves: each row's given values are
-// calculated alone, and a row whose values fill cells of other rows gives an amount. Of the
+// Working out a worksheet in which more than one substance has a given amount. What is an
+// amount is read from the user's formulas themselves: a number given in a column that
+// formulas write to (a column that could have been worked out), and whose row, calculated
+// alone, fills cells of other rows. Of the
 // reactants with a given amount the limiting one is the one whose amount, worked out to the
 // others, asks no more of them than they were given; it decides every other row and the
 // products. The other reactants keep their own given values, with what is left over of them;
 // a given product amount is an actual yield beside the amount worked out for it, or is
 // marked when more than can form.
-//   WorkOutResult result = WorkOutAmounts(cells, formulas, balanceColumns, reactants, budget);
+//   WorkOutResult result = WorkOutAmounts(cells, formulas, reactants, budget);
 
 #include "grid/GridCalculation.h"
 #include "grid/GridCells.h"
@@ -51,9 +52,7 @@ struct WorkOutResult
 };
 
 // given: the grid with no worked-out values (only what the user and Balance wrote);
-// balanceColumns: the columns Balance writes (formula, coefficient, molar mass), whose values
-// are no amounts; reactants: how many substance rows, from row 1, are reactants. Nothing when
-// fewer than two rows give an amount: the sheet is then calculated as it always was.
+// reactants: how many substance rows, from row 1, are reactants. Nothing when fewer than two
+// rows give an amount: the sheet is then calculated as it always was.
 std::optional<WorkOutResult> WorkOutAmounts(const GridCells& given, const std::vector<std::string>& formulas,
-                                            const std::vector<bool>& balanceColumns, int reactants,
-                                            CalculationBudget& budget);
+                                            int reactants, CalculationBudget& budget);
