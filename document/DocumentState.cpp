@@ -53,6 +53,13 @@ const CellNote* DocumentState::noteAt(int column, int row) const
     return nullptr;
 }
 
+void DocumentState::setSignificantFigures(int figures)
+{
+    SignificantFigures = std::clamp(figures, 0, 15);
+    if (rowCount() > 1)
+        Observer->cellsChanged({1, rowCount() - 1, 0, columnCount() - 1});
+}
+
 std::string DocumentState::limitingReactant() const
 {
     if (Content.LimitingRow < 1 || Content.LimitingRow >= rowCount())

@@ -85,6 +85,10 @@ class DocumentState
     const CellNote* noteAt(int column, int row) const; // null when the cell has none
     int limitingRow() const { return Content.LimitingRow; }
     std::string limitingReactant() const; // its formula; empty when no reactant limits another
+    // The significant figures worked-out numbers are shown to; 0: as the given numbers have.
+    // A way of showing, not stored in the file.
+    int significantFigures() const { return SignificantFigures; }
+    void setSignificantFigures(int figures);
     int columnWidth(int column) const;
     const std::vector<int>& columnWidths() const { return Content.Data.Widths; }
     // One type code per column, possibly more (documents keep surplus entries).
@@ -122,6 +126,7 @@ class DocumentState
     DocumentContent Content;
     std::string FileName;
     bool Modified = false;
+    int SignificantFigures = 0;
     DocumentObserver Nobody;
     DocumentObserver* Observer = &Nobody;
 };

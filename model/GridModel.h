@@ -23,6 +23,9 @@ class GridModel : public QAbstractTableModel
   public:
     static constexpr int WorkedOutRole = Qt::UserRole + 1;
     static constexpr int NoteRole = Qt::UserRole + 2;
+    // How the cell is shown (document/ShownCells): its text, and whether it is a number.
+    static constexpr int ShownTextRole = Qt::UserRole + 3;
+    static constexpr int NumberRole = Qt::UserRole + 4;
 
     explicit GridModel(DocumentModel* document);
 
@@ -55,6 +58,7 @@ class GridModel : public QAbstractTableModel
     const Document& doc() const;
 
     DocumentModel* Owner;
+    mutable int Figures = 0; // the significant figures shown, 0 until asked for again
     // What the change under way began, to end it alike.
     enum class Pending
     {

@@ -91,9 +91,15 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
     }
     if (option->text.isEmpty())
         return;
+    // Shown as the document shows it (document/ShownCells): numbers to the sheet's figures
+    // and right-aligned, formulas with their counts lowered and charges raised.
+    option->text = index.data(GridModel::ShownTextRole).toString();
+    const bool number = index.data(GridModel::NumberRole).toBool();
+    if (number)
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute;
     // In the Farsi table a formula with a charge reads left to right, right-aligned as
     // every cell there, so that Fe^3+ does not show as +Fe^3.
-    if (option->direction == Qt::RightToLeft && IsChargedFormulaText(option->text.toStdString())) {
+    if (option->direction == Qt::RightToLeft && IsChargedFormulaText(index.data().toString().toStdString())) {
         option->displayAlignment = QStyle::visualAlignment(Qt::RightToLeft, option->displayAlignment);
         option->direction = Qt::LeftToRight;
     }
