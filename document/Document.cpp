@@ -289,7 +289,7 @@ void Document::saveDefaults(const std::string& path) const
 
 std::vector<std::string> Document::htmlPage() const
 {
-    return BuildHtmlPage(caption(), reaction(), fonts(), cells(), language());
+    return BuildShownHtmlPage(caption(), reaction(), fonts(), ShowCells(*this), language());
 }
 
 void Document::restore(const DocumentContent& content)
