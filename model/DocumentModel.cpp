@@ -80,6 +80,11 @@ BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medi
     return Doc.balance(autoCase, weights, medium, given, reading);
 }
 
+void DocumentModel::setSignificantFigures(int figures)
+{
+    Doc.setSignificantFigures(figures);
+}
+
 void DocumentModel::useWeights(AtomicWeights weights)
 {
     Doc.useWeights(weights);

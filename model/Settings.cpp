@@ -73,6 +73,8 @@ Settings Settings::load()
             read.Keys.AutoCase = autoCase != 0;
         read.Keys.ArrowKeys = ReadText(settings, "KF");
     }
+    if (int figures = 0; ReadInt(settings, "SignificantFigures", figures) && figures >= 0 && figures <= 15)
+        read.SignificantFigures = figures;
     if (settings.contains(QStringLiteral("PreciseWeights")))
         read.PreciseWeights =
             settings.value(QStringLiteral("PreciseWeights")).toString() == QLatin1String("1");
@@ -111,6 +113,11 @@ void Settings::save() const
     settings.setValue("ChB", Keys.AutoCase ? 1 : 0);
     settings.setValue("KF", QString::fromStdString(Keys.ArrowKeys));
     settings.sync();
+}
+
+void Settings::saveSignificantFigures() const
+{
+    OpenUserSettings()->setValue("SignificantFigures", SignificantFigures);
 }
 
 void Settings::savePreciseWeights() const

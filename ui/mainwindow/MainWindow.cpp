@@ -152,6 +152,7 @@ void MainWindow::createCommands()
     }
     Parts.PreciseWeights = command("preciseWeights");
     Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(true));
+    Document->setSignificantFigures(UserSettings.SignificantFigures);
     for (const LanguageRow& language : Languages())
         Parts.Languages->addCommand(language.Id, command(language.SwitchId));
 }
