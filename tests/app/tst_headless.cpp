@@ -73,7 +73,7 @@ void TestHeadless::command_line_calculates_and_exports_documents()
     QCOMPARE(RunCommand({"--export-bitmap", PathOf("done.KVX"), PathOf("done.bmp")}), 0);
     QCOMPARE(ApplicationsMade(), QStringList{"QGuiApplication"});
     const QImage picture(PathOf("done.bmp"));
-    QCOMPARE(picture.width(), 10 + (100 + 60 + 80 + 110 * 3) + 10); // the grid is wider than the reaction
+    QCOMPARE(picture.width(), 10 + (100 + 60 + 100 + 110 * 3) + 10); // the grid is wider than the reaction
     QCOMPARE(picture.depth(), 32); // read back by Qt; written as 24 bits a pixel
 }
 
