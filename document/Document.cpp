@@ -5,6 +5,7 @@
 #include "document/FileAccess.h"
 #include "document/HtmlPage.h"
 #include "grid/BalanceColumns.h"
+#include "grid/FormulaLine.h"
 #include "grid/GridCalculation.h"
 #include "grid/GridItems.h"
 
@@ -137,6 +138,7 @@ Document::CalculationJob Document::calculationJob(bool recalculate, bool untilSe
         name = WithPersianLetters(name);
     for (std::string& formula : job.Formulas)
         formula = WithPersianLetters(formula);
+    job.Formulas = WithSheetConstants(job.Formulas);
     GridCells& given = recalculate ? job.Cells : job.Given;
     if (!recalculate)
         given = job.Cells;

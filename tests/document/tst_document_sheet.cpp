@@ -55,6 +55,11 @@ void TestDocumentSheet::works_out_the_sheet_data()
         << "A>C" << extent << QStringList{"F|n|k", "A|2|1", "C||3"} << QStringList{"F|n|k", "A|2|1", "C|6|3"}
         << ""
         << "";
+    // The sheet states its conditions as constants its formulas name.
+    QTest::newRow("stated conditions")
+        << "A>C" << QStringList{"#T=300", "#P=100", "#V(a)=#n(a)*#T/#P"}
+        << QStringList{"F|n|V", "A|2|", "C||"} << QStringList{"F|n|V", "A|2|6", "C||"} << ""
+        << "";
     // A name typed with the Persian yeh refers to the column a document names with the Arabic one.
     QTest::newRow("Persian and Arabic yeh")
         << "A>C" << QStringList{QString::fromUtf8("#n(a)=#\u0645\u06cc(b)*2")}
