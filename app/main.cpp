@@ -49,11 +49,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Stoikon"));
     QApplication::setDesktopFileName(QStringLiteral("stoikon"));
     std::vector<std::string> windowArgs = args;
-    const bool precise = TakePreciseOption(windowArgs);
+    const std::optional<AtomicWeights> weights = TakeWeightsOption(windowArgs);
     const QString file = windowArgs.empty() ? QString() : PathFromBytes(windowArgs.front());
     auto window = std::make_unique<MainWindow>(file);
-    if (precise)
-        window->usePreciseWeights();
+    if (weights)
+        window->useWeights(*weights);
     window->show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 // Calculate Grid on a large grid: the work grows with rows² × columns × formulas, and
 // the command runs on the interface thread, so it has to stay well under a second.
 
+#include "grid/AmountAnalysis.h"
 #include "grid/GridCalculation.h"
 
 #include <benchmark/benchmark.h>
@@ -47,6 +48,22 @@ void BM_CalculateGrid(benchmark::State& state)
     }
 }
 
+// Two reactants with given amounts: the sheet is worked out once from each, until settled,
+// and the one that runs out first decides (what the window does after every edit once the
+// grid is calculated).
+void BM_WorkOutTwoAmounts(benchmark::State& state)
+{
+    const int substances = static_cast<int>(state.range(0));
+    GridCells start = MakeGrid(substances);
+    start[2][4] = "30";
+    for (auto _ : state) {
+        CalculationBudget budget;
+        std::optional<WorkOutResult> result = WorkOutAmounts(start, Formulas, substances / 2, budget);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_CalculateGrid)->Arg(10)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorkOutTwoAmounts)->Arg(100)->Unit(benchmark::kMillisecond);

@@ -21,7 +21,7 @@
 
 namespace {
 
-AtomicWeights RunWeights = AtomicWeights::Table;
+AtomicWeights RunWeights = AtomicWeights::Precise;
 
 // The longest line of standard input that is read: a reaction or a formula is a few hundred
 // bytes at most, and a line a thousand times longer still balances in a moment.
@@ -305,23 +305,35 @@ std::vector<CommandLineOption> CommandLineOptions()
     };
     AddDocumentOptions(options);
     options.push_back(
-        {"--precise", "",
-         "weigh with the IUPAC standard atomic weights abridged to five significant figures "
-         "(18.015 for H2O) instead of the program's own table, in --molar-mass, --calculate, the "
-         "molar masses of --balance --format json and the window; it may stand anywhere among "
-         "the arguments",
+        {"--two-decimal-weights", "",
+         "weigh with the program's former two-decimal table of atomic weights (18.01 for H2O) "
+         "instead of the IUPAC standard atomic weights abridged to five significant figures "
+         "(18.015), in --molar-mass, --calculate, the molar masses of --balance --format json and "
+         "the window; it may stand anywhere among the arguments",
          nullptr});
+    options.push_back({"--precise", "",
+                       "weigh with the IUPAC standard atomic weights, as without an option; kept for "
+                       "the scripts that give it",
+                       nullptr});
     options.push_back({"--help", "", "show this help and exit", RunHelp});
     options.push_back({"--version", "", "show the version and exit", RunVersion});
     return options;
 }
 
-bool TakePreciseOption(std::vector<std::string>& args)
+std::optional<AtomicWeights> TakeWeightsOption(std::vector<std::string>& args)
 {
-    const auto end = std::remove(args.begin(), args.end(), std::string("--precise"));
-    const bool found = end != args.end();
+    std::optional<AtomicWeights> chosen;
+    const auto end = std::remove_if(args.begin(), args.end(), [&chosen](const std::string& arg) {
+        if (arg == "--precise" && !chosen)
+            chosen = AtomicWeights::Precise;
+        else if (arg == "--two-decimal-weights")
+            chosen = AtomicWeights::Table;
+        else
+            return false;
+        return true;
+    });
     args.erase(end, args.end());
-    return found;
+    return chosen;
 }
 
 AtomicWeights CommandLineWeights()
@@ -333,7 +345,7 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
                    std::ostream& err)
 {
     std::vector<std::string> args = givenArgs;
-    RunWeights = TakePreciseOption(args) ? AtomicWeights::Precise : AtomicWeights::Table;
+    RunWeights = TakeWeightsOption(args).value_or(AtomicWeights::Precise);
     // No option, or a document path: the window takes over. It opens one document and
     // nothing else; more after it is a mistaken call (an option put after the document).
     if (args.empty() || args.front().size() < 2 || args.front()[0] != '-') {

@@ -3,6 +3,8 @@
 
 #include "core/PreciseWeights.h"
 
+#include <optional>
+
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -14,9 +16,11 @@
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err);
 
-// --precise, wherever it stands among the arguments, has molar masses summed from the
-// precise atomic weights. Takes it out of args; true when it was there.
-bool TakePreciseOption(std::vector<std::string>& args);
+// The atomic weights the arguments choose, wherever the option stands among them: the
+// IUPAC standard weights by default and with --precise, the former two-decimal table with
+// --two-decimal-weights (which wins over --precise). Takes the options out of args; nothing
+// when there was none.
+std::optional<AtomicWeights> TakeWeightsOption(std::vector<std::string>& args);
 
 // The atomic weights the modes of the current RunCommandLine use.
 AtomicWeights CommandLineWeights();

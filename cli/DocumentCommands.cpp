@@ -65,8 +65,10 @@ int RunExport(const DocumentExport& row, const std::vector<std::string>& operand
     if (!Usage(operands, 2, std::string(row.Option) + " DOCUMENT.KVX " + row.FileOperand, err) ||
         !DistinctOutput(operands[0], operands[1], err))
         return 2;
+    // With its worked-out cells known, as the window exports it: they are shown to the
+    // sheet's significant figures.
     Document document;
-    if (!Open(document, operands[0], std::string(), err))
+    if (!Open(document, operands[0], WorkedOutRecordFolder(), err))
         return 1;
     try {
         row.Write(document, ExportView(), operands[1]);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/Document.h"
 
+#include "core/ReactionParser.h"
 #include "document/FileAccess.h"
 #include "document/HtmlPage.h"
 #include "grid/BalanceColumns.h"
+#include "grid/FormulaLine.h"
 #include "grid/GridCalculation.h"
 #include "grid/GridItems.h"
 
@@ -25,6 +27,7 @@ void Document::setCell(int column, int row, const std::string& text)
     if (cell(column, row) != text)
         writeCell(column, row, text);
     markModified(true);
+    settle();
 }
 
 void Document::applyOptions(const DocumentOptions& options)
@@ -43,6 +46,7 @@ void Document::applyOptions(const DocumentOptions& options)
         setWidth(c, columns[size_t(c)].Width);
     }
     Content.Data.Formulas = options.Formulas;
+    settle();
 }
 
 void Document::setLanguage(Language lang)
@@ -84,11 +88,40 @@ BalanceOutcome Document::balance(bool autoCase, AtomicWeights weights, Medium me
     if (rows > 1)
         Observer->cellsChanged({1, rows - 1, 0, columnCount() - 1});
     replaceReaction(outcome.BalancedText);
+    settle();
     return outcome;
+}
+
+void Document::useWeights(AtomicWeights weights)
+{
+    GridCells cells = this->cells();
+    if (!RefillMolarMasses(cells, typesList(), weights))
+        return;
+    for (int r = 1; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (cells[size_t(r)][size_t(c)] != cell(c, r))
+                writeCell(c, r, cells[size_t(r)][size_t(c)]);
+    markModified(true);
+    settle();
+}
+
+void Document::settle()
+{
+    if (hasWorkedOutCells() || !Content.Notes.empty())
+        recalculate();
 }
 
 CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 {
+    if (std::optional<WorkOutResult> whole =
+            WorkOutAmounts(Recalculate ? Cells : Given, Formulas, Reactants, budget)) {
+        // Worked out whole: every worked-out cell is written anew.
+        Cells = std::move(whole->Cells);
+        Notes = std::move(whole->Notes);
+        LimitingRow = whole->LimitingRow;
+        Recalculate = true;
+        return whole->End;
+    }
     if (UntilSettled)
         return CalculateUntilSettled(Cells, Formulas, budget);
     if (CalculateGrid(Cells, Formulas, budget))
@@ -99,9 +132,26 @@ CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 Document::CalculationJob Document::calculationJob(bool recalculate, bool untilSettled) const
 {
     CalculationJob job{cells(), formulas(), recalculate, untilSettled};
-    if (recalculate)
-        for (const auto& [column, row] : workedOutCells())
-            job.Cells[size_t(row)][size_t(column)].clear();
+    // A name typed with the Persian yeh or kaf refers to a column a document names with the
+    // Arabic letters, and the other way round.
+    for (std::string& name : job.Cells[0])
+        name = WithPersianLetters(name);
+    for (std::string& formula : job.Formulas)
+        formula = WithPersianLetters(formula);
+    job.Formulas = WithSheetConstants(job.Formulas);
+    GridCells& given = recalculate ? job.Cells : job.Given;
+    if (!recalculate)
+        given = job.Cells;
+    for (const auto& [column, row] : workedOutCells())
+        given[size_t(row)][size_t(column)].clear();
+    // The substance rows follow the reaction: its reactants first.
+    job.Reactants = rowCount();
+    try {
+        if (reaction().find('>') != std::string::npos)
+            SplitFormulas(PrepareReaction(reaction()), job.Reactants);
+    } catch (const std::exception&) {
+        job.Reactants = rowCount();
+    }
     return job;
 }
 
@@ -120,6 +170,11 @@ void Document::applyCalculation(const CalculationJob& job)
             changed = {std::min(changed.FirstRow, r), r, std::min(changed.FirstColumn, c),
                        std::max(changed.LastColumn, c)};
         }
+    if (Content.Notes != job.Notes || Content.LimitingRow != job.LimitingRow) {
+        Content.Notes = job.Notes;
+        Content.LimitingRow = job.LimitingRow;
+        changed = {1, rowCount() - 1, 0, columnCount() - 1};
+    }
     if (changed.LastRow >= 0)
         Observer->cellsChanged(changed);
     markModified(true);
@@ -236,7 +291,7 @@ void Document::saveDefaults(const std::string& path) const
 
 std::vector<std::string> Document::htmlPage() const
 {
-    return BuildHtmlPage(caption(), reaction(), fonts(), cells(), language());
+    return BuildShownHtmlPage(caption(), reaction(), fonts(), ShowCells(*this), language());
 }
 
 void Document::restore(const DocumentContent& content)
@@ -284,6 +339,13 @@ void Document::apply(const DocumentChange& change, bool after)
         Content.WorkedOut[size_t(cell.Row)][size_t(cell.Column)] = cell.WorkedOut.side(after);
         changed = {std::min(changed.FirstRow, cell.Row), std::max(changed.LastRow, cell.Row),
                    std::min(changed.FirstColumn, cell.Column), std::max(changed.LastColumn, cell.Column)};
+    }
+    if (change.Notes || change.LimitingRow) {
+        if (change.Notes)
+            Content.Notes = change.Notes->side(after);
+        if (change.LimitingRow)
+            Content.LimitingRow = change.LimitingRow->side(after);
+        changed = {1, rowCount() - 1, 0, columnCount() - 1};
     }
     if (changed.LastRow >= 0)
         Observer->cellsChanged(changed);

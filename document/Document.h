@@ -53,8 +53,11 @@ class Document : public DocumentState
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
                            const std::vector<std::string>& given = {}, ChosenReading* reading = nullptr,
                            bool keepRows = false);
-    // Calculate Grid: one sweep; the cells it fills are worked out. False when it stopped
-    // at its work limit.
+    // The atomic weights switched: the molar masses of the substance rows summed again.
+    void useWeights(AtomicWeights weights);
+    // Calculate Grid: one sweep; the cells it fills are worked out. When more than one row
+    // gives an amount, the sheet is worked out whole instead (grid/AmountAnalysis): the
+    // limiting reactant decides. False when it stopped at its work limit.
     bool calculate();
     // Sweeps until one fills no empty cell, as what a sweep writes can fill more in the next,
     // all within one work limit (--calculate). False when they reached it.
@@ -73,6 +76,10 @@ class Document : public DocumentState
         std::vector<std::string> Formulas;
         bool Recalculate = false;
         bool UntilSettled = false;
+        GridCells Given;                  // Cells without the worked-out values
+        int Reactants = 0;
+        std::vector<CellNote> Notes; // what the run found beside the given amounts
+        int LimitingRow = 0;
 
         CalculationEnd run(CalculationBudget& budget);
     };
@@ -116,4 +123,7 @@ class Document : public DocumentState
 
   private:
     void apply(const DocumentChange& change, bool after);
+    // After a change of what worked-out cells come from (a given value, the reaction, the
+    // weights, the formulas): once the sheet has been calculated, it is worked out again.
+    void settle();
 };

@@ -11,7 +11,8 @@ template <typename T> void Compare(std::optional<BeforeAfter<T>>& part, const T&
 
 bool DocumentChange::empty() const
 {
-    return !Reaction && !Lang && !Fonts && !Formulas && !TypesList && !Widths && Cells.empty() && !Grid;
+    return !Reaction && !Lang && !Fonts && !Formulas && !TypesList && !Widths && Cells.empty() && !Grid && !Notes &&
+           !LimitingRow;
 }
 
 DocumentChange ChangeBetween(const DocumentContent& before, const DocumentContent& after)
@@ -25,6 +26,8 @@ DocumentChange ChangeBetween(const DocumentContent& before, const DocumentConten
     Compare(change.Formulas, b.Formulas, a.Formulas);
     Compare(change.TypesList, b.TypesList, a.TypesList);
     Compare(change.Widths, b.Widths, a.Widths);
+    Compare(change.Notes, before.Notes, after.Notes);
+    Compare(change.LimitingRow, before.LimitingRow, after.LimitingRow);
     const bool sameShape = b.Cells.size() == a.Cells.size() && b.Widths.size() == a.Widths.size();
     if (!sameShape) {
         change.Grid = BeforeAfter<GridContent>{{b.Cells, before.WorkedOut}, {a.Cells, after.WorkedOut}};

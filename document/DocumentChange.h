@@ -3,8 +3,8 @@
 
 // What one of a document's operations changed, part by part, so that an undo history can
 // take it back and do it again (Document::undo and Document::redo): the reaction, the
-// language, the fonts, the formulas, the column types and widths, and the cells with their
-// worked-out marks, either those that changed (the grid kept its shape) or the whole grid.
+// language, the fonts, the formulas, the column types and widths, the cells with their
+// worked-out marks and what the worked-out sheet says of them, either those that changed (the grid kept its shape) or the whole grid.
 // Only what changed is kept: a letter typed or a cell edited costs no copy of the grid.
 
 #include "document/DocumentState.h"
@@ -45,6 +45,9 @@ struct DocumentChange
     std::optional<BeforeAfter<std::vector<int>>> Widths;
     std::vector<CellChange> Cells;                // the grid kept its shape
     std::optional<BeforeAfter<GridContent>> Grid; // the grid changed its shape
+    // What the sheet says beside given amounts, and its limiting reactant's row.
+    std::optional<BeforeAfter<std::vector<CellNote>>> Notes;
+    std::optional<BeforeAfter<int>> LimitingRow;
 
     bool empty() const;
 };

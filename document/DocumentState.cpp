@@ -45,6 +45,33 @@ std::vector<CellPlace> DocumentState::workedOutCells() const
     return marked;
 }
 
+const CellNote* DocumentState::noteAt(int column, int row) const
+{
+    for (const CellNote& note : Content.Notes)
+        if (note.Column == column && note.Row == row)
+            return &note;
+    return nullptr;
+}
+
+void DocumentState::setSignificantFigures(int figures)
+{
+    SignificantFigures = std::clamp(figures, 0, 15);
+    if (rowCount() > 1)
+        Observer->cellsChanged({1, rowCount() - 1, 0, columnCount() - 1});
+}
+
+std::string DocumentState::limitingReactant() const
+{
+    if (Content.LimitingRow < 1 || Content.LimitingRow >= rowCount())
+        return std::string();
+    int column = 0;
+    while (column + 1 < columnCount() && typeCodeOf(column) != GridType::SubstanceFormula)
+        ++column;
+    if (typeCodeOf(column) != GridType::SubstanceFormula)
+        column = 0;
+    return cell(column, Content.LimitingRow);
+}
+
 bool DocumentState::hasWorkedOutCells() const
 {
     for (size_t r = 1; r < Content.WorkedOut.size(); ++r)
@@ -124,6 +151,8 @@ void DocumentState::resizeRows(int rows)
     if (rows == old)
         return;
     Observer->gridShapeAboutToChange(DocumentObserver::Shape::Rows, old, rows);
+    Content.Notes.clear();
+    Content.LimitingRow = 0;
     Content.Data.Cells.resize(size_t(rows), GridRow(size_t(columnCount())));
     Content.WorkedOut.resize(size_t(rows), std::vector<bool>(size_t(columnCount()), false));
     Observer->gridShapeChanged(DocumentObserver::Shape::Rows);
@@ -136,6 +165,8 @@ void DocumentState::resizeColumns(int columns)
     if (columns == old)
         return;
     Observer->gridShapeAboutToChange(DocumentObserver::Shape::Columns, old, columns);
+    Content.Notes.clear();
+    Content.LimitingRow = 0;
     for (GridRow& row : Content.Data.Cells)
         row.resize(size_t(columns));
     for (std::vector<bool>& row : Content.WorkedOut)
@@ -157,6 +188,8 @@ void DocumentState::replaceCells(const GridCells& cells)
     Content.Data.Widths.resize(columns, DefaultColumnWidth);
     mine.resize(std::max<size_t>(cells.size(), 1));
     Content.WorkedOut.assign(mine.size(), std::vector<bool>(columns, false));
+    Content.Notes.clear();
+    Content.LimitingRow = 0;
     for (size_t r = 0; r < mine.size(); ++r) {
         mine[r].resize(columns);
         if (r < cells.size())

@@ -7,6 +7,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/WorkedOutRecord.h"
+#include "grid/AmountAnalysis.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ struct DocumentContent
 {
     DocumentData Data;
     std::vector<std::vector<bool>> WorkedOut; // the shape of Data.Cells
+    // What the last calculation said beside given amounts (left over, yield, contradiction),
+    // and the limiting reactant's row (0: none); not stored in the file.
+    std::vector<CellNote> Notes;
+    int LimitingRow = 0;
 };
 
 // What the options dialog's OK and Default give a document at once.
@@ -76,6 +81,14 @@ class DocumentState
     bool isWorkedOut(int column, int row) const;
     std::vector<CellPlace> workedOutCells() const; // row by row
     bool hasWorkedOutCells() const;
+    const std::vector<CellNote>& notes() const { return Content.Notes; }
+    const CellNote* noteAt(int column, int row) const; // null when the cell has none
+    int limitingRow() const { return Content.LimitingRow; }
+    std::string limitingReactant() const; // its formula; empty when no reactant limits another
+    // The significant figures worked-out numbers are shown to; 0: as the given numbers have.
+    // A way of showing, not stored in the file.
+    int significantFigures() const { return SignificantFigures; }
+    void setSignificantFigures(int figures);
     int columnWidth(int column) const;
     const std::vector<int>& columnWidths() const { return Content.Data.Widths; }
     // One type code per column, possibly more (documents keep surplus entries).
@@ -113,6 +126,7 @@ class DocumentState
     DocumentContent Content;
     std::string FileName;
     bool Modified = false;
+    int SignificantFigures = 0;
     DocumentObserver Nobody;
     DocumentObserver* Observer = &Nobody;
 };

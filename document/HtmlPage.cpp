@@ -119,6 +119,30 @@ std::string ReactionHtml(const std::string& reaction, const FontSettings& fonts)
     return html;
 }
 
+// A formula in a grid cell: counts as subscripts, a charge raised, without its "^".
+std::string FormulaHtml(const std::string& formula)
+{
+    const std::vector<ReactionPart> parts = ClassifyReaction(formula);
+    std::string html;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const std::string c = Escaped(std::string(1, formula[i]));
+        switch (parts[i]) {
+        case ReactionPart::Count:
+            html += "<sub>" + c + "</sub>";
+            break;
+        case ReactionPart::Charge:
+        case ReactionPart::LoneMark:
+            html += "<sup>" + c + "</sup>";
+            break;
+        case ReactionPart::ChargeMark:
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
 } // namespace
 
 int HtmlFontSize(int points)
@@ -137,6 +161,18 @@ int HtmlFontSize(int points)
 std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
                                        const FontSettings& fonts, const GridCells& cells, Language lang)
 {
+    ShownGrid shown;
+    for (const GridRow& row : cells) {
+        shown.emplace_back();
+        for (const std::string& cell : row)
+            shown.back().push_back({cell, {}, false, false, cell});
+    }
+    return BuildShownHtmlPage(title, reactionText, fonts, shown, lang);
+}
+
+std::vector<std::string> BuildShownHtmlPage(const std::string& title, const std::string& reactionText,
+                                            const FontSettings& fonts, const ShownGrid& cells, Language lang)
+{
     const bool farsi = lang == Language::Farsi;
     std::string reactionTags = OpeningTags(fonts.ReactionFont);
     if (farsi)
@@ -154,18 +190,22 @@ std::vector<std::string> BuildHtmlPage(const std::string& title, const std::stri
         ClosingStyleTags(fonts.ReactionFont) + "</font><br>",
         "<table border=\"1\">",
     };
-    for (const GridRow& row : cells) {
+    for (const std::vector<ShownCell>& row : cells) {
         std::string line = "<tr>";
-        for (const std::string& cell : row) {
-            if (cell.empty()) {
+        for (const ShownCell& cell : row) {
+            if (cell.Text.empty()) {
                 line += "<td>&nbsp;</td>";
                 continue;
             }
-            std::string html = InFont(fonts.GridFont, Escaped(cell));
+            // A formula with its counts lowered and its charge raised, as the window shows it.
+            std::string html =
+                InFont(fonts.GridFont, cell.Formula ? FormulaHtml(cell.Source) : Escaped(cell.Text));
+            if (!cell.Note.empty())
+                html += " (" + Escaped(cell.Note) + ")";
             // A formula with a charge keeps its sign at its end in a right-to-left page.
-            if (farsi && IsChargedFormulaText(cell))
+            if (farsi && IsChargedFormulaText(cell.Source))
                 html.insert(std::string("<font").size(), " dir=\"ltr\"");
-            line += "<td>" + html + "</td>";
+            line += (cell.Number ? "<td align=\"right\">" : "<td>") + html + "</td>";
         }
         lines.push_back(line + "</tr>");
     }

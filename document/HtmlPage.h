@@ -7,6 +7,7 @@
 // layer encodes the lines to Windows-1256 and ends each with CR LF.
 
 #include "document/FontSettings.h"
+#include "document/ShownCells.h"
 #include "grid/GridCells.h"
 #include "texts/Language.h"
 
@@ -24,3 +25,9 @@ int HtmlFontSize(int points);
 std::vector<std::string> BuildHtmlPage(const std::string& title, const std::string& reactionText,
                                        const FontSettings& fonts, const GridCells& cells,
                                        Language lang = Language::English);
+
+// The same page with the cells as the window shows them (document/ShownCells): numbers
+// right-aligned and to the sheet's figures, a given amount's note beside it, formulas with
+// their counts lowered and charges raised.
+std::vector<std::string> BuildShownHtmlPage(const std::string& title, const std::string& reactionText,
+                                            const FontSettings& fonts, const ShownGrid& cells, Language lang);

@@ -43,3 +43,29 @@ void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesL
         return masses[i];
     });
 }
+
+bool RefillMolarMasses(GridCells& cells, const std::vector<std::string>& typesList, AtomicWeights weights)
+{
+    if (cells.empty())
+        return false;
+    const int columns = static_cast<int>(cells.front().size());
+    int formulaColumn = -1;
+    for (int c = 0; c < columns && formulaColumn < 0; ++c)
+        if (TypeCodeAt(typesList, c) == GridType::SubstanceFormula)
+            formulaColumn = c;
+    if (formulaColumn < 0)
+        return false;
+    bool changed = false;
+    for (std::size_t r = 1; r < cells.size(); ++r) {
+        const std::string& formula = cells[r][size_t(formulaColumn)];
+        if (formula.empty())
+            continue;
+        const std::string mass = MolarMassOrEmpty(formula, weights);
+        for (int c = 0; c < columns; ++c)
+            if (TypeCodeAt(typesList, c) == GridType::AtomicWeight && cells[r][size_t(c)] != mass) {
+                cells[r][size_t(c)] = mass;
+                changed = true;
+            }
+    }
+    return changed;
+}

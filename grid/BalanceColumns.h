@@ -19,3 +19,7 @@ void FillBalanceColumns(GridCells& cells, const std::vector<std::string>& typesL
                         const std::vector<std::string>& formulas,
                         const std::vector<std::string>& coefficients,
                         AtomicWeights weights = AtomicWeights::Table);
+
+// The Atomic Weight columns summed again from the chosen weights, for every row whose
+// first Substance Formula column holds a formula. True when a cell changed.
+bool RefillMolarMasses(GridCells& cells, const std::vector<std::string>& typesList, AtomicWeights weights);

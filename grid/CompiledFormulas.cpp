@@ -66,7 +66,7 @@ class Compiled
             }
             const Reference& ref = Refs[static_cast<std::size_t>(piece.Ref)];
             const std::string* value = ValueIn(ref.OfB ? rowB : rowA, piece.Ref);
-            text += value ? *value : ref.Text;
+            text += value ? AsOperand(*value) : ref.Text;
         }
         return text;
     }

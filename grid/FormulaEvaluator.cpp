@@ -26,24 +26,28 @@ bool IsOperatorChar(char ch)
     return ch == '*' || ch == '+' || ch == '-' || ch == '/' || ch == '^';
 }
 
-// Whether an operand typed so far is a mantissa waiting for its exponent's sign, as in
-// "6.26E" of 6.26E-5: digits with at most one ".", then "E" or "e". The operand's leading
-// "0" is not counted, so a lone "E" stays a name.
-bool AwaitsExponentSign(const std::string& operand)
+// A group's value inside the text of the enclosing level: where it stands and its text.
+struct GroupValue
 {
-    if (operand.size() < 3 || (operand.back() != 'E' && operand.back() != 'e'))
+    std::size_t Position;
+    std::string Text;
+};
+
+// Whether a group's value standing at position is followed by nothing but spaces and then
+// an operator, a "!", or the end of the text: then it is an operand of its own.
+bool EndsOperand(const std::string& text, const std::vector<GroupValue>& groups, std::size_t group)
+{
+    const std::size_t position = groups[group].Position;
+    if (group + 1 < groups.size() && groups[group + 1].Position == position)
         return false;
-    bool digit = false;
-    bool separator = false;
-    for (std::size_t i = 1; i + 1 < operand.size(); ++i) {
-        if (IsDigit(operand[i]))
-            digit = true;
-        else if (operand[i] == '.' && !separator)
-            separator = true;
-        else
+    for (std::size_t i = position; i < text.size(); ++i) {
+        if (text[i] == ' ')
+            continue;
+        if (group + 1 < groups.size() && groups[group + 1].Position <= i)
             return false;
+        return text[i] == '!' || IsOperatorChar(text[i]);
     }
-    return digit;
+    return group + 1 == groups.size();
 }
 
 // Every operand starts as the text "0": an operator with nothing before it thus gets
@@ -52,28 +56,64 @@ bool AwaitsExponentSign(const std::string& operand)
 // operand: the sign after its "E" is not an operator. Such text split at the sign and
 // failed before, so no formula that worked changes; only text dropped after a "!"
 // (3!2E-5) keeps splitting, as it did.
-std::vector<Token> Tokenize(const std::string& text)
+//
+// A group's value that stands alone between operators is one operand, its sign included,
+// so 2*(0-3) is -6 and (0-3)^2 is 9. A group's value run together with other text, as in
+// 2(3), is read as that text, as it always was.
+std::vector<Token> Tokenize(const std::string& text, const std::vector<GroupValue>& groups = {})
 {
     std::vector<Token> tokens;
     std::string current = "0";
-    for (char ch : text) {
+    bool touched = false; // anything added to the current operand
+    const auto feed = [&](char ch) {
         if (ch == ' ')
-            continue;
+            return;
         const bool afterFactorial = !tokens.empty() && tokens.back().Op == '!';
         if ((ch == '-' || ch == '+') && !afterFactorial && AwaitsExponentSign(current)) {
             current += ch;
-            continue;
+            return;
         }
         if (ch == '!' || IsOperatorChar(ch)) {
             tokens.push_back({current, 0});
             tokens.push_back({std::string(1, ch), ch});
             current = "0";
+            touched = false;
         } else {
             current += ch;
+            touched = true;
         }
+    };
+    std::size_t group = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        for (; group < groups.size() && groups[group].Position == i; ++group) {
+            if (!touched && EndsOperand(text, groups, group)) {
+                current = groups[group].Text;
+                touched = true;
+            } else {
+                for (char ch : groups[group].Text)
+                    feed(ch);
+            }
+        }
+        if (i < text.size())
+            feed(text[i]);
     }
     tokens.push_back({current, 0});
     return tokens;
+}
+
+// A result that is a lone operand comes back as its text; a number among them is written
+// without the leading zeros every operand starts with (02.5 is 2.5, 0002 is 2).
+std::string WithoutLeadingZeros(std::string text)
+{
+    if (!ParseRealNumber(text))
+        return text;
+    const std::size_t digits = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    std::size_t zeros = 0;
+    while (digits + zeros + 1 < text.size() && text[digits + zeros] == '0' &&
+           IsDigit(text[digits + zeros + 1]))
+        ++zeros;
+    text.erase(digits, zeros);
+    return text;
 }
 
 // The product 2*3*...*n in 32-bit arithmetic is exact only up to 12!, so larger
@@ -189,32 +229,62 @@ bool RunFactorialPass(std::vector<Token>& tokens)
 
 } // namespace
 
-std::optional<std::string> EvaluateFlatExpression(const std::string& text)
+bool AwaitsExponentSign(const std::string& operand)
 {
-    std::vector<Token> tokens = Tokenize(text);
+    if (operand.size() < 3 || (operand.back() != 'E' && operand.back() != 'e'))
+        return false;
+    bool digit = false;
+    bool separator = false;
+    for (std::size_t i = 1; i + 1 < operand.size(); ++i) {
+        if (IsDigit(operand[i]))
+            digit = true;
+        else if (operand[i] == '.' && !separator)
+            separator = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+namespace {
+std::optional<std::string> EvaluateTokens(std::vector<Token> tokens)
+{
     if (!RunFactorialPass(tokens))
         return std::nullopt;
     for (char op : {'^', '*', '/', '+', '-'}) {
         if (!RunPass(tokens, op))
             return std::nullopt;
     }
-    return tokens.front().Text;
+    return WithoutLeadingZeros(std::move(tokens.front().Text));
 }
 
-// Each group is replaced by its value as text, innermost first, and read again as an
-// ordinary operand of the enclosing level. Every open group keeps its own text until its
+// The text of one open group and the values of the groups already closed inside it.
+struct Level
+{
+    std::string Text;
+    std::vector<GroupValue> Groups;
+};
+} // namespace
+
+std::optional<std::string> EvaluateFlatExpression(const std::string& text)
+{
+    return EvaluateTokens(Tokenize(text));
+}
+
+// Each group is evaluated innermost first, and its value is an operand of the enclosing
+// level. Every open group keeps its own text until its
 // ")" comes, so each character is copied once and the work grows with the length of the
 // expression, however deep its groups; a stack of texts rather than recursion keeps deep
 // input from exhausting the call stack. A ")" with no "(" before it stays in the text as an
 // ordinary character.
 std::optional<std::string> EvaluateExpression(const std::string& text)
 {
-    std::vector<std::string> levels(1);
+    std::vector<Level> levels(1);
     std::size_t from = 0; // the start of the characters not yet copied to the innermost level
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '(' && (text[i] != ')' || levels.size() == 1))
             continue;
-        levels.back().append(text, from, i - from);
+        levels.back().Text.append(text, from, i - from);
         from = i + 1;
         if (text[i] == '(') {
             if (levels.size() > MaxFormulaDepth)
@@ -222,16 +292,16 @@ std::optional<std::string> EvaluateExpression(const std::string& text)
             levels.emplace_back();
             continue;
         }
-        const std::optional<std::string> value = EvaluateFlatExpression(levels.back());
+        std::optional<std::string> value = EvaluateTokens(Tokenize(levels.back().Text, levels.back().Groups));
         if (!value)
             return std::nullopt;
         levels.pop_back();
-        levels.back() += *value;
+        levels.back().Groups.push_back({levels.back().Text.size(), std::move(*value)});
     }
     if (levels.size() > 1)
         return std::nullopt;
-    levels.back().append(text, from, std::string::npos);
-    return EvaluateFlatExpression(levels.back());
+    levels.back().Text.append(text, from, std::string::npos);
+    return EvaluateTokens(Tokenize(levels.back().Text, levels.back().Groups));
 }
 
 std::string FormatGeneral(long double value, int significantDigits)

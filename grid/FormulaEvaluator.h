@@ -3,8 +3,8 @@
 
 // The arithmetic of the user's grid formulas. The evaluator works on text in which
 // every item reference has already been replaced by a cell's text, and answers with
-// text again, because its results go straight back into grid cells and into the
-// enclosing expression. Numbers always use "." as the decimal separator, whatever
+// text again, because its results go straight back into grid cells. A group's value is
+// one operand of the enclosing expression. Numbers always use "." as the decimal separator, whatever
 // the locale, matching the key filter of the numeric grid columns.
 //
 // The operator passes run in the fixed order "!", "^", "*", "/", "+", "-", each from
@@ -30,6 +30,11 @@ std::optional<std::string> EvaluateExpression(const std::string& text);
 
 // Evaluates an expression without parentheses; same failure outcome.
 std::optional<std::string> EvaluateFlatExpression(const std::string& text);
+
+// Whether an operand typed so far is a mantissa waiting for its exponent's sign, as in
+// "6.26E" of 6.26E-5: digits with at most one ".", then "E" or "e". The operand's leading
+// "0" (every operand starts with it) is not counted, so a lone "E" stays a name.
+bool AwaitsExponentSign(const std::string& operand);
 
 // General number format with 15 significant digits: fixed notation for magnitudes
 // from 0.0001 up to 15 digits before the separator, otherwise mantissa, "E" and the

@@ -4,6 +4,7 @@
 #include "grid/FormulaEvaluator.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 std::string LowerAscii(std::string text)
@@ -26,6 +27,55 @@ int TargetColumns::Find(const std::string& line, std::size_t equals) const
 {
     const auto found = ByName.find(LowerAscii(equals > 4 ? line.substr(1, equals - 4) : std::string()));
     return found == ByName.end() ? -1 : found->second;
+}
+
+std::string AsOperand(const std::string& cell)
+{
+    if (cell.empty() || cell[0] != '-' || !ParseRealNumber(cell))
+        return cell;
+    return "(" + cell + ")";
+}
+
+std::vector<std::string> WithSheetConstants(const std::vector<std::string>& formulas)
+{
+    std::vector<std::pair<std::string, std::string>> constants; // "#Name" and its value
+    for (const std::string& line : formulas) {
+        const std::size_t equals = line.find('=');
+        if (line.size() < 2 || line[0] != '#' || equals == std::string::npos || equals < 2 ||
+            line.find_first_of("(#", 1) < equals)
+            continue;
+        if (const std::optional<std::string> value = EvaluateExpression(line.substr(equals + 1)))
+            constants.emplace_back(line.substr(0, equals), AsOperand(*value));
+    }
+    if (constants.empty())
+        return formulas;
+    // Longer names first, so that #Tr is not read as #T followed by r.
+    std::sort(constants.begin(), constants.end(),
+              [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    std::vector<std::string> lines;
+    for (const std::string& line : formulas) {
+        if (std::any_of(constants.begin(), constants.end(), [&line](const auto& c) {
+                return line.compare(0, c.first.size() + 1, c.first + "=") == 0;
+            }))
+            continue;
+        std::string text;
+        for (std::size_t i = 0; i < line.size();) {
+            const auto constant = std::find_if(constants.begin(), constants.end(), [&](const auto& c) {
+                const std::size_t end = i + c.first.size();
+                return i > 0 && line.compare(i, c.first.size(), c.first) == 0 &&
+                       (end == line.size() ||
+                        std::string_view("+-*/^!) ").find(line[end]) != std::string_view::npos);
+            });
+            if (constant == constants.end()) {
+                text += line[i++];
+                continue;
+            }
+            text += constant->second;
+            i += constant->first.size();
+        }
+        lines.push_back(std::move(text));
+    }
+    return lines;
 }
 
 const std::optional<std::string>& Evaluations::Of(const std::string& expression, long long& work)

@@ -38,6 +38,17 @@ class Evaluations
     std::unordered_map<std::string, std::optional<std::string>> Known;
 };
 
+// The sheet's constants put into its formulas: a line "#Name=value" (a name without "(",
+// a value that evaluates, as "#T=273.15") states a constant of the sheet, and "#Name"
+// elsewhere, not followed by "(", stands for its value; the gas conditions of the shipped
+// sheets are such constants. The lines that state them are left out of what is returned
+// (they write no cell); formulas without such lines are returned unchanged.
+std::vector<std::string> WithSheetConstants(const std::vector<std::string>& formulas);
+
+// A cell's text as it goes into a formula: a negative number in parentheses, so that it is
+// one operand with its sign (2*#Mol(a) with -3 is -6, #Mol(a)^2 is 9); any other text as it is.
+std::string AsOperand(const std::string& cell);
+
 // A written cell of one pair: every line of a pair sees the cells as they were when the
 // pair began, and of two lines with the same target the later one wins.
 struct Write

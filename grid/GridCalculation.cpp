@@ -91,10 +91,10 @@ bool SweepByText(GridCells& cells, const std::vector<std::string>& formulas, Cal
             for (std::size_t column = 0; column < columnCount; ++column) {
                 const std::string& valueA = CellAt(cells, a, column);
                 if (!valueA.empty())
-                    ReplaceAll(text, referencesA[column], valueA);
+                    ReplaceAll(text, referencesA[column], AsOperand(valueA));
                 const std::string& valueB = CellAt(cells, b, column);
                 if (!valueB.empty())
-                    ReplaceAll(text, referencesB[column], valueB);
+                    ReplaceAll(text, referencesB[column], AsOperand(valueB));
             }
             // Every reference of every column is looked for in the text of every pair.
             work += 2 * static_cast<long long>(columnCount + text.size() / 8 + 1);

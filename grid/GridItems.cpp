@@ -150,8 +150,23 @@ std::string FormulaTargetOf(const std::string& columnName)
     return "#" + columnName + "(a)";
 }
 
-bool SameNameIgnoringCase(const std::string& left, const std::string& right)
+std::string WithPersianLetters(std::string text)
 {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '\xD9')
+            continue;
+        if (text[i + 1] == '\x8A') // yeh
+            text.replace(i, 2, "\xDB\x8C");
+        else if (text[i + 1] == '\x83') // kaf
+            text.replace(i, 2, "\xDA\xA9");
+    }
+    return text;
+}
+
+bool SameNameIgnoringCase(const std::string& leftName, const std::string& rightName)
+{
+    const std::string left = WithPersianLetters(leftName);
+    const std::string right = WithPersianLetters(rightName);
     if (left.size() != right.size())
         return false;
     for (std::size_t i = 0; i < left.size(); ++i) {

@@ -78,6 +78,11 @@ std::string JoinFormulaLine(const std::string& target, const std::string& expres
 // The target text of a column as formulas write it: "#" + name + "(a)".
 std::string FormulaTargetOf(const std::string& columnName);
 
-// Column names are compared ignoring the case of ASCII letters; other bytes (Farsi
-// names in UTF-8) must match exactly.
+// Column names are compared ignoring the case of ASCII letters and the Arabic yeh and kaf
+// against the Persian ones (a document may hold either for the same name); other bytes
+// (Farsi names in UTF-8) must match exactly.
 bool SameNameIgnoringCase(const std::string& left, const std::string& right);
+
+// The text with the Arabic yeh and kaf (U+064A, U+0643) written as the Persian ones
+// (U+06CC, U+06A9): names and formulas so folded refer to each other whichever was typed.
+std::string WithPersianLetters(std::string text);

@@ -145,6 +145,11 @@ void DocumentModel::setReaction(const std::string& text, const ReactionEdit& edi
 
 void DocumentModel::setCell(int column, int row, const QString& text)
 {
+    // On a calculated sheet the edit works the other cells out again: the step keeps them all.
+    if (Doc.hasWorkedOutCells() || !Doc.notes().empty()) {
+        recorded(Texts::StepCellEdit, [&] { Doc.setCell(column, row, text.toStdString()); });
+        return;
+    }
     const bool wasModified = Doc.isModified();
     const bool inGrid = column >= 0 && column < Doc.columnCount() && row >= 0 && row < Doc.rowCount();
     const std::string before = Doc.cell(column, row);
@@ -180,6 +185,16 @@ BalanceOutcome DocumentModel::balance(bool autoCase, AtomicWeights weights, Medi
 {
     return recorded(Texts::StepBalance,
                     [&] { return Doc.balance(autoCase, weights, medium, given, reading); });
+}
+
+void DocumentModel::setSignificantFigures(int figures)
+{
+    Doc.setSignificantFigures(figures);
+}
+
+void DocumentModel::useWeights(AtomicWeights weights)
+{
+    recorded(Texts::StepWeights, [&] { Doc.useWeights(weights); });
 }
 
 bool DocumentModel::calculate()

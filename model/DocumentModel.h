@@ -56,6 +56,8 @@ class DocumentModel : public QObject
     void setLanguage(Language lang);
     BalanceOutcome balance(bool autoCase, AtomicWeights weights, Medium medium = Medium::None,
                            const std::vector<std::string>& given = {}, ChosenReading* reading = nullptr);
+    void useWeights(AtomicWeights weights);
+    void setSignificantFigures(int figures); // how worked-out numbers are shown
     bool calculate();
     bool calculateUntilSettled();
     bool recalculate();

@@ -2,9 +2,12 @@
 #include "model/GridModel.h"
 
 #include "grid/GridItems.h"
+#include "document/ShownCells.h"
 #include "model/DocumentModel.h"
 #include "texts/SpokenReaction.h"
 #include "texts/Texts.h"
+
+#include <utility>
 
 GridModel::GridModel(DocumentModel* document) : QAbstractTableModel(document), Owner(document) {}
 
@@ -36,6 +39,14 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(SpokenReaction(doc().cell(index.column(), row), doc().language()));
     if (role == Qt::AccessibleDescriptionRole && doc().isWorkedOut(index.column(), row))
         return QString::fromUtf8(Texts::WorkedOutCell.In(doc().language()));
+    if (role == NoteRole || role == ShownTextRole || role == NumberRole) {
+        if (Figures == 0)
+            Figures = ShownSignificantFigures(doc());
+        const ShownCell shown = ShowCell(doc(), index.column(), row, Figures);
+        if (role == NumberRole)
+            return shown.Number;
+        return QString::fromStdString(role == NoteRole ? shown.Note : shown.Text);
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     return QString::fromStdString(doc().cell(index.column(), row));
@@ -125,6 +136,7 @@ void GridModel::shapeChanged(DocumentObserver::Shape)
 {
     switch (std::exchange(Changing, Pending::None)) {
     case Pending::Reset:
+        Figures = 0;
         endResetModel();
         break;
     case Pending::InsertRows:
@@ -144,14 +156,18 @@ void GridModel::shapeChanged(DocumentObserver::Shape)
     }
 }
 
-void GridModel::cellsChanged(const CellRange& range)
+void GridModel::cellsChanged(const CellRange& changed)
 {
+    CellRange range = changed;
     if (range.FirstRow == 0)
         emit headerDataChanged(Qt::Horizontal, range.FirstColumn, range.LastColumn);
+    // A given number with fewer figures shows every worked-out one with fewer.
+    if (const int figures = ShownSignificantFigures(doc()); figures != std::exchange(Figures, figures))
+        range = {1, gridRowCount() - 1, 0, gridColumnCount() - 1};
     if (range.LastRow >= 1)
         emit dataChanged(index(std::max(range.FirstRow, 1) - 1, range.FirstColumn),
                          index(range.LastRow - 1, range.LastColumn),
-                         {Qt::DisplayRole, Qt::EditRole, WorkedOutRole});
+                         {Qt::DisplayRole, Qt::EditRole, WorkedOutRole, NoteRole, ShownTextRole, NumberRole});
 }
 
 void GridModel::widthChanged(int column)

@@ -7,8 +7,9 @@
 // draw only the cells in view, however large the grid.
 //
 // Besides its text each data cell tells through WorkedOutRole whether it was filled by
-// Calculate Grid rather than given (typed, opened, written by Balance); screen readers get a
-// formula's words and that mark through the accessible roles.
+// Calculate Grid rather than given (typed, opened, written by Balance), and through NoteRole
+// what the worked-out sheet says beside a given amount (left over, yield, contradiction);
+// screen readers get a formula's words and that mark through the accessible roles.
 
 #include "document/Document.h"
 
@@ -22,6 +23,10 @@ class GridModel : public QAbstractTableModel
 
   public:
     static constexpr int WorkedOutRole = Qt::UserRole + 1;
+    static constexpr int NoteRole = Qt::UserRole + 2;
+    // How the cell is shown (document/ShownCells): its text, and whether it is a number.
+    static constexpr int ShownTextRole = Qt::UserRole + 3;
+    static constexpr int NumberRole = Qt::UserRole + 4;
 
     explicit GridModel(DocumentModel* document);
 
@@ -54,6 +59,7 @@ class GridModel : public QAbstractTableModel
     const Document& doc() const;
 
     DocumentModel* Owner;
+    mutable int Figures = 0; // the significant figures shown, 0 until asked for again
     // What the change under way began, to end it alike.
     enum class Pending
     {

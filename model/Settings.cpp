@@ -91,6 +91,8 @@ Settings Settings::load()
     }
     read.PreciseWeights = ReadSwitch(settings, "PreciseWeights");
     read.StudentsSheet = ReadSwitch(settings, "StudentsSheet");
+    if (int figures = 0; ReadInt(settings, "SignificantFigures", figures) && figures >= 0 && figures <= 15)
+        read.SignificantFigures = figures;
     // Each value counts as soon as it is read; the first missing or malformed one ends the
     // reading and the rest keep their defaults (all of them on a first run).
     int left = read.Bounds.left();
@@ -126,6 +128,11 @@ void Settings::save() const
     settings.setValue("ChB", Keys.AutoCase ? 1 : 0);
     settings.setValue("KF", QString::fromStdString(Keys.ArrowKeys));
     settings.sync();
+}
+
+void Settings::saveSignificantFigures() const
+{
+    OpenUserSettings()->setValue("SignificantFigures", SignificantFigures);
 }
 
 void Settings::savePreciseWeights() const

@@ -30,6 +30,8 @@ struct Settings
     std::optional<bool> PreciseWeights;
     // The Leave Worked-Out Cells Empty item of the handouts (StudentsSheet), likewise.
     std::optional<bool> StudentsSheet;
+    // The significant figures worked-out numbers are shown to; 0: as the given values have.
+    int SignificantFigures = 0;
 
     // The stored values; what is missing keeps its default. The window's values count as
     // they are read: the first missing or malformed one ends their reading.
@@ -39,6 +41,7 @@ struct Settings
     // The choice of atomic weights alone, kept as soon as it is made.
     void savePreciseWeights() const;
     void saveStudentsSheet() const; // the students' sheet's likewise
+    void saveSignificantFigures() const;
 };
 
 // The settings file, by the XDG rules; empty without a home folder. The program's own file is

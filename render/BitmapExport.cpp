@@ -7,6 +7,7 @@
 #include "document/Document.h"
 #include "document/Exports.h"
 #include "document/FileAccess.h"
+#include "document/ShownCells.h"
 #include "grid/GridItems.h"
 #include "render/DrawReaction.h"
 #include "render/FontConvert.h"
@@ -79,22 +80,26 @@ void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int
             continue;
         }
         const QString text = VisiblePart(QString::fromStdString((*cells)[col]), width, farsi);
+        const char kind =
+            row < source.Kinds.size() && col < source.Kinds[row].size() ? source.Kinds[row][col] : 0;
         painter.setPen(textColor);
-        if (!farsi) {
+        if (!farsi && kind != 'n') {
             painter.setClipRect(cell);
             painter.drawText(left + 2, top + 3 + metrics.ascent(), text);
         } else {
-            // Right-aligned, 3 pixels in from the right border, in right-to-left order; a
-            // text wider than its cell is cut at the cell's left border.
+            // Right-aligned (the Farsi table's cells and numbers), 3 pixels in from the right
+            // border, in right-to-left order in Farsi; a text wider than its cell is cut at
+            // the cell's left border.
             const int textWidth = metrics.horizontalAdvance(text);
             const QRect textRect(left + width - textWidth - 3, top, textWidth, rowHeight);
             painter.setClipRect(textRect.intersected(cell));
             // A formula with a charge keeps its sign at its end, as in the window's grid.
-            painter.setLayoutDirection(IsChargedFormulaText((*cells)[col]) ? Qt::LeftToRight
-                                                                           : Qt::RightToLeft);
+            painter.setLayoutDirection(!farsi || kind == 'f' || IsChargedFormulaText((*cells)[col])
+                                           ? Qt::LeftToRight
+                                           : Qt::RightToLeft);
             painter.drawText(QRect(textRect.left(), top + 3, textWidth, metrics.height()),
                              Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, text);
-            painter.setLayoutDirection(Qt::RightToLeft);
+            painter.setLayoutDirection(farsi ? Qt::RightToLeft : Qt::LeftToRight);
         }
         painter.setClipping(false);
         left += width - 1;
@@ -153,10 +158,25 @@ BitmapSource BitmapSourceOf(const Document& document, const ExportView& view)
     BitmapSource source;
     source.ReactionText = document.reaction();
     source.Fonts = document.fonts();
-    source.Cells = document.cells();
-    if (view.StudentsSheet)
+    ShownGrid shown = ShowCells(document);
+    // The students' sheet leaves the worked-out cells, and what the sheet says beside a
+    // given amount, for the students to fill in.
+    if (view.StudentsSheet) {
         for (const auto& [column, row] : document.workedOutCells())
-            source.Cells[size_t(row)][size_t(column)].clear();
+            shown[size_t(row)][size_t(column)] = ShownCell();
+        for (std::vector<ShownCell>& row : shown)
+            for (ShownCell& cell : row)
+                cell.Note.clear();
+    }
+    for (const std::vector<ShownCell>& row : shown) {
+        source.Cells.emplace_back();
+        source.Kinds.emplace_back();
+        for (const ShownCell& cell : row) {
+            source.Cells.back().push_back(cell.Note.empty() ? cell.Text
+                                                            : cell.Text + "  (" + cell.Note + ")");
+            source.Kinds.back().push_back(cell.Number ? 'n' : cell.Formula ? 'f' : 0);
+        }
+    }
     source.ColWidths = document.columnWidths();
     source.RowHeights = view.RowHeights;
     if (source.RowHeights.empty())

@@ -24,9 +24,10 @@ struct BitmapSource
 {
     std::string ReactionText;
     FontSettings Fonts;
-    GridCells Cells;             // row 0 is the header row of item names
-    std::vector<int> ColWidths;  // one per column, in pixels
-    std::vector<int> RowHeights; // one per row of Cells, header included
+    GridCells Cells;                      // row 0 is the header row of item names; as they are shown
+    std::vector<std::vector<char>> Kinds; // per cell: 'n' a number (right-aligned), 'f' a formula
+    std::vector<int> ColWidths;           // one per column, in pixels
+    std::vector<int> RowHeights;          // one per row of Cells, header included
     Language Lang = Language::English;
 };
 

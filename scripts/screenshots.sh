@@ -18,7 +18,7 @@ for lang in en fa; do
     defaults=New.KVX
     [ "$lang" = fa ] && defaults=NewF.KVX
     { printf 'Fe+O2>Fe2O3\r\n'; tail -c +3 "$STOIKON_ROOT/resources/defaults/$defaults"; } |
-        LC_ALL=C sed '0,/^,,,,,\r$/s//,,,,11.1694,\r/' >"$work/iron.KVX"
+        LC_ALL=C sed '0,/^,,,,,\r$/s//,,,,11.169,\r/' >"$work/iron.KVX"
     "$STOIKON_BUILD/stoikon" --calculate "$work/iron.KVX" -o "$work/done.KVX"
     LC_PAPER=en_GB.UTF-8 "$STOIKON_BUILD/stoikon" --export-pdf "$work/done.KVX" "$work/handout.pdf"
     pdftoppm -r 80 -png -singlefile -W 661 -H 220 "$work/handout.pdf" "$STOIKON_ROOT/docs/handout-$lang"

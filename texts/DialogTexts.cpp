@@ -45,6 +45,14 @@ const LocalText FormulaHelp3{"Supported mathematical operators: !, ^(power), *, 
                              "عملیات ریاضی قابل قبول: !, ^(توان), *, /, +, -"};
 const LocalText FormulaHelp4{"Example: ((#Mol(b) * 5) + 1) / (#Mol(a))",
                              "مثال: ((a)مول#) / (1 + (5 * (b)مول#))"};
+const LocalText FormulaReadingLabel{"Read as: ", "خوانده می‌شود: "};
+
+// Beside the worksheet's given amounts, and the status bar's word on the limiting reactant.
+const LocalText LimitingReactantNote{"Limiting reactant: %1",
+                                     "واکنش‌دهنده‌ی محدودکننده: %1"};
+const LocalText ExcessNote{"%1 left over", "%1 اضافه"};
+const LocalText YieldNote{"yield %1%", "بازده %1%"};
+const LocalText ContradictsNote{"contradicts the others", "ناسازگار با بقیه"};
 
 // The key-options dialog and the about box.
 const LocalText KeyOptionsTitle{"Key Options", "تنظیمات کلیدها"};

@@ -26,6 +26,7 @@ const LocalText StepRecalculate{"Recalculate Grid", "محاسبه مجدد جد�
 const LocalText StepCellEdit{"Cell Edit", "ویرایش خانه"};
 const LocalText StepOptions{"Options", "تنظیمات"};
 const LocalText StepLanguage{"Language Switch", "تغییر زبان"};
+const LocalText StepWeights{"Atomic Weights", "وزن‌های اتمی"};
 const LocalText ReactionPlaceholder{"Type a reaction, e.g. h2=o2 h2o", "واکنش را بنویسید، مثلاً h2=o2 h2o"};
 
 const LocalText PrintCaption{"&Print...", "&چاپ"};
@@ -72,6 +73,7 @@ const std::vector<const LocalText*>& EditTexts()
         &Texts::StepCellEdit,
         &Texts::StepOptions,
         &Texts::StepLanguage,
+        &Texts::StepWeights,
         &Texts::ReactionPlaceholder,
         &Texts::PrintCaption,
         &Texts::PrintHint,

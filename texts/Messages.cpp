@@ -240,3 +240,9 @@ std::string UnknownNameNote(const std::string& name, Language lang)
 {
     return Filled(Texts::UnknownName, lang, name);
 }
+
+std::string LimitingReactantMessage(const std::string& formula, Language lang)
+{
+    return RightToLeftLine(
+        Filled(Texts::LimitingReactantNote, lang, LeftToRight(ReactionAsUnicode(formula), lang)), lang);
+}

@@ -49,3 +49,7 @@ std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, b
 // A character as it stands when it can be shown, and always its code ("'@' (U+0040)"): a
 // control character would otherwise act on the terminal.
 std::string DescribedCharacter(char32_t ch);
+
+// The status bar's word on the worksheet's limiting reactant, its formula drawn with
+// subscripts and charges.
+std::string LimitingReactantMessage(const std::string& formula, Language lang);

@@ -52,6 +52,11 @@ const LocalText PreciseWeightsCaption{"&Precise Atomic Weights", "&جرم های
 const LocalText PreciseWeightsHint{
     "Precise Atomic Weights|Calculates molar masses with IUPAC standard atomic weights",
     "جرم های اتمی دقیق|جرم مولی مواد را با جرم های اتمی استاندارد IUPAC محاسبه می کند"};
+const LocalText SignificantFiguresCaption{"&Significant Figures...", "ار&قام معنی‌دار..."};
+const LocalText SignificantFiguresHint{
+    "Significant Figures|Sets how many significant figures worked-out numbers are shown to", "ارقام معنی‌دار|شمار ارقام معنی‌دار عددهای محاسبه‌شده را تعیین می‌کند"};
+const LocalText SignificantFiguresPrompt{
+    "Significant figures of worked-out numbers (0: as the given values, at least 3):", "ارقام معنی‌دار عددهای محاسبه‌شده (0: به اندازه مقدارهای داده‌شده، دست‌کم 3):"};
 const LocalText HelpCaption{"&Help", "&راهنمایی"};
 const LocalText HelpHint{"Help", "راهنمایی"};
 const LocalText OnlineHelpCaption{"&Online Help", "را&هنمایی از طریق اینترنت"};
@@ -174,6 +179,9 @@ const std::vector<const LocalText*>& AllTexts()
             &Texts::KeyOptionsHint,
             &Texts::PreciseWeightsCaption,
             &Texts::PreciseWeightsHint,
+            &Texts::SignificantFiguresCaption,
+            &Texts::SignificantFiguresHint,
+            &Texts::SignificantFiguresPrompt,
             &Texts::HelpCaption,
             &Texts::HelpHint,
             &Texts::OnlineHelpCaption,
@@ -240,6 +248,11 @@ const std::vector<const LocalText*>& AllTexts()
             &Texts::FormulaHelp2,
             &Texts::FormulaHelp3,
             &Texts::FormulaHelp4,
+            &Texts::FormulaReadingLabel,
+            &Texts::LimitingReactantNote,
+            &Texts::ExcessNote,
+            &Texts::YieldNote,
+            &Texts::ContradictsNote,
             &Texts::KeyOptionsTitle,
             &Texts::AutoCaseCaption,
             &Texts::AboutTitle,

@@ -49,6 +49,9 @@ extern const LocalText KeyOptionsCaption;
 extern const LocalText KeyOptionsHint;
 extern const LocalText PreciseWeightsCaption;
 extern const LocalText PreciseWeightsHint;
+extern const LocalText SignificantFiguresCaption;
+extern const LocalText SignificantFiguresHint;
+extern const LocalText SignificantFiguresPrompt;
 extern const LocalText HelpCaption;
 extern const LocalText HelpHint;
 extern const LocalText OnlineHelpCaption;
@@ -131,6 +134,11 @@ extern const LocalText FormulaHelp1;
 extern const LocalText FormulaHelp2;
 extern const LocalText FormulaHelp3;
 extern const LocalText FormulaHelp4;
+extern const LocalText LimitingReactantNote;
+extern const LocalText ExcessNote;
+extern const LocalText YieldNote;
+extern const LocalText ContradictsNote;
+extern const LocalText FormulaReadingLabel; // before the formula being edited, as it will be read
 
 // The key-options dialog and the about box.
 extern const LocalText KeyOptionsTitle;
@@ -222,6 +230,7 @@ extern const LocalText StepRecalculate;
 extern const LocalText StepCellEdit;
 extern const LocalText StepOptions;
 extern const LocalText StepLanguage;
+extern const LocalText StepWeights;
 extern const LocalText ReactionPlaceholder;
 extern const LocalText PrintCaption;
 extern const LocalText PrintHint;

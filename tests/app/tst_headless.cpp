@@ -52,27 +52,30 @@ void TestHeadless::command_line_calculates_and_exports_documents()
 {
     QByteArray bytes = ReadBytes(STOIKON_SOURCE_DIR "/resources/defaults/New.KVX");
     bytes.replace(0, 2, "Fe+O2>Fe2O3\r\n");
-    bytes.replace("\r\n,,,,,\r\n", "\r\n,,,,11.1694,\r\n");
+    bytes.replace("\r\n,,,,,\r\n", "\r\n,,,,11.169,\r\n");
     WriteBytes(PathOf("iron.KVX"), bytes);
 
     QCOMPARE(RunCommand({"--calculate", PathOf("iron.KVX"), "-o", PathOf("done.KVX")}), 0);
     const QByteArray done = ReadBytes(PathOf("done.KVX"));
     QVERIFY(done.startsWith("4Fe+3O2>2Fe2O3\r\n"));
-    QVERIFY(done.contains("\r\nFe,4,55.847,0.2,11.1694,4.48\r\n"));
-    QVERIFY(done.contains("\r\nFe2O3,2,159.664,0.1,15.9664,2.24\r\n"));
+    // Gas volumes by the ideal-gas law at the sheet's conditions, 273.15 K and 101.325 kPa.
+    QVERIFY(done.contains("\r\nFe,4,55.845,0.2,11.169,4.48279390892021\r\n"));
+    QVERIFY(done.contains("\r\nFe2O3,2,159.687,0.1,15.9687,2.2413969544601\r\n"));
     QCOMPARE(ReadBytes(PathOf("iron.KVX")), bytes);
-    // --precise weighs with the IUPAC weights: the masses follow from them.
-    QCOMPARE(RunCommand({"--precise", "--calculate", PathOf("iron.KVX"), "-o", PathOf("precise.KVX")}), 0);
-    QVERIFY(ReadBytes(PathOf("precise.KVX")).contains("\r\nFe2O3,2,159.687,0.100003581"));
+    // The former two-decimal table on request: the masses follow from it.
+    QCOMPARE(
+        RunCommand({"--two-decimal-weights", "--calculate", PathOf("iron.KVX"), "-o", PathOf("table.KVX")}),
+        0);
+    QVERIFY(ReadBytes(PathOf("table.KVX")).contains("\r\nFe2O3,2,159.664,0.0999964"));
 
     QCOMPARE(RunCommand({"--export-html", PathOf("done.KVX"), PathOf("done.html")}), 0);
     QVERIFY(ReadBytes(PathOf("done.html"))
-                .contains("<td><font face=\"Arial\" color=\"#080000\" size=\"2\">15.9664"));
+                .contains("<td align=\"right\"><font face=\"Arial\" color=\"#080000\" size=\"2\">15.969<"));
     QVERIFY(ApplicationsMade().isEmpty());
     QCOMPARE(RunCommand({"--export-bitmap", PathOf("done.KVX"), PathOf("done.bmp")}), 0);
     QCOMPARE(ApplicationsMade(), QStringList{"QGuiApplication"});
     const QImage picture(PathOf("done.bmp"));
-    QCOMPARE(picture.width(), 10 + (100 + 60 + 80 + 110 * 3) + 10); // the grid is wider than the reaction
+    QCOMPARE(picture.width(), 10 + (100 + 60 + 100 + 110 * 3) + 10); // the grid is wider than the reaction
     QCOMPARE(picture.depth(), 32); // read back by Qt; written as 24 bits a pixel
     // The picture's format follows the name; the handout is a PDF, the reaction an SVG.
     QCOMPARE(RunCommand({"--export-bitmap", PathOf("done.KVX"), PathOf("done.png")}), 0);
@@ -80,7 +83,7 @@ void TestHeadless::command_line_calculates_and_exports_documents()
     file.start("file", {"-b", PathOf("done.png"), PathOf("done.bmp")});
     QVERIFY(file.waitForFinished());
     const QString kinds = QString::fromUtf8(file.readAllStandardOutput());
-    QVERIFY2(kinds.startsWith("PNG image data, 590 x ") && kinds.contains("\nPC bitmap"), qPrintable(kinds));
+    QVERIFY2(kinds.startsWith("PNG image data, 610 x ") && kinds.contains("\nPC bitmap"), qPrintable(kinds));
     QCOMPARE(RunCommand({"--export-pdf", PathOf("done.KVX"), PathOf("done.pdf")}), 0);
     QVERIFY(ReadBytes(PathOf("done.pdf")).startsWith("%PDF-"));
     QCOMPARE(RunCommand({"--export-svg", PathOf("done.KVX"), PathOf("done.svg")}), 0);

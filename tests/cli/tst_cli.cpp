@@ -56,7 +56,7 @@ void TestCommandLine::run_data()
 
     // --molar-mass
     QTest::newRow("molar mass") << QStringList{"--molar-mass", "H2O", "Ca(OH)2"} << ""
-                                << "18.01\n74.08\n"
+                                << "18.015\n74.092\n"
                                 << 0;
     QTest::newRow("unweighable formula") << QStringList{"--molar-mass", "NaCl", "Q", "H2+O2", "H2 + O2"} << ""
                                          << "58.44\nInvalid formula\nInvalid formula\nInvalid formula\n"
@@ -65,28 +65,31 @@ void TestCommandLine::run_data()
         << QStringList{"--molar-mass", "CuSO4·5H2O", "CuSO4.5H2O", "[Cu(NH3)4]SO4",
                        "H₂O",          "PhCH3",      "AcOH",       "Fe3+"}
         << ""
-        << "249.61\n249.61\n227.72\n18.01\n92.15\n60.04\n55.847\n"
+        << "249.677\n249.677\n227.726\n18.015\n92.141\n60.052\n55.845\n"
         << 0;
     QTest::newRow("an ion weighs its atoms, the electron nothing known")
         << QStringList{"--molar-mass", "SO4^2-", "e^-"} << ""
-        << "96.02\nInvalid formula\n"
+        << "96.056\nInvalid formula\n"
         << 1;
     QTest::newRow("molar mass from standard input") << QStringList{"--molar-mass"} << "CO\nCo\n"
-                                                    << "28\n58.93\n"
+                                                    << "28.01\n58.933\n"
                                                     << 0;
-    QTest::newRow("precise weights, before the mode")
-        << QStringList{"--precise", "--molar-mass", "H2O", "KMnO4"} << ""
-        << "18.015\n158.032\n"
+    QTest::newRow("two-decimal weights, before the mode")
+        << QStringList{"--two-decimal-weights", "--molar-mass", "H2O", "KMnO4"} << ""
+        << "18.01\n158\n"
         << 0;
-    QTest::newRow("precise weights, among the formulas")
-        << QStringList{"--molar-mass", "CO2", "--precise", "C6H12O6"} << ""
-        << "44.009\n180.156\n"
+    QTest::newRow("two-decimal weights, among the formulas")
+        << QStringList{"--molar-mass", "CO2", "--two-decimal-weights", "C6H12O6"} << ""
+        << "43.99\n180.12\n"
         << 0;
-    QTest::newRow("the next run has the table again") << QStringList{"--molar-mass", "H2O"} << ""
-                                                      << "18.01\n"
-                                                      << 0;
+    QTest::newRow("--precise is still accepted") << QStringList{"--precise", "--molar-mass", "H2O"} << ""
+                                                 << "18.015\n"
+                                                 << 0;
+    QTest::newRow("the next run has the IUPAC weights again") << QStringList{"--molar-mass", "H2O"} << ""
+                                                              << "18.015\n"
+                                                              << 0;
     QTest::newRow("molar mass from standard input, CR LF") << QStringList{"--molar-mass"} << "CO\r\n\r\nCo"
-                                                           << "28\n58.93\n"
+                                                           << "28.01\n58.933\n"
                                                            << 0;
 
     // The window's cases
@@ -195,17 +198,17 @@ void TestCommandLine::balanceNotations_data()
         << QStringList{"--balance", "--format", "json"} << "H2 + O2 -> H2O\n\nFe+O2>FeO+Fe2O3\n"
         << "{\"input\":\"H2 + O2 -> H2O\",\"status\":\"balanced\",\"balanced\":\"2H2+O2>2H2O\","
            "\"written\":\"2H2 + O2 -> 2H2O\",\"substances\":[\"H2\",\"O2\",\"H2O\"],\"coefficients\":[2,1,2],"
-           "\"molar_masses\":[2.02,31.98,18.01],\"reason\":null}\n\n"
+           "\"molar_masses\":[2.016,31.998,18.015],\"reason\":null}\n\n"
            "{\"input\":\"Fe+O2>FeO+Fe2O3\",\"status\":\"cannot_balance\",\"balanced\":null,\"written\":null,"
            "\"substances\":[],\"coefficients\":[],\"molar_masses\":[],\"reason\":\"several_reactions\","
            "\"count\":2,\"reactions\":[\"2Fe+O2>2FeO\",\"4Fe+3O2>2Fe2O3\"]}\n"
         << "stoikon: line 3: It is 2 independent reactions written as one: 2Fe+O2>2FeO; 4Fe+3O2>2Fe2O3\n"
         << 1;
-    QTest::newRow("json, precise weights")
-        << QStringList{"--precise", "--balance", "--format", "json", "H2O>H2+O2"} << ""
+    QTest::newRow("json, two-decimal weights")
+        << QStringList{"--two-decimal-weights", "--balance", "--format", "json", "H2O>H2+O2"} << ""
         << "{\"input\":\"H2O>H2+O2\",\"status\":\"balanced\",\"balanced\":"
            "\"2H2O>2H2+O2\",\"written\":\"2H2O>2H2+O2\",\"substances\":[\"H2O\",\"H2\",\"O2\"],"
-           "\"coefficients\":[2,2,1],\"molar_masses\":[18.015,2.016,31.998],\"reason\":null}\n"
+           "\"coefficients\":[2,2,1],\"molar_masses\":[18.01,2.02,31.98],\"reason\":null}\n"
         << "" << 0;
     // Why not, and what would balance
     QTest::newRow("one failure fails the run, each says why")

@@ -20,6 +20,7 @@ class TestHtmlPage : public QObject
     void writesFontTags();
     void writesTableCellsEscaped();
     void aFarsiPageKeepsTheChargeAtTheEndOfAFormula();
+    void showsCellsAsTheWindowDoes();
 };
 
 namespace {
@@ -240,6 +241,20 @@ void TestHtmlPage::aFarsiPageKeepsTheChargeAtTheEndOfAFormula()
     const std::string attributes = "face=\"F\" color=\"#000000\" size=\"1\">";
     QCOMPARE(page[10], "<tr><td><font dir=\"ltr\" " + attributes + "Fe^3+</font></td><td><font " +
                            attributes + "H2O</font></td><td><font " + attributes + "مول</font></td></tr>");
+}
+
+void TestHtmlPage::showsCellsAsTheWindowDoes()
+{
+    // A formula with its counts lowered and its charge raised, a number right-aligned with
+    // its note beside it.
+    FontSettings fonts;
+    fonts.GridFont = {"F", 8, false, false, 0};
+    const ShownGrid cells = {
+        {{"MnO\u2084\u207B", "", false, true, "MnO4^-"}, {"20", "3.96 left over", true, false, "20"}}};
+    const std::vector<std::string> page = BuildShownHtmlPage("t", "", fonts, cells, Language::English);
+    const std::string font = "<font face=\"F\" color=\"#000000\" size=\"1\">";
+    QCOMPARE(page[10], "<tr><td>" + font + "MnO<sub>4</sub><sup>-</sup></font></td><td align=\"right\">" +
+                           font + "20</font> (3.96 left over)</td></tr>");
 }
 
 QTEST_GUILESS_MAIN(TestHtmlPage)

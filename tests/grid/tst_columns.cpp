@@ -296,7 +296,11 @@ void TestColumns::calculates_grid_data()
         << QStringList{"Mol|Number", "4|", "4|"};
     QTest::newRow("value written is not read in the same pair")
         << QStringList{"#Mass(a)=#Mol(a)*2", "#Mol(a)=#Number(a)"}
-        << QStringList{"Mass|Mol|Number", "||2", "||1"} << QStringList{"Mass|Mol|Number", "|02|2", "|01|1"};
+        << QStringList{"Mass|Mol|Number", "||2", "||1"} << QStringList{"Mass|Mol|Number", "|2|2", "|1|1"};
+    // A negative cell is one operand, its sign included.
+    QTest::newRow("negative cell squared")
+        << QStringList{"#Mol(a)=#Number(a)^2*#Number(b)"} << QStringList{"Mol|Number", "|-3", "|2"}
+        << QStringList{"Mol|Number", "18|-3", "-12|2"};
 
     // The text decides: a cell's text put in for a reference is read by the columns after it.
     QTest::newRow("a cell naming a later column")

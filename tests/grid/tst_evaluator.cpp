@@ -3,6 +3,7 @@
 // Calculate Grid are in tst_grid_columns.cpp.
 
 #include "grid/FormulaEvaluator.h"
+#include "grid/FormulaReading.h"
 #include "grid/NumberFit.h"
 
 #include <QtTest>
@@ -15,6 +16,8 @@ class TestEvaluator : public QObject
     void evaluates_expressions_data();
     void evaluates_expressions();
     void deeply_nested_groups_are_evaluated();
+    void shows_how_a_formula_is_read_data();
+    void shows_how_a_formula_is_read();
     void formats_numbers_data();
     void formats_numbers();
     void rounds_numbers_to_fit_data();
@@ -50,8 +53,17 @@ void TestEvaluator::evaluates_expressions_data()
                                     << "3";
     QTest::newRow("leading minus") << "-5"
                                    << "-5";
-    QTest::newRow("group result read again") << "2*(0-3)"
-                                             << "-3";
+    // A group's value is one operand, its sign included; run into other text it is that text.
+    QTest::newRow("negative group") << "2*(0-3)"
+                                    << "-6";
+    QTest::newRow("negative group squared") << "(0-3)^2"
+                                            << "9";
+    QTest::newRow("groups on both sides") << "(1-4) * (2-3)"
+                                          << "3";
+    QTest::newRow("group before minus") << "(0-3)-1"
+                                        << "-4";
+    QTest::newRow("group run into digits") << "1(0-3)"
+                                           << "-2";
     QTest::newRow("group then factorial") << "(2+3)!"
                                           << "120";
     QTest::newRow("fractional power") << "2^0.5"
@@ -94,15 +106,17 @@ void TestEvaluator::evaluates_expressions_data()
     QTest::newRow("text after factorial still dropped") << "3!2E-5"
                                                         << "1";
 
-    // Lone operands come back unchanged, leading "0" included.
+    // Lone operands come back as they are, numbers without leading zeros.
     QTest::newRow("lone number") << "2.5"
-                                 << "02.5";
+                                 << "2.5";
+    QTest::newRow("lone group") << "(5/4)"
+                                << "1.25";
     QTest::newRow("empty") << ""
                            << "0";
     QTest::newRow("lone text") << "H2O"
                                << "0H2O";
-    QTest::newRow("nested groups") << "((2))"
-                                   << "0002";
+    QTest::newRow("nested groups") << "(((2)))"
+                                   << "2";
 
     // Failures.
     QTest::newRow("division by zero") << "1/0" << fails;
@@ -132,12 +146,38 @@ void TestEvaluator::deeply_nested_groups_are_evaluated()
     const auto nested = [](int levels) {
         return std::string(size_t(levels), '(') + "1+1" + std::string(size_t(levels), ')');
     };
-    // Each group's value is read again with one more leading "0".
-    QCOMPARE(Outcome(EvaluateExpression(nested(depth))), QString(depth, QLatin1Char('0')) + QLatin1Char('2'));
+    QCOMPARE(Outcome(EvaluateExpression(nested(depth))), QStringLiteral("2"));
     QVERIFY(!EvaluateExpression(std::string(size_t(depth), '(') + "1").has_value());
     // Deeper than any formula a person writes: a failure, at once.
     QVERIFY(!EvaluateExpression(nested(depth + 1)).has_value());
     QVERIFY(!EvaluateExpression(nested(1000000)).has_value());
+}
+
+void TestEvaluator::shows_how_a_formula_is_read_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("reading");
+    QTest::newRow("times before divide") << "#Mass(a)/#Weight(a)*2"
+                                         << "#Mass(a)/(#Weight(a)*2)";
+    QTest::newRow("shipped mole formula") << "#Mol(b) * #Number(a) / #Number(b)"
+                                          << "(#Mol(b)*#Number(a))/#Number(b)";
+    QTest::newRow("plus before minus") << "1-2+3*4"
+                                       << "1-(2+(3*4))";
+    QTest::newRow("leading minus") << "-3^2"
+                                   << "-(3^2)";
+    QTest::newRow("own parentheses kept") << "((#Mol(b) * 5) + 1) / (#Mol(a))"
+                                          << "((#Mol(b)*5)+1)/(#Mol(a))";
+    QTest::newRow("exponent and factorial") << "5E-5*3!"
+                                            << "5E-5*(3!)";
+    QTest::newRow("unclosed group") << "2*(1+1"
+                                    << "2*(1+1)";
+}
+
+void TestEvaluator::shows_how_a_formula_is_read()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, reading);
+    QCOMPARE(QString::fromStdString(ReadingOfExpression(expression.toStdString())), reading);
 }
 
 void TestEvaluator::formats_numbers_data()

@@ -99,7 +99,7 @@ QImage RightToLeftSheet(const std::vector<QImage>& pictures)
 void Balanced(MainWindow* window, const char* reaction)
 {
     window->document()->setReaction(reaction);
-    window->document()->balance(true, AtomicWeights::Table);
+    window->document()->balance(true, AtomicWeights::Precise);
 }
 
 // A new document of the language, from its shipped defaults.
@@ -119,9 +119,13 @@ void WindowPictures(MainWindow* window, Language lang)
     Settle();
     Save(window->grab().toImage(), farsi ? "window-fa.png" : "window-en.png");
     Save(OpenMenu(window, "fileMenu"), farsi ? "menu-fa.png" : "menu-en.png");
-    // 20 g of methane burnt, everything else worked out.
+    // 20 g of methane and 64 g of oxygen: oxygen runs out first, some methane is left over,
+    // and 30 g of water collected is the yield.
     Balanced(window, "CH4+O2>CO2+H2O");
+    window->document()->resizeColumn(4, 190);
     window->document()->setCell(4, 1, "20");
+    window->document()->setCell(4, 2, "64");
+    window->document()->setCell(4, 4, "30");
     window->document()->recalculate();
     Settle();
     Save(window->grab().toImage(), farsi ? "worksheet-fa.png" : "worksheet-en.png");

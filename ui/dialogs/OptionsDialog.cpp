@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/OptionsDialog.h"
 
+#include "grid/FormulaReading.h"
 #include "grid/GridItems.h"
 #include "model/DocumentModel.h"
 #include "model/GridModel.h"
@@ -251,6 +252,20 @@ void OptionsDialog::loadFormulaEditors()
         formulaExpression->clear();
     }
     LoadingEditors = wasLoading;
+    showReading();
+}
+
+// The operator order is not the one of school arithmetic ("*" before "/", "+" before
+// "-"), so the expression is shown with the parentheses it implies as it is typed.
+void OptionsDialog::showReading()
+{
+    const QString expression = formulaExpression->text();
+    const QString reading = ToQ(ReadingOfExpression(ToStd(expression)));
+    formulaReading->setText(expression.trimmed().isEmpty()
+                                ? QString()
+                                : QString::fromUtf8(Texts::FormulaReadingLabel.In(Document->language())) +
+                                      QChar(0x2066) + reading + QChar(0x2069)); // left to right in Farsi too
+    formulaReading->setToolTip(reading);
 }
 
 void OptionsDialog::showFormula()
@@ -263,6 +278,7 @@ void OptionsDialog::formulaEdited()
     QListWidgetItem* entry = formulaList->currentItem();
     if (LoadingEditors || !entry)
         return;
+    showReading();
     // A target that names no current column is kept rather than blanked, so editing the
     // expression of such a formula does not lose its target.
     const std::string target = formulaTarget->currentIndex() >= 0

@@ -44,6 +44,7 @@ class OptionsDialog : public OptionsPages
     void deleteItem();
     void showFormula();
     void formulaEdited();
+    void showReading();
     void addFormula();
     void deleteFormula();
     void showFormulaHelp();

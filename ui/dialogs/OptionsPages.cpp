@@ -197,6 +197,7 @@ void OptionsPages::createGridPage()
     formulaExpression = Add<QLineEdit>(gridPage, "GFN2", 247, 211, 179, 23);
     formulaExpression->setValidator(new CodePageValidator(this));
     helpButton = Add<QPushButton>(gridPage, "HelpBtn", 233, 238, 75, 25);
+    formulaReading = Add<QLabel>(gridPage, "GFReading", 312, 238, 144, 25);
     formulaHelp = new QLabel(gridPage);
     formulaHelp->setObjectName("Label29");
     formulaHelp->hide();

@@ -68,7 +68,8 @@ class OptionsPages : public QDialog
     QComboBox* formulaTarget = nullptr;
     QLabel* equalsLabel = nullptr;
     QLineEdit* formulaExpression = nullptr;
-    QLabel* formulaHelp = nullptr; // the formula help text, never shown itself
+    QLabel* formulaHelp = nullptr;    // the formula help text, never shown itself
+    QLabel* formulaReading = nullptr; // the expression being edited as it will be read
     QPushButton* helpButton = nullptr;
     QPushButton* defaultButton = nullptr;
     QPushButton* okButton = nullptr;

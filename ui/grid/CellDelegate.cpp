@@ -91,20 +91,29 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
     }
     if (option->text.isEmpty())
         return;
+    // Shown as the document shows it (document/ShownCells): numbers to the sheet's figures
+    // and right-aligned, formulas with their counts lowered and charges raised.
+    option->text = index.data(GridModel::ShownTextRole).toString();
+    const bool number = index.data(GridModel::NumberRole).toBool();
+    if (number)
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute;
     // In the Farsi table a formula with a charge reads left to right, right-aligned as
     // every cell there, so that Fe^3+ does not show as +Fe^3.
-    if (option->direction == Qt::RightToLeft && IsChargedFormulaText(option->text.toStdString())) {
+    if (option->direction == Qt::RightToLeft && IsChargedFormulaText(index.data().toString().toStdString())) {
         option->displayAlignment = QStyle::visualAlignment(Qt::RightToLeft, option->displayAlignment);
         option->direction = Qt::LeftToRight;
     }
     // Measured in fractions of a pixel as the style lays the text out: a text a fraction
     // too wide is wrapped at its decimal point and cut to "0…" by the style.
-    const int room = TextRoom(*option);
     const QFontMetricsF metrics(option->font);
+    // A given amount's note (what is left over, the yield) follows its value.
+    const QString note = index.data(GridModel::NoteRole).toString();
+    const QString suffix = note.isEmpty() ? QString() : QStringLiteral("  (") + note + QLatin1Char(')');
+    const double room = TextRoom(*option) - metrics.horizontalAdvance(suffix);
     const auto fits = [&metrics, room](const std::string& text) {
         return metrics.horizontalAdvance(QString::fromStdString(text)) <= room;
     };
-    option->text = QString::fromStdString(FitNumberText(option->text.toStdString(), fits));
+    option->text = QString::fromStdString(FitNumberText(option->text.toStdString(), fits)) + suffix;
 }
 
 QStyleOptionViewItem CellDelegate::shownOption(const QStyleOptionViewItem& option,

@@ -199,5 +199,13 @@ void GridView::keyPressEvent(QKeyEvent* event)
         QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
         return;
     }
+    // Delete empties the cells chosen: a given value goes, and a sheet already calculated
+    // works it out again from the others.
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && state() != EditingState) {
+        for (const QModelIndex& index : selectedIndexes())
+            if (!index.data(Qt::EditRole).toString().isEmpty())
+                model()->setData(index, QString());
+        return;
+    }
     QTableView::keyPressEvent(event);
 }

@@ -36,6 +36,7 @@ void CalculateGrid(const CommandContext& context);
 void ShowOptions(const CommandContext& context);
 void ShowKeyOptions(const CommandContext& context);
 void ChoosePreciseWeights(const CommandContext& context);
+void ChooseSignificantFigures(const CommandContext& context);
 void SwitchLanguage(const CommandContext& context, Language lang);
 
 // The Help menu.

@@ -32,6 +32,7 @@ std::vector<CommandRow> CommandRows()
         {"options", OptionsCaption, OptionsHint, "F3", "preferences-system", Menu::Settings, 1, 33, ShowOptions},
         {"keyOptions", KeyOptionsCaption, KeyOptionsHint, "F4", "preferences-desktop-keyboard", Menu::Settings, 1, 34, ShowKeyOptions},
         {"preciseWeights", PreciseWeightsCaption, PreciseWeightsHint, "", "", Menu::Settings, 1, 0, ChoosePreciseWeights, true},
+        {"significantFigures", SignificantFiguresCaption, SignificantFiguresHint, "", "", Menu::Settings, 1, 0, ChooseSignificantFigures},
         // The languages come here (group 2, tool bar places 31 and on).
         {"help", HelpCaption, HelpHint, "F1", "help-contents", Menu::Help, 1, 41, StartHelpMode},
         {"onlineHelp", OnlineHelpCaption, OnlineHelpHint, "", "help-browser", Menu::Help, 1, 42, ShowOnlineHelp},

@@ -164,7 +164,8 @@ void MainWindow::createCommands()
             button->setFixedSize(31, 30);
     }
     Parts.PreciseWeights = command("preciseWeights");
-    Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(false));
+    Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(true));
+    Document->setSignificantFigures(UserSettings.SignificantFigures);
     Parts.StudentsSheet = command("studentsSheet");
     Parts.StudentsSheet->setChecked(UserSettings.StudentsSheet.value_or(false));
     connect(Parts.History, &DocumentHistory::changed, this, &MainWindow::showUndoSteps);
@@ -366,9 +367,9 @@ void MainWindow::startUp()
     menuBar()->update();
 }
 
-void MainWindow::usePreciseWeights()
+void MainWindow::useWeights(AtomicWeights weights)
 {
-    command("preciseWeights")->setChecked(true);
+    command("preciseWeights")->setChecked(weights == AtomicWeights::Precise);
 }
 
 bool MainWindow::event(QEvent* event)

@@ -59,8 +59,9 @@ class MainWindow : public QMainWindow
     // The first activation: the language of the last run, a new document, the command line's
     // file. Later activations start nothing.
     void startUp();
-    // --precise: the precise weights for this run, the stored setting left as it was.
-    void usePreciseWeights();
+    // --precise or --two-decimal-weights: the weights for this run, the stored setting left
+    // as it was.
+    void useWeights(AtomicWeights weights);
 
   protected:
     bool event(QEvent* event) override;

@@ -2,11 +2,14 @@
 #include "ui/mainwindow/StatusBar.h"
 
 #include "model/DocumentModel.h"
+#include "model/GridModel.h"
+#include "texts/Messages.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QSizeGrip>
@@ -18,6 +21,21 @@ StatusBar::StatusBar(DocumentModel* document, QWidget* parent) : QStatusBar(pare
     // Qt repaints only where it would have put the message itself.
     connect(this, &QStatusBar::messageChanged, this, [this] { update(); });
     connect(document, &DocumentModel::languageChanged, this, &StatusBar::retranslate);
+    LimitingReactant = new QLabel(this);
+    LimitingReactant->setObjectName("limitingReactant");
+    addPermanentWidget(LimitingReactant);
+    connect(document->grid(), &QAbstractItemModel::dataChanged, this, &StatusBar::showLimitingReactant);
+    connect(document->grid(), &QAbstractItemModel::modelReset, this, &StatusBar::showLimitingReactant);
+    connect(document->grid(), &QAbstractItemModel::rowsRemoved, this, &StatusBar::showLimitingReactant);
+    connect(document, &DocumentModel::languageChanged, this, &StatusBar::showLimitingReactant);
+}
+
+void StatusBar::showLimitingReactant()
+{
+    const std::string formula = Document->document().limitingReactant();
+    LimitingReactant->setText(
+        formula.empty() ? QString()
+                        : QString::fromStdString(LimitingReactantMessage(formula, Document->language())));
 }
 
 void StatusBar::showNotice(const LocalText& notice)

@@ -9,11 +9,13 @@
 #include <string>
 
 class DocumentModel;
+class QLabel;
 
 // The main window's status bar: its message starts at the reading side, the right edge in
 // Farsi (Qt's own status bar keeps it at the left whatever the direction). After a language
 // switch it says its notice again in the new language, or else the hint of what the pointer
-// rests on, as the next move of the mouse would show it.
+// rests on, as the next move of the mouse would show it. At its far end it names the
+// worksheet's limiting reactant while there is one.
 class StatusBar : public QStatusBar
 {
   public:
@@ -30,8 +32,10 @@ class StatusBar : public QStatusBar
 
   private:
     void retranslate(Language lang);
+    void showLimitingReactant();
 
     DocumentModel* Document;
     std::function<std::string(Language)> Notice;
     QString NoticeShown; // the notice as last shown, while it stands
+    QLabel* LimitingReactant;
 };

@@ -18,10 +18,12 @@
 #include "ui/mainwindow/LanguageSwitch.h"
 #include "ui/mainwindow/StatusBar.h"
 #include "ui/mainwindow/WindowParts.h"
+#include "ui/grid/GridView.h"
 #include "ui/reactionline/ReactionLine.h"
 #include "undo/DocumentHistory.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QMainWindow>
 
 namespace {
@@ -151,10 +153,30 @@ void ShowKeyOptions(const CommandContext& context)
 
 void ChoosePreciseWeights(const CommandContext& context)
 {
-    // Kept as soon as it is chosen; it applies from the next Balance.
+    // Kept as soon as it is chosen; the sheet's molar masses follow at once, and what was
+    // worked out from them.
     Settings& settings = *context.Parts.UserSettings;
     settings.PreciseWeights = context.Parts.PreciseWeights->isChecked();
     settings.savePreciseWeights();
+    context.Document.useWeights(*settings.PreciseWeights ? AtomicWeights::Precise : AtomicWeights::Table);
+}
+
+void ChooseSignificantFigures(const CommandContext& context)
+{
+    // A way of showing: documents keep their full values.
+    Settings& settings = *context.Parts.UserSettings;
+    const Language lang = context.Document.language();
+    bool chosen = false;
+    const int figures = QInputDialog::getInt(
+        context.Grid.window(),
+        QString::fromUtf8(Texts::SignificantFiguresHint.In(lang)).section(QLatin1Char('|'), 0, 0),
+        QString::fromUtf8(Texts::SignificantFiguresPrompt.In(lang)), settings.SignificantFigures, 0, 15, 1,
+        &chosen);
+    if (!chosen)
+        return;
+    settings.SignificantFigures = figures;
+    settings.saveSignificantFigures();
+    context.Document.setSignificantFigures(figures);
 }
 
 void SwitchLanguage(const CommandContext& context, Language lang)

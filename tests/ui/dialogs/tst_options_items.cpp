@@ -5,6 +5,7 @@
 #include "tests/ui/dialogs/OptionsDialogTest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -148,6 +149,9 @@ void TestOptionsItems::a_new_formula_targets_the_first_column()
     QCOMPARE(Find<QComboBox>("GFN1")->currentText(), QString("#Mol(a)"));
     QCOMPARE(Find<QLineEdit>("GFN2")->text(), QString("b*c"));
     Find<QComboBox>("GFN1")->setCurrentIndex(1);
+    Retype(Find<QLineEdit>("GFN2"), "#Mol(b)/2*3");
+    // The dialog shows how the evaluator's operator order reads it.
+    QVERIFY(Find<QLabel>("GFReading")->text().contains("#Mol(b)/(2*3)"));
     Retype(Find<QLineEdit>("GFN2"), "#Mol(b)/2");
     QCOMPARE(list->currentItem()->text(), QString("#Mass(a)=#Mol(b)/2"));
     Click("OK");

@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's purpose through the real window: type a quantity and calculate the grid.
 
+#include "document/ShownCells.h"
 #include "grid/FormulaEvaluator.h"
+#include "grid/FormulaLine.h"
 #include "grid/GridCalculation.h"
 #include "tests/common/GridHelpers.h"
 #include "ui/grid/CellDelegate.h"
 #include "ui/grid/GridView.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+
+#include <map>
 
 class TestCalculateWorkflow : public WindowTest
 {
@@ -28,6 +33,7 @@ class TestCalculateWorkflow : public WindowTest
     void recalculate_follows_a_changed_given_mass_and_marks_worked_out_cells();
     void a_long_recalculation_shows_its_progress_and_cancel_leaves_the_grid();
     void precise_atomic_weights_apply_to_balance_and_are_kept();
+    void a_teachers_steps_keep_every_number_consistent();
 };
 
 void TestCalculateWorkflow::calculate_grid_fills_empty_targets_from_other_rows_data()
@@ -83,11 +89,11 @@ void TestCalculateWorkflow::shipped_defaults_work_out_moles_and_masses_in_two_cl
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("4Fe+3O2>2Fe2O3"));
     // 11.17 g of iron: 0.2 mol.
-    w.Doc()->setCell(4, 1, "11.1694");
+    w.Doc()->setCell(4, 1, "11.169");
     w->findChild<QPushButton*>("calculateButton")->click();
     w->findChild<QPushButton*>("calculateButton")->click();
     QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
-    QCOMPARE(Column(w, 4).mid(1, 2), (QStringList{"4.797", "15.9664"}));
+    QCOMPARE(Column(w, 4).mid(1, 2), (QStringList{"4.7997", "15.9687"}));
 }
 
 void TestCalculateWorkflow::small_amounts_fill_every_cell_that_large_ones_fill_data()
@@ -115,8 +121,8 @@ void TestCalculateWorkflow::small_amounts_fill_every_cell_that_large_ones_fill()
         for (int row = 1; row <= 3; ++row) {
             const std::optional<long double> value = ParseRealNumber(w.Grid()->cell(col, row).toStdString());
             QVERIFY2(value, qPrintable(QString("column %1, row %2").arg(col).arg(row)));
-            if (col == 4 && row == 1) // 4 Fe in 2 Fe2O3: 223.388 g of 319.328 g
-                QCOMPARE(double(*value / mass.toDouble()), 223.388 / 319.328);
+            if (col == 4 && row == 1) // 4 Fe in 2 Fe2O3: 223.38 g of 319.374 g
+                QCOMPARE(double(*value / mass.toDouble()), 223.38 / 319.374);
         }
     }
 }
@@ -139,14 +145,14 @@ void TestCalculateWorkflow::recalculate_follows_a_changed_given_mass_and_marks_w
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
     w.Find<QPushButton>("calculateButton")->click();
-    QVERIFY2(grid->cell(mass, 2).startsWith("39.85"), qPrintable(grid->cell(mass, 2)));
+    QVERIFY2(grid->cell(mass, 2).startsWith("39.89"), qPrintable(grid->cell(mass, 2)));
 
     TypeIntoGrid(w, "20", mass, 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
     QCOMPARE(grid->cell(mass, 1), QString("20"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5); // Recalculate Grid
-    QVERIFY2(grid->cell(mass, 2).startsWith("79.70"), qPrintable(grid->cell(mass, 2)));
+    QVERIFY2(grid->cell(mass, 2).startsWith("79.78"), qPrintable(grid->cell(mass, 2)));
     // No old value is left: the grid is what 20 g alone works out to.
     GridCells fresh = w->document()->document().cells();
     for (size_t r = 1; r < fresh.size(); ++r)
@@ -155,7 +161,7 @@ void TestCalculateWorkflow::recalculate_follows_a_changed_given_mass_and_marks_w
                 fresh[r][c].clear();
     for (GridCells before; before != fresh;) {
         before = fresh;
-        CalculateGrid(fresh, w->document()->formulas());
+        CalculateGrid(fresh, WithSheetConstants(w->document()->formulas()));
     }
     QCOMPARE(w->document()->document().cells(), fresh);
     QVERIFY(messages.Shown.empty());
@@ -227,20 +233,140 @@ void TestCalculateWorkflow::precise_atomic_weights_apply_to_balance_and_are_kept
     {
         WindowFixture w;
         SetColumns(w, {"Formula", "Weight"}, {"5", "4"});
+        // The IUPAC weights unless the former two-decimal table is chosen; the sheet follows.
         QAction* precise = w.Action("preciseWeights");
-        QVERIFY(!precise->isChecked());
+        QVERIFY(precise->isChecked());
         w->document()->setReaction("H2+O2>H2O");
         w->findChild<QPushButton*>("balanceButton")->click();
-        QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
-        precise->trigger();
-        w->findChild<QPushButton*>("balanceButton")->click();
         QCOMPARE(Column(w, 1), (QStringList{"2.016", "31.998", "18.015"}));
+        precise->trigger();
+        QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
+        w->findChild<QPushButton*>("balanceButton")->click();
+        QCOMPARE(Column(w, 1), (QStringList{"2.02", "31.98", "18.01"}));
     }
     WindowFixture next; // the choice is kept for the next start
-    QVERIFY(next.Action("preciseWeights")->isChecked());
+    QVERIFY(!next.Action("preciseWeights")->isChecked());
     next.Action("preciseWeights")->trigger();
     WindowFixture third;
-    QVERIFY(!third.Action("preciseWeights")->isChecked());
+    QVERIFY(third.Action("preciseWeights")->isChecked());
+}
+
+namespace {
+long double Number(const WindowFixture& w, int column, int row)
+{
+    return *ParseRealNumber(w.Grid()->cell(column, row).toStdString());
+}
+
+bool Near(long double a, long double b)
+{
+    return std::fabs(a - b) <= 1e-9L * std::max<long double>(1, std::max(std::fabs(a), std::fabs(b)));
+}
+} // namespace
+
+void TestCalculateWorkflow::a_teachers_steps_keep_every_number_consistent()
+{
+    // The shipped sheet: Formula, Number, Weight, Mol, Mass, Volume; rows H2, O2, H2O.
+    enum Column
+    {
+        Formula,
+        Coefficient,
+        Weight,
+        Mol,
+        Mass,
+        Volume
+    };
+    using Kind = CellNote::Kind;
+    struct Step
+    {
+        const char* What;
+        int Row;          // the mass typed into this row's cell
+        const char* Text; // empty: the cell emptied with Delete; null: the weights switched
+        const char* Limiting;
+        std::vector<std::pair<int, Kind>> Notes; // rows with a note beside their mass
+    };
+    const Step steps[] = {
+        {"one given amount", 1, "4", "", {}},
+        {"a change", 1, "6", "", {}},
+        {"a second given amount", 2, "16", "O₂", {{1, Kind::Excess}}},
+        {"a product's actual amount", 3, "15", "O₂", {{1, Kind::Excess}, {3, Kind::Yield}}},
+        {"the weights switched", 0, nullptr, "O₂", {{1, Kind::Excess}, {3, Kind::Yield}}},
+        {"a given amount cleared", 2, "", "", {{3, Kind::Yield}}},
+        {"more product than can form", 3, "100", "", {{3, Kind::Contradicts}}},
+    };
+    WindowFixture w(QString(), false);
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    TypeReaction(w, "h2=o2 h2o");
+    QTest::keyClick(w.KeyBox(), Qt::Key_Return);
+    const Document& doc = w->document()->document();
+    const auto* limiting = w->statusBar()->findChild<QLabel*>("limitingReactant");
+    for (const Step& step : steps) {
+        const QString oxygen = w.Grid()->cell(Weight, 2);
+        if (!step.Text) {
+            w.Action("preciseWeights")->trigger();
+            QVERIFY(w.Grid()->cell(Weight, 2) != oxygen);
+        } else if (*step.Text) {
+            TypeIntoGrid(w, step.Text, Mass, step.Row);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::qWait(10); // the editor's text is committed after the key
+        } else {
+            w.View()->setCurrentIndex(w.Grid()->index(step.Row - 1, Mass));
+            QTest::keyClick(w.View(), Qt::Key_Delete);
+        }
+        if (&step == &steps[0])
+            w.Find<QPushButton>("calculateButton")->click();
+        std::map<int, Kind> notes;
+        for (const CellNote& note : doc.notes())
+            notes[note.Row] = note.What;
+        QCOMPARE(notes, (std::map<int, Kind>(step.Notes.begin(), step.Notes.end())));
+        // Every row agrees with itself, its mass and volume with its moles, but for a given
+        // amount marked as contradicting the others.
+        long double extent = -1; // moles per coefficient where nothing is noted
+        for (int r = 1; r <= 3; ++r) {
+            const long double mol = Number(w, Mol, r);
+            const auto note = notes.find(r);
+            const bool contradicts = note != notes.end() && note->second == Kind::Contradicts;
+            QVERIFY2(contradicts || Near(Number(w, Mass, r), mol * Number(w, Weight, r)), step.What);
+            QVERIFY2(Near(Number(w, Volume, r), mol * 8.314462618L * 273.15L / 101.325L), step.What);
+            if (note == notes.end() || contradicts) {
+                const long double own = mol / Number(w, Coefficient, r);
+                QVERIFY2(extent < 0 || Near(extent, own), step.What);
+                extent = own;
+            }
+        }
+        // What is left over, the yield: against the amount the others decide.
+        for (const CellNote& note : doc.notes()) {
+            const int r = note.Row;
+            const long double decided = extent * Number(w, Coefficient, r) * Number(w, Weight, r);
+            const long double value = note.Value.empty() ? 0 : *ParseRealNumber(note.Value);
+            if (note.What == Kind::Excess)
+                QVERIFY2(Near(Number(w, Mass, r) - value, decided), step.What);
+            else if (note.What == Kind::Yield)
+                QVERIFY2(Near(value, Number(w, Mass, r) / decided * 100), step.What);
+            else
+                QVERIFY2(Number(w, Mass, r) > decided, step.What);
+            const QString said = w.Grid()->index(r - 1, Mass).data(GridModel::NoteRole).toString();
+            QVERIFY2(!said.isEmpty() && w.View()->shownCell(Mass, r).text.contains(said), step.What);
+        }
+        // Worked-out numbers are shown right-aligned, to the figures of the given ones.
+        for (int r = 1; r <= 3; ++r) {
+            const QStyleOptionViewItem shown = w.View()->shownCell(Volume, r);
+            QVERIFY(shown.displayAlignment & Qt::AlignRight);
+            QVERIFY2(SignificantFiguresOf(shown.text.toStdString()) <= ShownSignificantFigures(doc),
+                     step.What);
+        }
+        QCOMPARE(limiting->text(),
+                 *step.Limiting ? QStringLiteral("Limiting reactant: ") + QString::fromUtf8(step.Limiting)
+                                : QString());
+        // The command line works out the same cells from the given ones.
+        Document alone;
+        DocumentContent given = doc.content();
+        for (const auto& [column, row] : doc.workedOutCells())
+            given.Data.Cells[size_t(row)][size_t(column)].clear();
+        alone.restore(given);
+        alone.calculateUntilSettled();
+        QVERIFY2(alone.cells() == doc.cells(), step.What);
+    }
 }
 
 QTEST_MAIN(TestCalculateWorkflow)

@@ -23,15 +23,18 @@ class TestUndoHistory : public WindowTest
 
 namespace {
 // What a step may change, to compare two states of the document: the reaction, the language,
-// the cells and their marks, the formulas, the column types and widths.
+// the cells and their marks, the formulas, the column types and widths, and what the sheet
+// says beside its given amounts.
 using Snapshot = std::tuple<std::string, Language, GridCells, std::vector<std::vector<bool>>,
-                            std::vector<std::string>, std::vector<std::string>, std::vector<int>>;
+                            std::vector<std::string>, std::vector<std::string>, std::vector<int>,
+                            std::vector<CellNote>, int>;
 
 Snapshot Take(const WindowFixture& w)
 {
     const DocumentContent content = w.Doc()->document().content();
     return {content.Data.ReactionText, content.Data.Lang,      content.Data.Cells, content.WorkedOut,
-            content.Data.Formulas,     content.Data.TypesList, content.Data.Widths};
+            content.Data.Formulas,     content.Data.TypesList, content.Data.Widths,
+            content.Notes,             content.LimitingRow};
 }
 
 // Presses a key combination until the action it runs is disabled; how many times it ran.
@@ -48,6 +51,7 @@ int PressWhileEnabled(const WindowFixture& w, QAction* action, QKeySequence key)
 
 void TestUndoHistory::steps_undone_reach_the_saved_document_and_redo_makes_them_again()
 {
+    TestSettings settings;
     WindowFixture w(QString(), false);
     w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
@@ -65,16 +69,20 @@ void TestUndoHistory::steps_undone_reach_the_saved_document_and_redo_makes_them_
     QTest::keyClick(w.KeyBox(), Qt::Key_Return);
     QCOMPARE(undo->text(), QString("&Undo Balance"));
     QVERIFY(w->isWindowModified());
-    TypeIntoGrid(w, "11.1694", 4, 1);
+    TypeIntoGrid(w, "11.169", 4, 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(10); // the editor's text is committed after the key
-    QCOMPARE(w.Grid()->cell(4, 1), QString("11.1694"));
+    QCOMPARE(w.Grid()->cell(4, 1), QString("11.169"));
     QCOMPARE(undo->text(), QString("&Undo Cell Edit"));
     w.Find<QPushButton>("calculateButton")->click();
     QCOMPARE(Column(w, 3).mid(0, 3), (QStringList{"0.2", "0.15", "0.1"}));
-    w.Doc()->setCell(4, 1, "22.3388");
-    QTest::keyClick(w.Window, Qt::Key_F5);
-    QCOMPARE(undo->text(), QString("&Undo Recalculate Grid"));
+    // A second given amount: the sheet follows at once, Fe limiting, what is left of O2 beside it.
+    w.Doc()->setCell(4, 2, "4.8");
+    QCOMPARE(Column(w, 3).value(2), QString("0.1"));
+    QVERIFY(!w.Doc()->document().notes().empty());
+    QCOMPARE(undo->text(), QString("&Undo Cell Edit"));
+    w.Action("preciseWeights")->trigger();
+    QCOMPARE(undo->text(), QString("&Undo Atomic Weights"));
     w.EditOptions([](DocumentOptions& options) { options.Formulas.clear(); });
     QTest::keyClick(w.Window, Qt::Key_F9);
     QCOMPARE(w.Doc()->language(), Language::Farsi);

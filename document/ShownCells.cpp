@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/ShownCells.h"
+
+#include "core/NotationWriters.h"
+#include "grid/FormulaEvaluator.h"
+#include "grid/GridItems.h"
+
+#include <algorithm>
+
+int SignificantFiguresOf(const std::string& number)
+{
+    std::string digits;
+    bool separator = false;
+    for (char ch : number) {
+        if (ch == 'E' || ch == 'e')
+            break;
+        if (ch == '.')
+            separator = true;
+        else if (ch >= '0' && ch <= '9' && (ch != '0' || !digits.empty()))
+            digits += ch;
+    }
+    if (!separator)
+        while (digits.size() > 1 && digits.back() == '0')
+            digits.pop_back();
+    return std::max<int>(1, int(digits.size()));
+}
+
+namespace {
+bool WrittenByBalance(char type)
+{
+    return type == GridType::SubstanceFormula || type == GridType::SubstanceNumber ||
+           type == GridType::AtomicWeight;
+}
+} // namespace
+
+int ShownSignificantFigures(const DocumentState& document)
+{
+    if (document.significantFigures() > 0)
+        return document.significantFigures();
+    int least = 15;
+    for (int r = 1; r < document.rowCount(); ++r)
+        for (int c = 0; c < document.columnCount(); ++c) {
+            const std::string& text = document.cell(c, r);
+            if (!text.empty() && !document.isWorkedOut(c, r) && !WrittenByBalance(document.typeCodeOf(c)) &&
+                ParseRealNumber(text))
+                least = std::min(least, SignificantFiguresOf(text));
+        }
+    return std::max(3, least);
+}
+
+ShownCell ShowCell(const DocumentState& document, int column, int row, int figures)
+{
+    ShownCell shown;
+    shown.Source = document.cell(column, row);
+    shown.Text = shown.Source;
+    if (shown.Text.empty() || row < 1)
+        return shown;
+    if (document.typeCodeOf(column) == GridType::SubstanceFormula) {
+        shown.Formula = true;
+        shown.Text = ReactionAsUnicode(shown.Text);
+        return shown;
+    }
+    const std::optional<long double> value = ParseRealNumber(shown.Text);
+    if (!value)
+        return shown;
+    shown.Number = true;
+    if (document.isWorkedOut(column, row))
+        shown.Text = FormatGeneral(*value, figures);
+    if (const CellNote* note = document.noteAt(column, row))
+        shown.Note = NoteText(*note, document.language(), std::max(figures, 3));
+    return shown;
+}
+
+ShownGrid ShowCells(const DocumentState& document)
+{
+    const int figures = ShownSignificantFigures(document);
+    ShownGrid grid(std::size_t(document.rowCount()));
+    for (int r = 0; r < document.rowCount(); ++r)
+        for (int c = 0; c < document.columnCount(); ++c)
+            grid[std::size_t(r)].push_back(ShowCell(document, c, r, figures));
+    return grid;
+}
