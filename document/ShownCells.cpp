@@ -6,6 +6,7 @@
 #include "grid/GridItems.h"
 
 #include <algorithm>
+#include <cstdio>
 
 int SignificantFiguresOf(const std::string& number)
 {
@@ -26,6 +27,19 @@ int SignificantFiguresOf(const std::string& number)
 }
 
 namespace {
+// A number to so many significant figures, its trailing zeros kept, as a student writes it
+// (7.00 to three figures, not 7); a whole number without a point left hanging.
+std::string ToFigures(long double value, int figures)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%#.*Lg", std::clamp(figures, 1, 18), value);
+    std::string shown = text;
+    if (const size_t point = shown.find('.');
+        point != std::string::npos && (point + 1 == shown.size() || shown[point + 1] == 'e'))
+        shown.erase(point, 1);
+    return shown;
+}
+
 bool WrittenByBalance(char type)
 {
     return type == GridType::SubstanceFormula || type == GridType::SubstanceNumber ||
@@ -65,7 +79,7 @@ ShownCell ShowCell(const DocumentState& document, int column, int row, int figur
         return shown;
     shown.Number = true;
     if (document.isWorkedOut(column, row))
-        shown.Text = FormatGeneral(*value, figures);
+        shown.Text = ToFigures(*value, figures);
     if (const CellNote* note = document.noteAt(column, row))
         shown.Note = NoteText(*note, document.language(), std::max(figures, 3));
     return shown;
