@@ -45,6 +45,7 @@ class GridModel : public QAbstractTableModel
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width); // a width dragged on screen
     char typeCodeOf(int column) const;
+    DocumentModel& document() const { return *Owner; } // whose cells these are
 
     // The document's changes, as its model tells them.
     void shapeAboutToChange(DocumentObserver::Shape shape, int oldCount, int newCount);

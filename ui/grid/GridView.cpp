@@ -2,7 +2,9 @@
 #include "ui/grid/GridView.h"
 
 #include "grid/GridItems.h"
+#include "model/DocumentModel.h"
 #include "model/GridModel.h"
+#include "texts/Texts.h"
 #include "ui/grid/CellDelegate.h"
 
 #include <QHeaderView>
@@ -202,6 +204,10 @@ void GridView::keyPressEvent(QKeyEvent* event)
     // Delete empties the cells chosen: a given value goes, and a sheet already calculated
     // works it out again from the others.
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && state() != EditingState) {
+        auto* cells = qobject_cast<GridModel*>(model());
+        if (!cells)
+            return QTableView::keyPressEvent(event);
+        const StepScope step(cells->document(), Texts::StepDelete); // one step for them all
         for (const QModelIndex& index : selectedIndexes())
             if (!index.data(Qt::EditRole).toString().isEmpty())
                 model()->setData(index, QString());

@@ -312,6 +312,7 @@ void TestCalculateWorkflow::a_teachers_steps_keep_every_number_consistent()
         } else {
             w.View()->setCurrentIndex(w.Grid()->index(step.Row - 1, Mass));
             QTest::keyClick(w.View(), Qt::Key_Delete);
+            QCOMPARE(w.Action("undo")->text(), QString("&Undo Delete")); // one step, whatever it works out
         }
         if (&step == &steps[0])
             w.Find<QPushButton>("calculateButton")->click();
