@@ -14,10 +14,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 #include <string_view>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -330,7 +334,7 @@ AtomicWeights CommandLineWeights()
 }
 
 int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out,
-                   std::ostream& err)
+                   std::ostream& err, UnknownOption unknown)
 {
     std::vector<std::string> args = givenArgs;
     RunWeights = TakePreciseOption(args) ? AtomicWeights::Precise : AtomicWeights::Table;
@@ -338,7 +342,7 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
     // nothing else; more after it is a mistaken call (an option put after the document).
     if (args.empty() || args.front().size() < 2 || args.front()[0] != '-') {
         if (args.size() <= 1)
-            return -1;
+            return ForWindowProgram;
         err << "stoikon: '" << args[1] << "' after the document '" << args.front()
             << "': the window opens one document, and an option comes first\n"
             << "Try 'stoikon --help' for the list of options.\n";
@@ -351,7 +355,25 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
                 option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
             return OutputWritten(out, err) ? status : 1;
         }
+    if (unknown == UnknownOption::ForWindowProgram)
+        return ForWindowProgram;
     err << "stoikon: unknown option '" << name << "'\n"
         << "Try 'stoikon --help' for the list of options.\n";
     return 2;
+}
+
+void PrepareStandardStreams()
+{
+    // A write to a closed standard output then fails, as it should, instead of going into
+    // the first file the program opens, which would take its number.
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) >= 0)
+            continue;
+        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+    std::ios::sync_with_stdio(false);
 }

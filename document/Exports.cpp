@@ -15,6 +15,11 @@ std::vector<DocumentExport>& Rows()
         {"exportHtml", "--export-html", "PAGE.html", "write the document's reaction and grid as a web page",
          &Texts::ExportHtmlCaption, &Texts::ExportHtmlHint, "Ctrl+H", "text-html", &Texts::SaveDialogTitle,
          "HTML files (*.htm *.html)", ".html", 2, WriteHtmlPage},
+        // Drawn with Qt Gui: render/ writes it (RegisterBitmapExport), in the window program.
+        {"exportBitmap", "--export-bitmap", "PICTURE.bmp",
+         "write the document's reaction and grid as a bitmap picture", &Texts::ExportBitmapCaption,
+         &Texts::ExportBitmapHint, "Ctrl+P", "image-x-generic", nullptr, "Bitmaps (*.bmp)", ".bmp", 1,
+         nullptr},
     };
     return rows;
 }
@@ -31,6 +36,13 @@ void AddDocumentExport(const DocumentExport& row)
     if (std::none_of(rows.begin(), rows.end(),
                      [&row](const DocumentExport& r) { return std::strcmp(r.Id, row.Id) == 0; }))
         rows.push_back(row);
+}
+
+void SetExportWriter(const char* id, ExportWriter write)
+{
+    for (DocumentExport& row : Rows())
+        if (std::strcmp(row.Id, id) == 0)
+            row.Write = write;
 }
 
 void WriteHtmlPage(const Document& document, const ExportView&, const std::string& path)

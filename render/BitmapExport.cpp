@@ -10,7 +10,6 @@
 #include "grid/GridItems.h"
 #include "render/DrawReaction.h"
 #include "render/FontConvert.h"
-#include "texts/Texts.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -177,8 +176,5 @@ void WriteBitmapExport(const Document& document, const ExportView& view, const s
 
 void RegisterBitmapExport()
 {
-    AddDocumentExport({"exportBitmap", "--export-bitmap", "PICTURE.bmp",
-                       "write the document's reaction and grid as a bitmap picture",
-                       &Texts::ExportBitmapCaption, &Texts::ExportBitmapHint, "Ctrl+P", "image-x-generic",
-                       nullptr, "Bitmaps (*.bmp)", ".bmp", 1, WriteBitmapExport});
+    SetExportWriter("exportBitmap", WriteBitmapExport);
 }

@@ -42,7 +42,7 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop = QPalet
 // the new one is completely written and flushed. Throws FileError.
 void WriteBitmapFile(const QImage& picture, const std::string& path);
 
-// The bitmap as a document export (document/Exports), for the File menu and the command
-// line: drawn with the desktop's colours, and with an offscreen GUI application for its
-// fonts where none runs (the command line's). Adding it twice adds it once.
+// Writes the bitmap of the document export listed in document/Exports, for the File menu and
+// the command line: drawn with the desktop's colours, and with an offscreen GUI application
+// for its fonts where none runs (the command line's).
 void RegisterBitmapExport();
