@@ -4,7 +4,7 @@
 # worksheet, an ionic equation and the File menus at their size, the Farsi menus and a Farsi
 # message box zoomed twice. Builds what is missing first.
 source "$(dirname "$0")/common.sh"
-stoikon_build >&2
+stoikon_build stoikon_screenshots >&2
 shots="$STOIKON_BUILD/tests/stoikon_screenshots"
 QT_QPA_PLATFORM=offscreen "$shots" "$STOIKON_ROOT/docs"
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$shots" "$STOIKON_ROOT/docs" --zoomed
