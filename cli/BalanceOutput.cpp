@@ -67,8 +67,8 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     WrittenReaction written;
     const bool read = ReadLine(line, reading, text, result.Note);
     if (read) {
-        const ChosenReading chosen = BalanceReading(reading, text, KeyOptions().AutoCase, medium);
-        outcome = chosen.Outcome;
+        ChosenReading chosen = BalanceReading(reading, text, KeyOptions().AutoCase, medium);
+        outcome = std::move(chosen.Outcome);
         written = ChosenWritten(reading, chosen);
         result.Note = ReadingNote(chosen, Language::English);
     } else {

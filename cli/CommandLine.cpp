@@ -171,8 +171,9 @@ void Answer(const BalancedLine& result, const char* kind, std::size_t number, st
             std::ostream& err, int& status)
 {
     out << result.Output << '\n';
+    // In one piece: standard error is unbuffered, and each piece would be a write of its own.
     if (!result.Note.empty())
-        err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
+        err << "stoikon: " + std::string(kind) + ' ' + std::to_string(number) + ": " + result.Note + '\n';
     if (result.Failed)
         status = 1;
 }

@@ -45,13 +45,29 @@ bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
     if (i + 1 >= s.size() || s[i] < U'A' || s[i] > U'Z' || s[i + 1] < U'a' || s[i + 1] > U'z' ||
         (i + 2 < s.size() && s[i + 2] >= U'a' && s[i + 2] <= U'z'))
         return false;
-    const std::string pair = EncodeUtf8(s.substr(i, 2));
-    WrittenReaction groups;
-    groups.ElementsAsGroups = {pair};
-    const bool group = !GroupFormula(pair, groups).empty();
+    // What a pair is depends on its two letters alone; every line of a long input asks
+    // about the same few pairs (Cl, Na, Mn), so each is worked out once.
+    enum : unsigned char
+    {
+        Unknown = 0,
+        Known = 1,
+        Group = 2,
+        Careful = 4
+    };
+    thread_local unsigned char pairs[26 * 26] = {};
+    unsigned char& known = pairs[(s[i] - U'A') * 26 + (s[i + 1] - U'a')];
+    if (known == Unknown) {
+        const std::string pair = EncodeUtf8(s.substr(i, 2));
+        WrittenReaction groups;
+        groups.ElementsAsGroups = {pair};
+        const bool group = !GroupFormula(pair, groups).empty();
+        const bool careful = !KeepsLowerCase(pair[0], pair[1]) && (FindElement(pair) >= 0 || group);
+        known = Known | (group ? Group : 0) | (careful ? Careful : 0);
+    }
+    const bool group = known & Group;
     if ((group && anyGroup) || (group && (StartsWith(s, i + 2, "OH") || StartsWith(s, i + 2, "NH"))))
         return true;
-    return !KeepsLowerCase(pair[0], pair[1]) && (FindElement(pair) >= 0 || group);
+    return known & Careful;
 }
 
 // Every sign of textbook notation but the "=" rule.

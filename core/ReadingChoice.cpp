@@ -80,13 +80,13 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     ChosenReading chosen;
     for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
         BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, medium);
-        if (k == 0)
-            chosen.Outcome = outcome;
         if (outcome.status == BalanceOutcome::Status::Balanced) {
             chosen.Outcome = std::move(outcome);
             chosen.Candidate = k;
             return chosen;
         }
+        if (k == 0)
+            chosen.Outcome = std::move(outcome);
     }
     if (!caseReadings || texts.empty())
         return chosen;
