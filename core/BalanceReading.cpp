@@ -48,18 +48,21 @@ void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
         if (formula.empty())
             Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
 
-    CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
-    try {
-        CountFormulas(r.Formulas, r.Elements, r.Counts);
-    } catch (const StoikonError&) {
-        // Named: the first formula that does not read on its own.
-        for (size_t k = 0; k < r.Formulas.size(); ++k)
-            try {
-                CountFormulas(std::vector<std::string_view>{r.Formulas[k]}, r.Elements);
-            } catch (const StoikonError&) {
-                Refuse(Status::InvalidReaction, RefusalReason::UnreadableFormula, {std::string(r.Shown[k])});
-            }
-        throw;
+    if (!CollectAndCount(r.Formulas, r.Reactants, r.Elements, r.Sides, r.Counts)) {
+        CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
+        try {
+            CountFormulas(r.Formulas, r.Elements, r.Counts);
+        } catch (const StoikonError&) {
+            // Named: the first formula that does not read on its own.
+            for (size_t k = 0; k < r.Formulas.size(); ++k)
+                try {
+                    CountFormulas(std::vector<std::string_view>{r.Formulas[k]}, r.Elements);
+                } catch (const StoikonError&) {
+                    Refuse(Status::InvalidReaction, RefusalReason::UnreadableFormula,
+                           {std::string(r.Shown[k])});
+                }
+            throw;
+        }
     }
     // A formula without atoms (the electron has its charge) is no substance either.
     for (size_t k = 0; k < r.Formulas.size(); ++k) {

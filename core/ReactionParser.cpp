@@ -97,13 +97,14 @@ struct ElementKeys
     }
 };
 
-// Reads one formula item by item into row. Each open group is counted into a segment of its
+// Reads one formula item by item into row, of width entries; find gives a symbol's entry
+// (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of its
 // own on one stack (so deeply nested input cannot exhaust the call stack), and multiplied
 // into the enclosing segment when its ")" and count are read.
-void CountFormula(std::string_view formula, const ElementKeys& elements, std::int64_t* row,
+template <class Find>
+void CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
                   std::vector<std::int64_t>& stack)
 {
-    const size_t width = elements.Keys.size();
     stack.assign(width, 0);
     size_t depth = 0; // open groups
     size_t i = 0;
@@ -125,7 +126,7 @@ void CountFormula(std::string_view formula, const ElementKeys& elements, std::in
             const size_t start = i++;
             while (i < formula.size() && IsLowerLetter(formula[i]))
                 ++i;
-            const int index = elements.Find(formula.substr(start, i - start));
+            const int index = find(formula.substr(start, i - start));
             if (index < 0)
                 throw InvalidReactionError("symbol missing from the element list");
             const std::int64_t n = readCount();
@@ -148,7 +149,7 @@ void CountFormula(std::string_view formula, const ElementKeys& elements, std::in
             const bool negative = formula[i++] == '-';
             if (i != formula.size())
                 throw InvalidReactionError("a charge before the end of its formula");
-            const int index = elements.Find(ChargeSymbol);
+            const int index = find(ChargeSymbol);
             if (index < 0)
                 throw InvalidReactionError("charge missing from the element list");
             stack[size_t(index)] = negative ? -n : n;
@@ -361,10 +362,75 @@ void CountFormulas(const std::vector<std::string_view>& formulas, const std::vec
     thread_local std::vector<std::int64_t> stack;
     thread_local std::vector<std::uint64_t> keys;
     const ElementKeys list(elements, keys);
+    const auto find = [&list](std::string_view symbol) { return list.Find(symbol); };
     for (size_t k = 0; k < formulas.size(); ++k)
-        CountFormula(formulas[k], list, table.Counts.data() + k * elements.size(), stack);
+        CountFormula(formulas[k], find, elements.size(), table.Counts.data() + k * elements.size(), stack);
     if (stack.capacity() > (1 << 16))
         stack = std::vector<std::int64_t>(); // kept for the next formulas unless very large
+}
+
+bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants,
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table)
+{
+    // Every element is a letter at least, so the letters (and one entry for the charge)
+    // bound the row's width; rows of that width are counted, then packed to the elements
+    // found. A reaction too large for that takes the separate steps.
+    size_t width = 1;
+    for (const std::string_view formula : formulas)
+        width += size_t(std::count_if(formula.begin(), formula.end(),
+                                      [](char c) { return IsUpperLetter(c) || IsLowerLetter(c); }));
+    if (formulas.size() * width > (1 << 16))
+        return false;
+    const size_t chargeEntry = width - 1;
+    elements.clear();
+    sides.clear();
+    thread_local std::vector<std::uint64_t> keys;
+    const ElementKeys list(elements, keys);
+    unsigned char side = 1;
+    unsigned char chargeSides = 0;
+    const auto findOrAdd = [&](std::string_view symbol) {
+        if (symbol == ChargeSymbol) {
+            chargeSides |= side;
+            return int(chargeEntry);
+        }
+        int index = list.Find(symbol);
+        if (index < 0) {
+            index = int(elements.size());
+            elements.emplace_back(symbol);
+            keys.push_back(SymbolKey(symbol));
+            sides.push_back(0);
+        }
+        sides[size_t(index)] |= side;
+        return index;
+    };
+    std::vector<std::int64_t>& counts = table.Counts;
+    counts.assign(formulas.size() * width, 0);
+    thread_local std::vector<std::int64_t> stack;
+    try {
+        for (size_t k = 0; k < formulas.size(); ++k) {
+            side = int(k) < reactants ? 1 : 2;
+            CountFormula(formulas[k], findOrAdd, width, counts.data() + k * width, stack);
+        }
+    } catch (const StoikonError&) {
+        return false;
+    }
+    if (chargeSides != 0) {
+        elements.emplace_back(ChargeSymbol);
+        sides.push_back(chargeSides);
+    }
+    // Packed in place: each entry moves to a place no later than its own.
+    const size_t found = elements.size() - (chargeSides != 0);
+    const size_t packed = elements.size();
+    for (size_t k = 0; k < formulas.size(); ++k) {
+        for (size_t e = 0; e < found; ++e)
+            counts[k * packed + e] = counts[k * width + e];
+        if (chargeSides != 0)
+            counts[k * packed + found] = counts[k * width + chargeEntry];
+    }
+    counts.resize(formulas.size() * packed);
+    table.Substances = formulas.size();
+    table.Elements = packed;
+    return true;
 }
 
 CountTable CountFormulas(const std::vector<std::string_view>& formulas,

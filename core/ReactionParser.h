@@ -75,6 +75,13 @@ CountTable CountFormulas(const std::vector<std::string>& formulas, const std::ve
 void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
                    CountTable& table);
 
+// CollectElements over the formulas (reactants the first reactants of them, each side's
+// elements marked as there) and CountFormulas, in one walk. False when a formula does not
+// read or the reaction is very large: the separate steps then say what they find.
+bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants,
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+                     CountTable& table);
+
 // Position of symbol in elements ignoring letter case, or -1.
 int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol);
 bool SameSymbol(std::string_view a, std::string_view b);

@@ -37,6 +37,7 @@ char32_t MapThroughSets(char32_t ch, const std::u32string (&sets)[4])
 std::u32string DecodeUtf8(std::string_view text)
 {
     std::u32string chars;
+    chars.reserve(text.size()); // a character takes a byte at least
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const int extra = ExtraBytes(lead);
@@ -56,6 +57,7 @@ std::u32string DecodeUtf8(std::string_view text)
 std::string EncodeUtf8(const std::u32string& chars)
 {
     std::string text;
+    text.reserve(chars.size());
     for (char32_t ch : chars) {
         if ((ch >= 0xD800 && ch < 0xE000) || ch > 0x10FFFF)
             ch = 0xFFFD;
