@@ -15,6 +15,8 @@ char ToLower(char c)
 
 std::string_view Trim(std::string_view s)
 {
+    if (s.empty() || (s.front() != ' ' && s.back() != ' '))
+        return s; // a tidied reaction has no blanks
     const size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -97,16 +99,18 @@ struct ElementKeys
     }
 };
 
-// Reads one formula item by item into row, of width entries; find gives a symbol's entry
-// (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of its
-// own on one stack (so deeply nested input cannot exhaust the call stack), and multiplied
-// into the enclosing segment when its ")" and count are read.
+// Reads one formula item by item into row, of width entries, all 0; find gives a symbol's
+// entry (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of
+// its own on one stack (so deeply nested input cannot exhaust the call stack), and
+// multiplied into the enclosing segment (row, outside every group) when its ")" and count
+// are read.
 template <class Find>
 void CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
                   std::vector<std::int64_t>& stack)
 {
-    stack.assign(width, 0);
+    stack.clear();
     size_t depth = 0; // open groups
+    const auto segment = [&](size_t d) { return d == 0 ? row : stack.data() + (d - 1) * width; };
     size_t i = 0;
     // The electron has no atoms: only its charge is read.
     const bool electron = IsElectronAt(formula, 0);
@@ -130,7 +134,7 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
             if (index < 0)
                 throw InvalidReactionError("symbol missing from the element list");
             const std::int64_t n = readCount();
-            std::int64_t& entry = stack[stack.size() - width + size_t(index)];
+            std::int64_t& entry = segment(depth)[index];
             entry = AddCounts(entry, n);
         } else if (c == '^') {
             // The charge ends its formula: "^", a count (1 when none), then its sign.
@@ -152,7 +156,7 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
             const int index = find(ChargeSymbol);
             if (index < 0)
                 throw InvalidReactionError("charge missing from the element list");
-            stack[size_t(index)] = negative ? -n : n;
+            row[index] = negative ? -n : n;
         } else if (c == '(') {
             ++i;
             ++depth;
@@ -167,11 +171,11 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
             const std::int64_t n = readCount();
             if (n == 0)
                 throw InvalidReactionError("group count 0");
-            const size_t inner = stack.size() - width;
+            const std::int64_t* inner = segment(depth);
+            std::int64_t* outer = segment(depth - 1);
             for (size_t k = 0; k < width; ++k)
-                stack[inner - width + k] =
-                    AddCounts(stack[inner - width + k], MultiplyCounts(stack[inner + k], n));
-            stack.resize(inner);
+                outer[k] = AddCounts(outer[k], MultiplyCounts(inner[k], n));
+            stack.resize(stack.size() - width);
             --depth;
         } else {
             // A digit, "-" or foreign character where a symbol must begin.
@@ -180,8 +184,6 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
     }
     if (depth != 0)
         throw InvalidReactionError("unmatched '('");
-    for (size_t k = 0; k < width; ++k)
-        row[k] = stack[k];
 }
 
 } // namespace

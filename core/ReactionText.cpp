@@ -87,19 +87,13 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
     return MapThroughSets(ch, sets);
 }
 
-bool IsReactionChar(char ch)
-{
-    return IsUpperLetter(ch) || IsLowerLetter(ch) || IsDigitChar(ch) || ch == '-' || ch == '(' || ch == ')' ||
-           ch == '+' || ch == '>' || ch == '^';
-}
-
 namespace {
 
 // Judges c against the tidied text before it, which it appends c to unless c goes (false).
 // Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
 // is this, one character after the other, and typing at the end needs it for the new
 // character alone.
-bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
+template <class Kept> bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase)
 {
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
@@ -130,17 +124,33 @@ bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
 
 } // namespace
 
+namespace {
+// The text kept so far, at the front of the text being tidied: the clean-up only drops
+// characters or changes one, so what it keeps is never longer than what it has read.
+struct KeptInPlace
+{
+    char* Data;
+    std::size_t Size = 0;
+
+    char& back() { return Data[Size - 1]; }
+    KeptInPlace& operator+=(char c)
+    {
+        Data[Size++] = c;
+        return *this;
+    }
+};
+} // namespace
+
 void TidyReaction(std::string& text, int& caretPos, bool autoCase)
 {
-    std::string kept;
-    kept.reserve(text.size());
+    KeptInPlace kept{text.data()};
     TidyState state;
-    for (char c : text) {
-        // Removed at position kept.size(): a caret after it moves back.
-        if (!TidyPush(kept, c, state, autoCase) && caretPos > int(kept.size()))
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Removed at position kept.Size: a caret after it moves back.
+        if (!TidyPush(kept, text[i], state, autoCase) && caretPos > int(kept.Size))
             --caretPos;
     }
-    text.swap(kept);
+    text.resize(kept.Size);
 }
 
 KeyMap::KeyMap(const KeyOptions& keys)

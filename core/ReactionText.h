@@ -33,7 +33,11 @@ std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(const std::u32string& chars);
 
 // The reaction-line alphabet: A-Z a-z 0-9 - ( ) + > and the "^" of a charge.
-bool IsReactionChar(char ch);
+inline bool IsReactionChar(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '-' ||
+           ch == '(' || ch == ')' || ch == '+' || ch == '>' || ch == '^';
+}
 
 // Sets the letter case of element symbols (when autoCase), removes every coefficient and
 // the second of two adjacent separators; caretPos (characters before the caret) follows
