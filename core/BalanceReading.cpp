@@ -28,10 +28,13 @@ void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
 {
     if (text.empty())
         Refuse(Status::InvalidReaction, RefusalReason::Empty);
-    for (size_t i = 0; i < text.size(); ++i)
+    size_t letters = 0; // the most elements the text can hold
+    for (size_t i = 0; i < text.size(); ++i) {
         if (!IsReactionChar(text[i])) // only from a document: typing drops them
             Refuse(Status::InvalidReaction, RefusalReason::UnreadableCharacter,
                    {EncodeUtf8(DecodeUtf8(text.substr(i)).substr(0, 1))});
+        letters += IsUpperLetter(text[i]) || IsLowerLetter(text[i]);
+    }
     const size_t arrow = text.find('>');
     if (arrow == std::string::npos)
         Refuse(Status::InvalidReaction, RefusalReason::NoArrow);
@@ -48,7 +51,7 @@ void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
         if (formula.empty())
             Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
 
-    if (!CollectAndCount(r.Formulas, r.Reactants, r.Elements, r.Sides, r.Counts)) {
+    if (!CollectAndCount(r.Formulas, r.Reactants, letters, r.Elements, r.Sides, r.Counts)) {
         CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
         try {
             CountFormulas(r.Formulas, r.Elements, r.Counts);

@@ -371,16 +371,13 @@ void CountFormulas(const std::vector<std::string_view>& formulas, const std::vec
         stack = std::vector<std::int64_t>(); // kept for the next formulas unless very large
 }
 
-bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants,
+bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
                      std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table)
 {
     // Every element is a letter at least, so the letters (and one entry for the charge)
     // bound the row's width; rows of that width are counted, then packed to the elements
     // found. A reaction too large for that takes the separate steps.
-    size_t width = 1;
-    for (const std::string_view formula : formulas)
-        width += size_t(std::count_if(formula.begin(), formula.end(),
-                                      [](char c) { return IsUpperLetter(c) || IsLowerLetter(c); }));
+    const size_t width = letters + 1;
     if (formulas.size() * width > (1 << 16))
         return false;
     const size_t chargeEntry = width - 1;

@@ -76,9 +76,10 @@ void CountFormulas(const std::vector<std::string_view>& formulas, const std::vec
                    CountTable& table);
 
 // CollectElements over the formulas (reactants the first reactants of them, each side's
-// elements marked as there) and CountFormulas, in one walk. False when a formula does not
-// read or the reaction is very large: the separate steps then say what they find.
-bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants,
+// elements marked as there) and CountFormulas, in one walk; letters is at least the number
+// of letters in them. False when a formula does not read or the reaction is very large: the
+// separate steps then say what they find.
+bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
                      std::vector<std::string>& elements, std::vector<unsigned char>& sides,
                      CountTable& table);
 

@@ -36,10 +36,15 @@ char32_t MapThroughSets(char32_t ch, const std::u32string (&sets)[4])
 
 std::u32string DecodeUtf8(std::string_view text)
 {
-    std::u32string chars;
-    chars.reserve(text.size()); // a character takes a byte at least
+    std::u32string chars(text.size(), U'\0'); // a character takes a byte at least
+    std::size_t count = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) { // the most of any text
+            chars[count++] = lead;
+            ++i;
+            continue;
+        }
         const int extra = ExtraBytes(lead);
         char32_t ch = lead & (0x3F >> extra);
         bool sequence = extra > 0 && i + extra < text.size();
@@ -48,9 +53,10 @@ std::u32string DecodeUtf8(std::string_view text)
             sequence = IsContinuation(next);
             ch = (ch << 6) | (next & 0x3F);
         }
-        chars.push_back(sequence ? ch : lead); // ASCII, or a stray byte standing for itself
+        chars[count++] = sequence ? ch : lead; // or a stray byte standing for itself
         i += sequence ? extra + 1 : 1;
     }
+    chars.resize(count);
     return chars;
 }
 
@@ -220,6 +226,7 @@ void ReactionTyper::Decode(bool atEnd)
 
 void ReactionTyper::Type(std::string_view bytes)
 {
+    Text.reserve(Text.size() + bytes.size()); // a byte types one character at most
     for (char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
         if (b < 0x80 && PendingCount == 0) {
