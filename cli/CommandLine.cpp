@@ -97,7 +97,9 @@ template <class OnLine> void ReadLines(std::istream& in, std::ostream& out, OnLi
     };
     auto endLine = [&]() {
         onLine(line);
-        line = InputLine();
+        line.Text.clear(); // its storage serves the next line
+        line.Blank = true;
+        line.TooLong = false;
         anyByte = false;
         heldCR = false;
     };
