@@ -41,10 +41,7 @@ void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
     if (text.find('>', arrow + 1) != std::string::npos)
         Refuse(Status::InvalidReaction, RefusalReason::SeveralArrows);
 
-    PrepareReaction(text, r.Prepared);
-    SplitFormulas(r.Prepared, r.Reactants, r.Formulas);
-    int shownReactants = 0;
-    SplitFormulas(text, shownReactants, r.Shown);
+    PrepareAndSplit(text, r.Prepared, r.Reactants, r.Formulas, r.Shown);
     if (r.Shown.size() != r.Formulas.size() || r.Reactants == 0 || size_t(r.Reactants) == r.Formulas.size())
         Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
     for (const std::string_view formula : r.Shown)

@@ -247,7 +247,13 @@ std::string PrepareReaction(std::string_view text)
     return result;
 }
 
-void PrepareReaction(std::string_view text, std::string& result)
+namespace {
+
+// PrepareReaction, telling separated of each "+" and ">" of text where it is written into
+// result (at) and where it stands in text (i): whether it separates substances in the
+// prepared text (inResult) and in text itself (inText), as IsSeparatorAt judges them.
+template <class OnSeparator>
+void PrepareWalk(std::string_view text, std::string& result, OnSeparator separated)
 {
     // The first character is never examined; an inserted "1" becomes the character before
     // the next one, so one place gets one "1". At most every character gets one, so the
@@ -255,17 +261,71 @@ void PrepareReaction(std::string_view text, std::string& result)
     result.resize(2 * text.size() + 1);
     size_t size = 0;
     ChargeState charge;
+    ChargeState textCharge;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (i > 0 && NeedsCount(text[i - 1], text[i], charge)) {
+        const char c = text[i];
+        if (i > 0 && NeedsCount(text[i - 1], c, charge)) {
             result[size++] = '1';
             charge.Append('1');
         }
-        result[size++] = text[i];
-        charge.Append(text[i]);
+        if (c == '>' || c == '+')
+            separated(size, i, c == '>' || !charge.Open, c == '>' || !textCharge.Open);
+        result[size++] = c;
+        charge.Append(c);
+        textCharge.Append(c);
     }
     if (size > 0 && !IsDigitChar(result[size - 1]) && !charge.Closed)
         result[size++] = '1';
     result.resize(size);
+}
+
+// Adds the substance of text before cut to formulas, counting the reactants at the first ">".
+void CutFormula(std::string_view text, size_t& start, size_t cut, int& reactants,
+                std::vector<std::string_view>& formulas)
+{
+    formulas.push_back(text.substr(start, cut - start));
+    if (text[cut] == '>' && reactants < 0)
+        reactants = int(formulas.size());
+    start = cut + 1;
+}
+
+// The last substance, after the last cut, and the reactants when there was no ">".
+void EndFormulas(std::string_view text, size_t start, int& reactants, std::vector<std::string_view>& formulas)
+{
+    if (start < text.size())
+        formulas.push_back(text.substr(start));
+    if (reactants < 0)
+        reactants = int(formulas.size());
+}
+
+} // namespace
+
+void PrepareReaction(std::string_view text, std::string& result)
+{
+    PrepareWalk(text, result, [](size_t, size_t, bool, bool) {});
+}
+
+void PrepareAndSplit(std::string_view text, std::string& prepared, int& reactants,
+                     std::vector<std::string_view>& formulas, std::vector<std::string_view>& shown)
+{
+    thread_local std::vector<size_t> cuts; // in prepared, which is not complete before the end
+    cuts.clear();
+    shown.clear();
+    int shownReactants = -1;
+    size_t shownStart = 0;
+    PrepareWalk(text, prepared, [&](size_t at, size_t i, bool inPrepared, bool inText) {
+        if (inPrepared)
+            cuts.push_back(at);
+        if (inText)
+            CutFormula(text, shownStart, i, shownReactants, shown);
+    });
+    EndFormulas(text, shownStart, shownReactants, shown);
+    formulas.clear();
+    reactants = -1;
+    size_t start = 0;
+    for (const size_t cut : cuts)
+        CutFormula(prepared, start, cut, reactants, formulas);
+    EndFormulas(prepared, start, reactants, formulas);
 }
 
 std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reactants)

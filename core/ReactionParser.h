@@ -29,6 +29,12 @@ inline bool IsDigitChar(char c)
 std::string PrepareReaction(std::string_view text);
 void PrepareReaction(std::string_view text, std::string& result);
 
+// For a text of the reaction alphabet alone (IsReactionChar, so no blanks): PrepareReaction
+// into prepared, and SplitFormulas of prepared (formulas, reactants) and of text (shown), in
+// one walk.
+void PrepareAndSplit(std::string_view text, std::string& prepared, int& reactants,
+                     std::vector<std::string_view>& formulas, std::vector<std::string_view>& shown);
+
 struct SubstanceLists
 {
     std::vector<std::string> Reactants;
