@@ -19,7 +19,7 @@ bool IsNegative(const std::string& coefficient)
 
 bool IsZero(const std::string& coefficient)
 {
-    return coefficient == "0";
+    return coefficient.size() == 1 && coefficient[0] == '0';
 }
 
 std::string Magnitude(const std::string& coefficient)
