@@ -209,7 +209,8 @@ template <class Int> class Elimination
         Int common(0);
         size_t first = Columns; // the column of the first substance with a nonzero entry
         for (size_t c = 0; c < Columns; ++c) {
-            common = Gcd(common, x[c]);
+            if (common != 1) // once 1, always 1
+                common = Gcd(common, x[c]);
             if (x[c] != 0 && (first == Columns || Substance(c) < Substance(first)))
                 first = c;
         }
