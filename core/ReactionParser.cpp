@@ -99,6 +99,22 @@ struct ElementKeys
     }
 };
 
+// symbol's place among the elements, added at the end of the list when it is new; side (1
+// left, 2 right) is marked as holding it.
+int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+              std::string_view symbol, unsigned char side)
+{
+    int index = list.Find(symbol);
+    if (index < 0) {
+        index = int(elements.size());
+        elements.emplace_back(symbol);
+        list.Keys.push_back(SymbolKey(symbol));
+        sides.push_back(0);
+    }
+    sides[size_t(index)] |= side;
+    return index;
+}
+
 // Reads one formula item by item into row, of width entries, all 0; find gives a symbol's
 // entry (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of
 // its own on one stack (so deeply nested input cannot exhaust the call stack), and
@@ -391,15 +407,7 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
         if (i == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
             IsElectronAt(prepared, start))
             continue;
-        const std::string_view symbol = prepared.substr(start, i - start);
-        int index = list.Find(symbol);
-        if (index < 0) {
-            index = int(elements.size());
-            elements.emplace_back(symbol);
-            keys.push_back(SymbolKey(symbol));
-            sides.push_back(0);
-        }
-        sides[size_t(index)] |= start < arrow ? 1 : 2;
+        FindOrAdd(list, elements, sides, prepared.substr(start, i - start), start < arrow ? 1 : 2);
     }
     if (chargeSides != 0) {
         elements.emplace_back(ChargeSymbol);
@@ -452,15 +460,7 @@ bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactant
             chargeSides |= side;
             return int(chargeEntry);
         }
-        int index = list.Find(symbol);
-        if (index < 0) {
-            index = int(elements.size());
-            elements.emplace_back(symbol);
-            keys.push_back(SymbolKey(symbol));
-            sides.push_back(0);
-        }
-        sides[size_t(index)] |= side;
-        return index;
+        return FindOrAdd(list, elements, sides, symbol, side);
     };
     std::vector<std::int64_t>& counts = table.Counts;
     counts.assign(formulas.size() * width, 0);
