@@ -4,7 +4,7 @@
 #include "app/DisplayStart.h"
 #include "cli/CommandLine.h"
 #include "model/FilePath.h"
-#include "render/BitmapExport.h"
+#include "render/DrawnExports.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -16,8 +16,9 @@ int main(int argc, char** argv)
 {
     PrepareStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    // The bitmap is drawn with Qt Gui: its export is this program's, not the stoikon command's.
-    RegisterBitmapExport();
+    // The picture, the handout and the SVG are drawn with Qt Gui: their exports are this
+    // program's, not the command line's.
+    RegisterDrawnExports();
     const int status = RunCommandLine(args, std::cin, std::cout, std::cerr);
     if (status != ForWindowProgram)
         return status;

@@ -5,6 +5,7 @@
 #include "core/ElementTable.h"
 #include "core/ReactionParser.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -292,4 +293,33 @@ std::vector<ReactionPart> ClassifyReaction(const std::string& text)
         chargeOpen = ch == '^' || (chargeOpen && IsDigitChar(ch));
     }
     return parts;
+}
+
+bool IsFormulaSeparator(const std::vector<ReactionPart>& parts, const std::string& text, int index)
+{
+    const size_t i = size_t(index);
+    return parts[i] == ReactionPart::Arrow || (parts[i] == ReactionPart::Symbol && text[i] == '+');
+}
+
+int FormulaStartBefore(const std::string& text, int pos)
+{
+    const std::vector<ReactionPart> parts = ClassifyReaction(text);
+    pos = std::clamp(pos, 0, int(text.size()));
+    while (pos > 0 && IsFormulaSeparator(parts, text, pos - 1))
+        --pos;
+    while (pos > 0 && !IsFormulaSeparator(parts, text, pos - 1))
+        --pos;
+    return pos;
+}
+
+int FormulaEndAfter(const std::string& text, int pos)
+{
+    const std::vector<ReactionPart> parts = ClassifyReaction(text);
+    const int end = int(text.size());
+    pos = std::clamp(pos, 0, end);
+    while (pos < end && IsFormulaSeparator(parts, text, pos))
+        ++pos;
+    while (pos < end && !IsFormulaSeparator(parts, text, pos))
+        ++pos;
+    return pos;
 }

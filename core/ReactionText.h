@@ -118,3 +118,12 @@ enum class ReactionPart
     LoneMark
 };
 std::vector<ReactionPart> ClassifyReaction(const std::string& text);
+
+// The formulas the reaction line moves, selects and deletes by (Ctrl+arrows, a double-click,
+// Ctrl+Backspace, Ctrl+Delete): the separators between them are the arrow and every "+"
+// that is no charge's sign. Positions count characters, 0 to the text's length.
+bool IsFormulaSeparator(const std::vector<ReactionPart>& parts, const std::string& text, int index);
+// The start of the formula before pos, the separators right before pos passed over.
+int FormulaStartBefore(const std::string& text, int pos);
+// The end of the formula after pos, the separators right after pos passed over.
+int FormulaEndAfter(const std::string& text, int pos);

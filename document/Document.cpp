@@ -243,3 +243,56 @@ void Document::restore(const DocumentContent& content)
 {
     replaceContent(content);
 }
+
+void Document::undo(const DocumentChange& change)
+{
+    apply(change, false);
+}
+
+void Document::redo(const DocumentChange& change)
+{
+    apply(change, true);
+}
+
+void Document::setModified(bool modified)
+{
+    markModified(modified);
+}
+
+void Document::apply(const DocumentChange& change, bool after)
+{
+    if (change.Lang)
+        replaceLanguage(change.Lang->side(after));
+    if (change.Grid) {
+        const GridContent& grid = change.Grid->side(after);
+        Observer->gridShapeAboutToChange(DocumentObserver::Shape::Whole, rowCount(), int(grid.Cells.size()));
+        Content.Data.Cells = grid.Cells;
+        Content.WorkedOut = grid.WorkedOut;
+        if (change.Widths)
+            Content.Data.Widths = change.Widths->side(after);
+        Observer->gridShapeChanged(DocumentObserver::Shape::Whole);
+    } else if (change.Widths) {
+        const std::vector<int>& widths = change.Widths->side(after);
+        for (int c = 0; c < int(widths.size()); ++c)
+            setWidth(c, widths[size_t(c)]);
+    }
+    CellRange changed{rowCount(), -1, columnCount(), -1};
+    for (const CellChange& cell : change.Cells) {
+        if (cell.Row < 0 || cell.Row >= rowCount() || cell.Column < 0 || cell.Column >= columnCount())
+            continue;
+        Content.Data.Cells[size_t(cell.Row)][size_t(cell.Column)] = cell.Text.side(after);
+        Content.WorkedOut[size_t(cell.Row)][size_t(cell.Column)] = cell.WorkedOut.side(after);
+        changed = {std::min(changed.FirstRow, cell.Row), std::max(changed.LastRow, cell.Row),
+                   std::min(changed.FirstColumn, cell.Column), std::max(changed.LastColumn, cell.Column)};
+    }
+    if (changed.LastRow >= 0)
+        Observer->cellsChanged(changed);
+    if (change.TypesList)
+        Content.Data.TypesList = change.TypesList->side(after);
+    if (change.Formulas)
+        Content.Data.Formulas = change.Formulas->side(after);
+    if (change.Fonts)
+        replaceFonts(change.Fonts->side(after));
+    if (change.Reaction)
+        replaceReaction(change.Reaction->side(after));
+}

@@ -13,11 +13,13 @@
 //   document.calculateUntilSettled();
 //   document.save("water.KVX", WorkedOutRecordFolder());
 //
-// An undo stack takes content() before an operation and restore()s it to undo it.
+// An undo history keeps what each operation changed (document/DocumentChange) and takes it
+// back with undo() and puts it again with redo().
 
 #include "core/Balance.h"
 #include "core/PreciseWeights.h"
 #include "core/ReadingChoice.h"
+#include "document/DocumentChange.h"
 #include "document/DocumentState.h"
 #include "grid/GridCalculation.h"
 
@@ -102,6 +104,16 @@ class Document : public DocumentState
     // The HTML page of the reaction and the grid, as lines.
     std::vector<std::string> htmlPage() const;
 
-    // ---- For an undo stack: content() is what restore() puts back ----
+    // ---- For an undo history ----
+    // A change taken back, or made again; the file's name and the modified flag stay.
+    void undo(const DocumentChange& change);
+    void redo(const DocumentChange& change);
+    // The history's word on the flag: a document is unmodified again when an undo or redo
+    // reaches the state it was saved in, and an operation that changed nothing keeps it.
+    void setModified(bool modified);
+    // The whole content at once, as it is (content() gives it).
     void restore(const DocumentContent& content);
+
+  private:
+    void apply(const DocumentChange& change, bool after);
 };

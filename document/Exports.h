@@ -19,10 +19,12 @@
 class Document;
 
 // What an export shows of the window besides the document: how high the grid's rows stand
-// on screen, the header row first. Empty: every row as high as a new grid shows it.
+// on screen, the header row first (empty: every row as high as a new grid shows it), and
+// whether the pictures and handouts are the students' sheet, the worked-out cells empty.
 struct ExportView
 {
     std::vector<int> RowHeights;
+    bool StudentsSheet = false;
 };
 
 // Writes the export to path, replacing the file only once all of it is written.

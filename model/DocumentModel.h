@@ -6,12 +6,17 @@
 // Windows observe it through its signals; nothing else holds any of the document's state.
 //
 // Every operation marks the document modified but New, Open and Save, which clear the mark,
-// and a column resized on screen. Open and Save throw FileError, whose text says why
-// ("PATH: cause"); the command that ran them catches it and shows its message.
+// and a column resized on screen; one that changes nothing leaves the mark as it was. With an
+// undo history (setSteps), every operation that changes the document hands it the step, New
+// and Open start the history afresh and Save marks its place. Open and Save throw FileError,
+// whose text says why ("PATH: cause"); the command that ran them catches it and shows its
+// message.
 
 #include "document/Document.h"
+#include "model/DocumentStep.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -40,8 +45,11 @@ class DocumentModel : public QObject
     QString caption() const; // "Stoikon - " and the name, or "Stoikon - Untitled"
     bool isModified() const { return Doc.isModified(); }
 
+    // Where the steps go; null: nowhere.
+    void setSteps(DocumentStepKeeper* keeper) { Keeper = keeper; }
+
     // The document's operations (document/Document.h tells what each does).
-    void setReaction(const std::string& text);
+    void setReaction(const std::string& text, const ReactionEdit& edit = {});
     void setCell(int column, int row, const QString& text);
     void applyOptions(const DocumentOptions& options);
     // The interface follows the language even when it stays the same, as at start-up.
@@ -60,12 +68,25 @@ class DocumentModel : public QObject
     void saveDefaults(const QString& fileName) const;
     void restore(const DocumentContent& content);
 
+    // The operations from beginStep to its endStep are one step of the history, named name:
+    // Balance with its clean-up and its second try in solution, a paste typed key by key.
+    // Steps within a step join the outer one.
+    void beginStep(const LocalText& name);
+    void endStep();
+    bool inStep() const { return StepDepth > 0; }
+    // A step of the history taken back or made again, and the history's word on the flag.
+    void undo(const DocumentStep& step);
+    void redo(const DocumentStep& step);
+    void setModified(bool modified);
+
   signals:
     void modificationChanged(bool modified);
     void reactionTextChanged();
     void languageChanged(Language lang);
     void fontsChanged();
     void fileNameChanged();
+    // An undo or redo of an edit of the reaction line puts the caret back here.
+    void caretRestored(int pos);
 
   private:
     class Relay; // tells the document's changes on as signals
@@ -74,4 +95,30 @@ class DocumentModel : public QObject
     GridModel* Grid;
     std::unique_ptr<Relay> Changes;
     bool LanguageTold = false; // the operation running has told of a new language
+
+    // Runs an operation that may change anything, and hands its change on as a step.
+    template <typename Operation> auto recorded(const LocalText& name, Operation operation);
+    void hand(DocumentStep step, bool wasModified);
+    DocumentStepKeeper* Keeper = nullptr;
+    int StepDepth = 0;
+    DocumentStep Open; // the step begun, while StepDepth > 0
+    bool OpenWasModified = false;
+};
+
+// One step of the history from its making to its end (beginStep to endStep), even when the
+// work in it ends early; a model deleted meanwhile is left alone.
+class StepScope
+{
+  public:
+    StepScope(DocumentModel& model, const LocalText& name) : Model(&model) { model.beginStep(name); }
+    ~StepScope()
+    {
+        if (Model)
+            Model->endStep();
+    }
+    StepScope(const StepScope&) = delete;
+    StepScope& operator=(const StepScope&) = delete;
+
+  private:
+    QPointer<DocumentModel> Model;
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/GridModel.h"
 
+#include "grid/GridItems.h"
 #include "model/DocumentModel.h"
+#include "texts/SpokenReaction.h"
+#include "texts/Texts.h"
 
 GridModel::GridModel(DocumentModel* document) : QAbstractTableModel(document), Owner(document) {}
 
@@ -27,6 +30,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     const int row = index.row() + 1;
     if (role == WorkedOutRole)
         return doc().isWorkedOut(index.column(), row);
+    // A screen reader hears a formula word by word, as the line's reaction, and a worked-out
+    // cell, which the grid draws in italic, as such.
+    if (role == Qt::AccessibleTextRole && doc().typeCodeOf(index.column()) == GridType::SubstanceFormula)
+        return QString::fromStdString(SpokenReaction(doc().cell(index.column(), row), doc().language()));
+    if (role == Qt::AccessibleDescriptionRole && doc().isWorkedOut(index.column(), row))
+        return QString::fromUtf8(Texts::WorkedOutCell.In(doc().language()));
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     return QString::fromStdString(doc().cell(index.column(), row));

@@ -7,7 +7,8 @@
 // draw only the cells in view, however large the grid.
 //
 // Besides its text each data cell tells through WorkedOutRole whether it was filled by
-// Calculate Grid rather than given (typed, opened, written by Balance).
+// Calculate Grid rather than given (typed, opened, written by Balance); screen readers get a
+// formula's words and that mark through the accessible roles.
 
 #include "document/Document.h"
 

@@ -57,6 +57,22 @@ std::string ReadText(const QSettings& settings, const char* name)
 }
 } // namespace
 
+namespace {
+// A menu item's check, stored as 1 or 0; none until it was chosen once.
+std::optional<bool> ReadSwitch(const QSettings& settings, const char* name)
+{
+    if (!settings.contains(QLatin1String(name)))
+        return std::nullopt;
+    return settings.value(QLatin1String(name)).toString() == QLatin1String("1");
+}
+
+void SaveSwitch(const char* name, std::optional<bool> value)
+{
+    if (value)
+        OpenUserSettings()->setValue(name, *value ? 1 : 0);
+}
+} // namespace
+
 Settings Settings::load()
 {
     Settings read;
@@ -73,9 +89,8 @@ Settings Settings::load()
             read.Keys.AutoCase = autoCase != 0;
         read.Keys.ArrowKeys = ReadText(settings, "KF");
     }
-    if (settings.contains(QStringLiteral("PreciseWeights")))
-        read.PreciseWeights =
-            settings.value(QStringLiteral("PreciseWeights")).toString() == QLatin1String("1");
+    read.PreciseWeights = ReadSwitch(settings, "PreciseWeights");
+    read.StudentsSheet = ReadSwitch(settings, "StudentsSheet");
     // Each value counts as soon as it is read; the first missing or malformed one ends the
     // reading and the rest keep their defaults (all of them on a first run).
     int left = read.Bounds.left();
@@ -115,8 +130,12 @@ void Settings::save() const
 
 void Settings::savePreciseWeights() const
 {
-    if (PreciseWeights)
-        OpenUserSettings()->setValue("PreciseWeights", *PreciseWeights ? 1 : 0);
+    SaveSwitch("PreciseWeights", PreciseWeights);
+}
+
+void Settings::saveStudentsSheet() const
+{
+    SaveSwitch("StudentsSheet", StudentsSheet);
 }
 
 std::string UserSettingsPath()

@@ -28,6 +28,8 @@ struct Settings
     KeyOptions Keys; // KP, KOP, KCP, ChB, KF
     // The Precise Atomic Weights item (PreciseWeights); none until it was chosen once.
     std::optional<bool> PreciseWeights;
+    // The Leave Worked-Out Cells Empty item of the handouts (StudentsSheet), likewise.
+    std::optional<bool> StudentsSheet;
 
     // The stored values; what is missing keeps its default. The window's values count as
     // they are read: the first missing or malformed one ends their reading.
@@ -36,6 +38,7 @@ struct Settings
     void save() const;
     // The choice of atomic weights alone, kept as soon as it is made.
     void savePreciseWeights() const;
+    void saveStudentsSheet() const; // the students' sheet's likewise
 };
 
 // The settings file, by the XDG rules; empty without a home folder. The program's own file is

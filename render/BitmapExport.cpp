@@ -13,12 +13,10 @@
 
 #include <QBuffer>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 
 #include <algorithm>
-#include <memory>
 #include <numeric>
 
 namespace {
@@ -40,6 +38,12 @@ QString VisiblePart(const QString& text, int cellWidth, bool farsi)
     return farsi && !text.isRightToLeft() ? text.right(keep) : text.left(keep);
 }
 
+// A name ending in ".png" (in any case) asks for a PNG picture; any other, as ever, a bitmap.
+bool IsPngName(const std::string& path)
+{
+    return QString::fromStdString(path).endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+}
+
 long long SumOfSizes(const std::vector<int>& sizes)
 {
     long long sum = 0;
@@ -48,17 +52,15 @@ long long SumOfSizes(const std::vector<int>& sizes)
     return sum;
 }
 
-// One row of the table: every cell a rectangle with a black one-pixel border sharing its
-// border lines with its neighbours, and its text.
-// Cells beyond the picture's right edge are left out.
-void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int top, const QColor& textColor)
+} // namespace
+
+void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int left, int top, int right,
+                  const QColor& textColor)
 {
     const int rowHeight = std::max(source.RowHeights[row], 0);
     const bool farsi = source.Lang == Language::Farsi;
     const size_t cols = source.ColWidths.size();
     const QFontMetrics metrics(painter.font(), painter.device());
-    const int right = painter.device()->width();
-    int left = 10;
     for (size_t i = 0; i < cols && left < right; ++i) {
         // The Farsi table reads from right to left: column 0 stands at the right end.
         const size_t col = farsi ? cols - 1 - i : i;
@@ -98,7 +100,11 @@ void PaintGridRow(QPainter& painter, const BitmapSource& source, size_t row, int
         left += width - 1;
     }
 }
-} // namespace
+
+long long GridWidth(const BitmapSource& source)
+{
+    return SumOfSizes(source.ColWidths);
+}
 
 QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
 {
@@ -106,7 +112,7 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
     const int lineHeight = ReactionLineHeight(source.Fonts);
     const std::vector<int> charWidths = MeasureReaction(source.ReactionText, source.Fonts);
     const long long reactionWidth = std::accumulate(charWidths.begin(), charWidths.end(), 0LL);
-    const long long fullWidth = std::max(reactionWidth + 10, 10 + SumOfSizes(source.ColWidths)) + 10;
+    const long long fullWidth = std::max(reactionWidth + 10, 10 + GridWidth(source)) + 10;
     const long long fullHeight = 20 + SumOfSizes(source.RowHeights) + lineHeight + 10;
     const long long width = std::min(fullWidth, MaxPictureSide);
     const long long height = std::min({fullHeight, MaxPictureSide, MaxPicturePixels / width});
@@ -124,7 +130,7 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
     const QColor textColor = ToQColor(source.Fonts.GridFont.Color, palette);
     int top = lineHeight + 20;
     for (size_t row = 0; row < source.RowHeights.size() && top < height; ++row) {
-        PaintGridRow(painter, source, row, top, textColor);
+        PaintGridRow(painter, source, row, 10, top, int(width), textColor);
         top += std::max(source.RowHeights[row], 0) - 1;
     }
     return picture;
@@ -135,8 +141,8 @@ void WriteBitmapFile(const QImage& picture, const std::string& path)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    // 24 bits a pixel: a picture without transparency, readable by every bitmap viewer.
-    QImageWriter writer(&buffer, "bmp");
+    // 24 bits a pixel: a picture without transparency, readable by every viewer.
+    QImageWriter writer(&buffer, IsPngName(path) ? "png" : "bmp");
     if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB888)))
         throw FileError(path, "the picture is too large to draw");
     ReplaceFile(path, std::string_view(bytes.constData(), size_t(bytes.size())));
@@ -148,33 +154,13 @@ BitmapSource BitmapSourceOf(const Document& document, const ExportView& view)
     source.ReactionText = document.reaction();
     source.Fonts = document.fonts();
     source.Cells = document.cells();
+    if (view.StudentsSheet)
+        for (const auto& [column, row] : document.workedOutCells())
+            source.Cells[size_t(row)][size_t(column)].clear();
     source.ColWidths = document.columnWidths();
     source.RowHeights = view.RowHeights;
     if (source.RowHeights.empty())
         source.RowHeights.assign(size_t(document.rowCount()), DefaultRowHeight);
     source.Lang = document.language();
     return source;
-}
-
-namespace {
-void WriteBitmapExport(const Document& document, const ExportView& view, const std::string& path)
-{
-    // Drawing text needs the font database of a GUI application; without a display it is
-    // the offscreen one.
-    std::unique_ptr<QGuiApplication> app;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "stoikon";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    WriteBitmapFile(RenderBitmap(BitmapSourceOf(document, view), QGuiApplication::palette()), path);
-}
-} // namespace
-
-void RegisterBitmapExport()
-{
-    SetExportWriter("exportBitmap", WriteBitmapExport);
 }

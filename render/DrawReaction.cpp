@@ -25,7 +25,7 @@ constexpr long long OffCanvas = 1 << 20;
 // near the canvas are painted.
 std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, const std::string& text,
                                 const FontSettings& fonts, long long x, int lineHeight,
-                                const QPalette& palette)
+                                const QPalette& palette, const QColor& ground = Qt::white)
 {
     struct Style
     {
@@ -89,7 +89,8 @@ std::vector<int> LayoutReaction(QPainter* painter, const QPaintDevice* device, c
             width = style->Metrics.horizontalAdvance(glyph);
         if (painter && x + width > -OffCanvas && x < OffCanvas) {
             const int left = static_cast<int>(x);
-            painter->fillRect(left, top, width, style->Metrics.height(), Qt::white);
+            if (ground.alpha() > 0)
+                painter->fillRect(left, top, width, style->Metrics.height(), ground);
             painter->setFont(style->Font);
             painter->setPen(style->Color);
             painter->drawText(left, top + style->Metrics.ascent(), glyph);
@@ -128,12 +129,13 @@ int ReactionLineHeight(const FontSettings& fonts)
 }
 
 std::vector<int> DrawReaction(QPainter& painter, const std::string& text, const FontSettings& fonts,
-                              long long x, int lineHeight, const QPalette& palette)
+                              long long x, int lineHeight, const QPalette& palette, const QColor& ground)
 {
     painter.save();
     // The reaction reads left to right in both interface languages.
     painter.setLayoutDirection(Qt::LeftToRight);
-    std::vector<int> widths = LayoutReaction(&painter, painter.device(), text, fonts, x, lineHeight, palette);
+    std::vector<int> widths =
+        LayoutReaction(&painter, painter.device(), text, fonts, x, lineHeight, palette, ground);
     painter.restore();
     return widths;
 }

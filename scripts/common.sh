@@ -11,9 +11,9 @@ STOIKON_BUILD="${STOIKON_BUILD:-$STOIKON_ROOT/build}"
 # is for the install tests (validators, the man page viewer), for building the .deb with
 # cpack and checking it with lintian, and for the clipboard and window tests on a virtual X
 # server under a window manager.
-STOIKON_PACKAGES=(build-essential cmake pkgconf qt6-base-dev libgl-dev libcanberra-dev libboost-dev libacl1-dev
+STOIKON_PACKAGES=(build-essential cmake pkgconf qt6-base-dev qt6-svg-dev libgl-dev libcanberra-dev libboost-dev libacl1-dev
     libattr1-dev fonts-dejavu-core fonts-liberation desktop-file-utils appstream man-db dpkg-dev file lintian
-    xvfb x11-utils openbox)
+    xvfb x11-utils openbox dbus-daemon at-spi2-core python3-pyatspi poppler-utils)
 
 stoikon_install_packages() {
     local missing=()

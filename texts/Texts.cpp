@@ -21,8 +21,8 @@ const LocalText SaveDocumentAsCaption{"Save &As...", "ذخیره با &نام ج
 const LocalText SaveDocumentAsHint{"Save As|Saves file with a new name",
                                    "ذخیره با نام جدید |پرونده را با نام جدید ذخیره می کند"};
 const LocalText ExportBitmapCaption{"&Export as Bitmap", "&تبدیل به تصویر"};
-const LocalText ExportBitmapHint{"Export as Bitmap|Exports file as a bitmap picture (BMP)",
-                                 "تبدیل به تصویر|پرونده را تبدیل به یک تصویر BMP می کند"};
+const LocalText ExportBitmapHint{"Export as Bitmap|Exports file as a picture (PNG or BMP)",
+                                 "تبدیل به تصویر|پرونده را تبدیل به یک تصویر PNG یا BMP می کند"};
 const LocalText ExportHtmlCaption{"Export as &HTML file", "ت&بدیل به صفحه ی وب"};
 const LocalText ExportHtmlHint{"Export as HTML file|Exports file as a web page",
                                "تبدیل به صفحه ی وب|پرونده را تبدیل به یک صفحه ی وب می کند"};
@@ -129,7 +129,8 @@ const LocalText MsgCalculationCancelled{
     "محاسبه لغو شد؛ جدول همان‌گونه که بود ماند"};
 const LocalText MsgSeparatorDropped{
     "A comma separates the cells in the file, so a cell or a name can not hold one",
-    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، «،» "
+    "ویرگول «,» خانه‌های پرونده را از هم جدا می‌کند؛ در خانه یا نام، "
+    "«،» "
     "را "
     "به "
     "کار "
@@ -254,6 +255,7 @@ const std::vector<const LocalText*>& AllTexts()
             &Texts::YesButton,
             &Texts::NoButton,
         };
+        texts.insert(texts.end(), EditTexts().begin(), EditTexts().end());
         texts.insert(texts.end(), ShownOnlyTexts().begin(), ShownOnlyTexts().end());
         return texts;
     }();
@@ -295,6 +297,15 @@ const std::vector<const LocalText*>& ShownOnlyTexts()
         &Texts::OthersBalanceNote,
         &Texts::ReadingsOr,
         &Texts::UnknownName,
+        &Texts::SpokenPlus,
+        &Texts::SpokenYields,
+        &Texts::SpokenPositive,
+        &Texts::SpokenNegative,
+        &Texts::SpokenOpenBracket,
+        &Texts::SpokenCloseBracket,
+        &Texts::SpokenElectron,
+        &Texts::SpokenElectrons,
+        &Texts::WorkedOutCell,
     };
     return shown;
 }

@@ -188,9 +188,54 @@ extern const LocalText ReadAsNote;
 extern const LocalText OthersBalanceNote;
 extern const LocalText ReadingsOr;
 extern const LocalText UnknownName;
+
+// What screen readers say of the reaction line and the grid (only spoken): a reaction's
+// separators, arrow, charge signs, brackets and electrons (the charge is ChargeName), and
+// the description of a worked-out cell.
+extern const LocalText SpokenPlus;
+extern const LocalText SpokenYields;
+extern const LocalText SpokenPositive;
+extern const LocalText SpokenNegative;
+extern const LocalText SpokenOpenBracket;
+extern const LocalText SpokenCloseBracket;
+extern const LocalText SpokenElectron;
+extern const LocalText SpokenElectrons;
+extern const LocalText WorkedOutCell;
+
+// Editing and handouts (EditTexts.cpp): the Edit menu and the steps its items name ("%1" in
+// UndoStepCaption), the reaction line's placeholder, Print, the PDF and SVG exports, the
+// students' sheet and the handout's page numbers.
+extern const LocalText EditMenu;
+extern const LocalText UndoCaption;
+extern const LocalText UndoStepCaption;
+extern const LocalText UndoHint;
+extern const LocalText RedoCaption;
+extern const LocalText RedoStepCaption;
+extern const LocalText RedoHint;
+extern const LocalText StepTyping;
+extern const LocalText StepDelete;
+extern const LocalText StepCut;
+extern const LocalText StepPaste;
+extern const LocalText StepBalance;
+extern const LocalText StepCalculate;
+extern const LocalText StepRecalculate;
+extern const LocalText StepCellEdit;
+extern const LocalText StepOptions;
+extern const LocalText StepLanguage;
+extern const LocalText ReactionPlaceholder;
+extern const LocalText PrintCaption;
+extern const LocalText PrintHint;
+extern const LocalText ExportPdfCaption;
+extern const LocalText ExportPdfHint;
+extern const LocalText ExportSvgCaption;
+extern const LocalText ExportSvgHint;
+extern const LocalText StudentsSheetCaption;
+extern const LocalText StudentsSheetHint;
+extern const LocalText HandoutPage;
 } // namespace Texts
 
 // Every text in both languages, for checks over all of them; and those only shown, never
 // stored in a document or a page.
 const std::vector<const LocalText*>& AllTexts();
 const std::vector<const LocalText*>& ShownOnlyTexts();
+const std::vector<const LocalText*>& EditTexts(); // those of EditTexts.cpp

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +74,18 @@ void TestHeadless::command_line_calculates_and_exports_documents()
     const QImage picture(PathOf("done.bmp"));
     QCOMPARE(picture.width(), 10 + (100 + 60 + 80 + 110 * 3) + 10); // the grid is wider than the reaction
     QCOMPARE(picture.depth(), 32); // read back by Qt; written as 24 bits a pixel
+    // The picture's format follows the name; the handout is a PDF, the reaction an SVG.
+    QCOMPARE(RunCommand({"--export-bitmap", PathOf("done.KVX"), PathOf("done.png")}), 0);
+    QProcess file;
+    file.start("file", {"-b", PathOf("done.png"), PathOf("done.bmp")});
+    QVERIFY(file.waitForFinished());
+    const QString kinds = QString::fromUtf8(file.readAllStandardOutput());
+    QVERIFY2(kinds.startsWith("PNG image data, 590 x ") && kinds.contains("\nPC bitmap"), qPrintable(kinds));
+    QCOMPARE(RunCommand({"--export-pdf", PathOf("done.KVX"), PathOf("done.pdf")}), 0);
+    QVERIFY(ReadBytes(PathOf("done.pdf")).startsWith("%PDF-"));
+    QCOMPARE(RunCommand({"--export-svg", PathOf("done.KVX"), PathOf("done.svg")}), 0);
+    QVERIFY(ReadBytes(PathOf("done.svg")).contains("<title>4Fe + 3O₂ → 2Fe₂O₃</title>"));
+    QCOMPARE(ApplicationsMade(), QStringList(4, "QGuiApplication")); // one an export
 }
 
 void TestHeadless::command_line_reports_bad_documents_and_usage_data()

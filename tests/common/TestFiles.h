@@ -6,7 +6,7 @@
 
 #include "cli/CommandLine.h"
 #include "model/FilePath.h"
-#include "render/BitmapExport.h"
+#include "render/DrawnExports.h"
 #include "tests/common/ExampleDocument.h"
 
 #include <QFile>
@@ -38,7 +38,7 @@ inline QByteArray ReadBytes(const QString& path)
 // The command line with its document modes; errors, when given, receives standard error.
 inline int RunCommand(const QStringList& args, QString* errors = nullptr)
 {
-    static const bool registered = (RegisterBitmapExport(), true);
+    static const bool registered = (RegisterDrawnExports(), true);
     Q_UNUSED(registered);
     std::vector<std::string> argv;
     for (const QString& arg : args)

@@ -74,15 +74,17 @@ WindowFixture::WindowFixture(const QString& commandLineFile, bool start)
     Window = new MainWindow(commandLineFile);
     Window->desktop().setDefaultsFolder(Defaults.path());
     Window->desktop().setMarksFolder(Marks.path());
-    Window->desktop().setFileDialog([this](FileDialogKind kind, const QString& title, const QString&) {
-        FileDialogsAsked.push_back(kind);
-        FileDialogTitles << title;
-        if (FileAnswers.empty())
-            return QString();
-        const QString answer = FileAnswers.front();
-        FileAnswers.pop_front();
-        return answer;
-    });
+    Window->desktop().setFileDialog(
+        [this](FileDialogKind kind, const QString& title, const QString&, const QString& suggested) {
+            FileDialogsAsked.push_back(kind);
+            FileDialogTitles << title;
+            FileSuggestions << suggested;
+            if (FileAnswers.empty())
+                return QString();
+            const QString answer = FileAnswers.front();
+            FileAnswers.pop_front();
+            return answer;
+        });
     if (start)
         Start();
 }
@@ -138,7 +140,9 @@ void WindowFixture::MarkSaved() const
 
 void WindowFixture::MarkModified() const
 {
-    Doc()->setReaction(Doc()->reactionText());
+    const std::string text = Doc()->reactionText();
+    Doc()->setReaction(text + "H");
+    Doc()->setReaction(text);
 }
 
 void TypeCharacter(QWidget* target, QChar ch)

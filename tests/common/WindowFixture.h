@@ -80,7 +80,7 @@ class WindowFixture
     void EditContent(const std::function<void(DocumentContent&)>& edit) const;
     void SetRowCount(int rows) const; // the header row too
     void MarkSaved() const;           // to its file, or to one in Scratch
-    void MarkModified() const;        // an edit that leaves the text as it was
+    void MarkModified() const;        // edits that leave the text as it was
     MainWindow* Window = nullptr;
     QTemporaryDir Defaults;
     QTemporaryDir Marks; // the records of worked-out cells
@@ -88,6 +88,7 @@ class WindowFixture
     std::deque<QString> FileAnswers;
     std::vector<FileDialogKind> FileDialogsAsked;
     QStringList FileDialogTitles;
+    QStringList FileSuggestions; // the names the dialogs offered
 };
 
 // User settings of its own, its message boxes recorded and a started main window: what a test

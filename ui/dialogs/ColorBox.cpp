@@ -99,7 +99,7 @@ void ColorBox::PaintSwatches()
         QPixmap swatch(size);
         swatch.fill(Qt::transparent);
         QPainter painter(&swatch);
-        painter.setPen(Qt::black);
+        painter.setPen(palette().color(QPalette::Text)); // an outline that shows on any ground
         painter.setBrush(ToQColor(itemData(i).value<qint32>(), palette()));
         painter.drawRect(0, 1, size.width() - 1, size.height() - 3);
         painter.end();

@@ -6,6 +6,7 @@
 #include "ui/grid/CellDelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -189,4 +190,14 @@ bool GridView::viewportEvent(QEvent* event)
         break;
     }
     return QTableView::viewportEvent(event);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }

@@ -46,6 +46,9 @@ class GridView : public QTableView
     // Rows are resized by dragging the line under a row, as there is no row header.
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Tab goes from cell to cell; Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the window's
+    // next or previous control, so that the keyboard reaches them without passing every cell.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void followDirection();

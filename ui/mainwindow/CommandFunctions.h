@@ -16,7 +16,13 @@ void OpenDocument(const CommandContext& context);
 void SaveDocument(const CommandContext& context);
 void SaveDocumentAs(const CommandContext& context);
 void ExportDocument(const CommandContext& context, const DocumentExport& row);
+void PrintHandout(const CommandContext& context);
+void ChooseStudentsSheet(const CommandContext& context);
 void Quit(const CommandContext& context);
+
+// The Edit menu.
+void Undo(const CommandContext& context);
+void Redo(const CommandContext& context);
 
 // The Reaction menu and the window's two buttons.
 void CopyReaction(const CommandContext& context);
@@ -49,3 +55,5 @@ void StartNewDocument(const CommandContext& context);
 void OpenFile(const CommandContext& context, const QString& fileName);
 bool SaveTo(const CommandContext& context, const QString& fileName);
 bool WriteDefaults(const CommandContext& context);
+// The window's title: the document's caption with the modified mark's place.
+QString WindowTitle(const CommandContext& context);

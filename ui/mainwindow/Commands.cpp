@@ -15,14 +15,19 @@ std::vector<CommandRow> CommandRows()
         {"newDocument", NewDocumentCaption, NewDocumentHint, "Ctrl+N", "document-new", Menu::File, 1, 11, NewDocument},
         {"openDocument", OpenDocumentCaption, OpenDocumentHint, "Ctrl+O", "document-open", Menu::File, 1, 12, OpenDocument},
         {"saveDocument", SaveDocumentCaption, SaveDocumentHint, "Ctrl+S", "document-save", Menu::File, 1, 13, SaveDocument},
-        {"saveDocumentAs", SaveDocumentAsCaption, SaveDocumentAsHint, "", "document-save-as", Menu::File, 1, 14, SaveDocumentAs},
+        {"saveDocumentAs", SaveDocumentAsCaption, SaveDocumentAsHint, "Ctrl+Shift+S", "document-save-as", Menu::File, 1, 14, SaveDocumentAs},
         // The exports come here, in their order (group 2, tool bar places 15 and on).
-        {"quit", QuitCaption, QuitHint, "Ctrl+Q", "application-exit", Menu::File, 3, 0, Quit},
-        // Copy has a key of its own: Ctrl+Q stays with Exit.
-        {"copyReaction", CopyReactionCaption, CopyReactionHint, "Ctrl+C", "edit-copy", Menu::Reaction, 1, 21, CopyReaction},
-        {"pasteReaction", PasteReactionCaption, PasteReactionHint, "Ctrl+W", "edit-paste", Menu::Reaction, 1, 22, PasteReaction},
+        // Ctrl+P stays with Export as Bitmap.
+        {"print", PrintCaption, PrintHint, "Ctrl+Shift+P", "document-print", Menu::File, 3, 19, PrintHandout},
+        {"studentsSheet", StudentsSheetCaption, StudentsSheetHint, "", "", Menu::File, 3, 0, ChooseStudentsSheet, true},
+        {"quit", QuitCaption, QuitHint, "Ctrl+Q", "application-exit", Menu::File, 4, 0, Quit},
+        {"undo", UndoCaption, UndoHint, "Ctrl+Z", "edit-undo", Menu::Edit, 1, 21, Undo},
+        {"redo", RedoCaption, RedoHint, "Ctrl+Shift+Z; Ctrl+Y", "edit-redo", Menu::Edit, 1, 22, Redo},
+        // Copy has a key of its own: Ctrl+Q stays with Exit. Ctrl+V pastes as Ctrl+W does.
+        {"copyReaction", CopyReactionCaption, CopyReactionHint, "Ctrl+C", "edit-copy", Menu::Reaction, 1, 23, CopyReaction},
+        {"pasteReaction", PasteReactionCaption, PasteReactionHint, "Ctrl+W; Ctrl+V", "edit-paste", Menu::Reaction, 1, 24, PasteReaction},
         // F5 recalculates, as it refreshes in most programs; F9, the spreadsheets' key, is Farsi.
-        {"recalculateGrid", RecalculateGridCaption, RecalculateGridHint, "F5", "view-refresh", Menu::Reaction, 2, 23, RecalculateGrid},
+        {"recalculateGrid", RecalculateGridCaption, RecalculateGridHint, "F5", "view-refresh", Menu::Reaction, 2, 25, RecalculateGrid},
         {"checkCoefficients", CheckCoefficientsCaption, CheckCoefficientsHint, "Ctrl+K", "", Menu::Reaction, 2, 0, CheckCoefficients},
         {"options", OptionsCaption, OptionsHint, "F3", "preferences-system", Menu::Settings, 1, 33, ShowOptions},
         {"keyOptions", KeyOptionsCaption, KeyOptionsHint, "F4", "preferences-desktop-keyboard", Menu::Settings, 1, 34, ShowKeyOptions},

@@ -4,7 +4,7 @@
 // The window's commands, a row each. The actions, the menus, the tool bar and the keys are
 // built from the rows, so a new command is one row, one function and its two texts:
 //   {"recalculateGrid", Texts::RecalculateCaption, Texts::RecalculateHint, "F5", "view-refresh",
-//    Menu::Reaction, 2, 23, RecalculateGrid},
+//    Menu::Reaction, 2, 25, RecalculateGrid},
 // Besides the table's own rows every document export (document/Exports) and every language
 // (texts/Language) brings its command.
 
@@ -33,6 +33,7 @@ struct CommandContext
 enum class Menu
 {
     File,
+    Edit,
     Reaction,
     Settings,
     Help
@@ -43,7 +44,7 @@ struct CommandRow
     const char* Id; // the action's object name
     LocalText Caption;
     LocalText Hint;   // "short|long": the tool tip, and the status bar's text
-    const char* Key;  // "" for none
+    const char* Key;  // "" for none; several are parted by "; "
     const char* Icon; // a picture of the resources' icons/, "" for none
     Menu InMenu;
     int Group;        // a separator stands between two groups of a menu

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QRegularExpression>
 #include <QUrl>
 
 DesktopServices::DesktopServices(DocumentModel* document, QWidget* window)
@@ -41,26 +43,39 @@ QFont DesktopServices::programFont() const
     return ToQFont(Document->fonts().ProgramFont);
 }
 
-QString DesktopServices::askFileName(FileDialogKind kind, const QString& title, const QString& filter) const
+QString DesktopServices::askFileName(FileDialogKind kind, const QString& title, const QString& filter,
+                                     const QString& suggested, QString* chosenFilter) const
 {
     if (Dialog)
-        return Dialog(kind, title, filter);
+        return Dialog(kind, title, filter, suggested);
     // The program asks about replacing a file itself, after adding the extension.
     const QFileDialog::Options options = QFileDialog::DontConfirmOverwrite;
     if (kind == FileDialogKind::Open)
-        return QFileDialog::getOpenFileName(Window, title, QString(), filter, nullptr, options);
-    return QFileDialog::getSaveFileName(Window, title, QString(), filter, nullptr, options);
+        return QFileDialog::getOpenFileName(Window, title, suggested, filter, nullptr, options);
+    return QFileDialog::getSaveFileName(Window, title, suggested, filter, chosenFilter, options);
+}
+
+bool DesktopServices::askPrinter(QPrinter& printer) const
+{
+    if (PrintDialog)
+        return PrintDialog(printer);
+    QPrintDialog dialog(&printer, Window);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString DesktopServices::askSaveFileName(const QString& title, const QString& filter,
-                                         const QString& extension) const
+                                         const QString& extension, const QString& suggested) const
 {
     for (;;) {
-        QString name = askFileName(FileDialogKind::Save, title, filter);
+        QString chosenFilter;
+        QString name = askFileName(FileDialogKind::Save, title, filter, suggested, &chosenFilter);
         if (name.isEmpty())
             return QString();
+        // The filter chosen in the dialog ("Bitmaps (*.bmp)") gives its extension.
+        static const QRegularExpression filterExtension(QStringLiteral("\\(\\*(\\.\\w+)\\)$"));
+        const QRegularExpressionMatch chosen = filterExtension.match(chosenFilter);
         if (QFileInfo(name).suffix().isEmpty())
-            name += extension;
+            name += chosen.hasMatch() ? chosen.captured(1) : extension;
         if (PathExists(PathBytes(name)) &&
             message(name + QString::fromUtf8(Texts::MsgAlreadyExists.In(Document->language())),
                     MessageKind::Warning, ButtonYes | ButtonNo) != AnswerYes)

@@ -13,6 +13,7 @@
 #include <functional>
 
 class DocumentModel;
+class QPrinter;
 class QWidget;
 
 enum class FileDialogKind
@@ -32,10 +33,17 @@ class DesktopServices
     int message(MessageRequest request) const; // its language is the document's
     QFont programFont() const;
 
-    QString askFileName(FileDialogKind kind, const QString& title, const QString& filter) const;
-    // The save dialog with the extension rule (added to a name without one) and the question
-    // before a file is replaced, whose No asks again. Empty when cancelled.
-    QString askSaveFileName(const QString& title, const QString& filter, const QString& extension) const;
+    // The file dialog, offering suggested (a name, or a path) when given; chosenFilter, when
+    // given, receives the filter the user chose.
+    QString askFileName(FileDialogKind kind, const QString& title, const QString& filter,
+                        const QString& suggested = QString(), QString* chosenFilter = nullptr) const;
+    // The save dialog with the extension rule (the chosen filter's, or extension, added to a
+    // name without one) and the question before a file is replaced, whose No asks again.
+    // Empty when cancelled.
+    QString askSaveFileName(const QString& title, const QString& filter, const QString& extension,
+                            const QString& suggested) const;
+    // The print dialog: false when cancelled.
+    bool askPrinter(QPrinter& printer) const;
     // A web page, a mail address or the installed user guide; what cannot be opened is said.
     void openAddress(const QString& target) const;
 
@@ -44,8 +52,10 @@ class DesktopServices
     QString defaultsWriteFolder() const;
     QString marksFolder() const;
 
-    using FileDialog = std::function<QString(FileDialogKind, const QString& title, const QString& filter)>;
+    using FileDialog = std::function<QString(FileDialogKind, const QString& title, const QString& filter,
+                                             const QString& suggested)>;
     void setFileDialog(FileDialog dialog) { Dialog = std::move(dialog); }
+    void setPrintDialog(std::function<bool(QPrinter&)> dialog) { PrintDialog = std::move(dialog); }
     void setAddressOpener(std::function<bool(const QString& address)> opener) { Opener = std::move(opener); }
     void setDefaultsFolder(const QString& folder) { DefaultsFolder = folder; }
     void setMarksFolder(const QString& folder) { MarksFolder = folder; }
@@ -54,6 +64,7 @@ class DesktopServices
     DocumentModel* Document;
     QWidget* Window;
     FileDialog Dialog;
+    std::function<bool(QPrinter&)> PrintDialog;
     std::function<bool(const QString& address)> Opener;
     QString DefaultsFolder; // empty: the usual places
     QString MarksFolder;    // empty: the user's data folder

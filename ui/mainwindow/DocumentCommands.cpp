@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu and a document's life through the window: New, Open, Save, Save As, the
-// exports, the defaults files, and the question before changes are dropped. The work on the
-// document is the document's; here are the window's dialogs and messages.
+// exports, printing, the defaults files, and the question before changes are dropped. The
+// work on the document is the document's; here are the window's dialogs and messages.
 
+#include "core/ReactionText.h"
 #include "document/Exports.h"
 #include "document/FileAccess.h"
 #include "model/DocumentModel.h"
 #include "model/FilePath.h"
+#include "model/Settings.h"
+#include "render/BitmapExport.h"
+#include "render/Handout.h"
 #include "texts/Texts.h"
 #include "ui/dialogs/Hints.h"
 #include "ui/grid/GridView.h"
@@ -16,7 +20,10 @@
 #include "ui/reactionline/ReactionLine.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QPrinter>
 
 #include <iostream>
 
@@ -30,13 +37,50 @@ void ReportFileFailure(const CommandContext& context, const LocalText& message, 
     context.Desktop.message(message, MessageKind::Error, ButtonOk);
 }
 
+// A name made from the reaction, its formulas without coefficients and the arrow as "="
+// (2H2+O2>2H2O: H2+O2=H2O), for a document that has no name yet.
+QString NameFromReaction(const std::string& reaction)
+{
+    constexpr int longest = 80;
+    const std::vector<ReactionPart> parts = ClassifyReaction(reaction);
+    std::string name;
+    for (size_t i = 0; i < reaction.size() && name.size() < size_t(longest); ++i) {
+        if (parts[i] == ReactionPart::Coefficient || parts[i] == ReactionPart::ChargeMark)
+            continue;
+        name += parts[i] == ReactionPart::Arrow ? '=' : reaction[i];
+    }
+    return name.empty() ? QStringLiteral("Untitled") : QString::fromStdString(name);
+}
+
+// What a save or export dialog offers: the document's own name with the file's extension,
+// in its folder, or a name made from the reaction.
+QString SuggestedName(const CommandContext& context, const QString& extension)
+{
+    const QString file = context.Document.fileName();
+    if (file.isEmpty())
+        return NameFromReaction(context.Document.reactionText()) + extension;
+    const QFileInfo info(file);
+    return info.dir().filePath(info.completeBaseName() + extension);
+}
+
 QString DocumentFileName(const CommandContext& context)
 {
     return context.Desktop.askSaveFileName(
         QString::fromUtf8(Texts::SaveDialogTitle.In(context.Document.language())), DocumentFilter,
-        QStringLiteral(".KVX"));
+        QStringLiteral(".KVX"), SuggestedName(context, QStringLiteral(".KVX")));
+}
+
+// What the exports and the handouts show besides the document.
+ExportView ViewOf(const CommandContext& context)
+{
+    return ExportView{context.Grid.rowHeights(), context.Parts.StudentsSheet->isChecked()};
 }
 } // namespace
+
+QString WindowTitle(const CommandContext& context)
+{
+    return context.Document.caption() + QStringLiteral("[*]");
+}
 
 bool MaybeSave(const CommandContext& context)
 {
@@ -57,7 +101,7 @@ void StartNewDocument(const CommandContext& context)
     context.Document.startNew(context.Desktop.defaultsFile(context.Document.language()));
     context.Line.draw(); // the fonts may be new
     context.Line.focusEditor();
-    context.Parts.Window->setWindowTitle(context.Document.caption());
+    context.Parts.Window->setWindowTitle(WindowTitle(context));
 }
 
 void OpenFile(const CommandContext& context, const QString& fileName)
@@ -137,16 +181,39 @@ void ExportDocument(const CommandContext& context, const DocumentExport& row)
     const Language lang = context.Document.language();
     const QString title = row.DialogTitle ? QString::fromUtf8(row.DialogTitle->In(lang))
                                           : ShortHint(QString::fromUtf8(row.Hint->In(lang)));
+    const QString extension = QString::fromLatin1(row.Extension);
     const QString fileName = context.Desktop.askSaveFileName(title, QString::fromLatin1(row.Filter),
-                                                             QString::fromLatin1(row.Extension));
+                                                             extension, SuggestedName(context, extension));
     if (fileName.isEmpty())
         return;
     // The rows as high as they stand on screen; the reaction unscrolled, whatever the line shows.
     try {
-        row.Write(context.Document.document(), ExportView{context.Grid.rowHeights()}, PathBytes(fileName));
+        row.Write(context.Document.document(), ViewOf(context), PathBytes(fileName));
     } catch (const FileError& error) {
         ReportFileFailure(context, Texts::MsgCannotSave, error);
     }
+}
+
+void PrintHandout(const CommandContext& context)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetHandoutPage(printer, LocalePaper());
+    printer.setDocName(context.Document.caption());
+    if (!context.Desktop.askPrinter(printer))
+        return;
+    // The handout is laid out in the screen's units, on the paper chosen; the printer scales
+    // them to its own.
+    printer.setResolution(HandoutResolution);
+    PaintHandout(printer, BitmapSourceOf(context.Document.document(), ViewOf(context)),
+                 QGuiApplication::palette());
+}
+
+void ChooseStudentsSheet(const CommandContext& context)
+{
+    // Kept as soon as it is chosen, as the atomic weights are.
+    Settings& settings = *context.Parts.UserSettings;
+    settings.StudentsSheet = context.Parts.StudentsSheet->isChecked();
+    settings.saveStudentsSheet();
 }
 
 void Quit(const CommandContext& context)

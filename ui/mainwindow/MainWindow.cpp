@@ -6,7 +6,7 @@
 #include "model/DocumentModel.h"
 #include "model/FilePath.h"
 #include "model/GridModel.h"
-#include "render/BitmapExport.h"
+#include "render/DrawnExports.h"
 #include "render/FontConvert.h"
 #include "texts/Messages.h"
 #include "texts/Texts.h"
@@ -22,6 +22,7 @@
 #include "ui/menu/MenuMetrics.h"
 #include "ui/menu/MenuStyle.h"
 #include "ui/reactionline/ReactionLine.h"
+#include "undo/DocumentHistory.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,12 +33,22 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <iterator>
+
 namespace {
 // Places a child by its left-to-right coordinates, mirrored in a right-to-left window.
 void Place(QWidget* child, int x, int y, int w, int h)
 {
     QWidget* parent = child->parentWidget();
     child->setGeometry(QStyle::visualRect(parent->layoutDirection(), parent->rect(), QRect(x, y, w, h)));
+}
+
+// A label's text as the name of what it labels: without its closing colon.
+QString AccessibleName(QString label)
+{
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label;
 }
 
 template <typename Widget> Widget* Named(Widget* widget, const char* name)
@@ -53,9 +64,9 @@ MainWindow::MainWindow(const QString& commandLineFile)
 {
     // The pictures are compiled into a static library; make sure the linker keeps them.
     Q_INIT_RESOURCE(stoikon);
-    RegisterBitmapExport(); // the File menu's bitmap export
+    RegisterDrawnExports(); // the File menu's picture, handout and SVG exports
     setObjectName("mainWindow");
-    setWindowTitle(QStringLiteral("Stoikon"));
+    setWindowTitle(QStringLiteral("Stoikon[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/appicon/48.png")));
     setMinimumSize(580, 350);
 
@@ -64,6 +75,7 @@ MainWindow::MainWindow(const QString& commandLineFile)
     Parts.Window = this;
     Parts.UserSettings = &UserSettings;
     Parts.Languages = new LanguageSwitch(Document, this);
+    Parts.History = new DocumentHistory(Document, this);
     connect(Document, &DocumentModel::languageChanged, this, &MainWindow::retranslate);
     createCommands();
     createPanels();
@@ -100,10 +112,11 @@ void MainWindow::createCommands()
 {
     QMenuBar* bar = menuBar();
     Menus.file = Named(bar->addMenu(QString()), "fileMenu");
+    Menus.edit = Named(bar->addMenu(QString()), "editMenu");
     Menus.reaction = Named(bar->addMenu(QString()), "reactionMenu");
     Menus.settings = Named(bar->addMenu(QString()), "settingsMenu");
     Menus.help = Named(bar->addMenu(QString()), "helpMenu");
-    QMenu* const menus[] = {Menus.file, Menus.reaction, Menus.settings, Menus.help};
+    QMenu* const menus[] = {Menus.file, Menus.edit, Menus.reaction, Menus.settings, Menus.help};
     auto* toolBar = Named(addToolBar(QStringLiteral("ToolBar")), "toolBar");
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
@@ -111,10 +124,10 @@ void MainWindow::createCommands()
     toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
 
     std::vector<std::pair<int, QAction*>> toolButtons;
-    int lastGroup[4] = {0, 0, 0, 0};
+    int lastGroup[std::size(menus)] = {};
     for (const CommandRow& row : CommandRows()) {
         auto* action = Named(new QAction(this), row.Id);
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.Key)));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.Key)));
         if (*row.Icon) {
             QIcon icon;
             icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(row.Icon)), QSize(24, 24));
@@ -152,6 +165,9 @@ void MainWindow::createCommands()
     }
     Parts.PreciseWeights = command("preciseWeights");
     Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(false));
+    Parts.StudentsSheet = command("studentsSheet");
+    Parts.StudentsSheet->setChecked(UserSettings.StudentsSheet.value_or(false));
+    connect(Parts.History, &DocumentHistory::changed, this, &MainWindow::showUndoSteps);
     for (const LanguageRow& language : Languages())
         Parts.Languages->addCommand(language.Id, command(language.SwitchId));
 }
@@ -188,7 +204,8 @@ void MainWindow::createMenuStyle()
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     Painter->setMenuFont(font);
-    // The first item of a menu sets the menu's least width.
+    // The first item of a menu sets the menu's least width; the Edit menu's items name their
+    // steps and take the width they need.
     for (QMenu* menu : {Menus.file, Menus.reaction, Menus.settings, Menus.help})
         Painter->setMeasureItem(
             menu->actions().front(),
@@ -245,6 +262,7 @@ void MainWindow::connectDocument()
             [this] { Parts.Status->showNotice(Texts::MsgSeparatorDropped); });
     connect(Document, &DocumentModel::fontsChanged, this, &MainWindow::applyFonts);
     connect(Document, &DocumentModel::fileNameChanged, this, &MainWindow::showCaption);
+    connect(Document, &DocumentModel::modificationChanged, this, &QWidget::setWindowModified);
 }
 
 void MainWindow::layOut()
@@ -283,6 +301,7 @@ void MainWindow::retranslate()
 {
     const Language lang = Document->language();
     Menus.file->setTitle(QString::fromUtf8(Texts::FileMenu.In(lang)));
+    Menus.edit->setTitle(QString::fromUtf8(Texts::EditMenu.In(lang)));
     Menus.reaction->setTitle(QString::fromUtf8(Texts::ReactionMenu.In(lang)));
     Menus.settings->setTitle(QString::fromUtf8(Texts::SettingsMenu.In(lang)));
     Menus.help->setTitle(QString::fromUtf8(Texts::HelpMenu.In(lang)));
@@ -297,12 +316,30 @@ void MainWindow::retranslate()
     Widgets.calculateButton->setText(QString::fromUtf8(Texts::CalculateButton.In(lang)));
     SetHint(Widgets.calculateButton, QString::fromUtf8(Texts::CalculateButtonHint.In(lang)));
     SetHint(Widgets.reactionLine, QString::fromUtf8(Texts::ReactionLineHint.In(lang)));
+    // Screen readers name the painted line and grid by the labels shown above them.
+    Widgets.reactionLine->setAccessibleName(AccessibleName(Widgets.reactionLabel->text()));
+    Widgets.grid->setAccessibleName(AccessibleName(Widgets.gridLabel->text()));
+    showUndoSteps();
     layOut();
 }
 
 void MainWindow::showCaption()
 {
-    setWindowTitle(Document->caption());
+    setWindowTitle(WindowTitle(context()));
+}
+
+void MainWindow::showUndoSteps()
+{
+    // "Undo Balance": the items name the step they take back or make again.
+    const Language lang = Document->language();
+    const auto show = [lang](QAction* action, const LocalText* step, const LocalText& bare,
+                             const LocalText& named) {
+        action->setEnabled(step != nullptr);
+        action->setText(step ? QString::fromUtf8(named.In(lang)).arg(QString::fromUtf8(step->In(lang)))
+                             : QString::fromUtf8(bare.In(lang)));
+    };
+    show(command("undo"), Parts.History->undoName(), Texts::UndoCaption, Texts::UndoStepCaption);
+    show(command("redo"), Parts.History->redoName(), Texts::RedoCaption, Texts::RedoStepCaption);
 }
 
 void MainWindow::warnAboutCell(int column, const QString& text)

@@ -74,10 +74,11 @@ class MainWindow : public QMainWindow
     void createMenuStyle();
     void createDialogs();
     void connectDocument();
-    void layOut();      // the panels' children for the current size and direction
-    void applyFonts();  // window, line, grid and menu fonts from the document's
-    void retranslate(); // every text of the window in the document's language
-    void showCaption(); // "Stoikon - " and the name, or "Stoikon - Untitled"
+    void layOut();        // the panels' children for the current size and direction
+    void applyFonts();    // window, line, grid and menu fonts from the document's
+    void retranslate();   // every text of the window in the document's language
+    void showCaption();   // "Stoikon - " and the name, or "Stoikon - Untitled", and the modified mark
+    void showUndoSteps(); // the Edit menu's items name their steps
     void warnAboutCell(int column, const QString& text); // a number being typed that does not convert
     // The placement (WindowPlacement.cpp): the stored bounds and state, the frame fitted to
     // them once the window manager has framed the window, and the bounds to store at exit.
@@ -93,6 +94,7 @@ class MainWindow : public QMainWindow
     struct
     {
         QMenu* file = nullptr;
+        QMenu* edit = nullptr;
         QMenu* reaction = nullptr;
         QMenu* settings = nullptr;
         QMenu* help = nullptr;

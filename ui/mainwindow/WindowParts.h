@@ -3,9 +3,11 @@
 
 // The parts of the main window that its commands use besides the document and the views:
 // the window itself, its status bar, help mode, the language switch, the user settings,
-// the three dialogs and the item of the atomic weights.
+// the three dialogs, the undo history and the items of the atomic weights and of the
+// students' sheet.
 
 class AboutDialog;
+class DocumentHistory;
 class HelpMode;
 class KeyOptionsDialog;
 class LanguageSwitch;
@@ -26,4 +28,6 @@ struct WindowParts
     KeyOptionsDialog* KeyOptions = nullptr;
     AboutDialog* About = nullptr;
     QAction* PreciseWeights = nullptr; // checked: molar masses from the precise weights
+    DocumentHistory* History = nullptr;
+    QAction* StudentsSheet = nullptr; // checked: handouts leave the worked-out cells empty
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Reaction, Settings and Help menus and the window's two buttons. The work is the
+// The Edit, Reaction, Settings and Help menus and the window's two buttons. The work is the
 // document's and the reaction line's; here are the window's messages and dialogs.
 
 #include "core/NotationWriters.h"
@@ -19,6 +19,7 @@
 #include "ui/mainwindow/StatusBar.h"
 #include "ui/mainwindow/WindowParts.h"
 #include "ui/reactionline/ReactionLine.h"
+#include "undo/DocumentHistory.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -37,8 +38,11 @@ void BalanceIn(const CommandContext& context, Medium medium, const std::vector<s
         context.Document.balance(context.Line.keyOptions().AutoCase, weights, medium, given, &reading);
     if (!ReadingNote(reading, Language::English).empty())
         context.Parts.Status->showNotice([reading](Language lang) { return ReadingNote(reading, lang); });
-    if (outcome.status == BalanceOutcome::Status::Balanced)
+    if (outcome.status == BalanceOutcome::Status::Balanced) {
+        // The caret after the answer, and as much of it in view as fits, from its start.
+        context.Line.showWhole();
         return;
+    }
     const Language lang = context.Document.language();
     MessageRequest request{QString::fromStdString(RefusalMessage(outcome, lang)), MessageKind::Error,
                            ButtonOk};
@@ -58,11 +62,23 @@ void BalanceIn(const CommandContext& context, Medium medium, const std::vector<s
 
 void Balance(const CommandContext& context)
 {
+    // The clean-up, the balance and a second try in solution are one step to undo.
+    const StepScope step(context.Document, Texts::StepBalance);
     // Coefficients the line shows (a book's, pasted) may choose among several balanced
     // forms; the clean-up takes them out of the line.
     const std::vector<std::string> given = GivenCoefficients(context.Document.reactionText());
     context.Line.tidy();
     BalanceIn(context, Medium::None, given);
+}
+
+void Undo(const CommandContext& context)
+{
+    context.Parts.History->undo();
+}
+
+void Redo(const CommandContext& context)
+{
+    context.Parts.History->redo();
 }
 
 void CheckCoefficients(const CommandContext& context)

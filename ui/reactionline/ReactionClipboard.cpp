@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reaction line's Copy and Paste.
+// The reaction line's Cut, Copy and Paste.
 
 #include "ui/reactionline/ReactionLine.h"
 
@@ -7,6 +7,8 @@
 #include "core/Notations.h"
 #include "core/TextbookNotation.h"
 #include "model/DocumentModel.h"
+#include "render/ReactionPicture.h"
+#include "texts/Texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,13 +24,15 @@ constexpr int PasteStepMs = 10;
 
 void ReactionLine::copy()
 {
-    // The text as it stands, and the formula with subscripts and an arrow for programs that
-    // paste formatted text: every notation that names its MIME type.
+    // The selection or the whole text as it stands, the formula with subscripts and an arrow
+    // for programs that paste formatted text (every notation that names its MIME type), and
+    // the picture of it as the line draws it.
+    const std::string text = hasSelection() ? selectedText().toStdString() : Document->reactionText();
     auto* mime = new QMimeData;
     for (const ReactionNotation& notation : ReactionNotations()) {
         if (!notation.MimeType)
             continue;
-        const QString written = QString::fromStdString(notation.Write(Document->reactionText()));
+        const QString written = QString::fromStdString(notation.Write(text));
         if (QLatin1String(notation.MimeType) == QLatin1String("text/html"))
             mime->setHtml(written);
         else if (QLatin1String(notation.MimeType) == QLatin1String("text/plain"))
@@ -36,7 +40,18 @@ void ReactionLine::copy()
         else
             mime->setData(QLatin1String(notation.MimeType), written.toUtf8());
     }
+    if (!text.empty())
+        mime->setImageData(ReactionImage(text, Fonts, palette()));
     QApplication::clipboard()->setMimeData(mime);
+}
+
+void ReactionLine::cut()
+{
+    copy();
+    if (hasSelection())
+        removeRange(selectionStart(), selectionEnd(), Texts::StepCut, Run::None);
+    else
+        removeRange(0, int(Document->reactionText().size()), Texts::StepCut, Run::None);
 }
 
 void ReactionLine::paste()
@@ -61,10 +76,20 @@ void ReactionLine::paste()
         reading.Textbook ? QString::fromStdString(reading.Text + (reading.Balance ? "\r" : "")).toUcs4()
                          : clipboard.toUcs4();
 
+    // The typing is one step to undo; it goes in place of the selection, or of the whole line.
+    const StepScope step(*Document, Texts::StepPaste);
     PasteInProgress = true;
-    CaretPos = 0;
-    FirstVisible = 0;
-    edit(std::string());
+    const bool wholeLine =
+        !hasSelection() || (selectionStart() == 0 && selectionEnd() >= int(Document->reactionText().size()));
+    if (wholeLine) {
+        const int caretBefore = CaretPos;
+        Anchor = -1;
+        CaretPos = 0;
+        FirstVisible = 0;
+        edit(std::string(), caretBefore, Texts::StepPaste, Run::None);
+    } else {
+        removeRange(selectionStart(), selectionEnd(), Texts::StepPaste, Run::None);
+    }
     // Each character is typed as if from the keyboard, then the window gets to run its
     // events, so the line fills visibly and stays responsive.
     QPointer<ReactionLine> self(this);
@@ -72,10 +97,11 @@ void ReactionLine::paste()
     // in, as a balanced reaction's do (the next key takes them away): Check checks them, and
     // Balance lets them choose among several balanced forms.
     auto giveCoefficients = [&] {
-        if (reading.Textbook && !reading.Coefficients.empty()) {
+        if (wholeLine && reading.Textbook && !reading.Coefficients.empty()) {
             const std::string given = WithGivenCoefficients(Document->reactionText(), reading.Coefficients);
+            const int caretBefore = CaretPos;
             CaretPos = int(given.size());
-            edit(given);
+            edit(given, caretBefore, Texts::StepPaste, Run::None);
             scrollToCaret();
             draw();
         }

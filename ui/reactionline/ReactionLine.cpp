@@ -5,86 +5,47 @@
 #include "model/DocumentModel.h"
 #include "render/DrawReaction.h"
 #include "render/FontConvert.h"
+#include "texts/Texts.h"
+#include "ui/reactionline/KeyBox.h"
+#include "ui/reactionline/ReactionLineAccessible.h"
 
 #include <QApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSet>
 #include <QStyleHints>
 #include <QTimer>
 
 #include <algorithm>
 
-// KeyReceiver: holds the keyboard focus for the line and shows nothing; key-down, character,
-// key-up and focus events go to the line's hf handlers. Always left to right. Unlike an
-// edit box it claims no shortcut, so the window's Copy, Paste, Save ... keys stay theirs.
-class KeyBox : public QWidget
+// The frame around the line: a thin border in the desktop's colours, in its highlight colour
+// while the line has the keyboard. It stands behind the line in the line's parent, a little
+// larger than the line, and takes no clicks.
+class LineFrame : public QWidget
 {
   public:
-    explicit KeyBox(ReactionLine* line) : QWidget(line), Line(line)
+    explicit LineFrame(QWidget* parent) : QWidget(parent)
     {
-        setLayoutDirection(Qt::LeftToRight);
-        setFocusPolicy(Qt::StrongFocus);
-        setAttribute(Qt::WA_InputMethodEnabled);
+        setObjectName("reactionLineFrame");
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
     }
-
-    // Keys whose press reached the line. Only their releases count as editing, so the
-    // release of Enter in a closed file dialog, or of Ctrl after Ctrl+S, does not mark a
-    // just-saved document as changed.
-    QSet<int> PressedKeys;
+    void setFocused(bool focused)
+    {
+        Focused = focused;
+        update();
+    }
+    bool focused() const { return Focused; }
 
   protected:
-    // Typed text, also from an input method, goes to the line.
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    void paintEvent(QPaintEvent*) override
     {
-        if (query == Qt::ImEnabled)
-            return true;
-        return QWidget::inputMethodQuery(query);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (!event->isAutoRepeat())
-            PressedKeys.insert(event->key());
-        Line->keyDown(event->key());
-        // Delete produces no character of its own on the platform the line is modelled on.
-        if (event->key() == Qt::Key_Delete)
-            return;
-        for (char32_t ch : event->text().toUcs4())
-            Line->keyTyped(ch);
-    }
-
-    void keyReleaseEvent(QKeyEvent* event) override
-    {
-        if (!event->isAutoRepeat() && PressedKeys.remove(event->key()))
-            Line->keyUp();
-    }
-
-    void inputMethodEvent(QInputMethodEvent* event) override
-    {
-        for (char32_t ch : event->commitString().toUcs4())
-            Line->keyTyped(ch);
-        if (!event->commitString().isEmpty())
-            Line->keyUp();
-        event->accept();
-    }
-
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QWidget::focusInEvent(event);
-        Line->focusEntered();
-    }
-
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        QWidget::focusOutEvent(event);
-        Line->focusLeft();
+        QPainter painter(this);
+        const QColor colour = Focused ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
+        painter.fillRect(rect(), colour);
     }
 
   private:
-    ReactionLine* Line;
+    bool Focused = false;
 };
 
 namespace {
@@ -95,43 +56,106 @@ int BlinkInterval()
     const int cycle = QGuiApplication::styleHints()->cursorFlashTime();
     return cycle > 0 ? std::max(cycle / 2, 100) : 530;
 }
+
+// How far the frame reaches beyond the line on each side.
+constexpr int FrameWidth = 2;
 } // namespace
 
 ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     : QWidget(parent), Document(document), KeyReceiver(new KeyBox(this)), BlinkTimer(new QTimer(this))
 {
     connect(Document, &DocumentModel::reactionTextChanged, this, &ReactionLine::followDocument);
+    // An undo or redo of the line's own edit puts the caret back where it stood.
+    connect(Document, &DocumentModel::caretRestored, this, &ReactionLine::setCaretPos);
+    // The placeholder and the spoken text are in the interface's language (draw tells the
+    // screen readers).
+    connect(Document, &DocumentModel::languageChanged, this, &ReactionLine::draw);
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (parent) {
+        Frame = new LineFrame(parent);
+        Frame->stackUnder(this);
+        Frame->show();
+    }
     // The key box lies just outside the line, where it never shows.
     KeyReceiver->setObjectName("keyBox");
     KeyReceiver->setGeometry(-66, 0, 65, 21);
     BlinkTimer->setObjectName("blinkTimer");
     BlinkTimer->setInterval(500);
     connect(BlinkTimer, &QTimer::timeout, this, &ReactionLine::blink);
+    ReactionLineAccessible::InstallFactory();
     draw();
+}
+
+const std::string& ReactionLine::text() const
+{
+    return Document->reactionText();
+}
+
+Language ReactionLine::language() const
+{
+    return Document->language();
+}
+
+int ReactionLine::selectionStart() const
+{
+    return hasSelection() ? std::min(Anchor, CaretPos) : CaretPos;
+}
+
+int ReactionLine::selectionEnd() const
+{
+    return hasSelection() ? std::max(Anchor, CaretPos) : CaretPos;
+}
+
+QString ReactionLine::selectedText() const
+{
+    const std::string& text = Document->reactionText();
+    const int from = std::clamp(selectionStart(), 0, int(text.size()));
+    const int to = std::clamp(selectionEnd(), from, int(text.size()));
+    return QString::fromStdString(text.substr(size_t(from), size_t(to - from)));
 }
 
 void ReactionLine::followDocument()
 {
+    // A change made elsewhere (Balance, Undo, a new document) drops the selection.
+    if (!Editing)
+        Anchor = -1;
     CaretPos = std::min(CaretPos, static_cast<int>(Document->reactionText().size()));
     FirstVisible = std::min(FirstVisible, CaretPos);
     draw();
 }
 
-void ReactionLine::edit(const std::string& text)
-{
-    if (text == Document->reactionText())
-        draw();
-    else
-        Document->setReaction(text); // drawn as the document tells its change
-}
-
 void ReactionLine::setCaretPos(int pos)
 {
+    Anchor = -1;
     CaretPos = std::clamp(pos, 0, int(Document->reactionText().size()));
     scrollToCaret();
+    draw();
+}
+
+void ReactionLine::setSelection(int anchor, int caret)
+{
+    const int count = int(Document->reactionText().size());
+    CaretPos = std::clamp(caret, 0, count);
+    Anchor = std::clamp(anchor, 0, count);
+    LastRun = Run::None;
+    scrollToCaret();
+    draw();
+}
+
+void ReactionLine::selectAll()
+{
+    setSelection(0, int(Document->reactionText().size()));
+}
+
+void ReactionLine::showWhole()
+{
+    Anchor = -1;
+    CaretPos = int(Document->reactionText().size());
+    LastRun = Run::None;
+    // From the start as far as the line's width goes; when the whole fits, the caret shows too.
+    FirstVisible = 0;
     draw();
 }
 
@@ -151,88 +175,10 @@ void ReactionLine::forgetPressedKeys()
     KeyReceiver->PressedKeys.clear();
 }
 
-void ReactionLine::keyDown(int key)
-{
-    // The caret stays still while a key is held.
-    BlinkTimer->stop();
-    std::string text = Document->reactionText();
-    const int count = int(CharWidths.size());
-    switch (key) {
-    case Qt::Key_Right:
-        if (CaretPos < count)
-            ++CaretPos;
-        break;
-    case Qt::Key_Left:
-        if (CaretPos > 0)
-            --CaretPos;
-        break;
-    case Qt::Key_Delete:
-        if (CaretPos < int(text.size()))
-            text.erase(size_t(CaretPos), 1);
-        break;
-    case Qt::Key_Backspace:
-        if (CaretPos > 0 && CaretPos <= int(text.size())) {
-            text.erase(size_t(CaretPos - 1), 1);
-            --CaretPos;
-        }
-        break;
-    case Qt::Key_Home:
-        CaretPos = 0;
-        break;
-    case Qt::Key_End:
-        CaretPos = count;
-        break;
-    default:
-        break;
-    }
-    scrollToCaret();
-    // Deleting is an edit: it removes the coefficients like typing does.
-    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-        ::TidyReaction(text, CaretPos, Keys.AutoCase);
-        FirstVisible = std::min(FirstVisible, CaretPos);
-    }
-    edit(text);
-    blink();
-}
-
-void ReactionLine::keyTyped(char32_t typed)
-{
-    const char32_t ch = MapKey(typed, Keys);
-    if (ch == U'\r') {
-        emit balanceRequested();
-        return;
-    }
-    insertChar(ch);
-}
-
-void ReactionLine::insertChar(char32_t ch)
-{
-    // Anything outside the alphabet inserts nothing, yet still tidies the line: even a
-    // dropped key removes the coefficients of a balanced reaction.
-    std::string text = Document->reactionText();
-    if (ch < 0x80 && IsReactionChar(char(ch))) {
-        CaretPos = std::clamp(CaretPos, 0, int(text.size()));
-        text.insert(size_t(CaretPos), 1, char(ch));
-        ++CaretPos;
-    }
-    ::TidyReaction(text, CaretPos, Keys.AutoCase);
-    FirstVisible = std::min(FirstVisible, CaretPos);
-    edit(text);
-    scrollToCaret(); // with the widths of the text as drawn
-    draw();
-    blink();
-}
-
-void ReactionLine::keyUp()
-{
-    // Every key released in the line is an edit of the document, even one that moved the
-    // caret alone.
-    Document->setReaction(Document->reactionText());
-    BlinkTimer->start();
-}
-
 void ReactionLine::focusEntered()
 {
+    if (Frame)
+        Frame->setFocused(true);
     // In help mode the line shows the help cursor and no caret.
     if (!HelpMode)
         BlinkTimer->start();
@@ -240,24 +186,29 @@ void ReactionLine::focusEntered()
 
 void ReactionLine::focusLeft()
 {
+    if (Frame)
+        Frame->setFocused(false);
     BlinkTimer->stop();
     if (CaretShown)
         blink(); // erases the caret
 }
 
-void ReactionLine::pressAt(int x)
+int ReactionLine::positionAt(int x) const
 {
-    // The caret goes to the first boundary at or right of the click: a click inside a
-    // character puts it after that character, a click right of the text at the end.
+    // The first boundary at or right of x: a click inside a character stands for the boundary
+    // after it, a click right of the text for the end.
     const long long target = x + widthBefore(FirstVisible);
     const int count = int(CharWidths.size());
     int n = 0;
     long long before = 0;
     while (n < count && before < target)
         before += CharWidths[size_t(n++)];
-    CaretPos = n;
-    scrollToCaret();
-    draw();
+    return n;
+}
+
+void ReactionLine::pressAt(int x, bool extend)
+{
+    moveCaret(positionAt(x), extend);
     blink();
 }
 
@@ -277,30 +228,24 @@ void ReactionLine::blink()
     CaretX = int(std::clamp(widthBefore(CaretPos) - widthBefore(FirstVisible), -(1LL << 20), 1LL << 20));
     if (Picture.isNull())
         return;
-    // One pixel wide, from y = 1 to the line's height - 2 (excluded); hiding paints it white.
-    // Within a charge (after its "^" and digits) the caret spans the raised charge only, so
-    // that moving into the charge shows even where its invisible "^" leaves x unchanged.
-    int top = 1;
-    int bottom = Picture.height() - 3;
-    if (ChargeOpenAt(Document->reactionText(),
-                     size_t(std::clamp(CaretPos, 0, int(Document->reactionText().size()))))) {
-        top = std::max(top, SuperscriptTop());
-        bottom = std::min(bottom, SuperscriptTop() + SuperscriptHeight(Fonts) - 1);
+    // Hiding the caret gives back the picture without it.
+    Picture = Plain.copy();
+    if (CaretShown) {
+        // One pixel wide, from y = 1 to the line's height - 2 (excluded). Within a charge
+        // (after its "^" and digits) the caret spans the raised charge only, so that moving
+        // into the charge shows even where its invisible "^" leaves x unchanged.
+        int top = 1;
+        int bottom = Picture.height() - 3;
+        if (ChargeOpenAt(Document->reactionText(),
+                         size_t(std::clamp(CaretPos, 0, int(Document->reactionText().size()))))) {
+            top = std::max(top, SuperscriptTop());
+            bottom = std::min(bottom, SuperscriptTop() + SuperscriptHeight(Fonts) - 1);
+        }
+        QPainter painter(&Picture);
+        painter.setPen(Qt::black);
+        painter.drawLine(CaretX, top, CaretX, bottom);
     }
-    QPainter painter(&Picture);
-    painter.setPen(CaretShown ? Qt::black : Qt::white);
-    painter.drawLine(CaretX, top, CaretX, bottom);
-    painter.end();
     update();
-}
-
-void ReactionLine::tidy()
-{
-    std::string text = Document->reactionText();
-    ::TidyReaction(text, CaretPos, Keys.AutoCase);
-    // A removed coefficient before the caret may have moved the caret left of the scroll.
-    FirstVisible = std::min(FirstVisible, CaretPos);
-    edit(text);
 }
 
 void ReactionLine::scrollToCaret()
@@ -335,7 +280,10 @@ long long ReactionLine::widthBefore(int n) const
 void ReactionLine::draw()
 {
     // Whoever replaced the text may have left the caret beyond its end.
-    CaretPos = std::clamp(CaretPos, 0, int(Document->reactionText().size()));
+    const int count = int(Document->reactionText().size());
+    CaretPos = std::clamp(CaretPos, 0, count);
+    if (Anchor > count)
+        Anchor = count;
     FirstVisible = std::clamp(FirstVisible, 0, CaretPos);
     // The line is as high as ReactionFont needs; its owner lays itself out around it.
     const int lineHeight = ReactionLineHeight(Fonts);
@@ -347,9 +295,53 @@ void ReactionLine::draw()
     CharWidths = ::DrawReaction(painter, Document->reactionText(), Fonts, -widthBefore(FirstVisible),
                                 lineHeight, PaletteOnGround(Qt::white, palette()));
     painter.end();
+    paintExtras();
+    Plain = Picture;
     // The drawing covered the caret; the next blink step paints it again.
     CaretShown = false;
     update();
+    ReactionLineAccessible::Follow(KeyReceiver);
+    tellEditState();
+}
+
+void ReactionLine::paintExtras()
+{
+    QPainter painter(&Picture);
+    if (hasSelection()) {
+        // The selection's ground: the desktop's highlight, light enough that the drawn
+        // characters keep their colours readable on it.
+        const long long scroll = widthBefore(FirstVisible);
+        const long long from = std::max(widthBefore(selectionStart()) - scroll, 0LL);
+        const long long to = std::min(widthBefore(selectionEnd()) - scroll, (long long)width());
+        QColor ground = palette().color(QPalette::Highlight);
+        ground = QColor((ground.red() + 2 * 255) / 3, (ground.green() + 2 * 255) / 3,
+                        (ground.blue() + 2 * 255) / 3);
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        if (to > from)
+            painter.fillRect(QRect(int(from), 0, int(to - from), Picture.height()), ground);
+    } else if (Document->reactionText().empty()) {
+        // The hint of an empty line, in the interface's language and direction, in grey.
+        const Language lang = Document->language();
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.setFont(ToQFont(Document->fonts().ProgramFont));
+        const bool farsi = lang == Language::Farsi;
+        painter.setLayoutDirection(farsi ? Qt::RightToLeft : Qt::LeftToRight);
+        painter.drawText(Picture.rect().adjusted(4, 0, -4, 0),
+                         Qt::AlignVCenter | Qt::AlignAbsolute | (farsi ? Qt::AlignRight : Qt::AlignLeft),
+                         QString::fromUtf8(Texts::ReactionPlaceholder.In(lang)));
+    }
+}
+
+void ReactionLine::tellEditState()
+{
+    const std::string& text = Document->reactionText();
+    const int anchor = hasSelection() ? Anchor : -1;
+    if (text == ToldText && CaretPos == ToldCaret && anchor == ToldAnchor)
+        return;
+    ToldText = text;
+    ToldCaret = CaretPos;
+    ToldAnchor = anchor;
+    emit editStateChanged();
 }
 
 void ReactionLine::changeEvent(QEvent* event)
@@ -370,7 +362,17 @@ void ReactionLine::paintEvent(QPaintEvent*)
 void ReactionLine::mousePressEvent(QMouseEvent* event)
 {
     Pressed = true;
-    pressAt(qRound(event->position().x()));
+    pressAt(qRound(event->position().x()), event->modifiers() & Qt::ShiftModifier);
+}
+
+void ReactionLine::mouseMoveEvent(QMouseEvent* event)
+{
+    // Dragging with the button down selects from where it went down.
+    if (!Pressed || HelpMode || !(event->buttons() & Qt::LeftButton))
+        return;
+    const int pos = positionAt(qRound(event->position().x()));
+    if (pos != CaretPos)
+        moveCaret(pos, true);
 }
 
 void ReactionLine::mouseReleaseEvent(QMouseEvent* event)
@@ -380,8 +382,28 @@ void ReactionLine::mouseReleaseEvent(QMouseEvent* event)
     Pressed = false;
 }
 
+void ReactionLine::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A double-click selects the formula under it, its coefficient with it.
+    if (HelpMode)
+        return;
+    const std::string& text = Document->reactionText();
+    const int end = FormulaEndAfter(text, std::max(positionAt(qRound(event->position().x())) - 1, 0));
+    setSelection(FormulaStartBefore(text, end), end);
+    Pressed = true;
+}
+
+void ReactionLine::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (Frame)
+        Frame->setGeometry(geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
+}
+
 void ReactionLine::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    if (Frame)
+        Frame->setGeometry(geometry().adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth));
     draw();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's bitmap export: the file it asks for and writes, and what a failure says.
+// The window's bitmap export: the file it asks for and writes, and what a failure says; Print
+// and the students' sheet.
 
+#include "model/Settings.h"
 #include "render/BitmapExport.h"
 #include "render/DrawReaction.h"
 #include "tests/ui/reactionline/LineTest.h"
@@ -8,6 +10,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <numeric>
@@ -21,6 +27,7 @@ class TestBitmapCommand : public QObject
     void the_export_command_asks_and_writes_a_24_bit_bitmap();
     void a_failed_export_says_it_could_not_save();
     void the_export_leaves_the_scrolled_line_as_it_was();
+    void print_and_the_students_sheet_leave_the_worked_out_cells_empty();
 };
 
 void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap_data()
@@ -30,13 +37,15 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap_data(
     QTest::addColumn<QList<int>>("answers"); // the answers to the overwrite question
     QTest::addColumn<QString>("written");
     QTest::addColumn<int>("dialogs");
-    QTest::newRow("a name without extension gets .bmp")
-        << QStringList() << QStringList{"pic"} << QList<int>() << "pic.bmp" << 1;
+    QTest::newRow("a name without extension gets .png")
+        << QStringList() << QStringList{"pic"} << QList<int>() << "pic.png" << 1;
+    QTest::newRow(".bmp writes a bitmap")
+        << QStringList() << QStringList{"pic.bmp"} << QList<int>() << "pic.bmp" << 1;
     QTest::newRow("another extension is kept")
         << QStringList() << QStringList{"pic.img"} << QList<int>() << "pic.img" << 1;
     QTest::newRow("cancel writes nothing") << QStringList() << QStringList{""} << QList<int>() << "" << 1;
     QTest::newRow("No asks for another name")
-        << QStringList{"old.bmp"} << QStringList{"old", "new"} << QList<int>{AnswerNo} << "new.bmp" << 2;
+        << QStringList{"old.png"} << QStringList{"old", "new"} << QList<int>{AnswerNo} << "new.png" << 2;
     QTest::newRow("Yes overwrites") << QStringList{"old.bmp"} << QStringList{"old.bmp"}
                                     << QList<int>{AnswerYes} << "old.bmp" << 1;
 }
@@ -68,7 +77,7 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap()
     if (!answers.isEmpty()) {
         QCOMPARE(messages.Shown[0].Kind, MessageKind::Warning);
         QCOMPARE(messages.Shown[0].Text,
-                 dir.filePath("old.bmp") + " already exists.\rDo you want to replace it?");
+                 dir.filePath(existing.front()) + " already exists.\rDo you want to replace it?");
     }
     for (const QString& name : existing)
         if (name != written)
@@ -80,12 +89,14 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap()
     QFile file(dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray header = file.read(30);
-    QVERIFY(header.startsWith("BM"));
-    QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
+    const bool png = written.endsWith(".png");
+    QVERIFY(header.startsWith(png ? "\x89PNG" : "BM"));
+    if (!png)
+        QCOMPARE(int(uchar(header[28])), 24); // bits per pixel
     int gridHeight = 0;
     for (int row = 0; row < w.Doc()->grid()->gridRowCount(); ++row)
         gridHeight += w.View()->gridRowHeight(row);
-    const QImage picture(dir.filePath(written), "BMP");
+    const QImage picture(dir.filePath(written));
     QCOMPARE(picture.height(), 20 + gridHeight + ReactionLineHeight(w.Doc()->fonts()) + 10);
 }
 
@@ -115,6 +126,43 @@ void TestBitmapCommand::the_export_leaves_the_scrolled_line_as_it_was()
     const int reactionWidth = w.Line()->widthBefore(int(w.Line()->charWidths().size()));
     QCOMPARE(QImage(dir.filePath("long.bmp")).width(), reactionWidth + 20);
     QVERIFY(messages.Shown.empty());
+}
+
+void TestBitmapCommand::print_and_the_students_sheet_leave_the_worked_out_cells_empty()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TestSettings settings;
+    MessageRecorder messages;
+    WindowFixture w(QString(), false);
+    w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
+    w.Start();
+    QTemporaryDir dir;
+    // The print dialog, answered: the printer writes a PDF.
+    w->desktop().setPrintDialog([&dir](QPrinter& printer) {
+        printer.setOutputFileName(QDir(dir.path()).filePath("printed.pdf"));
+        return true;
+    });
+    Type(w, "fe=o2 fe2o3\r");
+    w.Doc()->setCell(4, 1, "11.1694");
+    w.Find<QPushButton>("calculateButton")->click();
+    const auto printedText = [&] {
+        w->command("print")->trigger();
+        QProcess text;
+        text.start("pdftotext", {QDir(dir.path()).filePath("printed.pdf"), "-"});
+        text.waitForFinished();
+        return QString::fromUtf8(text.readAllStandardOutput());
+    };
+    QString printed = printedText();
+    QVERIFY(printed.contains("11.1694") && printed.contains("15.9664"));
+    // The students' sheet: the cells Calculate Grid filled stay empty; the choice is kept.
+    w->command("studentsSheet")->trigger();
+    printed = printedText();
+    QVERIFY(printed.contains("11.1694") && !printed.contains("15.9664"));
+    QCOMPARE(Settings::load().StudentsSheet, std::optional<bool>(true));
+    w.FileAnswers = {dir.filePath("sheet.png")};
+    w->command("exportBitmap")->trigger();
+    QVERIFY(QFile::exists(dir.filePath("sheet.png")));
 }
 
 QTEST_MAIN(TestBitmapCommand)

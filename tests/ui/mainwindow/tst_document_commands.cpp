@@ -28,6 +28,7 @@ class TestDocumentCommands : public WindowTest
     void cancel_keeps_everything_and_no_drops_the_changes();
     void yes_with_a_cancelled_save_dialog_stops_new_open_and_close();
     void yes_with_a_failed_save_stops_the_close();
+    void the_dialogs_suggest_a_name_and_ctrl_shift_s_saves_as();
 };
 
 void TestDocumentCommands::a_saved_document_opens_with_every_field_equal()
@@ -64,7 +65,7 @@ void TestDocumentCommands::a_saved_document_opens_with_every_field_equal()
     OpenFile(w->context(), PathOf("rich.KVX"));
     QVERIFY(w->document()->document().data() == doc);
     QCOMPARE(w->document()->language(), Language::Farsi);
-    QCOMPARE(w->windowTitle(), QString("Stoikon - rich"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - rich[*]"));
     QVERIFY(!w->document()->isModified());
 }
 
@@ -75,7 +76,7 @@ void TestDocumentCommands::the_example_document_reads_and_writes_back_byte_for_b
     OpenFile(w->context(), PathOf("example.KVX"));
     QCOMPARE(w->document()->grid()->cell(1, 0), QString("Number"));
     QCOMPARE(w->document()->grid()->cell(2, 1), QString("4"));
-    QCOMPARE(w->windowTitle(), QString("Stoikon - example"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - example[*]"));
     w->command("saveDocument")->trigger();
     QCOMPARE(ReadBytes(PathOf("example.KVX")), ExampleBytes());
 }
@@ -108,7 +109,7 @@ void TestDocumentCommands::save_as_adds_the_extension_and_names_the_caption()
     w->command("saveDocumentAs")->trigger();
     QVERIFY(QFile::exists(PathOf(written)));
     QCOMPARE(w->document()->fileName(), PathOf(written));
-    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->windowTitle(), caption + "[*]");
     QVERIFY(!w->document()->isModified());
 }
 
@@ -156,7 +157,7 @@ void TestDocumentCommands::a_failed_save_keeps_name_flag_and_caption()
     QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(w->document()->isModified());
-    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled[*]"));
 }
 
 void TestDocumentCommands::ctrl_s_from_the_reaction_line_leaves_the_document_saved()
@@ -174,7 +175,9 @@ void TestDocumentCommands::ctrl_s_from_the_reaction_line_leaves_the_document_sav
     // A key released in the editor whose press went elsewhere (Enter in the file dialog).
     QTest::keyRelease(w.KeyBox(), Qt::Key_Return);
     QVERIFY(!w->document()->isModified());
-    QTest::keyClick(w.KeyBox(), Qt::Key_Left);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Left); // moving the caret changes nothing
+    QVERIFY(!w->document()->isModified());
+    QTest::keyClick(w.KeyBox(), Qt::Key_Backspace);
     QVERIFY(w->document()->isModified());
 }
 
@@ -248,6 +251,32 @@ void TestDocumentCommands::yes_with_a_failed_save_stops_the_close()
     QVERIFY(!w->close());
     QCOMPARE(messages.Texts(), (QStringList{"Save changes?", "Can not save this file"}));
     QVERIFY(w->document()->isModified());
+}
+
+void TestDocumentCommands::the_dialogs_suggest_a_name_and_ctrl_shift_s_saves_as()
+{
+    WindowFixture w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    // Untitled: a name made from the reaction, without its coefficients.
+    w.Doc()->setReaction("2H2+O2>2H2O");
+    QTest::keySequence(w.Window, QKeySequence("Ctrl+Shift+S"));
+    QCOMPARE(w.FileDialogsAsked, std::vector<FileDialogKind>{FileDialogKind::Save});
+    QCOMPARE(w.FileSuggestions.last(), QString("H2+O2=H2O.KVX"));
+    // Named: the document's own name, in its folder, with the export's extension.
+    w.FileAnswers = {PathOf("water")};
+    w->command("saveDocumentAs")->trigger();
+    w->command("exportBitmap")->trigger();
+    QCOMPARE(w.FileSuggestions.last(), PathOf("water.png"));
+    w->command("exportPdf")->trigger();
+    QCOMPARE(w.FileSuggestions.last(), PathOf("water.pdf"));
+    // The line's frame shows where the keys go.
+    auto* frame = w.Find<QWidget>("reactionLineFrame");
+    QVERIFY(frame->isVisible() && frame->geometry().contains(w.Line()->geometry()));
+    w.View()->setFocus();
+    const QColor unfocused = frame->grab().toImage().pixelColor(0, 0);
+    w.Line()->focusEditor();
+    QVERIFY(frame->grab().toImage().pixelColor(0, 0) != unfocused);
 }
 
 QTEST_MAIN(TestDocumentCommands)

@@ -66,7 +66,7 @@ void TestDocumentFiles::new_takes_the_defaults_of_the_interface_language()
     QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("مول"));
     QCOMPARE(w->document()->language(), Language::Farsi);
     QCOMPARE(w->document()->grid()->gridRowCount(), 2);
-    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled[*]"));
     QVERIFY(!w->document()->isModified());
 }
 
@@ -195,7 +195,7 @@ void TestDocumentFiles::bad_files_show_the_message_and_leave_a_clean_new_documen
     QVERIFY(w->document()->reactionText().empty());
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(!w->document()->isModified());
-    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled[*]"));
     if (exists)
         QCOMPARE(ReadBytes(PathOf("bad.KVX")), bytes);
 }
@@ -205,9 +205,9 @@ void TestDocumentFiles::the_command_line_file_opens_after_the_new_document()
     WriteBytes(PathOf("cmd.KVX"), ExampleBytes());
     WindowFixture w(PathOf("cmd.KVX"));
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("2H2+O2>2H2O"));
-    QCOMPARE(w->windowTitle(), QString("Stoikon - cmd"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - cmd[*]"));
     WindowFixture missing(PathOf("missing.KVX"));
-    QCOMPARE(missing->windowTitle(), QString("Stoikon - Untitled"));
+    QCOMPARE(missing->windowTitle(), QString("Stoikon - Untitled[*]"));
 }
 
 void TestDocumentFiles::html_export_writes_the_page_in_the_code_page()

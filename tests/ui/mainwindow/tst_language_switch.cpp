@@ -54,12 +54,15 @@ QStringList AllTexts(WindowFixture& w)
     w->command("openDocument")->trigger();
     w->command("saveDocumentAs")->trigger();
     QStringList texts = w.FileDialogTitles.mid(w.FileDialogTitles.size() - 2);
-    for (QMenu* menu : {w.Find<QMenu>("fileMenu"), w.Find<QMenu>("reactionMenu"),
+    for (QMenu* menu : {w.Find<QMenu>("fileMenu"), w.Find<QMenu>("editMenu"), w.Find<QMenu>("reactionMenu"),
                         w.Find<QMenu>("settingsMenu"), w.Find<QMenu>("helpMenu")})
         texts << menu->title();
     for (const CommandRow& row : CommandRows()) {
         QAction* action = w.Action(row.Id);
-        texts << action->text() << action->toolTip() << action->statusTip();
+        // Undo and Redo name the step they would take, which the switch itself is.
+        if (QByteArray(row.Id) != "undo" && QByteArray(row.Id) != "redo")
+            texts << action->text();
+        texts << action->toolTip() << action->statusTip();
     }
     texts << w->findChild<QLabel*>("reactionLabel")->text() << w->findChild<QLabel*>("gridLabel")->text()
           << w.Find<QPushButton>("balanceButton")->text() << w.Find<QPushButton>("calculateButton")->text()
@@ -160,11 +163,11 @@ void TestLanguageSwitch::keys_and_menu_letters_are_each_used_once()
 {
     WindowFixture w;
     QList<QKeySequence> keys;
-    for (const CommandRow& row : CommandRows()) {
-        const QKeySequence key(QString::fromLatin1(row.Key));
-        QVERIFY2(key.isEmpty() || !keys.contains(key), row.Id);
-        keys << key;
-    }
+    for (const CommandRow& row : CommandRows())
+        for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(row.Key))) {
+            QVERIFY2(key.isEmpty() || !keys.contains(key), row.Id);
+            keys << key;
+        }
     for (const bool farsi : {false, true}) {
         if (farsi)
             w->command("switchToFarsi")->trigger();
@@ -188,10 +191,10 @@ void TestLanguageSwitch::a_language_switch_marks_the_document_changed()
     messages.Answers = {AnswerNo};
     WindowFixture w;
     QVERIFY(!w->document()->isModified());
-    w->command("switchToEnglish")->trigger();
+    w->command("switchToFarsi")->trigger();
     QVERIFY(w->document()->isModified());
     QVERIFY(w->close());
-    QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
+    QCOMPARE(messages.Texts(), QStringList{QString::fromUtf8(Texts::MsgSaveChanges.In(Language::Farsi))});
 }
 
 void TestLanguageSwitch::the_status_bar_switches_language_with_everything_else_data()
@@ -230,9 +233,9 @@ void TestLanguageSwitch::the_caption_names_the_file_in_both_languages()
     WindowFixture w;
     w->document()->save(QDir(w.Scratch.path()).filePath("Salt.KVX"), w.Marks.path());
     w->command("switchToFarsi")->trigger();
-    QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Salt[*]"));
     w->command("switchToEnglish")->trigger();
-    QCOMPARE(w->windowTitle(), QString("Stoikon - Salt"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Salt[*]"));
 }
 
 void TestLanguageSwitch::key_options_stay_left_to_right_in_farsi()

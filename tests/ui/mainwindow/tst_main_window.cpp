@@ -23,6 +23,7 @@ class TestMainWindow : public WindowTest
     void cancelling_the_close_question_keeps_the_window_and_writes_nothing();
     void later_activations_do_not_start_again();
     void the_window_cannot_be_made_smaller_than_its_minimum();
+    void tab_reaches_every_control();
 };
 
 namespace {
@@ -43,7 +44,7 @@ void TestMainWindow::first_run_uses_designed_bounds_and_english()
     QTRY_COMPARE(w->frameGeometry(), QRect(10, 9, 780, 551));
     QCOMPARE(w->windowState(), Qt::WindowNoState);
     QCOMPARE(w->document()->language(), Language::English);
-    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled"));
+    QCOMPARE(w->windowTitle(), QString("Stoikon - Untitled[*]"));
     QCOMPARE(w->layoutDirection(), Qt::LeftToRight);
     QVERIFY(!w->document()->isModified());
 }
@@ -200,6 +201,22 @@ void TestMainWindow::the_window_cannot_be_made_smaller_than_its_minimum()
     WindowFixture w;
     w->resize(100, 100);
     QCOMPARE(w->size(), QSize(580, 350));
+}
+
+void TestMainWindow::tab_reaches_every_control()
+{
+    // Tab from the reaction line past Balance into the grid, Ctrl+Tab out of the grid to
+    // Calculate, and Tab round to the line again.
+    WindowFixture w;
+    w->activateWindow();
+    w.KeyBox()->setFocus();
+    QStringList reached;
+    for (const Qt::KeyboardModifier modifier :
+         {Qt::NoModifier, Qt::NoModifier, Qt::ControlModifier, Qt::NoModifier}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifier);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, QStringList({"balanceButton", "grid", "calculateButton", "keyBox"}));
 }
 
 QTEST_MAIN(TestMainWindow)

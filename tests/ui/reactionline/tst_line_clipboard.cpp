@@ -18,6 +18,7 @@ class TestLineClipboard : public QObject
 
   private slots:
     void copy_and_paste_back_give_the_text_without_coefficients();
+    void the_selection_is_copied_with_its_picture_cut_and_pasted_over();
     void textbook_notation_pasted_and_copied_as_a_person_would();
     void pasted_textbook_notation_goes_in_as_read_data();
     void pasted_textbook_notation_goes_in_as_read();
@@ -41,6 +42,35 @@ void TestLineClipboard::copy_and_paste_back_give_the_text_without_coefficients()
     QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
     QCOMPARE(w.Line()->caretPos(), 9);
     QVERIFY(w.Doc()->isModified());
+}
+
+void TestLineClipboard::the_selection_is_copied_with_its_picture_cut_and_pasted_over()
+{
+    TestSettings settings;
+    WindowFixture w;
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.Window));
+    SetText(w, "H2+O2>H2O", 9);
+    w.KeyBox()->setFocus();
+    QTest::keyClick(w.KeyBox(), Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keySequence(w.Window, QKeySequence("Ctrl+C"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("H2O"));
+    const QImage picture = QApplication::clipboard()->image();
+    QVERIFY(!picture.isNull() && picture.width() > picture.height());
+    // Ctrl+V types the clipboard in place of the selection, one step to undo.
+    SetText(w, "H2+O2>CO2", 9);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keySequence(w.Window, QKeySequence("Ctrl+V"));
+    QCOMPARE(Text(w), QStringLiteral("H2+O2>H2O"));
+    QTest::keySequence(w.Window, QKeySequence("Ctrl+Z"));
+    QCOMPARE(Text(w), QStringLiteral("H2+O2>CO2"));
+    QCOMPARE(w.Line()->caretPos(), 6); // where it stood before the paste
+    // Ctrl+X takes the selection out.
+    QTest::keyClick(w.KeyBox(), Qt::Key_End);
+    QTest::keyClick(w.KeyBox(), Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(w.KeyBox(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("H2+O2>CO2"));
+    QCOMPARE(Text(w), QString());
 }
 
 // The steps a person takes, on the offscreen clipboard and, run under X, on the real one.
