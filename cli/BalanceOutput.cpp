@@ -8,6 +8,8 @@
 #include "texts/Messages.h"
 #include "texts/Texts.h"
 
+#include <algorithm>
+
 namespace {
 
 // The reaction text as the one typed on the command line gives it, with the coefficients
@@ -22,10 +24,19 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
         return WithGivenCoefficients(reading.Text, reading.Coefficients);
     const size_t begin = line.find_first_not_of(" \t");
     const size_t end = line.find_last_not_of(" \t");
+    const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
     std::string keys;
-    for (char32_t ch : DecodeUtf8(line.substr(begin, end + 1 - begin)))
-        if (const char c = typing.Typed(ch))
-            keys += c;
+    keys.reserve(typed.size());
+    if (std::all_of(typed.begin(), typed.end(),
+                    [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        for (const char b : typed) // ASCII, the usual line: each byte is its character
+            if (const char c = typing.Typed(static_cast<unsigned char>(b)))
+                keys += c;
+    } else {
+        for (char32_t ch : DecodeUtf8(typed))
+            if (const char c = typing.Typed(ch))
+                keys += c;
+    }
     if (GivenCoefficients(keys).empty())
         return reading.Text;
     std::string tidied = keys;

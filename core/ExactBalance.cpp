@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -101,7 +102,7 @@ template <class Int> class Elimination
                 const std::vector<size_t>& order, std::vector<Int>& cells)
         : Rows(counts.Elements + extra.size()), Columns(counts.Substances), Order(order), Cells(cells)
     {
-        Cells.assign(Rows * Columns, Int(0));
+        Cells.resize(Rows * Columns); // every cell is written below
         for (size_t c = 0; c < Columns; ++c) {
             const size_t k = Substance(c);
             for (size_t e = 0; e < counts.Elements; ++e) {
@@ -163,7 +164,7 @@ template <class Int> class Elimination
         bool large = false;
         for (size_t c = 0; c < Columns; ++c) {
             At(r, c) = Sub(Mul(At(r, c), a), Mul(At(p, c), b));
-            large = large || IsLarge(At(r, c));
+            large |= IsLarge(At(r, c));
         }
         if (!large)
             return;
@@ -177,7 +178,13 @@ template <class Int> class Elimination
 
     // Rows of small numbers are left as they are: dividing out their common divisor costs
     // more than it saves.
-    static bool IsLarge(const Int& n) { return n > (1 << 20) || n < -(1 << 20); }
+    static bool IsLarge(const Int& n)
+    {
+        if constexpr (std::is_same_v<Int, std::int64_t>)
+            return std::uint64_t(n) + (1 << 20) > (2u << 20); // one comparison, no branch
+        else
+            return n > (1 << 20) || n < -(1 << 20);
+    }
 
     // The form with the free column free set and every other free column zero: each pivot
     // row p·x[pivot] + q·x[free] = 0 gives x[pivot] = −q·x[free]/p, so x[free] is the least

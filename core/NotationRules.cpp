@@ -151,7 +151,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
     const Chars s = DecodeUtf8(line);
     std::size_t begin = 0, end = 0;
     const Chars chars = Trimmed(s, begin, end);
-    const std::string trimmed = chars.size() == s.size() ? line : EncodeUtf8(chars);
+    std::string encoded; // the line without its blanks, when it had any
+    const std::string& trimmed = chars.size() == s.size() ? line : (encoded = EncodeUtf8(chars));
     NotationReading reading;
     bool textbook = ShowsTextbookSign(chars);
     if (!textbook) {

@@ -101,16 +101,22 @@ struct ElementKeys
 
 // symbol's place among the elements, added at the end of the list when it is new; side (1
 // left, 2 right) is marked as holding it.
-int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
-              std::string_view symbol, unsigned char side)
+// The search is inline, as most symbols are found; adding one is not.
+int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+        std::string_view symbol)
+{
+    elements.emplace_back(symbol);
+    list.Keys.push_back(SymbolKey(symbol));
+    sides.push_back(0);
+    return int(elements.size()) - 1;
+}
+
+inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements,
+                     std::vector<unsigned char>& sides, std::string_view symbol, unsigned char side)
 {
     int index = list.Find(symbol);
-    if (index < 0) {
-        index = int(elements.size());
-        elements.emplace_back(symbol);
-        list.Keys.push_back(SymbolKey(symbol));
-        sides.push_back(0);
-    }
+    if (index < 0)
+        index = Add(list, elements, sides, symbol);
     sides[size_t(index)] |= side;
     return index;
 }
@@ -119,10 +125,12 @@ int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements, std::
 // entry (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of
 // its own on one stack (so deeply nested input cannot exhaust the call stack), and
 // multiplied into the enclosing segment (row, outside every group) when its ")" and count
-// are read.
+// are read. Returns what does not read, or null; a count outside 64 bits throws. A formula
+// that does not read is an answer of its own (a student's typing), so it is returned, not
+// thrown.
 template <class Find>
-void CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
-                  std::vector<std::int64_t>& stack)
+const char* CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
+                         std::vector<std::int64_t>& stack)
 {
     stack.clear();
     size_t depth = 0; // open groups
@@ -133,6 +141,10 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
     if (electron)
         i = formula.find('^');
     auto readCount = [&]() {
+        // Most counts are one digit, made explicit by the preparation.
+        if (i < formula.size() && IsDigitChar(formula[i]) &&
+            (i + 1 == formula.size() || !IsDigitChar(formula[i + 1])))
+            return std::int64_t(formula[i++] - '0');
         const size_t start = i;
         if (i < formula.size() && formula[i] == '-')
             ++i;
@@ -148,30 +160,30 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
                 ++i;
             const int index = find(formula.substr(start, i - start));
             if (index < 0)
-                throw InvalidReactionError("symbol missing from the element list");
+                return "symbol missing from the element list";
             const std::int64_t n = readCount();
             std::int64_t& entry = segment(depth)[index];
             entry = AddCounts(entry, n);
         } else if (c == '^') {
             // The charge ends its formula: "^", a count (1 when none), then its sign.
             if (i == 0 && !electron)
-                throw InvalidReactionError("a charge without a formula");
+                return "a charge without a formula";
             if (depth != 0)
-                throw InvalidReactionError("a charge inside a group");
+                return "a charge inside a group";
             const size_t start = ++i;
             while (i < formula.size() && IsDigitChar(formula[i]))
                 ++i;
             const std::int64_t n = i == start ? 1 : ParseCount(formula.substr(start, i - start));
             if (n == 0)
-                throw InvalidReactionError("a charge of 0");
+                return "a charge of 0";
             if (i >= formula.size() || (formula[i] != '+' && formula[i] != '-'))
-                throw InvalidReactionError("a charge without its sign");
+                return "a charge without its sign";
             const bool negative = formula[i++] == '-';
             if (i != formula.size())
-                throw InvalidReactionError("a charge before the end of its formula");
+                return "a charge before the end of its formula";
             const int index = find(ChargeSymbol);
             if (index < 0)
-                throw InvalidReactionError("charge missing from the element list");
+                return "charge missing from the element list";
             row[index] = negative ? -n : n;
         } else if (c == '(') {
             ++i;
@@ -180,13 +192,13 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
         } else if (c == ')') {
             // ")" where a symbol must begin, as in "()", is not a group end.
             if (i > 0 && formula[i - 1] == '(')
-                throw InvalidReactionError("empty group");
+                return "empty group";
             ++i;
             if (depth == 0)
-                throw InvalidReactionError("unmatched ')'");
+                return "unmatched ')'";
             const std::int64_t n = readCount();
             if (n == 0)
-                throw InvalidReactionError("group count 0");
+                return "group count 0";
             const std::int64_t* inner = segment(depth);
             std::int64_t* outer = segment(depth - 1);
             for (size_t k = 0; k < width; ++k)
@@ -195,11 +207,12 @@ void CountFormula(std::string_view formula, Find&& find, size_t width, std::int6
             --depth;
         } else {
             // A digit, "-" or foreign character where a symbol must begin.
-            throw InvalidReactionError("symbol does not begin with a letter");
+            return "symbol does not begin with a letter";
         }
     }
     if (depth != 0)
-        throw InvalidReactionError("unmatched '('");
+        return "unmatched '('";
+    return nullptr;
 }
 
 } // namespace
@@ -423,8 +436,10 @@ std::vector<std::string> CollectElements(std::string_view prepared)
     return elements;
 }
 
-void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
-                   CountTable& table)
+namespace {
+// CountFormulas, returning what does not read, or null.
+const char* CountInto(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
+                      CountTable& table)
 {
     table.Substances = formulas.size();
     table.Elements = elements.size();
@@ -434,9 +449,30 @@ void CountFormulas(const std::vector<std::string_view>& formulas, const std::vec
     const ElementKeys list(elements, keys);
     const auto find = [&list](std::string_view symbol) { return list.Find(symbol); };
     for (size_t k = 0; k < formulas.size(); ++k)
-        CountFormula(formulas[k], find, elements.size(), table.Counts.data() + k * elements.size(), stack);
+        if (const char* error = CountFormula(formulas[k], find, elements.size(),
+                                             table.Counts.data() + k * elements.size(), stack))
+            return error;
     if (stack.capacity() > (1 << 16))
         stack = std::vector<std::int64_t>(); // kept for the next formulas unless very large
+    return nullptr;
+}
+} // namespace
+
+void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
+                   CountTable& table)
+{
+    if (const char* error = CountInto(formulas, elements, table))
+        throw InvalidReactionError(error);
+}
+
+bool FormulaReads(std::string_view formula, const std::vector<std::string>& elements)
+{
+    CountTable table;
+    try {
+        return CountInto({formula}, elements, table) == nullptr;
+    } catch (const StoikonError&) {
+        return false;
+    }
 }
 
 bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
@@ -463,12 +499,14 @@ bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactant
         return FindOrAdd(list, elements, sides, symbol, side);
     };
     std::vector<std::int64_t>& counts = table.Counts;
-    counts.assign(formulas.size() * width, 0);
+    counts.resize(formulas.size() * width);
+    std::fill_n(counts.data(), counts.size(), 0); // a memset, where assign is a loop
     thread_local std::vector<std::int64_t> stack;
     try {
         for (size_t k = 0; k < formulas.size(); ++k) {
             side = int(k) < reactants ? 1 : 2;
-            CountFormula(formulas[k], findOrAdd, width, counts.data() + k * width, stack);
+            if (CountFormula(formulas[k], findOrAdd, width, counts.data() + k * width, stack))
+                return false;
         }
     } catch (const StoikonError&) {
         return false;

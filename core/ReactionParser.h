@@ -80,6 +80,8 @@ CountTable CountFormulas(const std::vector<std::string>& formulas, const std::ve
 // The same into table, whose storage is kept.
 void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
                    CountTable& table);
+// Whether CountFormulas reads formula alone, without throwing.
+bool FormulaReads(std::string_view formula, const std::vector<std::string>& elements);
 
 // CollectElements over the formulas (reactants the first reactants of them, each side's
 // elements marked as there) and CountFormulas, in one walk; letters is at least the number

@@ -186,7 +186,7 @@ char KeyMap::TypedBeyondAscii(char32_t ch) const
     return mapped < 0x80 && IsReactionChar(char(mapped)) ? char(mapped) : '\0';
 }
 
-ReactionTyper::ReactionTyper(const KeyOptions& keys) : Map(keys), AutoCase(keys.AutoCase) {}
+ReactionTyper::ReactionTyper(const KeyOptions& keys) : OwnMap(keys), Map(*OwnMap), AutoCase(keys.AutoCase) {}
 
 ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Map(keys), AutoCase(autoCase) {}
 
@@ -227,17 +227,26 @@ void ReactionTyper::Decode(bool atEnd)
 
 void ReactionTyper::Type(std::string_view bytes)
 {
-    Text.reserve(Text.size() + bytes.size()); // a byte types one character at most
-    for (char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
+    // A byte types one character at most, so the line is written in place, sized once; a
+    // byte beyond ASCII (rare: the key sets' own characters) types through the text itself.
+    KeptInPlace kept{nullptr, Text.size()};
+    Text.resize(kept.Size + bytes.size());
+    kept.Data = Text.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80 && PendingCount == 0) {
             if (const char typed = Map.Typed(b))
-                TidyPush(Text, typed, State, AutoCase);
+                TidyPush(kept, typed, State, AutoCase);
             continue;
         }
+        Text.resize(kept.Size);
         Pending[PendingCount++] = b;
         Decode(false);
+        kept.Size = Text.size();
+        Text.resize(kept.Size + bytes.size() - i - 1);
+        kept.Data = Text.data();
     }
+    Text.resize(kept.Size);
 }
 
 std::string ReactionTyper::Finish()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,7 +80,10 @@ class ReactionTyper
 {
   public:
     explicit ReactionTyper(const KeyOptions& keys);
-    ReactionTyper(const KeyMap& keys, bool autoCase); // key sets decoded already
+    // The key sets decoded already, by a map that outlives the typer (one for many lines).
+    ReactionTyper(const KeyMap& keys, bool autoCase);
+    ReactionTyper(const ReactionTyper&) = delete;
+    ReactionTyper& operator=(const ReactionTyper&) = delete;
     void Type(std::string_view bytes);
     // The line as typed so far (a sequence still incomplete at the end stands for itself,
     // byte by byte); the typer then starts an empty line.
@@ -89,7 +93,8 @@ class ReactionTyper
     void TypeChar(char32_t ch);
     void Decode(bool atEnd);
 
-    KeyMap Map;
+    std::optional<KeyMap> OwnMap; // the map when the typer decoded the key sets itself
+    const KeyMap& Map;
     bool AutoCase;
     std::string Text;
     TidyState State;
