@@ -92,6 +92,10 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
     for (size_t i = 0; i < n; ++i) {
         outcome.Formulas.emplace_back(reading.Shown[order ? (*order)[i] : i]);
         const std::string& text = coefficients[i];
+        if (text.size() == 1 && IsDigitChar(text[0])) { // most coefficients
+            outcome.Coefficients[i] = text[0] - '0';
+            continue;
+        }
         const auto end = text.data() + text.size();
         fit = fit && std::from_chars(text.data(), end, outcome.Coefficients[i]).ptr == end;
     }

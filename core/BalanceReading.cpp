@@ -32,10 +32,13 @@ bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, R
     size_t letters = 0; // the most elements the text can hold
     size_t arrows = 0;
     for (size_t i = 0; i < text.size(); ++i) {
+        if (IsUpperLetter(text[i]) || IsLowerLetter(text[i])) { // the most characters
+            ++letters;
+            continue;
+        }
         if (!IsReactionChar(text[i])) // only from a document: typing drops them
             return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableCharacter,
                           {EncodeUtf8(DecodeUtf8(text.substr(i)).substr(0, 1))});
-        letters += IsUpperLetter(text[i]) || IsLowerLetter(text[i]);
         arrows += text[i] == '>';
     }
     if (arrows == 0)
@@ -63,8 +66,8 @@ bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, R
     // A formula without atoms (the electron has its charge) is no substance either.
     for (size_t k = 0; k < r.Formulas.size(); ++k) {
         bool hasAtoms = false;
-        for (size_t e = 0; e < r.Elements.size(); ++e)
-            hasAtoms = hasAtoms || r.Counts.At(k, e) != 0;
+        for (size_t e = 0; e < r.Elements.size() && !hasAtoms; ++e)
+            hasAtoms = r.Counts.At(k, e) != 0;
         if (!hasAtoms)
             return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableFormula,
                           {std::string(r.Shown[k])});
@@ -118,10 +121,12 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
     const size_t n = text.size();
     size_t kept = n > 0 ? 1 : 0;
     for (size_t p = 1; p + 1 < n; ++p) {
-        const char before = t[kept - 1];
-        const bool joins = (IsUpperLetter(before) || IsLowerLetter(before)) && IsLowerLetter(t[p + 1]);
-        if (t[p] == '1' && before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]) && !joins)
-            continue;
+        if (t[p] == '1') { // only a "1" is judged
+            const char before = t[kept - 1];
+            const bool joins = (IsUpperLetter(before) || IsLowerLetter(before)) && IsLowerLetter(t[p + 1]);
+            if (before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]) && !joins)
+                continue;
+        }
         t[kept++] = t[p];
     }
     if (n > 1)

@@ -47,6 +47,8 @@ std::int64_t Gcd(std::int64_t a, std::int64_t b)
     std::uint64_t t = b < 0 ? std::uint64_t(Neg(b)) : std::uint64_t(b);
     if (s == 0 || t == 0)
         return std::int64_t(s | t);
+    if (s == 1 || t == 1) // a count of 1, the most common
+        return 1;
     // Binary (Stein's) algorithm: shifts instead of divisions.
     const int shift = __builtin_ctzll(s | t);
     s >>= __builtin_ctzll(s);
@@ -102,7 +104,10 @@ template <class Int> class Elimination
                 const std::vector<size_t>& order, std::vector<Int>& cells)
         : Rows(counts.Elements + extra.size()), Columns(counts.Substances), Order(order), Cells(cells)
     {
-        Cells.resize(Rows * Columns); // every cell is written below
+        // Every cell is written below; the storage only grows, so that no reaction pays for
+        // zeroing what a smaller one left.
+        if (Cells.size() < Rows * Columns)
+            Cells.resize(Rows * Columns);
         for (size_t c = 0; c < Columns; ++c) {
             const size_t k = Substance(c);
             for (size_t e = 0; e < counts.Elements; ++e) {

@@ -89,9 +89,9 @@ struct ElementKeys
             Keys.push_back(SymbolKey(element));
     }
 
-    int Find(std::string_view symbol) const
+    int Find(std::string_view symbol) const { return Find(symbol, SymbolKey(symbol)); }
+    int Find(std::string_view symbol, std::uint64_t key) const
     {
-        const std::uint64_t key = SymbolKey(symbol);
         for (size_t i = 0; i < Keys.size(); ++i)
             if (Keys[i] == key && (key != 0 || SameSymbol(Elements[i], symbol)))
                 return int(i);
@@ -103,10 +103,10 @@ struct ElementKeys
 // left, 2 right) is marked as holding it.
 // The search is inline, as most symbols are found; adding one is not.
 int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
-        std::string_view symbol)
+        std::string_view symbol, std::uint64_t key)
 {
     elements.emplace_back(symbol);
-    list.Keys.push_back(SymbolKey(symbol));
+    list.Keys.push_back(key);
     sides.push_back(0);
     return int(elements.size()) - 1;
 }
@@ -114,9 +114,10 @@ int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector
 inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements,
                      std::vector<unsigned char>& sides, std::string_view symbol, unsigned char side)
 {
-    int index = list.Find(symbol);
+    const std::uint64_t key = SymbolKey(symbol);
+    int index = list.Find(symbol, key);
     if (index < 0)
-        index = Add(list, elements, sides, symbol);
+        index = Add(list, elements, sides, symbol, key);
     sides[size_t(index)] |= side;
     return index;
 }
@@ -261,10 +262,10 @@ struct ChargeState
 // gets the charge's count (H^+ becomes H1^1+).
 bool NeedsCount(char before, char c, const ChargeState& charge)
 {
-    const bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || c == '^' || IsUpperLetter(c);
-    const bool hasCount =
-        before == '(' || before == '+' || before == '>' || IsDigitChar(before) || charge.Closed;
-    return needsCount && !hasCount;
+    // Most characters are lower-case letters and digits, which need no count before them.
+    if (!(IsUpperLetter(c) || c == '(' || c == ')' || c == '+' || c == '>' || c == '^'))
+        return false;
+    return !(before == '(' || before == '+' || before == '>' || IsDigitChar(before) || charge.Closed);
 }
 
 } // namespace

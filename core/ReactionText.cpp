@@ -102,6 +102,20 @@ namespace {
 // character alone.
 template <class Kept> bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase)
 {
+    // The most characters, a capital or a count, by what the rules below make of them.
+    if (IsUpperLetter(c)) {
+        state.LoneLetter = state.Empty || state.AfterSeparator;
+        state.AfterSeparator = false;
+        state.ChargeOpen = false;
+        state.Empty = false;
+        text += c;
+        return true;
+    }
+    if (IsDigitChar(c) && !state.Empty && !state.AfterSeparator) {
+        state.LoneLetter = false;
+        text += c;
+        return true;
+    }
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
         // symbol: "co" becomes Co, "ch" becomes CH.
