@@ -2,6 +2,7 @@
 #include "cli/BalanceOutput.h"
 
 #include "core/NotationWriters.h"
+#include "core/ReactionParser.h"
 #include "core/ReactionText.h"
 #include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
@@ -26,10 +27,20 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
     const size_t end = line.find_last_not_of(" \t");
     const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
     std::string keys;
-    keys.reserve(typed.size());
     if (std::all_of(typed.begin(), typed.end(),
                     [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
-        for (const char b : typed) // ASCII, the usual line: each byte is its character
+        // ASCII, the usual line: each byte is its character. Most lines write no coefficient
+        // (a digit typed first or after a separator), which is seen without keeping the keys.
+        bool coefficient = false;
+        char before = '+';
+        for (const char b : typed)
+            if (const char c = typing.Typed(static_cast<unsigned char>(b))) {
+                coefficient = coefficient || (IsDigitChar(c) && (before == '+' || before == '>'));
+                before = c;
+            }
+        if (!coefficient)
+            return reading.Text;
+        for (const char b : typed)
             if (const char c = typing.Typed(static_cast<unsigned char>(b)))
                 keys += c;
     } else {
@@ -78,7 +89,7 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     WrittenReaction written;
     const bool read = ReadLine(line, reading, text, result.Note);
     if (read) {
-        ChosenReading chosen = BalanceReading(reading, text, KeyOptions().AutoCase, medium);
+        ChosenReading chosen = BalanceReading(reading, std::move(text), KeyOptions().AutoCase, medium);
         outcome = std::move(chosen.Outcome);
         written = ChosenWritten(reading, chosen);
         result.Note = ReadingNote(chosen, Language::English);
