@@ -76,7 +76,10 @@ bool ShowsTextbookSign(const Chars& s)
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = s[i];
-        if (IsAsciiLetter(c) && IsCarefulName(s, i))
+        // Only a capital before a small letter can begin a careful name: most letters are
+        // judged here, without the call.
+        if (c >= U'A' && c <= U'Z' && i + 1 < s.size() && s[i + 1] >= U'a' && s[i + 1] <= U'z' &&
+            IsCarefulName(s, i))
             return true;
         // The electron as e- (Cu>Cu^2++2e-).
         if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
@@ -109,8 +112,9 @@ bool HasOneEquals(const Chars& s)
     return std::count(s.begin(), s.end(), U'=') == 1;
 }
 
-// s without the blanks and invisible characters around it, which run to begin and from end.
-Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
+// Where s stands without the blanks and invisible characters around it, which run to begin
+// and from end.
+void TrimBounds(const Chars& s, std::size_t& begin, std::size_t& end)
 {
     begin = 0;
     end = s.size();
@@ -118,6 +122,12 @@ Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
         ++begin;
     while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
         --end;
+}
+
+// s without the blanks and invisible characters around it, which run to begin and from end.
+Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
+{
+    TrimBounds(s, begin, end);
     return s.substr(begin, end - begin);
 }
 
@@ -150,7 +160,9 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 {
     const Chars s = DecodeUtf8(line);
     std::size_t begin = 0, end = 0;
-    const Chars chars = Trimmed(s, begin, end);
+    TrimBounds(s, begin, end);
+    Chars trimmedChars; // when the line has blanks around it
+    const Chars& chars = end - begin == s.size() ? s : (trimmedChars = s.substr(begin, end - begin));
     std::string encoded; // the line without its blanks, when it had any
     const std::string& trimmed = chars.size() == s.size() ? line : (encoded = EncodeUtf8(chars));
     NotationReading reading;

@@ -243,23 +243,31 @@ void ReactionTyper::Type(std::string_view bytes)
 {
     // A byte types one character at most, so the line is written in place, sized once; a
     // byte beyond ASCII (rare: the key sets' own characters) types through the text itself.
+    // The walk keeps the state, the map and the case in locals: a character written through
+    // the text's pointer could otherwise be the typer's own members, read again each time.
     KeptInPlace kept{nullptr, Text.size()};
     Text.resize(kept.Size + bytes.size());
     kept.Data = Text.data();
+    TidyState state = State;
+    const KeyMap& map = Map;
+    const bool autoCase = AutoCase;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80 && PendingCount == 0) {
-            if (const char typed = Map.Typed(b))
-                TidyPush(kept, typed, State, AutoCase);
+            if (const char typed = map.Typed(b))
+                TidyPush(kept, typed, state, autoCase);
             continue;
         }
         Text.resize(kept.Size);
+        State = state;
         Pending[PendingCount++] = b;
         Decode(false);
+        state = State;
         kept.Size = Text.size();
         Text.resize(kept.Size + bytes.size() - i - 1);
         kept.Data = Text.data();
     }
+    State = state;
     Text.resize(kept.Size);
 }
 
