@@ -41,7 +41,7 @@ std::int64_t Neg(std::int64_t a)
 }
 
 // Greatest common divisor of the magnitudes; 0 only when both are 0.
-std::int64_t Gcd(std::int64_t a, std::int64_t b)
+inline std::int64_t Gcd(std::int64_t a, std::int64_t b)
 {
     std::uint64_t s = a < 0 ? std::uint64_t(Neg(a)) : std::uint64_t(a);
     std::uint64_t t = b < 0 ? std::uint64_t(Neg(b)) : std::uint64_t(b);

@@ -260,7 +260,7 @@ struct ChargeState
 // Whether PrepareReaction writes a "1" between before and c. A charge's "^" takes the count
 // of its formula's last item before it (Fe^3+ becomes Fe1^3+), and a "+" sign right after "^"
 // gets the charge's count (H^+ becomes H1^1+).
-bool NeedsCount(char before, char c, const ChargeState& charge)
+inline bool NeedsCount(char before, char c, const ChargeState& charge)
 {
     // Most characters are lower-case letters and digits, which need no count before them.
     if (!(IsUpperLetter(c) || c == '(' || c == ')' || c == '+' || c == '>' || c == '^'))
@@ -310,8 +310,8 @@ void PrepareWalk(std::string_view text, std::string& result, OnSeparator separat
 }
 
 // Adds the substance of text before cut to formulas, counting the reactants at the first ">".
-void CutFormula(std::string_view text, size_t& start, size_t cut, int& reactants,
-                std::vector<std::string_view>& formulas)
+inline void CutFormula(std::string_view text, size_t& start, size_t cut, int& reactants,
+                       std::vector<std::string_view>& formulas)
 {
     formulas.push_back(text.substr(start, cut - start));
     if (text[cut] == '>' && reactants < 0)

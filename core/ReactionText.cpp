@@ -96,26 +96,9 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
 
 namespace {
 
-// Judges c against the tidied text before it, which it appends c to unless c goes (false).
-// Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
-// is this, one character after the other, and typing at the end needs it for the new
-// character alone.
-template <class Kept> bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase)
+// The rules of TidyPush, for the characters its short way leaves.
+template <class Kept> bool TidyPushByRules(Kept& text, char c, TidyState& state, bool autoCase)
 {
-    // The most characters, a capital or a count, by what the rules below make of them.
-    if (IsUpperLetter(c)) {
-        state.LoneLetter = state.Empty || state.AfterSeparator;
-        state.AfterSeparator = false;
-        state.ChargeOpen = false;
-        state.Empty = false;
-        text += c;
-        return true;
-    }
-    if (IsDigitChar(c) && !state.Empty && !state.AfterSeparator) {
-        state.LoneLetter = false;
-        text += c;
-        return true;
-    }
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
         // symbol: "co" becomes Co, "ch" becomes CH.
@@ -141,6 +124,29 @@ template <class Kept> bool TidyPush(Kept& text, char c, TidyState& state, bool a
     state.Empty = false;
     text += c;
     return true;
+}
+
+// Judges c against the tidied text before it, which it appends c to unless c goes (false).
+// Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
+// is this, one character after the other, and typing at the end needs it for the new
+// character alone.
+template <class Kept> inline bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase)
+{
+    // The most characters, a capital or a count, as TidyPushByRules takes them.
+    if (IsUpperLetter(c)) {
+        state.LoneLetter = state.Empty || state.AfterSeparator;
+        state.AfterSeparator = false;
+        state.ChargeOpen = false;
+        state.Empty = false;
+        text += c;
+        return true;
+    }
+    if (IsDigitChar(c) && !state.Empty && !state.AfterSeparator) {
+        state.LoneLetter = false;
+        text += c;
+        return true;
+    }
+    return TidyPushByRules(text, c, state, autoCase);
 }
 
 } // namespace
