@@ -2,11 +2,14 @@
 #include "cli/BalanceOutput.h"
 
 #include "core/NotationWriters.h"
+#include "core/ReactionParser.h"
 #include "core/ReactionText.h"
 #include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 #include "texts/Messages.h"
 #include "texts/Texts.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -22,10 +25,29 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
         return WithGivenCoefficients(reading.Text, reading.Coefficients);
     const size_t begin = line.find_first_not_of(" \t");
     const size_t end = line.find_last_not_of(" \t");
+    const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
     std::string keys;
-    for (char32_t ch : DecodeUtf8(line.substr(begin, end + 1 - begin)))
-        if (const char c = typing.Typed(ch))
-            keys += c;
+    if (std::all_of(typed.begin(), typed.end(),
+                    [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        // ASCII, the usual line: each byte is its character. Most lines write no coefficient
+        // (a digit typed first or after a separator), which is seen without keeping the keys.
+        bool coefficient = false;
+        char before = '+';
+        for (const char b : typed)
+            if (const char c = typing.Typed(static_cast<unsigned char>(b))) {
+                coefficient = coefficient || (IsDigitChar(c) && (before == '+' || before == '>'));
+                before = c;
+            }
+        if (!coefficient)
+            return reading.Text;
+        for (const char b : typed)
+            if (const char c = typing.Typed(static_cast<unsigned char>(b)))
+                keys += c;
+    } else {
+        for (char32_t ch : DecodeUtf8(typed))
+            if (const char c = typing.Typed(ch))
+                keys += c;
+    }
     if (GivenCoefficients(keys).empty())
         return reading.Text;
     std::string tidied = keys;
@@ -67,8 +89,8 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     WrittenReaction written;
     const bool read = ReadLine(line, reading, text, result.Note);
     if (read) {
-        const ChosenReading chosen = BalanceReading(reading, text, KeyOptions().AutoCase, medium);
-        outcome = chosen.Outcome;
+        ChosenReading chosen = BalanceReading(reading, std::move(text), KeyOptions().AutoCase, medium);
+        outcome = std::move(chosen.Outcome);
         written = ChosenWritten(reading, chosen);
         result.Note = ReadingNote(chosen, Language::English);
     } else {

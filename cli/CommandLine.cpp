@@ -14,10 +14,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 #include <string_view>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -93,7 +97,9 @@ template <class OnLine> void ReadLines(std::istream& in, std::ostream& out, OnLi
     };
     auto endLine = [&]() {
         onLine(line);
-        line = InputLine();
+        line.Text.clear(); // its storage serves the next line
+        line.Blank = true;
+        line.TooLong = false;
         anyByte = false;
         heldCR = false;
     };
@@ -167,8 +173,9 @@ void Answer(const BalancedLine& result, const char* kind, std::size_t number, st
             std::ostream& err, int& status)
 {
     out << result.Output << '\n';
+    // In one piece: standard error is unbuffered, and each piece would be a write of its own.
     if (!result.Note.empty())
-        err << "stoikon: " << kind << ' ' << number << ": " << result.Note << '\n';
+        err << "stoikon: " + std::string(kind) + ' ' + std::to_string(number) + ": " + result.Note + '\n';
     if (result.Failed)
         status = 1;
 }
@@ -342,7 +349,7 @@ AtomicWeights CommandLineWeights()
 }
 
 int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out,
-                   std::ostream& err)
+                   std::ostream& err, UnknownOption unknown)
 {
     std::vector<std::string> args = givenArgs;
     RunWeights = TakeWeightsOption(args).value_or(AtomicWeights::Precise);
@@ -350,7 +357,7 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
     // nothing else; more after it is a mistaken call (an option put after the document).
     if (args.empty() || args.front().size() < 2 || args.front()[0] != '-') {
         if (args.size() <= 1)
-            return -1;
+            return ForWindowProgram;
         err << "stoikon: '" << args[1] << "' after the document '" << args.front()
             << "': the window opens one document, and an option comes first\n"
             << "Try 'stoikon --help' for the list of options.\n";
@@ -363,7 +370,25 @@ int RunCommandLine(const std::vector<std::string>& givenArgs, std::istream& in, 
                 option.Run(std::vector<std::string>(args.begin() + 1, args.end()), in, out, err);
             return OutputWritten(out, err) ? status : 1;
         }
+    if (unknown == UnknownOption::ForWindowProgram)
+        return ForWindowProgram;
     err << "stoikon: unknown option '" << name << "'\n"
         << "Try 'stoikon --help' for the list of options.\n";
     return 2;
+}
+
+void PrepareStandardStreams()
+{
+    // A write to a closed standard output then fails, as it should, instead of going into
+    // the first file the program opens, which would take its number.
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) >= 0)
+            continue;
+        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+    std::ios::sync_with_stdio(false);
 }

@@ -62,6 +62,8 @@ bool Open(Document& document, const std::string& path, const std::string& marksF
 
 int RunExport(const DocumentExport& row, const std::vector<std::string>& operands, std::ostream& err)
 {
+    if (!row.Write)
+        return ForWindowProgram;
     if (!Usage(operands, 2, std::string(row.Option) + " DOCUMENT.KVX " + row.FileOperand, err) ||
         !DistinctOutput(operands[0], operands[1], err))
         return 2;

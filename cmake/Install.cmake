@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installation, laid out as a Linux desktop program: the program alone in bin/, its
-# defaults files in share/stoikon (read only; the user's own copies go to the user's data
-# folder), a desktop entry, AppStream metainfo, the icon in the hicolor theme, a MIME type
-# for ".KVX" documents, a man page and bash completion; in share/doc/stoikon the README, the
-# user guide the Help menu opens, the changelog and the copyright notice.
+# Installation, laid out as a Linux desktop program: the command alone in bin/ (its window
+# program in libexec/stoikon), its defaults files in share/stoikon (read only; the user's own
+# copies go to the user's data folder), a desktop entry, AppStream metainfo, the icon in the
+# hicolor theme, a MIME type for ".KVX" documents, a man page and bash completion; in
+# share/doc/stoikon the README, the user guide the Help menu opens, the changelog and the
+# copyright notice.
 
 include(GNUInstallDirs)
 
@@ -12,6 +13,8 @@ set(STOIKON_DATADIR ${CMAKE_INSTALL_DATADIR}/stoikon)
 set(STOIKON_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/stoikon)
 
 install(TARGETS stoikon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window program, out of the PATH: the command hands it the window.
+install(TARGETS ${STOIKON_WINDOW_PROGRAM} RUNTIME DESTINATION ${STOIKON_LIBEXECDIR})
 
 # New documents take their columns, fonts and formulas from these, one per language.
 install(FILES

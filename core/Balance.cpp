@@ -19,7 +19,7 @@ bool IsNegative(const std::string& coefficient)
 
 bool IsZero(const std::string& coefficient)
 {
-    return coefficient == "0";
+    return coefficient.size() == 1 && coefficient[0] == '0';
 }
 
 std::string Magnitude(const std::string& coefficient)
@@ -92,6 +92,10 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
     for (size_t i = 0; i < n; ++i) {
         outcome.Formulas.emplace_back(reading.Shown[order ? (*order)[i] : i]);
         const std::string& text = coefficients[i];
+        if (text.size() == 1 && IsDigitChar(text[0])) { // most coefficients
+            outcome.Coefficients[i] = text[0] - '0';
+            continue;
+        }
         const auto end = text.data() + text.size();
         fit = fit && std::from_chars(text.data(), end, outcome.Coefficients[i]).ptr == end;
     }
@@ -224,7 +228,13 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
                 reading = ReactionReading(); // kept for the next reaction unless very large
         }
     } releaseLarge;
-    ReadReaction(text, true, reading);
+    ReactionRefused refused{};
+    if (!ReadReaction(text, true, reading, refused)) {
+        outcome.Reason = refused.Reason;
+        outcome.Names = std::move(refused.Names);
+        outcome.OtherNames = std::move(refused.OtherNames);
+        return refused.Status;
+    }
     ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants);
     if (exact.Dimension == 1)
         return Decide(reading, exact.Forms.front(), outcome);
@@ -268,34 +278,32 @@ bool Complete(const std::string& text, Medium medium, BalanceOutcome* outcome)
             if (std::find(shown.begin(), shown.end(), added) == shown.end())
                 completed.append("+").append(added);
     }
-    try {
-        ReactionReading reading;
-        ReadReaction(completed, false, reading);
-        const ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants, {}, {}, 1);
-        if (exact.Dimension != 1)
-            return false;
-        std::vector<std::string> form = exact.Forms.front();
-        bool flip = false;
-        bool first = true;
-        for (size_t k = 0; k < form.size(); ++k) {
-            if (reading.Shown[k] == ion || reading.Shown[k] == "H2O")
-                continue;
-            if (IsZero(form[k]) || (!first && IsNegative(form[k]) != flip))
-                return false;
-            flip = IsNegative(form[k]);
-            first = false;
-        }
-        if (outcome) {
-            BalanceOutcome completedOutcome;
-            completedOutcome.TidiedText = std::move(outcome->TidiedText);
-            SetBalanced(completedOutcome, reading, Arrange(reading, form, flip));
-            completedOutcome.CompletedIn = medium;
-            *outcome = std::move(completedOutcome);
-        }
-        return true;
-    } catch (const ReactionRefused&) {
+    ReactionReading reading;
+    ReactionRefused refused{};
+    if (!ReadReaction(completed, false, reading, refused))
         return false;
+    const ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants, {}, {}, 1);
+    if (exact.Dimension != 1)
+        return false;
+    std::vector<std::string> form = exact.Forms.front();
+    bool flip = false;
+    bool first = true;
+    for (size_t k = 0; k < form.size(); ++k) {
+        if (reading.Shown[k] == ion || reading.Shown[k] == "H2O")
+            continue;
+        if (IsZero(form[k]) || (!first && IsNegative(form[k]) != flip))
+            return false;
+        flip = IsNegative(form[k]);
+        first = false;
     }
+    if (outcome) {
+        BalanceOutcome completedOutcome;
+        completedOutcome.TidiedText = std::move(outcome->TidiedText);
+        SetBalanced(completedOutcome, reading, Arrange(reading, form, flip));
+        completedOutcome.CompletedIn = medium;
+        *outcome = std::move(completedOutcome);
+    }
+    return true;
 }
 
 } // namespace

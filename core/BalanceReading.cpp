@@ -11,10 +11,11 @@ namespace {
 
 using Status = BalanceOutcome::Status;
 
-[[noreturn]] void Refuse(Status status, RefusalReason reason, std::vector<std::string> names = {},
-                         std::vector<std::string> otherNames = {})
+bool Refuse(ReactionRefused& refused, Status status, RefusalReason reason,
+            std::vector<std::string> names = {}, std::vector<std::string> otherNames = {})
 {
-    throw ReactionRefused{status, reason, std::move(names), std::move(otherNames)};
+    refused = ReactionRefused{status, reason, std::move(names), std::move(otherNames)};
+    return false;
 }
 
 } // namespace
@@ -24,50 +25,52 @@ bool ReactionReading::Charged() const
     return !Elements.empty() && Elements.back() == ChargeSymbol;
 }
 
-void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
+bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, ReactionRefused& refused)
 {
     if (text.empty())
-        Refuse(Status::InvalidReaction, RefusalReason::Empty);
-    for (size_t i = 0; i < text.size(); ++i)
+        return Refuse(refused, Status::InvalidReaction, RefusalReason::Empty);
+    size_t letters = 0; // the most elements the text can hold
+    size_t arrows = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsUpperLetter(text[i]) || IsLowerLetter(text[i])) { // the most characters
+            ++letters;
+            continue;
+        }
         if (!IsReactionChar(text[i])) // only from a document: typing drops them
-            Refuse(Status::InvalidReaction, RefusalReason::UnreadableCharacter,
-                   {EncodeUtf8(DecodeUtf8(text.substr(i)).substr(0, 1))});
-    const size_t arrow = text.find('>');
-    if (arrow == std::string::npos)
-        Refuse(Status::InvalidReaction, RefusalReason::NoArrow);
-    if (text.find('>', arrow + 1) != std::string::npos)
-        Refuse(Status::InvalidReaction, RefusalReason::SeveralArrows);
+            return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableCharacter,
+                          {EncodeUtf8(DecodeUtf8(text.substr(i)).substr(0, 1))});
+        arrows += text[i] == '>';
+    }
+    if (arrows == 0)
+        return Refuse(refused, Status::InvalidReaction, RefusalReason::NoArrow);
+    if (arrows > 1)
+        return Refuse(refused, Status::InvalidReaction, RefusalReason::SeveralArrows);
 
-    PrepareReaction(text, r.Prepared);
-    SplitFormulas(r.Prepared, r.Reactants, r.Formulas);
-    int shownReactants = 0;
-    SplitFormulas(text, shownReactants, r.Shown);
+    PrepareAndSplit(text, r.Prepared, r.Reactants, r.Formulas, r.Shown);
     if (r.Shown.size() != r.Formulas.size() || r.Reactants == 0 || size_t(r.Reactants) == r.Formulas.size())
-        Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
+        return Refuse(refused, Status::InvalidReaction, RefusalReason::MissingSubstance);
     for (const std::string_view formula : r.Shown)
         if (formula.empty())
-            Refuse(Status::InvalidReaction, RefusalReason::MissingSubstance);
+            return Refuse(refused, Status::InvalidReaction, RefusalReason::MissingSubstance);
 
-    CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
-    try {
-        CountFormulas(r.Formulas, r.Elements, r.Counts);
-    } catch (const StoikonError&) {
-        // Named: the first formula that does not read on its own.
+    if (!CollectAndCount(r.Formulas, r.Reactants, letters, r.Elements, r.Sides, r.Counts)) {
+        CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
+        // Named: the first formula that does not read on its own (one reads together with
+        // the others exactly when it reads alone).
         for (size_t k = 0; k < r.Formulas.size(); ++k)
-            try {
-                CountFormulas(std::vector<std::string_view>{r.Formulas[k]}, r.Elements);
-            } catch (const StoikonError&) {
-                Refuse(Status::InvalidReaction, RefusalReason::UnreadableFormula, {std::string(r.Shown[k])});
-            }
-        throw;
+            if (!FormulaReads(r.Formulas[k], r.Elements))
+                return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableFormula,
+                              {std::string(r.Shown[k])});
+        CountFormulas(r.Formulas, r.Elements, r.Counts);
     }
     // A formula without atoms (the electron has its charge) is no substance either.
     for (size_t k = 0; k < r.Formulas.size(); ++k) {
         bool hasAtoms = false;
-        for (size_t e = 0; e < r.Elements.size(); ++e)
-            hasAtoms = hasAtoms || r.Counts.At(k, e) != 0;
+        for (size_t e = 0; e < r.Elements.size() && !hasAtoms; ++e)
+            hasAtoms = r.Counts.At(k, e) != 0;
         if (!hasAtoms)
-            Refuse(Status::InvalidReaction, RefusalReason::UnreadableFormula, {std::string(r.Shown[k])});
+            return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableFormula,
+                          {std::string(r.Shown[k])});
     }
     // Both sides must hold the same elements. Charge, listed last, may stand on one side
     // alone (Cu>Cu^2++2e^-): it balances when it sums to the same on both.
@@ -77,8 +80,17 @@ void ReadReaction(const std::string& text, bool bothSides, ReactionReading& r)
             if (r.Sides[e] != 3)
                 (r.Sides[e] == 1 ? leftOnly : rightOnly).push_back(r.Elements[e]);
         if (!leftOnly.empty() || !rightOnly.empty())
-            Refuse(Status::InvalidReaction, RefusalReason::ElementOnOneSide, leftOnly, rightOnly);
+            return Refuse(refused, Status::InvalidReaction, RefusalReason::ElementOnOneSide, leftOnly,
+                          rightOnly);
     }
+    return true;
+}
+
+void ReadReaction(const std::string& text, bool bothSides, ReactionReading& reading)
+{
+    ReactionRefused refused{};
+    if (!ReadReaction(text, bothSides, reading, refused))
+        throw refused;
 }
 
 std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
@@ -109,10 +121,12 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
     const size_t n = text.size();
     size_t kept = n > 0 ? 1 : 0;
     for (size_t p = 1; p + 1 < n; ++p) {
-        const char before = t[kept - 1];
-        const bool joins = (IsUpperLetter(before) || IsLowerLetter(before)) && IsLowerLetter(t[p + 1]);
-        if (t[p] == '1' && before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]) && !joins)
-            continue;
+        if (t[p] == '1') { // only a "1" is judged
+            const char before = t[kept - 1];
+            const bool joins = (IsUpperLetter(before) || IsLowerLetter(before)) && IsLowerLetter(t[p + 1]);
+            if (before != '-' && !IsDigitChar(before) && !IsDigitChar(t[p + 1]) && !joins)
+                continue;
+        }
         t[kept++] = t[p];
     }
     if (n > 1)
@@ -130,6 +144,13 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
 std::vector<std::string> GivenCoefficients(std::string_view text)
 {
     std::vector<std::string> given;
+    // A coefficient is a digit at the start or after a separator, which is "+" or ">": a text
+    // without one (most) has none.
+    bool anyDigitFirst = !text.empty() && IsDigitChar(text[0]);
+    for (size_t i = 1; i < text.size() && !anyDigitFirst; ++i)
+        anyDigitFirst = IsDigitChar(text[i]) && (text[i - 1] == '+' || text[i - 1] == '>');
+    if (!anyDigitFirst)
+        return given;
     size_t substance = 0;
     bool start = true; // nothing of the substance read yet
     for (size_t i = 0; i < text.size(); ++i) {

@@ -24,7 +24,7 @@ struct ReactionReading
     bool Charged() const;
 };
 
-// Why a text cannot be read; thrown by ReadReaction and caught by the command.
+// Why a text cannot be read.
 struct ReactionRefused
 {
     BalanceOutcome::Status Status;
@@ -37,4 +37,9 @@ struct ReactionRefused
 // reading, whose storage is kept from reaction to reaction. With bothSides, an element
 // found on one side only refuses the reaction, as Balance does; the check reads it anyway
 // and shows the difference.
+// False, with refused saying why, when the text does not read: a refusal is an answer of
+// its own, as usual as a balanced reaction from a command line's input, so it is returned.
+bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& reading,
+                  ReactionRefused& refused);
+// The same, throwing ReactionRefused.
 void ReadReaction(const std::string& text, bool bothSides, ReactionReading& reading);

@@ -189,7 +189,15 @@ struct SymbolIndex
         }
         for (const ElementRow& alias : CurrentSymbols)
             Slot(alias.Symbol) = Slot(alias.Weight);
+        for (int first = 0; first < 26; ++first)
+            for (int second = 0; second < 26; ++second)
+                KeepsLower[first][second] = WorkOutKeepsLower(first, second);
     }
+
+    // Whether a capital letter and a lower-case one make a symbol that stays as typed (see
+    // KeepsLowerCase), for each pair of letters; worked out once, as typing asks it for
+    // every lower-case letter.
+    bool KeepsLower[26][26];
 
     signed char& Slot(const char* symbol)
     {
@@ -208,6 +216,18 @@ struct SymbolIndex
         if (first < 0 || (symbol.size() == 2 && second < 0))
             return -1;
         return Rows[first][second + 1];
+    }
+
+    bool WorkOutKeepsLower(int first, int second) const
+    {
+        const int row = Rows[first][second + 1];
+        if (row < 0)
+            return false;
+        if (row < StoredRowCount)
+            return true;
+        // A newer symbol whose letters are also two symbols (Nh, Cn, Hs) keeps the typed
+        // meaning, NH, CN, HS; the others (Og, Lr, Md) were no formula in capitals.
+        return Rows[first][0] < 0 || Rows[second][0] < 0;
     }
 };
 
@@ -238,15 +258,9 @@ int FindElement(std::string_view symbol)
 
 bool KeepsLowerCase(char capital, char letter)
 {
-    const char pair[2] = {capital, letter};
-    const int row = FindElement(std::string_view(pair, 2));
-    if (row < 0)
-        return false;
-    if (row < StoredRowCount)
-        return true;
-    // A newer symbol whose letters are also two symbols (Nh, Cn, Hs) keeps the typed
-    // meaning, NH, CN, HS; the others (Og, Lr, Md) were no formula in capitals.
-    return FindElement(std::string_view(pair, 1)) < 0 || FindElement(std::string_view(pair + 1, 1)) < 0;
+    const int first = SymbolIndex::Letter(capital);
+    const int second = SymbolIndex::Letter(letter);
+    return first >= 0 && second >= 0 && Index().KeepsLower[first][second];
 }
 
 std::string MolarMass(std::string_view formula, AtomicWeights weights)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -40,12 +41,14 @@ std::int64_t Neg(std::int64_t a)
 }
 
 // Greatest common divisor of the magnitudes; 0 only when both are 0.
-std::int64_t Gcd(std::int64_t a, std::int64_t b)
+inline std::int64_t Gcd(std::int64_t a, std::int64_t b)
 {
     std::uint64_t s = a < 0 ? std::uint64_t(Neg(a)) : std::uint64_t(a);
     std::uint64_t t = b < 0 ? std::uint64_t(Neg(b)) : std::uint64_t(b);
     if (s == 0 || t == 0)
         return std::int64_t(s | t);
+    if (s == 1 || t == 1) // a count of 1, the most common
+        return 1;
     // Binary (Stein's) algorithm: shifts instead of divisions.
     const int shift = __builtin_ctzll(s | t);
     s >>= __builtin_ctzll(s);
@@ -101,7 +104,10 @@ template <class Int> class Elimination
                 const std::vector<size_t>& order, std::vector<Int>& cells)
         : Rows(counts.Elements + extra.size()), Columns(counts.Substances), Order(order), Cells(cells)
     {
-        Cells.assign(Rows * Columns, Int(0));
+        // Every cell is written below; the storage only grows, so that no reaction pays for
+        // zeroing what a smaller one left.
+        if (Cells.size() < Rows * Columns)
+            Cells.resize(Rows * Columns);
         for (size_t c = 0; c < Columns; ++c) {
             const size_t k = Substance(c);
             for (size_t e = 0; e < counts.Elements; ++e) {
@@ -163,7 +169,7 @@ template <class Int> class Elimination
         bool large = false;
         for (size_t c = 0; c < Columns; ++c) {
             At(r, c) = Sub(Mul(At(r, c), a), Mul(At(p, c), b));
-            large = large || IsLarge(At(r, c));
+            large |= IsLarge(At(r, c));
         }
         if (!large)
             return;
@@ -177,7 +183,13 @@ template <class Int> class Elimination
 
     // Rows of small numbers are left as they are: dividing out their common divisor costs
     // more than it saves.
-    static bool IsLarge(const Int& n) { return n > (1 << 20) || n < -(1 << 20); }
+    static bool IsLarge(const Int& n)
+    {
+        if constexpr (std::is_same_v<Int, std::int64_t>)
+            return std::uint64_t(n) + (1 << 20) > (2u << 20); // one comparison, no branch
+        else
+            return n > (1 << 20) || n < -(1 << 20);
+    }
 
     // The form with the free column free set and every other free column zero: each pivot
     // row p·x[pivot] + q·x[free] = 0 gives x[pivot] = −q·x[free]/p, so x[free] is the least
@@ -209,7 +221,8 @@ template <class Int> class Elimination
         Int common(0);
         size_t first = Columns; // the column of the first substance with a nonzero entry
         for (size_t c = 0; c < Columns; ++c) {
-            common = Gcd(common, x[c]);
+            if (common != 1) // once 1, always 1
+                common = Gcd(common, x[c]);
             if (x[c] != 0 && (first == Columns || Substance(c) < Substance(first)))
                 first = c;
         }

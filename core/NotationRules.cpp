@@ -45,13 +45,29 @@ bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
     if (i + 1 >= s.size() || s[i] < U'A' || s[i] > U'Z' || s[i + 1] < U'a' || s[i + 1] > U'z' ||
         (i + 2 < s.size() && s[i + 2] >= U'a' && s[i + 2] <= U'z'))
         return false;
-    const std::string pair = EncodeUtf8(s.substr(i, 2));
-    WrittenReaction groups;
-    groups.ElementsAsGroups = {pair};
-    const bool group = !GroupFormula(pair, groups).empty();
+    // What a pair is depends on its two letters alone; every line of a long input asks
+    // about the same few pairs (Cl, Na, Mn), so each is worked out once.
+    enum : unsigned char
+    {
+        Unknown = 0,
+        Known = 1,
+        Group = 2,
+        Careful = 4
+    };
+    thread_local unsigned char pairs[26 * 26] = {};
+    unsigned char& known = pairs[(s[i] - U'A') * 26 + (s[i + 1] - U'a')];
+    if (known == Unknown) {
+        const std::string pair = EncodeUtf8(s.substr(i, 2));
+        WrittenReaction groups;
+        groups.ElementsAsGroups = {pair};
+        const bool group = !GroupFormula(pair, groups).empty();
+        const bool careful = !KeepsLowerCase(pair[0], pair[1]) && (FindElement(pair) >= 0 || group);
+        known = Known | (group ? Group : 0) | (careful ? Careful : 0);
+    }
+    const bool group = known & Group;
     if ((group && anyGroup) || (group && (StartsWith(s, i + 2, "OH") || StartsWith(s, i + 2, "NH"))))
         return true;
-    return !KeepsLowerCase(pair[0], pair[1]) && (FindElement(pair) >= 0 || group);
+    return known & Careful;
 }
 
 // Every sign of textbook notation but the "=" rule.
@@ -60,7 +76,10 @@ bool ShowsTextbookSign(const Chars& s)
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = s[i];
-        if (IsAsciiLetter(c) && IsCarefulName(s, i))
+        // Only a capital before a small letter can begin a careful name: most letters are
+        // judged here, without the call.
+        if (c >= U'A' && c <= U'Z' && i + 1 < s.size() && s[i + 1] >= U'a' && s[i + 1] <= U'z' &&
+            IsCarefulName(s, i))
             return true;
         // The electron as e- (Cu>Cu^2++2e-).
         if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
@@ -93,8 +112,9 @@ bool HasOneEquals(const Chars& s)
     return std::count(s.begin(), s.end(), U'=') == 1;
 }
 
-// s without the blanks and invisible characters around it, which run to begin and from end.
-Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
+// Where s stands without the blanks and invisible characters around it, which run to begin
+// and from end.
+void TrimBounds(const Chars& s, std::size_t& begin, std::size_t& end)
 {
     begin = 0;
     end = s.size();
@@ -102,6 +122,12 @@ Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
         ++begin;
     while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
         --end;
+}
+
+// s without the blanks and invisible characters around it, which run to begin and from end.
+Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
+{
+    TrimBounds(s, begin, end);
     return s.substr(begin, end - begin);
 }
 
@@ -134,8 +160,11 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 {
     const Chars s = DecodeUtf8(line);
     std::size_t begin = 0, end = 0;
-    const Chars chars = Trimmed(s, begin, end);
-    const std::string trimmed = chars.size() == s.size() ? line : EncodeUtf8(chars);
+    TrimBounds(s, begin, end);
+    Chars trimmedChars; // when the line has blanks around it
+    const Chars& chars = end - begin == s.size() ? s : (trimmedChars = s.substr(begin, end - begin));
+    std::string encoded; // the line without its blanks, when it had any
+    const std::string& trimmed = chars.size() == s.size() ? line : (encoded = EncodeUtf8(chars));
     NotationReading reading;
     bool textbook = ShowsTextbookSign(chars);
     if (!textbook) {

@@ -15,6 +15,8 @@ char ToLower(char c)
 
 std::string_view Trim(std::string_view s)
 {
+    if (s.empty() || (s.front() != ' ' && s.back() != ' '))
+        return s; // a tidied reaction has no blanks
     const size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -87,9 +89,9 @@ struct ElementKeys
             Keys.push_back(SymbolKey(element));
     }
 
-    int Find(std::string_view symbol) const
+    int Find(std::string_view symbol) const { return Find(symbol, SymbolKey(symbol)); }
+    int Find(std::string_view symbol, std::uint64_t key) const
     {
-        const std::uint64_t key = SymbolKey(symbol);
         for (size_t i = 0; i < Keys.size(); ++i)
             if (Keys[i] == key && (key != 0 || SameSymbol(Elements[i], symbol)))
                 return int(i);
@@ -97,21 +99,53 @@ struct ElementKeys
     }
 };
 
-// Reads one formula item by item into row. Each open group is counted into a segment of its
-// own on one stack (so deeply nested input cannot exhaust the call stack), and multiplied
-// into the enclosing segment when its ")" and count are read.
-void CountFormula(std::string_view formula, const ElementKeys& elements, std::int64_t* row,
-                  std::vector<std::int64_t>& stack)
+// symbol's place among the elements, added at the end of the list when it is new; side (1
+// left, 2 right) is marked as holding it.
+// The search is inline, as most symbols are found; adding one is not.
+int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+        std::string_view symbol, std::uint64_t key)
 {
-    const size_t width = elements.Keys.size();
-    stack.assign(width, 0);
+    elements.emplace_back(symbol);
+    list.Keys.push_back(key);
+    sides.push_back(0);
+    return int(elements.size()) - 1;
+}
+
+inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements,
+                     std::vector<unsigned char>& sides, std::string_view symbol, unsigned char side)
+{
+    const std::uint64_t key = SymbolKey(symbol);
+    int index = list.Find(symbol, key);
+    if (index < 0)
+        index = Add(list, elements, sides, symbol, key);
+    sides[size_t(index)] |= side;
+    return index;
+}
+
+// Reads one formula item by item into row, of width entries, all 0; find gives a symbol's
+// entry (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of
+// its own on one stack (so deeply nested input cannot exhaust the call stack), and
+// multiplied into the enclosing segment (row, outside every group) when its ")" and count
+// are read. Returns what does not read, or null; a count outside 64 bits throws. A formula
+// that does not read is an answer of its own (a student's typing), so it is returned, not
+// thrown.
+template <class Find>
+const char* CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
+                         std::vector<std::int64_t>& stack)
+{
+    stack.clear();
     size_t depth = 0; // open groups
+    const auto segment = [&](size_t d) { return d == 0 ? row : stack.data() + (d - 1) * width; };
     size_t i = 0;
     // The electron has no atoms: only its charge is read.
     const bool electron = IsElectronAt(formula, 0);
     if (electron)
         i = formula.find('^');
     auto readCount = [&]() {
+        // Most counts are one digit, made explicit by the preparation.
+        if (i < formula.size() && IsDigitChar(formula[i]) &&
+            (i + 1 == formula.size() || !IsDigitChar(formula[i + 1])))
+            return std::int64_t(formula[i++] - '0');
         const size_t start = i;
         if (i < formula.size() && formula[i] == '-')
             ++i;
@@ -125,33 +159,33 @@ void CountFormula(std::string_view formula, const ElementKeys& elements, std::in
             const size_t start = i++;
             while (i < formula.size() && IsLowerLetter(formula[i]))
                 ++i;
-            const int index = elements.Find(formula.substr(start, i - start));
+            const int index = find(formula.substr(start, i - start));
             if (index < 0)
-                throw InvalidReactionError("symbol missing from the element list");
+                return "symbol missing from the element list";
             const std::int64_t n = readCount();
-            std::int64_t& entry = stack[stack.size() - width + size_t(index)];
+            std::int64_t& entry = segment(depth)[index];
             entry = AddCounts(entry, n);
         } else if (c == '^') {
             // The charge ends its formula: "^", a count (1 when none), then its sign.
             if (i == 0 && !electron)
-                throw InvalidReactionError("a charge without a formula");
+                return "a charge without a formula";
             if (depth != 0)
-                throw InvalidReactionError("a charge inside a group");
+                return "a charge inside a group";
             const size_t start = ++i;
             while (i < formula.size() && IsDigitChar(formula[i]))
                 ++i;
             const std::int64_t n = i == start ? 1 : ParseCount(formula.substr(start, i - start));
             if (n == 0)
-                throw InvalidReactionError("a charge of 0");
+                return "a charge of 0";
             if (i >= formula.size() || (formula[i] != '+' && formula[i] != '-'))
-                throw InvalidReactionError("a charge without its sign");
+                return "a charge without its sign";
             const bool negative = formula[i++] == '-';
             if (i != formula.size())
-                throw InvalidReactionError("a charge before the end of its formula");
-            const int index = elements.Find(ChargeSymbol);
+                return "a charge before the end of its formula";
+            const int index = find(ChargeSymbol);
             if (index < 0)
-                throw InvalidReactionError("charge missing from the element list");
-            stack[size_t(index)] = negative ? -n : n;
+                return "charge missing from the element list";
+            row[index] = negative ? -n : n;
         } else if (c == '(') {
             ++i;
             ++depth;
@@ -159,28 +193,27 @@ void CountFormula(std::string_view formula, const ElementKeys& elements, std::in
         } else if (c == ')') {
             // ")" where a symbol must begin, as in "()", is not a group end.
             if (i > 0 && formula[i - 1] == '(')
-                throw InvalidReactionError("empty group");
+                return "empty group";
             ++i;
             if (depth == 0)
-                throw InvalidReactionError("unmatched ')'");
+                return "unmatched ')'";
             const std::int64_t n = readCount();
             if (n == 0)
-                throw InvalidReactionError("group count 0");
-            const size_t inner = stack.size() - width;
+                return "group count 0";
+            const std::int64_t* inner = segment(depth);
+            std::int64_t* outer = segment(depth - 1);
             for (size_t k = 0; k < width; ++k)
-                stack[inner - width + k] =
-                    AddCounts(stack[inner - width + k], MultiplyCounts(stack[inner + k], n));
-            stack.resize(inner);
+                outer[k] = AddCounts(outer[k], MultiplyCounts(inner[k], n));
+            stack.resize(stack.size() - width);
             --depth;
         } else {
             // A digit, "-" or foreign character where a symbol must begin.
-            throw InvalidReactionError("symbol does not begin with a letter");
+            return "symbol does not begin with a letter";
         }
     }
     if (depth != 0)
-        throw InvalidReactionError("unmatched '('");
-    for (size_t k = 0; k < width; ++k)
-        row[k] = stack[k];
+        return "unmatched '('";
+    return nullptr;
 }
 
 } // namespace
@@ -227,12 +260,12 @@ struct ChargeState
 // Whether PrepareReaction writes a "1" between before and c. A charge's "^" takes the count
 // of its formula's last item before it (Fe^3+ becomes Fe1^3+), and a "+" sign right after "^"
 // gets the charge's count (H^+ becomes H1^1+).
-bool NeedsCount(char before, char c, const ChargeState& charge)
+inline bool NeedsCount(char before, char c, const ChargeState& charge)
 {
-    const bool needsCount = c == '(' || c == ')' || c == '+' || c == '>' || c == '^' || IsUpperLetter(c);
-    const bool hasCount =
-        before == '(' || before == '+' || before == '>' || IsDigitChar(before) || charge.Closed;
-    return needsCount && !hasCount;
+    // Most characters are lower-case letters and digits, which need no count before them.
+    if (!(IsUpperLetter(c) || c == '(' || c == ')' || c == '+' || c == '>' || c == '^'))
+        return false;
+    return !(before == '(' || before == '+' || before == '>' || IsDigitChar(before) || charge.Closed);
 }
 
 } // namespace
@@ -244,7 +277,13 @@ std::string PrepareReaction(std::string_view text)
     return result;
 }
 
-void PrepareReaction(std::string_view text, std::string& result)
+namespace {
+
+// PrepareReaction, telling separated of each "+" and ">" of text where it is written into
+// result (at) and where it stands in text (i): whether it separates substances in the
+// prepared text (inResult) and in text itself (inText), as IsSeparatorAt judges them.
+template <class OnSeparator>
+void PrepareWalk(std::string_view text, std::string& result, OnSeparator separated)
 {
     // The first character is never examined; an inserted "1" becomes the character before
     // the next one, so one place gets one "1". At most every character gets one, so the
@@ -252,17 +291,71 @@ void PrepareReaction(std::string_view text, std::string& result)
     result.resize(2 * text.size() + 1);
     size_t size = 0;
     ChargeState charge;
+    ChargeState textCharge;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (i > 0 && NeedsCount(text[i - 1], text[i], charge)) {
+        const char c = text[i];
+        if (i > 0 && NeedsCount(text[i - 1], c, charge)) {
             result[size++] = '1';
             charge.Append('1');
         }
-        result[size++] = text[i];
-        charge.Append(text[i]);
+        if (c == '>' || c == '+')
+            separated(size, i, c == '>' || !charge.Open, c == '>' || !textCharge.Open);
+        result[size++] = c;
+        charge.Append(c);
+        textCharge.Append(c);
     }
     if (size > 0 && !IsDigitChar(result[size - 1]) && !charge.Closed)
         result[size++] = '1';
     result.resize(size);
+}
+
+// Adds the substance of text before cut to formulas, counting the reactants at the first ">".
+inline void CutFormula(std::string_view text, size_t& start, size_t cut, int& reactants,
+                       std::vector<std::string_view>& formulas)
+{
+    formulas.push_back(text.substr(start, cut - start));
+    if (text[cut] == '>' && reactants < 0)
+        reactants = int(formulas.size());
+    start = cut + 1;
+}
+
+// The last substance, after the last cut, and the reactants when there was no ">".
+void EndFormulas(std::string_view text, size_t start, int& reactants, std::vector<std::string_view>& formulas)
+{
+    if (start < text.size())
+        formulas.push_back(text.substr(start));
+    if (reactants < 0)
+        reactants = int(formulas.size());
+}
+
+} // namespace
+
+void PrepareReaction(std::string_view text, std::string& result)
+{
+    PrepareWalk(text, result, [](size_t, size_t, bool, bool) {});
+}
+
+void PrepareAndSplit(std::string_view text, std::string& prepared, int& reactants,
+                     std::vector<std::string_view>& formulas, std::vector<std::string_view>& shown)
+{
+    thread_local std::vector<size_t> cuts; // in prepared, which is not complete before the end
+    cuts.clear();
+    shown.clear();
+    int shownReactants = -1;
+    size_t shownStart = 0;
+    PrepareWalk(text, prepared, [&](size_t at, size_t i, bool inPrepared, bool inText) {
+        if (inPrepared)
+            cuts.push_back(at);
+        if (inText)
+            CutFormula(text, shownStart, i, shownReactants, shown);
+    });
+    EndFormulas(text, shownStart, shownReactants, shown);
+    formulas.clear();
+    reactants = -1;
+    size_t start = 0;
+    for (const size_t cut : cuts)
+        CutFormula(prepared, start, cut, reactants, formulas);
+    EndFormulas(prepared, start, reactants, formulas);
 }
 
 std::vector<std::string_view> SplitFormulas(std::string_view prepared, int& reactants)
@@ -328,15 +421,7 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
         if (i == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
             IsElectronAt(prepared, start))
             continue;
-        const std::string_view symbol = prepared.substr(start, i - start);
-        int index = list.Find(symbol);
-        if (index < 0) {
-            index = int(elements.size());
-            elements.emplace_back(symbol);
-            keys.push_back(SymbolKey(symbol));
-            sides.push_back(0);
-        }
-        sides[size_t(index)] |= start < arrow ? 1 : 2;
+        FindOrAdd(list, elements, sides, prepared.substr(start, i - start), start < arrow ? 1 : 2);
     }
     if (chargeSides != 0) {
         elements.emplace_back(ChargeSymbol);
@@ -352,8 +437,10 @@ std::vector<std::string> CollectElements(std::string_view prepared)
     return elements;
 }
 
-void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
-                   CountTable& table)
+namespace {
+// CountFormulas, returning what does not read, or null.
+const char* CountInto(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
+                      CountTable& table)
 {
     table.Substances = formulas.size();
     table.Elements = elements.size();
@@ -361,10 +448,87 @@ void CountFormulas(const std::vector<std::string_view>& formulas, const std::vec
     thread_local std::vector<std::int64_t> stack;
     thread_local std::vector<std::uint64_t> keys;
     const ElementKeys list(elements, keys);
+    const auto find = [&list](std::string_view symbol) { return list.Find(symbol); };
     for (size_t k = 0; k < formulas.size(); ++k)
-        CountFormula(formulas[k], list, table.Counts.data() + k * elements.size(), stack);
+        if (const char* error = CountFormula(formulas[k], find, elements.size(),
+                                             table.Counts.data() + k * elements.size(), stack))
+            return error;
     if (stack.capacity() > (1 << 16))
         stack = std::vector<std::int64_t>(); // kept for the next formulas unless very large
+    return nullptr;
+}
+} // namespace
+
+void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
+                   CountTable& table)
+{
+    if (const char* error = CountInto(formulas, elements, table))
+        throw InvalidReactionError(error);
+}
+
+bool FormulaReads(std::string_view formula, const std::vector<std::string>& elements)
+{
+    CountTable table;
+    try {
+        return CountInto({formula}, elements, table) == nullptr;
+    } catch (const StoikonError&) {
+        return false;
+    }
+}
+
+bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table)
+{
+    // Every element is a letter at least, so the letters (and one entry for the charge)
+    // bound the row's width; rows of that width are counted, then packed to the elements
+    // found. A reaction too large for that takes the separate steps.
+    const size_t width = letters + 1;
+    if (formulas.size() * width > (1 << 16))
+        return false;
+    const size_t chargeEntry = width - 1;
+    elements.clear();
+    sides.clear();
+    thread_local std::vector<std::uint64_t> keys;
+    const ElementKeys list(elements, keys);
+    unsigned char side = 1;
+    unsigned char chargeSides = 0;
+    const auto findOrAdd = [&](std::string_view symbol) {
+        if (symbol == ChargeSymbol) {
+            chargeSides |= side;
+            return int(chargeEntry);
+        }
+        return FindOrAdd(list, elements, sides, symbol, side);
+    };
+    std::vector<std::int64_t>& counts = table.Counts;
+    counts.resize(formulas.size() * width);
+    std::fill_n(counts.data(), counts.size(), 0); // a memset, where assign is a loop
+    thread_local std::vector<std::int64_t> stack;
+    try {
+        for (size_t k = 0; k < formulas.size(); ++k) {
+            side = int(k) < reactants ? 1 : 2;
+            if (CountFormula(formulas[k], findOrAdd, width, counts.data() + k * width, stack))
+                return false;
+        }
+    } catch (const StoikonError&) {
+        return false;
+    }
+    if (chargeSides != 0) {
+        elements.emplace_back(ChargeSymbol);
+        sides.push_back(chargeSides);
+    }
+    // Packed in place: each entry moves to a place no later than its own.
+    const size_t found = elements.size() - (chargeSides != 0);
+    const size_t packed = elements.size();
+    for (size_t k = 0; k < formulas.size(); ++k) {
+        for (size_t e = 0; e < found; ++e)
+            counts[k * packed + e] = counts[k * width + e];
+        if (chargeSides != 0)
+            counts[k * packed + found] = counts[k * width + chargeEntry];
+    }
+    counts.resize(formulas.size() * packed);
+    table.Substances = formulas.size();
+    table.Elements = packed;
+    return true;
 }
 
 CountTable CountFormulas(const std::vector<std::string_view>& formulas,

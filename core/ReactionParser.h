@@ -29,6 +29,12 @@ inline bool IsDigitChar(char c)
 std::string PrepareReaction(std::string_view text);
 void PrepareReaction(std::string_view text, std::string& result);
 
+// For a text of the reaction alphabet alone (IsReactionChar, so no blanks): PrepareReaction
+// into prepared, and SplitFormulas of prepared (formulas, reactants) and of text (shown), in
+// one walk.
+void PrepareAndSplit(std::string_view text, std::string& prepared, int& reactants,
+                     std::vector<std::string_view>& formulas, std::vector<std::string_view>& shown);
+
 struct SubstanceLists
 {
     std::vector<std::string> Reactants;
@@ -74,6 +80,16 @@ CountTable CountFormulas(const std::vector<std::string>& formulas, const std::ve
 // The same into table, whose storage is kept.
 void CountFormulas(const std::vector<std::string_view>& formulas, const std::vector<std::string>& elements,
                    CountTable& table);
+// Whether CountFormulas reads formula alone, without throwing.
+bool FormulaReads(std::string_view formula, const std::vector<std::string>& elements);
+
+// CollectElements over the formulas (reactants the first reactants of them, each side's
+// elements marked as there) and CountFormulas, in one walk; letters is at least the number
+// of letters in them. False when a formula does not read or the reaction is very large: the
+// separate steps then say what they find.
+bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+                     CountTable& table);
 
 // Position of symbol in elements ignoring letter case, or -1.
 int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol);

@@ -37,9 +37,15 @@ char32_t MapThroughSets(char32_t ch, const std::u32string (&sets)[4])
 
 std::u32string DecodeUtf8(std::string_view text)
 {
-    std::u32string chars;
+    std::u32string chars(text.size(), U'\0'); // a character takes a byte at least
+    std::size_t count = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) { // the most of any text
+            chars[count++] = lead;
+            ++i;
+            continue;
+        }
         const int extra = ExtraBytes(lead);
         char32_t ch = lead & (0x3F >> extra);
         bool sequence = extra > 0 && i + extra < text.size();
@@ -48,15 +54,17 @@ std::u32string DecodeUtf8(std::string_view text)
             sequence = IsContinuation(next);
             ch = (ch << 6) | (next & 0x3F);
         }
-        chars.push_back(sequence ? ch : lead); // ASCII, or a stray byte standing for itself
+        chars[count++] = sequence ? ch : lead; // or a stray byte standing for itself
         i += sequence ? extra + 1 : 1;
     }
+    chars.resize(count);
     return chars;
 }
 
 std::string EncodeUtf8(const std::u32string& chars)
 {
     std::string text;
+    text.reserve(chars.size());
     for (char32_t ch : chars) {
         if ((ch >= 0xD800 && ch < 0xE000) || ch > 0x10FFFF)
             ch = 0xFFFD;
@@ -86,19 +94,10 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
     return MapThroughSets(ch, sets);
 }
 
-bool IsReactionChar(char ch)
-{
-    return IsUpperLetter(ch) || IsLowerLetter(ch) || IsDigitChar(ch) || ch == '-' || ch == '(' || ch == ')' ||
-           ch == '+' || ch == '>' || ch == '^';
-}
-
 namespace {
 
-// Judges c against the tidied text before it, which it appends c to unless c goes (false).
-// Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
-// is this, one character after the other, and typing at the end needs it for the new
-// character alone.
-bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
+// The rules of TidyPush, for the characters its short way leaves.
+template <class Kept> bool TidyPushByRules(Kept& text, char c, TidyState& state, bool autoCase)
 {
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
@@ -127,19 +126,58 @@ bool TidyPush(std::string& text, char c, TidyState& state, bool autoCase)
     return true;
 }
 
+// Judges c against the tidied text before it, which it appends c to unless c goes (false).
+// Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
+// is this, one character after the other, and typing at the end needs it for the new
+// character alone.
+template <class Kept> inline bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase)
+{
+    // The most characters, a capital or a count, as TidyPushByRules takes them.
+    if (IsUpperLetter(c)) {
+        state.LoneLetter = state.Empty || state.AfterSeparator;
+        state.AfterSeparator = false;
+        state.ChargeOpen = false;
+        state.Empty = false;
+        text += c;
+        return true;
+    }
+    if (IsDigitChar(c) && !state.Empty && !state.AfterSeparator) {
+        state.LoneLetter = false;
+        text += c;
+        return true;
+    }
+    return TidyPushByRules(text, c, state, autoCase);
+}
+
+} // namespace
+
+namespace {
+// The text kept so far, at the front of the text being tidied: the clean-up only drops
+// characters or changes one, so what it keeps is never longer than what it has read.
+struct KeptInPlace
+{
+    char* Data;
+    std::size_t Size = 0;
+
+    char& back() { return Data[Size - 1]; }
+    KeptInPlace& operator+=(char c)
+    {
+        Data[Size++] = c;
+        return *this;
+    }
+};
 } // namespace
 
 void TidyReaction(std::string& text, int& caretPos, bool autoCase)
 {
-    std::string kept;
-    kept.reserve(text.size());
+    KeptInPlace kept{text.data()};
     TidyState state;
-    for (char c : text) {
-        // Removed at position kept.size(): a caret after it moves back.
-        if (!TidyPush(kept, c, state, autoCase) && caretPos > int(kept.size()))
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Removed at position kept.Size: a caret after it moves back.
+        if (!TidyPush(kept, text[i], state, autoCase) && caretPos > int(kept.Size))
             --caretPos;
     }
-    text.swap(kept);
+    text.resize(kept.Size);
 }
 
 KeyMap::KeyMap(const KeyOptions& keys)
@@ -168,7 +206,7 @@ char KeyMap::TypedBeyondAscii(char32_t ch) const
     return mapped < 0x80 && IsReactionChar(char(mapped)) ? char(mapped) : '\0';
 }
 
-ReactionTyper::ReactionTyper(const KeyOptions& keys) : Map(keys), AutoCase(keys.AutoCase) {}
+ReactionTyper::ReactionTyper(const KeyOptions& keys) : OwnMap(keys), Map(*OwnMap), AutoCase(keys.AutoCase) {}
 
 ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Map(keys), AutoCase(autoCase) {}
 
@@ -209,16 +247,34 @@ void ReactionTyper::Decode(bool atEnd)
 
 void ReactionTyper::Type(std::string_view bytes)
 {
-    for (char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
+    // A byte types one character at most, so the line is written in place, sized once; a
+    // byte beyond ASCII (rare: the key sets' own characters) types through the text itself.
+    // The walk keeps the state, the map and the case in locals: a character written through
+    // the text's pointer could otherwise be the typer's own members, read again each time.
+    KeptInPlace kept{nullptr, Text.size()};
+    Text.resize(kept.Size + bytes.size());
+    kept.Data = Text.data();
+    TidyState state = State;
+    const KeyMap& map = Map;
+    const bool autoCase = AutoCase;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80 && PendingCount == 0) {
-            if (const char typed = Map.Typed(b))
-                TidyPush(Text, typed, State, AutoCase);
+            if (const char typed = map.Typed(b))
+                TidyPush(kept, typed, state, autoCase);
             continue;
         }
+        Text.resize(kept.Size);
+        State = state;
         Pending[PendingCount++] = b;
         Decode(false);
+        state = State;
+        kept.Size = Text.size();
+        Text.resize(kept.Size + bytes.size() - i - 1);
+        kept.Data = Text.data();
     }
+    State = state;
+    Text.resize(kept.Size);
 }
 
 std::string ReactionTyper::Finish()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,11 @@ std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(const std::u32string& chars);
 
 // The reaction-line alphabet: A-Z a-z 0-9 - ( ) + > and the "^" of a charge.
-bool IsReactionChar(char ch);
+inline bool IsReactionChar(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '-' ||
+           ch == '(' || ch == ')' || ch == '+' || ch == '>' || ch == '^';
+}
 
 // Sets the letter case of element symbols (when autoCase), removes every coefficient and
 // the second of two adjacent separators; caretPos (characters before the caret) follows
@@ -75,7 +80,10 @@ class ReactionTyper
 {
   public:
     explicit ReactionTyper(const KeyOptions& keys);
-    ReactionTyper(const KeyMap& keys, bool autoCase); // key sets decoded already
+    // The key sets decoded already, by a map that outlives the typer (one for many lines).
+    ReactionTyper(const KeyMap& keys, bool autoCase);
+    ReactionTyper(const ReactionTyper&) = delete;
+    ReactionTyper& operator=(const ReactionTyper&) = delete;
     void Type(std::string_view bytes);
     // The line as typed so far (a sequence still incomplete at the end stands for itself,
     // byte by byte); the typer then starts an empty line.
@@ -85,7 +93,8 @@ class ReactionTyper
     void TypeChar(char32_t ch);
     void Decode(bool atEnd);
 
-    KeyMap Map;
+    std::optional<KeyMap> OwnMap; // the map when the typer decoded the key sets itself
+    const KeyMap& Map;
     bool AutoCase;
     std::string Text;
     TidyState State;

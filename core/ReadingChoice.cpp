@@ -80,13 +80,13 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     ChosenReading chosen;
     for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
         BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, medium);
-        if (k == 0)
-            chosen.Outcome = outcome;
         if (outcome.status == BalanceOutcome::Status::Balanced) {
             chosen.Outcome = std::move(outcome);
             chosen.Candidate = k;
             return chosen;
         }
+        if (k == 0)
+            chosen.Outcome = std::move(outcome);
     }
     if (!caseReadings || texts.empty())
         return chosen;
@@ -141,10 +141,11 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     return chosen;
 }
 
-ChosenReading BalanceReading(const NotationReading& reading, const std::string& text, bool autoCase,
-                             Medium medium)
+ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium)
 {
-    std::vector<std::string> texts{text};
+    std::vector<std::string> texts;
+    texts.reserve(1 + reading.Others.size());
+    texts.push_back(std::move(text));
     for (const ReadingCandidate& other : reading.Others)
         texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
     return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);

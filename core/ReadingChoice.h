@@ -44,7 +44,7 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
 // Balance is to get it, with the coefficients the line wrote), then the reading's others
 // with the same coefficients. A textbook reading keeps the letter case it was written in;
 // typed letters take the automatic case when autoCase.
-ChosenReading BalanceReading(const NotationReading& reading, const std::string& text, bool autoCase,
+ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase,
                              Medium medium = Medium::None);
 
 // How the reading Balance used was written, its split symbols read apart.

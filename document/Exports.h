@@ -6,8 +6,10 @@
 //   AddDocumentExport({"exportHtml", "--export-html", "PAGE.html", "write ... as a web page",
 //                      &Texts::ExportHtmlCaption, &Texts::ExportHtmlHint, "Ctrl+H", "text-html",
 //                      &Texts::SaveDialogTitle, "HTML files (*.htm *.html)", ".html", 2, WriteHtmlPage});
-// The web page is this library's own row; rows that need more (the bitmap needs Qt's
-// drawing) are added by the library that can write them.
+// The web page is this library's own row. A row that needs more (the bitmap needs Qt's
+// drawing) is listed here without its Write, so that the command line, which loads no Qt,
+// lists its option and hands it to the window program, where the library that can write it
+// gives the Write (SetExportWriter).
 
 #include "texts/Language.h"
 
@@ -25,6 +27,10 @@ struct ExportView
     bool StudentsSheet = false;
 };
 
+// Writes the export to path, replacing the file only once all of it is written.
+// Throws FileError.
+using ExportWriter = void (*)(const Document& document, const ExportView& view, const std::string& path);
+
 struct DocumentExport
 {
     const char* Id;          // the command's name
@@ -39,15 +45,15 @@ struct DocumentExport
     const char* Filter;           // what the save dialog offers
     const char* Extension;        // added to a chosen name without one
     int Order;                    // its place among the exports in the File menu and on the tool bar
-    // Writes the export to path, replacing the file only once all of it is written.
-    // Throws FileError.
-    void (*Write)(const Document& document, const ExportView& view, const std::string& path);
+    ExportWriter Write;           // null until the library that draws the export gives it
 };
 
 // Every export, the web page first, then as they were added.
 const std::vector<DocumentExport>& DocumentExports();
 // A row with the Id of one already there replaces nothing and is left out.
 void AddDocumentExport(const DocumentExport& row);
+// Gives the row with this Id the function that writes it.
+void SetExportWriter(const char* id, ExportWriter write);
 
 // The HTML page of the reaction and the grid.
 void WriteHtmlPage(const Document& document, const ExportView& view, const std::string& path);

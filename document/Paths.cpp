@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/Paths.h"
 
+#include "generated/Version.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -67,7 +69,14 @@ std::string AbsolutePath(const std::string& path)
 std::string ProgramFolder()
 {
     const std::string program = CanonicalPath("/proc/self/exe");
-    return program.substr(0, std::max<std::size_t>(program.find_last_of('/'), 1));
+    const std::size_t slash = program.find_last_of('/');
+    const std::string folder = program.substr(0, std::max<std::size_t>(slash, 1));
+    // An installed window program lives apart from the command, out of the PATH; the
+    // installation's folders are found from the command's. In the build tree both sit together.
+    if (program.compare(slash + 1, std::string::npos, WindowProgramName) == 0 &&
+        !IsRegularFile(JoinPath(folder, "stoikon")))
+        return CleanPath(JoinPath(folder, CommandFolderFromWindowProgram));
+    return folder;
 }
 
 bool PathExists(const std::string& path)

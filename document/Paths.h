@@ -19,7 +19,8 @@ std::string AbsolutePath(const std::string& path);
 // the path made absolute from the working folder and cleaned.
 std::string CanonicalPath(const std::string& path);
 
-// The folder of the running program.
+// The folder of the stoikon command, which an installation's folders are found from: the
+// running program's, or for the window program installed apart, the command's.
 std::string ProgramFolder();
 
 bool PathExists(const std::string& path);

@@ -49,20 +49,7 @@ void WriteSvg(const Document& document, const ExportView&, const std::string& pa
 
 void RegisterDrawnExports()
 {
-    // clang-format off
-    AddDocumentExport({"exportBitmap", "--export-bitmap", "PICTURE.png",
-                       "write the document's reaction and grid as a picture: PNG for a .png name, "
-                       "a bitmap (BMP) for any other",
-                       &Texts::ExportBitmapCaption, &Texts::ExportBitmapHint, "Ctrl+P", "image-x-generic",
-                       nullptr, "PNG pictures (*.png);;Bitmaps (*.bmp)", ".png", 1, WritePicture});
-    AddDocumentExport({"exportPdf", "--export-pdf", "HANDOUT.pdf",
-                       "write the document's reaction and grid as a handout, a PDF on the locale's paper "
-                       "(A4 or Letter)",
-                       &Texts::ExportPdfCaption, &Texts::ExportPdfHint, "", "application-pdf",
-                       nullptr, "PDF files (*.pdf)", ".pdf", 3, WriteHandout});
-    AddDocumentExport({"exportSvg", "--export-svg", "REACTION.svg",
-                       "write the document's reaction as an SVG picture",
-                       &Texts::ExportSvgCaption, &Texts::ExportSvgHint, "", "image-svg+xml",
-                       nullptr, "SVG pictures (*.svg)", ".svg", 4, WriteSvg});
-    // clang-format on
+    SetExportWriter("exportBitmap", WritePicture);
+    SetExportWriter("exportPdf", WriteHandout);
+    SetExportWriter("exportSvg", WriteSvg);
 }

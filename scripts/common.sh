@@ -28,10 +28,13 @@ stoikon_install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# stoikon_build [TARGET...]: builds the targets named, or everything (the tests included).
 stoikon_build() {
     stoikon_install_packages "${STOIKON_PACKAGES[@]}"
     if [ ! -f "$STOIKON_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$STOIKON_ROOT" -B "$STOIKON_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        cmake -S "$STOIKON_ROOT" -B "$STOIKON_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
-    cmake --build "$STOIKON_BUILD" --parallel "$(nproc)"
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build "$STOIKON_BUILD" --parallel "$(nproc)" "${targets[@]}"
 }

@@ -5,7 +5,7 @@
 # message box zoomed twice, and the first page of a handout in both languages. Builds what is
 # missing first.
 source "$(dirname "$0")/common.sh"
-stoikon_build >&2
+stoikon_build stoikon_screenshots >&2
 shots="$STOIKON_BUILD/tests/stoikon_screenshots"
 QT_QPA_PLATFORM=offscreen "$shots" "$STOIKON_ROOT/docs"
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$shots" "$STOIKON_ROOT/docs" --zoomed

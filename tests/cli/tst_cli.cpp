@@ -303,6 +303,17 @@ void TestCommandLine::help_listsEveryOption()
     QCOMPARE(RunCommandLine({"missing.KVX", "--balance", "x"}, in, afterOut, afterErr), 2);
     QVERIFY(afterOut.str().empty());
     QVERIFY(afterErr.str().find("'--balance' after the document 'missing.KVX'") != std::string::npos);
+
+    // The stoikon command hands the window program what only it can do: the window, an
+    // export that draws (its writer is the window program's), an option it may know; before
+    // a word is written.
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"--precise", "doc.KVX"}, {"--export-bitmap", "missing.KVX", "out.bmp"}, {"--frobnicate"}}) {
+        std::ostringstream handedOut, handedErr;
+        QCOMPARE(RunCommandLine(args, in, handedOut, handedErr, UnknownOption::ForWindowProgram),
+                 ForWindowProgram);
+        QVERIFY(handedOut.str().empty() && handedErr.str().empty());
+    }
 }
 
 namespace {

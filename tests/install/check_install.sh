@@ -3,7 +3,8 @@
 # Checks of the installed program, one step per ctest test:
 #   check_install.sh STEP BUILD_DIR VERSION APP_ID SOURCE_DIR
 #   install     cmake --install into BUILD_DIR/install-test/prefix: the layout, the changelog,
-#               and the installed program finds its own defaults
+#               the installed program finds its own defaults, from the command and from the
+#               window program, and the command hands an export that draws to the latter
 #   display     without a display the window is refused in one line with status 1; an
 #               option after a document is a wrong call, status 2
 #   desktop     desktop-file-validate passes the desktop entry without a hint
@@ -53,7 +54,7 @@ install)
     rm -rf "$work"
     mkdir -p "$work/home" "$work/no-system-data"
     cmake --install "$build" --prefix "$prefix" >/dev/null
-    for f in share/stoikon/New.KVX share/stoikon/NewF.KVX share/applications/stoikon.desktop \
+    for f in libexec/stoikon/stoikon-window share/stoikon/New.KVX share/stoikon/NewF.KVX share/applications/stoikon.desktop \
         "$metainfo" share/man/man1/stoikon.1.gz \
         share/bash-completion/completions/stoikon share/mime/packages/stoikon.xml \
         share/icons/hicolor/scalable/apps/stoikon.svg share/icons/hicolor/48x48/apps/stoikon.png \
@@ -77,6 +78,15 @@ Options > Default writes to: $work/home/.local/share/stoikon"
 $found
 instead of
 $expected"
+    window=$(env -u XDG_DATA_HOME HOME="$work/home" XDG_DATA_DIRS="$work/no-system-data" \
+        "$prefix/libexec/stoikon/stoikon-window" --defaults) || fail "the window program finds no defaults"
+    [ "$window" = "$expected" ] || fail "the window program's --defaults says
+$window
+instead of
+$expected"
+    "$prefix/bin/stoikon" --export-bitmap "$prefix/share/stoikon/New.KVX" "$work/new.bmp" ||
+        fail "the installed command does not export a bitmap"
+    [ "$(head -c 2 "$work/new.bmp")" = BM ] || fail "the installed command's bitmap is no bitmap"
     ;;
 display)
     # No display at all, and one that is not there.
@@ -149,7 +159,7 @@ deb)
         fail "cpack: $(cat "$build/package-test.log")"
     deb=$(ls "$package"/stoikon_"$version"_*.deb) || fail "no stoikon_${version}_*.deb"
     listing=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-    for f in ./usr/bin/stoikon ./usr/share/stoikon/New.KVX ./usr/share/stoikon/NewF.KVX \
+    for f in ./usr/bin/stoikon ./usr/libexec/stoikon/stoikon-window ./usr/share/stoikon/New.KVX ./usr/share/stoikon/NewF.KVX \
         ./usr/share/applications/stoikon.desktop "./usr/$metainfo" \
         ./usr/share/mime/packages/stoikon.xml ./usr/share/icons/hicolor/scalable/apps/stoikon.svg \
         ./usr/share/man/man1/stoikon.1.gz ./usr/share/bash-completion/completions/stoikon \
