@@ -73,7 +73,7 @@ template <typename Operation> auto DocumentModel::recorded(const LocalText& name
 void DocumentModel::hand(DocumentStep step, bool wasModified)
 {
     step.Changes.erase(std::remove_if(step.Changes.begin(), step.Changes.end(),
-                                      [](const DocumentChange& change) { return change.empty(); }),
+                                      [](const DocumentChange& change) { return change.changesNothing(); }),
                        step.Changes.end());
     if (step.Changes.empty()) {
         Doc.setModified(wasModified);
