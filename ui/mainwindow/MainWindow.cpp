@@ -22,6 +22,7 @@
 #include "ui/menu/MenuMetrics.h"
 #include "ui/menu/MenuStyle.h"
 #include "ui/reactionline/ReactionLine.h"
+#include "ui/reactionline/ReactionLineAccessible.h"
 #include "undo/DocumentHistory.h"
 
 #include <QAction>
@@ -181,6 +182,7 @@ void MainWindow::createPanels()
 
     Widgets.reactionPanel = Named(new QWidget(central), "reactionPanel");
     Widgets.reactionLabel = Named(new QLabel(Widgets.reactionPanel), "reactionLabel");
+    ReactionLineAccessible::InstallFactory(); // screen readers hear the line as a text
     Widgets.reactionLine = Named(new ReactionLine(Document, Widgets.reactionPanel), "reactionLine");
     Widgets.reactionLine->resize(670, Widgets.reactionLine->height());
     Widgets.reactionLine->installEventFilter(this);

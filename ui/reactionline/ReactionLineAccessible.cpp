@@ -52,12 +52,14 @@ ReactionLineAccessible::ReactionLineAccessible(QWidget* keyBox, ReactionLine* li
       HeardCaret(cursorPosition())
 {
     Made()[keyBox] = this;
+    Following = QObject::connect(line, &ReactionLine::drawn, keyBox, [keyBox] { Follow(keyBox); });
 }
 
 ReactionLineAccessible::~ReactionLineAccessible()
 {
     // Qt deletes the interface as its key box goes, when object() is null already.
     Made().erase(KeyBox);
+    QObject::disconnect(Following);
 }
 
 void ReactionLineAccessible::InstallFactory()
