@@ -9,10 +9,10 @@ template <typename T> void Compare(std::optional<BeforeAfter<T>>& part, const T&
 }
 } // namespace
 
-bool DocumentChange::empty() const
+bool DocumentChange::changesNothing() const
 {
-    return !Reaction && !Lang && !Fonts && !Formulas && !TypesList && !Widths && Cells.empty() && !Grid && !Notes &&
-           !LimitingRow;
+    return !Reaction && !Lang && !Fonts && !Formulas && !TypesList && !Widths && Cells.empty() && !Grid &&
+           !Notes && !LimitingRow;
 }
 
 DocumentChange ChangeBetween(const DocumentContent& before, const DocumentContent& after)

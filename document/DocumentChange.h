@@ -4,8 +4,9 @@
 // What one of a document's operations changed, part by part, so that an undo history can
 // take it back and do it again (Document::undo and Document::redo): the reaction, the
 // language, the fonts, the formulas, the column types and widths, the cells with their
-// worked-out marks and what the worked-out sheet says of them, either those that changed (the grid kept its shape) or the whole grid.
-// Only what changed is kept: a letter typed or a cell edited costs no copy of the grid.
+// worked-out marks and what the worked-out sheet says of them, either those that changed (the grid kept its
+// shape) or the whole grid. Only what changed is kept: a letter typed or a cell edited costs no copy of the
+// grid.
 
 #include "document/DocumentState.h"
 
@@ -49,7 +50,7 @@ struct DocumentChange
     std::optional<BeforeAfter<std::vector<CellNote>>> Notes;
     std::optional<BeforeAfter<int>> LimitingRow;
 
-    bool empty() const;
+    bool changesNothing() const;
 };
 
 // What turned before into after.

@@ -88,9 +88,9 @@ ShownCell ShowCell(const DocumentState& document, int column, int row, int figur
 ShownGrid ShowCells(const DocumentState& document)
 {
     const int figures = ShownSignificantFigures(document);
-    ShownGrid grid(std::size_t(document.rowCount()));
+    ShownGrid shown(std::size_t(document.rowCount()));
     for (int r = 0; r < document.rowCount(); ++r)
         for (int c = 0; c < document.columnCount(); ++c)
-            grid[std::size_t(r)].push_back(ShowCell(document, c, r, figures));
-    return grid;
+            shown[std::size_t(r)].push_back(ShowCell(document, c, r, figures));
+    return shown;
 }

@@ -73,7 +73,7 @@ template <typename Operation> auto DocumentModel::recorded(const LocalText& name
 void DocumentModel::hand(DocumentStep step, bool wasModified)
 {
     step.Changes.erase(std::remove_if(step.Changes.begin(), step.Changes.end(),
-                                      [](const DocumentChange& change) { return change.empty(); }),
+                                      [](const DocumentChange& change) { return change.changesNothing(); }),
                        step.Changes.end());
     if (step.Changes.empty()) {
         Doc.setModified(wasModified);
@@ -88,8 +88,7 @@ void DocumentModel::hand(DocumentStep step, bool wasModified)
             Open.CaretAfter = step.CaretAfter;
         return;
     }
-    if (Keeper)
-        Keeper->keep(std::move(step));
+    emit stepMade(step);
 }
 
 void DocumentModel::beginStep(const LocalText& name)
@@ -232,23 +231,20 @@ void DocumentModel::startNew(const QString& defaultsFile)
 {
     Doc.startNew(PathBytes(defaultsFile));
     Open.Changes.clear();
-    if (Keeper)
-        Keeper->forgetAll();
+    emit historyStarted();
 }
 
 void DocumentModel::open(const QString& fileName, const QString& marksFolder)
 {
     Doc.open(PathBytes(fileName), PathBytes(marksFolder));
     Open.Changes.clear();
-    if (Keeper)
-        Keeper->forgetAll();
+    emit historyStarted();
 }
 
 void DocumentModel::save(const QString& fileName, const QString& marksFolder)
 {
     Doc.save(PathBytes(fileName), PathBytes(marksFolder));
-    if (Keeper)
-        Keeper->markSaved();
+    emit saved();
 }
 
 void DocumentModel::saveDefaults(const QString& fileName) const

@@ -6,9 +6,9 @@
 // Windows observe it through its signals; nothing else holds any of the document's state.
 //
 // Every operation marks the document modified but New, Open and Save, which clear the mark,
-// and a column resized on screen; one that changes nothing leaves the mark as it was. With an
-// undo history (setSteps), every operation that changes the document hands it the step, New
-// and Open start the history afresh and Save marks its place. Open and Save throw FileError,
+// and a column resized on screen; one that changes nothing leaves the mark as it was. For an
+// undo history, every operation that changes the document signals its step, New and Open
+// start the history afresh and Save marks its place. Open and Save throw FileError,
 // whose text says why ("PATH: cause"); the command that ran them catches it and shows its
 // message.
 
@@ -44,9 +44,6 @@ class DocumentModel : public QObject
     QString fileName() const;
     QString caption() const; // "Stoikon - " and the name, or "Stoikon - Untitled"
     bool isModified() const { return Doc.isModified(); }
-
-    // Where the steps go; null: nowhere.
-    void setSteps(DocumentStepKeeper* keeper) { Keeper = keeper; }
 
     // The document's operations (document/Document.h tells what each does).
     void setReaction(const std::string& text, const ReactionEdit& edit = {});
@@ -89,6 +86,11 @@ class DocumentModel : public QObject
     void fileNameChanged();
     // An undo or redo of an edit of the reaction line puts the caret back here.
     void caretRestored(int pos);
+    // For the undo history: a step made; a new or opened document, so that nothing before it
+    // can be undone; saved, so that the document is unmodified when the history is back here.
+    void stepMade(const DocumentStep& step);
+    void historyStarted();
+    void saved();
 
   private:
     class Relay; // tells the document's changes on as signals
@@ -101,7 +103,6 @@ class DocumentModel : public QObject
     // Runs an operation that may change anything, and hands its change on as a step.
     template <typename Operation> auto recorded(const LocalText& name, Operation operation);
     void hand(DocumentStep step, bool wasModified);
-    DocumentStepKeeper* Keeper = nullptr;
     int StepDepth = 0;
     DocumentStep Open; // the step begun, while StepDepth > 0
     bool OpenWasModified = false;

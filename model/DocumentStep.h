@@ -33,15 +33,3 @@ struct ReactionEdit
     int CaretBefore = -1;
     int CaretAfter = -1;
 };
-
-// Where the model hands its steps.
-class DocumentStepKeeper
-{
-  public:
-    virtual ~DocumentStepKeeper() = default;
-    virtual void keep(DocumentStep step) = 0;
-    // A new or opened document: nothing before it can be undone.
-    virtual void forgetAll() = 0;
-    // Saved: the document is unmodified when the history is back at this step.
-    virtual void markSaved() = 0;
-};

@@ -122,9 +122,9 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
     const long long width = std::min(fullWidth, MaxPictureSide);
     const long long height = std::min({fullHeight, MaxPictureSide, MaxPicturePixels / width});
 
-    QImage picture(int(width), int(height), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
+    QImage bitmap(int(width), int(height), QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
     // The whole reaction, unscrolled, as the line draws it.
     painter.translate(10, 10);
     DrawReaction(painter, source.ReactionText, source.Fonts, 0, lineHeight, palette);
@@ -138,7 +138,7 @@ QImage RenderBitmap(const BitmapSource& source, const QPalette& desktop)
         PaintGridRow(painter, source, row, 10, top, int(width), textColor);
         top += std::max(source.RowHeights[row], 0) - 1;
     }
-    return picture;
+    return bitmap;
 }
 
 void WriteBitmapFile(const QImage& picture, const std::string& path)

@@ -29,13 +29,13 @@ QSize PictureSize(const std::string& text, const FontSettings& fonts)
 QImage ReactionImage(const std::string& text, const FontSettings& fonts, const QPalette& palette)
 {
     const QSize size = PictureSize(text, fonts);
-    QImage picture(size * 2, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(2);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
+    QImage image(size * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
     painter.translate(Margin, Margin);
     DrawReaction(painter, text, fonts, 0, ReactionLineHeight(fonts), PaletteOnGround(Qt::white, palette));
-    return picture;
+    return image;
 }
 
 void WriteReactionSvg(const std::string& text, const FontSettings& fonts, const std::string& path)

@@ -70,15 +70,11 @@ DocumentHistory::DocumentHistory(DocumentModel* document, QObject* parent)
     : QObject(parent), Document(document)
 {
     Stack.setUndoLimit(StepsKept);
-    Document->setSteps(this);
+    connect(document, &DocumentModel::stepMade, this, &DocumentHistory::keep);
+    connect(document, &DocumentModel::historyStarted, this, &DocumentHistory::forgetAll);
+    connect(document, &DocumentModel::saved, this, &DocumentHistory::markSaved);
     connect(&Stack, &QUndoStack::indexChanged, this, &DocumentHistory::follow);
     connect(&Stack, &QUndoStack::cleanChanged, this, &DocumentHistory::follow);
-}
-
-DocumentHistory::~DocumentHistory()
-{
-    if (Document)
-        Document->setSteps(nullptr);
 }
 
 bool DocumentHistory::canUndo() const
@@ -113,9 +109,9 @@ void DocumentHistory::redo()
         Stack.redo();
 }
 
-void DocumentHistory::keep(DocumentStep step)
+void DocumentHistory::keep(const DocumentStep& step)
 {
-    Stack.push(new StepCommand(Document, std::move(step)));
+    Stack.push(new StepCommand(Document, step));
     // A step joined to the one before moves no index, yet the document changed.
     follow();
 }

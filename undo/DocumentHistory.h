@@ -17,13 +17,12 @@
 
 class DocumentModel;
 
-class DocumentHistory : public QObject, private DocumentStepKeeper
+class DocumentHistory : public QObject
 {
     Q_OBJECT
 
   public:
     explicit DocumentHistory(DocumentModel* document, QObject* parent = nullptr);
-    ~DocumentHistory() override;
 
     // Nothing is taken back or made again while a step is being made (a paste still typing).
     bool canUndo() const;
@@ -40,9 +39,10 @@ class DocumentHistory : public QObject, private DocumentStepKeeper
     void changed();
 
   private:
-    void keep(DocumentStep step) override;
-    void forgetAll() override;
-    void markSaved() override;
+    // What the document model signals: a step made, a history started afresh, a save.
+    void keep(const DocumentStep& step);
+    void forgetAll();
+    void markSaved();
     void follow(); // the document's flag and the signal
 
     QPointer<DocumentModel> Document; // a window deletes its model before its history

@@ -106,7 +106,7 @@ void Balanced(MainWindow* window, const char* reaction)
 void NewDocument(MainWindow* window, Language lang)
 {
     if (lang == Language::Farsi)
-        window->command("switchToFarsi")->trigger();
+        window->commandAction("switchToFarsi")->trigger();
     StartNewDocument(window->context());
     Settle();
 }

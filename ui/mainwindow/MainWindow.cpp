@@ -22,6 +22,7 @@
 #include "ui/menu/MenuMetrics.h"
 #include "ui/menu/MenuStyle.h"
 #include "ui/reactionline/ReactionLine.h"
+#include "ui/reactionline/ReactionLineAccessible.h"
 #include "undo/DocumentHistory.h"
 
 #include <QAction>
@@ -103,7 +104,7 @@ CommandContext MainWindow::context()
     return {*Document, *Widgets.reactionLine, *Widgets.grid, Desktop, Parts};
 }
 
-QAction* MainWindow::command(const char* id) const
+QAction* MainWindow::commandAction(const char* id) const
 {
     return Commands.value(QString::fromLatin1(id));
 }
@@ -163,14 +164,14 @@ void MainWindow::createCommands()
         if (QWidget* button = toolBar->widgetForAction(toolButtons[i].second))
             button->setFixedSize(31, 30);
     }
-    Parts.PreciseWeights = command("preciseWeights");
+    Parts.PreciseWeights = commandAction("preciseWeights");
     Parts.PreciseWeights->setChecked(UserSettings.PreciseWeights.value_or(true));
     Document->setSignificantFigures(UserSettings.SignificantFigures);
-    Parts.StudentsSheet = command("studentsSheet");
+    Parts.StudentsSheet = commandAction("studentsSheet");
     Parts.StudentsSheet->setChecked(UserSettings.StudentsSheet.value_or(false));
     connect(Parts.History, &DocumentHistory::changed, this, &MainWindow::showUndoSteps);
     for (const LanguageRow& language : Languages())
-        Parts.Languages->addCommand(language.Id, command(language.SwitchId));
+        Parts.Languages->addCommand(language.Id, commandAction(language.SwitchId));
 }
 
 void MainWindow::createPanels()
@@ -181,6 +182,7 @@ void MainWindow::createPanels()
 
     Widgets.reactionPanel = Named(new QWidget(central), "reactionPanel");
     Widgets.reactionLabel = Named(new QLabel(Widgets.reactionPanel), "reactionLabel");
+    ReactionLineAccessible::InstallFactory(); // screen readers hear the line as a text
     Widgets.reactionLine = Named(new ReactionLine(Document, Widgets.reactionPanel), "reactionLine");
     Widgets.reactionLine->resize(670, Widgets.reactionLine->height());
     Widgets.reactionLine->installEventFilter(this);
@@ -218,7 +220,7 @@ void MainWindow::createDialogs()
     Parts.About = new AboutDialog(Document, this);
     Parts.Options = new OptionsDialog(Document, this);
     Parts.KeyOptions = new KeyOptionsDialog(Document, this);
-    connect(Parts.About, &AboutDialog::siteClicked, command("website"), &QAction::trigger);
+    connect(Parts.About, &AboutDialog::siteClicked, commandAction("website"), &QAction::trigger);
     // The dialog shows the line's keys, and every edit in it is in force at once.
     Parts.KeyOptions->setKeys(UserSettings.Keys);
     connect(Parts.KeyOptions, &KeyOptionsDialog::keysChanged, this, [this](const KeyOptions& keys) {
@@ -339,8 +341,8 @@ void MainWindow::showUndoSteps()
         action->setText(step ? QString::fromUtf8(named.In(lang)).arg(QString::fromUtf8(step->In(lang)))
                              : QString::fromUtf8(bare.In(lang)));
     };
-    show(command("undo"), Parts.History->undoName(), Texts::UndoCaption, Texts::UndoStepCaption);
-    show(command("redo"), Parts.History->redoName(), Texts::RedoCaption, Texts::RedoStepCaption);
+    show(commandAction("undo"), Parts.History->undoName(), Texts::UndoCaption, Texts::UndoStepCaption);
+    show(commandAction("redo"), Parts.History->redoName(), Texts::RedoCaption, Texts::RedoStepCaption);
 }
 
 void MainWindow::warnAboutCell(int column, const QString& text)
@@ -369,7 +371,7 @@ void MainWindow::startUp()
 
 void MainWindow::useWeights(AtomicWeights weights)
 {
-    command("preciseWeights")->setChecked(weights == AtomicWeights::Precise);
+    commandAction("preciseWeights")->setChecked(weights == AtomicWeights::Precise);
 }
 
 bool MainWindow::event(QEvent* event)

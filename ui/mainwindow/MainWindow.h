@@ -51,7 +51,7 @@ class MainWindow : public QMainWindow
     DocumentModel* document() const { return Document; }
     DesktopServices& desktop() { return Desktop; }
     CommandContext context();
-    QAction* command(const char* id) const;
+    QAction* commandAction(const char* id) const; // the action of the command row id
     HelpMode& helpMode() const { return *Parts.Help; }
     LanguageSwitch& languageSwitch() const { return *Parts.Languages; }
     Settings& userSettings() { return UserSettings; }

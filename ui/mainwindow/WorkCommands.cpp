@@ -11,6 +11,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/KeyOptionsDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/grid/GridView.h"
 #include "ui/mainwindow/CalculationRun.h"
 #include "ui/mainwindow/CommandFunctions.h"
 #include "ui/mainwindow/DesktopServices.h"
@@ -18,7 +19,6 @@
 #include "ui/mainwindow/LanguageSwitch.h"
 #include "ui/mainwindow/StatusBar.h"
 #include "ui/mainwindow/WindowParts.h"
-#include "ui/grid/GridView.h"
 #include "ui/reactionline/ReactionLine.h"
 #include "undo/DocumentHistory.h"
 
@@ -129,7 +129,7 @@ void RecalculateGrid(const CommandContext& context)
 
 void CopyReaction(const CommandContext& context)
 {
-    context.Line.copy();
+    context.Line.copyToClipboard();
 }
 
 void PasteReaction(const CommandContext& context)

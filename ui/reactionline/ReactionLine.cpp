@@ -7,7 +7,6 @@
 #include "render/FontConvert.h"
 #include "texts/Texts.h"
 #include "ui/reactionline/KeyBox.h"
-#include "ui/reactionline/ReactionLineAccessible.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -41,7 +40,7 @@ class LineFrame : public QWidget
     {
         QPainter painter(this);
         const QColor colour = Focused ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
-        painter.fillRect(rect(), colour);
+        painter.fillRect(0, 0, width(), height(), colour);
     }
 
   private:
@@ -60,6 +59,15 @@ int BlinkInterval()
 // How far the frame reaches beyond the line on each side.
 constexpr int FrameWidth = 2;
 } // namespace
+
+// The line makes its key box; what the box does with keys and focus is the keys' part
+// (ReactionLineKeys).
+KeyBox::KeyBox(ReactionLine* line) : QWidget(line), Line(line)
+{
+    setLayoutDirection(Qt::LeftToRight);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+}
 
 ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     : QWidget(parent), Document(document), KeyReceiver(new KeyBox(this)), BlinkTimer(new QTimer(this))
@@ -84,7 +92,6 @@ ReactionLine::ReactionLine(DocumentModel* document, QWidget* parent)
     BlinkTimer->setObjectName("blinkTimer");
     BlinkTimer->setInterval(500);
     connect(BlinkTimer, &QTimer::timeout, this, &ReactionLine::blink);
-    ReactionLineAccessible::InstallFactory();
     draw();
 }
 
@@ -206,6 +213,18 @@ int ReactionLine::positionAt(int x) const
     return n;
 }
 
+void ReactionLine::moveCaret(int pos, bool extend)
+{
+    if (extend && Anchor < 0)
+        Anchor = CaretPos;
+    else if (!extend)
+        Anchor = -1;
+    CaretPos = std::clamp(pos, 0, int(Document->reactionText().size()));
+    LastRun = Run::None; // the next letter starts a step of its own
+    scrollToCaret();
+    draw();
+}
+
 void ReactionLine::pressAt(int x, bool extend)
 {
     moveCaret(positionAt(x), extend);
@@ -290,8 +309,8 @@ void ReactionLine::draw()
     if (height() != lineHeight)
         resize(width(), lineHeight);
     Picture = QImage(size(), QImage::Format_RGB32);
+    Picture.fill(Qt::white);
     QPainter painter(&Picture);
-    painter.fillRect(Picture.rect(), Qt::white);
     CharWidths = ::DrawReaction(painter, Document->reactionText(), Fonts, -widthBefore(FirstVisible),
                                 lineHeight, PaletteOnGround(Qt::white, palette()));
     painter.end();
@@ -300,7 +319,7 @@ void ReactionLine::draw()
     // The drawing covered the caret; the next blink step paints it again.
     CaretShown = false;
     update();
-    ReactionLineAccessible::Follow(KeyReceiver);
+    emit drawn();
     tellEditState();
 }
 
@@ -326,7 +345,7 @@ void ReactionLine::paintExtras()
         painter.setFont(ToQFont(Document->fonts().ProgramFont));
         const bool farsi = lang == Language::Farsi;
         painter.setLayoutDirection(farsi ? Qt::RightToLeft : Qt::LeftToRight);
-        painter.drawText(Picture.rect().adjusted(4, 0, -4, 0),
+        painter.drawText(QRect(4, 0, Picture.width() - 8, Picture.height()),
                          Qt::AlignVCenter | Qt::AlignAbsolute | (farsi ? Qt::AlignRight : Qt::AlignLeft),
                          QString::fromUtf8(Texts::ReactionPlaceholder.In(lang)));
     }
@@ -355,7 +374,7 @@ void ReactionLine::changeEvent(QEvent* event)
 void ReactionLine::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(0, 0, width(), height(), Qt::white);
     painter.drawImage(0, 0, Picture);
 }
 
@@ -377,7 +396,8 @@ void ReactionLine::mouseMoveEvent(QMouseEvent* event)
 
 void ReactionLine::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (Pressed && rect().contains(event->position().toPoint()))
+    // Released over the line: a click.
+    if (Pressed && QRect(QPoint(0, 0), size()).contains(event->position().toPoint()))
         click();
     Pressed = false;
 }

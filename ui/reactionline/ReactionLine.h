@@ -68,7 +68,7 @@ class ReactionLine : public QWidget
 
     // The selection, or the whole text when none, to the clipboard: the text, its HTML form
     // and a picture of it as drawn. Cut then takes it out of the line.
-    void copy();
+    void copyToClipboard();
     void cut();
     // The clipboard's text typed into an emptied line, one character at a time: the reading
     // of textbook notation as it stands, any other text key by key. With a part of the line
@@ -107,6 +107,8 @@ class ReactionLine : public QWidget
     void pasteRefused(const QString& name);
     // The text, the caret or the selection changed.
     void editStateChanged();
+    // The line was drawn again: its text, caret, selection or language may have changed.
+    void drawn();
 
   protected:
     void changeEvent(QEvent* event) override;

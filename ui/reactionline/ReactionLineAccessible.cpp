@@ -52,12 +52,14 @@ ReactionLineAccessible::ReactionLineAccessible(QWidget* keyBox, ReactionLine* li
       HeardCaret(cursorPosition())
 {
     Made()[keyBox] = this;
+    Following = QObject::connect(line, &ReactionLine::drawn, keyBox, [keyBox] { Follow(keyBox); });
 }
 
 ReactionLineAccessible::~ReactionLineAccessible()
 {
     // Qt deletes the interface as its key box goes, when object() is null already.
     Made().erase(KeyBox);
+    QObject::disconnect(Following);
 }
 
 void ReactionLineAccessible::InstallFactory()
@@ -79,23 +81,23 @@ void ReactionLineAccessible::Follow(QWidget* keyBox)
     const QString now = self->spoken();
     const int caret = self->cursorPosition();
     if (now != self->Heard) {
-        QAccessibleTextUpdateEvent event(keyBox, 0, self->Heard, now);
-        event.setCursorPosition(caret);
+        QAccessibleTextUpdateEvent textChanged(keyBox, 0, self->Heard, now);
+        textChanged.setCursorPosition(caret);
         self->Heard = now;
         self->HeardCaret = caret;
-        QAccessible::updateAccessibility(&event);
+        QAccessible::updateAccessibility(&textChanged);
     } else if (caret != self->HeardCaret) {
         self->HeardCaret = caret;
-        QAccessibleTextCursorEvent event(keyBox, caret);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleTextCursorEvent caretMoved(keyBox, caret);
+        QAccessible::updateAccessibility(&caretMoved);
     }
     std::pair<int, int> selected;
     self->selection(0, &selected.first, &selected.second);
     if (selected != self->HeardSelection) {
         self->HeardSelection = selected;
-        QAccessibleTextSelectionEvent event(keyBox, selected.first, selected.second);
-        event.setCursorPosition(caret);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleTextSelectionEvent selectionChanged(keyBox, selected.first, selected.second);
+        selectionChanged.setCursorPosition(caret);
+        QAccessible::updateAccessibility(&selectionChanged);
     }
 }
 

@@ -24,12 +24,9 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     ReactionLineAccessible(QWidget* keyBox, ReactionLine* line);
     ~ReactionLineAccessible() override;
 
-    // Made known to Qt once, by the first line made.
+    // Made known to Qt once, by the window before it makes its line; from then on a line
+    // whose key box a screen reader asks for gets an interface, which follows the line.
     static void InstallFactory();
-    // Tells screen readers what changed since they last heard the line: its text (after an
-    // edit, Balance, a language switch) and its caret. Called whenever the line is drawn;
-    // nothing is done until a screen reader asked for the line.
-    static void Follow(QWidget* keyBox);
 
     QAccessible::Role role() const override { return QAccessible::EditableText; }
     QAccessible::State state() const override;
@@ -61,6 +58,10 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
   private:
+    // Tells screen readers what changed since they last heard the line: its text (after an
+    // edit, Balance, a language switch) and its caret. Done whenever the line is drawn, once a
+    // screen reader asked for the line.
+    static void Follow(QWidget* keyBox);
     // The spoken text, and where each character's words begin in it; one more entry, the
     // text's length, ends the list.
     QString spoken(std::vector<int>* starts = nullptr) const;
@@ -75,4 +76,5 @@ class ReactionLineAccessible : public QAccessibleWidget, public QAccessibleTextI
     QString Heard; // the text screen readers were last told
     int HeardCaret = 0;
     std::pair<int, int> HeardSelection{0, 0};
+    QMetaObject::Connection Following; // to the line's drawing
 };

@@ -161,7 +161,7 @@ void TestMessageBox::problem_with_farsi_stays_english()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     QCOMPARE(w.Action("farsiProblems")->text(), QString("&Problem with Farsi language"));
     w.Action("farsiProblems")->trigger();
     QCOMPARE(messages.Shown.size(), size_t(1));

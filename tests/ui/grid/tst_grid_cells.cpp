@@ -211,7 +211,7 @@ void TestGridCells::headers_start_at_the_reading_side()
     QFETCH(bool, farsi);
     WindowFixture w;
     if (farsi)
-        w->command("switchToFarsi")->trigger();
+        w->commandAction("switchToFarsi")->trigger();
     SetColumns(w, {"Mol"}, {"2"});
     w.Doc()->resizeColumn(0, 200);
     QHeaderView* header = w.View()->horizontalHeader();

@@ -144,7 +144,7 @@ void TestBalanceWorkflow::failing_reactions_show_their_message_in_the_interface_
     messages.DefaultAnswer = answer;
     WindowFixture w;
     if (farsi)
-        w->command("switchToFarsi")->trigger();
+        w->commandAction("switchToFarsi")->trigger();
     w->document()->setReaction(reaction.toStdString());
     w->findChild<QPushButton*>("balanceButton")->click();
     QCOMPARE(messages.Texts(), QStringList{message});
@@ -199,7 +199,7 @@ void TestBalanceWorkflow::lower_case_is_read_as_the_one_reading_that_balances()
     MessageRecorder messages;
     WindowFixture w;
     if (farsi)
-        w->command("switchToFarsi")->trigger();
+        w->commandAction("switchToFarsi")->trigger();
     // ch4=o2 co2=h2o as typed: the automatic case made co2 cobalt.
     w->document()->setReaction("CH4+O2>Co2+H2O");
     w->findChild<QPushButton*>("balanceButton")->click();
@@ -228,7 +228,7 @@ void TestBalanceWorkflow::a_charged_formula_reads_left_to_right_in_the_farsi_gri
 {
     // Laid out right to left, Fe^3+ would show as +Fe^3; it stays right-aligned.
     WindowFixture w;
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     SetColumns(w, {"F"}, {"5"});
     FillGrid(w, {{"F"}, {"Fe^3+"}, {QString::fromUtf8("مول")}, {"H2O"}});
     const QStyleOptionViewItem ion = w.View()->shownCell(0, 1);

@@ -71,7 +71,7 @@ void TestBitmapCommand::the_export_command_asks_and_writes_a_24_bit_bitmap()
         w.FileAnswers.push_back(name.isEmpty() ? QString() : dir.filePath(name));
     SetText(w, "2H2+O2>2H2O");
 
-    w->command("exportBitmap")->trigger();
+    w->commandAction("exportBitmap")->trigger();
     QCOMPARE(int(w.FileDialogsAsked.size()), dialogs);
     QCOMPARE(int(messages.Shown.size()), answers.size());
     if (!answers.isEmpty()) {
@@ -106,7 +106,7 @@ void TestBitmapCommand::a_failed_export_says_it_could_not_save()
     MessageRecorder messages;
     WindowFixture w;
     w.FileAnswers.push_back(QStringLiteral("/nonexistent-folder/picture.bmp"));
-    w->command("exportBitmap")->trigger();
+    w->commandAction("exportBitmap")->trigger();
     QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Can not save this file")});
 }
 
@@ -121,7 +121,7 @@ void TestBitmapCommand::the_export_leaves_the_scrolled_line_as_it_was()
     QVERIFY(firstVisible > 0);
     QTemporaryDir dir;
     w.FileAnswers.push_back(dir.filePath("long.bmp"));
-    w->command("exportBitmap")->trigger();
+    w->commandAction("exportBitmap")->trigger();
     QCOMPARE(w.Line()->firstVisible(), firstVisible);
     const int reactionWidth = w.Line()->widthBefore(int(w.Line()->charWidths().size()));
     QCOMPARE(QImage(dir.filePath("long.bmp")).width(), reactionWidth + 20);
@@ -147,7 +147,7 @@ void TestBitmapCommand::print_and_the_students_sheet_leave_the_worked_out_cells_
     w.Doc()->setCell(4, 1, "11.169");
     w.Find<QPushButton>("calculateButton")->click();
     const auto printedText = [&] {
-        w->command("print")->trigger();
+        w->commandAction("print")->trigger();
         QProcess text;
         text.start("pdftotext", {QDir(dir.path()).filePath("printed.pdf"), "-"});
         text.waitForFinished();
@@ -156,12 +156,12 @@ void TestBitmapCommand::print_and_the_students_sheet_leave_the_worked_out_cells_
     QString printed = printedText();
     QVERIFY(printed.contains("11.169") && printed.contains("15.969"));
     // The students' sheet: the cells Calculate Grid filled stay empty; the choice is kept.
-    w->command("studentsSheet")->trigger();
+    w->commandAction("studentsSheet")->trigger();
     printed = printedText();
     QVERIFY(printed.contains("11.169") && !printed.contains("15.969"));
     QCOMPARE(Settings::load().StudentsSheet, std::optional<bool>(true));
     w.FileAnswers = {dir.filePath("sheet.png")};
-    w->command("exportBitmap")->trigger();
+    w->commandAction("exportBitmap")->trigger();
     QVERIFY(QFile::exists(dir.filePath("sheet.png")));
 }
 

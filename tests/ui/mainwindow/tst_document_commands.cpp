@@ -57,10 +57,10 @@ void TestDocumentCommands::a_saved_document_opens_with_every_field_equal()
     });
 
     w.FileAnswers = {PathOf("rich")};
-    w->command("saveDocumentAs")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
     QVERIFY(QFile::exists(PathOf("rich.KVX")));
     QVERIFY(!w->document()->isModified());
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QVERIFY(w->document()->document().data() != doc);
     OpenFile(w->context(), PathOf("rich.KVX"));
     QVERIFY(w->document()->document().data() == doc);
@@ -77,7 +77,7 @@ void TestDocumentCommands::the_example_document_reads_and_writes_back_byte_for_b
     QCOMPARE(w->document()->grid()->cell(1, 0), QString("Number"));
     QCOMPARE(w->document()->grid()->cell(2, 1), QString("4"));
     QCOMPARE(w->windowTitle(), QString("Stoikon - example[*]"));
-    w->command("saveDocument")->trigger();
+    w->commandAction("saveDocument")->trigger();
     QCOMPARE(ReadBytes(PathOf("example.KVX")), ExampleBytes());
 }
 
@@ -106,7 +106,7 @@ void TestDocumentCommands::save_as_adds_the_extension_and_names_the_caption()
     WindowFixture w;
     w.MarkModified();
     w.FileAnswers = {PathOf(chosen)};
-    w->command("saveDocumentAs")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
     QVERIFY(QFile::exists(PathOf(written)));
     QCOMPARE(w->document()->fileName(), PathOf(written));
     QCOMPARE(w->windowTitle(), caption + "[*]");
@@ -120,7 +120,7 @@ void TestDocumentCommands::overwriting_asks_and_no_returns_to_the_dialog()
     WriteBytes(PathOf("old.KVX"), "old");
     messages.Answers = {AnswerNo, AnswerYes};
     w.FileAnswers = {PathOf("old"), PathOf("old.KVX")};
-    w->command("saveDocumentAs")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
     QCOMPARE(w.FileDialogsAsked.size(), size_t(2));
     QCOMPARE(messages.Texts(),
              (QStringList{PathOf("old.KVX") + " already exists.\rDo you want to replace it?",
@@ -135,7 +135,7 @@ void TestDocumentCommands::save_on_an_untitled_document_asks_for_a_name_and_canc
     WindowFixture w;
     w.MarkModified();
     w.FileAnswers = {QString()};
-    w->command("saveDocument")->trigger();
+    w->commandAction("saveDocument")->trigger();
     QCOMPARE(w.FileDialogsAsked.size(), size_t(1));
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(w->document()->isModified());
@@ -153,7 +153,7 @@ void TestDocumentCommands::a_failed_save_keeps_name_flag_and_caption()
     w.MarkModified();
     WriteBytes(PathOf("plainfile"), "x");
     w.FileAnswers = {PathOf("plainfile/inside.KVX")};
-    w->command("saveDocumentAs")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
     QCOMPARE(messages.Texts(), QStringList{"Can not save this file"});
     QVERIFY(w->document()->fileName().isEmpty());
     QVERIFY(w->document()->isModified());
@@ -196,11 +196,11 @@ void TestDocumentCommands::the_question_comes_only_for_a_changed_document()
 {
     MessageRecorder messages;
     WindowFixture w;
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QVERIFY(messages.Shown.empty());
     w.MarkModified();
     messages.Answers = {AnswerNo};
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QCOMPARE(messages.Texts(), QStringList{"Save changes?"});
     QCOMPARE(messages.Shown.front().Buttons, int(ButtonYes | ButtonNo | ButtonCancel));
 }
@@ -211,11 +211,11 @@ void TestDocumentCommands::cancel_keeps_everything_and_no_drops_the_changes()
     WindowFixture w;
     w->document()->setReaction("H2O");
     messages.Answers = {AnswerCancel};
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QCOMPARE(QString::fromStdString(w->document()->reactionText()), QString("H2O"));
     QVERIFY(w->document()->isModified());
     messages.Answers = {AnswerNo};
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QVERIFY(w->document()->reactionText().empty());
     QVERIFY(!w->document()->isModified());
 }
@@ -228,7 +228,7 @@ void TestDocumentCommands::yes_with_a_cancelled_save_dialog_stops_new_open_and_c
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     w->document()->setReaction("H2O");
 
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     OpenFile(w->context(), PathOf("example.KVX"));
     QVERIFY(!w->close());
     QCOMPARE(messages.Shown.size(), size_t(3));
@@ -265,10 +265,10 @@ void TestDocumentCommands::the_dialogs_suggest_a_name_and_ctrl_shift_s_saves_as(
     QCOMPARE(w.FileSuggestions.last(), QString("H2+O2=H2O.KVX"));
     // Named: the document's own name, in its folder, with the export's extension.
     w.FileAnswers = {PathOf("water")};
-    w->command("saveDocumentAs")->trigger();
-    w->command("exportBitmap")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
+    w->commandAction("exportBitmap")->trigger();
     QCOMPARE(w.FileSuggestions.last(), PathOf("water.png"));
-    w->command("exportPdf")->trigger();
+    w->commandAction("exportPdf")->trigger();
     QCOMPARE(w.FileSuggestions.last(), PathOf("water.pdf"));
     // The line's frame shows where the keys go.
     auto* frame = w.Find<QWidget>("reactionLineFrame");

@@ -59,9 +59,9 @@ void TestDocumentFiles::new_takes_the_defaults_of_the_interface_language()
     QCOMPARE(w->document()->grid()->gridColumnCount(), 2);
     QCOMPARE(w->document()->grid()->cell(0, 0), QString("Mol"));
     QCOMPARE(w->document()->formulas(), std::vector<std::string>{"#Mol(a)=1"});
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     w.MarkSaved();
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
     QCOMPARE(w->document()->grid()->cell(0, 0), QString::fromUtf8("مول"));
     QCOMPARE(w->document()->language(), Language::Farsi);
@@ -75,7 +75,7 @@ void TestDocumentFiles::a_missing_defaults_file_keeps_the_previous_columns()
     WindowFixture w;
     WriteBytes(PathOf("example.KVX"), ExampleBytes());
     OpenFile(w->context(), PathOf("example.KVX"));
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QCOMPARE(w->document()->grid()->gridColumnCount(), 3);
     QCOMPARE(w->document()->grid()->cell(2, 0), QString("Mass"));
     QCOMPARE(w->document()->grid()->gridRowCount(), 2);
@@ -218,7 +218,7 @@ void TestDocumentFiles::html_export_writes_the_page_in_the_code_page()
     w->document()->setCell(0, 3, QString::fromUtf8("آب <مايع>"));
     w.MarkSaved();
     w.FileAnswers = {PathOf("page")};
-    w->command("exportHtml")->trigger();
+    w->commandAction("exportHtml")->trigger();
     const QByteArray page = ReadBytes(PathOf("page.html"));
     const QList<QByteArray> lines = page.split('\n');
     QCOMPARE(lines.value(0), QByteArray("<html>\r"));
@@ -267,7 +267,7 @@ void TestDocumentFiles::worked_out_marks_come_back_with_the_unchanged_file_only(
     QVERIFY(grid->isWorkedOut(0, 1));
 
     w.FileAnswers = {PathOf("marks")};
-    w->command("saveDocumentAs")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
     // The file is the document alone, as any program writes it.
     const QByteArray saved = ReadBytes(PathOf("marks.KVX"));
     QCOMPARE(saved, QByteArray::fromStdString(
@@ -275,7 +275,7 @@ void TestDocumentFiles::worked_out_marks_come_back_with_the_unchanged_file_only(
     if (changedSince)
         WriteBytes(PathOf("marks.KVX"), QByteArray(saved).replace("\r\n4,1\r\n", "\r\n5,1\r\n"));
 
-    w->command("newDocument")->trigger();
+    w->commandAction("newDocument")->trigger();
     QVERIFY(!w->document()->document().hasWorkedOutCells());
     OpenFile(w->context(), PathOf("marks.KVX"));
     QCOMPARE(grid->cell(0, 1), QString("8"));

@@ -147,7 +147,7 @@ void TestHelpMenu::clicks_elsewhere_leave_help_mode_on()
 
 void TestHelpMenu::help_mode_in_farsi_prompts_and_answers_in_farsi()
 {
-    W()->command("switchToFarsi")->trigger();
+    W()->commandAction("switchToFarsi")->trigger();
     EnterHelpMode();
     QCOMPARE(W()->statusBar()->currentMessage(), Texts::HelpModePrompt.In(Language::Farsi));
     QTest::mouseClick(Window->Find<QPushButton>("calculateButton"), Qt::LeftButton);
@@ -207,7 +207,7 @@ void TestHelpMenu::web_commands_open_their_targets()
     QFETCH(QString, target);
     QVERIFY(QString::fromUtf8(SiteAddress).isEmpty() || QString::fromUtf8(SiteAddress).endsWith('/'));
     if (farsi)
-        W()->command("switchToFarsi")->trigger();
+        W()->commandAction("switchToFarsi")->trigger();
     W()->findChild<QAction*>(action)->trigger();
     QCOMPARE(Opened, QStringList{target});
     QVERIFY(Messages->Shown.empty());
@@ -236,7 +236,7 @@ void TestHelpMenu::the_about_box_site_opens_the_same_address_as_visit_website()
 void TestHelpMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
 {
     AboutDialog* about = Window->Find<AboutDialog>("aboutDialog");
-    W()->command("switchToFarsi")->trigger();
+    W()->commandAction("switchToFarsi")->trigger();
     about->show();
     QCOMPARE(about->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(about->windowTitle(), QString::fromUtf8("درباره این برنامه"));
@@ -255,7 +255,7 @@ void TestHelpMenu::the_about_box_reads_right_to_left_after_a_switch_to_farsi()
     }
     about->hide();
 
-    W()->command("switchToEnglish")->trigger();
+    W()->commandAction("switchToEnglish")->trigger();
     QCOMPARE(about->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(about->windowTitle(), QString("About..."));
     QCOMPARE(about->icon->geometry(), QRect(32, 24, 32, 32));

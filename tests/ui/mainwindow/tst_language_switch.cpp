@@ -51,8 +51,8 @@ namespace {
 QStringList AllTexts(WindowFixture& w)
 {
     // The file dialogs' titles, asked for and cancelled.
-    w->command("openDocument")->trigger();
-    w->command("saveDocumentAs")->trigger();
+    w->commandAction("openDocument")->trigger();
+    w->commandAction("saveDocumentAs")->trigger();
     QStringList texts = w.FileDialogTitles.mid(w.FileDialogTitles.size() - 2);
     for (QMenu* menu : {w.Find<QMenu>("fileMenu"), w.Find<QMenu>("editMenu"), w.Find<QMenu>("reactionMenu"),
                         w.Find<QMenu>("settingsMenu"), w.Find<QMenu>("helpMenu")})
@@ -150,7 +150,7 @@ void TestLanguageSwitch::only_the_other_language_command_is_offered()
     QVERIFY(shown(w.Action("switchToFarsi")));
     QVERIFY(!shown(w.Action("switchToEnglish")));
     QCOMPARE(w.Action("switchToFarsi")->text(), QString("&Farsi"));
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     QTest::qWait(20); // the tool bar lays out its buttons again
     QVERIFY(shown(w.Action("switchToEnglish")));
     QVERIFY(!shown(w.Action("switchToFarsi")));
@@ -170,7 +170,7 @@ void TestLanguageSwitch::keys_and_menu_letters_are_each_used_once()
         }
     for (const bool farsi : {false, true}) {
         if (farsi)
-            w->command("switchToFarsi")->trigger();
+            w->commandAction("switchToFarsi")->trigger();
         for (QMenu* menu : w->findChildren<QMenu*>()) {
             QString letters;
             for (QAction* action : menu->actions()) {
@@ -191,7 +191,7 @@ void TestLanguageSwitch::a_language_switch_marks_the_document_changed()
     messages.Answers = {AnswerNo};
     WindowFixture w;
     QVERIFY(!w->document()->isModified());
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     QVERIFY(w->document()->isModified());
     QVERIFY(w->close());
     QCOMPARE(messages.Texts(), QStringList{QString::fromUtf8(Texts::MsgSaveChanges.In(Language::Farsi))});
@@ -222,9 +222,9 @@ void TestLanguageSwitch::the_status_bar_switches_language_with_everything_else()
     else if (!shown.isEmpty())
         QTest::mouseMove(w.Find<QWidget>(shown.toLatin1()));
     QCOMPARE(w->statusBar()->currentMessage(), english);
-    w->command("switchToFarsi")->trigger(); // F9, the pointer resting where it was
+    w->commandAction("switchToFarsi")->trigger(); // F9, the pointer resting where it was
     QCOMPARE(w->statusBar()->currentMessage(), farsi);
-    w->command("switchToEnglish")->trigger();
+    w->commandAction("switchToEnglish")->trigger();
     QCOMPARE(w->statusBar()->currentMessage(), english);
 }
 
@@ -232,16 +232,16 @@ void TestLanguageSwitch::the_caption_names_the_file_in_both_languages()
 {
     WindowFixture w;
     w->document()->save(QDir(w.Scratch.path()).filePath("Salt.KVX"), w.Marks.path());
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     QCOMPARE(w->windowTitle(), QString("Stoikon - Salt[*]"));
-    w->command("switchToEnglish")->trigger();
+    w->commandAction("switchToEnglish")->trigger();
     QCOMPARE(w->windowTitle(), QString("Stoikon - Salt[*]"));
 }
 
 void TestLanguageSwitch::key_options_stay_left_to_right_in_farsi()
 {
     WindowFixture w;
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->windowTitle(),
              QString::fromUtf8("تنظیمات کلیدها"));
     QCOMPARE(w.Find<KeyOptionsDialog>("keyOptionsDialog")->layoutDirection(), Qt::LeftToRight);
@@ -265,7 +265,7 @@ void TestLanguageSwitch::status_messages_start_at_the_reading_side()
     };
     bar->showMessage("Opens an existing file");
     QVERIFY(inkSpan().first < bar->width() / 4);
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     bar->showMessage(Texts::HelpModePrompt.In(Language::Farsi));
     QVERIFY(inkSpan().second > bar->width() * 3 / 4);
 }
@@ -291,7 +291,7 @@ void TestLanguageSwitch::every_caption_fits_its_control()
     w->desktop().setDefaultsFolder(QStringLiteral(STOIKON_SOURCE_DIR "/resources/defaults"));
     w.Start();
     if (farsi)
-        w->command("switchToFarsi")->trigger();
+        w->commandAction("switchToFarsi")->trigger();
     w.EditFonts([&](FontSettings& f) { f.ProgramFont.Name = family.toStdString(); });
     const Language lang = farsi ? Language::Farsi : Language::English;
     QStringList cut = CutCaptions(w.Window);

@@ -151,7 +151,7 @@ void TestMainWindow::closing_writes_the_six_values_and_the_next_start_restores_t
             w->showMinimized();
             QTRY_VERIFY(w->isMinimized());
         }
-        w->command("switchToFarsi")->trigger();
+        w->commandAction("switchToFarsi")->trigger();
         w.MarkSaved();
         QVERIFY(w->close());
     }

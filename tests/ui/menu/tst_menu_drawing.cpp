@@ -32,7 +32,7 @@ QRgb RgbOf(ColorValue value)
 
 void TestMenuDrawing::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut()
 {
-    W()->command("switchToFarsi")->trigger();
+    W()->commandAction("switchToFarsi")->trigger();
     QMenu* file = Window->Find<QMenu>("fileMenu");
     QCOMPARE(file->layoutDirection(), Qt::RightToLeft);
     const QImage image = GrabMenu(file, Window->Action("openDocument"));
@@ -59,7 +59,7 @@ void TestMenuDrawing::farsi_mirrors_the_icon_column_the_caption_and_the_shortcut
 void TestMenuDrawing::farsi_menu_bar_captions_fit_their_items()
 {
     // The item holds the whole caption with its margins.
-    W()->command("switchToFarsi")->trigger();
+    W()->commandAction("switchToFarsi")->trigger();
     QMenuBar* bar = W()->menuBar();
     const QImage image = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (QMenu* menu : {Window->Find<QMenu>("fileMenu"), Window->Find<QMenu>("reactionMenu"),

@@ -149,7 +149,7 @@ void TestMenuTexts::a_caption_with_an_accelerator_is_drawn_as_one_text_run()
     // An underlined letter drawn as a run of its own breaks the joining of Farsi words.
     QFETCH(bool, farsi);
     if (farsi)
-        W()->command("switchToFarsi")->trigger();
+        W()->commandAction("switchToFarsi")->trigger();
     QMenuBar* bar = W()->menuBar();
     TextRunRecorder barRuns;
     bar->render(&barRuns);
@@ -189,7 +189,7 @@ void TestMenuTexts::a_clear_gap_stands_before_every_shortcut()
 {
     QFETCH(bool, farsi);
     if (farsi)
-        W()->command("switchToFarsi")->trigger();
+        W()->commandAction("switchToFarsi")->trigger();
     for (QMenu* menu : W()->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
         const QImage image = GrabMenu(menu, nullptr);
         for (QAction* action : menu->actions()) {

@@ -138,7 +138,7 @@ void TestLineClipboard::pasted_textbook_notation_goes_in_as_read()
     WindowFixture w;
     SetKeySets(w, {"=", "([", ")]", keyF}, true);
     QApplication::clipboard()->setText(clipboard);
-    w->command("pasteReaction")->trigger();
+    w->commandAction("pasteReaction")->trigger();
     QCOMPARE(Text(w), text);
     QVERIFY(messages.Shown.empty());
     QCOMPARE(w->statusBar()->currentMessage(),
@@ -151,14 +151,14 @@ void TestLineClipboard::a_carriage_return_in_pasted_text_runs_balance_at_that_po
     WindowFixture w;
     // In help mode the Balance command answers with a help message instead of
     // balancing, which shows when and where it ran.
-    w->command("help")->trigger();
+    w->commandAction("help")->trigger();
     QStringList textAtBalance;
     SetMessageBoxHook([&](const MessageRequest&) {
         textAtBalance << Text(w);
         return int(AnswerOk);
     });
     QApplication::clipboard()->setText(QStringLiteral("h2=o2\r\nh2o"));
-    w->command("pasteReaction")->trigger();
+    w->commandAction("pasteReaction")->trigger();
     SetMessageBoxHook(nullptr);
     QCOMPARE(textAtBalance, QStringList{QStringLiteral("H2+O2")});
     QCOMPARE(Text(w), QStringLiteral("H2+O2H2O")); // the line feed is dropped
@@ -179,7 +179,7 @@ void TestLineClipboard::a_carriage_return_balances_the_reaction()
     WindowFixture w;
     if (pasted) {
         QApplication::clipboard()->setText(QStringLiteral("h2=o2 h2o\r"));
-        w->command("pasteReaction")->trigger();
+        w->commandAction("pasteReaction")->trigger();
     } else {
         Type(w, "h2=o2 h2o");
         QTest::keyClick(w.KeyBox(), Qt::Key_Return);
@@ -194,7 +194,7 @@ void TestLineClipboard::paste_without_text_on_the_clipboard_changes_nothing()
     WindowFixture w;
     SetText(w, "H2O", 3);
     QApplication::clipboard()->clear();
-    w->command("pasteReaction")->trigger();
+    w->commandAction("pasteReaction")->trigger();
     QCOMPARE(Text(w), QStringLiteral("H2O"));
     QCOMPARE(w.Line()->caretPos(), 3);
 }
@@ -206,9 +206,9 @@ void TestLineClipboard::a_second_paste_during_a_paste_is_ignored()
     QApplication::clipboard()->setText(QStringLiteral("h2o2"));
     QTimer::singleShot(15, w.Window, [&] {
         QApplication::clipboard()->setText(QStringLiteral("nacl"));
-        w->command("pasteReaction")->trigger();
+        w->commandAction("pasteReaction")->trigger();
     });
-    w->command("pasteReaction")->trigger();
+    w->commandAction("pasteReaction")->trigger();
     QCOMPARE(Text(w), QStringLiteral("H2O2"));
     QVERIFY(!w.Line()->isPasting());
 }
@@ -221,7 +221,7 @@ void TestLineClipboard::closing_the_window_stops_a_paste()
     WindowFixture w;
     QApplication::clipboard()->setText(QString("h2o2").repeated(10));
     QTimer::singleShot(30, w.Window, [&] { w->close(); });
-    w->command("pasteReaction")->trigger();
+    w->commandAction("pasteReaction")->trigger();
     QVERIFY(!w->isVisible());
     QVERIFY(w.Doc()->reactionText().size() < 40);
     QVERIFY(!w.Line()->isPasting());

@@ -297,7 +297,7 @@ void TestReactionLine::selection_keys()
     TestSettings settings;
     WindowFixture w;
     if (farsi)
-        w->command("switchToFarsi")->trigger();
+        w->commandAction("switchToFarsi")->trigger();
     QCOMPARE(w->layoutDirection(), farsi ? Qt::RightToLeft : Qt::LeftToRight);
     SetKeySets(w, {}, autoCase);
     SetText(w, text, caret);
@@ -362,7 +362,7 @@ void TestReactionLine::an_empty_line_shows_its_hint_in_the_interface_language()
     const QRect right(picture.width() / 2, 0, picture.width() / 2, picture.height());
     QVERIFY(!InkBox(picture, left, IsInk).isEmpty());
     QVERIFY(InkBox(picture, right, IsInk).isEmpty());
-    w->command("switchToFarsi")->trigger();
+    w->commandAction("switchToFarsi")->trigger();
     QVERIFY(InkBox(w.Line()->picture(), left, IsInk).isEmpty());
     QVERIFY(!InkBox(w.Line()->picture(), right, IsInk).isEmpty());
     Type(w, "h");
