@@ -10,6 +10,7 @@
 #include "texts/Texts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -17,9 +18,10 @@ namespace {
 // the line wrote in front of their substances: the textbook reading keeps them aside, and
 // a typed line holds them where its keys put them (the reaction line's clean-up, which
 // Balance runs, takes them out). When the typed keys do not give the reading back exactly
-// (a character typing drops), the reading stands alone.
-std::string WithWrittenCoefficients(const std::string& line, const NotationReading& reading,
-                                    const KeyMap& typing, bool autoCase)
+// (a character typing drops), the reading stands alone. The reading's own text is handed
+// over where it stands as it is.
+std::string WithWrittenCoefficients(const std::string& line, NotationReading& reading, const KeyMap& typing,
+                                    bool autoCase)
 {
     if (reading.Textbook)
         return WithGivenCoefficients(reading.Text, reading.Coefficients);
@@ -39,7 +41,7 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
                 before = c;
             }
         if (!coefficient)
-            return reading.Text;
+            return std::move(reading.Text); // not read again: handed over, not copied
         for (const char b : typed)
             if (const char c = typing.Typed(static_cast<unsigned char>(b)))
                 keys += c;
@@ -49,20 +51,36 @@ std::string WithWrittenCoefficients(const std::string& line, const NotationReadi
                 keys += c;
     }
     if (GivenCoefficients(keys).empty())
-        return reading.Text;
+        return std::move(reading.Text);
     std::string tidied = keys;
     int caret = 0;
     TidyReaction(tidied, caret, autoCase);
     return tidied == reading.Text ? keys : reading.Text;
 }
 
-// The line read as --balance and --check read it, and the text Balance gets from it (with
-// the coefficients it wrote), or the reason it does not read.
-bool ReadLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
+// The default key sets, as in a new reaction line.
+const KeyOptions& LineKeys()
 {
-    static const KeyOptions keys; // the default key sets, as in a new reaction line
-    static const KeyMap typing(keys);
-    reading = ReadReactionLine(line, keys, typing);
+    static const KeyOptions keys;
+    return keys;
+}
+
+const KeyMap& LineTyping()
+{
+    static const KeyMap typing(LineKeys());
+    return typing;
+}
+
+// The line read as --balance and --check read it.
+NotationReading ReadLine(const std::string& line)
+{
+    return ReadReactionLine(line, LineKeys(), LineTyping());
+}
+
+// The text Balance gets from the line's reading (with the coefficients it wrote), or the
+// reason it does not read.
+bool TextOfLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
+{
     if (reading.BadPosition) {
         const bool name = !reading.BadName.empty();
         note = "cannot read " +
@@ -71,7 +89,7 @@ bool ReadLine(const std::string& line, NotationReading& reading, std::string& te
                (name ? ": no element or group has that symbol" : "");
         return false;
     }
-    text = WithWrittenCoefficients(line, reading, typing, keys.AutoCase);
+    text = WithWrittenCoefficients(line, reading, LineTyping(), LineKeys().AutoCase);
     return true;
 }
 
@@ -84,14 +102,16 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     if (IsBlankLine(line))
         return result;
     std::string text;
-    NotationReading reading;
-    BalanceOutcome outcome;
+    NotationReading reading = ReadLine(line);
     WrittenReaction written;
-    const bool read = ReadLine(line, reading, text, result.Note);
+    const bool read = TextOfLine(line, reading, text, result.Note);
+    // The outcome stays where the balance made it, without a move for each line.
+    ChosenReading chosen =
+        read ? BalanceReading(reading, std::move(text), KeyOptions().AutoCase, medium) : ChosenReading();
+    BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
-        ChosenReading chosen = BalanceReading(reading, std::move(text), KeyOptions().AutoCase, medium);
-        outcome = std::move(chosen.Outcome);
-        written = ChosenWritten(reading, chosen);
+        if (reading.Textbook) // only a textbook's reaction is written back as it came
+            written = ChosenWritten(reading, chosen);
         result.Note = ReadingNote(chosen, Language::English);
     } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
@@ -136,8 +156,8 @@ BalancedLine CheckLine(const std::string& line)
     if (IsBlankLine(line))
         return result;
     std::string text;
-    NotationReading reading;
-    if (!ReadLine(line, reading, text, result.Note)) {
+    NotationReading reading = ReadLine(line);
+    if (!TextOfLine(line, reading, text, result.Note)) {
         result.Output = Texts::MsgInvalidReaction.In(Language::English);
         return result;
     }

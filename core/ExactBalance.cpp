@@ -108,12 +108,16 @@ template <class Int> class Elimination
         // zeroing what a smaller one left.
         if (Cells.size() < Rows * Columns)
             Cells.resize(Rows * Columns);
+        // The table's row and the column's cells through pointers of their own: a cell
+        // written through the storage could otherwise be the table's, read again each time.
+        const size_t elements = counts.Elements;
         for (size_t c = 0; c < Columns; ++c) {
             const size_t k = Substance(c);
-            for (size_t e = 0; e < counts.Elements; ++e) {
-                const Int n(counts.At(k, e));
-                At(e, c) = int(k) < reactants ? n : Neg(n);
-            }
+            const std::int64_t* row = counts.Counts.data() + k * elements;
+            Int* cell = Cells.data() + c;
+            const bool reactant = int(k) < reactants;
+            for (size_t e = 0; e < elements; ++e, cell += Columns)
+                *cell = reactant ? Int(row[e]) : Neg(Int(row[e]));
             for (size_t r = 0; r < extra.size(); ++r)
                 At(counts.Elements + r, c) = k < extra[r].size() ? Int(extra[r][k]) : Int(0);
         }

@@ -87,10 +87,12 @@ bool ShowsTextbookSign(const Chars& s)
             return true;
         if (IsAsciiLetter(c) || IsAsciiDigit(c))
             continue; // the most of any text, and no sign
+        // Markup is looked for only where it can begin, at "<" or "&".
         if (c >= 0x80 ? IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
                             IsSuperscript(c) || IsHydrateDot(c)
                       : c == U'*' || c == U'{' || (c == U'(' && StateSymbolAt(s, i)) ||
-                            (c == U'\\' && i + 1 < s.size() && IsAsciiLetter(s[i + 1])) || ShowsMarkup(s, i))
+                            (c == U'\\' && i + 1 < s.size() && IsAsciiLetter(s[i + 1])) ||
+                            ((c == U'<' || c == U'&') && ShowsMarkup(s, i)))
             return true;
         // A charge with its sign first: S^-2, Cr^+3.
         if (c == U'^' && i + 2 < s.size() && ChargeSign(s[i + 1]) && IsAsciiDigit(s[i + 2]))

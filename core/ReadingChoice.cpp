@@ -77,16 +77,19 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
-    ChosenReading chosen;
-    for (std::size_t k = 0; k < texts.size() && (k == 0 || timeLeft()); ++k) {
+    // The first text's outcome is made in its place: most lines have no other, and it
+    // balances.
+    ChosenReading chosen{
+        texts.empty() ? BalanceOutcome() : BalanceReaction(texts.front(), autoCase, medium), 0, {}, {}, {}};
+    if (chosen.Outcome.status == BalanceOutcome::Status::Balanced)
+        return chosen;
+    for (std::size_t k = 1; k < texts.size() && timeLeft(); ++k) {
         BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, medium);
         if (outcome.status == BalanceOutcome::Status::Balanced) {
             chosen.Outcome = std::move(outcome);
             chosen.Candidate = k;
             return chosen;
         }
-        if (k == 0)
-            chosen.Outcome = std::move(outcome);
     }
     if (!caseReadings || texts.empty())
         return chosen;
@@ -143,8 +146,14 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
 
 ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium)
 {
-    std::vector<std::string> texts;
-    texts.reserve(1 + reading.Others.size());
+    // The list is kept from line to line, so that a long input does not allocate it anew
+    // for each; its texts go when the balance is done.
+    thread_local std::vector<std::string> texts;
+    struct ClearTexts
+    {
+        ~ClearTexts() { texts.clear(); }
+    } clearTexts;
+    texts.clear();
     texts.push_back(std::move(text));
     for (const ReadingCandidate& other : reading.Others)
         texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
