@@ -107,7 +107,7 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     const bool read = TextOfLine(line, reading, text, result.Note);
     // The outcome stays where the balance made it, without a move for each line.
     ChosenReading chosen =
-        read ? BalanceReading(reading, std::move(text), KeyOptions().AutoCase, medium) : ChosenReading();
+        read ? BalanceReading(reading, std::move(text), LineKeys().AutoCase, medium) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
         if (reading.Textbook) // only a textbook's reaction is written back as it came
@@ -161,7 +161,7 @@ BalancedLine CheckLine(const std::string& line)
         result.Output = Texts::MsgInvalidReaction.In(Language::English);
         return result;
     }
-    const ReactionCheck check = CheckReaction(text, KeyOptions().AutoCase);
+    const ReactionCheck check = CheckReaction(text, LineKeys().AutoCase);
     result.Failed = check.status != BalanceOutcome::Status::Balanced;
     result.Output = check.Text;
     for (const std::string& checked : CheckLines(check, Language::English, false))

@@ -131,7 +131,11 @@ CalculationEnd Document::CalculationJob::run(CalculationBudget& budget)
 
 Document::CalculationJob Document::calculationJob(bool recalculate, bool untilSettled) const
 {
-    CalculationJob job{cells(), formulas(), recalculate, untilSettled};
+    CalculationJob job;
+    job.Cells = cells();
+    job.Formulas = formulas();
+    job.Recalculate = recalculate;
+    job.UntilSettled = untilSettled;
     // A name typed with the Persian yeh or kaf refers to a column a document names with the
     // Arabic letters, and the other way round.
     for (std::string& name : job.Cells[0])

@@ -144,6 +144,13 @@ void DocumentState::replaceFileName(const std::string& path)
     Observer->fileNameChanged();
 }
 
+// What a calculation said of the cells no longer holds once the grid changes its shape.
+void DocumentState::forgetNotes()
+{
+    Content.Notes.clear();
+    Content.LimitingRow = 0;
+}
+
 void DocumentState::resizeRows(int rows)
 {
     rows = std::max(rows, 1);
@@ -151,8 +158,7 @@ void DocumentState::resizeRows(int rows)
     if (rows == old)
         return;
     Observer->gridShapeAboutToChange(DocumentObserver::Shape::Rows, old, rows);
-    Content.Notes.clear();
-    Content.LimitingRow = 0;
+    forgetNotes();
     Content.Data.Cells.resize(size_t(rows), GridRow(size_t(columnCount())));
     Content.WorkedOut.resize(size_t(rows), std::vector<bool>(size_t(columnCount()), false));
     Observer->gridShapeChanged(DocumentObserver::Shape::Rows);
@@ -165,8 +171,7 @@ void DocumentState::resizeColumns(int columns)
     if (columns == old)
         return;
     Observer->gridShapeAboutToChange(DocumentObserver::Shape::Columns, old, columns);
-    Content.Notes.clear();
-    Content.LimitingRow = 0;
+    forgetNotes();
     for (GridRow& row : Content.Data.Cells)
         row.resize(size_t(columns));
     for (std::vector<bool>& row : Content.WorkedOut)
@@ -188,8 +193,7 @@ void DocumentState::replaceCells(const GridCells& cells)
     Content.Data.Widths.resize(columns, DefaultColumnWidth);
     mine.resize(std::max<size_t>(cells.size(), 1));
     Content.WorkedOut.assign(mine.size(), std::vector<bool>(columns, false));
-    Content.Notes.clear();
-    Content.LimitingRow = 0;
+    forgetNotes();
     for (size_t r = 0; r < mine.size(); ++r) {
         mine[r].resize(columns);
         if (r < cells.size())

@@ -83,8 +83,7 @@ class DocumentState
     bool hasWorkedOutCells() const;
     const std::vector<CellNote>& notes() const { return Content.Notes; }
     const CellNote* noteAt(int column, int row) const; // null when the cell has none
-    int limitingRow() const { return Content.LimitingRow; }
-    std::string limitingReactant() const; // its formula; empty when no reactant limits another
+    std::string limitingReactant() const;              // its formula; empty when no reactant limits another
     // The significant figures worked-out numbers are shown to; 0: as the given numbers have.
     // A way of showing, not stored in the file.
     int significantFigures() const { return SignificantFigures; }
@@ -117,6 +116,7 @@ class DocumentState
     void resizeRows(int rows);
     void resizeColumns(int columns);
     void replaceCells(const GridCells& cells);
+    void forgetNotes();
     void replaceData(const DocumentData& data);
     void writeCell(int column, int row, const std::string& text);
     void setWidth(int column, int width);

@@ -54,7 +54,6 @@ class MainWindow : public QMainWindow
     QAction* commandAction(const char* id) const; // the action of the command row id
     HelpMode& helpMode() const { return *Parts.Help; }
     LanguageSwitch& languageSwitch() const { return *Parts.Languages; }
-    Settings& userSettings() { return UserSettings; }
 
     // The first activation: the language of the last run, a new document, the command line's
     // file. Later activations start nothing.
