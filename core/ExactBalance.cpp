@@ -49,6 +49,8 @@ inline std::int64_t Gcd(std::int64_t a, std::int64_t b)
         return std::int64_t(s | t);
     if (s == 1 || t == 1) // a count of 1, the most common
         return 1;
+    if (s == t) // the same count, the next most common
+        return std::int64_t(s);
     // Binary (Stein's) algorithm: shifts instead of divisions.
     const int shift = __builtin_ctzll(s | t);
     s >>= __builtin_ctzll(s);
@@ -164,25 +166,37 @@ template <class Int> class Elimination
     size_t Substance(size_t column) const { return Order.empty() ? column : Order[column]; }
 
     // row r loses its entry in column col: r·a − p·b with a, b the two entries over their
-    // common divisor; then r is divided by the common divisor of its entries.
+    // common divisor; then r is divided by the common divisor of its entries when they grow.
+    // The pivot row p, and every row below it, is zero in the columns before col (each
+    // earlier pivot cleared its column in them, and a column without a pivot was zero in
+    // them already): there a row above p is only multiplied by a, and a row below p keeps
+    // its zeros, so only the columns from col on are worked out in full.
     void Clear(size_t r, size_t p, size_t col)
     {
-        const Int g = Gcd(At(p, col), At(r, col));
-        const Int a = g == 1 ? At(p, col) : At(p, col) / g;
-        const Int b = g == 1 ? At(r, col) : At(r, col) / g;
+        Int* const target = &At(r, 0);
+        const Int* const pivot = &At(p, 0);
+        const Int g = Gcd(pivot[col], target[col]);
+        const Int a = g == 1 ? pivot[col] : pivot[col] / g;
+        const Int b = g == 1 ? target[col] : target[col] / g;
         bool large = false;
-        for (size_t c = 0; c < Columns; ++c) {
-            At(r, c) = Sub(Mul(At(r, c), a), Mul(At(p, c), b));
-            large |= IsLarge(At(r, c));
+        if (r < p && a != 1)
+            for (size_t c = 0; c < col; ++c) {
+                target[c] = Mul(target[c], a);
+                large |= IsLarge(target[c]);
+            }
+        target[col] = 0;
+        for (size_t c = col + 1; c < Columns; ++c) {
+            target[c] = Sub(Mul(target[c], a), Mul(pivot[c], b));
+            large |= IsLarge(target[c]);
         }
         if (!large)
             return;
         Int common(0);
         for (size_t c = 0; c < Columns; ++c)
-            common = Gcd(common, At(r, c));
+            common = Gcd(common, target[c]);
         if (common > 1)
             for (size_t c = 0; c < Columns; ++c)
-                At(r, c) /= common;
+                target[c] /= common;
     }
 
     // Rows of small numbers are left as they are: dividing out their common divisor costs
