@@ -115,7 +115,7 @@ template <class Int> class Elimination
         const size_t elements = counts.Elements;
         for (size_t c = 0; c < Columns; ++c) {
             const size_t k = Substance(c);
-            const std::int64_t* row = counts.Counts.data() + k * elements;
+            const std::int64_t* row = counts.Row(k);
             Int* cell = Cells.data() + c;
             const bool reactant = int(k) < reactants;
             for (size_t e = 0; e < elements; ++e, cell += Columns)
