@@ -77,13 +77,18 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
                  std::vector<std::string> coefficients, const std::vector<size_t>* order, int reactants)
 {
     const size_t n = coefficients.size();
-    std::vector<std::string_view> formulas;
+    std::vector<std::string_view> formulas, written;
     const std::vector<std::string_view>* prepared = &reading.Formulas;
+    const std::vector<std::string_view>* shown = &reading.Shown;
     if (order) {
         formulas.reserve(n);
-        for (size_t k : *order)
+        written.reserve(n);
+        for (size_t k : *order) {
             formulas.push_back(reading.Formulas[k]);
+            written.push_back(reading.Shown[k]);
+        }
         prepared = &formulas;
+        shown = &written;
     }
     outcome.Formulas.clear();
     outcome.Formulas.reserve(n);
@@ -102,7 +107,7 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
     if (!fit)
         outcome.Coefficients.clear(); // beyond 64 bits: the texts hold them
     outcome.Reactants = reactants;
-    outcome.BalancedText = ComposeBalancedReaction(*prepared, coefficients, reactants);
+    outcome.BalancedText = ComposeBalancedReaction(*prepared, *shown, coefficients, reactants);
     outcome.CoefficientTexts = std::move(coefficients);
     outcome.status = Status::Balanced;
 }

@@ -18,6 +18,15 @@ bool Refuse(ReactionRefused& refused, Status status, RefusalReason reason,
     return false;
 }
 
+// The pieces of a composed answer are short: copied a character at a time, not by a call
+// each.
+char* CopyPiece(std::string_view piece, char* out)
+{
+    for (const char c : piece)
+        *out++ = c;
+    return out;
+}
+
 } // namespace
 
 bool ReactionReading::Charged() const
@@ -99,26 +108,25 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
     size_t size = 0;
     for (size_t i = 0; i < prepared.size(); ++i)
         size += prepared[i].size() + 1 + (i < coefficients.size() ? coefficients[i].size() : 1);
-    std::string text(size, '\0');
-    char* out = text.data();
-    const auto put = [&out](std::string_view piece) {
-        std::copy(piece.begin(), piece.end(), out);
-        out += piece.size();
-    };
+    // Composed in a buffer on the stack (on the heap for a very long reaction) and copied
+    // once into the answer, which is so allocated once and never filled twice.
+    char small[256];
+    std::string large;
+    char* const t = size <= sizeof small ? small : (large.resize(size), large.data());
+    char* out = t;
     for (size_t i = 0; i < prepared.size(); ++i) {
         if (i > 0)
             *out++ = int(i) == reactants ? '>' : '+';
-        put(i < coefficients.size() ? std::string_view(coefficients[i]) : std::string_view("1"));
-        put(prepared[i]);
+        out = CopyPiece(i < coefficients.size() ? std::string_view(coefficients[i]) : std::string_view("1"),
+                        out);
+        out = CopyPiece(prepared[i], out);
     }
-    text.resize(size_t(out - text.data()));
     // Remove every "1" that stands alone: not after "-" or a digit, not before a digit, and
     // not between a letter and a lower-case one, which it keeps apart (O1p is O and p, Op
     // one symbol). Each character is judged by the kept one before it and the next one, so
     // the kept text is written over the text itself; the first and the last character are
     // handled after the walk.
-    char* const t = text.data();
-    const size_t n = text.size();
+    const size_t n = size_t(out - t);
     size_t kept = n > 0 ? 1 : 0;
     for (size_t p = 1; p + 1 < n; ++p) {
         if (t[p] == '1') { // only a "1" is judged
@@ -131,14 +139,65 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
     }
     if (n > 1)
         t[kept++] = t[n - 1];
-    text.resize(kept);
-    if (!text.empty() && text[0] == '1' && (text.size() < 2 || !IsDigitChar(text[1])))
-        text.erase(0, 1);
+    size_t first = 0;
+    if (kept > 0 && t[0] == '1' && (kept < 2 || !IsDigitChar(t[1])))
+        first = 1;
     // Unlike the walk, a "-" does not protect the last "1": a final count of -1 is written
     // as a bare "-", which reads back as -1.
-    if (text.size() >= 2 && text.back() == '1' && !IsDigitChar(text[text.size() - 2]))
-        text.pop_back();
-    return text;
+    if (kept - first >= 2 && t[kept - 1] == '1' && !IsDigitChar(t[kept - 2]))
+        --kept;
+    return std::string(t + first, kept - first);
+}
+
+namespace {
+
+// Whether every "1" the preparation puts into formula stands alone, so that the answer
+// composed from formula as written is the one composed from it prepared: it holds no "1" (a
+// written one may stay or go), begins with a letter or "(" (so no count runs into its
+// coefficient), and has a "-" only as its charge's sign at its end (after which no "1" is
+// put, and before which a "1" stays).
+bool ComposesAsWritten(std::string_view formula)
+{
+    if (formula.empty() || !(IsUpperLetter(formula[0]) || IsLowerLetter(formula[0]) || formula[0] == '('))
+        return false;
+    for (size_t i = 0; i < formula.size(); ++i) {
+        if (formula[i] == '1')
+            return false;
+        if (formula[i] == '-') {
+            size_t j = i;
+            while (j > 0 && IsDigitChar(formula[j - 1]))
+                --j;
+            return i + 1 == formula.size() && j > 0 && formula[j - 1] == '^';
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
+                                    const std::vector<std::string_view>& shown,
+                                    const std::vector<std::string>& coefficients, int reactants)
+{
+    // Coefficients are positive here: only a lone "1" goes.
+    size_t size = 0;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (!ComposesAsWritten(shown[i]) || i >= coefficients.size() || coefficients[i][0] == '-')
+            return ComposeBalancedReaction(prepared, coefficients, reactants);
+        size += shown[i].size() + 1 + coefficients[i].size();
+    }
+    char small[256];
+    std::string large;
+    char* const t = size <= sizeof small ? small : (large.resize(size), large.data());
+    char* out = t;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (i > 0)
+            *out++ = int(i) == reactants ? '>' : '+';
+        if (coefficients[i].size() != 1 || coefficients[i][0] != '1')
+            out = CopyPiece(coefficients[i], out);
+        out = CopyPiece(shown[i], out);
+    }
+    return std::string(t, out);
 }
 
 std::vector<std::string> GivenCoefficients(std::string_view text)

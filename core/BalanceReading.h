@@ -24,6 +24,13 @@ struct ReactionReading
     bool Charged() const;
 };
 
+// ComposeBalancedReaction (Balance.h) of the prepared formulas, from the same formulas as
+// written (shown) where that gives the same text, which is most of the time: it needs no
+// count taken out again. The coefficients are positive.
+std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
+                                    const std::vector<std::string_view>& shown,
+                                    const std::vector<std::string>& coefficients, int reactants);
+
 // Why a text cannot be read.
 struct ReactionRefused
 {

@@ -116,8 +116,8 @@ inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements
 }
 
 // Reads one formula item by item into row, of width entries, all 0; find gives a symbol's
-// entry from the symbol and its key (ChargeSymbol and ChargeKey for the charge), or -1. Each open group is counted into a segment of
-// its own on one stack (so deeply nested input cannot exhaust the call stack), and
+// entry from the symbol and its key (ChargeSymbol and ChargeKey for the charge), or -1. Each open group is
+// counted into a segment of its own on one stack (so deeply nested input cannot exhaust the call stack), and
 // multiplied into the enclosing segment (row, outside every group) when its ")" and count
 // are read. Returns what does not read, or null; a count outside 64 bits throws. A formula
 // that does not read is an answer of its own (a student's typing), so it is returned, not
@@ -127,7 +127,7 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
                          std::vector<std::int64_t>& stack)
 {
     stack.clear();
-    size_t depth = 0;             // open groups
+    size_t depth = 0;           // open groups
     std::int64_t* counts = row; // the innermost open group's segment
     const auto segment = [&](size_t d) { return d == 0 ? row : stack.data() + (d - 1) * width; };
     size_t i = 0;
