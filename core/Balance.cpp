@@ -225,12 +225,14 @@ Status Decide(const ReactionReading& reading, std::vector<std::string>& form, Ba
 Status Balance(const std::string& text, const std::vector<std::string>& given, BalanceOutcome& outcome)
 {
     thread_local ReactionReading reading;
+    thread_local ExactSolution exact;
     struct ReleaseLarge
     {
         ~ReleaseLarge()
         {
             if (reading.Prepared.capacity() > (1 << 16))
                 reading = ReactionReading(); // kept for the next reaction unless very large
+            exact.Forms.clear();             // the list kept, not the forms
         }
     } releaseLarge;
     ReactionRefused refused{};
@@ -240,7 +242,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
         outcome.OtherNames = std::move(refused.OtherNames);
         return refused.Status;
     }
-    ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants);
+    SolveExactly(reading.Counts, reading.Reactants, exact);
     if (exact.Dimension == 1)
         return Decide(reading, exact.Forms.front(), outcome);
     if (exact.Dimension == 0) {

@@ -125,7 +125,7 @@ template <class Int> class Elimination
         }
     }
 
-    ExactSolution Solve(size_t maxForms)
+    void Solve(size_t maxForms, ExactSolution& solution)
     {
         thread_local std::vector<size_t> pivots; // the pivot column of each row in turn
         pivots.clear();
@@ -145,8 +145,9 @@ template <class Int> class Elimination
             pivots.push_back(col);
             ++row;
         }
-        ExactSolution solution;
         solution.Dimension = int(Columns - pivots.size());
+        solution.Forms.clear();
+        solution.Large = false;
         solution.Forms.reserve(std::min(size_t(solution.Dimension), maxForms));
         thread_local std::vector<Int> x;
         x.resize(Columns);
@@ -158,7 +159,6 @@ template <class Int> class Elimination
             }
             solution.Forms.push_back(Form(pivots, free, x));
         }
-        return solution;
     }
 
   private:
@@ -261,9 +261,9 @@ template <class Int> class Elimination
 
 } // namespace
 
-ExactSolution SolveExactly(const CountTable& counts, int reactants,
-                           const std::vector<std::vector<std::int64_t>>& extraRows,
-                           const std::vector<size_t>& order, size_t maxForms)
+void SolveExactly(const CountTable& counts, int reactants, ExactSolution& solution,
+                  const std::vector<std::vector<std::int64_t>>& extraRows, const std::vector<size_t>& order,
+                  size_t maxForms)
 {
     // The 64-bit storage is kept from reaction to reaction, unless one was very large.
     thread_local std::vector<std::int64_t> cells;
@@ -276,12 +276,19 @@ ExactSolution SolveExactly(const CountTable& counts, int reactants,
         }
     } releaseLarge;
     try {
-        return Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve(maxForms);
+        Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve(maxForms, solution);
     } catch (const Overflow&) {
         std::vector<BigInt> bigCells;
-        ExactSolution solution =
-            Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve(maxForms);
+        Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve(maxForms, solution);
         solution.Large = true;
-        return solution;
     }
+}
+
+ExactSolution SolveExactly(const CountTable& counts, int reactants,
+                           const std::vector<std::vector<std::int64_t>>& extraRows,
+                           const std::vector<size_t>& order, size_t maxForms)
+{
+    ExactSolution solution;
+    SolveExactly(counts, reactants, solution, extraRows, order, maxForms);
+    return solution;
 }
