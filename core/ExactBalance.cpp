@@ -40,17 +40,40 @@ std::int64_t Neg(std::int64_t a)
     return Sub(0, a);
 }
 
+// The greatest common divisors of the numbers below 64, which hold most counts and
+// coefficients: a look-up instead of a loop.
+struct SmallGcds
+{
+    unsigned char Of[64][64] = {};
+
+    constexpr SmallGcds()
+    {
+        for (unsigned a = 0; a < 64; ++a)
+            for (unsigned b = 0; b < 64; ++b) {
+                unsigned s = a, t = b;
+                while (t != 0) {
+                    const unsigned r = s % t;
+                    s = t;
+                    t = r;
+                }
+                Of[a][b] = static_cast<unsigned char>(s);
+            }
+    }
+};
+
+constexpr SmallGcds SmallGcd;
+
 // Greatest common divisor of the magnitudes; 0 only when both are 0.
 inline std::int64_t Gcd(std::int64_t a, std::int64_t b)
 {
     std::uint64_t s = a < 0 ? std::uint64_t(Neg(a)) : std::uint64_t(a);
     std::uint64_t t = b < 0 ? std::uint64_t(Neg(b)) : std::uint64_t(b);
+    if ((s | t) < 64)
+        return SmallGcd.Of[s][t];
     if (s == 0 || t == 0)
         return std::int64_t(s | t);
-    if (s == 1 || t == 1) // a count of 1, the most common
+    if (s == 1 || t == 1)
         return 1;
-    if (s == t) // the same count, the next most common
-        return std::int64_t(s);
     // Binary (Stein's) algorithm: shifts instead of divisions.
     const int shift = __builtin_ctzll(s | t);
     s >>= __builtin_ctzll(s);
