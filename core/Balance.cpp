@@ -58,10 +58,11 @@ Arrangement Arrange(const ReactionReading& reading, const std::vector<std::strin
 
 std::string Compose(const ReactionReading& reading, const Arrangement& a)
 {
+    const std::vector<std::string_view>& prepared = reading.PreparedFormulas();
     std::vector<std::string_view> formulas;
     formulas.reserve(a.Order.size());
     for (size_t k : a.Order)
-        formulas.push_back(reading.Formulas[k]);
+        formulas.push_back(prepared[k]);
     return ComposeBalancedReaction(formulas, a.Coefficients, a.Reactants);
 }
 
@@ -77,17 +78,12 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
                  std::vector<std::string> coefficients, const std::vector<size_t>* order, int reactants)
 {
     const size_t n = coefficients.size();
-    std::vector<std::string_view> formulas, written;
-    const std::vector<std::string_view>* prepared = &reading.Formulas;
+    std::vector<std::string_view> written;
     const std::vector<std::string_view>* shown = &reading.Shown;
     if (order) {
-        formulas.reserve(n);
         written.reserve(n);
-        for (size_t k : *order) {
-            formulas.push_back(reading.Formulas[k]);
+        for (size_t k : *order)
             written.push_back(reading.Shown[k]);
-        }
-        prepared = &formulas;
         shown = &written;
     }
     outcome.Formulas.clear();
@@ -107,7 +103,14 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
     if (!fit)
         outcome.Coefficients.clear(); // beyond 64 bits: the texts hold them
     outcome.Reactants = reactants;
-    outcome.BalancedText = ComposeBalancedReaction(*prepared, *shown, coefficients, reactants);
+    if (!ComposeAsWritten(*shown, coefficients, reactants, outcome.BalancedText)) {
+        const std::vector<std::string_view>& prepared = reading.PreparedFormulas();
+        std::vector<std::string_view> formulas;
+        if (order)
+            for (size_t k : *order)
+                formulas.push_back(prepared[k]);
+        outcome.BalancedText = ComposeBalancedReaction(order ? formulas : prepared, coefficients, reactants);
+    }
     outcome.CoefficientTexts = std::move(coefficients);
     outcome.status = Status::Balanced;
 }
@@ -170,7 +173,7 @@ bool KeepsSides(const std::vector<std::vector<std::string>>& forms)
 std::vector<std::vector<std::string>> SideKeepingForms(const ReactionReading& reading,
                                                        const ExactSolution& exact)
 {
-    const size_t n = reading.Formulas.size();
+    const size_t n = reading.Shown.size();
     const size_t d = size_t(exact.Dimension);
     if (exact.Forms.size() < d)
         return exact.Forms;      // too many to choose among
@@ -254,7 +257,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
             outcome.Names.push_back(chargeSides == 1 ? "left" : "right");
         return Status::CannotBalance;
     }
-    const std::vector<std::vector<std::int64_t>> ratios = GivenRatios(given, reading.Formulas.size());
+    const std::vector<std::vector<std::int64_t>> ratios = GivenRatios(given, reading.Shown.size());
     if (!ratios.empty()) {
         ExactSolution chosen = SolveExactly(reading.Counts, reading.Reactants, ratios, {}, 1);
         if (chosen.Dimension == 1 && AllPositive(chosen.Forms.front())) {

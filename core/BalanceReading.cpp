@@ -34,6 +34,61 @@ bool ReactionReading::Charged() const
     return !Elements.empty() && Elements.back() == ChargeSymbol;
 }
 
+const std::vector<std::string_view>& ReactionReading::PreparedFormulas() const
+{
+    if (!IsPrepared) {
+        thread_local std::vector<std::string_view> shown;
+        int reactants = 0;
+        PrepareAndSplit(Text, Prepared, reactants, Formulas, shown);
+        IsPrepared = true;
+    }
+    return Formulas;
+}
+
+namespace {
+
+// The usual reaction read straight from its text, a count left out read as 1, with no
+// prepared copy made: what reads so reads as it would prepared. False when anything is out
+// of the ordinary (a substance missing, a formula that does not read): the full reading
+// then starts again and says what it finds.
+bool ReadAsWritten(const std::string& text, size_t letters, ReactionReading& r)
+{
+    SplitFormulas(text, r.Reactants, r.Shown);
+    const size_t n = r.Shown.size();
+    // A separator at the end leaves a substance out (and the prepared text one more).
+    if (r.Reactants == 0 || size_t(r.Reactants) == n || IsSeparatorAt(text, text.size() - 1))
+        return false;
+    for (const std::string_view formula : r.Shown)
+        if (formula.empty())
+            return false;
+    return CollectAndCount(r.Shown, r.Reactants, letters, r.Elements, r.Sides, r.Counts, true);
+}
+
+// The reading from the prepared text, which says why a reaction does not read.
+bool ReadPrepared(const std::string& text, size_t letters, ReactionReading& r, ReactionRefused& refused)
+{
+    PrepareAndSplit(text, r.Prepared, r.Reactants, r.Formulas, r.Shown);
+    r.IsPrepared = true;
+    if (r.Shown.size() != r.Formulas.size() || r.Reactants == 0 || size_t(r.Reactants) == r.Formulas.size())
+        return Refuse(refused, Status::InvalidReaction, RefusalReason::MissingSubstance);
+    for (const std::string_view formula : r.Shown)
+        if (formula.empty())
+            return Refuse(refused, Status::InvalidReaction, RefusalReason::MissingSubstance);
+    if (CollectAndCount(r.Formulas, r.Reactants, letters, r.Elements, r.Sides, r.Counts))
+        return true;
+    CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
+    // Named: the first formula that does not read on its own (one reads together with
+    // the others exactly when it reads alone).
+    for (size_t k = 0; k < r.Formulas.size(); ++k)
+        if (!FormulaReads(r.Formulas[k], r.Elements))
+            return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableFormula,
+                          {std::string(r.Shown[k])});
+    CountFormulas(r.Formulas, r.Elements, r.Counts);
+    return true;
+}
+
+} // namespace
+
 bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, ReactionRefused& refused)
 {
     if (text.empty())
@@ -55,25 +110,12 @@ bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, R
     if (arrows > 1)
         return Refuse(refused, Status::InvalidReaction, RefusalReason::SeveralArrows);
 
-    PrepareAndSplit(text, r.Prepared, r.Reactants, r.Formulas, r.Shown);
-    if (r.Shown.size() != r.Formulas.size() || r.Reactants == 0 || size_t(r.Reactants) == r.Formulas.size())
-        return Refuse(refused, Status::InvalidReaction, RefusalReason::MissingSubstance);
-    for (const std::string_view formula : r.Shown)
-        if (formula.empty())
-            return Refuse(refused, Status::InvalidReaction, RefusalReason::MissingSubstance);
-
-    if (!CollectAndCount(r.Formulas, r.Reactants, letters, r.Elements, r.Sides, r.Counts)) {
-        CollectElements(r.Prepared, r.Prepared.find('>'), r.Elements, r.Sides);
-        // Named: the first formula that does not read on its own (one reads together with
-        // the others exactly when it reads alone).
-        for (size_t k = 0; k < r.Formulas.size(); ++k)
-            if (!FormulaReads(r.Formulas[k], r.Elements))
-                return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableFormula,
-                              {std::string(r.Shown[k])});
-        CountFormulas(r.Formulas, r.Elements, r.Counts);
-    }
+    r.Text = text;
+    r.IsPrepared = false;
+    if (!ReadAsWritten(text, letters, r) && !ReadPrepared(text, letters, r, refused))
+        return false;
     // A formula without atoms (the electron has its charge) is no substance either.
-    for (size_t k = 0; k < r.Formulas.size(); ++k) {
+    for (size_t k = 0; k < r.Shown.size(); ++k) {
         bool hasAtoms = false;
         for (size_t e = 0; e < r.Elements.size() && !hasAtoms; ++e)
             hasAtoms = r.Counts.At(k, e) != 0;
@@ -175,15 +217,14 @@ bool ComposesAsWritten(std::string_view formula)
 
 } // namespace
 
-std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepared,
-                                    const std::vector<std::string_view>& shown,
-                                    const std::vector<std::string>& coefficients, int reactants)
+bool ComposeAsWritten(const std::vector<std::string_view>& shown,
+                      const std::vector<std::string>& coefficients, int reactants, std::string& text)
 {
     // Coefficients are positive here: only a lone "1" goes.
     size_t size = 0;
     for (size_t i = 0; i < shown.size(); ++i) {
         if (!ComposesAsWritten(shown[i]) || i >= coefficients.size() || coefficients[i][0] == '-')
-            return ComposeBalancedReaction(prepared, coefficients, reactants);
+            return false;
         size += shown[i].size() + 1 + coefficients[i].size();
     }
     char small[256];
@@ -197,7 +238,8 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
             out = CopyPiece(coefficients[i], out);
         out = CopyPiece(shown[i], out);
     }
-    return std::string(t, out);
+    text.assign(t, out);
+    return true;
 }
 
 std::vector<std::string> GivenCoefficients(std::string_view text)

@@ -116,13 +116,15 @@ inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements
 }
 
 // Reads one formula item by item into row, of width entries, all 0; find gives a symbol's
-// entry from the symbol and its key (ChargeSymbol and ChargeKey for the charge), or -1. Each open group is
-// counted into a segment of its own on one stack (so deeply nested input cannot exhaust the call stack), and
-// multiplied into the enclosing segment (row, outside every group) when its ")" and count
-// are read. Returns what does not read, or null; a count outside 64 bits throws. A formula
-// that does not read is an answer of its own (a student's typing), so it is returned, not
-// thrown.
-template <class Find>
+// entry from the symbol and its key (ChargeSymbol and ChargeKey for the charge), or -1. Each
+// open group is counted into a segment of its own on one stack (so deeply nested input
+// cannot exhaust the call stack), and multiplied into the enclosing segment (row, outside
+// every group) when its ")" and count are read. Returns what does not read, or null; a count
+// outside 64 bits throws. A formula that does not read is an answer of its own (a student's
+// typing), so it is returned, not thrown.
+// With Implied, a count left out (neither a digit nor "-" follows) is 1, as the preparation
+// would have written it.
+template <bool Implied = false, class Find>
 const char* CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
                          std::vector<std::int64_t>& stack)
 {
@@ -136,6 +138,8 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
     if (electron)
         i = formula.find('^');
     auto readCount = [&]() {
+        if (Implied && (i == formula.size() || !(IsDigitChar(formula[i]) || formula[i] == '-')))
+            return std::int64_t(1);
         // Most counts are one digit, made explicit by the preparation.
         if (i < formula.size() && IsDigitChar(formula[i]) &&
             (i + 1 == formula.size() || !IsDigitChar(formula[i + 1])))
@@ -323,7 +327,8 @@ bool FormulaReads(std::string_view formula, const std::vector<std::string>& elem
 }
 
 bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
-                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table)
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table,
+                     bool countsImplied)
 {
     // Every element is a letter at least, so the letters (and one entry for the charge)
     // bound the row's width; rows of that width are counted and kept (the table's Stride),
@@ -353,7 +358,9 @@ bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactant
     try {
         for (size_t k = 0; k < formulas.size(); ++k) {
             side = int(k) < reactants ? 1 : 2;
-            if (CountFormula(formulas[k], findOrAdd, width, counts.data() + k * width, stack))
+            std::int64_t* const row = counts.data() + k * width;
+            if (countsImplied ? CountFormula<true>(formulas[k], findOrAdd, width, row, stack) != nullptr
+                              : CountFormula(formulas[k], findOrAdd, width, row, stack) != nullptr)
                 return false;
         }
     } catch (const StoikonError&) {

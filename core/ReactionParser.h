@@ -89,10 +89,12 @@ bool FormulaReads(std::string_view formula, const std::vector<std::string>& elem
 // CollectElements over the formulas (reactants the first reactants of them, each side's
 // elements marked as there) and CountFormulas, in one walk; letters is at least the number
 // of letters in them. False when a formula does not read or the reaction is very large: the
-// separate steps then say what they find.
+// separate steps then say what they find. With countsImplied the formulas are read as
+// written, unprepared: a count left out is 1 (a formula read so reads as it would prepared,
+// though one prepared may read where it does not).
 bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
-                     std::vector<std::string>& elements, std::vector<unsigned char>& sides,
-                     CountTable& table);
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table,
+                     bool countsImplied = false);
 
 // Position of symbol in elements ignoring letter case, or -1.
 int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol);
