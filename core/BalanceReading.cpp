@@ -51,12 +51,13 @@ namespace {
 // prepared copy made: what reads so reads as it would prepared. False when anything is out
 // of the ordinary (a substance missing, a formula that does not read): the full reading
 // then starts again and says what it finds.
-bool ReadAsWritten(const std::string& text, size_t letters, ReactionReading& r)
+// The text is cut into Shown already (with the reactants counted), and endsInSeparator
+// tells whether it ends in a cut.
+bool ReadAsWritten(size_t letters, bool endsInSeparator, ReactionReading& r)
 {
-    SplitFormulas(text, r.Reactants, r.Shown);
     const size_t n = r.Shown.size();
     // A separator at the end leaves a substance out (and the prepared text one more).
-    if (r.Reactants == 0 || size_t(r.Reactants) == n || IsSeparatorAt(text, text.size() - 1))
+    if (r.Reactants == 0 || size_t(r.Reactants) == n || endsInSeparator)
         return false;
     for (const std::string_view formula : r.Shown)
         if (formula.empty())
@@ -93,26 +94,43 @@ bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, R
 {
     if (text.empty())
         return Refuse(refused, Status::InvalidReaction, RefusalReason::Empty);
+    // One walk checks the characters, counts the letters and arrows, and cuts the text into
+    // its substances (SplitFormulas: a "+" right after "^" and digits is a charge's sign).
     size_t letters = 0; // the most elements the text can hold
     size_t arrows = 0;
+    bool chargeOpen = false;
+    size_t start = 0;
+    r.Shown.clear();
+    r.Reactants = -1;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (IsUpperLetter(text[i]) || IsLowerLetter(text[i])) { // the most characters
+        const char c = text[i];
+        if (IsUpperLetter(c) || IsLowerLetter(c)) { // the most characters
             ++letters;
+            chargeOpen = false;
             continue;
         }
-        if (!IsReactionChar(text[i])) // only from a document: typing drops them
+        if (c == '>' || (c == '+' && !chargeOpen)) {
+            r.Shown.emplace_back(text.data() + start, i - start);
+            start = i + 1;
+            if (c == '>' && arrows++ == 0)
+                r.Reactants = int(r.Shown.size());
+        } else if (!IsReactionChar(c)) { // only from a document: typing drops them
             return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableCharacter,
                           {EncodeUtf8(DecodeUtf8(text.substr(i)).substr(0, 1))});
-        arrows += text[i] == '>';
+        }
+        chargeOpen = c == '^' || (chargeOpen && IsDigitChar(c));
     }
     if (arrows == 0)
         return Refuse(refused, Status::InvalidReaction, RefusalReason::NoArrow);
     if (arrows > 1)
         return Refuse(refused, Status::InvalidReaction, RefusalReason::SeveralArrows);
+    const bool endsInSeparator = start == text.size();
+    if (!endsInSeparator)
+        r.Shown.emplace_back(text.data() + start, text.size() - start);
 
     r.Text = text;
     r.IsPrepared = false;
-    if (!ReadAsWritten(text, letters, r) && !ReadPrepared(text, letters, r, refused))
+    if (!ReadAsWritten(letters, endsInSeparator, r) && !ReadPrepared(text, letters, r, refused))
         return false;
     // A formula without atoms (the electron has its charge) is no substance either.
     for (size_t k = 0; k < r.Shown.size(); ++k) {
@@ -193,26 +211,29 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
 
 namespace {
 
-// Whether every "1" the preparation puts into formula stands alone, so that the answer
-// composed from formula as written is the one composed from it prepared: it holds no "1" (a
-// written one may stay or go), begins with a letter or "(" (so no count runs into its
-// coefficient), and has a "-" only as its charge's sign at its end (after which no "1" is
-// put, and before which a "1" stays).
-bool ComposesAsWritten(std::string_view formula)
+// Copies formula to out when every "1" the preparation puts into it stands alone, so that
+// the answer composed from formula as written is the one composed from it prepared: it
+// holds no "1" (a written one may stay or go), begins with a letter or "(" (so no count
+// runs into its coefficient), and has a "-" only as its charge's sign at its end (after
+// which no "1" is put, and before which a "1" stays). Null when it is not so.
+char* CopyAsWritten(std::string_view formula, char* out)
 {
     if (formula.empty() || !(IsUpperLetter(formula[0]) || IsLowerLetter(formula[0]) || formula[0] == '('))
-        return false;
+        return nullptr;
     for (size_t i = 0; i < formula.size(); ++i) {
-        if (formula[i] == '1')
-            return false;
-        if (formula[i] == '-') {
+        const char c = formula[i];
+        if (c == '1')
+            return nullptr;
+        if (c == '-') {
             size_t j = i;
             while (j > 0 && IsDigitChar(formula[j - 1]))
                 --j;
-            return i + 1 == formula.size() && j > 0 && formula[j - 1] == '^';
+            if (i + 1 != formula.size() || j == 0 || formula[j - 1] != '^')
+                return nullptr;
         }
+        *out++ = c;
     }
-    return true;
+    return out;
 }
 
 } // namespace
@@ -221,12 +242,11 @@ bool ComposeAsWritten(const std::vector<std::string_view>& shown,
                       const std::vector<std::string>& coefficients, int reactants, std::string& text)
 {
     // Coefficients are positive here: only a lone "1" goes.
+    if (coefficients.size() < shown.size())
+        return false;
     size_t size = 0;
-    for (size_t i = 0; i < shown.size(); ++i) {
-        if (!ComposesAsWritten(shown[i]) || i >= coefficients.size() || coefficients[i][0] == '-')
-            return false;
+    for (size_t i = 0; i < shown.size(); ++i)
         size += shown[i].size() + 1 + coefficients[i].size();
-    }
     char small[256];
     std::string large;
     char* const t = size <= sizeof small ? small : (large.resize(size), large.data());
@@ -234,9 +254,14 @@ bool ComposeAsWritten(const std::vector<std::string_view>& shown,
     for (size_t i = 0; i < shown.size(); ++i) {
         if (i > 0)
             *out++ = int(i) == reactants ? '>' : '+';
-        if (coefficients[i].size() != 1 || coefficients[i][0] != '1')
-            out = CopyPiece(coefficients[i], out);
-        out = CopyPiece(shown[i], out);
+        const std::string& coefficient = coefficients[i];
+        if (coefficient[0] == '-')
+            return false;
+        if (coefficient.size() != 1 || coefficient[0] != '1')
+            out = CopyPiece(coefficient, out);
+        out = CopyAsWritten(shown[i], out);
+        if (!out)
+            return false;
     }
     text.assign(t, out);
     return true;
