@@ -40,6 +40,14 @@ std::int64_t Neg(std::int64_t a)
     return Sub(0, a);
 }
 
+std::int64_t Add(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r;
+    if (__builtin_add_overflow(a, b, &r))
+        throw Overflow();
+    return r;
+}
+
 // The greatest common divisors of the numbers below 64, which hold most counts and
 // coefficients: a look-up instead of a loop.
 struct SmallGcds
@@ -108,6 +116,10 @@ BigInt Neg(const BigInt& a)
 {
     return -a;
 }
+BigInt Add(const BigInt& a, const BigInt& b)
+{
+    return a + b;
+}
 BigInt Gcd(const BigInt& a, const BigInt& b)
 {
     return boost::multiprecision::gcd(a, b);
@@ -117,10 +129,12 @@ void AppendDecimal(std::string& out, const BigInt& n)
     out += n.str();
 }
 
-// Gauss-Jordan elimination without fractions: every row is kept as whole numbers with no
-// common divisor, so the numbers stay as small as the reaction allows. The pivot columns
-// do not depend on the order of the rows, and neither do the forms, so the answer is the
-// same on both paths.
+// Elimination without fractions to echelon form, then back substitution for each form:
+// every row is kept as whole numbers with no common divisor when they grow, so the numbers
+// stay as small as the reaction allows. The pivot columns do not depend on the order of the
+// rows, and each form is the one solution with its free column set and the other free
+// columns zero, in smallest whole numbers: the answer is the same on both paths (and as
+// reduced echelon form gives it, at half the eliminations).
 template <class Int> class Elimination
 {
   public:
@@ -162,8 +176,8 @@ template <class Int> class Elimination
             if (found != row)
                 for (size_t c = 0; c < Columns; ++c)
                     std::swap(At(row, c), At(found, c));
-            for (size_t r = 0; r < Rows; ++r)
-                if (r != row && At(r, col) != 0)
+            for (size_t r = row + 1; r < Rows; ++r)
+                if (At(r, col) != 0)
                     Clear(r, row, col);
             pivots.push_back(col);
             ++row;
@@ -188,12 +202,11 @@ template <class Int> class Elimination
     Int& At(size_t r, size_t c) { return Cells[r * Columns + c]; }
     size_t Substance(size_t column) const { return Order.empty() ? column : Order[column]; }
 
-    // row r loses its entry in column col: r·a − p·b with a, b the two entries over their
-    // common divisor; then r is divided by the common divisor of its entries when they grow.
-    // The pivot row p, and every row below it, is zero in the columns before col (each
-    // earlier pivot cleared its column in them, and a column without a pivot was zero in
-    // them already): there a row above p is only multiplied by a, and a row below p keeps
-    // its zeros, so only the columns from col on are worked out in full.
+    // Row r, below the pivot row p, loses its entry in column col: r·a − p·b with a, b the
+    // two entries over their common divisor; then r is divided by the common divisor of its
+    // entries when they grow. Both rows are zero in the columns before col (each earlier
+    // pivot cleared its column in them, and a column without a pivot was zero in them
+    // already), so only the columns after col are worked out.
     void Clear(size_t r, size_t p, size_t col)
     {
         Int* const target = &At(r, 0);
@@ -202,11 +215,6 @@ template <class Int> class Elimination
         const Int a = g == 1 ? pivot[col] : pivot[col] / g;
         const Int b = g == 1 ? target[col] : target[col] / g;
         bool large = false;
-        if (r < p && a != 1)
-            for (size_t c = 0; c < col; ++c) {
-                target[c] = Mul(target[c], a);
-                large |= IsLarge(target[c]);
-            }
         target[col] = 0;
         for (size_t c = col + 1; c < Columns; ++c) {
             target[c] = Sub(Mul(target[c], a), Mul(pivot[c], b));
@@ -232,32 +240,35 @@ template <class Int> class Elimination
             return n > (1 << 20) || n < -(1 << 20);
     }
 
-    // The form with the free column free set and every other free column zero: each pivot
-    // row p·x[pivot] + q·x[free] = 0 gives x[pivot] = −q·x[free]/p, so x[free] is the least
-    // common multiple of the p/gcd(p, q).
+    // The form with the free column free set and every other free column zero, by back
+    // substitution from the last pivot row up: row r reads p·x[pivot] + sum = 0, the sum over
+    // the columns after its pivot, whose values are known. Every value found so far is first
+    // multiplied by |p|/gcd(p, sum), so that x[pivot] is whole. A pivot after the free column
+    // has only zeros after it: its value is 0.
     std::vector<std::string> Form(const std::vector<size_t>& pivots, size_t free, std::vector<Int>& x)
     {
-        Int scale(1);
-        for (size_t r = 0; r < pivots.size(); ++r) {
-            const Int& q = At(r, free);
-            if (q == 0)
-                continue;
-            Int step = At(r, pivots[r]) / Gcd(At(r, pivots[r]), q);
-            if (step < 0)
-                step = Neg(step);
-            if (step != 1)
-                scale = Mul(scale / Gcd(scale, step), step);
-        }
         for (Int& v : x)
             v = 0;
-        x[free] = scale;
-        for (size_t r = 0; r < pivots.size(); ++r) {
-            const Int& p = At(r, pivots[r]);
-            const Int& q = At(r, free);
-            if (q == 0)
+        x[free] = 1;
+        for (size_t r = pivots.size(); r-- > 0;) {
+            const size_t pivot = pivots[r];
+            if (pivot > free)
                 continue;
-            const Int g = Gcd(p, q);
-            x[pivots[r]] = g == 1 ? Neg(Mul(q, scale / p)) : Neg(Mul(q / g, scale / (p / g)));
+            Int sum(0);
+            for (size_t c = pivot + 1; c < Columns; ++c)
+                if (At(r, c) != 0 && x[c] != 0)
+                    sum = Add(sum, Mul(At(r, c), x[c]));
+            if (sum == 0)
+                continue;
+            const Int& p = At(r, pivot);
+            const Int g = Gcd(p, sum);
+            Int scale = p / g;
+            if (scale < 0)
+                scale = Neg(scale);
+            if (scale != 1)
+                for (size_t c = pivot + 1; c < Columns; ++c)
+                    x[c] = Mul(x[c], scale);
+            x[pivot] = p < 0 ? sum / g : Neg(sum / g);
         }
         Int common(0);
         size_t first = Columns; // the column of the first substance with a nonzero entry
