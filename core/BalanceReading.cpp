@@ -133,10 +133,12 @@ bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, R
     if (!ReadAsWritten(letters, endsInSeparator, r) && !ReadPrepared(text, letters, r, refused))
         return false;
     // A formula without atoms (the electron has its charge) is no substance either.
+    const size_t entries = r.Elements.size();
     for (size_t k = 0; k < r.Shown.size(); ++k) {
+        const std::int64_t* const row = r.Counts.Row(k);
         bool hasAtoms = false;
-        for (size_t e = 0; e < r.Elements.size() && !hasAtoms; ++e)
-            hasAtoms = r.Counts.At(k, e) != 0;
+        for (size_t e = 0; e < entries && !hasAtoms; ++e)
+            hasAtoms = row[e] != 0;
         if (!hasAtoms)
             return Refuse(refused, Status::InvalidReaction, RefusalReason::UnreadableFormula,
                           {std::string(r.Shown[k])});
@@ -145,7 +147,8 @@ bool ReadReaction(const std::string& text, bool bothSides, ReactionReading& r, R
     // alone (Cu>Cu^2++2e^-): it balances when it sums to the same on both.
     if (bothSides) {
         std::vector<std::string> leftOnly, rightOnly;
-        for (size_t e = 0; e + r.Charged() < r.Elements.size(); ++e)
+        const size_t elements = entries - r.Charged();
+        for (size_t e = 0; e < elements; ++e)
             if (r.Sides[e] != 3)
                 (r.Sides[e] == 1 ? leftOnly : rightOnly).push_back(r.Elements[e]);
         if (!leftOnly.empty() || !rightOnly.empty())
