@@ -155,11 +155,18 @@ template <class Int> class Elimination
             const std::int64_t* row = counts.Row(k);
             Int* cell = Cells.data() + c;
             const bool reactant = int(k) < reactants;
-            for (size_t e = 0; e < elements; ++e, cell += Columns)
-                *cell = reactant ? Int(row[e]) : Neg(Int(row[e]));
-            for (size_t r = 0; r < extra.size(); ++r)
-                At(counts.Elements + r, c) = k < extra[r].size() ? Int(extra[r][k]) : Int(0);
+            if (reactant)
+                for (size_t e = 0; e < elements; ++e, cell += Columns)
+                    *cell = Int(row[e]);
+            else
+                for (size_t e = 0; e < elements; ++e, cell += Columns)
+                    *cell = Neg(Int(row[e]));
         }
+        for (size_t r = 0; r < extra.size(); ++r)
+            for (size_t c = 0; c < Columns; ++c) {
+                const size_t k = Substance(c);
+                At(elements + r, c) = k < extra[r].size() ? Int(extra[r][k]) : Int(0);
+            }
     }
 
     void Solve(size_t maxForms, ExactSolution& solution)
@@ -275,7 +282,7 @@ template <class Int> class Elimination
         for (size_t c = 0; c < Columns; ++c) {
             if (common != 1) // once 1, always 1
                 common = Gcd(common, x[c]);
-            if (x[c] != 0 && (first == Columns || Substance(c) < Substance(first)))
+            if (x[c] != 0 && (first == Columns || (!Order.empty() && Order[c] < Order[first])))
                 first = c;
         }
         const bool flip = x[first] < 0;
