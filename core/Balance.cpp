@@ -181,14 +181,17 @@ std::vector<std::vector<std::string>> SideKeepingForms(const ReactionReading& re
     for (size_t i = 0; i < d; ++i)
         pick[i] = i;
     const int bound = n * d > 2000 ? 0 : 200;
+    ExactSolution tried; // its storage, and the order's, kept from try to try
+    std::vector<size_t> order;
+    order.reserve(n);
     for (int tries = 0; tries < bound && !KeepsSides(exact.Forms); ++tries) {
-        std::vector<size_t> order;
+        order.clear();
         for (size_t k = 0; k < n; ++k)
             if (std::find(pick.begin(), pick.end(), n - 1 - k) == pick.end())
                 order.push_back(k);
         for (size_t i = d; i-- > 0;)
             order.push_back(n - 1 - pick[i]);
-        ExactSolution tried = SolveExactly(reading.Counts, reading.Reactants, {}, order);
+        SolveExactly(reading.Counts, reading.Reactants, tried, {}, order);
         if (KeepsSides(tried.Forms))
             return std::move(tried.Forms);
         size_t i = d;
