@@ -277,7 +277,7 @@ std::vector<std::string> GivenCoefficients(std::string_view text)
     // without one (most) has none.
     bool anyDigitFirst = !text.empty() && IsDigitChar(text[0]);
     for (size_t i = 1; i < text.size() && !anyDigitFirst; ++i)
-        anyDigitFirst = (text[i - 1] == '+' || text[i - 1] == '>') && IsDigitChar(text[i]);
+        anyDigitFirst = IsDigitChar(text[i]) && (text[i - 1] == '+' || text[i - 1] == '>');
     if (!anyDigitFirst)
         return given;
     size_t substance = 0;

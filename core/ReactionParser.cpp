@@ -122,8 +122,8 @@ inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements
 // every group) when its ")" and count are read. Returns what does not read, or null; a count
 // outside 64 bits throws. A formula that does not read is an answer of its own (a student's
 // typing), so it is returned, not thrown.
-// With Implied, a count left out (neither a digit nor "-" follows) is 1, as the preparation
-// would have written it.
+// With Implied, a count left out is 1 where the preparation would have written it (at the
+// end, or before a capital, "(", ")" or "^"); anything else reads as prepared.
 template <bool Implied = false, class Find>
 const char* CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
                          std::vector<std::int64_t>& stack)
@@ -138,7 +138,9 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
     if (electron)
         i = formula.find('^');
     auto readCount = [&]() {
-        if (Implied && (i == formula.size() || !(IsDigitChar(formula[i]) || formula[i] == '-')))
+        // Where the preparation puts a "1": at the end, or before what may take a count.
+        if (Implied && (i == formula.size() || IsUpperLetter(formula[i]) || formula[i] == '(' ||
+                        formula[i] == ')' || formula[i] == '^'))
             return std::int64_t(1);
         // Most counts are one digit, made explicit by the preparation.
         if (i < formula.size() && IsDigitChar(formula[i]) &&
