@@ -236,7 +236,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
     {
         ~ReleaseLarge()
         {
-            if (reading.Prepared.capacity() > (1 << 16))
+            if (reading.Prepared.capacity() > (1 << 16) || reading.Counts.Counts.capacity() > (1 << 16))
                 reading = ReactionReading(); // kept for the next reaction unless very large
             exact.Forms.clear();             // the list kept, not the forms
         }
