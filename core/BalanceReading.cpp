@@ -18,6 +18,21 @@ bool Refuse(ReactionRefused& refused, Status status, RefusalReason reason,
     return false;
 }
 
+// Where an answer is composed: on the stack for the usual reaction, on the heap for a very
+// long one. The answer is copied out of it once, so allocated once and never filled twice.
+class ComposeBuffer
+{
+    char Small[256];
+    std::string Large;
+
+  public:
+    explicit ComposeBuffer(size_t size)
+        : Data(size <= sizeof Small ? Small : (Large.resize(size), Large.data()))
+    {
+    }
+    char* const Data;
+};
+
 // The pieces of a composed answer are short: copied a character at a time, not by a call
 // each.
 char* CopyPiece(std::string_view piece, char* out)
@@ -171,11 +186,8 @@ std::string ComposeBalancedReaction(const std::vector<std::string_view>& prepare
     size_t size = 0;
     for (size_t i = 0; i < prepared.size(); ++i)
         size += prepared[i].size() + 1 + (i < coefficients.size() ? coefficients[i].size() : 1);
-    // Composed in a buffer on the stack (on the heap for a very long reaction) and copied
-    // once into the answer, which is so allocated once and never filled twice.
-    char small[256];
-    std::string large;
-    char* const t = size <= sizeof small ? small : (large.resize(size), large.data());
+    ComposeBuffer buffer(size);
+    char* const t = buffer.Data;
     char* out = t;
     for (size_t i = 0; i < prepared.size(); ++i) {
         if (i > 0)
@@ -250,10 +262,8 @@ bool ComposeAsWritten(const std::vector<std::string_view>& shown,
     size_t size = 0;
     for (size_t i = 0; i < shown.size(); ++i)
         size += shown[i].size() + 1 + coefficients[i].size();
-    char small[256];
-    std::string large;
-    char* const t = size <= sizeof small ? small : (large.resize(size), large.data());
-    char* out = t;
+    ComposeBuffer buffer(size);
+    char* out = buffer.Data;
     for (size_t i = 0; i < shown.size(); ++i) {
         if (i > 0)
             *out++ = int(i) == reactants ? '>' : '+';
@@ -266,7 +276,7 @@ bool ComposeAsWritten(const std::vector<std::string_view>& shown,
         if (!out)
             return false;
     }
-    text.assign(t, out);
+    text.assign(buffer.Data, out);
     return true;
 }
 

@@ -94,9 +94,9 @@ struct ElementKeys
 
 // symbol's place among the elements, added at the end of the list when it is new; side (1
 // left, 2 right) is marked as holding it.
-// The search is inline, as most symbols are found; adding one is not.
-int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
-        std::string_view symbol, std::uint64_t key)
+// Both inline: a reaction's symbols are new nearly half the time.
+inline int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+               std::string_view symbol, std::uint64_t key)
 {
     elements.emplace_back(symbol);
     list.Keys.push_back(key);
