@@ -58,10 +58,11 @@ Arrangement Arrange(const ReactionReading& reading, const std::vector<std::strin
 
 std::string Compose(const ReactionReading& reading, const Arrangement& a)
 {
+    const std::vector<std::string_view>& prepared = reading.PreparedFormulas();
     std::vector<std::string_view> formulas;
     formulas.reserve(a.Order.size());
     for (size_t k : a.Order)
-        formulas.push_back(reading.Formulas[k]);
+        formulas.push_back(prepared[k]);
     return ComposeBalancedReaction(formulas, a.Coefficients, a.Reactants);
 }
 
@@ -77,13 +78,13 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
                  std::vector<std::string> coefficients, const std::vector<size_t>* order, int reactants)
 {
     const size_t n = coefficients.size();
-    std::vector<std::string_view> formulas;
-    const std::vector<std::string_view>* prepared = &reading.Formulas;
+    std::vector<std::string_view> written;
+    const std::vector<std::string_view>* shown = &reading.Shown;
     if (order) {
-        formulas.reserve(n);
+        written.reserve(n);
         for (size_t k : *order)
-            formulas.push_back(reading.Formulas[k]);
-        prepared = &formulas;
+            written.push_back(reading.Shown[k]);
+        shown = &written;
     }
     outcome.Formulas.clear();
     outcome.Formulas.reserve(n);
@@ -102,7 +103,14 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
     if (!fit)
         outcome.Coefficients.clear(); // beyond 64 bits: the texts hold them
     outcome.Reactants = reactants;
-    outcome.BalancedText = ComposeBalancedReaction(*prepared, coefficients, reactants);
+    if (!ComposeAsWritten(*shown, coefficients, reactants, outcome.BalancedText)) {
+        const std::vector<std::string_view>& prepared = reading.PreparedFormulas();
+        std::vector<std::string_view> formulas;
+        if (order)
+            for (size_t k : *order)
+                formulas.push_back(prepared[k]);
+        outcome.BalancedText = ComposeBalancedReaction(order ? formulas : prepared, coefficients, reactants);
+    }
     outcome.CoefficientTexts = std::move(coefficients);
     outcome.status = Status::Balanced;
 }
@@ -165,7 +173,7 @@ bool KeepsSides(const std::vector<std::vector<std::string>>& forms)
 std::vector<std::vector<std::string>> SideKeepingForms(const ReactionReading& reading,
                                                        const ExactSolution& exact)
 {
-    const size_t n = reading.Formulas.size();
+    const size_t n = reading.Shown.size();
     const size_t d = size_t(exact.Dimension);
     if (exact.Forms.size() < d)
         return exact.Forms;      // too many to choose among
@@ -173,14 +181,17 @@ std::vector<std::vector<std::string>> SideKeepingForms(const ReactionReading& re
     for (size_t i = 0; i < d; ++i)
         pick[i] = i;
     const int bound = n * d > 2000 ? 0 : 200;
+    ExactSolution tried; // its storage, and the order's, kept from try to try
+    std::vector<size_t> order;
+    order.reserve(n);
     for (int tries = 0; tries < bound && !KeepsSides(exact.Forms); ++tries) {
-        std::vector<size_t> order;
+        order.clear();
         for (size_t k = 0; k < n; ++k)
             if (std::find(pick.begin(), pick.end(), n - 1 - k) == pick.end())
                 order.push_back(k);
         for (size_t i = d; i-- > 0;)
             order.push_back(n - 1 - pick[i]);
-        ExactSolution tried = SolveExactly(reading.Counts, reading.Reactants, {}, order);
+        SolveExactly(reading.Counts, reading.Reactants, tried, {}, order);
         if (KeepsSides(tried.Forms))
             return std::move(tried.Forms);
         size_t i = d;
@@ -220,12 +231,14 @@ Status Decide(const ReactionReading& reading, std::vector<std::string>& form, Ba
 Status Balance(const std::string& text, const std::vector<std::string>& given, BalanceOutcome& outcome)
 {
     thread_local ReactionReading reading;
+    thread_local ExactSolution exact;
     struct ReleaseLarge
     {
         ~ReleaseLarge()
         {
-            if (reading.Prepared.capacity() > (1 << 16))
+            if (reading.Prepared.capacity() > (1 << 16) || reading.Counts.Counts.capacity() > (1 << 16))
                 reading = ReactionReading(); // kept for the next reaction unless very large
+            exact.Forms.clear();             // the list kept, not the forms
         }
     } releaseLarge;
     ReactionRefused refused{};
@@ -235,7 +248,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
         outcome.OtherNames = std::move(refused.OtherNames);
         return refused.Status;
     }
-    ExactSolution exact = SolveExactly(reading.Counts, reading.Reactants);
+    SolveExactly(reading.Counts, reading.Reactants, exact);
     if (exact.Dimension == 1)
         return Decide(reading, exact.Forms.front(), outcome);
     if (exact.Dimension == 0) {
@@ -247,7 +260,7 @@ Status Balance(const std::string& text, const std::vector<std::string>& given, B
             outcome.Names.push_back(chargeSides == 1 ? "left" : "right");
         return Status::CannotBalance;
     }
-    const std::vector<std::vector<std::int64_t>> ratios = GivenRatios(given, reading.Formulas.size());
+    const std::vector<std::vector<std::int64_t>> ratios = GivenRatios(given, reading.Shown.size());
     if (!ratios.empty()) {
         ExactSolution chosen = SolveExactly(reading.Counts, reading.Reactants, ratios, {}, 1);
         if (chosen.Dimension == 1 && AllPositive(chosen.Forms.front())) {

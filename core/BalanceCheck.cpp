@@ -31,7 +31,7 @@ ReactionCheck CheckReaction(std::string reactionText, bool autoCase)
     try {
         ReactionReading reading;
         ReadReaction(reactionText, false, reading);
-        const size_t substances = reading.Formulas.size();
+        const size_t substances = reading.Shown.size();
         if (given.size() != substances)
             given.assign(substances, std::string());
         check.Text = WithGivenCoefficients(reactionText, given);

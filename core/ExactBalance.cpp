@@ -40,14 +40,47 @@ std::int64_t Neg(std::int64_t a)
     return Sub(0, a);
 }
 
+std::int64_t Add(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r;
+    if (__builtin_add_overflow(a, b, &r))
+        throw Overflow();
+    return r;
+}
+
+// The greatest common divisors of the numbers below 64, which hold most counts and
+// coefficients: a look-up instead of a loop.
+struct SmallGcds
+{
+    unsigned char Of[64][64] = {};
+
+    constexpr SmallGcds()
+    {
+        for (unsigned a = 0; a < 64; ++a)
+            for (unsigned b = 0; b < 64; ++b) {
+                unsigned s = a, t = b;
+                while (t != 0) {
+                    const unsigned r = s % t;
+                    s = t;
+                    t = r;
+                }
+                Of[a][b] = static_cast<unsigned char>(s);
+            }
+    }
+};
+
+constexpr SmallGcds SmallGcd;
+
 // Greatest common divisor of the magnitudes; 0 only when both are 0.
 inline std::int64_t Gcd(std::int64_t a, std::int64_t b)
 {
     std::uint64_t s = a < 0 ? std::uint64_t(Neg(a)) : std::uint64_t(a);
     std::uint64_t t = b < 0 ? std::uint64_t(Neg(b)) : std::uint64_t(b);
+    if ((s | t) < 64)
+        return SmallGcd.Of[s][t];
     if (s == 0 || t == 0)
         return std::int64_t(s | t);
-    if (s == 1 || t == 1) // a count of 1, the most common
+    if (s == 1 || t == 1)
         return 1;
     // Binary (Stein's) algorithm: shifts instead of divisions.
     const int shift = __builtin_ctzll(s | t);
@@ -83,6 +116,10 @@ BigInt Neg(const BigInt& a)
 {
     return -a;
 }
+BigInt Add(const BigInt& a, const BigInt& b)
+{
+    return a + b;
+}
 BigInt Gcd(const BigInt& a, const BigInt& b)
 {
     return boost::multiprecision::gcd(a, b);
@@ -92,10 +129,12 @@ void AppendDecimal(std::string& out, const BigInt& n)
     out += n.str();
 }
 
-// Gauss-Jordan elimination without fractions: every row is kept as whole numbers with no
-// common divisor, so the numbers stay as small as the reaction allows. The pivot columns
-// do not depend on the order of the rows, and neither do the forms, so the answer is the
-// same on both paths.
+// Elimination without fractions to echelon form, then back substitution for each form:
+// every row is kept as whole numbers with no common divisor when they grow, so the numbers
+// stay as small as the reaction allows. The pivot columns do not depend on the order of the
+// rows, and each form is the one solution with its free column set and the other free
+// columns zero, in smallest whole numbers: the answer is the same on both paths (and as
+// reduced echelon form gives it, at half the eliminations).
 template <class Int> class Elimination
 {
   public:
@@ -113,17 +152,24 @@ template <class Int> class Elimination
         const size_t elements = counts.Elements;
         for (size_t c = 0; c < Columns; ++c) {
             const size_t k = Substance(c);
-            const std::int64_t* row = counts.Counts.data() + k * elements;
+            const std::int64_t* row = counts.Row(k);
             Int* cell = Cells.data() + c;
             const bool reactant = int(k) < reactants;
-            for (size_t e = 0; e < elements; ++e, cell += Columns)
-                *cell = reactant ? Int(row[e]) : Neg(Int(row[e]));
-            for (size_t r = 0; r < extra.size(); ++r)
-                At(counts.Elements + r, c) = k < extra[r].size() ? Int(extra[r][k]) : Int(0);
+            if (reactant)
+                for (size_t e = 0; e < elements; ++e, cell += Columns)
+                    *cell = Int(row[e]);
+            else
+                for (size_t e = 0; e < elements; ++e, cell += Columns)
+                    *cell = Neg(Int(row[e]));
         }
+        for (size_t r = 0; r < extra.size(); ++r)
+            for (size_t c = 0; c < Columns; ++c) {
+                const size_t k = Substance(c);
+                At(elements + r, c) = k < extra[r].size() ? Int(extra[r][k]) : Int(0);
+            }
     }
 
-    ExactSolution Solve(size_t maxForms)
+    void Solve(size_t maxForms, ExactSolution& solution)
     {
         thread_local std::vector<size_t> pivots; // the pivot column of each row in turn
         pivots.clear();
@@ -137,14 +183,15 @@ template <class Int> class Elimination
             if (found != row)
                 for (size_t c = 0; c < Columns; ++c)
                     std::swap(At(row, c), At(found, c));
-            for (size_t r = 0; r < Rows; ++r)
-                if (r != row && At(r, col) != 0)
+            for (size_t r = row + 1; r < Rows; ++r)
+                if (At(r, col) != 0)
                     Clear(r, row, col);
             pivots.push_back(col);
             ++row;
         }
-        ExactSolution solution;
         solution.Dimension = int(Columns - pivots.size());
+        solution.Forms.clear();
+        solution.Large = false;
         solution.Forms.reserve(std::min(size_t(solution.Dimension), maxForms));
         thread_local std::vector<Int> x;
         x.resize(Columns);
@@ -156,33 +203,38 @@ template <class Int> class Elimination
             }
             solution.Forms.push_back(Form(pivots, free, x));
         }
-        return solution;
     }
 
   private:
     Int& At(size_t r, size_t c) { return Cells[r * Columns + c]; }
     size_t Substance(size_t column) const { return Order.empty() ? column : Order[column]; }
 
-    // row r loses its entry in column col: r·a − p·b with a, b the two entries over their
-    // common divisor; then r is divided by the common divisor of its entries.
+    // Row r, below the pivot row p, loses its entry in column col: r·a − p·b with a, b the
+    // two entries over their common divisor; then r is divided by the common divisor of its
+    // entries when they grow. Both rows are zero in the columns before col (each earlier
+    // pivot cleared its column in them, and a column without a pivot was zero in them
+    // already), so only the columns after col are worked out.
     void Clear(size_t r, size_t p, size_t col)
     {
-        const Int g = Gcd(At(p, col), At(r, col));
-        const Int a = g == 1 ? At(p, col) : At(p, col) / g;
-        const Int b = g == 1 ? At(r, col) : At(r, col) / g;
+        Int* const target = &At(r, 0);
+        const Int* const pivot = &At(p, 0);
+        const Int g = Gcd(pivot[col], target[col]);
+        const Int a = g == 1 ? pivot[col] : pivot[col] / g;
+        const Int b = g == 1 ? target[col] : target[col] / g;
         bool large = false;
-        for (size_t c = 0; c < Columns; ++c) {
-            At(r, c) = Sub(Mul(At(r, c), a), Mul(At(p, c), b));
-            large |= IsLarge(At(r, c));
+        target[col] = 0;
+        for (size_t c = col + 1; c < Columns; ++c) {
+            target[c] = Sub(Mul(target[c], a), Mul(pivot[c], b));
+            large |= IsLarge(target[c]);
         }
         if (!large)
             return;
         Int common(0);
         for (size_t c = 0; c < Columns; ++c)
-            common = Gcd(common, At(r, c));
+            common = Gcd(common, target[c]);
         if (common > 1)
             for (size_t c = 0; c < Columns; ++c)
-                At(r, c) /= common;
+                target[c] /= common;
     }
 
     // Rows of small numbers are left as they are: dividing out their common divisor costs
@@ -195,39 +247,42 @@ template <class Int> class Elimination
             return n > (1 << 20) || n < -(1 << 20);
     }
 
-    // The form with the free column free set and every other free column zero: each pivot
-    // row p·x[pivot] + q·x[free] = 0 gives x[pivot] = −q·x[free]/p, so x[free] is the least
-    // common multiple of the p/gcd(p, q).
+    // The form with the free column free set and every other free column zero, by back
+    // substitution from the last pivot row up: row r reads p·x[pivot] + sum = 0, the sum over
+    // the columns after its pivot, whose values are known. Every value found so far is first
+    // multiplied by |p|/gcd(p, sum), so that x[pivot] is whole. A pivot after the free column
+    // has only zeros after it: its value is 0.
     std::vector<std::string> Form(const std::vector<size_t>& pivots, size_t free, std::vector<Int>& x)
     {
-        Int scale(1);
-        for (size_t r = 0; r < pivots.size(); ++r) {
-            const Int& q = At(r, free);
-            if (q == 0)
-                continue;
-            Int step = At(r, pivots[r]) / Gcd(At(r, pivots[r]), q);
-            if (step < 0)
-                step = Neg(step);
-            if (step != 1)
-                scale = Mul(scale / Gcd(scale, step), step);
-        }
         for (Int& v : x)
             v = 0;
-        x[free] = scale;
-        for (size_t r = 0; r < pivots.size(); ++r) {
-            const Int& p = At(r, pivots[r]);
-            const Int& q = At(r, free);
-            if (q == 0)
+        x[free] = 1;
+        for (size_t r = pivots.size(); r-- > 0;) {
+            const size_t pivot = pivots[r];
+            if (pivot > free)
                 continue;
-            const Int g = Gcd(p, q);
-            x[pivots[r]] = g == 1 ? Neg(Mul(q, scale / p)) : Neg(Mul(q / g, scale / (p / g)));
+            Int sum(0);
+            for (size_t c = pivot + 1; c < Columns; ++c)
+                if (At(r, c) != 0 && x[c] != 0)
+                    sum = Add(sum, Mul(At(r, c), x[c]));
+            if (sum == 0)
+                continue;
+            const Int& p = At(r, pivot);
+            const Int g = Gcd(p, sum);
+            Int scale = p / g;
+            if (scale < 0)
+                scale = Neg(scale);
+            if (scale != 1)
+                for (size_t c = pivot + 1; c < Columns; ++c)
+                    x[c] = Mul(x[c], scale);
+            x[pivot] = p < 0 ? sum / g : Neg(sum / g);
         }
         Int common(0);
         size_t first = Columns; // the column of the first substance with a nonzero entry
         for (size_t c = 0; c < Columns; ++c) {
             if (common != 1) // once 1, always 1
                 common = Gcd(common, x[c]);
-            if (x[c] != 0 && (first == Columns || Substance(c) < Substance(first)))
+            if (x[c] != 0 && (first == Columns || (!Order.empty() && Order[c] < Order[first])))
                 first = c;
         }
         const bool flip = x[first] < 0;
@@ -247,9 +302,9 @@ template <class Int> class Elimination
 
 } // namespace
 
-ExactSolution SolveExactly(const CountTable& counts, int reactants,
-                           const std::vector<std::vector<std::int64_t>>& extraRows,
-                           const std::vector<size_t>& order, size_t maxForms)
+void SolveExactly(const CountTable& counts, int reactants, ExactSolution& solution,
+                  const std::vector<std::vector<std::int64_t>>& extraRows, const std::vector<size_t>& order,
+                  size_t maxForms)
 {
     // The 64-bit storage is kept from reaction to reaction, unless one was very large.
     thread_local std::vector<std::int64_t> cells;
@@ -262,12 +317,19 @@ ExactSolution SolveExactly(const CountTable& counts, int reactants,
         }
     } releaseLarge;
     try {
-        return Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve(maxForms);
+        Elimination<std::int64_t>(counts, reactants, extraRows, order, cells).Solve(maxForms, solution);
     } catch (const Overflow&) {
         std::vector<BigInt> bigCells;
-        ExactSolution solution =
-            Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve(maxForms);
+        Elimination<BigInt>(counts, reactants, extraRows, order, bigCells).Solve(maxForms, solution);
         solution.Large = true;
-        return solution;
     }
+}
+
+ExactSolution SolveExactly(const CountTable& counts, int reactants,
+                           const std::vector<std::vector<std::int64_t>>& extraRows,
+                           const std::vector<size_t>& order, size_t maxForms)
+{
+    ExactSolution solution;
+    SolveExactly(counts, reactants, solution, extraRows, order, maxForms);
+    return solution;
 }

@@ -35,3 +35,8 @@ struct ExactSolution
 ExactSolution SolveExactly(const CountTable& counts, int reactants,
                            const std::vector<std::vector<std::int64_t>>& extraRows = {},
                            const std::vector<size_t>& order = {}, size_t maxForms = 100);
+// The same into solution, whose storage is kept: a caller balancing one reaction after
+// another allocates the list of forms once.
+void SolveExactly(const CountTable& counts, int reactants, ExactSolution& solution,
+                  const std::vector<std::vector<std::int64_t>>& extraRows = {},
+                  const std::vector<size_t>& order = {}, size_t maxForms = 100);

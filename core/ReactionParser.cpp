@@ -55,7 +55,7 @@ std::int64_t ParseCount(std::string_view text)
 // A symbol of up to seven letters as one number, its letters folded to lower case: finding
 // it among the elements is then a comparison of numbers. Longer symbols get 0 and are
 // compared letter by letter.
-std::uint64_t SymbolKey(std::string_view symbol)
+constexpr std::uint64_t SymbolKey(std::string_view symbol)
 {
     if (symbol.size() > 7)
         return 0;
@@ -64,6 +64,9 @@ std::uint64_t SymbolKey(std::string_view symbol)
         key = key << 8 | static_cast<unsigned char>(c | 0x20);
     return key;
 }
+
+// The charge's key: no symbol of letters has it ("^" folds to "~").
+constexpr std::uint64_t ChargeKey = SymbolKey(ChargeSymbol);
 
 // The element list with the key of each of its symbols.
 struct ElementKeys
@@ -91,9 +94,9 @@ struct ElementKeys
 
 // symbol's place among the elements, added at the end of the list when it is new; side (1
 // left, 2 right) is marked as holding it.
-// The search is inline, as most symbols are found; adding one is not.
-int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
-        std::string_view symbol, std::uint64_t key)
+// Both inline: a reaction's symbols are new nearly half the time.
+inline int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector<unsigned char>& sides,
+               std::string_view symbol, std::uint64_t key)
 {
     elements.emplace_back(symbol);
     list.Keys.push_back(key);
@@ -102,9 +105,9 @@ int Add(const ElementKeys& list, std::vector<std::string>& elements, std::vector
 }
 
 inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements,
-                     std::vector<unsigned char>& sides, std::string_view symbol, unsigned char side)
+                     std::vector<unsigned char>& sides, std::string_view symbol, std::uint64_t key,
+                     unsigned char side)
 {
-    const std::uint64_t key = SymbolKey(symbol);
     int index = list.Find(symbol, key);
     if (index < 0)
         index = Add(list, elements, sides, symbol, key);
@@ -113,18 +116,21 @@ inline int FindOrAdd(const ElementKeys& list, std::vector<std::string>& elements
 }
 
 // Reads one formula item by item into row, of width entries, all 0; find gives a symbol's
-// entry (ChargeSymbol's for the charge), or -1. Each open group is counted into a segment of
-// its own on one stack (so deeply nested input cannot exhaust the call stack), and
-// multiplied into the enclosing segment (row, outside every group) when its ")" and count
-// are read. Returns what does not read, or null; a count outside 64 bits throws. A formula
-// that does not read is an answer of its own (a student's typing), so it is returned, not
-// thrown.
-template <class Find>
+// entry from the symbol and its key (ChargeSymbol and ChargeKey for the charge), or -1. Each
+// open group is counted into a segment of its own on one stack (so deeply nested input
+// cannot exhaust the call stack), and multiplied into the enclosing segment (row, outside
+// every group) when its ")" and count are read. Returns what does not read, or null; a count
+// outside 64 bits throws. A formula that does not read is an answer of its own (a student's
+// typing), so it is returned, not thrown.
+// With Implied, a count left out is 1 where the preparation would have written it (at the
+// end, or before a capital, "(", ")" or "^"); anything else reads as prepared.
+template <bool Implied = false, class Find>
 const char* CountFormula(std::string_view formula, Find&& find, size_t width, std::int64_t* row,
                          std::vector<std::int64_t>& stack)
 {
     stack.clear();
-    size_t depth = 0; // open groups
+    size_t depth = 0;           // open groups
+    std::int64_t* counts = row; // the innermost open group's segment
     const auto segment = [&](size_t d) { return d == 0 ? row : stack.data() + (d - 1) * width; };
     size_t i = 0;
     // The electron has no atoms: only its charge is read.
@@ -132,6 +138,10 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
     if (electron)
         i = formula.find('^');
     auto readCount = [&]() {
+        // Where the preparation puts a "1": at the end, or before what may take a count.
+        if (Implied && (i == formula.size() || IsUpperLetter(formula[i]) || formula[i] == '(' ||
+                        formula[i] == ')' || formula[i] == '^'))
+            return std::int64_t(1);
         // Most counts are one digit, made explicit by the preparation.
         if (i < formula.size() && IsDigitChar(formula[i]) &&
             (i + 1 == formula.size() || !IsDigitChar(formula[i + 1])))
@@ -146,14 +156,18 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
     while (i < formula.size()) {
         const char c = formula[i];
         if (IsUpperLetter(c) || IsLowerLetter(c)) {
+            // The symbol's key (SymbolKey) is made as its letters are read.
             const size_t start = i++;
+            std::uint64_t letters = std::uint64_t(c | 0x20);
             while (i < formula.size() && IsLowerLetter(formula[i]))
-                ++i;
-            const int index = find(formula.substr(start, i - start));
+                letters = letters << 8 | std::uint64_t(formula[i++]);
+            const size_t length = i - start;
+            const std::uint64_t key = length > 7 ? 0 : std::uint64_t(length) << (8 * length) | letters;
+            const int index = find(formula.substr(start, length), key);
             if (index < 0)
                 return "symbol missing from the element list";
             const std::int64_t n = readCount();
-            std::int64_t& entry = segment(depth)[index];
+            std::int64_t& entry = counts[index];
             entry = AddCounts(entry, n);
         } else if (c == '^') {
             // The charge ends its formula: "^", a count (1 when none), then its sign.
@@ -172,7 +186,7 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
             const bool negative = formula[i++] == '-';
             if (i != formula.size())
                 return "a charge before the end of its formula";
-            const int index = find(ChargeSymbol);
+            const int index = find(ChargeSymbol, ChargeKey);
             if (index < 0)
                 return "charge missing from the element list";
             row[index] = negative ? -n : n;
@@ -180,6 +194,7 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
             ++i;
             ++depth;
             stack.resize(stack.size() + width, 0);
+            counts = segment(depth);
         } else if (c == ')') {
             // ")" where a symbol must begin, as in "()", is not a group end.
             if (i > 0 && formula[i - 1] == '(')
@@ -195,6 +210,7 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
             for (size_t k = 0; k < width; ++k)
                 outer[k] = AddCounts(outer[k], MultiplyCounts(inner[k], n));
             stack.resize(stack.size() - width);
+            counts = outer;
             --depth;
         } else {
             // A digit, "-" or foreign character where a symbol must begin.
@@ -255,7 +271,8 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
         if (i == start + 1 && (start == 0 || IsSeparatorAt(prepared, start - 1)) &&
             IsElectronAt(prepared, start))
             continue;
-        FindOrAdd(list, elements, sides, prepared.substr(start, i - start), start < arrow ? 1 : 2);
+        const std::string_view symbol = prepared.substr(start, i - start);
+        FindOrAdd(list, elements, sides, symbol, SymbolKey(symbol), start < arrow ? 1 : 2);
     }
     if (chargeSides != 0) {
         elements.emplace_back(ChargeSymbol);
@@ -278,11 +295,12 @@ const char* CountInto(const std::vector<std::string_view>& formulas, const std::
 {
     table.Substances = formulas.size();
     table.Elements = elements.size();
+    table.Stride = elements.size();
     table.Counts.assign(formulas.size() * elements.size(), 0);
     thread_local std::vector<std::int64_t> stack;
     thread_local std::vector<std::uint64_t> keys;
     const ElementKeys list(elements, keys);
-    const auto find = [&list](std::string_view symbol) { return list.Find(symbol); };
+    const auto find = [&list](std::string_view symbol, std::uint64_t key) { return list.Find(symbol, key); };
     for (size_t k = 0; k < formulas.size(); ++k)
         if (const char* error = CountFormula(formulas[k], find, elements.size(),
                                              table.Counts.data() + k * elements.size(), stack))
@@ -311,11 +329,13 @@ bool FormulaReads(std::string_view formula, const std::vector<std::string>& elem
 }
 
 bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
-                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table)
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table,
+                     bool countsImplied)
 {
     // Every element is a letter at least, so the letters (and one entry for the charge)
-    // bound the row's width; rows of that width are counted, then packed to the elements
-    // found. A reaction too large for that takes the separate steps.
+    // bound the row's width; rows of that width are counted and kept (the table's Stride),
+    // the charge moved next to the elements found. A reaction too large for that takes the
+    // separate steps.
     const size_t width = letters + 1;
     if (formulas.size() * width > (1 << 16))
         return false;
@@ -326,12 +346,12 @@ bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactant
     const ElementKeys list(elements, keys);
     unsigned char side = 1;
     unsigned char chargeSides = 0;
-    const auto findOrAdd = [&](std::string_view symbol) {
-        if (symbol == ChargeSymbol) {
+    const auto findOrAdd = [&](std::string_view symbol, std::uint64_t key) {
+        if (key == ChargeKey) {
             chargeSides |= side;
             return int(chargeEntry);
         }
-        return FindOrAdd(list, elements, sides, symbol, side);
+        return FindOrAdd(list, elements, sides, symbol, key, side);
     };
     std::vector<std::int64_t>& counts = table.Counts;
     counts.resize(formulas.size() * width);
@@ -340,7 +360,9 @@ bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactant
     try {
         for (size_t k = 0; k < formulas.size(); ++k) {
             side = int(k) < reactants ? 1 : 2;
-            if (CountFormula(formulas[k], findOrAdd, width, counts.data() + k * width, stack))
+            std::int64_t* const row = counts.data() + k * width;
+            if (countsImplied ? CountFormula<true>(formulas[k], findOrAdd, width, row, stack) != nullptr
+                              : CountFormula(formulas[k], findOrAdd, width, row, stack) != nullptr)
                 return false;
         }
     } catch (const StoikonError&) {
@@ -350,18 +372,14 @@ bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactant
         elements.emplace_back(ChargeSymbol);
         sides.push_back(chargeSides);
     }
-    // Packed in place: each entry moves to a place no later than its own.
+    // The charge's entry follows the elements, in place of one no element took (0).
     const size_t found = elements.size() - (chargeSides != 0);
-    const size_t packed = elements.size();
-    for (size_t k = 0; k < formulas.size(); ++k) {
-        for (size_t e = 0; e < found; ++e)
-            counts[k * packed + e] = counts[k * width + e];
-        if (chargeSides != 0)
-            counts[k * packed + found] = counts[k * width + chargeEntry];
-    }
-    counts.resize(formulas.size() * packed);
+    if (chargeSides != 0 && found != chargeEntry)
+        for (size_t k = 0; k < formulas.size(); ++k)
+            std::swap(counts[k * width + found], counts[k * width + chargeEntry]);
     table.Substances = formulas.size();
-    table.Elements = packed;
+    table.Elements = elements.size();
+    table.Stride = width;
     return true;
 }
 

@@ -55,19 +55,22 @@ void CollectElements(std::string_view prepared, size_t arrow, std::vector<std::s
                      std::vector<unsigned char>& sides);
 
 // The count vectors: row k holds substance k's count of every element of the list, in list
-// order.
+// order. A row may be wider than the list (Stride): CollectAndCount counts into rows as wide
+// as the letters of the text and leaves them so rather than packing them.
 class CountTable
 {
   public:
     CountTable() = default;
     CountTable(size_t substances, size_t elements)
-        : Substances(substances), Elements(elements), Counts(substances * elements, 0)
+        : Substances(substances), Elements(elements), Stride(elements), Counts(substances * elements, 0)
     {
     }
-    std::int64_t At(size_t substance, size_t element) const { return Counts[substance * Elements + element]; }
+    std::int64_t At(size_t substance, size_t element) const { return Counts[substance * Stride + element]; }
+    const std::int64_t* Row(size_t substance) const { return Counts.data() + substance * Stride; }
 
     size_t Substances = 0;
     size_t Elements = 0;
+    size_t Stride = 0; // entries from one row to the next, at least Elements
     std::vector<std::int64_t> Counts;
 };
 
@@ -86,10 +89,12 @@ bool FormulaReads(std::string_view formula, const std::vector<std::string>& elem
 // CollectElements over the formulas (reactants the first reactants of them, each side's
 // elements marked as there) and CountFormulas, in one walk; letters is at least the number
 // of letters in them. False when a formula does not read or the reaction is very large: the
-// separate steps then say what they find.
+// separate steps then say what they find. With countsImplied the formulas are read as
+// written, unprepared: a count left out is 1 (a formula read so reads as it would prepared,
+// though one prepared may read where it does not).
 bool CollectAndCount(const std::vector<std::string_view>& formulas, int reactants, size_t letters,
-                     std::vector<std::string>& elements, std::vector<unsigned char>& sides,
-                     CountTable& table);
+                     std::vector<std::string>& elements, std::vector<unsigned char>& sides, CountTable& table,
+                     bool countsImplied = false);
 
 // Position of symbol in elements ignoring letter case, or -1.
 int IndexOfSymbol(const std::vector<std::string>& elements, std::string_view symbol);

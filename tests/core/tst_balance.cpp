@@ -182,6 +182,10 @@ void TestBalance::balanceReaction_data()
                                  << "unreadable_formula"
                                  << "Ca(OH2+HCl>CaCl2+H2O"
                                  << "Ca(OH2|||";
+    QTest::newRow("small letter after a group")
+        << "mg(nh4)po4>mg2p2o7+nh3+h2o" << false << none << Status::InvalidReaction << "unreadable_formula"
+        << "mg(nh4)po4>mg2p2o7+nh3+h2o"
+        << "mg(nh4)po4|||";
     QTest::newRow("substance missing")
         << "+H2+O2>H2O" << true << none << Status::InvalidReaction << "missing_substance"
         << "+H2+O2>H2O"
