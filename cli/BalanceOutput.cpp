@@ -25,6 +25,8 @@ std::string WithWrittenCoefficients(const std::string& line, NotationReading& re
 {
     if (reading.Textbook)
         return WithGivenCoefficients(reading.Text, reading.Coefficients);
+    if (!reading.KeysMayWriteCoefficients) // the usual line, seen so as it was read
+        return std::move(reading.Text);
     const size_t begin = line.find_first_not_of(" \t");
     const size_t end = line.find_last_not_of(" \t");
     const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
@@ -128,6 +130,8 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
             reading.Textbook ? InputWithCoefficients(line, written, outcome.CoefficientTexts) : "");
     else if (!result.Failed && asWritten && notation.WriteAsWritten)
         result.Output = notation.WriteAsWritten(written, outcome.CoefficientTexts);
+    else if (!result.Failed && notation.WritesAsItStands)
+        result.Output = std::move(outcome.BalancedText); // the outcome goes with the line
     else if (!result.Failed)
         result.Output = notation.Write(outcome.BalancedText);
     else

@@ -8,6 +8,7 @@
 #include "core/TextbookNotationReader.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -166,12 +167,23 @@ NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, c
     }
     if (textbook)
         return ReadTextbookNotation(trimmed);
-    for (std::size_t i = 0; i < chars.size(); ++i)
-        if (const char32_t c = char32_t(chars[i]); !IsIgnorable(c) && !typing.Typed(c)) {
+    // The first character that types nothing; and whether the keys write a coefficient,
+    // seen here once rather than by each caller that keeps the coefficients written.
+    bool coefficient = false;
+    char before = '+';
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        const char32_t c = char32_t(chars[i]);
+        if (const char typed = typing.Typed(c)) {
+            coefficient = coefficient || (IsAsciiDigit(typed) && (before == '+' || before == '>'));
+            before = typed;
+        } else if (!IsIgnorable(c) && reading.BadPosition == 0) {
             reading.BadPosition = i + 1;
             reading.BadCharacter = c;
-            break;
         }
+    }
+    // Known for an ASCII line, whose blanks around are the blanks and tabs alone.
+    if constexpr (std::is_same_v<Text, AsciiChars>)
+        reading.KeysMayWriteCoefficients = coefficient;
     return reading;
 }
 

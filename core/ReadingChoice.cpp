@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -70,17 +71,21 @@ std::vector<ReadAs> Differences(const std::string& typed, const std::string& rea
     return differences;
 }
 
-} // namespace
-
-ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
-                              Medium medium)
+// BalanceReadings, with the first of texts handed to the balance rather than copied: when
+// it does not balance, the text it tidied to stands for it (a text that tidies to nothing
+// has no letters, and no symbols to read otherwise either).
+ChosenReading ChooseReading(std::vector<std::string>& texts, bool autoCase, bool caseReadings, Medium medium)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
     // The first text's outcome is made in its place: most lines have no other, and it
     // balances.
-    ChosenReading chosen{
-        texts.empty() ? BalanceOutcome() : BalanceReaction(texts.front(), autoCase, medium), 0, {}, {}, {}};
+    ChosenReading chosen{texts.empty() ? BalanceOutcome()
+                                       : BalanceReaction(std::move(texts.front()), autoCase, medium),
+                         0,
+                         {},
+                         {},
+                         {}};
     if (chosen.Outcome.status == BalanceOutcome::Status::Balanced)
         return chosen;
     for (std::size_t k = 1; k < texts.size() && timeLeft(); ++k) {
@@ -93,7 +98,7 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     }
     if (!caseReadings || texts.empty())
         return chosen;
-    const std::string text = chosen.Outcome.TidiedText.empty() ? texts.front() : chosen.Outcome.TidiedText;
+    const std::string text = chosen.Outcome.TidiedText;
     const std::vector<std::string> symbols = AmbiguousSymbols(text);
     // Every choice of symbols while they are few (64 readings at most), otherwise one at a time.
     std::vector<std::vector<std::string>> splits;
@@ -144,6 +149,15 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     return chosen;
 }
 
+} // namespace
+
+ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
+                              Medium medium)
+{
+    std::vector<std::string> own = texts;
+    return ChooseReading(own, autoCase, caseReadings, medium);
+}
+
 ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium)
 {
     // The list is kept from line to line, so that a long input does not allocate it anew
@@ -157,7 +171,7 @@ ChosenReading BalanceReading(const NotationReading& reading, std::string text, b
     texts.push_back(std::move(text));
     for (const ReadingCandidate& other : reading.Others)
         texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
-    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);
+    return ChooseReading(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);
 }
 
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen)
