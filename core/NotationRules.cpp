@@ -8,6 +8,8 @@
 #include "core/TextbookNotationReader.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace {
@@ -87,12 +89,29 @@ bool MarkupAt(AsciiChars s, std::size_t i)
     return ShowsMarkup(DecodeUtf8(s), i);
 }
 
+// The ASCII characters that neither show a sign of textbook notation nor begin one: digits,
+// small letters but "e", ")", ">" and the like, the most of any line. A table, so that
+// ShowsTextbookSign passes over each of them at one look.
+struct QuietAscii
+{
+    bool Quiet[128] = {};
+    constexpr QuietAscii()
+    {
+        for (int c = 0; c < 128; ++c)
+            Quiet[c] = !(c >= 'A' && c <= 'Z') && c != 'e' && c != '*' && c != '{' && c != '(' && c != '\\' &&
+                       c != '<' && c != '&' && c != '^' && c != '-' && c != '=' && c != '+' && c != '.';
+    }
+};
+constexpr QuietAscii QuietChars;
+
 // Every sign of textbook notation but the "=" rule.
 template <class Text> bool ShowsTextbookSign(const Text& s)
 {
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = char32_t(s[i]);
+        if (c < 0x80 && QuietChars.Quiet[c])
+            continue;
         // Only a capital before a small letter can begin a careful name: most letters are
         // judged here, without the call.
         if (c >= 'A' && c <= 'Z' && i + 1 < s.size() && s[i + 1] >= 'a' && s[i + 1] <= 'z' &&
@@ -156,41 +175,52 @@ template <class Text>
 NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, const KeyOptions& keys,
                                 const KeyMap& typing)
 {
+    constexpr bool ascii = std::is_same_v<Text, AsciiChars>;
     NotationReading reading;
+    AsciiTyping shown;
     bool textbook = ShowsTextbookSign(chars);
     if (!textbook) {
         // Typed once: the "=" rule looks at the typed line, and so does the reading.
         ReactionTyper typer(typing, keys.AutoCase);
-        typer.Type(trimmed);
+        if constexpr (ascii)
+            typer.TypeAscii(chars, shown);
+        else
+            typer.Type(trimmed);
         reading.Text = typer.Finish();
         textbook = HasOneEquals(chars) && reading.Text.find('>') == std::string::npos;
     }
     if (textbook)
         return ReadTextbookNotation(trimmed);
-    // The first character that types nothing; and whether the keys write a coefficient,
-    // seen here once rather than by each caller that keeps the coefficients written.
-    bool coefficient = false;
-    char before = '+';
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        const char32_t c = char32_t(chars[i]);
-        if (const char typed = typing.Typed(c)) {
-            coefficient = coefficient || (IsAsciiDigit(typed) && (before == '+' || before == '>'));
-            before = typed;
-        } else if (!IsIgnorable(c) && reading.BadPosition == 0) {
-            reading.BadPosition = i + 1;
-            reading.BadCharacter = c;
-        }
+    if constexpr (ascii) {
+        // Seen while typing: an ASCII line has no invisible characters, so the first key
+        // that types nothing is unusable; and whether the keys write a coefficient (its
+        // blanks around are the blanks and tabs alone, as the command line trims them).
+        if ((reading.BadPosition = shown.FirstUntyped))
+            reading.BadCharacter = char32_t(chars[shown.FirstUntyped - 1]);
+        reading.KeysMayWriteCoefficients = shown.CoefficientWritten;
+    } else {
+        for (std::size_t i = 0; i < chars.size() && reading.BadPosition == 0; ++i)
+            if (!IsIgnorable(chars[i]) && !typing.Typed(chars[i])) {
+                reading.BadPosition = i + 1;
+                reading.BadCharacter = chars[i];
+            }
     }
-    // Known for an ASCII line, whose blanks around are the blanks and tabs alone.
-    if constexpr (std::is_same_v<Text, AsciiChars>)
-        reading.KeysMayWriteCoefficients = coefficient;
     return reading;
 }
 
 bool IsAscii(std::string_view text)
 {
-    for (const char byte : text)
-        if (static_cast<unsigned char>(byte) >= 0x80)
+    // Eight bytes at a look: none of them has its high bit set.
+    constexpr std::uint64_t high = 0x8080808080808080u;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & high)
+            return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
             return false;
     return true;
 }

@@ -96,14 +96,31 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
 
 namespace {
 
+// KeepsLowerCase of a capital and a small letter, looked up in a table of every pair: the
+// clean-up asks it for every small letter, and the element table's answer is a call away.
+bool KeepsSmallLetter(char capital, char small)
+{
+    static const struct Pairs
+    {
+        bool Kept[26][26];
+        Pairs()
+        {
+            for (int first = 0; first < 26; ++first)
+                for (int second = 0; second < 26; ++second)
+                    Kept[first][second] = KeepsLowerCase(char('A' + first), char('a' + second));
+        }
+    } pairs;
+    return pairs.Kept[capital - 'A'][small - 'a'];
+}
+
 // The rules of TidyPush, for the characters its short way leaves.
-template <class Kept> bool TidyPushByRules(Kept& text, char c, TidyState& state, bool autoCase)
+template <class Kept> inline bool TidyPushByRules(Kept& text, char c, TidyState& state, bool autoCase)
 {
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
         // symbol: "co" becomes Co, "ch" becomes CH.
         const bool secondLetter =
-            !state.Empty && IsUpperLetter(text.back()) && KeepsLowerCase(text.back(), c);
+            !state.Empty && IsUpperLetter(text.back()) && KeepsSmallLetter(text.back(), c);
         if (!secondLetter)
             c = char(c - 'a' + 'A');
     }
@@ -275,6 +292,32 @@ void ReactionTyper::Type(std::string_view bytes)
     }
     State = state;
     Text.resize(kept.Size);
+}
+
+void ReactionTyper::TypeAscii(std::string_view keys, AsciiTyping& shown)
+{
+    // As Type's walk over ASCII, with what the keys show noted on the way, in locals too.
+    KeptInPlace kept{nullptr, Text.size()};
+    Text.resize(kept.Size + keys.size());
+    kept.Data = Text.data();
+    TidyState state = State;
+    const KeyMap& map = Map;
+    const bool autoCase = AutoCase;
+    std::size_t firstUntyped = 0;
+    bool coefficient = false;
+    char before = '+'; // the key typed before, as a separator at the start
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (const char typed = map.Typed(static_cast<unsigned char>(keys[i]))) {
+            coefficient = coefficient || (IsDigitChar(typed) && (before == '+' || before == '>'));
+            before = typed;
+            TidyPush(kept, typed, state, autoCase);
+        } else if (firstUntyped == 0) {
+            firstUntyped = i + 1;
+        }
+    }
+    State = state;
+    Text.resize(kept.Size);
+    shown = {firstUntyped, coefficient};
 }
 
 std::string ReactionTyper::Finish()

@@ -71,6 +71,13 @@ struct TidyState
     bool LoneLetter = false;     // the last character kept is a letter that begins a formula
 };
 
+// What typing a line of ASCII keys showed besides the text it typed.
+struct AsciiTyping
+{
+    std::size_t FirstUntyped = 0;    // the place (1-based) of the first key that types nothing; 0: none
+    bool CoefficientWritten = false; // a digit typed first or right after a "+" or the arrow
+};
+
 // Typing into an empty reaction line, one character after the other, as the editor does:
 // each key is mapped through the key sets, kept if in the alphabet, and the line tidied; the
 // line was tidy before the key and the caret stays at its end, so only the new character
@@ -85,6 +92,9 @@ class ReactionTyper
     ReactionTyper(const ReactionTyper&) = delete;
     ReactionTyper& operator=(const ReactionTyper&) = delete;
     void Type(std::string_view bytes);
+    // Type for keys that are all ASCII (each byte a key), in one walk with what they showed:
+    // the command line reads its usual line so.
+    void TypeAscii(std::string_view keys, AsciiTyping& shown);
     // The line as typed so far (a sequence still incomplete at the end stands for itself,
     // byte by byte); the typer then starts an empty line.
     std::string Finish();

@@ -128,6 +128,8 @@ void ReadMarkup(const Chars& text, Chars& chars, std::vector<std::size_t>& origi
 {
     chars.clear();
     origin.clear();
+    chars.reserve(text.size()); // never more characters than the text has
+    origin.reserve(text.size());
     const bool markup = HasMarkup(text);
     bool sub = false, sup = false;
     for (std::size_t i = 0; i < text.size();) {

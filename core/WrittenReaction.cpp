@@ -128,6 +128,8 @@ std::string GroupFormula(const std::string& symbol, const WrittenReaction& writt
     if (prefixed && start < symbol.size() && symbol[start] == '-')
         ++start;
     const std::string name = symbol.substr(start);
+    if (name.size() != 2)
+        return ""; // every group's name has two letters: most symbols are judged here
     if (IsElementToo(name) && !prefixed &&
         std::find(written.ElementsAsGroups.begin(), written.ElementsAsGroups.end(), name) ==
             written.ElementsAsGroups.end())
