@@ -307,7 +307,7 @@ void ReactionTyper::TypeAscii(std::string_view keys, AsciiTyping& shown)
     bool coefficient = false;
     char before = '+'; // the key typed before, as a separator at the start
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (const char typed = map.Typed(static_cast<unsigned char>(keys[i]))) {
+        if (const char typed = map.TypedAscii(keys[i])) {
             coefficient = coefficient || (IsDigitChar(typed) && (before == '+' || before == '>'));
             before = typed;
             TidyPush(kept, typed, state, autoCase);

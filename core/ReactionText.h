@@ -54,6 +54,8 @@ class KeyMap
     // The character that typing ch puts into the line (mapped through the key sets), or 0
     // when it puts none there.
     char Typed(char32_t ch) const { return ch < 0x80 ? Ascii[ch] : TypedBeyondAscii(ch); }
+    // Typed for a byte known to be ASCII.
+    char TypedAscii(char byte) const { return Ascii[byte & 0x7F]; }
 
   private:
     char TypedBeyondAscii(char32_t ch) const;
