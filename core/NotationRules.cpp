@@ -187,10 +187,13 @@ NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, c
         else
             typer.Type(trimmed);
         reading.Text = typer.Finish();
-        textbook = HasOneEquals(chars) && reading.Text.find('>') == std::string::npos;
+        // The arrow typed is the usual answer, found before the "=" are counted.
+        textbook = reading.Text.find('>') == std::string::npos && HasOneEquals(chars);
     }
-    if (textbook)
-        return ReadTextbookNotation(trimmed);
+    if (textbook) {
+        reading = ReadTextbookNotation(trimmed);
+        return reading; // one object returned on every way, made in its place
+    }
     if constexpr (ascii) {
         // Seen while typing: an ASCII line has no invisible characters, so the first key
         // that types nothing is unusable; and whether the keys write a coefficient (its

@@ -322,9 +322,10 @@ void ReactionTyper::TypeAscii(std::string_view keys, AsciiTyping& shown)
 
 std::string ReactionTyper::Finish()
 {
-    Decode(true);
-    std::string text;
-    text.swap(Text);
+    if (PendingCount > 0)
+        Decode(true);
+    std::string text = std::move(Text);
+    Text.clear(); // the next line starts empty
     State = TidyState();
     return text;
 }

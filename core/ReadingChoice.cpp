@@ -178,6 +178,7 @@ WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReadin
 {
     WrittenReaction written =
         chosen.Candidate == 0 ? reading.Written : reading.Others[chosen.Candidate - 1].Written;
-    SplitSymbols(written, chosen.Split);
+    if (!chosen.Split.empty()) // most readings split no symbol
+        SplitSymbols(written, chosen.Split);
     return written;
 }
