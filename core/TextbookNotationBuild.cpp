@@ -284,8 +284,13 @@ void Reader::Build()
             cuts.push_back(p + 1);
         }
     cuts.push_back(pieces.size() + 1);
+    const std::size_t parts = cuts.size() - 1;
     std::vector<bool> empty;
     std::vector<std::vector<std::vector<WrittenToken>>> others;
+    others.reserve(parts);
+    reading.Coefficients.reserve(parts);
+    written.Substances.reserve(parts);
+    written.Joins.reserve(parts + 1);
     std::vector<const Piece*> substanceItems;
     substanceItems.reserve(pieces.size());
     for (std::size_t k = 0; k + 1 < cuts.size(); ++k) {
