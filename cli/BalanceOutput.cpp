@@ -106,10 +106,12 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     std::string text;
     NotationReading reading = ReadLine(line);
     WrittenReaction written;
+    // The typed reading's own text, handed over when the keys write no coefficient, is tidy.
+    const bool tidy = !reading.Textbook && !reading.KeysMayWriteCoefficients;
     const bool read = TextOfLine(line, reading, text, result.Note);
     // The outcome stays where the balance made it, without a move for each line.
     ChosenReading chosen =
-        read ? BalanceReading(reading, std::move(text), LineKeys().AutoCase, medium) : ChosenReading();
+        read ? BalanceReading(reading, std::move(text), LineKeys().AutoCase, medium, tidy) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
         if (reading.Textbook) // only a textbook's reaction is written back as it came

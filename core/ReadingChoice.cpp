@@ -74,14 +74,16 @@ std::vector<ReadAs> Differences(const std::string& typed, const std::string& rea
 // BalanceReadings, with the first of texts handed to the balance rather than copied: when
 // it does not balance, the text it tidied to stands for it (a text that tidies to nothing
 // has no letters, and no symbols to read otherwise either).
-ChosenReading ChooseReading(std::vector<std::string>& texts, bool autoCase, bool caseReadings, Medium medium)
+ChosenReading ChooseReading(std::vector<std::string>& texts, bool autoCase, bool caseReadings, Medium medium,
+                            bool firstTidy = false)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
     // The first text's outcome is made in its place: most lines have no other, and it
     // balances.
-    ChosenReading chosen{texts.empty() ? BalanceOutcome()
-                                       : BalanceReaction(std::move(texts.front()), autoCase, medium),
+    ChosenReading chosen{texts.empty()
+                             ? BalanceOutcome()
+                             : BalanceReaction(std::move(texts.front()), autoCase, medium, firstTidy),
                          0,
                          {},
                          {},
@@ -158,7 +160,8 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     return ChooseReading(own, autoCase, caseReadings, medium);
 }
 
-ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium)
+ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium,
+                             bool textTidy)
 {
     // The list is kept from line to line, so that a long input does not allocate it anew
     // for each; its texts go when the balance is done.
@@ -171,7 +174,8 @@ ChosenReading BalanceReading(const NotationReading& reading, std::string text, b
     texts.push_back(std::move(text));
     for (const ReadingCandidate& other : reading.Others)
         texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
-    return ChooseReading(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);
+    return ChooseReading(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium,
+                         textTidy && !reading.Textbook);
 }
 
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen)
