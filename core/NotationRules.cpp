@@ -200,7 +200,7 @@ NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, c
         // blanks around are the blanks and tabs alone, as the command line trims them).
         if ((reading.BadPosition = shown.FirstUntyped))
             reading.BadCharacter = char32_t(chars[shown.FirstUntyped - 1]);
-        reading.KeysMayWriteCoefficients = shown.CoefficientWritten;
+        reading.KeysMayWriteCoefficients = shown.MayWriteCoefficient;
     } else {
         for (std::size_t i = 0; i < chars.size() && reading.BadPosition == 0; ++i)
             if (!IsIgnorable(chars[i]) && !typing.Typed(chars[i])) {

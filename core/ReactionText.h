@@ -76,8 +76,10 @@ struct TidyState
 // What typing a line of ASCII keys showed besides the text it typed.
 struct AsciiTyping
 {
-    std::size_t FirstUntyped = 0;    // the place (1-based) of the first key that types nothing; 0: none
-    bool CoefficientWritten = false; // a digit typed first or right after a "+" or the arrow
+    std::size_t FirstUntyped = 0; // the place (1-based) of the first key that types nothing; 0: none
+    // False only when no digit is typed first or right after a "+" or the arrow: the keys
+    // write no coefficient. (True may still be a count after a charge's sign, Fe^2+3.)
+    bool MayWriteCoefficient = false;
 };
 
 // Typing into an empty reaction line, one character after the other, as the editor does:
@@ -94,8 +96,8 @@ class ReactionTyper
     ReactionTyper(const ReactionTyper&) = delete;
     ReactionTyper& operator=(const ReactionTyper&) = delete;
     void Type(std::string_view bytes);
-    // Type for keys that are all ASCII (each byte a key), in one walk with what they showed:
-    // the command line reads its usual line so.
+    // Type for keys that are all ASCII (each byte a key), into the empty line, in one walk
+    // with what they showed: the command line reads its usual line so.
     void TypeAscii(std::string_view keys, AsciiTyping& shown);
     // The line as typed so far (a sequence still incomplete at the end stands for itself,
     // byte by byte); the typer then starts an empty line.
