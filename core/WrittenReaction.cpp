@@ -130,12 +130,14 @@ std::string GroupFormula(const std::string& symbol, const WrittenReaction& writt
     if (symbol.size() - start != 2)
         return ""; // every group's name has two letters: most symbols are judged here
     const std::string name = symbol.substr(start);
+    const char first = name[0], second = name[1];
     if (IsElementToo(name) && !prefixed &&
         std::find(written.ElementsAsGroups.begin(), written.ElementsAsGroups.end(), name) ==
             written.ElementsAsGroups.end())
         return "";
     for (const Group& group : Groups)
-        if (name == group.Name && (!prefixed || group.Prefixed))
+        if (first == group.Name[0] && second == group.Name[1] &&
+            (!prefixed || group.Prefixed)) // two letters each
             return group.Formula;
     return "";
 }
