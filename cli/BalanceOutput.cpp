@@ -114,8 +114,11 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
         read ? BalanceReading(reading, std::move(text), LineKeys().AutoCase, medium, tidy) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
-        if (reading.Textbook) // only a textbook's reaction is written back as it came
-            written = ChosenWritten(reading, chosen);
+        // Only a textbook's reaction is written back as it came; the reading's own, when
+        // chosen as it stands, is taken rather than copied.
+        if (reading.Textbook)
+            written = chosen.Candidate == 0 && chosen.Split.empty() ? std::move(reading.Written)
+                                                                    : ChosenWritten(reading, chosen);
         result.Note = ReadingNote(chosen, Language::English);
     } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
