@@ -89,20 +89,30 @@ bool MarkupAt(AsciiChars s, std::size_t i)
     return ShowsMarkup(DecodeUtf8(s), i);
 }
 
-// The ASCII characters that neither show a sign of textbook notation nor begin one: digits,
-// small letters but "e", ")", ">" and the like, the most of any line. A table, so that
-// ShowsTextbookSign passes over each of them at one look.
-struct QuietAscii
+// What ShowsTextbookSign looks for at each ASCII character, from a table: nothing at the
+// most of any line (capitals, digits, ")", ">"), a careful name or the electron at a small
+// letter (a careful name is judged at the small letter after its capital, as most capitals
+// have none after them), and the signs at the rest.
+enum class AsciiKind : unsigned char
 {
-    bool Quiet[128] = {};
-    constexpr QuietAscii()
+    Quiet,
+    Small,
+    Sign
+};
+
+struct AsciiKinds
+{
+    AsciiKind Kind[128] = {};
+    constexpr AsciiKinds()
     {
-        for (int c = 0; c < 128; ++c)
-            Quiet[c] = !(c >= 'A' && c <= 'Z') && c != 'e' && c != '*' && c != '{' && c != '(' && c != '\\' &&
-                       c != '<' && c != '&' && c != '^' && c != '-' && c != '=' && c != '+' && c != '.';
+        for (int c = 0; c < 128; ++c) {
+            const bool sign = c == '*' || c == '{' || c == '(' || c == '\\' || c == '<' || c == '&' ||
+                              c == '^' || c == '-' || c == '=' || c == '+' || c == '.';
+            Kind[c] = c >= 'a' && c <= 'z' ? AsciiKind::Small : sign ? AsciiKind::Sign : AsciiKind::Quiet;
+        }
     }
 };
-constexpr QuietAscii QuietChars;
+constexpr AsciiKinds CharKinds;
 
 // Every sign of textbook notation but the "=" rule.
 template <class Text> bool ShowsTextbookSign(const Text& s)
@@ -110,19 +120,19 @@ template <class Text> bool ShowsTextbookSign(const Text& s)
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char32_t c = char32_t(s[i]);
-        if (c < 0x80 && QuietChars.Quiet[c])
+        const AsciiKind kind = c < 0x80 ? CharKinds.Kind[c] : AsciiKind::Sign;
+        if (kind == AsciiKind::Quiet)
             continue;
-        // Only a capital before a small letter can begin a careful name: most letters are
-        // judged here, without the call.
-        if (c >= 'A' && c <= 'Z' && i + 1 < s.size() && s[i + 1] >= 'a' && s[i + 1] <= 'z' &&
-            IsCarefulName(s, i))
-            return true;
-        // The electron as e- (Cu>Cu^2++2e-).
-        if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
-            (i == 0 || !IsAsciiLetter(s[i - 1])))
-            return true;
-        if (IsAsciiLetter(c) || IsAsciiDigit(c))
-            continue; // the most of any text, and no sign
+        if (kind == AsciiKind::Small) {
+            // A careful name: only a capital before a small letter can begin one.
+            if (i > 0 && s[i - 1] >= 'A' && s[i - 1] <= 'Z' && IsCarefulName(s, i - 1))
+                return true;
+            // The electron as e- (Cu>Cu^2++2e-).
+            if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
+                (i == 0 || !IsAsciiLetter(s[i - 1])))
+                return true;
+            continue;
+        }
         // Markup is looked for only where it can begin, at "<" or "&".
         if (c >= 0x80 ? IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
                             IsSuperscript(c) || IsHydrateDot(c)
