@@ -25,8 +25,6 @@ std::string WithWrittenCoefficients(const std::string& line, NotationReading& re
 {
     if (reading.Textbook)
         return WithGivenCoefficients(reading.Text, reading.Coefficients);
-    if (!reading.KeysMayWriteCoefficients) // the usual line, seen so as it was read
-        return std::move(reading.Text);
     const size_t begin = line.find_first_not_of(" \t");
     const size_t end = line.find_last_not_of(" \t");
     const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
@@ -60,38 +58,39 @@ std::string WithWrittenCoefficients(const std::string& line, NotationReading& re
     return tidied == reading.Text ? keys : reading.Text;
 }
 
-// The default key sets, as in a new reaction line.
-const KeyOptions& LineKeys()
-{
-    static const KeyOptions keys;
-    return keys;
-}
-
-const KeyMap& LineTyping()
-{
-    static const KeyMap typing(LineKeys());
-    return typing;
-}
+// The default key sets, as in a new reaction line, and what they type: made as the program
+// starts (a few thousand instructions), and looked at for every line without a call.
+const KeyOptions LineKeys;
+const KeyMap LineTyping(LineKeys);
 
 // The line read as --balance and --check read it.
 NotationReading ReadLine(const std::string& line)
 {
-    return ReadReactionLine(line, LineKeys(), LineTyping());
+    return ReadReactionLine(line, LineKeys, LineTyping);
+}
+
+// Why a line does not read: the character or name that cannot be used, and where.
+std::string UnreadableNote(const NotationReading& reading)
+{
+    const bool name = !reading.BadName.empty();
+    return "cannot read " + (name ? "'" + reading.BadName + "'" : DescribedCharacter(reading.BadCharacter)) +
+           " at character " + std::to_string(reading.BadPosition) +
+           (name ? ": no element or group has that symbol" : "");
 }
 
 // The text Balance gets from the line's reading (with the coefficients it wrote), or the
 // reason it does not read.
-bool TextOfLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
+inline bool TextOfLine(const std::string& line, NotationReading& reading, std::string& text,
+                       std::string& note)
 {
     if (reading.BadPosition) {
-        const bool name = !reading.BadName.empty();
-        note = "cannot read " +
-               (name ? "'" + reading.BadName + "'" : DescribedCharacter(reading.BadCharacter)) +
-               " at character " + std::to_string(reading.BadPosition) +
-               (name ? ": no element or group has that symbol" : "");
+        note = UnreadableNote(reading);
         return false;
     }
-    text = WithWrittenCoefficients(line, reading, LineTyping(), LineKeys().AutoCase);
+    if (!reading.Textbook && !reading.KeysMayWriteCoefficients)
+        text = std::move(reading.Text); // the usual line: no coefficient written, seen as it was read
+    else
+        text = WithWrittenCoefficients(line, reading, LineTyping, LineKeys.AutoCase);
     return true;
 }
 
@@ -111,7 +110,7 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     const bool read = TextOfLine(line, reading, text, result.Note);
     // The outcome stays where the balance made it, without a move for each line.
     ChosenReading chosen =
-        read ? BalanceReading(reading, std::move(text), LineKeys().AutoCase, medium, tidy) : ChosenReading();
+        read ? BalanceReading(reading, std::move(text), LineKeys.AutoCase, medium, tidy) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
         // Only a textbook's reaction is written back as it came; the reading's own, when
@@ -119,7 +118,8 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
         if (reading.Textbook)
             written = chosen.Candidate == 0 && chosen.Split.empty() ? std::move(reading.Written)
                                                                     : ChosenWritten(reading, chosen);
-        result.Note = ReadingNote(chosen, Language::English);
+        if (!chosen.Read.empty() || !chosen.Balancing.empty()) // what else it was read as
+            result.Note = ReadingNote(chosen, Language::English);
     } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
     }
@@ -170,7 +170,7 @@ BalancedLine CheckLine(const std::string& line)
         result.Output = Texts::MsgInvalidReaction.In(Language::English);
         return result;
     }
-    const ReactionCheck check = CheckReaction(text, LineKeys().AutoCase);
+    const ReactionCheck check = CheckReaction(text, LineKeys.AutoCase);
     result.Failed = check.status != BalanceOutcome::Status::Balanced;
     result.Output = check.Text;
     for (const std::string& checked : CheckLines(check, Language::English, false))
