@@ -198,7 +198,7 @@ NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, c
             typer.Type(trimmed);
         reading.Text = typer.Finish();
         // The arrow typed is the usual answer, found before the "=" are counted.
-        textbook = reading.Text.find('>') == std::string::npos && HasOneEquals(chars);
+        textbook = std::string_view(reading.Text).find('>') == std::string_view::npos && HasOneEquals(chars);
     }
     if (textbook) {
         reading = ReadTextbookNotation(trimmed);

@@ -75,7 +75,7 @@ std::vector<ReadAs> Differences(const std::string& typed, const std::string& rea
 // rather than copied (most lines have no other): when it does not balance, the text it
 // tidied to stands for it (a text that tidies to nothing has no letters, and no symbols to
 // read otherwise either).
-ChosenReading ChooseReading(std::string first, const std::vector<std::string>& others, bool autoCase,
+ChosenReading ChooseReading(std::string&& first, const std::vector<std::string>& others, bool autoCase,
                             bool caseReadings, Medium medium, bool firstTidy = false)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -152,8 +152,8 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
 {
     if (texts.empty())
         return ChosenReading();
-    return ChooseReading(texts.front(), std::vector<std::string>(texts.begin() + 1, texts.end()), autoCase,
-                         caseReadings, medium);
+    return ChooseReading(std::string(texts.front()), std::vector<std::string>(texts.begin() + 1, texts.end()),
+                         autoCase, caseReadings, medium);
 }
 
 ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium,
