@@ -303,11 +303,11 @@ void ReactionTyper::Type(std::string_view bytes)
 
 void ReactionTyper::TypeAscii(std::string_view keys, AsciiTyping& shown)
 {
-    // As Type's walk over ASCII, with what the keys show noted on the way, in locals too.
-    KeptInPlace kept{nullptr, Text.size()};
-    Text.resize(kept.Size + keys.size());
-    kept.Data = Text.data();
-    TidyState state = State;
+    // As Type's walk over ASCII, with what the keys show noted on the way, in locals too;
+    // the line is empty, so the walk starts where a line starts.
+    Text.resize(keys.size());
+    KeptInPlace kept{Text.data()};
+    TidyState state;
     const SmallLetters& small = SmallLettersKept();
     const KeyMap& map = Map;
     const bool autoCase = AutoCase;
