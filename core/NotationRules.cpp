@@ -206,7 +206,7 @@ NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, c
     }
     if constexpr (ascii) {
         // Seen while typing: an ASCII line has no invisible characters, so the first key
-        // that types nothing is unusable; and whether the keys write a coefficient (its
+        // that types nothing is unusable; and whether the keys may write a coefficient (its
         // blanks around are the blanks and tabs alone, as the command line trims them).
         if ((reading.BadPosition = shown.FirstUntyped))
             reading.BadCharacter = char32_t(chars[shown.FirstUntyped - 1]);
