@@ -96,23 +96,25 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
 
 namespace {
 
-// KeepsLowerCase of every capital and small letter, looked up: the clean-up asks it for
-// every small letter, and a walk along a line takes the table once, not a call a letter.
+// KeepsLowerCase of a capital and a small letter, kept for each pair once asked: the
+// clean-up asks it for every small letter, and a walk along a line takes the table once,
+// not a call a letter. Pair by pair, so that a line without small letters never needs the
+// element table; one table a thread, as it fills while it is read.
 struct SmallLetters
 {
-    bool Kept[26][26];
-    SmallLetters()
+    mutable unsigned char Kept[26][26] = {}; // 0: not asked yet, 1: no, 2: yes
+    bool KeptAfter(char capital, char small) const
     {
-        for (int first = 0; first < 26; ++first)
-            for (int second = 0; second < 26; ++second)
-                Kept[first][second] = KeepsLowerCase(char('A' + first), char('a' + second));
+        unsigned char& kept = Kept[capital - 'A'][small - 'a'];
+        if (kept == 0)
+            kept = KeepsLowerCase(capital, small) ? 2 : 1;
+        return kept == 2;
     }
-    bool KeptAfter(char capital, char small) const { return Kept[capital - 'A'][small - 'a']; }
 };
 
 const SmallLetters& SmallLettersKept()
 {
-    static const SmallLetters table;
+    thread_local const SmallLetters table;
     return table;
 }
 
