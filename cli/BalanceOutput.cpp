@@ -58,15 +58,24 @@ std::string WithWrittenCoefficients(const std::string& line, NotationReading& re
     return tidied == reading.Text ? keys : reading.Text;
 }
 
-// The default key sets, as in a new reaction line, and what they type: made as the program
-// starts (a few thousand instructions), and looked at for every line without a call.
-const KeyOptions LineKeys;
-const KeyMap LineTyping(LineKeys);
+// The default key sets, as in a new reaction line, and what they type: made when first
+// needed (not as every run of the program starts), and taken once a line.
+struct LineKeySets
+{
+    KeyOptions Keys;
+    KeyMap Typing{Keys};
+};
+
+const LineKeySets& LineKeys()
+{
+    static const LineKeySets keys;
+    return keys;
+}
 
 // The line read as --balance and --check read it.
-NotationReading ReadLine(const std::string& line)
+NotationReading ReadLine(const std::string& line, const LineKeySets& keys)
 {
-    return ReadReactionLine(line, LineKeys, LineTyping);
+    return ReadReactionLine(line, keys.Keys, keys.Typing);
 }
 
 // Why a line does not read: the character or name that cannot be used, and where.
@@ -80,8 +89,8 @@ std::string UnreadableNote(const NotationReading& reading)
 
 // The text Balance gets from the line's reading (with the coefficients it wrote), or the
 // reason it does not read.
-inline bool TextOfLine(const std::string& line, NotationReading& reading, std::string& text,
-                       std::string& note)
+inline bool TextOfLine(const std::string& line, const LineKeySets& keys, NotationReading& reading,
+                       std::string& text, std::string& note)
 {
     if (reading.BadPosition) {
         note = UnreadableNote(reading);
@@ -90,7 +99,7 @@ inline bool TextOfLine(const std::string& line, NotationReading& reading, std::s
     if (!reading.Textbook && !reading.KeysMayWriteCoefficients)
         text = std::move(reading.Text); // the usual line: no coefficient written, seen as it was read
     else
-        text = WithWrittenCoefficients(line, reading, LineTyping, LineKeys.AutoCase);
+        text = WithWrittenCoefficients(line, reading, keys.Typing, keys.Keys.AutoCase);
     return true;
 }
 
@@ -103,14 +112,15 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     if (IsBlankLine(line))
         return result;
     std::string text;
-    NotationReading reading = ReadLine(line);
+    const LineKeySets& keys = LineKeys();
+    NotationReading reading = ReadLine(line, keys);
     WrittenReaction written;
     // The typed reading's own text, handed over when the keys write no coefficient, is tidy.
     const bool tidy = !reading.Textbook && !reading.KeysMayWriteCoefficients;
-    const bool read = TextOfLine(line, reading, text, result.Note);
+    const bool read = TextOfLine(line, keys, reading, text, result.Note);
     // The outcome stays where the balance made it, without a move for each line.
     ChosenReading chosen =
-        read ? BalanceReading(reading, std::move(text), LineKeys.AutoCase, medium, tidy) : ChosenReading();
+        read ? BalanceReading(reading, std::move(text), keys.Keys.AutoCase, medium, tidy) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
         // Only a textbook's reaction is written back as it came; the reading's own, when
@@ -165,12 +175,13 @@ BalancedLine CheckLine(const std::string& line)
     if (IsBlankLine(line))
         return result;
     std::string text;
-    NotationReading reading = ReadLine(line);
-    if (!TextOfLine(line, reading, text, result.Note)) {
+    const LineKeySets& keys = LineKeys();
+    NotationReading reading = ReadLine(line, keys);
+    if (!TextOfLine(line, keys, reading, text, result.Note)) {
         result.Output = Texts::MsgInvalidReaction.In(Language::English);
         return result;
     }
-    const ReactionCheck check = CheckReaction(text, LineKeys.AutoCase);
+    const ReactionCheck check = CheckReaction(text, keys.Keys.AutoCase);
     result.Failed = check.status != BalanceOutcome::Status::Balanced;
     result.Output = check.Text;
     for (const std::string& checked : CheckLines(check, Language::English, false))
