@@ -58,38 +58,48 @@ std::string WithWrittenCoefficients(const std::string& line, NotationReading& re
     return tidied == reading.Text ? keys : reading.Text;
 }
 
-// The default key sets, as in a new reaction line.
-const KeyOptions& LineKeys()
+// The default key sets, as in a new reaction line, and what they type: made when first
+// needed (not as every run of the program starts), and taken once a line.
+struct LineKeySets
 {
-    static const KeyOptions keys;
+    KeyOptions Keys;
+    KeyMap Typing{Keys};
+};
+
+const LineKeySets& LineKeys()
+{
+    static const LineKeySets keys;
     return keys;
 }
 
-const KeyMap& LineTyping()
+// The line read as --balance and --check read it.
+NotationReading ReadLine(const std::string& line, const LineKeySets& keys)
 {
-    static const KeyMap typing(LineKeys());
-    return typing;
+    return ReadReactionLine(line, keys.Keys, keys.Typing);
 }
 
-// The line read as --balance and --check read it.
-NotationReading ReadLine(const std::string& line)
+// Why a line does not read: the character or name that cannot be used, and where.
+std::string UnreadableNote(const NotationReading& reading)
 {
-    return ReadReactionLine(line, LineKeys(), LineTyping());
+    const bool name = !reading.BadName.empty();
+    return "cannot read " + (name ? "'" + reading.BadName + "'" : DescribedCharacter(reading.BadCharacter)) +
+           " at character " + std::to_string(reading.BadPosition) +
+           (name ? ": no element or group has that symbol" : "");
 }
 
 // The text Balance gets from the line's reading (with the coefficients it wrote), or the
 // reason it does not read.
-bool TextOfLine(const std::string& line, NotationReading& reading, std::string& text, std::string& note)
+inline bool TextOfLine(const std::string& line, const LineKeySets& keys, NotationReading& reading,
+                       std::string& text, std::string& note)
 {
     if (reading.BadPosition) {
-        const bool name = !reading.BadName.empty();
-        note = "cannot read " +
-               (name ? "'" + reading.BadName + "'" : DescribedCharacter(reading.BadCharacter)) +
-               " at character " + std::to_string(reading.BadPosition) +
-               (name ? ": no element or group has that symbol" : "");
+        note = UnreadableNote(reading);
         return false;
     }
-    text = WithWrittenCoefficients(line, reading, LineTyping(), LineKeys().AutoCase);
+    if (!reading.Textbook && !reading.KeysMayWriteCoefficients)
+        text = std::move(reading.Text); // the usual line: no coefficient written, seen as it was read
+    else
+        text = WithWrittenCoefficients(line, reading, keys.Typing, keys.Keys.AutoCase);
     return true;
 }
 
@@ -102,17 +112,24 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
     if (IsBlankLine(line))
         return result;
     std::string text;
-    NotationReading reading = ReadLine(line);
+    const LineKeySets& keys = LineKeys();
+    NotationReading reading = ReadLine(line, keys);
     WrittenReaction written;
-    const bool read = TextOfLine(line, reading, text, result.Note);
+    // The typed reading's own text, handed over when the keys write no coefficient, is tidy.
+    const bool tidy = !reading.Textbook && !reading.KeysMayWriteCoefficients;
+    const bool read = TextOfLine(line, keys, reading, text, result.Note);
     // The outcome stays where the balance made it, without a move for each line.
     ChosenReading chosen =
-        read ? BalanceReading(reading, std::move(text), LineKeys().AutoCase, medium) : ChosenReading();
+        read ? BalanceReading(reading, std::move(text), keys.Keys.AutoCase, medium, tidy) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
-        if (reading.Textbook) // only a textbook's reaction is written back as it came
-            written = ChosenWritten(reading, chosen);
-        result.Note = ReadingNote(chosen, Language::English);
+        // Only a textbook's reaction is written back as it came; the reading's own, when
+        // chosen as it stands, is taken rather than copied.
+        if (reading.Textbook)
+            written = chosen.Candidate == 0 && chosen.Split.empty() ? std::move(reading.Written)
+                                                                    : ChosenWritten(reading, chosen);
+        if (!chosen.Read.empty() || !chosen.Balancing.empty()) // what else it was read as
+            result.Note = ReadingNote(chosen, Language::English);
     } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
     }
@@ -128,6 +145,8 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
             reading.Textbook ? InputWithCoefficients(line, written, outcome.CoefficientTexts) : "");
     else if (!result.Failed && asWritten && notation.WriteAsWritten)
         result.Output = notation.WriteAsWritten(written, outcome.CoefficientTexts);
+    else if (!result.Failed && notation.WritesAsItStands)
+        result.Output = std::move(outcome.BalancedText); // the outcome goes with the line
     else if (!result.Failed)
         result.Output = notation.Write(outcome.BalancedText);
     else
@@ -156,12 +175,13 @@ BalancedLine CheckLine(const std::string& line)
     if (IsBlankLine(line))
         return result;
     std::string text;
-    NotationReading reading = ReadLine(line);
-    if (!TextOfLine(line, reading, text, result.Note)) {
+    const LineKeySets& keys = LineKeys();
+    NotationReading reading = ReadLine(line, keys);
+    if (!TextOfLine(line, keys, reading, text, result.Note)) {
         result.Output = Texts::MsgInvalidReaction.In(Language::English);
         return result;
     }
-    const ReactionCheck check = CheckReaction(text, LineKeys().AutoCase);
+    const ReactionCheck check = CheckReaction(text, keys.Keys.AutoCase);
     result.Failed = check.status != BalanceOutcome::Status::Balanced;
     result.Output = check.Text;
     for (const std::string& checked : CheckLines(check, Language::English, false))

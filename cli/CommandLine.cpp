@@ -172,10 +172,20 @@ void ForEachReaction(const std::vector<std::string>& operands, std::istream& in,
 void Answer(const BalancedLine& result, const char* kind, std::size_t number, std::ostream& out,
             std::ostream& err, int& status)
 {
-    out << result.Output << '\n';
+    // Straight into the stream's buffer: the formatting of << is not needed for a line of text.
+    // A line that does not go in fails the stream as << would, and nothing more is written.
+    if (out && (out.rdbuf()->sputn(result.Output.data(), std::streamsize(result.Output.size())) !=
+                    std::streamsize(result.Output.size()) ||
+                out.rdbuf()->sputc('\n') == std::char_traits<char>::eof()))
+        out.setstate(std::ios::badbit);
     // In one piece: standard error is unbuffered, and each piece would be a write of its own.
-    if (!result.Note.empty())
-        err << "stoikon: " + std::string(kind) + ' ' + std::to_string(number) + ": " + result.Note + '\n';
+    if (!result.Note.empty()) {
+        std::string message;
+        message.reserve(40 + result.Note.size()); // made once, not piece by piece
+        message.append("stoikon: ").append(kind).append(1, ' ').append(std::to_string(number)).append(": ");
+        message.append(result.Note).append(1, '\n');
+        err << message;
+    }
     if (result.Failed)
         status = 1;
 }

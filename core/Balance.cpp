@@ -339,13 +339,14 @@ const char* RefusalCode(RefusalReason reason)
     return codes[int(reason)];
 }
 
-BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase, Medium medium)
+BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase, Medium medium, bool alreadyTidy)
 {
     BalanceOutcome outcome;
     const std::vector<std::string> given = GivenCoefficients(reactionText);
     outcome.TidiedText = std::move(reactionText);
     int caretPos = 0;
-    TidyReaction(outcome.TidiedText, caretPos, autoCase);
+    if (!alreadyTidy)
+        TidyReaction(outcome.TidiedText, caretPos, autoCase);
     try {
         outcome.status = Balance(outcome.TidiedText, given, outcome);
     } catch (const ReactionRefused& refused) {

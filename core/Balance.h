@@ -87,8 +87,10 @@ struct BalanceOutcome
 // written in front of the substances choose among several forms when they settle one.
 // Anything unreadable ends InvalidReaction, any other refusal CannotBalance, each with its
 // reason. With a medium, a refused reaction that completing in it balances is answered
-// completed.
-BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase, Medium medium = Medium::None);
+// completed. A text alreadyTidy, as the reaction line's clean-up (TidyReaction) leaves it
+// (typing gives it so), is not cleaned up a second time.
+BalanceOutcome BalanceReaction(std::string reactionText, bool autoCase, Medium medium = Medium::None,
+                               bool alreadyTidy = false);
 
 // The coefficient texts written in front of the substances of a reaction text before its
 // clean-up, one per substance ("" where none): 2KMnO4+5H2O2>... gives 2, 5, ... Empty when

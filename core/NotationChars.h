@@ -101,16 +101,18 @@ inline bool IsSuperscript(char32_t c)
     return SuperscriptDigit(c) >= 0 || c == 0x207A || c == 0x207B;
 }
 
-inline bool StartsWith(const std::u32string& s, std::size_t i, const char* ascii)
+// s is decoded text (std::u32string), or the bytes of an ASCII text, where each byte is its
+// character.
+template <class Text> inline bool StartsWith(const Text& s, std::size_t i, const char* ascii)
 {
     for (; *ascii; ++ascii, ++i)
-        if (i >= s.size() || s[i] != char32_t(*ascii))
+        if (i >= s.size() || char32_t(s[i]) != char32_t(*ascii))
             return false;
     return true;
 }
 
 // Length of the state symbol (s), (l), (g) or (aq) at i, or 0.
-inline std::size_t StateSymbolAt(const std::u32string& s, std::size_t i)
+template <class Text> inline std::size_t StateSymbolAt(const Text& s, std::size_t i)
 {
     for (const char* state : {"(s)", "(l)", "(g)", "(aq)"})
         if (StartsWith(s, i, state))

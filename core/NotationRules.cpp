@@ -8,6 +8,9 @@
 #include "core/TextbookNotationReader.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -15,23 +18,27 @@ using namespace Notation;
 
 using Chars = std::u32string;
 
+// The rules below read a text as Chars, decoded, or as the bytes of an ASCII text, where each
+// byte is its character (a std::string_view): the usual command-line line is ASCII, and is
+// judged on its own bytes without a decoded copy.
+using AsciiChars = std::string_view;
+
 // "." between a formula and a formula (CuSO4.5H2O): a letter, digit or closing bracket
 // before it, an optional count and a capital letter or an opening bracket after it.
-bool IsDotBetweenFormulas(const Chars& s, std::size_t i)
+template <class Text> bool IsDotBetweenFormulas(const Text& s, std::size_t i)
 {
-    if (i == 0 ||
-        !(IsAsciiLetter(s[i - 1]) || IsAsciiDigit(s[i - 1]) || s[i - 1] == U')' || s[i - 1] == U']'))
+    if (i == 0 || !(IsAsciiLetter(s[i - 1]) || IsAsciiDigit(s[i - 1]) || s[i - 1] == ')' || s[i - 1] == ']'))
         return false;
     std::size_t j = i + 1;
     while (j < s.size() && IsAsciiDigit(s[j]))
         ++j;
-    return j < s.size() && ((s[j] >= U'A' && s[j] <= U'Z') || s[j] == U'(' || s[j] == U'[');
+    return j < s.size() && ((s[j] >= 'A' && s[j] <= 'Z') || s[j] == '(' || s[j] == '[');
 }
 
-bool HasArrow(const Chars& s)
+template <class Text> bool HasArrow(const Text& s)
 {
-    for (char32_t c : s)
-        if (c == U'>' || IsUnicodeArrow(c))
+    for (const auto c : s)
+        if (c == U'>' || IsUnicodeArrow(char32_t(c)))
             return true;
     return false;
 }
@@ -40,10 +47,10 @@ bool HasArrow(const Chars& s)
 // name a group (Ph, Et) or an element (Nh, Cn): written with care, not typed. So is Pr, Ac
 // or Ts before OH or NH (PrOH, AcOH), the groups rather than the elements; with anyGroup,
 // any group name is.
-bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
+template <class Text> bool IsCarefulName(const Text& s, std::size_t i, bool anyGroup = false)
 {
-    if (i + 1 >= s.size() || s[i] < U'A' || s[i] > U'Z' || s[i + 1] < U'a' || s[i + 1] > U'z' ||
-        (i + 2 < s.size() && s[i + 2] >= U'a' && s[i + 2] <= U'z'))
+    if (i + 1 >= s.size() || s[i] < 'A' || s[i] > 'Z' || s[i + 1] < 'a' || s[i + 1] > 'z' ||
+        (i + 2 < s.size() && s[i + 2] >= 'a' && s[i + 2] <= 'z'))
         return false;
     // What a pair is depends on its two letters alone; every line of a long input asks
     // about the same few pairs (Cl, Na, Mn), so each is worked out once.
@@ -57,7 +64,7 @@ bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
     thread_local unsigned char pairs[26 * 26] = {};
     unsigned char& known = pairs[(s[i] - U'A') * 26 + (s[i + 1] - U'a')];
     if (known == Unknown) {
-        const std::string pair = EncodeUtf8(s.substr(i, 2));
+        const std::string pair = {char(s[i]), char(s[i + 1])}; // two ASCII letters
         WrittenReaction groups;
         groups.ElementsAsGroups = {pair};
         const bool group = !GroupFormula(pair, groups).empty();
@@ -70,29 +77,68 @@ bool IsCarefulName(const Chars& s, std::size_t i, bool anyGroup = false)
     return known & Careful;
 }
 
+// Markup at s[i]; an ASCII text's bytes are its characters, so its places are the same
+// decoded (and markup is rare: decoded only then).
+bool MarkupAt(const Chars& s, std::size_t i)
+{
+    return ShowsMarkup(s, i);
+}
+
+bool MarkupAt(AsciiChars s, std::size_t i)
+{
+    return ShowsMarkup(DecodeUtf8(s), i);
+}
+
+// What ShowsTextbookSign looks for at each ASCII character, from a table: nothing at the
+// most of any line (capitals, digits, ")", ">"), a careful name or the electron at a small
+// letter (a careful name is judged at the small letter after its capital, as most capitals
+// have none after them), and the signs at the rest.
+enum class AsciiKind : unsigned char
+{
+    Quiet,
+    Small,
+    Sign
+};
+
+struct AsciiKinds
+{
+    AsciiKind Kind[128] = {};
+    constexpr AsciiKinds()
+    {
+        for (int c = 0; c < 128; ++c) {
+            const bool sign = c == '*' || c == '{' || c == '(' || c == '\\' || c == '<' || c == '&' ||
+                              c == '^' || c == '-' || c == '=' || c == '+' || c == '.';
+            Kind[c] = c >= 'a' && c <= 'z' ? AsciiKind::Small : sign ? AsciiKind::Sign : AsciiKind::Quiet;
+        }
+    }
+};
+constexpr AsciiKinds CharKinds;
+
 // Every sign of textbook notation but the "=" rule.
-bool ShowsTextbookSign(const Chars& s)
+template <class Text> bool ShowsTextbookSign(const Text& s)
 {
     bool dotBetweenFormulas = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const char32_t c = s[i];
-        // Only a capital before a small letter can begin a careful name: most letters are
-        // judged here, without the call.
-        if (c >= U'A' && c <= U'Z' && i + 1 < s.size() && s[i + 1] >= U'a' && s[i + 1] <= U'z' &&
-            IsCarefulName(s, i))
-            return true;
-        // The electron as e- (Cu>Cu^2++2e-).
-        if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
-            (i == 0 || !IsAsciiLetter(s[i - 1])))
-            return true;
-        if (IsAsciiLetter(c) || IsAsciiDigit(c))
-            continue; // the most of any text, and no sign
+        const char32_t c = char32_t(s[i]);
+        const AsciiKind kind = c < 0x80 ? CharKinds.Kind[c] : AsciiKind::Sign;
+        if (kind == AsciiKind::Quiet)
+            continue;
+        if (kind == AsciiKind::Small) {
+            // A careful name: only a capital before a small letter can begin one.
+            if (i > 0 && s[i - 1] >= 'A' && s[i - 1] <= 'Z' && IsCarefulName(s, i - 1))
+                return true;
+            // The electron as e- (Cu>Cu^2++2e-).
+            if (c == U'e' && i + 1 < s.size() && ChargeSign(s[i + 1]) == '-' &&
+                (i == 0 || !IsAsciiLetter(s[i - 1])))
+                return true;
+            continue;
+        }
         // Markup is looked for only where it can begin, at "<" or "&".
         if (c >= 0x80 ? IsUnicodeArrow(c) || IsStateArrow(c) || SubscriptDigit(c) >= 0 || c == 0x208B ||
                             IsSuperscript(c) || IsHydrateDot(c)
                       : c == U'*' || c == U'{' || (c == U'(' && StateSymbolAt(s, i)) ||
                             (c == U'\\' && i + 1 < s.size() && IsAsciiLetter(s[i + 1])) ||
-                            ((c == U'<' || c == U'&') && ShowsMarkup(s, i)))
+                            ((c == U'<' || c == U'&') && MarkupAt(s, i)))
             return true;
         // A charge with its sign first: S^-2, Cr^+3.
         if (c == U'^' && i + 2 < s.size() && ChargeSign(s[i + 1]) && IsAsciiDigit(s[i + 2]))
@@ -109,20 +155,20 @@ bool ShowsTextbookSign(const Chars& s)
 
 // The "=" rule: a text with exactly one "=" is textbook notation unless the keys type
 // an arrow in it (then "=" is their arrow, as in h2=o2 h2o).
-bool HasOneEquals(const Chars& s)
+template <class Text> bool HasOneEquals(const Text& s)
 {
-    return std::count(s.begin(), s.end(), U'=') == 1;
+    return std::count(s.begin(), s.end(), '=') == 1;
 }
 
 // Where s stands without the blanks and invisible characters around it, which run to begin
 // and from end.
-void TrimBounds(const Chars& s, std::size_t& begin, std::size_t& end)
+template <class Text> void TrimBounds(const Text& s, std::size_t& begin, std::size_t& end)
 {
     begin = 0;
     end = s.size();
-    while (begin < end && (IsBlank(s[begin]) || IsIgnorable(s[begin])))
+    while (begin < end && (IsBlank(char32_t(s[begin])) || IsIgnorable(char32_t(s[begin]))))
         ++begin;
-    while (end > begin && (IsBlank(s[end - 1]) || IsIgnorable(s[end - 1])))
+    while (end > begin && (IsBlank(char32_t(s[end - 1])) || IsIgnorable(char32_t(s[end - 1]))))
         --end;
 }
 
@@ -131,6 +177,88 @@ Chars Trimmed(const Chars& s, std::size_t& begin, std::size_t& end)
 {
     TrimBounds(s, begin, end);
     return s.substr(begin, end - begin);
+}
+
+// The reading of a line's characters chars (Chars, or an ASCII line's bytes) without the
+// blanks around them; trimmed is the same text in UTF-8. Places count from chars' start.
+template <class Text>
+NotationReading ReadTrimmedLine(const Text& chars, const std::string& trimmed, const KeyOptions& keys,
+                                const KeyMap& typing)
+{
+    constexpr bool ascii = std::is_same_v<Text, AsciiChars>;
+    NotationReading reading;
+    AsciiTyping shown;
+    bool textbook = ShowsTextbookSign(chars);
+    if (!textbook) {
+        // Typed once: the "=" rule looks at the typed line, and so does the reading.
+        ReactionTyper typer(typing, keys.AutoCase);
+        if constexpr (ascii)
+            typer.TypeAscii(chars, shown);
+        else
+            typer.Type(trimmed);
+        reading.Text = typer.Finish();
+        // The arrow typed is the usual answer, found before the "=" are counted.
+        textbook = std::string_view(reading.Text).find('>') == std::string_view::npos && HasOneEquals(chars);
+    }
+    if (textbook) {
+        reading = ReadTextbookNotation(trimmed);
+        return reading; // one object returned on every way, made in its place
+    }
+    if constexpr (ascii) {
+        // Seen while typing: an ASCII line has no invisible characters, so the first key
+        // that types nothing is unusable; and whether the keys may write a coefficient (its
+        // blanks around are the blanks and tabs alone, as the command line trims them).
+        if ((reading.BadPosition = shown.FirstUntyped))
+            reading.BadCharacter = char32_t(chars[shown.FirstUntyped - 1]);
+        reading.KeysMayWriteCoefficients = shown.MayWriteCoefficient;
+    } else {
+        for (std::size_t i = 0; i < chars.size() && reading.BadPosition == 0; ++i)
+            if (!IsIgnorable(chars[i]) && !typing.Typed(chars[i])) {
+                reading.BadPosition = i + 1;
+                reading.BadCharacter = chars[i];
+            }
+    }
+    return reading;
+}
+
+bool IsAscii(std::string_view text)
+{
+    // Eight bytes at a look: none of them has its high bit set.
+    constexpr std::uint64_t high = 0x8080808080808080u;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & high)
+            return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+// The reading of line without the blanks and invisible characters around it, which run to
+// begin (in characters); its places count from begin.
+NotationReading ReadWithoutBlanks(const std::string& line, const KeyOptions& keys, const KeyMap& typing,
+                                  std::size_t& begin)
+{
+    std::size_t end = 0;
+    std::string encoded; // the line without its blanks, when it had any
+    if (IsAscii(line)) {
+        // The usual line: read on its own bytes, without a decoded copy.
+        const AsciiChars bytes(line);
+        TrimBounds(bytes, begin, end);
+        const std::string& trimmed =
+            end - begin == line.size() ? line : (encoded = line.substr(begin, end - begin));
+        return ReadTrimmedLine(bytes.substr(begin, end - begin), trimmed, keys, typing);
+    }
+    const Chars s = DecodeUtf8(line);
+    TrimBounds(s, begin, end);
+    Chars trimmedChars; // when the line has blanks around it
+    const Chars& chars = end - begin == s.size() ? s : (trimmedChars = s.substr(begin, end - begin));
+    const std::string& trimmed = chars.size() == s.size() ? line : (encoded = EncodeUtf8(chars));
+    return ReadTrimmedLine(chars, trimmed, keys, typing);
 }
 
 } // namespace
@@ -160,31 +288,8 @@ NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys
 
 NotationReading ReadReactionLine(const std::string& line, const KeyOptions& keys, const KeyMap& typing)
 {
-    const Chars s = DecodeUtf8(line);
-    std::size_t begin = 0, end = 0;
-    TrimBounds(s, begin, end);
-    Chars trimmedChars; // when the line has blanks around it
-    const Chars& chars = end - begin == s.size() ? s : (trimmedChars = s.substr(begin, end - begin));
-    std::string encoded; // the line without its blanks, when it had any
-    const std::string& trimmed = chars.size() == s.size() ? line : (encoded = EncodeUtf8(chars));
-    NotationReading reading;
-    bool textbook = ShowsTextbookSign(chars);
-    if (!textbook) {
-        // Typed once: the "=" rule looks at the typed line, and so does the reading.
-        ReactionTyper typer(typing, keys.AutoCase);
-        typer.Type(trimmed);
-        reading.Text = typer.Finish();
-        textbook = HasOneEquals(chars) && reading.Text.find('>') == std::string::npos;
-    }
-    if (textbook) {
-        reading = ReadTextbookNotation(trimmed);
-    } else {
-        for (std::size_t i = begin; i < end && reading.BadPosition == 0; ++i)
-            if (!IsIgnorable(s[i]) && !typing.Typed(s[i])) {
-                reading.BadPosition = i - begin + 1;
-                reading.BadCharacter = s[i];
-            }
-    }
+    std::size_t begin = 0;
+    NotationReading reading = ReadWithoutBlanks(line, keys, typing, begin);
     if (reading.BadPosition)
         reading.BadPosition += begin;
     if (begin > 0) {

@@ -20,7 +20,7 @@ const std::vector<ReactionNotation>& ReactionNotations()
 {
     static const std::vector<ReactionNotation> rows = {
         // 2H2+O2>2H2O
-        {"plain", "text/plain", AsItStands, nullptr, nullptr},
+        {"plain", "text/plain", AsItStands, nullptr, nullptr, true},
         // 2H₂ + O₂ → 2H₂O
         {"unicode", nullptr, ReactionAsUnicode, AsWritten<WrittenFormat::Unicode>, nullptr},
         // \ce{2H2 + O2 -> 2H2O}

@@ -27,6 +27,9 @@ struct ReactionNotation
     // written also when the balancing failed.
     std::string (*WriteRecord)(const std::string& input, const BalanceOutcome& outcome, AtomicWeights weights,
                                const std::string& written);
+    // Write gives the compact text back as it stands (plain): a caller done with the text
+    // may take it as the answer.
+    bool WritesAsItStands = false;
 };
 
 // plain, unicode, latex, html, json.

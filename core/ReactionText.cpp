@@ -96,14 +96,37 @@ char32_t MapKey(char32_t ch, const KeyOptions& keys)
 
 namespace {
 
+// KeepsLowerCase of a capital and a small letter, kept for each pair once asked: the
+// clean-up asks it for every small letter, and a walk along a line takes the table once,
+// not a call a letter. Pair by pair, so that a line without small letters never needs the
+// element table; one table a thread, as it fills while it is read.
+struct SmallLetters
+{
+    mutable unsigned char Kept[26][26] = {}; // 0: not asked yet, 1: no, 2: yes
+    bool KeptAfter(char capital, char small) const
+    {
+        unsigned char& kept = Kept[capital - 'A'][small - 'a'];
+        if (kept == 0)
+            kept = KeepsLowerCase(capital, small) ? 2 : 1;
+        return kept == 2;
+    }
+};
+
+const SmallLetters& SmallLettersKept()
+{
+    thread_local const SmallLetters table;
+    return table;
+}
+
 // The rules of TidyPush, for the characters its short way leaves.
-template <class Kept> bool TidyPushByRules(Kept& text, char c, TidyState& state, bool autoCase)
+template <class Kept>
+inline bool TidyPushByRules(Kept& text, char c, TidyState& state, bool autoCase, const SmallLetters& small)
 {
     if (autoCase && IsLowerLetter(c)) {
         // A lower-case letter stays only as the second letter of a known two-letter
         // symbol: "co" becomes Co, "ch" becomes CH.
         const bool secondLetter =
-            !state.Empty && IsUpperLetter(text.back()) && KeepsLowerCase(text.back(), c);
+            !state.Empty && IsUpperLetter(text.back()) && small.KeptAfter(text.back(), c);
         if (!secondLetter)
             c = char(c - 'a' + 'A');
     }
@@ -130,7 +153,8 @@ template <class Kept> bool TidyPushByRules(Kept& text, char c, TidyState& state,
 // Every rule looks at c and at what the text kept ends with, so the clean-up of a whole line
 // is this, one character after the other, and typing at the end needs it for the new
 // character alone.
-template <class Kept> inline bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase)
+template <class Kept>
+inline bool TidyPush(Kept& text, char c, TidyState& state, bool autoCase, const SmallLetters& small)
 {
     // The most characters, a capital or a count, as TidyPushByRules takes them.
     if (IsUpperLetter(c)) {
@@ -146,7 +170,7 @@ template <class Kept> inline bool TidyPush(Kept& text, char c, TidyState& state,
         text += c;
         return true;
     }
-    return TidyPushByRules(text, c, state, autoCase);
+    return TidyPushByRules(text, c, state, autoCase, small);
 }
 
 } // namespace
@@ -172,9 +196,10 @@ void TidyReaction(std::string& text, int& caretPos, bool autoCase)
 {
     KeptInPlace kept{text.data()};
     TidyState state;
+    const SmallLetters& small = SmallLettersKept();
     for (std::size_t i = 0; i < text.size(); ++i) {
         // Removed at position kept.Size: a caret after it moves back.
-        if (!TidyPush(kept, text[i], state, autoCase) && caretPos > int(kept.Size))
+        if (!TidyPush(kept, text[i], state, autoCase, small) && caretPos > int(kept.Size))
             --caretPos;
     }
     text.resize(kept.Size);
@@ -213,7 +238,7 @@ ReactionTyper::ReactionTyper(const KeyMap& keys, bool autoCase) : Map(keys), Aut
 void ReactionTyper::TypeChar(char32_t ch)
 {
     if (const char typed = Map.Typed(ch))
-        TidyPush(Text, typed, State, AutoCase);
+        TidyPush(Text, typed, State, AutoCase, SmallLettersKept());
 }
 
 // Takes whole characters off the front of Pending; at the end of the line a sequence that
@@ -255,13 +280,14 @@ void ReactionTyper::Type(std::string_view bytes)
     Text.resize(kept.Size + bytes.size());
     kept.Data = Text.data();
     TidyState state = State;
+    const SmallLetters& small = SmallLettersKept();
     const KeyMap& map = Map;
     const bool autoCase = AutoCase;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80 && PendingCount == 0) {
             if (const char typed = map.Typed(b))
-                TidyPush(kept, typed, state, autoCase);
+                TidyPush(kept, typed, state, autoCase, small);
             continue;
         }
         Text.resize(kept.Size);
@@ -277,11 +303,44 @@ void ReactionTyper::Type(std::string_view bytes)
     Text.resize(kept.Size);
 }
 
+void ReactionTyper::TypeAscii(std::string_view keys, AsciiTyping& shown)
+{
+    // As Type's walk over ASCII, with what the keys show noted on the way, in locals too;
+    // the line is empty, so the walk starts where a line starts.
+    Text.resize(keys.size());
+    KeptInPlace kept{Text.data()};
+    TidyState state;
+    const SmallLetters& small = SmallLettersKept();
+    const KeyMap& map = Map;
+    const bool autoCase = AutoCase;
+    std::size_t firstUntyped = 0;
+    bool digitDropped = false;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (const char typed = map.TypedAscii(keys[i])) {
+            if (!TidyPush(kept, typed, state, autoCase, small) && IsDigitChar(typed))
+                digitDropped = true;
+        } else if (firstUntyped == 0) {
+            firstUntyped = i + 1;
+        }
+    }
+    State = state;
+    Text.resize(kept.Size);
+    // A digit typed first or right after a "+" or ">" key is dropped as a coefficient, unless
+    // that "+" was kept as a charge's sign: then the digit stands right after it. Seen so,
+    // rather than by following the keys, at no cost for each key; a sign needs a "^" first.
+    bool digitAfterSign = false;
+    if (Text.find('^') != std::string::npos)
+        for (std::size_t k = 0; k + 1 < Text.size() && !digitAfterSign; ++k)
+            digitAfterSign = Text[k] == '+' && IsDigitChar(Text[k + 1]);
+    shown = {firstUntyped, digitDropped || digitAfterSign};
+}
+
 std::string ReactionTyper::Finish()
 {
-    Decode(true);
-    std::string text;
-    text.swap(Text);
+    if (PendingCount > 0)
+        Decode(true);
+    std::string text = std::move(Text);
+    Text.clear(); // the next line starts empty
     State = TidyState();
     return text;
 }

@@ -54,6 +54,8 @@ class KeyMap
     // The character that typing ch puts into the line (mapped through the key sets), or 0
     // when it puts none there.
     char Typed(char32_t ch) const { return ch < 0x80 ? Ascii[ch] : TypedBeyondAscii(ch); }
+    // Typed for a byte known to be ASCII.
+    char TypedAscii(char byte) const { return Ascii[byte & 0x7F]; }
 
   private:
     char TypedBeyondAscii(char32_t ch) const;
@@ -71,6 +73,15 @@ struct TidyState
     bool LoneLetter = false;     // the last character kept is a letter that begins a formula
 };
 
+// What typing a line of ASCII keys showed besides the text it typed.
+struct AsciiTyping
+{
+    std::size_t FirstUntyped = 0; // the place (1-based) of the first key that types nothing; 0: none
+    // False only when no digit is typed first or right after a "+" or the arrow: the keys
+    // write no coefficient. (True may still be a count after a charge's sign, Fe^2+3.)
+    bool MayWriteCoefficient = false;
+};
+
 // Typing into an empty reaction line, one character after the other, as the editor does:
 // each key is mapped through the key sets, kept if in the alphabet, and the line tidied; the
 // line was tidy before the key and the caret stays at its end, so only the new character
@@ -85,6 +96,9 @@ class ReactionTyper
     ReactionTyper(const ReactionTyper&) = delete;
     ReactionTyper& operator=(const ReactionTyper&) = delete;
     void Type(std::string_view bytes);
+    // Type for keys that are all ASCII (each byte a key), into the empty line, in one walk
+    // with what they showed: the command line reads its usual line so.
+    void TypeAscii(std::string_view keys, AsciiTyping& shown);
     // The line as typed so far (a sequence still incomplete at the end stands for itself,
     // byte by byte); the typer then starts an empty line.
     std::string Finish();

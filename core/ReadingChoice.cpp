@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -70,30 +71,30 @@ std::vector<ReadAs> Differences(const std::string& typed, const std::string& rea
     return differences;
 }
 
-} // namespace
-
-ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
-                              Medium medium)
+// BalanceReadings of the texts first and then others, the first handed to the balance
+// rather than copied (most lines have no other): when it does not balance, the text it
+// tidied to stands for it (a text that tidies to nothing has no letters, and no symbols to
+// read otherwise either).
+ChosenReading ChooseReading(std::string&& first, const std::vector<std::string>& others, bool autoCase,
+                            bool caseReadings, Medium medium, bool firstTidy = false)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     const auto timeLeft = [&] { return std::chrono::steady_clock::now() < deadline; };
-    // The first text's outcome is made in its place: most lines have no other, and it
-    // balances.
-    ChosenReading chosen{
-        texts.empty() ? BalanceOutcome() : BalanceReaction(texts.front(), autoCase, medium), 0, {}, {}, {}};
+    // The first text's outcome is made in its place: it usually balances.
+    ChosenReading chosen{BalanceReaction(std::move(first), autoCase, medium, firstTidy), 0, {}, {}, {}};
     if (chosen.Outcome.status == BalanceOutcome::Status::Balanced)
         return chosen;
-    for (std::size_t k = 1; k < texts.size() && timeLeft(); ++k) {
-        BalanceOutcome outcome = BalanceReaction(texts[k], autoCase, medium);
+    for (std::size_t k = 0; k < others.size() && timeLeft(); ++k) {
+        BalanceOutcome outcome = BalanceReaction(others[k], autoCase, medium);
         if (outcome.status == BalanceOutcome::Status::Balanced) {
             chosen.Outcome = std::move(outcome);
-            chosen.Candidate = k;
+            chosen.Candidate = k + 1;
             return chosen;
         }
     }
-    if (!caseReadings || texts.empty())
+    if (!caseReadings)
         return chosen;
-    const std::string text = chosen.Outcome.TidiedText.empty() ? texts.front() : chosen.Outcome.TidiedText;
+    const std::string text = chosen.Outcome.TidiedText;
     const std::vector<std::string> symbols = AmbiguousSymbols(text);
     // Every choice of symbols while they are few (64 readings at most), otherwise one at a time.
     std::vector<std::vector<std::string>> splits;
@@ -144,26 +145,32 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
     return chosen;
 }
 
-ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium)
+} // namespace
+
+ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCase, bool caseReadings,
+                              Medium medium)
 {
-    // The list is kept from line to line, so that a long input does not allocate it anew
-    // for each; its texts go when the balance is done.
-    thread_local std::vector<std::string> texts;
-    struct ClearTexts
-    {
-        ~ClearTexts() { texts.clear(); }
-    } clearTexts;
-    texts.clear();
-    texts.push_back(std::move(text));
+    if (texts.empty())
+        return ChosenReading();
+    return ChooseReading(std::string(texts.front()), std::vector<std::string>(texts.begin() + 1, texts.end()),
+                         autoCase, caseReadings, medium);
+}
+
+ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase, Medium medium,
+                             bool textTidy)
+{
+    std::vector<std::string> others; // most readings have none, and no list is made
     for (const ReadingCandidate& other : reading.Others)
-        texts.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
-    return BalanceReadings(texts, reading.Textbook ? false : autoCase, reading.Textbook || autoCase, medium);
+        others.push_back(WithGivenCoefficients(other.Text, reading.Coefficients));
+    return ChooseReading(std::move(text), others, reading.Textbook ? false : autoCase,
+                         reading.Textbook || autoCase, medium, textTidy && !reading.Textbook);
 }
 
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen)
 {
     WrittenReaction written =
         chosen.Candidate == 0 ? reading.Written : reading.Others[chosen.Candidate - 1].Written;
-    SplitSymbols(written, chosen.Split);
+    if (!chosen.Split.empty()) // most readings split no symbol
+        SplitSymbols(written, chosen.Split);
     return written;
 }

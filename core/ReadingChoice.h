@@ -43,9 +43,10 @@ ChosenReading BalanceReadings(const std::vector<std::string>& texts, bool autoCa
 // The same for a line read as typed keys or textbook notation: text (the reading's text as
 // Balance is to get it, with the coefficients the line wrote), then the reading's others
 // with the same coefficients. A textbook reading keeps the letter case it was written in;
-// typed letters take the automatic case when autoCase.
+// typed letters take the automatic case when autoCase. textTidy: text is the typed reading's
+// own, tidied already with autoCase, and the balance need not tidy it again.
 ChosenReading BalanceReading(const NotationReading& reading, std::string text, bool autoCase,
-                             Medium medium = Medium::None);
+                             Medium medium = Medium::None, bool textTidy = false);
 
 // How the reading Balance used was written, its split symbols read apart.
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen);

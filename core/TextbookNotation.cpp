@@ -302,6 +302,7 @@ std::size_t Reader::ScanCoefficient(std::size_t i)
 
 void Reader::Scan()
 {
+    pieces.reserve(end); // a piece takes a character at least
     std::size_t i = 0;
     while (i < end) {
         const char32_t c = s[i];

@@ -41,6 +41,10 @@ struct NotationReading
     // The coefficient written before each substance of Text ("" where none), when Textbook:
     // Balance lets them choose among several balanced forms, and Check checks them.
     std::vector<std::string> Coefficients;
+    // False when the typed reading saw that the keys write no coefficient (no digit typed
+    // first or right after a "+" or the arrow): then the reading's Text is all there is to
+    // balance, as the command line hands it over.
+    bool KeysMayWriteCoefficients = true;
 };
 
 // True when text shows a sign of textbook notation: a Unicode arrow, subscript or

@@ -137,6 +137,7 @@ WrittenSubstance Reader::BuildSubstance(const std::vector<const Piece*>& items)
 {
     WrittenSubstance substance;
     std::vector<WrittenToken>& tokens = substance.Tokens;
+    tokens.reserve(items.size() + 1); // about a token a piece, and the electron's
     std::size_t k = 0;
     while (k < items.size() &&
            (items[k]->Kind == PieceKind::Blank || items[k]->Kind == PieceKind::Coefficient ||
@@ -161,7 +162,8 @@ WrittenSubstance Reader::BuildSubstance(const std::vector<const Piece*>& items)
     auto flush = [&] {
         if (!run.Letters.empty())
             AddLetters(run, caseWritten, tokens);
-        run = LetterRun();
+        run.Letters.clear(); // the run's room serves the next
+        run.Indices.clear();
     };
     for (; k < items.size(); ++k) {
         const Piece& piece = *items[k];
@@ -272,19 +274,29 @@ void Reader::JoinPrefixes(std::vector<WrittenToken>& tokens)
 void Reader::Build()
 {
     WrittenReaction& written = reading.Written;
-    std::vector<std::vector<const Piece*>> items(1);
+    // The pieces are cut at the separators; each substance's list is filled in turn in one
+    // list, which keeps its room from one to the next.
     std::vector<const Piece*> separators;
-    for (const Piece& piece : pieces) {
-        if (piece.Kind == PieceKind::Plus || piece.Kind == PieceKind::Arrow) {
-            separators.push_back(&piece);
-            items.emplace_back();
-        } else {
-            items.back().push_back(&piece);
+    std::vector<std::size_t> cuts{0}; // where each substance's pieces begin
+    for (std::size_t p = 0; p < pieces.size(); ++p)
+        if (pieces[p].Kind == PieceKind::Plus || pieces[p].Kind == PieceKind::Arrow) {
+            separators.push_back(&pieces[p]);
+            cuts.push_back(p + 1);
         }
-    }
+    cuts.push_back(pieces.size() + 1);
+    const std::size_t parts = cuts.size() - 1;
     std::vector<bool> empty;
     std::vector<std::vector<std::vector<WrittenToken>>> others;
-    for (const std::vector<const Piece*>& substanceItems : items) {
+    others.reserve(parts);
+    reading.Coefficients.reserve(parts);
+    written.Substances.reserve(parts);
+    written.Joins.reserve(parts + 1);
+    std::vector<const Piece*> substanceItems;
+    substanceItems.reserve(pieces.size());
+    for (std::size_t k = 0; k + 1 < cuts.size(); ++k) {
+        substanceItems.clear();
+        for (std::size_t p = cuts[k]; p + 1 < cuts[k + 1]; ++p)
+            substanceItems.push_back(&pieces[p]);
         WrittenSubstance substance = BuildSubstance(substanceItems);
         empty.push_back(substance.Tokens.empty());
         if (substance.Tokens.empty())

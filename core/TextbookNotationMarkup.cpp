@@ -5,6 +5,8 @@
 
 #include "core/NotationChars.h"
 
+#include <numeric>
+
 namespace Notation {
 
 namespace {
@@ -126,9 +128,17 @@ bool ShowsMarkup(const std::u32string& text, std::size_t i)
 
 void ReadMarkup(const Chars& text, Chars& chars, std::vector<std::size_t>& origin)
 {
+    const bool markup = HasMarkup(text);
+    if (!markup) { // the usual text: every character as it stands, in its place
+        chars = text;
+        origin.resize(text.size());
+        std::iota(origin.begin(), origin.end(), std::size_t(0));
+        return;
+    }
     chars.clear();
     origin.clear();
-    const bool markup = HasMarkup(text);
+    chars.reserve(text.size()); // never more characters than the text has
+    origin.reserve(text.size());
     bool sub = false, sup = false;
     for (std::size_t i = 0; i < text.size();) {
         std::string name;

@@ -127,13 +127,17 @@ std::string GroupFormula(const std::string& symbol, const WrittenReaction& writt
     const bool prefixed = start > 0;
     if (prefixed && start < symbol.size() && symbol[start] == '-')
         ++start;
+    if (symbol.size() - start != 2)
+        return ""; // every group's name has two letters: most symbols are judged here
     const std::string name = symbol.substr(start);
+    const char first = name[0], second = name[1];
     if (IsElementToo(name) && !prefixed &&
         std::find(written.ElementsAsGroups.begin(), written.ElementsAsGroups.end(), name) ==
             written.ElementsAsGroups.end())
         return "";
     for (const Group& group : Groups)
-        if (name == group.Name && (!prefixed || group.Prefixed))
+        if (first == group.Name[0] && second == group.Name[1] &&
+            (!prefixed || group.Prefixed)) // two letters each
             return group.Formula;
     return "";
 }
@@ -141,9 +145,11 @@ std::string GroupFormula(const std::string& symbol, const WrittenReaction& writt
 std::string CompactText(const WrittenReaction& written)
 {
     std::string text;
-    for (std::size_t k = 0; k < written.Substances.size(); ++k)
-        text += (k < written.Joins.size() ? written.Joins[k] : "") +
-                CompactSubstance(written.Substances[k], written);
+    for (std::size_t k = 0; k < written.Substances.size(); ++k) {
+        if (k < written.Joins.size())
+            text += written.Joins[k];
+        text += CompactSubstance(written.Substances[k], written);
+    }
     if (written.Joins.size() > written.Substances.size())
         text += written.Joins.back();
     return text;

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <iterator>
 #include <random>
 
@@ -221,6 +222,32 @@ void TestReactionText::typing_matchesTheLineTidiedKeyByKey()
             typer.Type(std::string_view(typed).substr(at, size));
         }
         QCOMPARE(typer.Finish(), line);
+        // The balance does not tidy a typed text again: tidying it changes nothing.
+        std::string again = line;
+        TidyReaction(again, caret, options.AutoCase);
+        QCOMPARE(again, line);
+        if (std::any_of(typed.begin(), typed.end(),
+                        [](char b) { return static_cast<unsigned char>(b) >= 0x80; }))
+            continue;
+        // An ASCII line typed in one walk: the same text, the first key that types nothing,
+        // and never "no coefficient" where the keys write one.
+        ReactionTyper ascii(options);
+        AsciiTyping shown;
+        ascii.TypeAscii(typed, shown);
+        QCOMPARE(ascii.Finish(), line);
+        const KeyMap map(options);
+        std::size_t untyped = 0;
+        bool coefficient = false;
+        char before = '+';
+        for (std::size_t i = 0; i < typed.size(); ++i)
+            if (const char c = map.Typed(static_cast<unsigned char>(typed[i]))) {
+                coefficient = coefficient || (c >= '0' && c <= '9' && (before == '+' || before == '>'));
+                before = c;
+            } else if (untyped == 0) {
+                untyped = i + 1;
+            }
+        QCOMPARE(shown.FirstUntyped, untyped);
+        QVERIFY(shown.MayWriteCoefficient || !coefficient);
     }
 }
 
