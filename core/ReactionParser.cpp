@@ -167,6 +167,8 @@ const char* CountFormula(std::string_view formula, Find&& find, size_t width, st
             if (index < 0)
                 return "symbol missing from the element list";
             const std::int64_t n = readCount();
+            if (n == 0)
+                return "count 0"; // no atoms of it: O0 is a mistake, as a group's count 0 is
             std::int64_t& entry = counts[index];
             entry = AddCounts(entry, n);
         } else if (c == '^') {

@@ -186,6 +186,10 @@ void TestBalance::balanceReaction_data()
         << "mg(nh4)po4>mg2p2o7+nh3+h2o" << false << none << Status::InvalidReaction << "unreadable_formula"
         << "mg(nh4)po4>mg2p2o7+nh3+h2o"
         << "mg(nh4)po4|||";
+    QTest::newRow("count 0 (an aldehyde mistyped)")
+        << "CH3CHO0+Ag2O>CH3COOH+Ag" << true << none << Status::InvalidReaction << "unreadable_formula"
+        << "CH3CHO0+Ag2O>CH3COOH+Ag"
+        << "CH3CHO0|||";
     QTest::newRow("substance missing")
         << "+H2+O2>H2O" << true << none << Status::InvalidReaction << "missing_substance"
         << "+H2+O2>H2O"

@@ -204,6 +204,7 @@ void TestReactionParser::countElements_rejects_data()
     QTest::newRow("empty group") << "()";
     QTest::newRow("group without a count") << "(OH)a";
     QTest::newRow("group count 0") << "(OH)0";
+    QTest::newRow("count 0") << "PbO0";
     QTest::newRow("unclosed group") << "Ca(OH";
     QTest::newRow("unopened group") << "CaOH)2";
     QTest::newRow("blank") << "H2 O";
