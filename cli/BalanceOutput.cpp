@@ -2,61 +2,15 @@
 #include "cli/BalanceOutput.h"
 
 #include "core/NotationWriters.h"
-#include "core/ReactionParser.h"
 #include "core/ReactionText.h"
 #include "core/ReadingChoice.h"
 #include "core/TextbookNotation.h"
 #include "texts/Messages.h"
 #include "texts/Texts.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
-
-// The reaction text as the one typed on the command line gives it, with the coefficients
-// the line wrote in front of their substances: the textbook reading keeps them aside, and
-// a typed line holds them where its keys put them (the reaction line's clean-up, which
-// Balance runs, takes them out). When the typed keys do not give the reading back exactly
-// (a character typing drops), the reading stands alone. The reading's own text is handed
-// over where it stands as it is.
-std::string WithWrittenCoefficients(const std::string& line, NotationReading& reading, const KeyMap& typing,
-                                    bool autoCase)
-{
-    if (reading.Textbook)
-        return WithGivenCoefficients(reading.Text, reading.Coefficients);
-    const size_t begin = line.find_first_not_of(" \t");
-    const size_t end = line.find_last_not_of(" \t");
-    const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
-    std::string keys;
-    if (std::all_of(typed.begin(), typed.end(),
-                    [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
-        // ASCII, the usual line: each byte is its character. Most lines write no coefficient
-        // (a digit typed first or after a separator), which is seen without keeping the keys.
-        bool coefficient = false;
-        char before = '+';
-        for (const char b : typed)
-            if (const char c = typing.Typed(static_cast<unsigned char>(b))) {
-                coefficient = coefficient || (IsDigitChar(c) && (before == '+' || before == '>'));
-                before = c;
-            }
-        if (!coefficient)
-            return std::move(reading.Text); // not read again: handed over, not copied
-        for (const char b : typed)
-            if (const char c = typing.Typed(static_cast<unsigned char>(b)))
-                keys += c;
-    } else {
-        for (char32_t ch : DecodeUtf8(typed))
-            if (const char c = typing.Typed(ch))
-                keys += c;
-    }
-    if (GivenCoefficients(keys).empty())
-        return std::move(reading.Text);
-    std::string tidied = keys;
-    int caret = 0;
-    TidyReaction(tidied, caret, autoCase);
-    return tidied == reading.Text ? keys : reading.Text;
-}
 
 // The default key sets, as in a new reaction line, and what they type: made when first
 // needed (not as every run of the program starts), and taken once a line.
@@ -96,10 +50,7 @@ inline bool TextOfLine(const std::string& line, const LineKeySets& keys, Notatio
         note = UnreadableNote(reading);
         return false;
     }
-    if (!reading.Textbook && !reading.KeysMayWriteCoefficients)
-        text = std::move(reading.Text); // the usual line: no coefficient written, seen as it was read
-    else
-        text = WithWrittenCoefficients(line, reading, keys.Typing, keys.Keys.AutoCase);
+    text = TextToBalance(line, reading, keys.Typing, keys.Keys.AutoCase);
     return true;
 }
 

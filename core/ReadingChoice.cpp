@@ -4,6 +4,7 @@
 #include "core/ChargeNotation.h"
 #include "core/ElementTable.h"
 #include "core/ReactionParser.h"
+#include "core/ReactionText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -173,4 +174,44 @@ WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReadin
     if (!chosen.Split.empty()) // most readings split no symbol
         SplitSymbols(written, chosen.Split);
     return written;
+}
+
+std::string TextToBalance(const std::string& line, NotationReading& reading, const KeyMap& typing,
+                          bool autoCase)
+{
+    if (reading.Textbook)
+        return WithGivenCoefficients(reading.Text, reading.Coefficients);
+    if (!reading.KeysMayWriteCoefficients)
+        return std::move(reading.Text); // the usual line: no coefficient written, seen as it was read
+    const size_t begin = line.find_first_not_of(" \t");
+    const size_t end = line.find_last_not_of(" \t");
+    const std::string_view typed = std::string_view(line).substr(begin, end + 1 - begin);
+    std::string keys;
+    if (std::all_of(typed.begin(), typed.end(),
+                    [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        // ASCII, the usual line: each byte is its character. Most lines write no coefficient
+        // (a digit typed first or after a separator), which is seen without keeping the keys.
+        bool coefficient = false;
+        char before = '+';
+        for (const char b : typed)
+            if (const char c = typing.Typed(static_cast<unsigned char>(b))) {
+                coefficient = coefficient || (IsDigitChar(c) && (before == '+' || before == '>'));
+                before = c;
+            }
+        if (!coefficient)
+            return std::move(reading.Text); // not read again: handed over, not copied
+        for (const char b : typed)
+            if (const char c = typing.Typed(static_cast<unsigned char>(b)))
+                keys += c;
+    } else {
+        for (char32_t ch : DecodeUtf8(typed))
+            if (const char c = typing.Typed(ch))
+                keys += c;
+    }
+    if (GivenCoefficients(keys).empty())
+        return std::move(reading.Text);
+    std::string tidied = keys;
+    int caret = 0;
+    TidyReaction(tidied, caret, autoCase);
+    return tidied == reading.Text ? keys : reading.Text;
 }

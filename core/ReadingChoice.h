@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Balance.h"
+#include "core/ReactionText.h"
 #include "core/TextbookNotation.h"
 
 #include <string>
@@ -50,3 +51,13 @@ ChosenReading BalanceReading(const NotationReading& reading, std::string text, b
 
 // How the reading Balance used was written, its split symbols read apart.
 WrittenReaction ChosenWritten(const NotationReading& reading, const ChosenReading& chosen);
+
+// The reaction text Balance gets from a line and its reading (ReadReactionLine with the
+// keys typing maps), with the coefficients the line wrote in front of their substances:
+// the textbook reading keeps them aside, and a typed line holds them where its keys put
+// them (the reaction line's clean-up, which Balance runs, takes them out). When the typed
+// keys do not give the reading back exactly (a character typing drops), the reading stands
+// alone. The reading's own text is handed over where it stands, not copied. The command
+// line balances its lines so, and so must anything that reads a line as it does.
+std::string TextToBalance(const std::string& line, NotationReading& reading, const KeyMap& typing,
+                          bool autoCase);

@@ -16,13 +16,16 @@
 
 namespace {
 
+// The line read and balanced as the command line does it.
 ChosenReading Balanced(const std::string& line, NotationReading& reading)
 {
-    reading = ReadReactionLine(line, KeyOptions());
+    static const KeyOptions keys;
+    static const KeyMap typing(keys);
+    reading = ReadReactionLine(line, keys, typing);
     for (char c : reading.Text)
         if (!IsReactionChar(c))
             std::abort();
-    return BalanceReading(reading, WithGivenCoefficients(reading.Text, reading.Coefficients), true);
+    return BalanceReading(reading, TextToBalance(line, reading, typing, keys.AutoCase), keys.AutoCase);
 }
 
 void ReadsBackAs(const std::string& written, const std::string& balanced)
