@@ -202,6 +202,12 @@ WrittenSubstance Reader::BuildSubstance(const std::vector<const Piece*>& items)
                 {piece.Kind == PieceKind::Open ? WrittenKind::Open : WrittenKind::Close, piece.Text});
             break;
         case PieceKind::Charge:
+            // One charge to a substance: a second one right after it (e^-^{-}, Fe^3+^+)
+            // does not read, and is left out rather than replace the first.
+            if (!tokens.empty() && tokens.back().Kind == WrittenKind::Charge) {
+                Flag(piece.Index);
+                break;
+            }
             tokens.push_back({WrittenKind::Charge, piece.Text, piece.Style});
             break;
         case PieceKind::Dot:

@@ -100,6 +100,8 @@ void TestNotation::readReactionLine_data()
     QTest::newRow("a + with no substance before it") << "Cu + + Zn → Cu + Zn" << true << "Cu+Zn>Cu+Zn" << 4;
     QTest::newRow("caret without a sign") << "Fe^3 → Fe" << true << "Fe3>Fe" << 3;
     QTest::newRow("two signs") << "Fe³⁺⁺ → Fe" << true << "Fe>Fe" << 3;
+    QTest::newRow("a second charge") << "Fe^3+^+ → Fe" << true << "Fe^3+>Fe" << 6;
+    QTest::newRow("the electron's second charge") << "Fe^{3+} + e^-^{-} → Fe" << true << "Fe^3++e^->Fe" << 14;
 
     // Brackets
     QTest::newRow("square brackets") << "K4[Fe(CN)6] + Cl2 → K3[Fe(CN)6] + KCl" << true
