@@ -74,13 +74,9 @@ BalancedLine BalanceLine(const std::string& line, const ReactionNotation& notati
         read ? BalanceReading(reading, std::move(text), keys.Keys.AutoCase, medium, tidy) : ChosenReading();
     BalanceOutcome& outcome = chosen.Outcome;
     if (read) {
-        // Only a textbook's reaction is written back as it came; the reading's own, when
-        // chosen as it stands, is taken rather than copied.
-        if (reading.Textbook)
-            written = chosen.Candidate == 0 && chosen.Split.empty() ? std::move(reading.Written)
-                                                                    : ChosenWritten(reading, chosen);
-        if (!chosen.Read.empty() || !chosen.Balancing.empty()) // what else it was read as
-            result.Note = ReadingNote(chosen, Language::English);
+        if (reading.Textbook) // only a textbook's reaction is written back as it came
+            written = ChosenWritten(reading, chosen);
+        result.Note = ReadingNote(chosen, Language::English);
     } else {
         outcome.Reason = RefusalReason::UnreadableCharacter;
     }

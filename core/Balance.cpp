@@ -56,14 +56,20 @@ Arrangement Arrange(const ReactionReading& reading, const std::vector<std::strin
     return a;
 }
 
+// The substances in the order given.
+std::vector<std::string_view> InOrder(const std::vector<std::string_view>& substances,
+                                      const std::vector<size_t>& order)
+{
+    std::vector<std::string_view> ordered;
+    ordered.reserve(order.size());
+    for (size_t k : order)
+        ordered.push_back(substances[k]);
+    return ordered;
+}
+
 std::string Compose(const ReactionReading& reading, const Arrangement& a)
 {
-    const std::vector<std::string_view>& prepared = reading.PreparedFormulas();
-    std::vector<std::string_view> formulas;
-    formulas.reserve(a.Order.size());
-    for (size_t k : a.Order)
-        formulas.push_back(prepared[k]);
-    return ComposeBalancedReaction(formulas, a.Coefficients, a.Reactants);
+    return ComposeBalancedReaction(InOrder(reading.PreparedFormulas(), a.Order), a.Coefficients, a.Reactants);
 }
 
 std::string ComposeSigned(const ReactionReading& reading, const std::vector<std::string>& form,
@@ -78,20 +84,16 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
                  std::vector<std::string> coefficients, const std::vector<size_t>* order, int reactants)
 {
     const size_t n = coefficients.size();
-    std::vector<std::string_view> written;
-    const std::vector<std::string_view>* shown = &reading.Shown;
-    if (order) {
-        written.reserve(n);
-        for (size_t k : *order)
-            written.push_back(reading.Shown[k]);
-        shown = &written;
-    }
+    std::vector<std::string_view> ordered; // only after a completion: most answers keep the order read
+    if (order)
+        ordered = InOrder(reading.Shown, *order);
+    const std::vector<std::string_view>& written = order ? ordered : reading.Shown;
     outcome.Formulas.clear();
     outcome.Formulas.reserve(n);
     outcome.Coefficients.resize(n);
     bool fit = true;
     for (size_t i = 0; i < n; ++i) {
-        outcome.Formulas.emplace_back(reading.Shown[order ? (*order)[i] : i]);
+        outcome.Formulas.emplace_back(written[i]);
         const std::string& text = coefficients[i];
         if (text.size() == 1 && IsDigitChar(text[0])) { // most coefficients
             outcome.Coefficients[i] = text[0] - '0';
@@ -103,13 +105,10 @@ void SetBalanced(BalanceOutcome& outcome, const ReactionReading& reading,
     if (!fit)
         outcome.Coefficients.clear(); // beyond 64 bits: the texts hold them
     outcome.Reactants = reactants;
-    if (!ComposeAsWritten(*shown, coefficients, reactants, outcome.BalancedText)) {
+    if (!ComposeAsWritten(written, coefficients, reactants, outcome.BalancedText)) {
         const std::vector<std::string_view>& prepared = reading.PreparedFormulas();
-        std::vector<std::string_view> formulas;
-        if (order)
-            for (size_t k : *order)
-                formulas.push_back(prepared[k]);
-        outcome.BalancedText = ComposeBalancedReaction(order ? formulas : prepared, coefficients, reactants);
+        outcome.BalancedText =
+            ComposeBalancedReaction(order ? InOrder(prepared, *order) : prepared, coefficients, reactants);
     }
     outcome.CoefficientTexts = std::move(coefficients);
     outcome.status = Status::Balanced;

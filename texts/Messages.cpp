@@ -218,6 +218,8 @@ std::vector<std::string> CheckLines(const ReactionCheck& check, Language lang, b
 
 std::string ReadingNote(const ChosenReading& chosen, Language lang)
 {
+    if (chosen.Read.empty() && chosen.Balancing.empty())
+        return {}; // the usual reading: read as it stands, nothing to say
     const auto pairs = [lang](const std::vector<ReadAs>& read) {
         std::string text;
         for (const ReadAs& pair : read)
